@@ -1,0 +1,43 @@
+#include "app/HelpCommands.h"
+
+#include "shared/Desktop.h"
+#include "shared/RunSettings.h"
+
+#include <QDir>
+#include <QUrl>
+
+QString HelpDocuments::pathOf(const QString& document)
+{
+    return QDir(runSettings().programFolder).filePath(document);
+}
+
+void openWebPage(const QString& pagePath)
+{
+    const QString browser = desktop().findBrowser(pagePath);
+    if (browser.isEmpty()) {
+        desktop().messageBox(
+            QStringLiteral("You must have an Internet browser for our help files.  Your browser "
+                           "must recognize the .HTM extension for web files."),
+            QStringLiteral("Browser Not Found"), MessageIcon::Exclamation, MessageButtons::Ok);
+        return;
+    }
+    const bool isOnlineHelp = pagePath == HelpDocuments::pathOf(HelpDocuments::OnlineHelp);
+    const QString destination =
+        isOnlineHelp ? pagePath
+                     : QUrl::fromLocalFile(HelpDocuments::pathOf(HelpDocuments::MakerWebSite))
+                           .toString();
+    if (!desktop().launchBrowser(browser, destination)) {
+        desktop().messageBox(
+            QStringLiteral("Help file not Opened.  Be sure that you haven't deleted files or "
+                           "moved files from the Quillane directory."),
+            QStringLiteral("URL Failed"), MessageIcon::Exclamation, MessageButtons::Ok);
+    }
+}
+
+void callHelp(const QString& helpFile)
+{
+    if (!desktop().showHelp(helpFile))
+        desktop().messageBox(QStringLiteral("Help could not be loaded."),
+                             QStringLiteral("Help File Not Available"), MessageIcon::Critical,
+                             MessageButtons::Ok);
+}

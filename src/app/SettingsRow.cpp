@@ -1,0 +1,69 @@
+#include "app/SettingsRow.h"
+
+#include "data/Database.h"
+#include "shared/RunSettings.h"
+#include "shared/BusyPointer.h"
+
+#include <QSqlError>
+#include <QSqlQuery>
+
+#include <algorithm>
+#include <cmath>
+#include <optional>
+
+namespace {
+
+std::optional<double> number(const QVariant& value)
+{
+    bool ok = false;
+    const double result = value.toDouble(&ok);
+    if (value.isNull() || !ok || !std::isfinite(result))
+        return std::nullopt;
+    return result;
+}
+
+} // namespace
+
+SettingsRow SettingsRow::fromValues(const QVariant& timerInterval,
+                                    const QVariant& personalReminder, const QVariant& toolBar,
+                                    const QVariant& startForm)
+{
+    SettingsRow row;
+    if (const auto seconds = number(timerInterval))
+        row.intervalSeconds = int(std::lround(
+            std::clamp(*seconds, double(MinimumIntervalSeconds), double(MaximumIntervalSeconds))));
+    if (!personalReminder.isNull())
+        row.personalReminder = personalReminder.toString();
+    if (const auto flag = number(toolBar))
+        row.toolBar = *flag == 0 ? 0 : -1;
+    if (const auto form = number(startForm)) {
+        // Anything but a whole number in range opens no start window.
+        const bool usable = *form == std::floor(*form) && *form >= 0 && *form <= 10;
+        row.startForm = usable ? qint16(*form) : qint16(-1);
+    }
+    return row;
+}
+
+bool getCustomization(StoreError* error)
+{
+    setHourglass();
+    QSqlQuery query(Database::connection());
+    query.setForwardOnly(true);
+    if (!query.exec(QStringLiteral(
+            "SELECT timerInterval, personalReminder, toolBar, startForm FROM customize "
+            "ORDER BY rowid LIMIT 1"))) {
+        *error = StoreError::fromSql(query.lastError(), QStringLiteral("getCustomization"));
+        resetPointer();
+        return false;
+    }
+    const SettingsRow row = query.next() ? SettingsRow::fromValues(query.value(0), query.value(1),
+                                                                   query.value(2), query.value(3))
+                                         : SettingsRow();
+    RunSettings& settings = runSettings();
+    settings.timerInterval = qint16(row.intervalSeconds * 1000);
+    settings.personalReminder = row.personalReminder;
+    settings.toolBar = row.toolBar;
+    settings.startForm = row.startForm;
+    resetPointer();
+    return true;
+}

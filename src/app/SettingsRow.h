@@ -1,0 +1,27 @@
+#pragma once
+
+#include "data/StoreError.h"
+
+#include <QVariant>
+
+// The settings row of the database as the run uses it. Values that are missing or out of range
+// are replaced by the nearest usable ones, so a damaged row never keeps the program from
+// starting.
+struct SettingsRow
+{
+    static constexpr int DefaultIntervalSeconds = 5;
+    static constexpr int MinimumIntervalSeconds = 1;
+    static constexpr int MaximumIntervalSeconds = 20;
+    static constexpr int DefaultStartForm = 4;
+
+    int intervalSeconds = DefaultIntervalSeconds;
+    QString personalReminder = QStringLiteral("Never run with scissors.");
+    qint16 toolBar = -1;
+    qint16 startForm = DefaultStartForm; // outside 0 to 10: no start window
+
+    static SettingsRow fromValues(const QVariant& timerInterval, const QVariant& personalReminder,
+                                  const QVariant& toolBar, const QVariant& startForm);
+};
+
+// Reads the first settings row into the run settings. A missing row gives the defaults.
+bool getCustomization(StoreError* error);

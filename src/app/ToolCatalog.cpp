@@ -1,0 +1,32 @@
+#include "app/ToolCatalog.h"
+
+#include <QHash>
+
+namespace {
+
+QHash<QString, ToolCatalog::Factory>& factories()
+{
+    // Each tool window adds its line here as it joins the program.
+    static QHash<QString, ToolCatalog::Factory> table;
+    return table;
+}
+
+} // namespace
+
+ToolCatalog::Factory ToolCatalog::factory(const QString& windowName)
+{
+    return factories().value(windowName);
+}
+
+bool ToolCatalog::isAvailable(const QString& windowName)
+{
+    return bool(factory(windowName));
+}
+
+void ToolCatalog::setFactory(const QString& windowName, Factory factory)
+{
+    if (factory)
+        factories().insert(windowName, std::move(factory));
+    else
+        factories().remove(windowName);
+}

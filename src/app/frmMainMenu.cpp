@@ -1,0 +1,320 @@
+#include "app/frmMainMenu.h"
+
+#include "app/HelpCommands.h"
+#include "app/MenuLayout.h"
+#include "app/SettingsRow.h"
+#include "app/ToolCatalog.h"
+#include "app/ToolbarIcons.h"
+#include "data/DatabaseSession.h"
+#include "data/FatalError.h"
+#include "shared/Desktop.h"
+#include "shared/RunSettings.h"
+#include "shared/ToolWindow.h"
+#include "shared/BusyPointer.h"
+#include "shared/WindowServices.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QToolBar>
+#include <QToolButton>
+
+namespace {
+const QString ProgramTitle = QStringLiteral("Quillane");
+}
+
+frmMainMenu::frmMainMenu(QWidget* parent)
+    : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("frmMainMenu"));
+    setWindowTitle(QStringLiteral("Quillane 98"));
+    m_frame = new QMdiArea(this);
+    m_frame->setObjectName(QStringLiteral("mdiFrame"));
+    m_frame->setAccessibleName(QStringLiteral("Tool windows"));
+    m_frame->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_frame->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setCentralWidget(m_frame);
+    setChildFrame(m_frame);
+    connect(m_frame, &QMdiArea::subWindowActivated, this, &frmMainMenu::activateToolWindow);
+    createMenus();
+    createToolBar();
+    resize(1000, 720);
+}
+
+frmMainMenu::~frmMainMenu()
+{
+    if (childFrame() == m_frame)
+        setChildFrame(nullptr);
+}
+
+void frmMainMenu::createMenus()
+{
+    for (const MenuDefinition& definition : mainMenus()) {
+        QMenu* menu = menuBar()->addMenu(definition.caption);
+        menu->setObjectName(definition.name);
+        m_menus.insert(definition.name, menu);
+        for (const MenuEntry& entry : definition.entries) {
+            if (entry.name.isEmpty()) {
+                menu->addSeparator();
+                continue;
+            }
+            QAction* action = menu->addAction(entry.caption);
+            action->setObjectName(entry.name);
+            if (!entry.shortcut.isEmpty()) {
+                action->setShortcut(QKeySequence(entry.shortcut));
+                action->setShortcutContext(Qt::ApplicationShortcut);
+            }
+            if (!entry.window.isEmpty())
+                action->setEnabled(ToolCatalog::isAvailable(entry.window));
+            connect(action, &QAction::triggered, this,
+                    [this, name = entry.name, window = entry.window] {
+                        runMenuEntry(name, window);
+                    });
+            m_entries.insert(entry.name, action);
+        }
+    }
+    QMenu* windowMenu = m_menus.value(QStringLiteral("Window_Main"));
+    connect(windowMenu, &QMenu::aboutToShow, this, &frmMainMenu::fillWindowMenu);
+}
+
+void frmMainMenu::createToolBar()
+{
+    m_toolBar = addToolBar(QStringLiteral("Toolbar"));
+    m_toolBar->setObjectName(QStringLiteral("pcbToolBar"));
+    m_toolBar->setMovable(false);
+    m_toolBar->setFloatable(false);
+    m_toolBar->setIconSize(QSize(24, 24));
+    m_toolBar->toggleViewAction()->setVisible(false);
+    for (const ToolbarButton& definition : toolbarButtons()) {
+        auto* button = new QToolButton(m_toolBar);
+        button->setObjectName(definition.name);
+        button->setIcon(toolbarIcon(definition.name));
+        button->setText(definition.caption);
+        button->setToolTip(definition.caption);
+        button->setAccessibleName(definition.caption);
+        button->setAutoRaise(true);
+        QAction* entry = m_entries.value(definition.menuEntry);
+        Q_ASSERT(entry);
+        // A button does nothing but run its menu entry, so the two always behave alike.
+        connect(button, &QToolButton::clicked, entry, &QAction::trigger);
+        button->setEnabled(entry->isEnabled());
+        connect(entry, &QAction::enabledChanged, button, &QToolButton::setEnabled);
+        m_toolBar->addWidget(button);
+        if (definition.endsGroup)
+            m_toolBar->addSeparator();
+    }
+}
+
+QToolButton* frmMainMenu::toolbarButton(const QString& name) const
+{
+    return m_toolBar->findChild<QToolButton*>(name);
+}
+
+QMenu* frmMainMenu::menu(const QString& name) const
+{
+    return m_menus.value(name);
+}
+
+void frmMainMenu::runMenuEntry(const QString& name, const QString& window)
+{
+    if (!window.isEmpty())
+        openToolWindow(window);
+    else if (name == QLatin1String("MNU_Exit"))
+        exitSystem();
+    else if (name == QLatin1String("Window_Cascade"))
+        m_frame->cascadeSubWindows();
+    else if (name == QLatin1String("Window_Tile"))
+        tileWindowsVertically();
+    else if (name == QLatin1String("Window_Arrange"))
+        arrangeIcons();
+    else if (name == QLatin1String("Help_How_To"))
+        openWebPage(HelpDocuments::pathOf(HelpDocuments::OnlineHelp));
+    else if (name == QLatin1String("Help_CBT"))
+        callHelp(runSettings().helpFilePath);
+    else if (name == QLatin1String("mnuCorvaneWeb"))
+        openWebPage(HelpDocuments::pathOf(HelpDocuments::Features));
+    else if (name == QLatin1String("Help_About"))
+        showAbout();
+    else if (name == QLatin1String("mnu_personal_message"))
+        showPersonalMessage();
+}
+
+bool frmMainMenu::initializeEnvironment()
+{
+    setHourglass();
+    RunSettings& settings = runSettings();
+    if (settings.programFolder.isEmpty())
+        settings.programFolder = QCoreApplication::applicationDirPath();
+    settings.databasePath = QDir(settings.programFolder).filePath(QStringLiteral("quillane97.mdb"));
+    if (!openDatabase())
+        return false;
+    for (;;) {
+        StoreError error;
+        if (getCustomization(&error))
+            break;
+        resetPointer();
+        const MessageAnswer retry = desktop().messageBox(
+            QStringLiteral("An unknown error has occurred.  Would you like to try again?"),
+            QStringLiteral("Pray for Absolution"), MessageIcon::None, MessageButtons::YesNo);
+        if (retry != MessageAnswer::Yes) {
+            reportFatalError(error);
+            return false;
+        }
+        setHourglass();
+    }
+    show();
+    openStartForm();
+    settings.helpFilePath = HelpDocuments::pathOf(HelpDocuments::WritingReference);
+    resetPointer();
+    return true;
+}
+
+void frmMainMenu::openStartForm()
+{
+    const QString window = startWindowName(runSettings().startForm);
+    if (!window.isEmpty() && ToolCatalog::isAvailable(window))
+        openToolWindow(window);
+    setToolBar();
+}
+
+void frmMainMenu::setToolBar()
+{
+    const bool shown = runSettings().toolBar != 0;
+    m_toolBar->setVisible(shown);
+    m_toolBar->setEnabled(shown);
+}
+
+ToolWindow* frmMainMenu::findToolWindow(const QString& windowName) const
+{
+    for (QMdiSubWindow* child : m_frame->subWindowList()) {
+        if (child->widget() && child->widget()->objectName() == windowName)
+            return qobject_cast<ToolWindow*>(child->widget());
+    }
+    return nullptr;
+}
+
+ToolWindow* frmMainMenu::openToolWindow(const QString& windowName)
+{
+    setHourglass();
+    ToolWindow* window = findToolWindow(windowName);
+    if (window) {
+        auto* child = qobject_cast<QMdiSubWindow*>(window->parentWidget());
+        if (child->isMinimized())
+            child->showNormal();
+        m_frame->setActiveSubWindow(child);
+    } else if (const ToolCatalog::Factory create = ToolCatalog::factory(windowName)) {
+        window = create();
+        window->Form_Load();
+        QMdiSubWindow* child = m_frame->addSubWindow(window);
+        child->setAttribute(Qt::WA_DeleteOnClose);
+        child->setWindowIcon(windowIcon());
+        child->show();
+        // A window shown into an empty frame is not always announced as activated.
+        if (m_activatedChild != child)
+            activateToolWindow(child);
+    }
+    resetPointer();
+    return window;
+}
+
+void frmMainMenu::activateToolWindow(QMdiSubWindow* child)
+{
+    // Activation minimizes and restores other children, which activates them in turn; only the
+    // window the user chose runs its activation.
+    if (m_activating || !child || child == m_activatedChild)
+        return;
+    auto* window = qobject_cast<ToolWindow*>(child->widget());
+    if (!window)
+        return;
+    m_activating = true;
+    m_activatedChild = child;
+    window->Form_Activate();
+    m_frame->setActiveSubWindow(child);
+    m_activating = false;
+    connect(child, &QObject::destroyed, this, [this, child] {
+        if (m_activatedChild == child)
+            m_activatedChild = nullptr;
+    });
+}
+
+void frmMainMenu::fillWindowMenu()
+{
+    QMenu* windowMenu = m_menus.value(QStringLiteral("Window_Main"));
+    qDeleteAll(m_windowListActions);
+    m_windowListActions.clear();
+    const QList<QMdiSubWindow*> children = m_frame->subWindowList(QMdiArea::CreationOrder);
+    if (children.isEmpty())
+        return;
+    m_windowListActions.append(windowMenu->addSeparator());
+    int number = 0;
+    for (QMdiSubWindow* child : children) {
+        ++number;
+        const QString caption = child->windowTitle().replace(u'&', QStringLiteral("&&"));
+        QAction* action = windowMenu->addAction(
+            number < 10 ? QStringLiteral("&%1 %2").arg(number).arg(caption) : caption);
+        action->setCheckable(true);
+        action->setChecked(child == m_frame->activeSubWindow());
+        connect(action, &QAction::triggered, this, [this, child] {
+            if (child->isMinimized())
+                child->showNormal();
+            m_frame->setActiveSubWindow(child);
+        });
+        m_windowListActions.append(action);
+    }
+}
+
+void frmMainMenu::showAbout()
+{
+    desktop().messageBox(
+        QStringLiteral("Quillane 98 is the property of the Quillane team.  All rights reserved."),
+        QStringLiteral("Quillane 98 (Windows 95, 98).  Technical support: support@quillane.example"),
+        MessageIcon::Information, MessageButtons::Ok);
+}
+
+void frmMainMenu::showPersonalMessage()
+{
+    desktop().messageBox(runSettings().personalReminder, QStringLiteral("Personal Message"),
+                         MessageIcon::Information, MessageButtons::Ok);
+}
+
+void frmMainMenu::exitSystem()
+{
+    const MessageAnswer answer =
+        desktop().messageBox(QStringLiteral("Are you sure that you wish to exit?"), ProgramTitle,
+                             MessageIcon::None, MessageButtons::YesNo);
+    if (answer != MessageAnswer::Yes)
+        return;
+    m_exitConfirmed = true;
+    close();
+}
+
+void frmMainMenu::closeEvent(QCloseEvent* event)
+{
+    if (!m_exitConfirmed) {
+        const MessageAnswer answer =
+            desktop().messageBox(QStringLiteral("Are you sure that you wish to exit?"),
+                                 ProgramTitle, MessageIcon::None, MessageButtons::YesNo);
+        if (answer != MessageAnswer::Yes) {
+            event->ignore();
+            return;
+        }
+    }
+    // The tool windows hold record sets on the database, so they go before it is released.
+    closeToolWindows();
+    closeDatabase();
+    event->accept();
+    QApplication::closeAllWindows();
+}
+
+void frmMainMenu::closeToolWindows()
+{
+    const QList<QMdiSubWindow*> children = m_frame->subWindowList();
+    for (QMdiSubWindow* child : children) {
+        m_frame->removeSubWindow(child);
+        delete child;
+    }
+    m_activatedChild = nullptr;
+}

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "data/StoreError.h"
+
+#include <functional>
+
+// Reports an unexpected failure in one message and ends the program. The ending is a
+// replaceable step so that tests can watch the report without losing their own process; a
+// caller therefore returns straight after calling reportFatalError.
+void reportFatalError(const StoreError& error);
+
+// The text of the report, built from the error and the database path.
+QString fatalErrorText(const StoreError& error);
+
+// Replaces the step that ends the program; an empty function restores the default (close the
+// database and leave with a failure status).
+void setFatalErrorExit(std::function<void(const StoreError&)> exit);

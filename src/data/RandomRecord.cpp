@@ -1,0 +1,203 @@
+#include "data/RandomRecord.h"
+
+#include "data/Database.h"
+#include "data/FatalError.h"
+#include "shared/Random.h"
+
+#include <QHash>
+
+#include <sqlite3.h>
+#include <memory>
+#include <vector>
+
+namespace {
+
+const QString Source = QStringLiteral("getRandomRecord");
+
+struct StatementDeleter
+{
+    void operator()(sqlite3_stmt* statement) const { sqlite3_finalize(statement); }
+};
+using Statement = std::unique_ptr<sqlite3_stmt, StatementDeleter>;
+
+struct KeptTable
+{
+    std::vector<sqlite3_int64> rowids;
+    Statement readValue;
+};
+
+QString fromSqliteText(sqlite3_stmt* statement, int column)
+{
+    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(statement, column));
+    return QString::fromUtf8(text, sqlite3_column_bytes(statement, column));
+}
+
+class KeptTables
+{
+public:
+    static KeptTables& instance()
+    {
+        static KeptTables tables;
+        return tables;
+    }
+
+    void forget()
+    {
+        m_tables.clear();
+        m_dataVersion.reset();
+        m_db = nullptr;
+    }
+
+    const KeptTable* find(const QString& table, StoreError* error)
+    {
+        sqlite3* db = Database::handle();
+        if (!db) {
+            *error = {3000, Source, QStringLiteral("The database is not open")};
+            return nullptr;
+        }
+        if (!isCurrent(db, error))
+            return nullptr;
+        const QString key = table.toLower();
+        auto found = m_tables.find(key);
+        if (found == m_tables.end()) {
+            KeptTable kept;
+            if (!load(db, table, &kept, error))
+                return nullptr;
+            found = m_tables.insert(key, std::make_shared<KeptTable>(std::move(kept)));
+        }
+        return found->get();
+    }
+
+private:
+    // Drops the kept tables when anything in the database has changed since they were read.
+    bool isCurrent(sqlite3* db, StoreError* error)
+    {
+        if (db != m_db) {
+            forget();
+            m_db = db;
+            if (!prepare(db, "PRAGMA data_version", &m_dataVersion, error))
+                return false;
+        }
+        const sqlite3_int64 changes = sqlite3_total_changes64(db);
+        if (sqlite3_step(m_dataVersion.get()) != SQLITE_ROW)
+            return sqliteFailure(db, error);
+        const sqlite3_int64 version = sqlite3_column_int64(m_dataVersion.get(), 0);
+        sqlite3_reset(m_dataVersion.get());
+        if (changes != m_changes || version != m_version) {
+            m_tables.clear();
+            m_changes = changes;
+            m_version = version;
+        }
+        return true;
+    }
+
+    bool load(sqlite3* db, const QString& table, KeptTable* kept, StoreError* error)
+    {
+        const QString quotedTable = Database::quoteIdentifier(table);
+        Statement columns;
+        if (!prepare(db, "PRAGMA table_info(" + quotedTable.toUtf8() + ")", &columns, error))
+            return false;
+        QString valueColumn;
+        int columnCount = 0;
+        while (sqlite3_step(columns.get()) == SQLITE_ROW) {
+            if (columnCount++ == 1)
+                valueColumn = fromSqliteText(columns.get(), 1);
+        }
+        if (columnCount == 0) {
+            *error = {3078, Source, QStringLiteral("Cannot find the table '%1'").arg(table)};
+            return false;
+        }
+        if (columnCount < 2) {
+            *error = {3265, Source, QStringLiteral("The table '%1' has no value field").arg(table)};
+            return false;
+        }
+
+        const QByteArray value = Database::quoteIdentifier(valueColumn).toUtf8();
+        const QByteArray from = quotedTable.toUtf8();
+        Statement keys;
+        if (!prepare(db,
+                     "SELECT rowid FROM " + from + " WHERE " + value + " IS NOT NULL AND trim(CAST("
+                         + value + " AS TEXT)) <> '' ORDER BY rowid",
+                     &keys, error))
+            return false;
+        int step;
+        while ((step = sqlite3_step(keys.get())) == SQLITE_ROW)
+            kept->rowids.push_back(sqlite3_column_int64(keys.get(), 0));
+        if (step != SQLITE_DONE)
+            return sqliteFailure(db, error);
+        if (kept->rowids.empty()) {
+            *error = {EngineError::NoCurrentRecord, Source,
+                      QStringLiteral("No current record: the table '%1' has no value to draw")
+                          .arg(table)};
+            return false;
+        }
+        return prepare(db, "SELECT CAST(" + value + " AS TEXT) FROM " + from + " WHERE rowid = ?",
+                       &kept->readValue, error);
+    }
+
+    static bool prepare(sqlite3* db, const QByteArray& sql, Statement* statement,
+                        StoreError* error)
+    {
+        sqlite3_stmt* raw = nullptr;
+        if (sqlite3_prepare_v3(db, sql.constData(), int(sql.size()), SQLITE_PREPARE_PERSISTENT,
+                               &raw, nullptr)
+            != SQLITE_OK)
+            return sqliteFailure(db, error);
+        statement->reset(raw);
+        return true;
+    }
+
+    static bool sqliteFailure(sqlite3* db, StoreError* error)
+    {
+        *error = {sqlite3_extended_errcode(db), Source, QString::fromUtf8(sqlite3_errmsg(db))};
+        return false;
+    }
+
+    QHash<QString, std::shared_ptr<KeptTable>> m_tables;
+    Statement m_dataVersion;
+    sqlite3* m_db = nullptr;
+    sqlite3_int64 m_changes = -1;
+    sqlite3_int64 m_version = -1;
+};
+
+} // namespace
+
+std::optional<QString> RandomRecord::draw(const QString& table, StoreError* error)
+{
+    StoreError ignored;
+    StoreError* failure = error ? error : &ignored;
+    const KeptTable* kept = KeptTables::instance().find(table, failure);
+    if (!kept)
+        return std::nullopt;
+
+    const auto index = Random::instance().below(qint64(kept->rowids.size()));
+    sqlite3_stmt* read = kept->readValue.get();
+    sqlite3_bind_int64(read, 1, kept->rowids[size_t(index)]);
+    const int step = sqlite3_step(read);
+    QString value;
+    if (step == SQLITE_ROW)
+        value = fromSqliteText(read, 0);
+    sqlite3_reset(read);
+    if (step != SQLITE_ROW) {
+        *failure = {EngineError::NoCurrentRecord, Source,
+                    QStringLiteral("No current record in the table '%1'").arg(table)};
+        return std::nullopt;
+    }
+    if (!value.isEmpty())
+        value[0] = value.at(0).toUpper();
+    return value;
+}
+
+void RandomRecord::forgetTables()
+{
+    KeptTables::instance().forget();
+}
+
+QString getRandomRecord(const QString& table)
+{
+    StoreError error;
+    if (auto value = RandomRecord::draw(table, &error))
+        return *value;
+    reportFatalError(error);
+    return {};
+}

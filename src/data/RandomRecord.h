@@ -1,0 +1,24 @@
+#pragma once
+
+#include "data/StoreError.h"
+
+#include <QString>
+#include <optional>
+
+// Draws a uniformly chosen value from a list table: the table's second field, read by
+// position, with its first letter upper-cased. Rows whose value is empty or blank are never
+// drawn.
+//
+// Every draw costs the same whatever the table's size: the keys of a table's drawable rows are
+// read once and kept, and a draw is one random index plus one lookup by key. The kept keys are
+// dropped as soon as anything in the database changes, from this connection (SQLite's change
+// counter) or any other (its data version), so a row added anywhere is drawn from at once.
+namespace RandomRecord {
+std::optional<QString> draw(const QString& table, StoreError* error);
+// Forgets every kept table; run when the database closes.
+void forgetTables();
+} // namespace RandomRecord
+
+// A random value of the list table, first letter upper-cased. A failure is fatal: it is
+// reported through reportFatalError and the empty text is returned.
+QString getRandomRecord(const QString& table);

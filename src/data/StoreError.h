@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+
+class QSqlError;
+
+// The error numbers the windows tell apart. They keep the numbering of the database engine the
+// program's stored files were first made with, so messages and handlers stay the same.
+namespace EngineError {
+enum : int {
+    NoCurrentRecord = 3021,
+    DuplicateValue = 3022,
+    FileNotFound = 3024,
+    ActionCancelled = 3426,
+};
+}
+
+// A failure of the record store: its number, the routine it came from and what went wrong.
+struct StoreError
+{
+    int number = 0;
+    QString source;
+    QString description;
+
+    bool isSet() const { return number != 0; }
+
+    // Translates an SQL error; unique and primary-key violations become DuplicateValue.
+    static StoreError fromSql(const QSqlError& error, const QString& source);
+};

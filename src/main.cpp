@@ -1,0 +1,25 @@
+#include "app/frmMainMenu.h"
+#include "shared/QtDesktop.h"
+
+#include <QApplication>
+#include <QTimer>
+
+#include <cstdlib>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Quillane"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Quillane 98"));
+
+    QtDesktop desktop;
+    setDesktop(&desktop);
+
+    frmMainMenu mainWindow;
+    if (!mainWindow.initializeEnvironment())
+        return EXIT_FAILURE;
+    // The start-up benchmark measures the time until the main window is on screen.
+    if (qEnvironmentVariableIsSet("QUILLANE_QUIT_WHEN_SHOWN"))
+        QTimer::singleShot(0, &app, [] { std::_Exit(EXIT_SUCCESS); });
+    return app.exec();
+}

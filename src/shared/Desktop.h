@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QString>
+
+// Everything the program asks of the desktop goes through this one interface: message and
+// input boxes, the beep, the busy pointer, the printer, the clipboard, the browser and the help
+// viewer. The program uses a Qt implementation; tests install a scripted double so that no test
+// ever waits on a real dialog.
+
+enum class MessageIcon { None, Information, Exclamation, Critical };
+enum class MessageButtons { Ok, YesNo };
+enum class MessageAnswer { Ok, Yes, No };
+
+enum class PrintResult { Printed, NoPrinter, Failed };
+
+class Desktop
+{
+public:
+    virtual ~Desktop() = default;
+
+    virtual MessageAnswer messageBox(const QString& text, const QString& title, MessageIcon icon,
+                                     MessageButtons buttons) = 0;
+    // Returns the typed text; Cancel gives the empty text.
+    virtual QString inputBox(const QString& prompt, const QString& title,
+                             const QString& defaultText) = 0;
+    virtual void beep() = 0;
+
+    virtual void setBusyPointer(bool busy) = 0;
+    virtual bool isBusyPointer() const = 0;
+
+    // Prints a block of plain text on the default printer as one document.
+    virtual PrintResult printText(const QString& text, QString* error) = 0;
+    // Asks where to save a PDF file; an empty result means the user cancelled.
+    virtual QString askPdfFileName(const QString& suggestedName) = 0;
+
+    // Replaces the clipboard's contents by the text.
+    virtual bool setClipboardText(const QString& text) = 0;
+    virtual void clearClipboard() = 0;
+
+    // The program that opens web pages, or an empty text when there is none.
+    virtual QString findBrowser(const QString& pagePath) = 0;
+    virtual bool launchBrowser(const QString& browser, const QString& argument) = 0;
+
+    // Shows a help file at its contents; false when it cannot be shown.
+    virtual bool showHelp(const QString& helpFile) = 0;
+};
+
+// The desktop of the run. The program installs the Qt implementation at start-up.
+Desktop& desktop();
+void setDesktop(Desktop* desktop);
+// The installed desktop, or null.
+Desktop* installedDesktop();

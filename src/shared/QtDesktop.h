@@ -1,0 +1,27 @@
+#pragma once
+
+#include "shared/Desktop.h"
+
+// The desktop as Qt reaches it: message boxes, the clipboard, the default printer, the
+// browser found on the path and the program's own help viewer.
+class QtDesktop : public Desktop
+{
+public:
+    MessageAnswer messageBox(const QString& text, const QString& title, MessageIcon icon,
+                             MessageButtons buttons) override;
+    QString inputBox(const QString& prompt, const QString& title,
+                     const QString& defaultText) override;
+    void beep() override;
+    void setBusyPointer(bool busy) override;
+    bool isBusyPointer() const override { return m_busy; }
+    PrintResult printText(const QString& text, QString* error) override;
+    QString askPdfFileName(const QString& suggestedName) override;
+    bool setClipboardText(const QString& text) override;
+    void clearClipboard() override;
+    QString findBrowser(const QString& pagePath) override;
+    bool launchBrowser(const QString& browser, const QString& argument) override;
+    bool showHelp(const QString& helpFile) override;
+
+private:
+    bool m_busy = false;
+};

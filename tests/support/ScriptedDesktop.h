@@ -1,0 +1,70 @@
+#pragma once
+
+#include "shared/Desktop.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// A desktop for tests: it records every call and answers from queues set up in advance, so a
+// test can check each message word for word and nothing ever waits for a person.
+class ScriptedDesktop : public Desktop
+{
+public:
+    struct Message
+    {
+        QString text;
+        QString title;
+        MessageIcon icon;
+        MessageButtons buttons;
+    };
+
+    ScriptedDesktop();
+    ~ScriptedDesktop() override;
+
+    // Queued answers for the next questions; a question with none queued is answered No.
+    void answerNext(MessageAnswer answer) { m_answers.append(answer); }
+    // Queued texts for the next input boxes; none queued means the user pressed Cancel.
+    void typeNext(const QString& text) { m_inputs.append(text); }
+
+    QList<Message> messages;
+    QStringList inputPrompts;
+    int beeps = 0;
+    QStringList printed;   // every text handed to the printer
+    QStringList pdfFiles;  // every PDF name asked for
+    QString clipboard;
+    int clipboardClears = 0;
+    QStringList launched;  // "browser argument" of every launch
+    QStringList helpShown; // every help file shown
+
+    // What the desktop pretends about itself.
+    bool busy = false;
+    PrintResult printResult = PrintResult::Printed;
+    QString pdfFileToChoose;
+    bool clipboardWorks = true;
+    QString browser = QStringLiteral("/usr/bin/browser");
+    bool launchWorks = true;
+    bool helpWorks = true;
+
+    // The text of the last message, or empty.
+    QString lastMessage() const { return messages.isEmpty() ? QString() : messages.last().text; }
+
+    MessageAnswer messageBox(const QString& text, const QString& title, MessageIcon icon,
+                             MessageButtons buttons) override;
+    QString inputBox(const QString& prompt, const QString& title,
+                     const QString& defaultText) override;
+    void beep() override { ++beeps; }
+    void setBusyPointer(bool isBusy) override { busy = isBusy; }
+    bool isBusyPointer() const override { return busy; }
+    PrintResult printText(const QString& text, QString* error) override;
+    QString askPdfFileName(const QString& suggestedName) override;
+    bool setClipboardText(const QString& text) override;
+    void clearClipboard() override;
+    QString findBrowser(const QString& pagePath) override;
+    bool launchBrowser(const QString& program, const QString& argument) override;
+    bool showHelp(const QString& helpFile) override;
+
+private:
+    QList<MessageAnswer> m_answers;
+    QStringList m_inputs;
+};

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "data/StoreError.h"
+
+#include <QList>
+#include <QString>
+#include <QTemporaryDir>
+
+// A database of the program's schema made fresh in a temporary folder from a folder of table
+// files (the small fixture tables unless told otherwise), opened as the run's database. While it
+// lives, a fatal error is recorded instead of ending the test program.
+class TestDatabase
+{
+public:
+    explicit TestDatabase(const QString& tablesFolder = fixtureTables());
+    ~TestDatabase();
+
+    bool isOpen() const { return m_open; }
+    QString error() const { return m_error; }
+    QString path() const;
+    QString folder() const { return m_folder.path(); }
+
+    // Runs one statement on the open database; false (with a warning) when it fails.
+    bool execute(const QString& sql);
+    // The first field of the first row of a query, or an invalid value.
+    QVariant scalar(const QString& sql);
+
+    QList<int> fatalErrors; // the error number of each fatal report
+
+    static QString schemaFile();
+    static QString fixtureTables();
+    static QString shippedTables();
+
+private:
+    QTemporaryDir m_folder;
+    bool m_open = false;
+    QString m_error;
+};
