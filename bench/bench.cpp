@@ -19,8 +19,7 @@ namespace {
 
 QTextStream out(stdout);
 
-template <typename Work>
-double medianMicroseconds(int rounds, int perRound, Work work)
+template <typename Work> double medianMicroseconds(int rounds, int perRound, Work work)
 {
     std::vector<double> samples;
     for (int round = 0; round < rounds; ++round) {
@@ -36,7 +35,8 @@ double medianMicroseconds(int rounds, int perRound, Work work)
 
 void fillTable(TestDatabase& db, const QString& table, int rows)
 {
-    db.execute(QStringLiteral("CREATE TABLE \"%1\" (ID INTEGER PRIMARY KEY, word TEXT)").arg(table));
+    db.execute(
+        QStringLiteral("CREATE TABLE \"%1\" (ID INTEGER PRIMARY KEY, word TEXT)").arg(table));
     QSqlQuery insert(Database::connection());
     Database::connection().transaction();
     insert.prepare(QStringLiteral("INSERT INTO \"%1\" (word) VALUES (?)").arg(table));
@@ -60,7 +60,8 @@ void benchRandomDraws()
         first.start();
         RandomRecord::draw(table, nullptr);
         const double firstMs = double(first.nsecsElapsed()) / 1e6;
-        const double draw = medianMicroseconds(31, 2000, [&] { RandomRecord::draw(table, nullptr); });
+        const double draw =
+            medianMicroseconds(31, 2000, [&] { RandomRecord::draw(table, nullptr); });
         out << QStringLiteral("  %1 rows: %2 us per draw (first draw, reading the keys: %3 ms)\n")
                    .arg(rows, 9)
                    .arg(draw, 0, 'f', 2)

@@ -43,14 +43,46 @@ void TestDatabaseBuilder::shippedSourcesBuildEveryTable()
 {
     TestDatabase db(TestDatabase::shippedTables());
     QVERIFY2(db.isOpen(), qPrintable(db.error()));
-    const QStringList lists = {
-        "noun",     "verb",      "adjective",  "adverb",        "article",   "pronouns",
-        "preposition", "possessivePronoun", "directObjectPronoun", "questionWords", "advice",
-        "maleName", "femaleName", "surnames",  "gender",        "hair",      "eyes",
-        "country",  "languages", "family",     "education",     "religion",  "wealth",
-        "occupation", "hobbies", "interests",  "mental",        "materialism", "morality",
-        "motivation", "intellect", "thrift",   "weather",       "conflict",  "location",
-        "time_of_day", "time",   "UnitOfMeasure", "sentencePattern", "namePattern"};
+    const QStringList lists = {"noun",
+                               "verb",
+                               "adjective",
+                               "adverb",
+                               "article",
+                               "pronouns",
+                               "preposition",
+                               "possessivePronoun",
+                               "directObjectPronoun",
+                               "questionWords",
+                               "advice",
+                               "maleName",
+                               "femaleName",
+                               "surnames",
+                               "gender",
+                               "hair",
+                               "eyes",
+                               "country",
+                               "languages",
+                               "family",
+                               "education",
+                               "religion",
+                               "wealth",
+                               "occupation",
+                               "hobbies",
+                               "interests",
+                               "mental",
+                               "materialism",
+                               "morality",
+                               "motivation",
+                               "intellect",
+                               "thrift",
+                               "weather",
+                               "conflict",
+                               "location",
+                               "time_of_day",
+                               "time",
+                               "UnitOfMeasure",
+                               "sentencePattern",
+                               "namePattern"};
     for (const QString& list : lists) {
         const QStringList names = fields(list);
         QCOMPARE(names.size(), 2);
@@ -70,15 +102,15 @@ void TestDatabaseBuilder::recordTablesHaveTheirFieldsInOrder()
     TestDatabase db;
     QVERIFY(db.isOpen());
     QCOMPARE(fields("character"),
-             (QStringList{"ID", "visible", "Name", "Gender", "Hair", "Eye", "Height", "Weight",
-                          "Age", "Country", "Language", "Family", "Education", "Religion",
-                          "Wealth", "Occupation", "Hobby", "Interest", "Mental State",
-                          "Materialism", "Morality", "Motivation", "Intellect", "Thrift"}));
+             (QStringList{"ID",         "visible",    "Name",      "Gender",       "Hair",
+                          "Eye",        "Height",     "Weight",    "Age",          "Country",
+                          "Language",   "Family",     "Education", "Religion",     "Wealth",
+                          "Occupation", "Hobby",      "Interest",  "Mental State", "Materialism",
+                          "Morality",   "Motivation", "Intellect", "Thrift"}));
     QCOMPARE(fields("Plot Profile"),
              (QStringList{"ID", "Plot Name", "Character One", "Motivation One", "Character Two",
                           "Motivation Two", "Character Three", "Motivation Three", "visible"}));
-    QCOMPARE(fields("Scene Profile").first(3),
-             (QStringList{"ID", "Scene Name", "Weather"}));
+    QCOMPARE(fields("Scene Profile").first(3), (QStringList{"ID", "Scene Name", "Weather"}));
     QCOMPARE(fields("Scene Profile").last(2), (QStringList{"Scene Notes", "visible"}));
     QCOMPARE(fields("Story Profile"),
              (QStringList{"ID", "Story Name", "Story Description", "Notes"}));
@@ -116,8 +148,8 @@ void TestDatabaseBuilder::storedQueriesAnswer()
     QCOMPARE(db.scalar("SELECT category FROM questionCategory").toString(),
              QStringLiteral("Character"));
     QSqlQuery questions(Database::connection());
-    QVERIFY(questions.prepare(db.scalar("SELECT sql FROM MSysQueries WHERE name = 'questionList'")
-                                  .toString()));
+    QVERIFY(questions.prepare(
+        db.scalar("SELECT sql FROM MSysQueries WHERE name = 'questionList'").toString()));
     questions.bindValue(":CATEGORY", "setting");
     QVERIFY(questions.exec());
     QStringList asked;

@@ -1,9 +1,10 @@
+#include "app/frmMainMenu.h"
 #include "app/MenuLayout.h"
 #include "app/ToolCatalog.h"
-#include "app/frmMainMenu.h"
 #include "data/Database.h"
 #include "shared/RunSettings.h"
 #include "shared/ToolWindow.h"
+#include "shared/WindowServices.h"
 #include "support/ScriptedDesktop.h"
 #include "support/TestDatabase.h"
 
@@ -22,8 +23,7 @@ namespace {
 class StandInWindow : public ToolWindow
 {
 public:
-    explicit StandInWindow(const QString& name)
-        : ToolWindow(name, "Stand-in " + name)
+    explicit StandInWindow(const QString& name) : ToolWindow(name, "Stand-in " + name)
     {
         resize(300, 200);
     }
@@ -37,10 +37,10 @@ public:
     int activations = 0;
 };
 
-const QStringList AllWindows = {"frmCharacter", "frmNameGenerator", "frmNumberGenerator",
-                                "frmSentence",  "frmBrainstorm",    "frmFreeAss",
-                                "frmCrystalBall", "frmStoryWizard", "frmPlot",
-                                "frmPsycho",    "frmStoryandStage", "frmCustom"};
+const QStringList AllWindows = {"frmCharacter",   "frmNameGenerator", "frmNumberGenerator",
+                                "frmSentence",    "frmBrainstorm",    "frmFreeAss",
+                                "frmCrystalBall", "frmStoryWizard",   "frmPlot",
+                                "frmPsycho",      "frmStoryandStage", "frmCustom"};
 
 } // namespace
 
@@ -114,7 +114,8 @@ void TestMainMenu::missingDatabaseEndsStartUp()
     QVERIFY(QFile::remove(m_db->path()));
     QVERIFY(!startWith());
     QCOMPARE(m_desktop->messages.size(), 1);
-    QCOMPARE(m_desktop->lastMessage(), QStringLiteral("Quillane cannot find the magical database."));
+    QCOMPARE(m_desktop->lastMessage(),
+             QStringLiteral("Quillane cannot find the magical database."));
     QCOMPARE(m_desktop->messages.last().title, QStringLiteral("The Magic Stopped."));
     QCOMPARE(m_desktop->messages.last().icon, MessageIcon::Information);
     QVERIFY(!QFile::exists(m_db->path())); // opening never creates an empty database
@@ -248,8 +249,9 @@ void TestMainMenu::menusAndToolbarAreComplete()
     QCOMPARE(m_window->menuEntry("Help_About")->text(), QStringLiteral("About the Quillane"));
 
     QStringList buttons;
-    for (QToolButton* button : m_window->findChild<QToolBar*>("pcbToolBar")
-                                   ->findChildren<QToolButton*>(QString(), Qt::FindDirectChildrenOnly)) {
+    for (QToolButton* button :
+         m_window->findChild<QToolBar*>("pcbToolBar")
+             ->findChildren<QToolButton*>(QString(), Qt::FindDirectChildrenOnly)) {
         if (!button->objectName().startsWith("cmd"))
             continue;
         buttons << button->objectName();
@@ -309,22 +311,38 @@ void TestMainMenu::activationShowsOneWindowAlone()
 
 void TestMainMenu::windowMenuArrangesAndListsChildren()
 {
-    useStandIns();
     QVERIFY(startWith("UPDATE customize SET startForm = -1"));
-    ToolWindow* first = m_window->openToolWindow("frmSentence");
-    ToolWindow* second = m_window->openToolWindow("frmNumberGenerator");
-    auto* a = static_cast<QMdiSubWindow*>(first->parentWidget());
-    auto* b = static_cast<QMdiSubWindow*>(second->parentWidget());
-    a->showNormal();
+    // Plain children: they have no activation of their own that would minimize the others.
+    QMdiSubWindow* a = m_window->frame()->addSubWindow(new QWidget);
+    QMdiSubWindow* b = m_window->frame()->addSubWindow(new QWidget);
+    QMdiSubWindow* icon = m_window->frame()->addSubWindow(new QWidget);
+    a->setWindowTitle("First");
+    b->setWindowTitle("Second & more");
+    icon->setWindowTitle("Icon");
+    for (QMdiSubWindow* child : {a, b, icon})
+        child->show();
+    icon->showMinimized();
 
     m_window->menuEntry("Window_Tile")->trigger(); // side by side
     QCOMPARE(a->y(), b->y());
-    QVERIFY(a->x() != b->x());
+    QVERIFY(a->x() < b->x());
     QCOMPARE(a->height(), b->height());
+    QVERIFY(icon->isMinimized());
+
+    tileWindows(); // what every activation does: bands one above the other
+    QCOMPARE(a->x(), b->x());
+    QVERIFY(a->y() < b->y());
+    QCOMPARE(a->width(), b->width());
+    QVERIFY(!b->geometry().intersects(icon->geometry())); // the icon row stays free
 
     m_window->menuEntry("Window_Cascade")->trigger(); // overlapping, each offset
     QVERIFY(a->x() != b->x() && a->y() != b->y());
     QVERIFY(a->geometry().intersects(b->geometry()));
+
+    icon->move(200, 100);
+    m_window->menuEntry("Window_Arrange")->trigger();
+    QCOMPARE(icon->x(), 0);
+    QCOMPARE(icon->geometry().bottom(), m_window->frame()->viewport()->rect().bottom());
 
     QMenu* windowMenu = m_window->menu("Window_Main");
     emit windowMenu->aboutToShow();
@@ -332,7 +350,7 @@ void TestMainMenu::windowMenuArrangesAndListsChildren()
     for (QAction* action : windowMenu->actions())
         if (action->text().startsWith('&') && action->text().at(1).isDigit())
             listed << action->text();
-    QCOMPARE(listed, (QStringList{"&1 Stand-in frmSentence", "&2 Stand-in frmNumberGenerator"}));
+    QCOMPARE(listed, (QStringList{"&1 First", "&2 Second && more", "&3 Icon"}));
 }
 
 void TestMainMenu::exitAsksFirst()

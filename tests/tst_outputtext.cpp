@@ -85,8 +85,8 @@ void TestOutputText::copiedListIsHeaderLinesAndTrailingEmptyLine()
 {
     ListWindow results({"A quiet owl sang ", "The moon fled "});
     copyList(&results.window);
-    const QString expected = "\n" + header("Sentence Generator") + "\n" + QString(80, '-')
-                             + "\nA quiet owl sang \nThe moon fled \n";
+    const QString expected = "\n" + header("Sentence Generator") + "\n" + QString(80, '-') +
+                             "\nA quiet owl sang \nThe moon fled \n";
     QCOMPARE(m_desktop->clipboard, expected);
     QCOMPARE(outputText(), expected);
     QCOMPARE(m_desktop->messages.size(), 1);
@@ -146,8 +146,8 @@ void TestOutputText::formCaptureFollowsControlOrder()
         layout->addWidget(control);
 
     copyForm(&window);
-    const QString expected = "\n" + header("Character Generator") + "\n" + QString(80, '-')
-                             + "\nAge: 42\nName: Mei Tanaka\nGender: Female";
+    const QString expected = "\n" + header("Character Generator") + "\n" + QString(80, '-') +
+                             "\nAge: 42\nName: Mei Tanaka\nGender: Female";
     QCOMPARE(m_desktop->clipboard, expected);
     QCOMPARE(m_desktop->clipboardClears, 2);
 }

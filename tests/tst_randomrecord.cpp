@@ -49,9 +49,8 @@ void TestRandomRecord::drawsEveryRowAboutEquallyOften()
     QVERIFY(m_db->execute("CREATE TABLE dice (ID INTEGER PRIMARY KEY, face TEXT)"));
     // Keys with gaps: rows must be equally likely whatever their keys.
     for (int face = 1; face <= 6; ++face)
-        QVERIFY(m_db->execute(QStringLiteral("INSERT INTO dice VALUES (%1, 'f%2')")
-                                  .arg(face * face * 7)
-                                  .arg(face)));
+        QVERIFY(m_db->execute(
+            QStringLiteral("INSERT INTO dice VALUES (%1, 'f%2')").arg(face * face * 7).arg(face)));
     const int draws = 60000;
     QHash<QString, int> counts;
     for (int i = 0; i < draws; ++i)
@@ -121,6 +120,15 @@ void TestRandomRecord::seesRowsWrittenBetweenDraws()
     QVERIFY(m_db->execute("DELETE FROM grows"));
     QVERIFY(m_db->execute("INSERT INTO grows (word) VALUES ('newest')"));
     QCOMPARE(getRandomRecord("grows"), QStringLiteral("Newest"));
+
+    // A write that is rolled back leaves nothing behind to draw.
+    QVERIFY(m_db->execute("BEGIN"));
+    QVERIFY(m_db->execute("DELETE FROM grows"));
+    QVERIFY(m_db->execute("INSERT INTO grows (word) VALUES ('undone')"));
+    QCOMPARE(getRandomRecord("grows"), QStringLiteral("Undone"));
+    QVERIFY(m_db->execute("ROLLBACK"));
+    QCOMPARE(getRandomRecord("grows"), QStringLiteral("Newest"));
+    QVERIFY(m_db->fatalErrors.isEmpty());
 
     QVERIFY(m_db->execute("INSERT INTO grows (word) VALUES ('second')"));
     QSet<QString> seen;

@@ -1,8 +1,8 @@
+#include "shared/BusyPointer.h"
 #include "shared/CodeKeys.h"
 #include "shared/ControlOrder.h"
 #include "shared/Random.h"
 #include "shared/RunSettings.h"
-#include "shared/BusyPointer.h"
 #include "shared/WindowServices.h"
 #include "support/ScriptedDesktop.h"
 

@@ -13,9 +13,8 @@ int main(int argc, char* argv[])
     QCoreApplication app(argc, argv);
     const QStringList arguments = app.arguments();
     QTextStream err(stderr);
-    if (arguments.size() != 4
-        || (arguments.at(1) != QLatin1String("--if-missing")
-            && arguments.at(1) != QLatin1String("--replace"))) {
+    if (arguments.size() != 4 || (arguments.at(1) != QLatin1String("--if-missing") &&
+                                  arguments.at(1) != QLatin1String("--replace"))) {
         err << "usage: quillane-makedb --if-missing|--replace <data folder> <database>\n";
         return 2;
     }

@@ -23,9 +23,9 @@ void openWebPage(const QString& pagePath)
     }
     const bool isOnlineHelp = pagePath == HelpDocuments::pathOf(HelpDocuments::OnlineHelp);
     const QString destination =
-        isOnlineHelp ? pagePath
-                     : QUrl::fromLocalFile(HelpDocuments::pathOf(HelpDocuments::MakerWebSite))
-                           .toString();
+        isOnlineHelp
+            ? pagePath
+            : QUrl::fromLocalFile(HelpDocuments::pathOf(HelpDocuments::MakerWebSite)).toString();
     if (!desktop().launchBrowser(browser, destination)) {
         desktop().messageBox(
             QStringLiteral("Help file not Opened.  Be sure that you haven't deleted files or "

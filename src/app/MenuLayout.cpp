@@ -79,9 +79,9 @@ QString startWindowName(int startForm)
 {
     // Numbered as the start-window choices of the customization window.
     static const QStringList windows = {
-        "frmCharacter", "frmNameGenerator", "frmNumberGenerator", "frmSentence",
-        "frmBrainstorm", "frmFreeAss",      "frmCrystalBall",     "frmStoryWizard",
-        "frmPlot",       "frmPsycho",       "frmStoryandStage",
+        "frmCharacter",  "frmNameGenerator", "frmNumberGenerator", "frmSentence",
+        "frmBrainstorm", "frmFreeAss",       "frmCrystalBall",     "frmStoryWizard",
+        "frmPlot",       "frmPsycho",        "frmStoryandStage",
     };
     return startForm >= 0 && startForm < windows.size() ? windows.at(startForm) : QString();
 }

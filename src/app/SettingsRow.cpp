@@ -1,8 +1,8 @@
 #include "app/SettingsRow.h"
 
 #include "data/Database.h"
-#include "shared/RunSettings.h"
 #include "shared/BusyPointer.h"
+#include "shared/RunSettings.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
@@ -24,9 +24,8 @@ std::optional<double> number(const QVariant& value)
 
 } // namespace
 
-SettingsRow SettingsRow::fromValues(const QVariant& timerInterval,
-                                    const QVariant& personalReminder, const QVariant& toolBar,
-                                    const QVariant& startForm)
+SettingsRow SettingsRow::fromValues(const QVariant& timerInterval, const QVariant& personalReminder,
+                                    const QVariant& toolBar, const QVariant& startForm)
 {
     SettingsRow row;
     if (const auto seconds = number(timerInterval))

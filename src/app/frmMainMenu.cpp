@@ -3,14 +3,14 @@
 #include "app/HelpCommands.h"
 #include "app/MenuLayout.h"
 #include "app/SettingsRow.h"
-#include "app/ToolCatalog.h"
 #include "app/ToolbarIcons.h"
+#include "app/ToolCatalog.h"
 #include "data/DatabaseSession.h"
 #include "data/FatalError.h"
+#include "shared/BusyPointer.h"
 #include "shared/Desktop.h"
 #include "shared/RunSettings.h"
 #include "shared/ToolWindow.h"
-#include "shared/BusyPointer.h"
 #include "shared/WindowServices.h"
 
 #include <QApplication>
@@ -26,8 +26,7 @@ namespace {
 const QString ProgramTitle = QStringLiteral("Quillane");
 }
 
-frmMainMenu::frmMainMenu(QWidget* parent)
-    : QMainWindow(parent)
+frmMainMenu::frmMainMenu(QWidget* parent) : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("frmMainMenu"));
     setWindowTitle(QStringLiteral("Quillane 98"));
@@ -69,10 +68,9 @@ void frmMainMenu::createMenus()
             }
             if (!entry.window.isEmpty())
                 action->setEnabled(ToolCatalog::isAvailable(entry.window));
-            connect(action, &QAction::triggered, this,
-                    [this, name = entry.name, window = entry.window] {
-                        runMenuEntry(name, window);
-                    });
+            connect(
+                action, &QAction::triggered, this,
+                [this, name = entry.name, window = entry.window] { runMenuEntry(name, window); });
             m_entries.insert(entry.name, action);
         }
     }
@@ -270,7 +268,8 @@ void frmMainMenu::showAbout()
 {
     desktop().messageBox(
         QStringLiteral("Quillane 98 is the property of the Quillane team.  All rights reserved."),
-        QStringLiteral("Quillane 98 (Windows 95, 98).  Technical support: support@quillane.example"),
+        QStringLiteral(
+            "Quillane 98 (Windows 95, 98).  Technical support: support@quillane.example"),
         MessageIcon::Information, MessageButtons::Ok);
 }
 

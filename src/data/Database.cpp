@@ -23,7 +23,8 @@ bool Database::open(const QString& path, StoreError* error)
     };
 
     if (!QFileInfo(path).isFile())
-        return fail(EngineError::FileNotFound, QStringLiteral("Could not find file '%1'.").arg(path));
+        return fail(EngineError::FileNotFound,
+                    QStringLiteral("Could not find file '%1'.").arg(path));
 
     close();
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"));
@@ -62,9 +63,9 @@ void Database::close()
 
 bool Database::isOpen()
 {
-    return QSqlDatabase::contains(QString::fromLatin1(QSqlDatabase::defaultConnection))
-           && QSqlDatabase::database(QString::fromLatin1(QSqlDatabase::defaultConnection), false)
-                  .isOpen();
+    return QSqlDatabase::contains(QString::fromLatin1(QSqlDatabase::defaultConnection)) &&
+           QSqlDatabase::database(QString::fromLatin1(QSqlDatabase::defaultConnection), false)
+               .isOpen();
 }
 
 QSqlDatabase Database::connection()

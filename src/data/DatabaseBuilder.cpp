@@ -8,8 +8,8 @@
 #include <QSaveFile>
 #include <QStringList>
 
-#include <sqlite3.h>
 #include <memory>
+#include <sqlite3.h>
 
 namespace {
 
@@ -72,7 +72,8 @@ QStringList tableColumns(sqlite3* db, const QString& table)
         return columns;
     Statement statement(raw);
     while (sqlite3_step(raw) == SQLITE_ROW)
-        columns.append(QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(raw, 1))));
+        columns.append(
+            QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(raw, 1))));
     return columns;
 }
 
@@ -84,10 +85,10 @@ bool insertRows(sqlite3* db, const QString& table, const QStringList& columns,
         quoted.append(Database::quoteIdentifier(column));
         marks.append(QStringLiteral("?"));
     }
-    const QByteArray sql = QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                               .arg(Database::quoteIdentifier(table), quoted.join(u','),
-                                    marks.join(u','))
-                               .toUtf8();
+    const QByteArray sql =
+        QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+            .arg(Database::quoteIdentifier(table), quoted.join(u','), marks.join(u','))
+            .toUtf8();
     sqlite3_stmt* raw = nullptr;
     if (sqlite3_prepare_v2(db, sql.constData(), -1, &raw, nullptr) != SQLITE_OK)
         return fail(error, QStringLiteral("%1: %2").arg(sourceFile, sqlite3_errmsg(db)));
@@ -119,7 +120,8 @@ bool loadTableFile(sqlite3* db, const QFileInfo& file, QString* error)
     const QString table = file.completeBaseName();
     const QStringList tableFields = tableColumns(db, table);
     if (tableFields.isEmpty())
-        return fail(error, QStringLiteral("%1: there is no table '%2'").arg(file.fileName(), table));
+        return fail(error,
+                    QStringLiteral("%1: there is no table '%2'").arg(file.fileName(), table));
 
     QStringList lines;
     if (!readLines(file.filePath(), &lines, error))
@@ -135,7 +137,8 @@ bool loadTableFile(sqlite3* db, const QFileInfo& file, QString* error)
             rows.append({line});
     } else {
         if (lines.isEmpty())
-            return fail(error, QStringLiteral("%1: the header line is missing").arg(file.fileName()));
+            return fail(error,
+                        QStringLiteral("%1: the header line is missing").arg(file.fileName()));
         columns = lines.takeFirst().split(u'\t');
         for (const QString& line : lines) {
             QStringList cells = line.split(u'\t');
@@ -181,12 +184,13 @@ bool DatabaseBuilder::build(const QString& schemaPath, const QString& tablesFold
         if (sqlite3_open(partialPath.toUtf8().constData(), &connection.db) != SQLITE_OK)
             return fail(error, QStringLiteral("Cannot create %1").arg(partialPath));
         sqlite3* db = connection.db;
-        if (!execute(db, "BEGIN", QStringLiteral("schema.sql"), error)
-            || !execute(db, schema, QStringLiteral("schema.sql"), error))
+        if (!execute(db, "BEGIN", QStringLiteral("schema.sql"), error) ||
+            !execute(db, schema, QStringLiteral("schema.sql"), error))
             return false;
-        const QFileInfoList tableFiles = QDir(tablesFolder).entryInfoList({QStringLiteral("*.txt"),
-                                                             QStringLiteral("*.tsv")},
-                                                            QDir::Files, QDir::Name);
+        const QFileInfoList tableFiles =
+            QDir(tablesFolder)
+                .entryInfoList({QStringLiteral("*.txt"), QStringLiteral("*.tsv")}, QDir::Files,
+                               QDir::Name);
         for (const QFileInfo& file : tableFiles) {
             if (!loadTableFile(db, file, error))
                 return false;

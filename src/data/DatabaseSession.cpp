@@ -2,9 +2,9 @@
 
 #include "data/Database.h"
 #include "data/FatalError.h"
+#include "shared/BusyPointer.h"
 #include "shared/Desktop.h"
 #include "shared/RunSettings.h"
-#include "shared/BusyPointer.h"
 
 bool openDatabase()
 {

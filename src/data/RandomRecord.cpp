@@ -6,8 +6,8 @@
 
 #include <QHash>
 
-#include <sqlite3.h>
 #include <memory>
+#include <sqlite3.h>
 #include <vector>
 
 namespace {
@@ -45,8 +45,13 @@ public:
     {
         m_tables.clear();
         m_dataVersion.reset();
+        if (m_db)
+            sqlite3_rollback_hook(m_db, nullptr, nullptr);
         m_db = nullptr;
     }
+
+    // Drops one table, for a draw that found its kept key gone.
+    void forgetTable(const QString& table) { m_tables.remove(table.toLower()); }
 
     const KeptTable* find(const QString& table, StoreError* error)
     {
@@ -75,6 +80,10 @@ private:
         if (db != m_db) {
             forget();
             m_db = db;
+            // A rolled-back write leaves the change counter as it was, so watch for rollbacks.
+            sqlite3_rollback_hook(
+                db, [](void* tables) { static_cast<KeptTables*>(tables)->m_rolledBack = true; },
+                this);
             if (!prepare(db, "PRAGMA data_version", &m_dataVersion, error))
                 return false;
         }
@@ -83,10 +92,11 @@ private:
             return sqliteFailure(db, error);
         const sqlite3_int64 version = sqlite3_column_int64(m_dataVersion.get(), 0);
         sqlite3_reset(m_dataVersion.get());
-        if (changes != m_changes || version != m_version) {
+        if (changes != m_changes || version != m_version || m_rolledBack) {
             m_tables.clear();
             m_changes = changes;
             m_version = version;
+            m_rolledBack = false;
         }
         return true;
     }
@@ -116,8 +126,8 @@ private:
         const QByteArray from = quotedTable.toUtf8();
         Statement keys;
         if (!prepare(db,
-                     "SELECT rowid FROM " + from + " WHERE " + value + " IS NOT NULL AND trim(CAST("
-                         + value + " AS TEXT)) <> '' ORDER BY rowid",
+                     "SELECT rowid FROM " + from + " WHERE " + value +
+                         " IS NOT NULL AND trim(CAST(" + value + " AS TEXT)) <> '' ORDER BY rowid",
                      &keys, error))
             return false;
         int step;
@@ -135,13 +145,11 @@ private:
                        &kept->readValue, error);
     }
 
-    static bool prepare(sqlite3* db, const QByteArray& sql, Statement* statement,
-                        StoreError* error)
+    static bool prepare(sqlite3* db, const QByteArray& sql, Statement* statement, StoreError* error)
     {
         sqlite3_stmt* raw = nullptr;
         if (sqlite3_prepare_v3(db, sql.constData(), int(sql.size()), SQLITE_PREPARE_PERSISTENT,
-                               &raw, nullptr)
-            != SQLITE_OK)
+                               &raw, nullptr) != SQLITE_OK)
             return sqliteFailure(db, error);
         statement->reset(raw);
         return true;
@@ -158,6 +166,7 @@ private:
     sqlite3* m_db = nullptr;
     sqlite3_int64 m_changes = -1;
     sqlite3_int64 m_version = -1;
+    bool m_rolledBack = false;
 };
 
 } // namespace
@@ -166,26 +175,27 @@ std::optional<QString> RandomRecord::draw(const QString& table, StoreError* erro
 {
     StoreError ignored;
     StoreError* failure = error ? error : &ignored;
-    const KeptTable* kept = KeptTables::instance().find(table, failure);
-    if (!kept)
-        return std::nullopt;
-
-    const auto index = Random::instance().below(qint64(kept->rowids.size()));
-    sqlite3_stmt* read = kept->readValue.get();
-    sqlite3_bind_int64(read, 1, kept->rowids[size_t(index)]);
-    const int step = sqlite3_step(read);
-    QString value;
-    if (step == SQLITE_ROW)
-        value = fromSqliteText(read, 0);
-    sqlite3_reset(read);
-    if (step != SQLITE_ROW) {
-        *failure = {EngineError::NoCurrentRecord, Source,
-                    QStringLiteral("No current record in the table '%1'").arg(table)};
-        return std::nullopt;
+    KeptTables& tables = KeptTables::instance();
+    // A kept key can only vanish through a change the counters missed; read the keys again once.
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        const KeptTable* kept = tables.find(table, failure);
+        if (!kept)
+            return std::nullopt;
+        const auto index = Random::instance().below(qint64(kept->rowids.size()));
+        sqlite3_stmt* read = kept->readValue.get();
+        sqlite3_bind_int64(read, 1, kept->rowids[size_t(index)]);
+        const bool found = sqlite3_step(read) == SQLITE_ROW;
+        QString value = found ? fromSqliteText(read, 0) : QString();
+        sqlite3_reset(read);
+        if (found && !value.trimmed().isEmpty()) {
+            value[0] = value.at(0).toUpper();
+            return value;
+        }
+        tables.forgetTable(table);
     }
-    if (!value.isEmpty())
-        value[0] = value.at(0).toUpper();
-    return value;
+    *failure = {EngineError::NoCurrentRecord, Source,
+                QStringLiteral("No current record in the table '%1'").arg(table)};
+    return std::nullopt;
 }
 
 void RandomRecord::forgetTables()

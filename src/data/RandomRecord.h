@@ -2,8 +2,8 @@
 
 #include "data/StoreError.h"
 
-#include <QString>
 #include <optional>
+#include <QString>
 
 // Draws a uniformly chosen value from a list table: the table's second field, read by
 // position, with its first letter upper-cased. Rows whose value is empty or blank are never

@@ -15,8 +15,8 @@ StoreError StoreError::fromSql(const QSqlError& error, const QString& source)
     result.source = source;
     result.description = error.databaseText().isEmpty() ? error.text() : error.databaseText();
     const QString code = error.nativeErrorCode();
-    if (code == UniqueViolation || code == PrimaryKeyViolation
-        || (code == PlainConstraintViolation && result.description.contains("UNIQUE"))) {
+    if (code == UniqueViolation || code == PrimaryKeyViolation ||
+        (code == PlainConstraintViolation && result.description.contains("UNIQUE"))) {
         result.number = EngineError::DuplicateValue;
     } else {
         bool ok = false;

@@ -14,8 +14,7 @@ QList<QObject*> controlsWithPrefix(const QObject* window, const QString& prefix,
                                    Qt::CaseSensitivity caseSensitivity = Qt::CaseSensitive);
 
 // Controls of a given type whose name begins with the prefix, in control order.
-template <typename T>
-QList<T*> controlsWithPrefix(const QObject* window, const QString& prefix)
+template <typename T> QList<T*> controlsWithPrefix(const QObject* window, const QString& prefix)
 {
     QList<T*> result;
     for (QObject* object : controlsWithPrefix(window, prefix))

@@ -1,10 +1,10 @@
 #include "shared/OutputText.h"
 
+#include "shared/BusyPointer.h"
 #include "shared/Clock.h"
 #include "shared/ControlOrder.h"
 #include "shared/Desktop.h"
 #include "shared/TextPrinting.h"
-#include "shared/BusyPointer.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -93,8 +93,8 @@ void printOutput()
         offerPdfInstead();
         break;
     case PrintResult::Failed:
-        desktop().messageBox(QStringLiteral("The text could not be printed.  ") + error,
-                             PrintTitle, MessageIcon::Exclamation, MessageButtons::Ok);
+        desktop().messageBox(QStringLiteral("The text could not be printed.  ") + error, PrintTitle,
+                             MessageIcon::Exclamation, MessageButtons::Ok);
         break;
     }
 }
@@ -116,8 +116,8 @@ void copyOutput()
 
 QString resultsHeaderLine(const QString& caption)
 {
-    return QStringLiteral("Quillane -- ") + caption + u' '
-           + QLocale().toString(currentDateTime(), QLocale::ShortFormat);
+    return QStringLiteral("Quillane -- ") + caption + u' ' +
+           QLocale().toString(currentDateTime(), QLocale::ShortFormat);
 }
 
 QString resultsRule()

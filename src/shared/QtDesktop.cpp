@@ -59,8 +59,7 @@ MessageAnswer QtDesktop::messageBox(const QString& text, const QString& title, M
     return answer == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
 }
 
-QString QtDesktop::inputBox(const QString& prompt, const QString& title,
-                            const QString& defaultText)
+QString QtDesktop::inputBox(const QString& prompt, const QString& title, const QString& defaultText)
 {
     NormalPointer pointer;
     bool accepted = false;

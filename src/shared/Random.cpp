@@ -8,10 +8,7 @@ Random& Random::instance()
     return random;
 }
 
-Random::Random()
-    : m_generator(QRandomGenerator::securelySeeded())
-{
-}
+Random::Random() : m_generator(QRandomGenerator::securelySeeded()) {}
 
 qint64 Random::below(qint64 n)
 {

@@ -31,8 +31,7 @@ void ToolWindow::unload()
 void ToolWindow::keyPressEvent(QKeyEvent* event)
 {
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (enter && m_defaultButton && m_defaultButton->isEnabled()
-        && m_defaultButton->isVisible()) {
+    if (enter && m_defaultButton && m_defaultButton->isEnabled() && m_defaultButton->isVisible()) {
         m_defaultButton->click();
         return;
     }

@@ -4,7 +4,6 @@
 #include <QPointer>
 #include <QWidget>
 
-
 // A tool window: a child of the main window's frame, opened at most once at a time. The frame
 // runs Form_Load once when the window is opened and Form_Activate each time it becomes the
 // active child.

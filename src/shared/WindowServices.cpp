@@ -72,8 +72,8 @@ void setDataControls(QWidget* window)
         control->setDatabaseName(runSettings().databasePath);
         StoreError error;
         if (!control->refresh(&error)) {
-            desktop().messageBox(QStringLiteral("An error occurred on control ")
-                                     + control->objectName(),
+            desktop().messageBox(QStringLiteral("An error occurred on control ") +
+                                     control->objectName(),
                                  QStringLiteral("Quillane"), MessageIcon::None, MessageButtons::Ok);
             reportFatalError(error);
             return;

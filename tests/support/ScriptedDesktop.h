@@ -30,8 +30,8 @@ public:
     QList<Message> messages;
     QStringList inputPrompts;
     int beeps = 0;
-    QStringList printed;   // every text handed to the printer
-    QStringList pdfFiles;  // every PDF name asked for
+    QStringList printed;  // every text handed to the printer
+    QStringList pdfFiles; // every PDF name asked for
     QString clipboard;
     int clipboardClears = 0;
     QStringList launched;  // "browser argument" of every launch
