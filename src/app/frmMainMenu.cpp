@@ -149,19 +149,9 @@ bool frmMainMenu::initializeEnvironment()
     settings.databasePath = QDir(settings.programFolder).filePath(QStringLiteral("quillane97.mdb"));
     if (!openDatabase())
         return false;
-    for (;;) {
-        StoreError error;
-        if (getCustomization(&error))
-            break;
-        resetPointer();
-        const MessageAnswer retry = desktop().messageBox(
-            QStringLiteral("An unknown error has occurred.  Would you like to try again?"),
-            QStringLiteral("Pray for Absolution"), MessageIcon::None, MessageButtons::YesNo);
-        if (retry != MessageAnswer::Yes) {
-            reportFatalError(error);
+    for (StoreError error; !getCustomization(&error);) {
+        if (!offerRetry(error, QStringLiteral("Pray for Absolution")))
             return false;
-        }
-        setHourglass();
     }
     show();
     openStartForm();

@@ -22,14 +22,8 @@ bool openDatabase()
                                  MessageButtons::Ok);
             return false;
         }
-        const MessageAnswer retry = desktop().messageBox(
-            QStringLiteral("An unknown error has occurred.  Would you like to try again?"),
-            QStringLiteral("Retry"), MessageIcon::None, MessageButtons::YesNo);
-        if (retry != MessageAnswer::Yes) {
-            reportFatalError(error);
+        if (!offerRetry(error, QStringLiteral("Retry")))
             return false;
-        }
-        setHourglass();
     }
 }
 

@@ -40,6 +40,20 @@ void reportFatalError(const StoreError& error)
         endProgram();
 }
 
+bool offerRetry(const StoreError& error, const QString& title)
+{
+    resetPointer();
+    const MessageAnswer answer = desktop().messageBox(
+        QStringLiteral("An unknown error has occurred.  Would you like to try again?"), title,
+        MessageIcon::None, MessageButtons::YesNo);
+    if (answer != MessageAnswer::Yes) {
+        reportFatalError(error);
+        return false;
+    }
+    setHourglass();
+    return true;
+}
+
 void setFatalErrorExit(std::function<void(const StoreError&)> exit)
 {
     exitStep = std::move(exit);

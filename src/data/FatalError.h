@@ -9,6 +9,10 @@
 // caller therefore returns straight after calling reportFatalError.
 void reportFatalError(const StoreError& error);
 
+// Asks whether to try a failed step again, under the given title. Yes gives true (with the busy
+// pointer back on); No reports the error as fatal and gives false.
+bool offerRetry(const StoreError& error, const QString& title);
+
 // The text of the report, built from the error and the database path.
 QString fatalErrorText(const StoreError& error);
 

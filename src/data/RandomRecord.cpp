@@ -32,6 +32,25 @@ QString fromSqliteText(sqlite3_stmt* statement, int column)
     return QString::fromUtf8(text, sqlite3_column_bytes(statement, column));
 }
 
+// What the database looked like when the keys were read: this connection's change counter and
+// the file's data version, which also moves when another connection commits. SQLite refreshes
+// the data version whenever a statement starts reading, so it is compared again after each
+// lookup.
+struct Stamp
+{
+    sqlite3_int64 changes = -1;
+    unsigned int dataVersion = 0;
+
+    static Stamp of(sqlite3* db)
+    {
+        Stamp stamp;
+        stamp.changes = sqlite3_total_changes64(db);
+        sqlite3_file_control(db, "main", SQLITE_FCNTL_DATA_VERSION, &stamp.dataVersion);
+        return stamp;
+    }
+    bool operator==(const Stamp&) const = default;
+};
+
 class KeptTables
 {
 public:
@@ -44,14 +63,10 @@ public:
     void forget()
     {
         m_tables.clear();
-        m_dataVersion.reset();
         if (m_db)
             sqlite3_rollback_hook(m_db, nullptr, nullptr);
         m_db = nullptr;
     }
-
-    // Drops one table, for a draw that found its kept key gone.
-    void forgetTable(const QString& table) { m_tables.remove(table.toLower()); }
 
     const KeptTable* find(const QString& table, StoreError* error)
     {
@@ -60,45 +75,43 @@ public:
             *error = {3000, Source, QStringLiteral("The database is not open")};
             return nullptr;
         }
-        if (!isCurrent(db, error))
-            return nullptr;
+        if (db != m_db)
+            watch(db);
+        if (!isCurrent())
+            restart();
         const QString key = table.toLower();
         auto found = m_tables.find(key);
         if (found == m_tables.end()) {
-            KeptTable kept;
-            if (!load(db, table, &kept, error))
+            auto kept = std::make_shared<KeptTable>();
+            if (!load(db, table, kept.get(), error))
                 return nullptr;
-            found = m_tables.insert(key, std::make_shared<KeptTable>(std::move(kept)));
+            // Reading the keys may have revealed another connection's change.
+            if (!isCurrent())
+                restart();
+            found = m_tables.insert(key, std::move(kept));
         }
         return found->get();
     }
 
+    // True when nothing has changed since the kept keys were read.
+    bool isCurrent() const { return !m_rolledBack && Stamp::of(m_db) == m_stamp; }
+
 private:
-    // Drops the kept tables when anything in the database has changed since they were read.
-    bool isCurrent(sqlite3* db, StoreError* error)
+    void watch(sqlite3* db)
     {
-        if (db != m_db) {
-            forget();
-            m_db = db;
-            // A rolled-back write leaves the change counter as it was, so watch for rollbacks.
-            sqlite3_rollback_hook(
-                db, [](void* tables) { static_cast<KeptTables*>(tables)->m_rolledBack = true; },
-                this);
-            if (!prepare(db, "PRAGMA data_version", &m_dataVersion, error))
-                return false;
-        }
-        const sqlite3_int64 changes = sqlite3_total_changes64(db);
-        if (sqlite3_step(m_dataVersion.get()) != SQLITE_ROW)
-            return sqliteFailure(db, error);
-        const sqlite3_int64 version = sqlite3_column_int64(m_dataVersion.get(), 0);
-        sqlite3_reset(m_dataVersion.get());
-        if (changes != m_changes || version != m_version || m_rolledBack) {
-            m_tables.clear();
-            m_changes = changes;
-            m_version = version;
-            m_rolledBack = false;
-        }
-        return true;
+        forget();
+        m_db = db;
+        // A rolled-back write leaves the change counter as it was, so watch for rollbacks.
+        sqlite3_rollback_hook(
+            db, [](void* tables) { static_cast<KeptTables*>(tables)->m_rolledBack = true; }, this);
+        restart();
+    }
+
+    void restart()
+    {
+        m_tables.clear();
+        m_rolledBack = false;
+        m_stamp = Stamp::of(m_db);
     }
 
     bool load(sqlite3* db, const QString& table, KeptTable* kept, StoreError* error)
@@ -162,10 +175,8 @@ private:
     }
 
     QHash<QString, std::shared_ptr<KeptTable>> m_tables;
-    Statement m_dataVersion;
     sqlite3* m_db = nullptr;
-    sqlite3_int64 m_changes = -1;
-    sqlite3_int64 m_version = -1;
+    Stamp m_stamp;
     bool m_rolledBack = false;
 };
 
@@ -176,8 +187,10 @@ std::optional<QString> RandomRecord::draw(const QString& table, StoreError* erro
     StoreError ignored;
     StoreError* failure = error ? error : &ignored;
     KeptTables& tables = KeptTables::instance();
-    // A kept key can only vanish through a change the counters missed; read the keys again once.
-    for (int attempt = 0; attempt < 2; ++attempt) {
+    std::optional<QString> value;
+    // A lookup that shows the database changed under the kept keys is drawn again from fresh
+    // keys; a file that keeps changing still gets an answer after a few tries.
+    for (int attempt = 0; attempt < 3; ++attempt) {
         const KeptTable* kept = tables.find(table, failure);
         if (!kept)
             return std::nullopt;
@@ -185,17 +198,19 @@ std::optional<QString> RandomRecord::draw(const QString& table, StoreError* erro
         sqlite3_stmt* read = kept->readValue.get();
         sqlite3_bind_int64(read, 1, kept->rowids[size_t(index)]);
         const bool found = sqlite3_step(read) == SQLITE_ROW;
-        QString value = found ? fromSqliteText(read, 0) : QString();
+        const QString text = found ? fromSqliteText(read, 0) : QString();
         sqlite3_reset(read);
-        if (found && !value.trimmed().isEmpty()) {
-            value[0] = value.at(0).toUpper();
-            return value;
-        }
-        tables.forgetTable(table);
+        value = text.trimmed().isEmpty() ? std::nullopt : std::optional<QString>(text);
+        if (value && tables.isCurrent())
+            break;
     }
-    *failure = {EngineError::NoCurrentRecord, Source,
-                QStringLiteral("No current record in the table '%1'").arg(table)};
-    return std::nullopt;
+    if (!value) {
+        *failure = {EngineError::NoCurrentRecord, Source,
+                    QStringLiteral("No current record in the table '%1'").arg(table)};
+        return std::nullopt;
+    }
+    (*value)[0] = value->at(0).toUpper();
+    return value;
 }
 
 void RandomRecord::forgetTables()
