@@ -232,7 +232,7 @@ CREATE TABLE questions (
 -- Record tables. Keys are never reused (AUTOINCREMENT), so a story's links can never come to
 -- point at a later record. A hide flag of -1 keeps a row out of every window; new rows get 0.
 --
--- A character is a duplicate when its name is taken.
+-- A character is a duplicate when its name is taken (in any case).
 CREATE TABLE "character" (
     ID INTEGER PRIMARY KEY AUTOINCREMENT,
     visible INTEGER NOT NULL DEFAULT 0,
@@ -259,7 +259,7 @@ CREATE TABLE "character" (
     Intellect TEXT,
     Thrift TEXT
 );
-CREATE UNIQUE INDEX characterName ON "character" (Name);
+CREATE UNIQUE INDEX characterName ON "character" (Name COLLATE NOCASE);
 
 -- A plot profile is a duplicate when its plot and all three characters match another's, since
 -- plot names alone come from a short catalogue and repeat often.
@@ -294,7 +294,7 @@ CREATE TABLE "Scene Profile" (
     "Scene Notes" TEXT,
     visible INTEGER NOT NULL DEFAULT 0
 );
-CREATE UNIQUE INDEX sceneProfileName ON "Scene Profile" ("Scene Name");
+CREATE UNIQUE INDEX sceneProfileName ON "Scene Profile" ("Scene Name" COLLATE NOCASE);
 
 -- A story is a duplicate when its name is taken.
 CREATE TABLE "Story Profile" (
@@ -303,7 +303,7 @@ CREATE TABLE "Story Profile" (
     "Story Description" TEXT,
     Notes TEXT
 );
-CREATE UNIQUE INDEX storyProfileName ON "Story Profile" ("Story Name");
+CREATE UNIQUE INDEX storyProfileName ON "Story Profile" ("Story Name" COLLATE NOCASE);
 
 -- Links of a story: an item is linked to a story at most once.
 CREATE TABLE Story_Character (

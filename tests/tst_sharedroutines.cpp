@@ -1,3 +1,4 @@
+#include "data/DataControl.h"
 #include "shared/BusyPointer.h"
 #include "shared/CodeKeys.h"
 #include "shared/ControlOrder.h"
@@ -5,6 +6,7 @@
 #include "shared/RunSettings.h"
 #include "shared/WindowServices.h"
 #include "support/ScriptedDesktop.h"
+#include "support/TestDatabase.h"
 
 #include <QLineEdit>
 #include <QTest>
@@ -24,6 +26,7 @@ private slots:
     void seededGeneratorRepeatsItself();
     void prefixWalkFollowsControlOrder();
     void timersTakeTheSettingsInterval();
+    void dataControlsAreOpenedInControlOrder();
     void pointerCallsDoNotNest();
     void codeKeys();
 
@@ -117,6 +120,29 @@ void TestSharedRoutines::timersTakeTheSettingsInterval()
     QCOMPARE(stopped->interval(), 7000);
     QVERIFY(!stopped->isActive());
     QCOMPARE(other->interval(), 1000);
+}
+
+void TestSharedRoutines::dataControlsAreOpenedInControlOrder()
+{
+    TestDatabase db;
+    QVERIFY(db.isOpen());
+    QWidget window;
+    auto* nouns = new DataControl("dtaNoun", &window);
+    nouns->setRecordSource("noun");
+    auto* broken = new DataControl("dtaBroken", &window);
+    broken->setRecordSource("no such table");
+    auto* later = new DataControl("dtaLater", &window);
+    later->setRecordSource("gender");
+    setDataControls(&window);
+    QCOMPARE(nouns->databaseName(), db.path());
+    QCOMPARE(nouns->recordset()->absolutePosition(), 0);
+    QCOMPARE(nouns->recordset()->field("noun").toString(), QStringLiteral("anchor"));
+    QCOMPARE(m_desktop->messages.first().text,
+             QStringLiteral("An error occurred on control dtaBroken"));
+    QCOMPARE(m_desktop->messages.first().title, QStringLiteral("Quillane"));
+    QCOMPARE(m_desktop->messages.first().icon, MessageIcon::None);
+    QCOMPARE(db.fatalErrors.size(), 1);
+    QVERIFY(!later->recordset()->isOpen()); // the program would have ended before it
 }
 
 void TestSharedRoutines::pointerCallsDoNotNest()

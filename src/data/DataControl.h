@@ -53,8 +53,8 @@ public:
     void bind(QComboBox* control, const QString& field);
     // A combo box whose list is the rows of another data control: it shows listField and
     // writes the chosen row's boundListField into field.
-    void bind(QComboBox* control, const QString& field, DataControl* list,
-              const QString& listField, const QString& boundListField);
+    void bind(QComboBox* control, const QString& field, DataControl* list, const QString& listField,
+              const QString& boundListField);
 
     // Writes the bound controls' values into the pending row (run by the record set's update);
     // controls that still show the row's value write nothing.

@@ -11,14 +11,20 @@ class QSqlQueryModel;
 
 // A set of rows read from a record source, with a current row, as the record windows use it.
 //
-// The source is a table name (brackets allowed: "[Plot Profile]"), a stored query (a view, or a
-// parameterless entry of MSysQueries) or an SQL SELECT. A table, or "select * from <table>"
-// with an optional where clause, gives an updatable set; anything else is read only.
+// The source is a table name (brackets allowed: "[Plot Profile]"), a stored query (a view, or an
+// entry of MSysQueries, whose parameters are given with setParameter) or an SQL SELECT. A table, or
+// "select * from <table>" with optional where and order by clauses, gives an updatable set;
+// anything else is read only, and changing it, like an update with nothing pending, fails with
+// EngineError::ActionCancelled.
 //
 // Positions count from 0. Before the first row is "BOF", after the last "EOF"; at either end
 // there is no current row, and reading or changing the current row fails with
 // EngineError::NoCurrentRecord. A duplicate value on update fails with
 // EngineError::DuplicateValue and leaves the change pending, so the caller may cancel it.
+//
+// Other refusals: 3001 for a position outside the set, 3020 for setting a field with nothing
+// pending, 3078 for a source that names nothing, 3265 for an unknown field; SQL failures keep
+// the numbers StoreError::fromSql gives them.
 //
 // A pending new row or change belongs to the current row: moving to another row, requerying or
 // starting another one abandons it. While a new row is pending it is the current row (shown at
@@ -37,6 +43,9 @@ public:
     bool open(const QString& source, StoreError* error);
     // Runs the source again; the first row becomes current.
     bool requery(StoreError* error);
+    // A value for a named parameter of a stored query (":CATEGORY" is named "CATEGORY"), used
+    // from the next open or requery on.
+    void setParameter(const QString& name, const QVariant& value);
     QString source() const;
     bool isOpen() const;
     bool isUpdatable() const;
