@@ -4,10 +4,12 @@
 #include "data/FatalError.h"
 #include "shared/Random.h"
 
+#include <QFile>
 #include <QHash>
 
 #include <memory>
 #include <sqlite3.h>
+#include <string>
 #include <vector>
 
 namespace {
@@ -20,35 +22,89 @@ struct StatementDeleter
 };
 using Statement = std::unique_ptr<sqlite3_stmt, StatementDeleter>;
 
+// The drawable values of one table, packed end to end as UTF-8.
 struct KeptTable
 {
-    std::vector<sqlite3_int64> rowids;
-    Statement readValue;
+    std::string values;
+    std::vector<quint32> ends; // where each value ends in values
+
+    QString value(size_t index) const
+    {
+        const quint32 begin = index == 0 ? 0 : ends[index - 1];
+        return QString::fromUtf8(values.data() + begin, qsizetype(ends[index] - begin));
+    }
 };
 
-QString fromSqliteText(sqlite3_stmt* statement, int column)
+// Tells cheaply whether the database may have changed. Writes through this connection move its
+// change counter (rollbacks are reported by a hook). A commit from any other connection moves
+// the change counter in the file's header, which is read through a memory map of the file, so
+// the check costs no system call. A file in write-ahead-log mode does not keep that header
+// counter up to date; there SQLite's data version is asked for instead.
+class ChangeWatch
 {
-    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(statement, column));
-    return QString::fromUtf8(text, sqlite3_column_bytes(statement, column));
-}
-
-// What the database looked like when the keys were read: this connection's change counter and
-// the file's data version, which also moves when another connection commits. SQLite refreshes
-// the data version whenever a statement starts reading, so it is compared again after each
-// lookup.
-struct Stamp
-{
-    sqlite3_int64 changes = -1;
-    unsigned int dataVersion = 0;
-
-    static Stamp of(sqlite3* db)
+public:
+    struct Stamp
     {
-        Stamp stamp;
-        stamp.changes = sqlite3_total_changes64(db);
-        sqlite3_file_control(db, "main", SQLITE_FCNTL_DATA_VERSION, &stamp.dataVersion);
-        return stamp;
+        sqlite3_int64 changes = -1;
+        qint64 fileVersion = -1;
+        bool operator==(const Stamp&) const = default;
+    };
+
+    void watch(sqlite3* db, const QString& path)
+    {
+        stop();
+        m_db = db;
+        sqlite3_rollback_hook(
+            db, [](void* watch) { static_cast<ChangeWatch*>(watch)->m_rolledBack = true; }, this);
+        m_file.setFileName(path);
+        if (m_file.open(QIODevice::ReadOnly))
+            m_header = m_file.map(0, HeaderSize);
+        sqlite3_stmt* raw = nullptr;
+        sqlite3_prepare_v3(m_db, "PRAGMA data_version", -1, SQLITE_PREPARE_PERSISTENT, &raw,
+                           nullptr);
+        m_dataVersion.reset(raw);
     }
-    bool operator==(const Stamp&) const = default;
+
+    void stop()
+    {
+        if (m_db)
+            sqlite3_rollback_hook(m_db, nullptr, nullptr);
+        m_db = nullptr;
+        m_dataVersion.reset();
+        if (m_header)
+            m_file.unmap(m_header);
+        m_header = nullptr;
+        m_file.close();
+    }
+
+    sqlite3* db() const { return m_db; }
+
+    Stamp stamp() const { return {sqlite3_total_changes64(m_db), fileVersion()}; }
+
+    // True once after a rollback since the last call.
+    bool takeRollback() { return std::exchange(m_rolledBack, false); }
+
+private:
+    static constexpr qint64 HeaderSize = 100;
+
+    qint64 fileVersion() const
+    {
+        // Bytes 18 and 19 are 2 in write-ahead-log mode; bytes 24 to 27 count the commits.
+        if (m_header && m_header[18] == 1 && m_header[19] == 1)
+            return qint64(m_header[24]) << 24 | m_header[25] << 16 | m_header[26] << 8 |
+                   m_header[27];
+        if (!m_dataVersion || sqlite3_step(m_dataVersion.get()) != SQLITE_ROW)
+            return -1;
+        const qint64 version = sqlite3_column_int64(m_dataVersion.get(), 0);
+        sqlite3_reset(m_dataVersion.get());
+        return version;
+    }
+
+    sqlite3* m_db = nullptr;
+    QFile m_file;
+    uchar* m_header = nullptr;
+    Statement m_dataVersion;
+    bool m_rolledBack = false;
 };
 
 class KeptTables
@@ -63,9 +119,7 @@ public:
     void forget()
     {
         m_tables.clear();
-        if (m_db)
-            sqlite3_rollback_hook(m_db, nullptr, nullptr);
-        m_db = nullptr;
+        m_watch.stop();
     }
 
     const KeptTable* find(const QString& table, StoreError* error)
@@ -75,46 +129,31 @@ public:
             *error = {3000, Source, QStringLiteral("The database is not open")};
             return nullptr;
         }
-        if (db != m_db)
-            watch(db);
-        if (!isCurrent())
+        if (db != m_watch.db()) {
+            m_watch.watch(db, Database::path());
+            restart();
+        }
+        if (m_watch.takeRollback() || m_watch.stamp() != m_stamp)
             restart();
         const QString key = table.toLower();
-        auto found = m_tables.find(key);
-        if (found == m_tables.end()) {
+        auto found = m_tables.constFind(key);
+        if (found == m_tables.constEnd()) {
             auto kept = std::make_shared<KeptTable>();
             if (!load(db, table, kept.get(), error))
                 return nullptr;
-            // Reading the keys may have revealed another connection's change.
-            if (!isCurrent())
-                restart();
             found = m_tables.insert(key, std::move(kept));
         }
         return found->get();
     }
 
-    // True when nothing has changed since the kept keys were read.
-    bool isCurrent() const { return !m_rolledBack && Stamp::of(m_db) == m_stamp; }
-
 private:
-    void watch(sqlite3* db)
-    {
-        forget();
-        m_db = db;
-        // A rolled-back write leaves the change counter as it was, so watch for rollbacks.
-        sqlite3_rollback_hook(
-            db, [](void* tables) { static_cast<KeptTables*>(tables)->m_rolledBack = true; }, this);
-        restart();
-    }
-
     void restart()
     {
         m_tables.clear();
-        m_rolledBack = false;
-        m_stamp = Stamp::of(m_db);
+        m_stamp = m_watch.stamp();
     }
 
-    bool load(sqlite3* db, const QString& table, KeptTable* kept, StoreError* error)
+    static bool load(sqlite3* db, const QString& table, KeptTable* kept, StoreError* error)
     {
         const QString quotedTable = Database::quoteIdentifier(table);
         Statement columns;
@@ -124,7 +163,8 @@ private:
         int columnCount = 0;
         while (sqlite3_step(columns.get()) == SQLITE_ROW) {
             if (columnCount++ == 1)
-                valueColumn = fromSqliteText(columns.get(), 1);
+                valueColumn = QString::fromUtf8(
+                    reinterpret_cast<const char*>(sqlite3_column_text(columns.get(), 1)));
         }
         if (columnCount == 0) {
             *error = {3078, Source, QStringLiteral("Cannot find the table '%1'").arg(table)};
@@ -135,34 +175,36 @@ private:
             return false;
         }
 
-        const QByteArray value = Database::quoteIdentifier(valueColumn).toUtf8();
-        const QByteArray from = quotedTable.toUtf8();
-        Statement keys;
+        // The value is the second field, read as text; blank values are never drawn.
+        const QByteArray value =
+            "CAST(" + Database::quoteIdentifier(valueColumn).toUtf8() + " AS TEXT)";
+        Statement rows;
         if (!prepare(db,
-                     "SELECT rowid FROM " + from + " WHERE " + value +
-                         " IS NOT NULL AND trim(CAST(" + value + " AS TEXT)) <> '' ORDER BY rowid",
-                     &keys, error))
+                     "SELECT " + value + " FROM " + quotedTable.toUtf8() + " WHERE trim(" + value +
+                         ") <> '' ORDER BY rowid",
+                     &rows, error))
             return false;
         int step;
-        while ((step = sqlite3_step(keys.get())) == SQLITE_ROW)
-            kept->rowids.push_back(sqlite3_column_int64(keys.get(), 0));
+        while ((step = sqlite3_step(rows.get())) == SQLITE_ROW) {
+            kept->values.append(reinterpret_cast<const char*>(sqlite3_column_text(rows.get(), 0)),
+                                size_t(sqlite3_column_bytes(rows.get(), 0)));
+            kept->ends.push_back(quint32(kept->values.size()));
+        }
         if (step != SQLITE_DONE)
             return sqliteFailure(db, error);
-        if (kept->rowids.empty()) {
+        if (kept->ends.empty()) {
             *error = {EngineError::NoCurrentRecord, Source,
                       QStringLiteral("No current record: the table '%1' has no value to draw")
                           .arg(table)};
             return false;
         }
-        return prepare(db, "SELECT CAST(" + value + " AS TEXT) FROM " + from + " WHERE rowid = ?",
-                       &kept->readValue, error);
+        return true;
     }
 
     static bool prepare(sqlite3* db, const QByteArray& sql, Statement* statement, StoreError* error)
     {
         sqlite3_stmt* raw = nullptr;
-        if (sqlite3_prepare_v3(db, sql.constData(), int(sql.size()), SQLITE_PREPARE_PERSISTENT,
-                               &raw, nullptr) != SQLITE_OK)
+        if (sqlite3_prepare_v2(db, sql.constData(), int(sql.size()), &raw, nullptr) != SQLITE_OK)
             return sqliteFailure(db, error);
         statement->reset(raw);
         return true;
@@ -175,9 +217,8 @@ private:
     }
 
     QHash<QString, std::shared_ptr<KeptTable>> m_tables;
-    sqlite3* m_db = nullptr;
-    Stamp m_stamp;
-    bool m_rolledBack = false;
+    ChangeWatch m_watch;
+    ChangeWatch::Stamp m_stamp;
 };
 
 } // namespace
@@ -185,31 +226,11 @@ private:
 std::optional<QString> RandomRecord::draw(const QString& table, StoreError* error)
 {
     StoreError ignored;
-    StoreError* failure = error ? error : &ignored;
-    KeptTables& tables = KeptTables::instance();
-    std::optional<QString> value;
-    // A lookup that shows the database changed under the kept keys is drawn again from fresh
-    // keys; a file that keeps changing still gets an answer after a few tries.
-    for (int attempt = 0; attempt < 3; ++attempt) {
-        const KeptTable* kept = tables.find(table, failure);
-        if (!kept)
-            return std::nullopt;
-        const auto index = Random::instance().below(qint64(kept->rowids.size()));
-        sqlite3_stmt* read = kept->readValue.get();
-        sqlite3_bind_int64(read, 1, kept->rowids[size_t(index)]);
-        const bool found = sqlite3_step(read) == SQLITE_ROW;
-        const QString text = found ? fromSqliteText(read, 0) : QString();
-        sqlite3_reset(read);
-        value = text.trimmed().isEmpty() ? std::nullopt : std::optional<QString>(text);
-        if (value && tables.isCurrent())
-            break;
-    }
-    if (!value) {
-        *failure = {EngineError::NoCurrentRecord, Source,
-                    QStringLiteral("No current record in the table '%1'").arg(table)};
+    const KeptTable* kept = KeptTables::instance().find(table, error ? error : &ignored);
+    if (!kept)
         return std::nullopt;
-    }
-    (*value)[0] = value->at(0).toUpper();
+    QString value = kept->value(size_t(Random::instance().below(qint64(kept->ends.size()))));
+    value[0] = value.at(0).toUpper();
     return value;
 }
 

@@ -9,10 +9,10 @@
 // position, with its first letter upper-cased. Rows whose value is empty or blank are never
 // drawn.
 //
-// Every draw costs the same whatever the table's size: the keys of a table's drawable rows are
-// read once and kept, and a draw is one random index plus one lookup by key. The kept keys are
-// dropped as soon as anything in the database changes, from this connection (SQLite's change
-// counter) or any other (its data version), so a row added anywhere is drawn from at once.
+// Every draw costs the same whatever the table's size: a table's drawable values are read once
+// and kept, and a draw is one random index into them. The kept values are dropped as soon as
+// anything in the database changes, through this connection or any other, so a row added
+// anywhere is drawn from at once.
 namespace RandomRecord {
 std::optional<QString> draw(const QString& table, StoreError* error);
 // Forgets every kept table; run when the database closes.
