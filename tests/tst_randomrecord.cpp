@@ -22,6 +22,7 @@ private slots:
     void neverDrawsBlankRows();
     void tableNamesWithBlanksAndAnyCase();
     void seesRowsWrittenBetweenDraws();
+    void seesRowsWrittenByAnotherConnection_data();
     void seesRowsWrittenByAnotherConnection();
     void emptyOrMissingTableIsFatalAndNamed();
 
@@ -137,8 +138,17 @@ void TestRandomRecord::seesRowsWrittenBetweenDraws()
     QCOMPARE(seen, (QSet<QString>{"Newest", "Second"}));
 }
 
+void TestRandomRecord::seesRowsWrittenByAnotherConnection_data()
+{
+    QTest::addColumn<QString>("journalMode");
+    QTest::newRow("rollback journal") << "DELETE";
+    QTest::newRow("write-ahead log") << "WAL";
+}
+
 void TestRandomRecord::seesRowsWrittenByAnotherConnection()
 {
+    QFETCH(QString, journalMode);
+    QVERIFY(m_db->execute("PRAGMA journal_mode = " + journalMode));
     QVERIFY(m_db->execute("CREATE TABLE shared (ID INTEGER PRIMARY KEY, word TEXT)"));
     QVERIFY(m_db->execute("INSERT INTO shared (word) VALUES ('mine')"));
     QCOMPARE(getRandomRecord("shared"), QStringLiteral("Mine"));
