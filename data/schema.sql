@@ -3,7 +3,8 @@
 --
 -- List tables: a whole-number key first and the value second, the value field named like the
 -- table. The random draw reads the second field by position, so the order of fields matters.
--- Each value is unique (ignoring case) so that the customization grid refuses a duplicate;
+-- Each value is unique (ignoring case, but for the patterns, whose letters are codes that
+-- tell case apart) so that the customization grid refuses a duplicate;
 -- empty values (Null) may repeat, since a new grid row is saved empty before it is typed into.
 
 CREATE TABLE "noun" (
@@ -198,12 +199,12 @@ CREATE TABLE "UnitOfMeasure" (
 
 CREATE TABLE "sentencePattern" (
     ID INTEGER PRIMARY KEY,
-    "sentencePattern" TEXT COLLATE NOCASE UNIQUE
+    "sentencePattern" TEXT UNIQUE
 );
 
 CREATE TABLE "namePattern" (
     ID INTEGER PRIMARY KEY,
-    "namePattern" TEXT COLLATE NOCASE UNIQUE
+    "namePattern" TEXT UNIQUE
 );
 
 -- The settings row: only the first row is ever used.

@@ -1,5 +1,8 @@
 #include "app/ToolCatalog.h"
 
+#include "generators/frmNameGenerator.h"
+#include "generators/frmSentence.h"
+
 #include <QHash>
 
 namespace {
@@ -7,7 +10,10 @@ namespace {
 QHash<QString, ToolCatalog::Factory>& factories()
 {
     // Each tool window adds its line here as it joins the program.
-    static QHash<QString, ToolCatalog::Factory> table;
+    static QHash<QString, ToolCatalog::Factory> table = {
+        {QStringLiteral("frmSentence"), [] { return new frmSentence; }},
+        {QStringLiteral("frmNameGenerator"), [] { return new frmNameGenerator; }},
+    };
     return table;
 }
 

@@ -1,0 +1,194 @@
+#include "generators/PatternListWindow.h"
+
+#include "data/Database.h"
+#include "data/FatalError.h"
+#include "shared/BusyPointer.h"
+#include "shared/Desktop.h"
+#include "shared/OutputText.h"
+#include "shared/Random.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QTimer>
+
+namespace {
+
+QPushButton* makeButton(const QString& name, const QString& caption, QWidget* parent)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setAutoDefault(false);
+    return button;
+}
+
+QListWidget* makeList(const QString& name, const QString& description, QWidget* parent)
+{
+    auto* list = new QListWidget(parent);
+    list->setObjectName(name);
+    list->setAccessibleName(description);
+    QFont font = list->font();
+    font.setPointSize(12);
+    list->setFont(font);
+    list->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Expanding);
+    return list;
+}
+
+} // namespace
+
+PatternListWindow::PatternListWindow(const QString& windowName, const QString& caption,
+                                     const QString& patternTable, const QString& timerName,
+                                     QWidget* parent)
+    : ToolWindow(windowName, caption, parent), m_patternTable(patternTable)
+{
+    lstResults = makeList(QStringLiteral("lstResults"), QStringLiteral("Results"), this);
+    lstPatternType = makeList(QStringLiteral("lstPatternType"), QStringLiteral("Patterns"), this);
+    lstPatternType->setToolTip(QStringLiteral("Double-click for the key to the codes"));
+    lstPatternType->viewport()->installEventFilter(this);
+    chkRandom = new QCheckBox(QStringLiteral("Random Pattern"), this);
+    chkRandom->setObjectName(QStringLiteral("chkRandom"));
+    chkSentence = new QCheckBox(QStringLiteral("Timer"), this);
+    chkSentence->setObjectName(QStringLiteral("chkSentence"));
+    cmdGenerate = makeButton(QStringLiteral("cmdGenerate"), QStringLiteral("&Generate"), this);
+    cmdPrint = makeButton(QStringLiteral("cmdPrint"), QStringLiteral("&Print"), this);
+    cmdClip = makeButton(QStringLiteral("cmdClip"), QStringLiteral("&Clipboard"), this);
+    cmdClear = makeButton(QStringLiteral("cmdClear"), QStringLiteral("Clear List"), this);
+    OK_BT = makeButton(QStringLiteral("OK_BT"), QStringLiteral("Close"), this);
+    timer = new QTimer(this);
+    timer->setObjectName(timerName);
+    timer->setInterval(1000);
+    setDefaultButton(cmdGenerate);
+    cmdGenerate->setDefault(true);
+
+    auto* grid = new QGridLayout(this);
+    m_options = new QGridLayout;
+    m_options->addWidget(chkRandom, 0, 0);
+    m_options->addWidget(chkSentence, 1, 0);
+    grid->addWidget(lstResults, 0, 0, 2, 4);
+    grid->addWidget(lstPatternType, 0, 4);
+    grid->addLayout(m_options, 1, 4);
+    const QList<QPushButton*> buttons = {cmdGenerate, cmdPrint, cmdClip, cmdClear, OK_BT};
+    for (int column = 0; column < buttons.size(); ++column)
+        grid->addWidget(buttons.at(column), 2, column);
+    // Five columns of about a button's width, as the button row below them.
+    for (int column = 0; column < buttons.size(); ++column)
+        grid->setColumnStretch(column, 1);
+    grid->setRowStretch(0, 1);
+    resize(500, 310);
+
+    connect(cmdGenerate, &QPushButton::clicked, this, &PatternListWindow::cmdGenerate_Click);
+    connect(timer, &QTimer::timeout, this, &PatternListWindow::cmdGenerate_Click);
+    connect(chkSentence, &QCheckBox::clicked, this, &PatternListWindow::chkSentence_Click);
+    connect(cmdClear, &QPushButton::clicked, this, &PatternListWindow::cmdClear_Click);
+    connect(cmdPrint, &QPushButton::clicked, this, &PatternListWindow::cmdPrint_Click);
+    connect(cmdClip, &QPushButton::clicked, this, &PatternListWindow::cmdClip_Click);
+    connect(OK_BT, &QPushButton::clicked, this, &PatternListWindow::OK_BT_Click);
+}
+
+void PatternListWindow::addOptionBox(QCheckBox* box)
+{
+    // Extra boxes stand between "Random Pattern" and "Timer".
+    m_options->removeWidget(chkSentence);
+    m_options->addWidget(box, 1, 0);
+    m_options->addWidget(chkSentence, 2, 0);
+}
+
+void PatternListWindow::setTabOrderChain(const QList<QWidget*>& chain)
+{
+    for (qsizetype i = 1; i < chain.size(); ++i)
+        setTabOrder(chain.at(i - 1), chain.at(i));
+}
+
+void PatternListWindow::Form_Load()
+{
+    setHourglass();
+    loadListBox();
+    resetPointer();
+}
+
+void PatternListWindow::loadListBox()
+{
+    const QString field = Database::quoteIdentifier(m_patternTable);
+    QSqlQuery query(Database::connection());
+    query.setForwardOnly(true);
+    if (!query.exec(QStringLiteral("SELECT %1 FROM %1").arg(field))) {
+        reportFatalError(StoreError::fromSql(query.lastError(), QStringLiteral("loadListBox")));
+        return;
+    }
+    while (query.next())
+        lstPatternType->addItem(query.value(0).toString());
+}
+
+void PatternListWindow::cmdGenerate_Click()
+{
+    if (chkRandom->isChecked()) {
+        const int count = lstPatternType->count();
+        const int n = int(count * Random::instance().unit() + 1);
+        lstPatternType->setCurrentRow(n - 1);
+        currentPattern = count > 0 ? lstPatternType->item(n - 1)->text() : QString();
+    } else {
+        const QListWidgetItem* selected = lstPatternType->currentItem();
+        currentPattern = selected && selected->isSelected() ? selected->text() : QString();
+    }
+    if (currentPattern.isEmpty()) {
+        desktop().messageBox(QStringLiteral("No pattern has been selected."),
+                             QStringLiteral("Pattern Selection"), MessageIcon::Information,
+                             MessageButtons::Ok);
+        return;
+    }
+    expandPattern();
+}
+
+void PatternListWindow::chkSentence_Click()
+{
+    // The timer follows the clicks, not the box's value; the two start out agreeing.
+    if (timer->isActive())
+        timer->stop();
+    else
+        timer->start();
+}
+
+void PatternListWindow::cmdClear_Click()
+{
+    lstResults->clear();
+}
+
+void PatternListWindow::cmdPrint_Click()
+{
+    printList(this);
+}
+
+void PatternListWindow::cmdClip_Click()
+{
+    copyList(this);
+}
+
+void PatternListWindow::OK_BT_Click()
+{
+    unload();
+}
+
+void PatternListWindow::addResult(const QString& line)
+{
+    lstResults->addItem(line);
+    lstResults->setCurrentRow(lstResults->count() - 1);
+}
+
+bool PatternListWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == lstPatternType->viewport()) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        const bool doubleClick = event->type() == QEvent::MouseButtonDblClick;
+        const bool rightPress =
+            event->type() == QEvent::MouseButtonPress && mouse->button() == Qt::RightButton;
+        if (doubleClick || rightPress) {
+            showCodeKey();
+            return true;
+        }
+    }
+    return ToolWindow::eventFilter(watched, event);
+}
