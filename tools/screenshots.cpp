@@ -1,0 +1,68 @@
+// Saves a picture of the main window with each tool window open, for the help pages and for
+// checking layouts: quillane-screenshots <program folder> <output folder>
+// The database of the program folder is used as it is; run it on a copy if it matters.
+#include "app/frmMainMenu.h"
+#include "app/MenuLayout.h"
+#include "app/ToolCatalog.h"
+#include "shared/QtDesktop.h"
+#include "shared/RunSettings.h"
+#include "shared/ToolWindow.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QTest>
+#include <QTextStream>
+
+namespace {
+
+// Fills a generator window with a few results, so the picture shows it at work.
+void exercise(ToolWindow* window)
+{
+    if (auto* random = window->findChild<QCheckBox*>(QStringLiteral("chkRandom")))
+        random->setChecked(true);
+    if (auto* generate = window->findChild<QAbstractButton*>(QStringLiteral("cmdGenerate"))) {
+        for (int i = 0; i < 8; ++i)
+            generate->click();
+    }
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    if (argc != 3) {
+        QTextStream(stderr) << "usage: quillane-screenshots <program folder> <output folder>\n";
+        return 2;
+    }
+    QtDesktop desktop;
+    setDesktop(&desktop);
+    runSettings().programFolder = QString::fromLocal8Bit(argv[1]);
+    const QDir output(QString::fromLocal8Bit(argv[2]));
+    QDir().mkpath(output.path());
+
+    frmMainMenu mainWindow;
+    if (!mainWindow.initializeEnvironment())
+        return 1;
+    mainWindow.resize(1000, 720);
+    for (const auto& window : mainWindow.frame()->subWindowList())
+        window->close();
+    QTest::qWait(100);
+    mainWindow.grab().save(output.filePath(QStringLiteral("frmMainMenu.png")));
+    for (const MenuDefinition& menu : mainMenus()) {
+        for (const MenuEntry& entry : menu.entries) {
+            if (entry.window.isEmpty() || !ToolCatalog::isAvailable(entry.window))
+                continue;
+            ToolWindow* window = mainWindow.openToolWindow(entry.window);
+            exercise(window);
+            QTest::qWait(100);
+            mainWindow.grab().save(output.filePath(entry.window + QStringLiteral(".png")));
+            QTextStream(stdout) << output.filePath(entry.window + QStringLiteral(".png")) << '\n';
+        }
+    }
+    return 0;
+}
