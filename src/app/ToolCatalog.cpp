@@ -1,6 +1,7 @@
 #include "app/ToolCatalog.h"
 
 #include "generators/frmNameGenerator.h"
+#include "generators/frmNumberGenerator.h"
 #include "generators/frmSentence.h"
 
 #include <QHash>
@@ -13,6 +14,7 @@ QHash<QString, ToolCatalog::Factory>& factories()
     static QHash<QString, ToolCatalog::Factory> table = {
         {QStringLiteral("frmSentence"), [] { return new frmSentence; }},
         {QStringLiteral("frmNameGenerator"), [] { return new frmNameGenerator; }},
+        {QStringLiteral("frmNumberGenerator"), [] { return new frmNumberGenerator; }},
     };
     return table;
 }
