@@ -1,26 +1,33 @@
 #include "generators/SentencePattern.h"
 
+namespace {
+
+struct Code
+{
+    char16_t letter;
+    const char* table;
+};
+
+// The codes in the order they are tested.
+constexpr Code Codes[] = {
+    {u'q', "possessivePronoun"},
+    {u'y', "directObjectPronoun"},
+    {u'x', "preposition"},
+    {u'n', "noun"},
+    {u'v', "verb"},
+    {u'j', "adjective"},
+    {u'p', "pronouns"},
+    {u'r', "adverb"},
+    {u't', "article"},
+};
+
+} // namespace
+
 QString SentencePattern::tableOf(QChar code)
 {
-    switch (code.unicode()) {
-    case u'q':
-        return QStringLiteral("possessivePronoun");
-    case u'y':
-        return QStringLiteral("directObjectPronoun");
-    case u'x':
-        return QStringLiteral("preposition");
-    case u'n':
-        return QStringLiteral("noun");
-    case u'v':
-        return QStringLiteral("verb");
-    case u'j':
-        return QStringLiteral("adjective");
-    case u'p':
-        return QStringLiteral("pronouns");
-    case u'r':
-        return QStringLiteral("adverb");
-    case u't':
-        return QStringLiteral("article");
+    for (const Code& candidate : Codes) {
+        if (candidate.letter == code.unicode())
+            return QString::fromLatin1(candidate.table);
     }
     return {};
 }
