@@ -302,6 +302,9 @@ void frmMainMenu::closeToolWindows()
 {
     const QList<QMdiSubWindow*> children = m_frame->subWindowList();
     for (QMdiSubWindow* child : children) {
+        // Closing first lets a window save what the user typed.
+        if (child->widget())
+            child->widget()->close();
         m_frame->removeSubWindow(child);
         delete child;
     }

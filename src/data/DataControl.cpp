@@ -118,7 +118,7 @@ DataControl::DataControl(const QString& objectName, QWidget* parent)
         button->setAccessibleName(name);
         button->setToolTip(name);
         connect(button, &QToolButton::clicked, this, [this, move] {
-            if (d->moveCheck && !d->moveCheck())
+            if (!mayLeaveRow())
                 return;
             RecordSet* records = d->records;
             // The navigator stays on the first or last row rather than leaving the set.
@@ -201,6 +201,11 @@ QString DataControl::caption() const
 void DataControl::setNavigatorVisible(bool visible)
 {
     setVisible(visible);
+}
+
+bool DataControl::mayLeaveRow()
+{
+    return !d->moveCheck || d->moveCheck();
 }
 
 void DataControl::setMoveCheck(std::function<bool()> check)

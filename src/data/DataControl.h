@@ -43,6 +43,8 @@ public:
     // Asked before a navigator button moves; returning false keeps the current row (the window
     // may save or drop unsaved edits first). The navigator stops at the first and last rows.
     void setMoveCheck(std::function<bool()> check);
+    // Runs the move check; true when the current row may be left.
+    bool mayLeaveRow();
 
     // Text boxes and check boxes show one field of the current row. Bindings may be made before
     // the first refresh; a field the record source lacks leaves its control unbound.

@@ -60,7 +60,8 @@ void DataGrid::currentChanged(const QModelIndex& current, const QModelIndex& pre
     const int row = current.row();
     if (row == records->currentModelRow())
         return;
-    if (m_editable && records->editMode() != RecordSet::EditMode::None) {
+    const bool pendingCells = m_editable && records->editMode() != RecordSet::EditMode::None;
+    if (pendingCells || m_control->hasUnsavedEdits()) {
         // Writing reads the rows again, which must not happen inside the selection change.
         QTimer::singleShot(0, this, [this, row] { writeAndMoveTo(row); });
         return;
@@ -126,6 +127,11 @@ void DataGrid::writeAndMoveTo(int row)
     if (records->editMode() != RecordSet::EditMode::None && !records->update(&error)) {
         selectCurrentRow(records->currentModelRow());
         emit writeFailed(error);
+        return;
+    }
+    // The window may save edits made in its bound controls, or keep the row.
+    if (!m_control->mayLeaveRow()) {
+        selectCurrentRow(records->currentModelRow());
         return;
     }
     records->setAbsolutePosition(row, nullptr);
