@@ -3,8 +3,7 @@
 #include "generators/SentencePattern.h"
 #include "shared/Clock.h"
 #include "shared/Random.h"
-#include "support/ScriptedDesktop.h"
-#include "support/TestDatabase.h"
+#include "support/TestEnvironment.h"
 
 #include <QCheckBox>
 #include <QListWidget>
@@ -18,7 +17,6 @@ class TestPatternGenerators : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
     void init();
     void cleanup();
 
@@ -42,31 +40,19 @@ private:
     void keepOneWordPerTable();
     template <typename Window> std::unique_ptr<Window> open();
     static void select(QListWidget* list, const QString& text);
-    // Clicks a check box on its box: a click far right of a short caption misses it.
-    static void tick(QCheckBox* box) { QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, 8)); }
 
-    std::unique_ptr<ScriptedDesktop> m_desktop;
-    std::unique_ptr<TestDatabase> m_db;
+    std::unique_ptr<TestEnvironment> m_env;
 };
-
-void TestPatternGenerators::initTestCase()
-{
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    setFixedDateTime(QDateTime(QDate(2026, 12, 6), QTime(9, 30)));
-}
 
 void TestPatternGenerators::init()
 {
-    m_desktop = std::make_unique<ScriptedDesktop>();
-    m_db = std::make_unique<TestDatabase>();
-    QVERIFY(m_db->isOpen());
-    Random::instance().seed(1234);
+    m_env = std::make_unique<TestEnvironment>();
+    QVERIFY(m_env->db.isOpen());
 }
 
 void TestPatternGenerators::cleanup()
 {
-    m_db.reset();
-    m_desktop.reset();
+    m_env.reset();
 }
 
 template <typename Window> std::unique_ptr<Window> TestPatternGenerators::open()
@@ -98,9 +84,9 @@ void TestPatternGenerators::keepOneWordPerTable()
                                "article:the"};
     for (const QString& entry : words) {
         const QString table = entry.section(':', 0, 0);
-        QVERIFY(m_db->execute(QStringLiteral("DELETE FROM \"%1\"").arg(table)));
-        QVERIFY(m_db->execute(QStringLiteral("INSERT INTO \"%1\" VALUES (1, '%2')")
-                                  .arg(table, entry.section(':', 1))));
+        QVERIFY(m_env->db.execute(QStringLiteral("DELETE FROM \"%1\"").arg(table)));
+        QVERIFY(m_env->db.execute(QStringLiteral("INSERT INTO \"%1\" VALUES (1, '%2')")
+                                      .arg(table, entry.section(':', 1))));
     }
 }
 
@@ -132,8 +118,8 @@ void TestPatternGenerators::engineThrowsAwayInvalidPatterns()
 void TestPatternGenerators::sentenceFromSelectedPattern()
 {
     keepOneWordPerTable();
-    QVERIFY(m_db->execute("INSERT INTO sentencePattern (sentencePattern) VALUES ('tjnvrxqn'), "
-                          "('pvxy')"));
+    QVERIFY(m_env->db.execute("INSERT INTO sentencePattern (sentencePattern) VALUES ('tjnvrxqn'), "
+                              "('pvxy')"));
     auto window = open<frmSentence>();
     select(window->lstPatternType, "tjnvrxqn");
     QTest::mouseClick(window->cmdGenerate, Qt::LeftButton);
@@ -144,7 +130,7 @@ void TestPatternGenerators::sentenceFromSelectedPattern()
              QStringLiteral("The silver owl sang softly beneath our owl "));
     QCOMPARE(window->lstResults->item(1)->text(), QStringLiteral("I sang beneath them "));
     QCOMPARE(window->lstResults->currentRow(), 1);
-    QVERIFY(m_desktop->messages.isEmpty());
+    QVERIFY(m_env->desktop.messages.isEmpty());
 }
 
 void TestPatternGenerators::sentenceNeedsAPattern()
@@ -152,16 +138,16 @@ void TestPatternGenerators::sentenceNeedsAPattern()
     auto window = open<frmSentence>();
     QTest::mouseClick(window->cmdGenerate, Qt::LeftButton);
     QCOMPARE(window->lstResults->count(), 0);
-    QCOMPARE(m_desktop->messages.size(), 1);
-    QCOMPARE(m_desktop->lastMessage(), QStringLiteral("No pattern has been selected."));
-    QCOMPARE(m_desktop->messages.last().title, QStringLiteral("Pattern Selection"));
-    QCOMPARE(m_desktop->messages.last().icon, MessageIcon::Information);
+    QCOMPARE(m_env->desktop.messages.size(), 1);
+    QCOMPARE(m_env->desktop.lastMessage(), QStringLiteral("No pattern has been selected."));
+    QCOMPARE(m_env->desktop.messages.last().title, QStringLiteral("Pattern Selection"));
+    QCOMPARE(m_env->desktop.messages.last().icon, MessageIcon::Information);
 }
 
 void TestPatternGenerators::randomPatternIsChosenAndShown()
 {
-    QVERIFY(m_db->execute("DELETE FROM sentencePattern"));
-    QVERIFY(m_db->execute("INSERT INTO sentencePattern (sentencePattern) VALUES ('tnv')"));
+    QVERIFY(m_env->db.execute("DELETE FROM sentencePattern"));
+    QVERIFY(m_env->db.execute("INSERT INTO sentencePattern (sentencePattern) VALUES ('tnv')"));
     keepOneWordPerTable();
     auto window = open<frmSentence>();
     tick(window->chkRandom);
@@ -175,14 +161,14 @@ void TestPatternGenerators::randomPatternIsChosenAndShown()
 
 void TestPatternGenerators::invalidStoredPatternIsReported()
 {
-    QVERIFY(m_db->execute("INSERT INTO sentencePattern (sentencePattern) VALUES ('tnvX')"));
+    QVERIFY(m_env->db.execute("INSERT INTO sentencePattern (sentencePattern) VALUES ('tnvX')"));
     auto window = open<frmSentence>();
     select(window->lstPatternType, "tnvX");
     QTest::mouseClick(window->cmdGenerate, Qt::LeftButton);
-    QCOMPARE(m_desktop->lastMessage(),
+    QCOMPARE(m_env->desktop.lastMessage(),
              QStringLiteral("tnvX: is not valid.  Please use the customization feature to delete "
                             "this."));
-    QCOMPARE(m_desktop->messages.last().title, QStringLiteral("Invalid Sentence Pattern"));
+    QCOMPARE(m_env->desktop.messages.last().title, QStringLiteral("Invalid Sentence Pattern"));
     QCOMPARE(window->lstResults->count(), 1);
     QCOMPARE(window->lstResults->item(0)->text(),
              QStringLiteral("Not a valid custom sentence pattern."));
@@ -199,7 +185,7 @@ void TestPatternGenerators::timerFollowsClicks()
     QVERIFY(window->timer->isActive());
     // A tick is a Generate: with no pattern it asks for one.
     QVERIFY(QMetaObject::invokeMethod(window->timer, "timeout", Qt::DirectConnection));
-    QCOMPARE(m_desktop->lastMessage(), QStringLiteral("No pattern has been selected."));
+    QCOMPARE(m_env->desktop.lastMessage(), QStringLiteral("No pattern has been selected."));
     tick(window->chkSentence);
     QVERIFY(!window->timer->isActive());
     QVERIFY(!window->chkSentence->isChecked());
@@ -211,11 +197,11 @@ void TestPatternGenerators::codeKeyOnDoubleOrRightClick()
     QListWidget* patterns = window->lstPatternType;
     const QPoint first = patterns->visualItemRect(patterns->item(0)).center();
     QTest::mouseClick(patterns->viewport(), Qt::RightButton, {}, first);
-    QCOMPARE(m_desktop->messages.size(), 1);
-    QCOMPARE(m_desktop->messages.last().title, QStringLiteral("Key to Sentence Codes"));
+    QCOMPARE(m_env->desktop.messages.size(), 1);
+    QCOMPARE(m_env->desktop.messages.last().title, QStringLiteral("Key to Sentence Codes"));
     QCOMPARE(patterns->selectedItems().size(), 0);
     QTest::mouseDClick(patterns->viewport(), Qt::LeftButton, {}, first);
-    QCOMPARE(m_desktop->messages.size(), 2);
+    QCOMPARE(m_env->desktop.messages.size(), 2);
     QCOMPARE(window->lstResults->count(), 0);
 }
 
@@ -227,8 +213,9 @@ void TestPatternGenerators::copiedSentencesByteForByte()
     QTest::mouseClick(window->cmdGenerate, Qt::LeftButton);
     QTest::mouseClick(window->cmdGenerate, Qt::LeftButton);
     QTest::mouseClick(window->cmdClip, Qt::LeftButton);
-    QCOMPARE(m_desktop->clipboard, "\nQuillane -- Sentence Generator 12/6/26 9:30 AM\n" +
-                                       QString(80, '-') + "\nThe owl sang \nThe owl sang \n");
+    QCOMPARE(m_env->desktop.clipboard, "\n" + TestEnvironment::headerLine("Sentence Generator") +
+                                           "\n" + QString(80, '-') +
+                                           "\nThe owl sang \nThe owl sang \n");
     QTest::mouseClick(window->cmdClear, Qt::LeftButton);
     QCOMPARE(window->lstResults->count(), 0);
 }
@@ -270,22 +257,22 @@ void TestPatternGenerators::nameFromPattern()
 
 void TestPatternGenerators::invalidNamePatternKeepsLettersBuilt()
 {
-    QVERIFY(m_db->execute("INSERT INTO namePattern (namePattern) VALUES ('cvCv'), ('Vc')"));
+    QVERIFY(m_env->db.execute("INSERT INTO namePattern (namePattern) VALUES ('cvCv'), ('Vc')"));
     auto window = open<frmNameGenerator>();
     select(window->lstPatternType, "cvCv");
     QTest::mouseClick(window->cmdGenerate, Qt::LeftButton);
     QCOMPARE(window->lstResults->count(), 1);
     const QString shortened = window->lstResults->item(0)->text();
     QCOMPARE(shortened.size(), 2);
-    QCOMPARE(m_desktop->lastMessage(),
+    QCOMPARE(m_env->desktop.lastMessage(),
              "cvCv: is not valid.  Please use customization to delete this pattern: " +
                  shortened.toLower());
-    QCOMPARE(m_desktop->messages.last().title, QStringLiteral("Invalid Name Pattern"));
+    QCOMPARE(m_env->desktop.messages.last().title, QStringLiteral("Invalid Name Pattern"));
 
     select(window->lstPatternType, "Vc");
     QTest::mouseClick(window->cmdGenerate, Qt::LeftButton);
     QCOMPARE(window->lstResults->count(), 1);
-    QCOMPARE(m_desktop->messages.size(), 2);
+    QCOMPARE(m_env->desktop.messages.size(), 2);
 }
 
 void TestPatternGenerators::realNamesNeedAPatternToo()
@@ -293,7 +280,7 @@ void TestPatternGenerators::realNamesNeedAPatternToo()
     auto window = open<frmNameGenerator>();
     tick(window->chkRealName);
     QTest::mouseClick(window->cmdGenerate, Qt::LeftButton);
-    QCOMPARE(m_desktop->lastMessage(), QStringLiteral("No pattern has been selected."));
+    QCOMPARE(m_env->desktop.lastMessage(), QStringLiteral("No pattern has been selected."));
     QCOMPARE(window->lstResults->count(), 0);
 
     select(window->lstPatternType, "cvc");
@@ -309,7 +296,7 @@ void TestPatternGenerators::realNamesNeedAPatternToo()
         male += males.contains(parts.first());
     }
     QVERIFY2(male > 70 && male < 130, qPrintable(QString::number(male)));
-    QVERIFY(m_desktop->messages.size() == 1);
+    QVERIFY(m_env->desktop.messages.size() == 1);
 }
 
 void TestPatternGenerators::optionBoxesExcludeEachOther()
