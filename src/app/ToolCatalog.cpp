@@ -3,6 +3,7 @@
 #include "generators/frmNameGenerator.h"
 #include "generators/frmNumberGenerator.h"
 #include "generators/frmSentence.h"
+#include "records/frmCharacter.h"
 
 #include <QHash>
 
@@ -15,6 +16,7 @@ QHash<QString, ToolCatalog::Factory>& factories()
         {QStringLiteral("frmSentence"), [] { return new frmSentence; }},
         {QStringLiteral("frmNameGenerator"), [] { return new frmNameGenerator; }},
         {QStringLiteral("frmNumberGenerator"), [] { return new frmNumberGenerator; }},
+        {QStringLiteral("frmCharacter"), [] { return new frmCharacter; }},
     };
     return table;
 }

@@ -37,11 +37,15 @@ int findKey(const QComboBox* combo, const QVariant& key)
     return -1;
 }
 
-// The item of a text combo that shows the value, or -1.
+// The item of a text combo that shows the value, or -1. An editable combo shows the value as it
+// is stored: an item differing in case would change the value merely by showing it.
 int findText(const QComboBox* combo, const QVariant& value)
 {
     const QString text = value.toString();
-    return text.isEmpty() ? -1 : combo->findText(text, Qt::MatchFixedString);
+    if (text.isEmpty())
+        return -1;
+    return combo->isEditable() ? combo->findText(text)
+                               : combo->findText(text, Qt::MatchFixedString);
 }
 
 // The item a key combo has chosen; a typed text picks the item it names.

@@ -77,6 +77,8 @@ bool RecordWindow::handleSaveError(const StoreError& error)
 
 void RecordWindow::newRecord(const std::function<void()>& generate, QWidget* focus)
 {
+    // A new row clears the controls, so what the user typed into them is saved first.
+    m_control->mayLeaveRow();
     setHourglass();
     RecordSet* records = m_control->recordset();
     StoreError error;
