@@ -4,6 +4,8 @@
 #include "generators/frmNumberGenerator.h"
 #include "generators/frmSentence.h"
 #include "records/frmCharacter.h"
+#include "records/frmPlot.h"
+#include "records/frmScene.h"
 
 #include <QHash>
 
@@ -17,6 +19,8 @@ QHash<QString, ToolCatalog::Factory>& factories()
         {QStringLiteral("frmNameGenerator"), [] { return new frmNameGenerator; }},
         {QStringLiteral("frmNumberGenerator"), [] { return new frmNumberGenerator; }},
         {QStringLiteral("frmCharacter"), [] { return new frmCharacter; }},
+        {QStringLiteral("frmPlot"), [] { return new frmPlot; }},
+        {QStringLiteral("frmScene"), [] { return new frmScene; }},
     };
     return table;
 }

@@ -72,6 +72,7 @@ void BoundControlDelegate::showValue(QWidget* control, const QVariant& value) co
 {
     if (auto* line = qobject_cast<QLineEdit*>(control)) {
         line->setText(value.toString());
+        line->setCursorPosition(0); // a long value shows its beginning
         line->setModified(false);
     } else if (auto* text = qobject_cast<QPlainTextEdit*>(control)) {
         text->setPlainText(value.toString());

@@ -97,6 +97,8 @@ void RecordWindow::newRecord(const std::function<void()>& generate, QWidget* foc
     rowsChanged();
     generate();
     saveRecord();
+    // Only New's own save may remove the row again; later saves keep it whatever happens.
+    m_newRowKey.clear();
     if (focus)
         focus->setFocus();
     resetPointer();

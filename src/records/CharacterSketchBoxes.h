@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QString>
+
+#include <array>
+
+class DataControl;
+class QGridLayout;
+class QLineEdit;
+class QWidget;
+
+// The three characters that plot and scene profiles sketch, each by an occupation and a
+// motivation; the profile windows inherit the boxes. The occupation boxes txtJob1..3 hold the
+// "Character One".."Three" fields, the motivation boxes txtCharacter1..3 "Motivation One"..
+// "Three".
+class CharacterSketchBoxes
+{
+public:
+    QLineEdit* txtJob1 = nullptr;
+    QLineEdit* txtCharacter1 = nullptr;
+    QLineEdit* txtJob2 = nullptr;
+    QLineEdit* txtCharacter2 = nullptr;
+    QLineEdit* txtJob3 = nullptr;
+    QLineEdit* txtCharacter3 = nullptr;
+
+protected:
+    // The order the boxes are created in, which is the order they are printed in.
+    enum class CreationOrder {
+        PairByPair,       // Job1, Character1, Job2, Character2, Job3, Character3
+        MotivationsFirst, // Character1, Character2, Character3, Job1, Job2, Job3
+    };
+
+    // Creates the boxes in parent, one character per row of grid from firstRow on: the
+    // occupation's label and box in columns 0 and 1, "Motivation:" and its box in 2 and 3.
+    void createCharacterBoxes(QWidget* parent, QGridLayout* grid, int firstRow,
+                              const std::array<QString, 3>& occupationCaptions,
+                              CreationOrder order);
+    void bindCharacterBoxes(DataControl* control);
+    // Draws occupation then motivation for the first character, then the second, then the
+    // third: six independent draws, so a value may come up more than once.
+    void drawCharacters();
+    // The boxes as they stand on screen, row by row.
+    std::array<QLineEdit*, 6> characterBoxes() const;
+};

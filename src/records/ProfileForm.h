@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+class DataControl;
+class DataGrid;
+class QGridLayout;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QWidget;
+
+// Building blocks of the profile windows' forms. Every control gets its name, and an accessible
+// name where no caption gives one.
+namespace ProfileForm {
+
+QLineEdit* makeTextBox(const QString& name, const QString& accessibleName, QWidget* parent);
+// Puts a drawn value in a box, scrolled to its beginning rather than to its end.
+void showText(QLineEdit* box, const QString& text);
+// Lets a list or text area take the room the layout gives it, but never less than the given
+// size in characters and lines of its font.
+void setRoomyScrollArea(QWidget* area, int minimumCharacters, int minimumLines);
+QGroupBox* makeFrame(const QString& name, const QString& caption, QWidget* parent);
+QPushButton* makeButton(const QString& name, const QString& caption, const QString& toolTip,
+                        QWidget* parent);
+
+// Puts a label, the control's buddy, in the given column and the control beside it.
+QLabel* addLabelled(QGridLayout* grid, int row, int column, const QString& caption,
+                    QWidget* control, int controlColumnSpan = 1);
+
+// Keyboard focus moves through the controls in the order given.
+void chainTabOrder(const QList<QWidget*>& chain);
+
+// The grid showing the data control's rows in the given columns, under a caption bar, as one
+// block for a layout; the grid is named after the caption for assistive tools.
+QWidget* captionedGrid(DataGrid* grid, const QString& caption, DataControl* control,
+                       const QStringList& columns);
+
+} // namespace ProfileForm
