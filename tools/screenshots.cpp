@@ -14,19 +14,44 @@
 #include <QDir>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QTabWidget>
 #include <QTest>
 #include <QTextStream>
 
 namespace {
 
-// Fills a generator window with a few results, so the picture shows it at work.
+// Fills a window with a few records or results, so the picture shows it at work.
 void exercise(ToolWindow* window)
 {
+    if (auto* add = window->findChild<QAbstractButton*>(QStringLiteral("cmdNew"))) {
+        for (int i = 0; i < 3; ++i)
+            add->click();
+        return;
+    }
     if (auto* random = window->findChild<QCheckBox*>(QStringLiteral("chkRandom")))
         random->setChecked(true);
     if (auto* generate = window->findChild<QAbstractButton*>(QStringLiteral("cmdGenerate"))) {
         for (int i = 0; i < 8; ++i)
             generate->click();
+    }
+}
+
+// One picture of the frame per page of the window's tabs, or one picture when it has none.
+void save(QWidget* frame, ToolWindow* window, const QDir& output)
+{
+    const auto write = [&](const QString& name) {
+        QTest::qWait(100);
+        frame->grab().save(output.filePath(name + QStringLiteral(".png")));
+        QTextStream(stdout) << output.filePath(name + QStringLiteral(".png")) << '\n';
+    };
+    auto* tabs = window->findChild<QTabWidget*>();
+    if (!tabs) {
+        write(window->objectName());
+        return;
+    }
+    for (int page = 0; page < tabs->count(); ++page) {
+        tabs->setCurrentIndex(page);
+        write(window->objectName() + u'-' + QString::number(page + 1));
     }
 }
 
@@ -59,9 +84,7 @@ int main(int argc, char* argv[])
                 continue;
             ToolWindow* window = mainWindow.openToolWindow(entry.window);
             exercise(window);
-            QTest::qWait(100);
-            mainWindow.grab().save(output.filePath(entry.window + QStringLiteral(".png")));
-            QTextStream(stdout) << output.filePath(entry.window + QStringLiteral(".png")) << '\n';
+            save(&mainWindow, window, output);
         }
     }
     return 0;

@@ -143,6 +143,8 @@ void showChildAlone(const QString& windowName)
         return;
     named->showNormal();
     named->move(0, 0);
+    // Tiling may have left it smaller than its controls need; alone, it has room to grow.
+    named->resize(named->size().expandedTo(named->minimumSizeHint()));
     frame->setActiveSubWindow(named);
     // Keep the focus where the window put it; only bring it in from outside.
     QWidget* focused = QApplication::focusWidget();
