@@ -45,6 +45,8 @@ frmMainMenu::frmMainMenu(QWidget* parent) : QMainWindow(parent)
 
 frmMainMenu::~frmMainMenu()
 {
+    // The frame announces activations while its children go; this window is past handling them.
+    disconnect(m_frame, nullptr, this, nullptr);
     if (childFrame() == m_frame)
         setChildFrame(nullptr);
 }
