@@ -1,0 +1,35 @@
+#include "inspiration/ControlMakers.h"
+
+#include <QCheckBox>
+#include <QListWidget>
+#include <QPushButton>
+
+QPushButton* ControlMakers::button(const QString& name, const QString& caption)
+{
+    auto* made = named(new QPushButton(caption), name);
+    made->setAutoDefault(false);
+    return made;
+}
+
+QCheckBox* ControlMakers::checkBox(const QString& name, const QString& caption)
+{
+    return named(new QCheckBox(caption), name);
+}
+
+QListWidget* ControlMakers::resultsList()
+{
+    auto* list = named(new QListWidget, QStringLiteral("lstResults"));
+    list->setAccessibleName(QStringLiteral("Results"));
+    enlargeFont(list, 4.0 / 3.0);
+    return list;
+}
+
+void ControlMakers::enlargeFont(QWidget* control, qreal factor)
+{
+    QFont font = control->font();
+    if (font.pointSizeF() > 0)
+        font.setPointSizeF(font.pointSizeF() * factor);
+    else
+        font.setPixelSize(qRound(font.pixelSize() * factor));
+    control->setFont(font);
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+
+class QCheckBox;
+class QListWidget;
+class QPushButton;
+class QWidget;
+
+// Makers for the controls the drill windows share. Every control gets its name at birth: the
+// shared routines find controls by name (lstResults, tmr...).
+namespace ControlMakers {
+
+template <typename Control> Control* named(Control* control, const QString& name)
+{
+    control->setObjectName(name);
+    return control;
+}
+
+// A button that Enter in a text box never presses by accident.
+QPushButton* button(const QString& name, const QString& caption);
+QCheckBox* checkBox(const QString& name, const QString& caption);
+// A results list in a larger font than the controls around it.
+QListWidget* resultsList();
+// Scales the control's font, so that it stays larger than the others whatever their size.
+void enlargeFont(QWidget* control, qreal factor);
+
+} // namespace ControlMakers
