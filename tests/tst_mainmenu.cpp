@@ -8,7 +8,9 @@
 #include "support/ScriptedDesktop.h"
 #include "support/TestDatabase.h"
 
+#include <QApplication>
 #include <QFile>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -26,7 +28,9 @@ public:
     explicit StandInWindow(const QString& name) : ToolWindow(name, "Stand-in " + name)
     {
         resize(300, 200);
+        entry->setObjectName("txtEntry");
     }
+    QLineEdit* entry = new QLineEdit(this);
     void Form_Load() override { ++loads; }
     void Form_Activate() override
     {
@@ -321,6 +325,9 @@ void TestMainMenu::activationShowsOneWindowAlone()
     QVERIFY(child(number)->isMinimized());
     QCOMPARE(child(sentence)->pos(), QPoint(0, 0));
     QCOMPARE(static_cast<StandInWindow*>(sentence)->activations, 2);
+    // The keyboard follows: typing goes to the window brought forward.
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    QTRY_COMPARE(QApplication::focusWidget(), static_cast<StandInWindow*>(sentence)->entry);
 }
 
 void TestMainMenu::windowMenuArrangesAndListsChildren()

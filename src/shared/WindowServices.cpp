@@ -146,8 +146,18 @@ void showChildAlone(const QString& windowName)
     // Tiling may have left it smaller than its controls need; alone, it has room to grow.
     named->resize(named->size().expandedTo(named->minimumSizeHint()));
     frame->setActiveSubWindow(named);
-    // Keep the focus where the window put it; only bring it in from outside.
+    // Keep the focus where the window put it; only bring it in from outside, to the control
+    // that had it last or else the first one that takes it.
     QWidget* focused = QApplication::focusWidget();
-    if (!focused || !named->isAncestorOf(focused))
-        named->widget()->setFocus();
+    if (!focused || !named->isAncestorOf(focused)) {
+        QWidget* window = named->widget();
+        QWidget* target = window->focusWidget();
+        for (QWidget* next = window->nextInFocusChain(); !target && next != window;
+             next = next->nextInFocusChain()) {
+            if (window->isAncestorOf(next) && next->isVisibleTo(window) && next->isEnabled() &&
+                (next->focusPolicy() & Qt::TabFocus))
+                target = next;
+        }
+        (target ? target : window)->setFocus();
+    }
 }
