@@ -97,12 +97,6 @@ void PatternListWindow::addOptionBox(QCheckBox* box)
     m_options->addWidget(chkSentence, 2, 0);
 }
 
-void PatternListWindow::setTabOrderChain(const QList<QWidget*>& chain)
-{
-    for (qsizetype i = 1; i < chain.size(); ++i)
-        setTabOrder(chain.at(i - 1), chain.at(i));
-}
-
 void PatternListWindow::Form_Load()
 {
     setHourglass();

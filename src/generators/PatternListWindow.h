@@ -52,7 +52,6 @@ protected:
     void addResult(const QString& line);
     // Places an extra option box in the right column, below the other boxes.
     void addOptionBox(QCheckBox* box);
-    void setTabOrderChain(const QList<QWidget*>& chain);
 
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -178,8 +178,7 @@ void frmNumberGenerator::arrangeControls()
     QList<QWidget*> tabOrder = {cmdGenerate, cmdPrint, cmdClip, cmdClear, cmdOK};
     tabOrder += QList<QWidget*>(optNumberType.cbegin(), optNumberType.cend());
     tabOrder += {txtRange1, spnRange1, txtRange2, spnRange2, chkTimer, lstResults};
-    for (qsizetype i = 1; i < tabOrder.size(); ++i)
-        setTabOrder(tabOrder.at(i - 1), tabOrder.at(i));
+    setTabOrderChain(tabOrder);
 }
 
 void frmNumberGenerator::connectControls()

@@ -125,8 +125,7 @@ void frmBrainstorm::arrangeControls()
     QList<QWidget*> tabOrder = {txtTopic, txtResponse};
     tabOrder += QList<QWidget*>(optPrompt.cbegin(), optPrompt.cend());
     tabOrder += {chkRandom, chkTimer, lstResults, cmdPrint, cmdClip, cmdClear, cmdOK};
-    for (qsizetype i = 1; i < tabOrder.size(); ++i)
-        setTabOrder(tabOrder.at(i - 1), tabOrder.at(i));
+    setTabOrderChain(tabOrder);
 }
 
 void frmBrainstorm::connectControls()

@@ -76,8 +76,7 @@ void frmFreeAss::arrangeControls()
 
     const QList<QWidget*> tabOrder = {txtResponse, cmdGenerate, cmdPrint,  cmdClip,
                                       cmdClear,    cmdOK,       lstResults};
-    for (qsizetype i = 1; i < tabOrder.size(); ++i)
-        setTabOrder(tabOrder.at(i - 1), tabOrder.at(i));
+    setTabOrderChain(tabOrder);
 }
 
 void frmFreeAss::connectControls()

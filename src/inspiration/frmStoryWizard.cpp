@@ -115,8 +115,7 @@ void frmStoryWizard::arrangeControls()
 
     const QList<QWidget*> tabOrder = {txtAnswer, cboQuestions, txtQuestion, lstResults,
                                       cmdClip,   cmdPrint,     cmdClear,    cmdClose};
-    for (qsizetype i = 1; i < tabOrder.size(); ++i)
-        setTabOrder(tabOrder.at(i - 1), tabOrder.at(i));
+    setTabOrderChain(tabOrder);
     // The answer box comes first: the window opens ready for typing.
     txtAnswer->setFocus();
 }

@@ -66,12 +66,6 @@ QLabel* addLabelled(QGridLayout* grid, int row, int column, const QString& capti
     return label;
 }
 
-void chainTabOrder(const QList<QWidget*>& chain)
-{
-    for (qsizetype i = 1; i < chain.size(); ++i)
-        QWidget::setTabOrder(chain.at(i - 1), chain.at(i));
-}
-
 QWidget* captionedGrid(DataGrid* grid, const QString& caption, DataControl* control,
                        const QStringList& columns)
 {

@@ -31,9 +31,6 @@ QPushButton* makeButton(const QString& name, const QString& caption, const QStri
 QLabel* addLabelled(QGridLayout* grid, int row, int column, const QString& caption,
                     QWidget* control, int controlColumnSpan = 1);
 
-// Keyboard focus moves through the controls in the order given.
-void chainTabOrder(const QList<QWidget*>& chain);
-
 // The grid showing the data control's rows in the given columns, under a caption bar, as one
 // block for a layout; the grid is named after the caption for assistive tools.
 QWidget* captionedGrid(DataGrid* grid, const QString& caption, DataControl* control,

@@ -321,8 +321,7 @@ void frmCharacter::arrangeControls()
     }
     chain << cmdNew << cmdGenerate << cmdUpdate << cmdDelete << cmdPrint << cmdClip << cmdOnOff
           << chkTimer << OK_BT << dbgGridCharacter;
-    for (qsizetype i = 1; i < chain.size(); ++i)
-        setTabOrder(chain.at(i - 1), chain.at(i));
+    setTabOrderChain(chain);
 }
 
 void frmCharacter::connectControls()

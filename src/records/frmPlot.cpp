@@ -106,9 +106,9 @@ void frmPlot::arrangeControls()
     buttons->addWidget(cmdOK);
     layout->addLayout(buttons);
 
-    chainTabOrder({txtPlotName, txtJob1, txtCharacter1, txtJob2, txtCharacter2, txtJob3,
-                   txtCharacter3, lstPlot, txtPlotDescription, dbgPlot, cmdNew, cmdUpdate,
-                   cmdDelete, cmdSuggest, cmdPrint, cmdOK});
+    setTabOrderChain({txtPlotName, txtJob1, txtCharacter1, txtJob2, txtCharacter2, txtJob3,
+                      txtCharacter3, lstPlot, txtPlotDescription, dbgPlot, cmdNew, cmdUpdate,
+                      cmdDelete, cmdSuggest, cmdPrint, cmdOK});
 }
 
 void frmPlot::connectControls()

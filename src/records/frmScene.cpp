@@ -137,7 +137,7 @@ void frmScene::arrangeControls()
     layout->addLayout(buttons);
 
     // The keyboard follows the screen, row by row, not the order of creation.
-    chainTabOrder(
+    setTabOrderChain(
         {txtSceneName,  txtNotes,  txtWeather,    txtLocation, txtConflict,   txtTimeOfDay, txtJob1,
          txtCharacter1, txtJob2,   txtCharacter2, txtJob3,     txtCharacter3, SSDBGrid1,    cmdNew,
          cmdGenerate,   cmdUpdate, cmdDelete,     cmdPrint,    cmdClip,       chkTimer,     cmdOK});

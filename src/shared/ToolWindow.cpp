@@ -28,6 +28,12 @@ void ToolWindow::unload()
         close();
 }
 
+void ToolWindow::setTabOrderChain(const QList<QWidget*>& chain)
+{
+    for (qsizetype i = 1; i < chain.size(); ++i)
+        setTabOrder(chain.at(i - 1), chain.at(i));
+}
+
 void ToolWindow::keyPressEvent(QKeyEvent* event)
 {
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;

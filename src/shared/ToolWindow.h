@@ -26,6 +26,8 @@ public:
 protected:
     // The button that Enter presses anywhere in the window.
     void setDefaultButton(QAbstractButton* button) { m_defaultButton = button; }
+    // Tab moves through the controls in the order given.
+    static void setTabOrderChain(const QList<QWidget*>& chain);
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
