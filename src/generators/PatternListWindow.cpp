@@ -3,6 +3,7 @@
 #include "data/Database.h"
 #include "data/FatalError.h"
 #include "shared/BusyPointer.h"
+#include "shared/ControlMakers.h"
 #include "shared/Desktop.h"
 #include "shared/OutputText.h"
 #include "shared/Random.h"
@@ -16,48 +17,28 @@
 #include <QSqlQuery>
 #include <QTimer>
 
-namespace {
-
-QPushButton* makeButton(const QString& name, const QString& caption, QWidget* parent)
-{
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setAutoDefault(false);
-    return button;
-}
-
-QListWidget* makeList(const QString& name, const QString& description, QWidget* parent)
-{
-    auto* list = new QListWidget(parent);
-    list->setObjectName(name);
-    list->setAccessibleName(description);
-    QFont font = list->font();
-    font.setPointSize(12);
-    list->setFont(font);
-    list->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Expanding);
-    return list;
-}
-
-} // namespace
-
 PatternListWindow::PatternListWindow(const QString& windowName, const QString& caption,
                                      const QString& patternTable, const QString& timerName,
                                      QWidget* parent)
     : ToolWindow(windowName, caption, parent), m_patternTable(patternTable)
 {
-    lstResults = makeList(QStringLiteral("lstResults"), QStringLiteral("Results"), this);
-    lstPatternType = makeList(QStringLiteral("lstPatternType"), QStringLiteral("Patterns"), this);
+    lstResults = ControlMakers::resultsList();
+    lstPatternType = ControlMakers::named(new QListWidget, QStringLiteral("lstPatternType"));
+    lstPatternType->setAccessibleName(QStringLiteral("Patterns"));
+    ControlMakers::enlargeFont(lstPatternType, 4.0 / 3.0);
+    // The lists share the room by the layout's columns, not by their contents.
+    for (QListWidget* list : {lstResults, lstPatternType})
+        list->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Expanding);
     lstPatternType->setToolTip(QStringLiteral("Double-click for the key to the codes"));
     lstPatternType->viewport()->installEventFilter(this);
-    chkRandom = new QCheckBox(QStringLiteral("Random Pattern"), this);
-    chkRandom->setObjectName(QStringLiteral("chkRandom"));
-    chkSentence = new QCheckBox(QStringLiteral("Timer"), this);
-    chkSentence->setObjectName(QStringLiteral("chkSentence"));
-    cmdGenerate = makeButton(QStringLiteral("cmdGenerate"), QStringLiteral("&Generate"), this);
-    cmdPrint = makeButton(QStringLiteral("cmdPrint"), QStringLiteral("&Print"), this);
-    cmdClip = makeButton(QStringLiteral("cmdClip"), QStringLiteral("&Clipboard"), this);
-    cmdClear = makeButton(QStringLiteral("cmdClear"), QStringLiteral("Clear List"), this);
-    OK_BT = makeButton(QStringLiteral("OK_BT"), QStringLiteral("Close"), this);
+    chkRandom =
+        ControlMakers::checkBox(QStringLiteral("chkRandom"), QStringLiteral("Random Pattern"));
+    chkSentence = ControlMakers::checkBox(QStringLiteral("chkSentence"), QStringLiteral("Timer"));
+    cmdGenerate = ControlMakers::button(QStringLiteral("cmdGenerate"), QStringLiteral("&Generate"));
+    cmdPrint = ControlMakers::button(QStringLiteral("cmdPrint"), QStringLiteral("&Print"));
+    cmdClip = ControlMakers::button(QStringLiteral("cmdClip"), QStringLiteral("&Clipboard"));
+    cmdClear = ControlMakers::button(QStringLiteral("cmdClear"), QStringLiteral("Clear List"));
+    OK_BT = ControlMakers::button(QStringLiteral("OK_BT"), QStringLiteral("Close"));
     timer = new QTimer(this);
     timer->setObjectName(timerName);
     timer->setInterval(1000);
@@ -168,8 +149,7 @@ void PatternListWindow::OK_BT_Click()
 
 void PatternListWindow::addResult(const QString& line)
 {
-    lstResults->addItem(line);
-    lstResults->setCurrentRow(lstResults->count() - 1);
+    ControlMakers::addResultLine(lstResults, line);
 }
 
 bool PatternListWindow::eventFilter(QObject* watched, QEvent* event)

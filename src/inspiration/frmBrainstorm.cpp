@@ -1,8 +1,7 @@
 #include "inspiration/frmBrainstorm.h"
 
 #include "data/RandomRecord.h"
-#include "inspiration/ControlMakers.h"
-#include "inspiration/DrillControls.h"
+#include "shared/ControlMakers.h"
 #include "shared/Desktop.h"
 #include "shared/OutputText.h"
 #include "shared/Random.h"
@@ -115,7 +114,7 @@ void frmBrainstorm::arrangeControls()
     grid->addWidget(txtResponse, 1, 1, 1, 2);
     grid->addWidget(lstResults, 2, 0, 1, 2);
     grid->addLayout(options, 2, 2);
-    grid->addLayout(makeButtonRow({cmdPrint, cmdClip, cmdClear, cmdOK}), 3, 0, 1, 3);
+    grid->addLayout(buttonRow({cmdPrint, cmdClip, cmdClear, cmdOK}), 3, 0, 1, 3);
     grid->setColumnStretch(1, 1);
     grid->setRowStretch(2, 1);
     lstResults->setMinimumWidth(lstResults->fontMetrics().averageCharWidth() * 28);

@@ -1,8 +1,8 @@
 #include "inspiration/frmCrystalBall.h"
 
 #include "data/RandomRecord.h"
-#include "inspiration/ControlMakers.h"
 #include "shared/BusyPointer.h"
+#include "shared/ControlMakers.h"
 #include "shared/WindowServices.h"
 
 #include <QBoxLayout>

@@ -1,9 +1,8 @@
 #include "inspiration/frmFreeAss.h"
 
 #include "data/RandomRecord.h"
-#include "inspiration/ControlMakers.h"
-#include "inspiration/DrillControls.h"
 #include "shared/BusyPointer.h"
+#include "shared/ControlMakers.h"
 #include "shared/OutputText.h"
 
 #include <QGridLayout>
@@ -70,7 +69,8 @@ void frmFreeAss::arrangeControls()
     grid->addWidget(lblResponse, 1, 0);
     grid->addWidget(txtResponse, 1, 1);
     grid->addWidget(lstResults, 2, 0, 1, 2);
-    grid->addLayout(makeButtonRow({cmdGenerate, cmdPrint, cmdClip, cmdClear, cmdOK}), 3, 0, 1, 2);
+    grid->addLayout(ControlMakers::buttonRow({cmdGenerate, cmdPrint, cmdClip, cmdClear, cmdOK}), 3,
+                    0, 1, 2);
     grid->setRowStretch(2, 1);
     grid->setColumnStretch(1, 1);
 
@@ -123,8 +123,9 @@ void frmFreeAss::cmdGenerate_Click()
 
 void frmFreeAss::txtResponse_KeyPress()
 {
-    addResultLine(lstResults, QStringLiteral("Stimulus: ") + txtStimulus->text() +
-                                  QStringLiteral("      Response: ") + txtResponse->text());
+    ControlMakers::addResultLine(lstResults, QStringLiteral("Stimulus: ") + txtStimulus->text() +
+                                                 QStringLiteral("      Response: ") +
+                                                 txtResponse->text());
     txtResponse->clear();
     txtResponse->setFocus();
     newWord();

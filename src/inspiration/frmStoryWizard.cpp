@@ -2,9 +2,8 @@
 
 #include "data/FatalError.h"
 #include "data/RecordSet.h"
-#include "inspiration/ControlMakers.h"
-#include "inspiration/DrillControls.h"
 #include "shared/BusyPointer.h"
+#include "shared/ControlMakers.h"
 #include "shared/Desktop.h"
 #include "shared/OutputText.h"
 #include "shared/WindowServices.h"
@@ -111,7 +110,7 @@ void frmStoryWizard::arrangeControls()
     auto* window = new QVBoxLayout(this);
     window->addWidget(Frame1);
     window->addWidget(Frame2, 1);
-    window->addLayout(makeButtonRow({cmdClip, cmdPrint, cmdClear, cmdClose}));
+    window->addLayout(ControlMakers::buttonRow({cmdClip, cmdPrint, cmdClear, cmdClose}));
 
     const QList<QWidget*> tabOrder = {txtAnswer, cboQuestions, txtQuestion, lstResults,
                                       cmdClip,   cmdPrint,     cmdClear,    cmdClose};
@@ -224,10 +223,11 @@ void frmStoryWizard::enableUI(bool tf)
 
 void frmStoryWizard::txtAnswer_KeyPress()
 {
-    addResultLine(lstResults, QStringLiteral("Question: ") + txtQuestion->toPlainText());
-    addResultLine(lstResults, txtAnswer->text().isEmpty()
-                                  ? QStringLiteral("Answer: No response")
-                                  : QStringLiteral("Answer: ") + txtAnswer->text());
+    ControlMakers::addResultLine(lstResults,
+                                 QStringLiteral("Question: ") + txtQuestion->toPlainText());
+    ControlMakers::addResultLine(lstResults, txtAnswer->text().isEmpty()
+                                                 ? QStringLiteral("Answer: No response")
+                                                 : QStringLiteral("Answer: ") + txtAnswer->text());
     if (m_questions && !m_questions->isEof())
         nextQuestion();
     else

@@ -1,6 +1,7 @@
-#include "inspiration/ControlMakers.h"
+#include "shared/ControlMakers.h"
 
 #include <QCheckBox>
+#include <QHBoxLayout>
 #include <QListWidget>
 #include <QPushButton>
 
@@ -32,4 +33,21 @@ void ControlMakers::enlargeFont(QWidget* control, qreal factor)
     else
         font.setPixelSize(qRound(font.pixelSize() * factor));
     control->setFont(font);
+}
+
+void ControlMakers::addResultLine(QListWidget* list, const QString& line)
+{
+    list->addItem(line);
+    list->setCurrentRow(list->count() - 1);
+}
+
+QHBoxLayout* ControlMakers::buttonRow(const QList<QPushButton*>& buttons)
+{
+    auto* row = new QHBoxLayout;
+    for (qsizetype i = 0; i + 1 < buttons.size(); ++i)
+        row->addWidget(buttons.at(i));
+    row->addStretch();
+    if (!buttons.isEmpty())
+        row->addWidget(buttons.last());
+    return row;
 }

@@ -1,13 +1,15 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 
 class QCheckBox;
+class QHBoxLayout;
 class QListWidget;
 class QPushButton;
 class QWidget;
 
-// Makers for the controls the drill windows share. Every control gets its name at birth: the
+// Makers for the controls the tool windows share. Every control gets its name at birth: the
 // shared routines find controls by name (lstResults, tmr...).
 namespace ControlMakers {
 
@@ -24,5 +26,10 @@ QCheckBox* checkBox(const QString& name, const QString& caption);
 QListWidget* resultsList();
 // Scales the control's font, so that it stays larger than the others whatever their size.
 void enlargeFont(QWidget* control, qreal factor);
+
+// Adds a line at the end of a results list and selects it, so that it scrolls into view.
+void addResultLine(QListWidget* list, const QString& line);
+// The buttons side by side, the last one kept apart at the right.
+QHBoxLayout* buttonRow(const QList<QPushButton*>& buttons);
 
 } // namespace ControlMakers
