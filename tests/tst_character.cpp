@@ -4,8 +4,7 @@
 #include "records/frmCharacter.h"
 #include "shared/Clock.h"
 #include "shared/Random.h"
-#include "support/ScriptedDesktop.h"
-#include "support/TestDatabase.h"
+#include "support/TestEnvironment.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -33,7 +32,6 @@ class TestCharacter : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
     void init();
     void cleanup();
 
@@ -54,7 +52,7 @@ private slots:
 
 private:
     std::unique_ptr<frmCharacter> open();
-    QVariant scalar(const QString& sql) { return m_db->scalar(sql); }
+    QVariant scalar(const QString& sql) { return m_env->db.scalar(sql); }
     int characters() { return scalar("SELECT count(*) FROM character").toInt(); }
     QString storedNames()
     {
@@ -63,11 +61,9 @@ private:
     }
     static QStringList names(const QString& table);
     static void click(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
-    static void tick(QCheckBox* box) { QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, 8)); }
     static void navigate(frmCharacter* window, const QString& button);
 
-    std::unique_ptr<ScriptedDesktop> m_desktop;
-    std::unique_ptr<TestDatabase> m_db;
+    std::unique_ptr<TestEnvironment> m_env;
 };
 
 namespace {
@@ -92,25 +88,16 @@ QString valueOf(const Draws& drawn, Attribute attribute)
 }
 } // namespace
 
-void TestCharacter::initTestCase()
-{
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    setFixedDateTime(QDateTime(QDate(2026, 12, 6), QTime(9, 30)));
-}
-
 void TestCharacter::init()
 {
-    m_desktop = std::make_unique<ScriptedDesktop>();
-    m_db = std::make_unique<TestDatabase>();
-    QVERIFY2(m_db->isOpen(), qPrintable(m_db->error()));
-    Random::instance().seed(4711);
+    m_env = std::make_unique<TestEnvironment>(4711);
+    QVERIFY2(m_env->db.isOpen(), qPrintable(m_env->db.error()));
 }
 
 void TestCharacter::cleanup()
 {
-    QVERIFY(m_db->fatalErrors.isEmpty());
-    m_db.reset();
-    m_desktop.reset();
+    QVERIFY(m_env->db.fatalErrors.isEmpty());
+    m_env.reset();
 }
 
 std::unique_ptr<frmCharacter> TestCharacter::open()
@@ -252,9 +239,10 @@ void TestCharacter::emptyTableOffersOnlyNew()
     };
     QCOMPARE(enabled(), "000001111");
     window->cmdUpdate_Click();
-    QCOMPARE(m_desktop->lastMessage(), "You must create your first character by selecting New.  "
-                                       "This character will not be saved.");
-    QCOMPARE(m_desktop->messages.last().title, "Create a New Character.");
+    QCOMPARE(m_env->desktop.lastMessage(),
+             "You must create your first character by selecting New.  "
+             "This character will not be saved.");
+    QCOMPARE(m_env->desktop.messages.last().title, "Create a New Character.");
     click(window->cmdNew);
     QCOMPARE(characters(), 1);
     QCOMPARE(enabled(), "111111111");
@@ -289,7 +277,7 @@ void TestCharacter::newGenerateUpdateCycle()
     QCOMPARE(characters(), 2);
     QCOMPARE(window->dbgGridCharacter->model()->rowCount(), 2);
     QCOMPARE(window->dbgGridCharacter->currentIndex().row(), 1);
-    QVERIFY(m_desktop->messages.isEmpty());
+    QVERIFY(m_env->desktop.messages.isEmpty());
 
     // Without the gender drawn, only the exact text "Male" shown gives a male first name.
     tick(window->chkGender);
@@ -304,8 +292,8 @@ void TestCharacter::newGenerateUpdateCycle()
 
 void TestCharacter::clearedBoxesAreLeftAlone()
 {
-    QVERIFY(m_db->execute("INSERT INTO character (Name, Hair, Country, Language) VALUES "
-                          "('Ann Lee', 'Gray', 'Peru', 'Quechua')"));
+    QVERIFY(m_env->db.execute("INSERT INTO character (Name, Hair, Country, Language) VALUES "
+                              "('Ann Lee', 'Gray', 'Peru', 'Quechua')"));
     auto window = open();
     tick(window->chkName);
     tick(window->chkCountry);                             // a language is drawn only with a country
@@ -344,51 +332,51 @@ void TestCharacter::clearedBoxesAreLeftAlone()
 
 void TestCharacter::duplicateNameDropsTheNewRow()
 {
-    QVERIFY(m_db->execute("DELETE FROM femaleName WHERE femaleName <> 'Zoe'"));
-    QVERIFY(m_db->execute("DELETE FROM surnames WHERE surnames <> 'Wilson'"));
+    QVERIFY(m_env->db.execute("DELETE FROM femaleName WHERE femaleName <> 'Zoe'"));
+    QVERIFY(m_env->db.execute("DELETE FROM surnames WHERE surnames <> 'Wilson'"));
     auto window = open();
     tick(window->chkGender); // New shows no gender, so the name is always Zoe Wilson
     click(window->cmdNew);
     const QVariant firstId = scalar("SELECT ID FROM character");
     click(window->cmdNew);
-    QCOMPARE(m_desktop->messages.size(), 1);
-    QCOMPARE(m_desktop->lastMessage(), "A duplicate exists.  Please try again.");
-    QCOMPARE(m_desktop->messages.last().title, "Duplicate Item Exists");
-    QCOMPARE(m_desktop->messages.last().icon, MessageIcon::Information);
+    QCOMPARE(m_env->desktop.messages.size(), 1);
+    QCOMPARE(m_env->desktop.lastMessage(), "A duplicate exists.  Please try again.");
+    QCOMPARE(m_env->desktop.messages.last().title, "Duplicate Item Exists");
+    QCOMPARE(m_env->desktop.messages.last().icon, MessageIcon::Information);
     QCOMPARE(characters(), 1);
     QCOMPARE(scalar("SELECT ID FROM character"), firstId);
     QCOMPARE(window->txtName->text(), "Zoe Wilson");
     QCOMPARE(window->dbgGridCharacter->model()->rowCount(), 1);
 
     // A stored character renamed by hand to a taken name keeps its saved name.
-    QVERIFY(m_db->execute("INSERT INTO character (Name) VALUES ('Ann Lee')"));
+    QVERIFY(m_env->db.execute("INSERT INTO character (Name) VALUES ('Ann Lee')"));
     window->Form_Activate();
     navigate(window.get(), "Last record");
     window->txtName->setText("zoe wilson");
     click(window->cmdUpdate);
-    QCOMPARE(m_desktop->messages.size(), 2);
+    QCOMPARE(m_env->desktop.messages.size(), 2);
     QCOMPARE(storedNames(), "Zoe Wilson,Ann Lee");
 }
 
 void TestCharacter::hiddenRowsAndDelete()
 {
-    QVERIFY(m_db->execute("INSERT INTO character (Name, visible) VALUES ('Hidden', -1), "
-                          "('Ann Lee', 0), ('Bo Chan', 1)"));
+    QVERIFY(m_env->db.execute("INSERT INTO character (Name, visible) VALUES ('Hidden', -1), "
+                              "('Ann Lee', 0), ('Bo Chan', 1)"));
     auto window = open();
     QCOMPARE(window->txtName->text(), "Ann Lee");
     QCOMPARE(window->dbgGridCharacter->model()->rowCount(), 2);
     navigate(window.get(), "Last record");
     click(window->cmdDelete); // answered No
-    QCOMPARE(m_desktop->lastMessage(), "Are you sure you wish to delete this record?");
-    QCOMPARE(m_desktop->messages.last().title, "Delete this Record.");
-    QCOMPARE(m_desktop->messages.last().icon, MessageIcon::None);
+    QCOMPARE(m_env->desktop.lastMessage(), "Are you sure you wish to delete this record?");
+    QCOMPARE(m_env->desktop.messages.last().title, "Delete this Record.");
+    QCOMPARE(m_env->desktop.messages.last().icon, MessageIcon::None);
     QCOMPARE(characters(), 3);
 
-    m_desktop->answerNext(MessageAnswer::Yes);
+    m_env->desktop.answerNext(MessageAnswer::Yes);
     click(window->cmdDelete);
     QCOMPARE(storedNames(), "Hidden,Ann Lee");
     QCOMPARE(window->txtName->text(), "Ann Lee");
-    m_desktop->answerNext(MessageAnswer::Yes);
+    m_env->desktop.answerNext(MessageAnswer::Yes);
     click(window->cmdDelete);
     QVERIFY(!window->cmdDelete->isEnabled()); // the hidden row counts for nothing
     QCOMPARE(scalar("SELECT visible FROM character").toInt(), -1);
@@ -407,7 +395,7 @@ void TestCharacter::checkOnOffInvertsEveryBoxAndTheTimer()
     QVERIFY(window->tmrCharacter->isActive());
     window->tmrCharacter->setInterval(5); // each tick is a New, with no question asked
     QTRY_VERIFY(characters() >= 2);
-    QVERIFY(m_desktop->messages.isEmpty());
+    QVERIFY(m_env->desktop.messages.isEmpty());
 
     click(window->cmdOnOff);
     QCOMPARE(window->chkHair->checkState(), Qt::Unchecked);
@@ -420,7 +408,7 @@ void TestCharacter::checkOnOffInvertsEveryBoxAndTheTimer()
 
 void TestCharacter::printedAndCopiedByteForByte()
 {
-    QVERIFY(m_db->execute(
+    QVERIFY(m_env->db.execute(
         "INSERT INTO character (Name, Gender, Hair, Eye, Height, Weight, Age, Country, Language, "
         "Family, Education, Religion, Wealth, Occupation, Hobby, Interest, \"Mental State\", "
         "Materialism, Morality, Motivation, Intellect, Thrift) VALUES ('Mei Tanaka', 'Female', "
@@ -428,7 +416,7 @@ void TestCharacter::printedAndCopiedByteForByte()
         "'Buddhist', 'In debt', 'Chef', 'Chess', 'Art', 'Normal', 'Frugal', 'Compassionate', "
         "'Curiosity', 'Clever', 'Generous')"));
     auto window = open();
-    const QString expected = "\nQuillane -- Character Generator 12/6/26 9:30 AM\n" +
+    const QString expected = "\n" + TestEnvironment::headerLine("Character Generator") + "\n" +
                              QString(80, '-') +
                              "\nMental: Normal\nMaterialism: Frugal\nMorality: Compassionate"
                              "\nMotivation: Curiosity\nIntellect: Clever\nThrift: Generous"
@@ -438,17 +426,17 @@ void TestCharacter::printedAndCopiedByteForByte()
                              "\nWeight: 120\nHeight: 61\nName: Mei Tanaka\nGender: Female"
                              "\nHair: Auburn";
     click(window->cmdClip);
-    QCOMPARE(m_desktop->clipboard, expected);
+    QCOMPARE(m_env->desktop.clipboard, expected);
     window->SSTab1->setCurrentIndex(2); // whichever tab shows
-    m_desktop->answerNext(MessageAnswer::Yes);
+    m_env->desktop.answerNext(MessageAnswer::Yes);
     click(window->cmdPrint);
-    QCOMPARE(m_desktop->printed, QStringList{expected});
+    QCOMPARE(m_env->desktop.printed, QStringList{expected});
 }
 
 void TestCharacter::editsAreSavedWhenMovingOrClosing()
 {
-    QVERIFY(m_db->execute("INSERT INTO character (Name, Hair) VALUES ('Ann Lee', 'Auburn'), "
-                          "('Bo Chan', 'Bald')"));
+    QVERIFY(m_env->db.execute("INSERT INTO character (Name, Hair) VALUES ('Ann Lee', 'Auburn'), "
+                              "('Bo Chan', 'Bald')"));
     auto window = open();
     QVERIFY(!window->dtaCharacter->hasUnsavedEdits()); // "Auburn" shown against list's "auburn"
     window->txtAge->setText("30");
@@ -467,7 +455,7 @@ void TestCharacter::editsAreSavedWhenMovingOrClosing()
     window->cboEyes->setEditText("Green");
     click(window->OK_BT);
     QCOMPARE(scalar("SELECT Eye FROM character WHERE Name = 'Ann Lee'").toString(), "Green");
-    QVERIFY(m_desktop->messages.isEmpty());
+    QVERIFY(m_env->desktop.messages.isEmpty());
 }
 
 QTEST_MAIN(TestCharacter)

@@ -6,8 +6,7 @@
 #include "records/frmScene.h"
 #include "shared/Clock.h"
 #include "shared/Random.h"
-#include "support/ScriptedDesktop.h"
-#include "support/TestDatabase.h"
+#include "support/TestEnvironment.h"
 
 #include <QAccessible>
 #include <QCheckBox>
@@ -74,7 +73,6 @@ class TestPlotScene : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
     void init();
     void cleanup();
 
@@ -100,29 +98,19 @@ private:
     template <typename Window> std::unique_ptr<Window> open();
     QStringList boxTexts(const QList<QLineEdit*>& boxes);
 
-    std::unique_ptr<ScriptedDesktop> m_desktop;
-    std::unique_ptr<TestDatabase> m_db;
+    std::unique_ptr<TestEnvironment> m_env;
 };
-
-void TestPlotScene::initTestCase()
-{
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    setFixedDateTime(QDateTime(QDate(2026, 12, 6), QTime(9, 30)));
-}
 
 void TestPlotScene::init()
 {
-    m_desktop = std::make_unique<ScriptedDesktop>();
-    m_db = std::make_unique<TestDatabase>();
-    QVERIFY(m_db->isOpen());
-    Random::instance().seed(4321);
+    m_env = std::make_unique<TestEnvironment>(4321);
+    QVERIFY(m_env->db.isOpen());
 }
 
 void TestPlotScene::cleanup()
 {
-    QVERIFY(m_db->fatalErrors.isEmpty());
-    m_db.reset();
-    m_desktop.reset();
+    QVERIFY(m_env->db.fatalErrors.isEmpty());
+    m_env.reset();
 }
 
 template <typename Window> std::unique_ptr<Window> TestPlotScene::open()
@@ -163,7 +151,7 @@ void TestPlotScene::plotNewSavesASuggestion()
     click(window->cmdNew);
     QCOMPARE(rows(stored).size(), 2);
     QCOMPARE(rows(stored).first().section('|', 3, 3), QStringLiteral("Lighthouse keeper"));
-    QVERIFY(m_desktop->messages.isEmpty());
+    QVERIFY(m_env->desktop.messages.isEmpty());
 }
 
 void TestPlotScene::plotSuggestionFollowsTheCatalogue()
@@ -192,7 +180,7 @@ void TestPlotScene::plotSuggestionFollowsTheCatalogue()
     QCOMPARE(picked.size(), 3);
     for (int count : std::as_const(picked))
         QVERIFY2(count > 25 && count < 75, qPrintable(QString::number(count)));
-    QCOMPARE(m_db->scalar("SELECT count(*) FROM \"Plot Profile\"").toInt(), 0);
+    QCOMPARE(m_env->db.scalar("SELECT count(*) FROM \"Plot Profile\"").toInt(), 0);
 }
 
 void TestPlotScene::plotEntryShowsItsPlot()
@@ -202,12 +190,13 @@ void TestPlotScene::plotEntryShowsItsPlot()
     for (int k : {2, 0, 1}) {
         clickEntry(window->lstPlot, k);
         const QString id = QString::number(k + 1);
-        QCOMPARE(window->txtPlotDescription->toPlainText(),
-                 m_db->scalar("SELECT plot_description FROM plots WHERE id = " + id).toString());
+        QCOMPARE(
+            window->txtPlotDescription->toPlainText(),
+            m_env->db.scalar("SELECT plot_description FROM plots WHERE id = " + id).toString());
         QCOMPARE(window->txtPlotName->text(),
-                 m_db->scalar("SELECT plot_name FROM plots WHERE id = " + id).toString());
+                 m_env->db.scalar("SELECT plot_name FROM plots WHERE id = " + id).toString());
     }
-    QVERIFY(m_desktop->messages.isEmpty());
+    QVERIFY(m_env->desktop.messages.isEmpty());
 }
 
 void TestPlotScene::plotCatalogueProblemsAreTold_data()
@@ -228,25 +217,26 @@ void TestPlotScene::plotCatalogueProblemsAreTold()
     // The catalogue changes while the window shows a plot of it.
     auto window = open<frmPlot>();
     clickEntry(window->lstPlot, 0);
-    QVERIFY(m_db->execute(change));
+    QVERIFY(m_env->db.execute(change));
     click(window->cmdSuggest);
-    QCOMPARE(m_desktop->lastMessage(), message);
-    QCOMPARE(m_desktop->messages.last().title, QStringLiteral("Plot Reference"));
+    QCOMPARE(m_env->desktop.lastMessage(), message);
+    QCOMPARE(m_env->desktop.messages.last().title, QStringLiteral("Plot Reference"));
     QCOMPARE(window->txtPlotName->text(), QString());
     QCOMPARE(window->txtPlotDescription->toPlainText(), QString());
     QVERIFY(window->lstPlot->selectedItems().isEmpty());
     QVERIFY(!window->txtCharacter3->text().isEmpty());
     clickEntry(window->lstPlot, 2);
-    QCOMPARE(m_desktop->messages.size(), 2);
-    QCOMPARE(m_desktop->lastMessage(), message);
+    QCOMPARE(m_env->desktop.messages.size(), 2);
+    QCOMPARE(m_env->desktop.lastMessage(), message);
     QCOMPARE(window->txtPlotDescription->toPlainText(), QString());
 
     // A window opened on such a catalogue works as well, but for the plot.
     window = open<frmPlot>();
     click(window->cmdNew);
-    QCOMPARE(m_desktop->messages.size(), 3);
-    QCOMPARE(m_db->scalar("SELECT count(*) FROM \"Plot Profile\" WHERE \"Plot Name\" IS NULL AND "
-                          "\"Motivation Three\" <> ''")
+    QCOMPARE(m_env->desktop.messages.size(), 3);
+    QCOMPARE(m_env->db
+                 .scalar("SELECT count(*) FROM \"Plot Profile\" WHERE \"Plot Name\" IS NULL AND "
+                         "\"Motivation Three\" <> ''")
                  .toInt(),
              1);
 }
@@ -261,12 +251,12 @@ void TestPlotScene::plotPrintedByteForByte()
     const QStringList typed = {"Nurse", "Duty", "Pilot", "Fear", "Chef", "Greed"};
     for (int i = 0; i < characters.size(); ++i)
         type(characters[i], typed[i]);
-    m_desktop->answerNext(MessageAnswer::Yes);
+    m_env->desktop.answerNext(MessageAnswer::Yes);
     click(window->cmdPrint);
-    QCOMPARE(m_desktop->messages.last().text,
+    QCOMPARE(m_env->desktop.messages.last().text,
              QStringLiteral("Is your printer on and loaded with paper."));
-    QCOMPARE(m_desktop->printed,
-             QStringList{"\nQuillane -- Plot 12/6/26 9:30 AM\n" + QString(80, '-') +
+    QCOMPARE(m_env->desktop.printed,
+             QStringList{"\n" + TestEnvironment::headerLine("Plot") + "\n" + QString(80, '-') +
                          "\nPlotName: Rescue\nJob1: Nurse\nCharacter1: Duty\nJob2: Pilot\n"
                          "Character2: Fear\nJob3: Chef\nCharacter3: Greed\n"
                          "PlotDescription: A hero comes between a victim and a threat. The "
@@ -276,16 +266,16 @@ void TestPlotScene::plotPrintedByteForByte()
 
 void TestPlotScene::plotDeleteAsksAndHiddenRowsStayHidden()
 {
-    QVERIFY(m_db->execute("INSERT INTO \"Plot Profile\" (\"Plot Name\", visible) VALUES "
-                          "('Hidden', -1), ('Pursuit', 0), ('Rivalry', 0)"));
+    QVERIFY(m_env->db.execute("INSERT INTO \"Plot Profile\" (\"Plot Name\", visible) VALUES "
+                              "('Hidden', -1), ('Pursuit', 0), ('Rivalry', 0)"));
     auto window = open<frmPlot>();
     QCOMPARE(window->dtaPlot->recordset()->recordCount(), 2);
     QCOMPARE(window->txtPlotName->text(), QStringLiteral("Pursuit"));
     click(window->cmdDelete);
-    QCOMPARE(m_desktop->messages.last().title, QStringLiteral("Delete this Record."));
+    QCOMPARE(m_env->desktop.messages.last().title, QStringLiteral("Delete this Record."));
     QCOMPARE(rows("SELECT \"Plot Name\" FROM \"Plot Profile\" ORDER BY ID"),
              (QStringList{"Hidden", "Pursuit", "Rivalry"}));
-    m_desktop->answerNext(MessageAnswer::Yes);
+    m_env->desktop.answerNext(MessageAnswer::Yes);
     click(window->cmdDelete);
     QCOMPARE(rows("SELECT \"Plot Name\" FROM \"Plot Profile\" ORDER BY ID"),
              (QStringList{"Hidden", "Rivalry"}));
@@ -307,7 +297,7 @@ void TestPlotScene::sceneNewOnEmptyTable()
                   column(ProfileFields.join("\", \"")) + " FROM \"Scene Profile\""),
              QStringList{"<null>|<null>|" + boxTexts(generated).join('|')});
     QVERIFY(!boxTexts(generated).contains(QString()));
-    QVERIFY(m_desktop->messages.isEmpty());
+    QVERIFY(m_env->desktop.messages.isEmpty());
 }
 
 void TestPlotScene::sceneGenerateKeepsNameAndNotes()
@@ -341,20 +331,20 @@ void TestPlotScene::sceneUpdateWithoutRow()
     auto window = open<frmScene>();
     click(window->cmdGenerate);
     click(window->cmdUpdate);
-    QCOMPARE(m_desktop->messages.size(), 1);
-    QCOMPARE(m_desktop->lastMessage(),
+    QCOMPARE(m_env->desktop.messages.size(), 1);
+    QCOMPARE(m_env->desktop.lastMessage(),
              QStringLiteral("You must create your first scene by selecting New.  This will not "
                             "be saved."));
-    QCOMPARE(m_desktop->messages.last().title, QStringLiteral("Create New First"));
-    QCOMPARE(m_desktop->messages.last().icon, MessageIcon::Information);
-    QCOMPARE(m_db->scalar("SELECT count(*) FROM \"Scene Profile\"").toInt(), 0);
+    QCOMPARE(m_env->desktop.messages.last().title, QStringLiteral("Create New First"));
+    QCOMPARE(m_env->desktop.messages.last().icon, MessageIcon::Information);
+    QCOMPARE(m_env->db.scalar("SELECT count(*) FROM \"Scene Profile\"").toInt(), 0);
 
     auto plots = open<frmPlot>();
     click(plots->cmdUpdate);
-    QCOMPARE(m_desktop->lastMessage(),
+    QCOMPARE(m_env->desktop.lastMessage(),
              QStringLiteral("You must create your first plot by selecting New.  This will not "
                             "be saved."));
-    QCOMPARE(m_desktop->messages.last().title, QStringLiteral("Create New First"));
+    QCOMPARE(m_env->desktop.messages.last().title, QStringLiteral("Create New First"));
 }
 
 void TestPlotScene::sceneDuplicateName()
@@ -370,8 +360,8 @@ void TestPlotScene::sceneDuplicateName()
     click(window->cmdNew);
     type(window->txtSceneName, "HARBOUR");
     click(window->cmdUpdate);
-    QCOMPARE(m_desktop->lastMessage(), Duplicate);
-    QCOMPARE(m_desktop->messages.last().title, QStringLiteral("Duplicate Item Exists"));
+    QCOMPARE(m_env->desktop.lastMessage(), Duplicate);
+    QCOMPARE(m_env->desktop.messages.last().title, QStringLiteral("Duplicate Item Exists"));
     QCOMPARE(rows("SELECT count(*) FROM \"Scene Profile\""), QStringList{"2"});
     QCOMPARE(window->txtSceneName->text(), QString());
 
@@ -383,7 +373,7 @@ void TestPlotScene::sceneDuplicateName()
     window->dtaScene->recordset()->moveFirst();
     type(window->txtSceneName, "quay");
     click(window->cmdUpdate);
-    QCOMPARE(m_desktop->messages.size(), 2);
+    QCOMPARE(m_env->desktop.messages.size(), 2);
     QCOMPARE(rows("SELECT \"Scene Name\" FROM \"Scene Profile\" ORDER BY ID"),
              (QStringList{"Harbour", "<null>", "Quay"}));
     QCOMPARE(window->txtSceneName->text(), QStringLiteral("Harbour"));
@@ -394,12 +384,13 @@ void TestPlotScene::sceneTimerFollowsTheBox()
     auto window = open<frmScene>();
     QCOMPARE(window->tmrScene->interval(), 15000);
     QVERIFY(!window->tmrScene->isActive());
-    QTest::mouseClick(window->chkTimer, Qt::LeftButton, {}, QPoint(6, 8));
+    tick(window->chkTimer);
     QVERIFY(window->tmrScene->isActive());
     QVERIFY(QMetaObject::invokeMethod(window->tmrScene, "timeout", Qt::DirectConnection));
     QVERIFY(QMetaObject::invokeMethod(window->tmrScene, "timeout", Qt::DirectConnection));
-    QCOMPARE(m_db->scalar("SELECT count(*) FROM \"Scene Profile\" WHERE Weather <> ''").toInt(), 2);
-    QTest::mouseClick(window->chkTimer, Qt::LeftButton, {}, QPoint(6, 8));
+    QCOMPARE(m_env->db.scalar("SELECT count(*) FROM \"Scene Profile\" WHERE Weather <> ''").toInt(),
+             2);
+    tick(window->chkTimer);
     QVERIFY(!window->tmrScene->isActive());
     window->chkTimer->setCheckState(Qt::PartiallyChecked);
     QVERIFY(window->tmrScene->isActive());
@@ -419,33 +410,34 @@ void TestPlotScene::sceneCopiedAndPrintedByteForByte()
     QTest::keyClicks(window->txtNotes, "Fog rolls in");
     QTest::keyClick(window->txtNotes, Qt::Key_Return);
     QTest::keyClicks(window->txtNotes, "Bells ring");
-    const QString expected = "\nQuillane -- Scene Generator 12/6/26 9:30 AM\n" + QString(80, '-') +
+    const QString expected = "\n" + TestEnvironment::headerLine("Scene Generator") + "\n" +
+                             QString(80, '-') +
                              "\nSceneName: Harbour\nNotes: Fog rolls in\nBells ring\n"
                              "Weather: Foggy\nLocation: A lighthouse\nConflict: An old debt\n"
                              "TimeOfDay: Dusk\nCharacter1: Fear\nCharacter2: Love\n"
                              "Character3: Greed\nJob1: Sailor\nJob2: Baker\nJob3: Farmer";
     click(window->cmdClip);
-    QCOMPARE(m_desktop->clipboard, expected);
-    QCOMPARE(m_desktop->messages.last().title, QStringLiteral("Clipboard Paste"));
-    m_desktop->answerNext(MessageAnswer::Yes);
+    QCOMPARE(m_env->desktop.clipboard, expected);
+    QCOMPARE(m_env->desktop.messages.last().title, QStringLiteral("Clipboard Paste"));
+    m_env->desktop.answerNext(MessageAnswer::Yes);
     click(window->cmdPrint);
-    m_desktop->answerNext(MessageAnswer::Yes);
+    m_env->desktop.answerNext(MessageAnswer::Yes);
     click(window->cmdPrint);
-    QCOMPARE(m_desktop->printed, (QStringList{expected, expected}));
+    QCOMPARE(m_env->desktop.printed, (QStringList{expected, expected}));
 }
 
 void TestPlotScene::sceneDeleteAsksAndHiddenRowsStayHidden()
 {
-    QVERIFY(m_db->execute("INSERT INTO \"Scene Profile\" (\"Scene Name\", visible) VALUES "
-                          "('Hidden', -1), ('Quay', 0), ('Market', 0)"));
+    QVERIFY(m_env->db.execute("INSERT INTO \"Scene Profile\" (\"Scene Name\", visible) VALUES "
+                              "('Hidden', -1), ('Quay', 0), ('Market', 0)"));
     auto window = open<frmScene>();
     QCOMPARE(window->SSDBGrid1->model()->rowCount(), 2);
     window->SSDBGrid1->selectRow(1);
     QCOMPARE(window->txtSceneName->text(), QStringLiteral("Market"));
-    m_desktop->answerNext(MessageAnswer::No);
+    m_env->desktop.answerNext(MessageAnswer::No);
     click(window->cmdDelete);
-    QCOMPARE(m_db->scalar("SELECT count(*) FROM \"Scene Profile\"").toInt(), 3);
-    m_desktop->answerNext(MessageAnswer::Yes);
+    QCOMPARE(m_env->db.scalar("SELECT count(*) FROM \"Scene Profile\"").toInt(), 3);
+    m_env->desktop.answerNext(MessageAnswer::Yes);
     click(window->cmdDelete);
     QCOMPARE(rows("SELECT \"Scene Name\" FROM \"Scene Profile\" ORDER BY ID"),
              (QStringList{"Hidden", "Quay"}));
