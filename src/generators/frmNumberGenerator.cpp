@@ -4,6 +4,7 @@
 #include "generators/NumberKinds.h"
 #include "generators/SpinButton.h"
 #include "shared/BusyPointer.h"
+#include "shared/ControlMakers.h"
 #include "shared/Desktop.h"
 #include "shared/OutputText.h"
 
@@ -20,19 +21,6 @@
 #include <QTimer>
 
 namespace {
-
-template <typename Control> Control* named(Control* control, const QString& name)
-{
-    control->setObjectName(name);
-    return control;
-}
-
-QPushButton* makeButton(const QString& name, const QString& caption)
-{
-    auto* button = named(new QPushButton(caption), name);
-    button->setAutoDefault(false);
-    return button;
-}
 
 QFont withWeight(QFont font, bool bold)
 {
@@ -93,45 +81,48 @@ frmNumberGenerator::frmNumberGenerator(QWidget* parent)
 
 void frmNumberGenerator::createControls()
 {
-    frmNumberTypes =
-        named(new QGroupBox(QStringLiteral("Number Types")), QStringLiteral("frmNumberTypes"));
+    frmNumberTypes = ControlMakers::named(new QGroupBox(QStringLiteral("Number Types")),
+                                          QStringLiteral("frmNumberTypes"));
     m_numberTypes = new QButtonGroup(this);
     for (int kind = 0; kind < NumberKinds::KindCount; ++kind) {
         const QString& caption = NumberKinds::describe(NumberKinds::Kind(kind)).caption;
-        auto* option = named(new QRadioButton(caption, frmNumberTypes),
-                             QStringLiteral("optNumberType_%1").arg(kind));
+        auto* option = ControlMakers::named(new QRadioButton(caption, frmNumberTypes),
+                                            QStringLiteral("optNumberType_%1").arg(kind));
         m_numberTypes->addButton(option, kind);
         optNumberType.append(option);
     }
     optNumberType.first()->setChecked(true);
 
-    lstResults = named(new QListWidget, QStringLiteral("lstResults"));
+    lstResults = ControlMakers::named(new QListWidget, QStringLiteral("lstResults"));
     lstResults->setAccessibleName(QStringLiteral("Results"));
     QFont listFont = lstResults->font();
     listFont.setPointSize(12);
     lstResults->setFont(listFont);
 
-    frmControl = named(new QGroupBox(QStringLiteral("Parameters")), QStringLiteral("frmControl"));
-    lblResult = named(new QLabel(frmControl), QStringLiteral("lblResult"));
+    frmControl = ControlMakers::named(new QGroupBox(QStringLiteral("Parameters")),
+                                      QStringLiteral("frmControl"));
+    lblResult = ControlMakers::named(new QLabel(frmControl), QStringLiteral("lblResult"));
     lblResult->setAccessibleName(QStringLiteral("Last result"));
-    lblRange1 = named(new QLabel(QStringLiteral("Lower"), frmControl), QStringLiteral("lblRange1"));
-    txtRange1 = named(new QLineEdit(frmControl), QStringLiteral("txtRange1"));
+    lblRange1 = ControlMakers::named(new QLabel(QStringLiteral("Lower"), frmControl),
+                                     QStringLiteral("lblRange1"));
+    txtRange1 = ControlMakers::named(new QLineEdit(frmControl), QStringLiteral("txtRange1"));
     spnRange1 = new SpinButton(QStringLiteral("spnRange1"), frmControl);
-    lblRange2 = named(new QLabel(QStringLiteral("Upper"), frmControl), QStringLiteral("lblRange2"));
-    txtRange2 = named(new QLineEdit(frmControl), QStringLiteral("txtRange2"));
+    lblRange2 = ControlMakers::named(new QLabel(QStringLiteral("Upper"), frmControl),
+                                     QStringLiteral("lblRange2"));
+    txtRange2 = ControlMakers::named(new QLineEdit(frmControl), QStringLiteral("txtRange2"));
     spnRange2 = new SpinButton(QStringLiteral("spnRange2"), frmControl);
-    chkTimer =
-        named(new QCheckBox(QStringLiteral("&Timer"), frmControl), QStringLiteral("chkTimer"));
+    chkTimer = ControlMakers::named(new QCheckBox(QStringLiteral("&Timer"), frmControl),
+                                    QStringLiteral("chkTimer"));
 
-    cmdGenerate = makeButton(QStringLiteral("cmdGenerate"), QStringLiteral("&Generate"));
-    cmdPrint = makeButton(QStringLiteral("cmdPrint"), QStringLiteral("&Print"));
-    cmdClip = makeButton(QStringLiteral("cmdClip"), QStringLiteral("&Clipboard"));
-    cmdClear = makeButton(QStringLiteral("cmdClear"), QStringLiteral("Clear List"));
-    cmdOK = makeButton(QStringLiteral("cmdOK"), QStringLiteral("Close"));
+    cmdGenerate = ControlMakers::button(QStringLiteral("cmdGenerate"), QStringLiteral("&Generate"));
+    cmdPrint = ControlMakers::button(QStringLiteral("cmdPrint"), QStringLiteral("&Print"));
+    cmdClip = ControlMakers::button(QStringLiteral("cmdClip"), QStringLiteral("&Clipboard"));
+    cmdClear = ControlMakers::button(QStringLiteral("cmdClear"), QStringLiteral("Clear List"));
+    cmdOK = ControlMakers::button(QStringLiteral("cmdOK"), QStringLiteral("Close"));
     cmdGenerate->setDefault(true);
     setDefaultButton(cmdGenerate);
 
-    tmrNumber = named(new QTimer(this), QStringLiteral("tmrNumber"));
+    tmrNumber = ControlMakers::named(new QTimer(this), QStringLiteral("tmrNumber"));
     tmrNumber->setInterval(1000);
 }
 

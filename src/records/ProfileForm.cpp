@@ -7,7 +7,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QStyle>
 #include <QVBoxLayout>
 
@@ -42,17 +41,6 @@ QGroupBox* makeFrame(const QString& name, const QString& caption, QWidget* paren
     auto* frame = new QGroupBox(caption, parent);
     frame->setObjectName(name);
     return frame;
-}
-
-QPushButton* makeButton(const QString& name, const QString& caption, const QString& toolTip,
-                        QWidget* parent)
-{
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setToolTip(toolTip);
-    // Enter in a text box must not press a button of the record window.
-    button->setAutoDefault(false);
-    return button;
 }
 
 QLabel* addLabelled(QGridLayout* grid, int row, int column, const QString& caption,

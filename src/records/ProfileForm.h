@@ -10,7 +10,6 @@ class QGridLayout;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QPushButton;
 class QWidget;
 
 // Building blocks of the profile windows' forms. Every control gets its name, and an accessible
@@ -24,8 +23,6 @@ void showText(QLineEdit* box, const QString& text);
 // size in characters and lines of its font.
 void setRoomyScrollArea(QWidget* area, int minimumCharacters, int minimumLines);
 QGroupBox* makeFrame(const QString& name, const QString& caption, QWidget* parent);
-QPushButton* makeButton(const QString& name, const QString& caption, const QString& toolTip,
-                        QWidget* parent);
 
 // Puts a label, the control's buddy, in the given column and the control beside it.
 QLabel* addLabelled(QGridLayout* grid, int row, int column, const QString& caption,

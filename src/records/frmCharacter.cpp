@@ -7,6 +7,7 @@
 #include "records/CharacterDraws.h"
 #include "records/ListRowsCombo.h"
 #include "shared/BusyPointer.h"
+#include "shared/ControlMakers.h"
 #include "shared/ControlOrder.h"
 #include "shared/OutputText.h"
 #include "shared/WindowServices.h"
@@ -130,21 +131,6 @@ const AttributeControls& controlsOf(Attribute attribute)
                          [attribute](const auto& entry) { return entry.attribute == attribute; });
 }
 
-template <typename Control> Control* named(Control* control, const QString& name)
-{
-    control->setObjectName(name);
-    return control;
-}
-
-QPushButton* makeButton(const QString& name, const QString& caption, const QString& tip,
-                        QWidget* parent)
-{
-    auto* button = named(new QPushButton(caption, parent), name);
-    button->setToolTip(tip);
-    button->setAutoDefault(false);
-    return button;
-}
-
 } // namespace
 
 frmCharacter::frmCharacter(QWidget* parent)
@@ -164,14 +150,15 @@ frmCharacter::frmCharacter(QWidget* parent)
 
 void frmCharacter::createTabs()
 {
-    SSTab1 = named(new QTabWidget(this), QStringLiteral("SSTab1"));
+    SSTab1 = ControlMakers::named(new QTabWidget(this), QStringLiteral("SSTab1"));
     SSTab1->setAccessibleName(QStringLiteral("Attributes"));
     QGroupBox* frames[TabCount] = {};
     for (int tab = 0; tab < TabCount; ++tab) {
         const QString caption = QString::fromLatin1(TabCaptions[tab]);
         auto* page = new QWidget;
         page->setAccessibleName(caption);
-        auto* frame = named(new QGroupBox(caption, page), QStringLiteral("frame") + caption);
+        auto* frame =
+            ControlMakers::named(new QGroupBox(caption, page), QStringLiteral("frame") + caption);
         auto* pageLayout = new QVBoxLayout(page);
         pageLayout->addWidget(frame);
         auto* rows = new QGridLayout(frame);
@@ -213,29 +200,33 @@ void frmCharacter::createRecordControls()
     dbgGridCharacter->setAccessibleName(QStringLiteral("Characters"));
     dbgGridCharacter->setWordWrap(false);
 
-    cmdNew = makeButton(QStringLiteral("cmdNew"), QStringLiteral("New"),
-                        QStringLiteral("Generate a brand new character"), this);
-    cmdGenerate = makeButton(QStringLiteral("cmdGenerate"), QStringLiteral("&Generate"),
-                             QStringLiteral("Click this to generate a new character.  Be careful "
-                                            "not erase attributes you like."),
-                             this);
-    cmdUpdate = makeButton(QStringLiteral("cmdUpdate"), QStringLiteral("Update"),
-                           QStringLiteral("Save this character's profile"), this);
-    cmdDelete = makeButton(QStringLiteral("cmdDelete"), QStringLiteral("Delete"),
-                           QStringLiteral("Delete this character"), this);
-    cmdPrint = makeButton(QStringLiteral("cmdPrint"), QStringLiteral("&Print"),
-                          QStringLiteral("Print this character"), this);
-    cmdClip = makeButton(QStringLiteral("cmdClip"), QStringLiteral("&Clipboard"),
-                         QStringLiteral("Copy this character to the clipboard to be pasted into "
-                                        "another program"),
-                         this);
-    cmdOnOff = makeButton(QStringLiteral("cmdOnOff"), QStringLiteral("Check On/Off"), {}, this);
-    OK_BT = makeButton(QStringLiteral("OK_BT"), QStringLiteral("Close"),
-                       QStringLiteral("Close this form"), this);
-    chkTimer = named(new QCheckBox(QStringLiteral("Timer"), this), QStringLiteral("chkTimer"));
+    cmdNew = ControlMakers::button(QStringLiteral("cmdNew"), QStringLiteral("New"),
+                                   QStringLiteral("Generate a brand new character"), this);
+    cmdGenerate =
+        ControlMakers::button(QStringLiteral("cmdGenerate"), QStringLiteral("&Generate"),
+                              QStringLiteral("Click this to generate a new character.  Be careful "
+                                             "not erase attributes you like."),
+                              this);
+    cmdUpdate = ControlMakers::button(QStringLiteral("cmdUpdate"), QStringLiteral("Update"),
+                                      QStringLiteral("Save this character's profile"), this);
+    cmdDelete = ControlMakers::button(QStringLiteral("cmdDelete"), QStringLiteral("Delete"),
+                                      QStringLiteral("Delete this character"), this);
+    cmdPrint = ControlMakers::button(QStringLiteral("cmdPrint"), QStringLiteral("&Print"),
+                                     QStringLiteral("Print this character"), this);
+    cmdClip = ControlMakers::button(
+        QStringLiteral("cmdClip"), QStringLiteral("&Clipboard"),
+        QStringLiteral("Copy this character to the clipboard to be pasted into "
+                       "another program"),
+        this);
+    cmdOnOff =
+        ControlMakers::button(QStringLiteral("cmdOnOff"), QStringLiteral("Check On/Off"), {}, this);
+    OK_BT = ControlMakers::button(QStringLiteral("OK_BT"), QStringLiteral("Close"),
+                                  QStringLiteral("Close this form"), this);
+    chkTimer = ControlMakers::named(new QCheckBox(QStringLiteral("Timer"), this),
+                                    QStringLiteral("chkTimer"));
     chkTimer->setToolTip(QStringLiteral("Start the timer to generate a series of new characters"));
 
-    tmrCharacter = named(new QTimer(this), QStringLiteral("tmrCharacter"));
+    tmrCharacter = ControlMakers::named(new QTimer(this), QStringLiteral("tmrCharacter"));
     tmrCharacter->setInterval(15000); // fixed: this window ignores the settings interval
 }
 
@@ -249,10 +240,10 @@ void frmCharacter::createAttributeControls()
         const QString key = QString::fromLatin1(entry.key);
         const QString caption = QString::fromLatin1(entry.caption);
         const QString field = QString::fromLatin1(entry.field);
-        auto* label = named(new QLabel(caption, frame), QStringLiteral("lbl") + key);
+        auto* label = ControlMakers::named(new QLabel(caption, frame), QStringLiteral("lbl") + key);
         QWidget* edit = nullptr;
         if (entry.text) {
-            auto* box = named(new QLineEdit(frame), QStringLiteral("txt") + key);
+            auto* box = ControlMakers::named(new QLineEdit(frame), QStringLiteral("txt") + key);
             box->setToolTip(QString::fromLatin1(entry.tip));
             dtaCharacter->bind(box, field);
             this->*entry.text = box;
@@ -263,7 +254,7 @@ void frmCharacter::createAttributeControls()
             list->setRecordSource(listTable);
             list->setNavigatorVisible(false);
             this->*entry.list = list;
-            auto* box = named(new QComboBox(frame), QStringLiteral("cbo") + key);
+            auto* box = ControlMakers::named(new QComboBox(frame), QStringLiteral("cbo") + key);
             box->setEditable(true);
             box->setInsertPolicy(QComboBox::NoInsert);
             box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
@@ -275,7 +266,7 @@ void frmCharacter::createAttributeControls()
         }
         edit->setAccessibleName(caption);
         label->setBuddy(edit);
-        auto* check = named(new QCheckBox(frame), QStringLiteral("chk") + key);
+        auto* check = ControlMakers::named(new QCheckBox(frame), QStringLiteral("chk") + key);
         check->setChecked(true);
         check->setToolTip(QStringLiteral("Check this box if you'd like this field generated."));
         check->setAccessibleName(QStringLiteral("Generate ") + caption);

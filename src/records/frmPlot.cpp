@@ -6,6 +6,7 @@
 #include "data/RandomRecord.h"
 #include "records/ProfileForm.h"
 #include "shared/BusyPointer.h"
+#include "shared/ControlMakers.h"
 #include "shared/Desktop.h"
 #include "shared/OutputText.h"
 #include "shared/Random.h"
@@ -78,12 +79,15 @@ void frmPlot::createControls()
     setRecordControl(dtaPlot);
     dbgPlot = new DataGrid(QStringLiteral("dbgPlot"), this);
 
-    cmdNew = makeButton(QStringLiteral("cmdNew"), QStringLiteral("New"), {}, this);
-    cmdUpdate = makeButton(QStringLiteral("cmdUpdate"), QStringLiteral("Update"), {}, this);
-    cmdDelete = makeButton(QStringLiteral("cmdDelete"), QStringLiteral("Delete"), {}, this);
-    cmdSuggest = makeButton(QStringLiteral("cmdSuggest"), QStringLiteral("&Suggest"), {}, this);
-    cmdPrint = makeButton(QStringLiteral("cmdPrint"), QStringLiteral("Print"), {}, this);
-    cmdOK = makeButton(QStringLiteral("cmdOK"), QStringLiteral("Close"), {}, this);
+    cmdNew = ControlMakers::button(QStringLiteral("cmdNew"), QStringLiteral("New"), {}, this);
+    cmdUpdate =
+        ControlMakers::button(QStringLiteral("cmdUpdate"), QStringLiteral("Update"), {}, this);
+    cmdDelete =
+        ControlMakers::button(QStringLiteral("cmdDelete"), QStringLiteral("Delete"), {}, this);
+    cmdSuggest =
+        ControlMakers::button(QStringLiteral("cmdSuggest"), QStringLiteral("&Suggest"), {}, this);
+    cmdPrint = ControlMakers::button(QStringLiteral("cmdPrint"), QStringLiteral("Print"), {}, this);
+    cmdOK = ControlMakers::button(QStringLiteral("cmdOK"), QStringLiteral("Close"), {}, this);
 }
 
 void frmPlot::arrangeControls()

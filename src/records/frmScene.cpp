@@ -5,6 +5,7 @@
 #include "data/RandomRecord.h"
 #include "records/ProfileForm.h"
 #include "shared/BusyPointer.h"
+#include "shared/ControlMakers.h"
 #include "shared/OutputText.h"
 #include "shared/WindowServices.h"
 
@@ -79,20 +80,23 @@ void frmScene::createControls()
     setRecordControl(dtaScene);
     SSDBGrid1 = new DataGrid(QStringLiteral("SSDBGrid1"), this);
 
-    cmdNew = makeButton(QStringLiteral("cmdNew"), QStringLiteral("New"),
-                        QStringLiteral("Generate a new scene"), this);
-    cmdGenerate = makeButton(QStringLiteral("cmdGenerate"), QStringLiteral("&Generate"), {}, this);
-    cmdUpdate = makeButton(QStringLiteral("cmdUpdate"), QStringLiteral("Update"),
-                           QStringLiteral("Save this scene"), this);
-    cmdDelete = makeButton(QStringLiteral("cmdDelete"), QStringLiteral("Delete"), {}, this);
-    cmdPrint = makeButton(QStringLiteral("cmdPrint"), QStringLiteral("Print"),
-                          QStringLiteral("Print this scene"), this);
-    cmdClip = makeButton(QStringLiteral("cmdClip"), QStringLiteral("Clipboard"),
-                         QStringLiteral("Save this scene to the clipboard to paste into another "
-                                        "program"),
-                         this);
-    cmdOK = makeButton(QStringLiteral("cmdOK"), QStringLiteral("Close"),
-                       QStringLiteral("Close this form"), this);
+    cmdNew = ControlMakers::button(QStringLiteral("cmdNew"), QStringLiteral("New"),
+                                   QStringLiteral("Generate a new scene"), this);
+    cmdGenerate =
+        ControlMakers::button(QStringLiteral("cmdGenerate"), QStringLiteral("&Generate"), {}, this);
+    cmdUpdate = ControlMakers::button(QStringLiteral("cmdUpdate"), QStringLiteral("Update"),
+                                      QStringLiteral("Save this scene"), this);
+    cmdDelete =
+        ControlMakers::button(QStringLiteral("cmdDelete"), QStringLiteral("Delete"), {}, this);
+    cmdPrint = ControlMakers::button(QStringLiteral("cmdPrint"), QStringLiteral("Print"),
+                                     QStringLiteral("Print this scene"), this);
+    cmdClip = ControlMakers::button(
+        QStringLiteral("cmdClip"), QStringLiteral("Clipboard"),
+        QStringLiteral("Save this scene to the clipboard to paste into another "
+                       "program"),
+        this);
+    cmdOK = ControlMakers::button(QStringLiteral("cmdOK"), QStringLiteral("Close"),
+                                  QStringLiteral("Close this form"), this);
     chkTimer = new QCheckBox(QStringLiteral("Timer"), this);
     chkTimer->setObjectName(QStringLiteral("chkTimer"));
 

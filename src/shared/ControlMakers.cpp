@@ -5,9 +5,11 @@
 #include <QListWidget>
 #include <QPushButton>
 
-QPushButton* ControlMakers::button(const QString& name, const QString& caption)
+QPushButton* ControlMakers::button(const QString& name, const QString& caption,
+                                   const QString& toolTip, QWidget* parent)
 {
-    auto* made = named(new QPushButton(caption), name);
+    auto* made = named(new QPushButton(caption, parent), name);
+    made->setToolTip(toolTip);
     made->setAutoDefault(false);
     return made;
 }

@@ -20,7 +20,8 @@ template <typename Control> Control* named(Control* control, const QString& name
 }
 
 // A button that Enter in a text box never presses by accident.
-QPushButton* button(const QString& name, const QString& caption);
+QPushButton* button(const QString& name, const QString& caption, const QString& toolTip = {},
+                    QWidget* parent = nullptr);
 QCheckBox* checkBox(const QString& name, const QString& caption);
 // A results list in a larger font than the controls around it.
 QListWidget* resultsList();
