@@ -1,4 +1,4 @@
-#include "records/ListRowsCombo.h"
+#include "data/ListRowsCombo.h"
 
 #include "data/DataControl.h"
 
