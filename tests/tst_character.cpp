@@ -251,7 +251,10 @@ void TestCharacter::emptyTableOffersOnlyNew()
 void TestCharacter::newGenerateUpdateCycle()
 {
     auto window = open();
+    // New shows the tab that holds the name, whichever tab was showing.
+    window->SSTab1->setCurrentIndex(window->SSTab1->count() - 1);
     click(window->cmdNew);
+    QVERIFY(window->txtName->isVisible());
     QVERIFY(window->txtName->hasFocus());
     QSqlQuery row("SELECT Name, Gender, Height, Hair, Language, \"Mental State\", visible "
                   "FROM character");

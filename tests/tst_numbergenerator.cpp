@@ -153,6 +153,17 @@ void TestNumberGenerator::dateHidesBoundsAndIgnoresThem()
     }
     QVERIFY(days.contains(1) && days.contains(31));
 
+    // Every date exists in its year of the 1900s; February 29 comes only in leap years.
+    QSet<QString> lastDays;
+    for (int draw = 0; draw < 20000; ++draw) {
+        const QStringList parts = NumberKinds::generate(NumberKinds::Date, {}, {}, {})->split('/');
+        const QDate drawn(1900 + parts.at(2).toInt(), parts.at(0).toInt(), parts.at(1).toInt());
+        QVERIFY2(drawn.isValid(), qPrintable(parts.join('/')));
+        if (drawn.day() == drawn.daysInMonth())
+            lastDays.insert(QStringLiteral("%1/%2").arg(drawn.month()).arg(drawn.day()));
+    }
+    QCOMPARE(lastDays.size(), 13); // the last day of every month, and both ends of February
+
     choose(0);
     QVERIFY(m_window->txtRange1->isEnabled() && m_window->spnRange2->isVisible());
 }

@@ -196,6 +196,13 @@ void TestPlotScene::plotEntryShowsItsPlot()
         QCOMPARE(window->txtPlotName->text(),
                  m_env->db.scalar("SELECT plot_name FROM plots WHERE id = " + id).toString());
     }
+    // A click on the plot already selected shows it again.
+    window->txtPlotName->clear();
+    window->txtPlotDescription->clear();
+    clickEntry(window->lstPlot, 1);
+    QCOMPARE(window->txtPlotName->text(),
+             m_env->db.scalar("SELECT plot_name FROM plots WHERE id = 2").toString());
+    QVERIFY(!window->txtPlotDescription->toPlainText().isEmpty());
     QVERIFY(m_env->desktop.messages.isEmpty());
 }
 

@@ -47,6 +47,13 @@ bool ToolCatalog::isAvailable(const QString& windowName)
     return bool(factory(windowName));
 }
 
+QStringList ToolCatalog::windowNames()
+{
+    QStringList names = factories().keys();
+    names.sort();
+    return names;
+}
+
 void ToolCatalog::setFactory(const QString& windowName, Factory factory)
 {
     if (factory)

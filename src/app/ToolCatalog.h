@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <QString>
+#include <QStringList>
 
 class ToolWindow;
 
@@ -12,6 +13,8 @@ using Factory = std::function<ToolWindow*()>;
 
 Factory factory(const QString& windowName);
 bool isAvailable(const QString& windowName);
+// The names of the windows that can be opened, sorted.
+QStringList windowNames();
 // Replaces a window's factory; tests use it to open stand-in windows.
 void setFactory(const QString& windowName, Factory factory);
 } // namespace ToolCatalog

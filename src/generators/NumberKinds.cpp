@@ -2,6 +2,7 @@
 
 #include "shared/Random.h"
 
+#include <QDate>
 #include <QRegularExpression>
 
 #include <array>
@@ -41,9 +42,11 @@ std::optional<QString> rollDice(double faces, double count)
 
 QString drawDate()
 {
+    // Two-digit years stand for 1901 to 1999, so every year divisible by 4 is a leap year.
+    // The day is drawn last, from the days its month has in that year.
     const int month = randomInRange(1, 12);
-    const int day = randomInRange(1, 31);
     const int year = randomInRange(1, 99);
+    const int day = randomInRange(1, QDate(1900 + year, month, 1).daysInMonth());
     return QStringLiteral("%1/%2/%3").arg(month).arg(day).arg(year);
 }
 

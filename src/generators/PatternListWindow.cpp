@@ -7,6 +7,7 @@
 #include "shared/Desktop.h"
 #include "shared/OutputText.h"
 #include "shared/Random.h"
+#include "shared/TimerHold.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -62,7 +63,7 @@ PatternListWindow::PatternListWindow(const QString& windowName, const QString& c
     resize(500, 310);
 
     connect(cmdGenerate, &QPushButton::clicked, this, &PatternListWindow::cmdGenerate_Click);
-    connect(timer, &QTimer::timeout, this, &PatternListWindow::cmdGenerate_Click);
+    TimerHold::connectTicks(timer, chkSentence, [this] { cmdGenerate_Click(); });
     connect(chkSentence, &QCheckBox::clicked, this, &PatternListWindow::chkSentence_Click);
     connect(cmdClear, &QPushButton::clicked, this, &PatternListWindow::cmdClear_Click);
     connect(cmdPrint, &QPushButton::clicked, this, &PatternListWindow::cmdPrint_Click);

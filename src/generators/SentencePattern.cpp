@@ -1,5 +1,9 @@
 #include "generators/SentencePattern.h"
 
+#include "generators/VowelSound.h"
+
+#include <QStringList>
+
 namespace {
 
 struct Code
@@ -21,6 +25,20 @@ constexpr Code Codes[] = {
     {u't', "article"},
 };
 
+// "A" or "an" as the next word sounds, and the pronoun "I" ("I'm", "I'd") upper-case.
+void agreeArticles(QStringList& words)
+{
+    for (qsizetype i = 0; i < words.size(); ++i) {
+        QString& word = words[i];
+        const bool article = word == u"a" || word == u"an";
+        if (article && i + 1 < words.size())
+            word = VowelSound::startsWithVowelSound(words.at(i + 1)) ? QStringLiteral("an")
+                                                                     : QStringLiteral("a");
+        if (word == u"i" || word.startsWith(u"i'") || word.startsWith(u"i\u2019"))
+            word[0] = u'I';
+    }
+}
+
 } // namespace
 
 QString SentencePattern::tableOf(QChar code)
@@ -36,15 +54,18 @@ SentencePattern::Expansion
 SentencePattern::expand(const QString& pattern,
                         const std::function<QString(const QString&)>& drawWord)
 {
-    QString sentence;
-    for (qsizetype i = 0; i < pattern.size(); ++i) {
-        const QString table = tableOf(pattern.at(i));
+    QStringList words;
+    for (const QChar code : pattern) {
+        const QString table = tableOf(code);
         if (table.isEmpty())
             return {InvalidLine, false};
-        QString word = (drawWord(table) + u' ').toLower();
-        if (i == 0)
-            word[0] = word.at(0).toUpper();
-        sentence += word;
+        words << drawWord(table).toLower();
     }
+    agreeArticles(words);
+    QString sentence;
+    for (const QString& word : std::as_const(words))
+        sentence += word + u' ';
+    if (!sentence.isEmpty())
+        sentence[0] = sentence.at(0).toUpper();
     return {sentence, true};
 }

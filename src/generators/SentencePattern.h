@@ -18,8 +18,9 @@ struct Expansion
 };
 
 // Expands a pattern, drawing each word with drawWord(table). Every word is lower-cased and
-// followed by one space; the first word starts with a capital. A character that is no code
-// throws the whole sentence away, though the words before it have been drawn.
+// followed by one space; the first word starts with a capital. Then "a" and "an" agree with the
+// word after them and the pronoun "I" keeps its capital. A character that is no code throws the
+// whole sentence away, though the words before it have been drawn.
 Expansion expand(const QString& pattern, const std::function<QString(const QString&)>& drawWord);
 
 inline const QString InvalidLine = QStringLiteral("Not a valid custom sentence pattern.");

@@ -7,6 +7,7 @@
 #include "shared/ControlMakers.h"
 #include "shared/Desktop.h"
 #include "shared/OutputText.h"
+#include "shared/TimerHold.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -182,7 +183,7 @@ void frmNumberGenerator::connectControls()
     connect(spnRange2, &SpinButton::spinDown, this, &frmNumberGenerator::spnRange2_SpinDown);
     connect(cmdGenerate, &QPushButton::clicked, this, &frmNumberGenerator::cmdGenerate_Click);
     connect(chkTimer, &QCheckBox::clicked, this, &frmNumberGenerator::chkTimer_Click);
-    connect(tmrNumber, &QTimer::timeout, this, &frmNumberGenerator::tmrNumber_Timer);
+    TimerHold::connectTicks(tmrNumber, chkTimer, [this] { tmrNumber_Timer(); });
     connect(cmdClear, &QPushButton::clicked, this, &frmNumberGenerator::cmdClear_Click);
     connect(cmdPrint, &QPushButton::clicked, this, &frmNumberGenerator::cmdPrint_Click);
     connect(cmdClip, &QPushButton::clicked, this, &frmNumberGenerator::cmdClip_Click);
@@ -279,12 +280,6 @@ void frmNumberGenerator::generateNumber()
 
 void frmNumberGenerator::showOutOfRange()
 {
-    // The timer stops first: its next tick would only raise the same message again, behind
-    // this one.
-    if (tmrNumber->isActive()) {
-        tmrNumber->stop();
-        chkTimer->setChecked(false);
-    }
     desktop().messageBox(QStringLiteral("The Number you have selected is out of range"),
                          QStringLiteral("Out of Range"), MessageIcon::None, MessageButtons::Ok);
 }

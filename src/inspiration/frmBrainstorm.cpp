@@ -5,6 +5,7 @@
 #include "shared/Desktop.h"
 #include "shared/OutputText.h"
 #include "shared/Random.h"
+#include "shared/TimerHold.h"
 #include "shared/WindowServices.h"
 
 #include <QApplication>
@@ -133,7 +134,7 @@ void frmBrainstorm::connectControls()
     connect(txtResponse, &QLineEdit::returnPressed, this, &frmBrainstorm::txtResponse_KeyPress);
     connect(chkTimer, &QCheckBox::clicked, this, &frmBrainstorm::chkTimer_Click);
     connect(chkRandom, &QCheckBox::clicked, this, &frmBrainstorm::chkRandom_Click);
-    connect(tmrBrainstorm, &QTimer::timeout, this, &frmBrainstorm::tmrBrainstorm_Timer);
+    TimerHold::connectTicks(tmrBrainstorm, chkTimer, [this] { tmrBrainstorm_Timer(); });
     connect(cmdClear, &QPushButton::clicked, this, &frmBrainstorm::cmdClear_Click);
     connect(cmdClip, &QPushButton::clicked, this, &frmBrainstorm::cmdClip_Click);
     connect(cmdPrint, &QPushButton::clicked, this, &frmBrainstorm::cmdPrint_Click);

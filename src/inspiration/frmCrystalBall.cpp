@@ -3,6 +3,7 @@
 #include "data/RandomRecord.h"
 #include "shared/BusyPointer.h"
 #include "shared/ControlMakers.h"
+#include "shared/TimerHold.h"
 #include "shared/WindowServices.h"
 
 #include <QBoxLayout>
@@ -43,7 +44,7 @@ frmCrystalBall::frmCrystalBall(QWidget* parent)
 
     connect(cmdAdvice, &QPushButton::clicked, this, &frmCrystalBall::cmdAdvice_Click);
     connect(chkTimer, &QCheckBox::clicked, this, &frmCrystalBall::chkTimer_Click);
-    connect(tmrAdvice, &QTimer::timeout, this, &frmCrystalBall::tmrAdvice_Timer);
+    TimerHold::connectTicks(tmrAdvice, chkTimer, [this] { tmrAdvice_Timer(); });
     connect(cmdClose, &QPushButton::clicked, this, &frmCrystalBall::cmdClose_Click);
 }
 

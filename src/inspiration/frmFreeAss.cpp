@@ -4,6 +4,7 @@
 #include "shared/BusyPointer.h"
 #include "shared/ControlMakers.h"
 #include "shared/OutputText.h"
+#include "shared/TimerHold.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -83,7 +84,7 @@ void frmFreeAss::connectControls()
 {
     connect(cmdGenerate, &QPushButton::clicked, this, &frmFreeAss::cmdGenerate_Click);
     connect(txtResponse, &QLineEdit::returnPressed, this, &frmFreeAss::txtResponse_KeyPress);
-    connect(tmrFreeAss, &QTimer::timeout, this, &frmFreeAss::tmrFreeAss_Timer);
+    TimerHold::connectTicks(tmrFreeAss, nullptr, [this] { tmrFreeAss_Timer(); });
     connect(cmdClear, &QPushButton::clicked, this, &frmFreeAss::cmdClear_Click);
     connect(cmdClip, &QPushButton::clicked, this, &frmFreeAss::cmdClip_Click);
     connect(cmdPrint, &QPushButton::clicked, this, &frmFreeAss::cmdPrint_Click);

@@ -7,6 +7,7 @@
 #include "shared/BusyPointer.h"
 #include "shared/Desktop.h"
 #include "shared/Random.h"
+#include "shared/TimerHold.h"
 #include "shared/WindowServices.h"
 
 #include <QMdiSubWindow>
@@ -63,8 +64,8 @@ frmPsycho::frmPsycho(QWidget* parent)
     tmrPsycho1->start();
 
     connect(cmdPsycho, &QPushButton::clicked, this, &frmPsycho::cmdPsycho_Click);
-    connect(tmrMoveButton, &QTimer::timeout, this, &frmPsycho::tmrMoveButton_Timer);
-    connect(tmrPsycho1, &QTimer::timeout, this, &frmPsycho::tmrPsycho1_Timer);
+    TimerHold::connectTicks(tmrMoveButton, nullptr, [this] { tmrMoveButton_Timer(); });
+    TimerHold::connectTicks(tmrPsycho1, nullptr, [this] { tmrPsycho1_Timer(); });
 }
 
 void frmPsycho::Form_Load()

@@ -5,8 +5,10 @@
 #include "data/FatalError.h"
 #include "shared/BusyPointer.h"
 #include "shared/Desktop.h"
+#include "shared/WindowServices.h"
 
 #include <QCloseEvent>
+#include <QScopedValueRollback>
 #include <QSqlError>
 #include <QSqlQuery>
 
@@ -51,10 +53,10 @@ bool RecordWindow::handleSaveError(const StoreError& error)
                              MessageButtons::Ok);
         return true;
     case EngineError::DuplicateValue: {
+        const bool addedByNew = m_newRowKey.isValid() && currentKey() == m_newRowKey;
         desktop().messageBox(QStringLiteral("A duplicate exists.  Please try again."),
                              QStringLiteral("Duplicate Item Exists"), MessageIcon::Information,
                              MessageButtons::Ok);
-        const bool addedByNew = m_newRowKey.isValid() && currentKey() == m_newRowKey;
         records->cancelUpdate();
         // The empty row New has just added goes again; a stored row keeps its saved values.
         if (addedByNew && records->recordCount() > 1) {
@@ -77,6 +79,10 @@ bool RecordWindow::handleSaveError(const StoreError& error)
 
 void RecordWindow::newRecord(const std::function<void()>& generate, QWidget* focus)
 {
+    // One New at a time: a timer's New never runs inside one the user started.
+    if (m_addingRecord)
+        return;
+    const QScopedValueRollback adding(m_addingRecord, true);
     // A new row clears the controls, so what the user typed into them is saved first.
     m_control->mayLeaveRow();
     setHourglass();
@@ -100,18 +106,20 @@ void RecordWindow::newRecord(const std::function<void()>& generate, QWidget* foc
     // Only New's own save may remove the row again; later saves keep it whatever happens.
     m_newRowKey.clear();
     if (focus)
-        focus->setFocus();
+        showAndFocus(focus);
     resetPointer();
 }
 
 void RecordWindow::deleteRecord()
 {
+    // The row asked about is the row deleted, whatever becomes current while the user reads.
+    const QVariant key = m_control->recordset()->hasCurrentRow() ? currentKey() : QVariant();
     const MessageAnswer answer = desktop().messageBox(
         QStringLiteral("Are you sure you wish to delete this record?"),
         QStringLiteral("Delete this Record."), MessageIcon::None, MessageButtons::YesNo);
     if (answer != MessageAnswer::Yes)
         return;
-    if (!m_control->recordset()->hasCurrentRow()) {
+    if (!key.isValid()) {
         desktop().messageBox(QStringLiteral("You must have a record to delete."),
                              QStringLiteral("No record to delete."), MessageIcon::Information,
                              MessageButtons::Ok);
@@ -121,7 +129,7 @@ void RecordWindow::deleteRecord()
     QSqlQuery statement(Database::connection());
     statement.prepare(
         QStringLiteral("DELETE FROM %1 WHERE ID = ?").arg(Database::quoteIdentifier(m_table)));
-    statement.addBindValue(currentKey());
+    statement.addBindValue(key);
     StoreError error;
     if (!statement.exec()) {
         reportFatalError(StoreError::fromSql(statement.lastError(), QStringLiteral("cmdDelete")));

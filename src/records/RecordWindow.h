@@ -51,4 +51,5 @@ private:
     QString m_noRecordTitle;
     DataControl* m_control = nullptr;
     QVariant m_newRowKey; // the row New has just added, which a duplicate may remove again
+    bool m_addingRecord = false;
 };

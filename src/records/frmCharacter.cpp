@@ -10,6 +10,7 @@
 #include "shared/ControlMakers.h"
 #include "shared/ControlOrder.h"
 #include "shared/OutputText.h"
+#include "shared/TimerHold.h"
 #include "shared/WindowServices.h"
 
 #include <QCheckBox>
@@ -327,7 +328,7 @@ void frmCharacter::connectControls()
     connect(OK_BT, &QPushButton::clicked, this, &frmCharacter::OK_BT_Click);
     // Any change of the box, clicked or set by Check On/Off, starts or stops the timer.
     connect(chkTimer, &QCheckBox::stateChanged, this, &frmCharacter::chkTimer_Click);
-    connect(tmrCharacter, &QTimer::timeout, this, &frmCharacter::tmrCharacter_Timer);
+    TimerHold::connectTicks(tmrCharacter, chkTimer, [this] { tmrCharacter_Timer(); });
 }
 
 void frmCharacter::getCharacter()

@@ -124,8 +124,26 @@ void frmPlot::connectControls()
     connect(cmdPrint, &QPushButton::clicked, this, &frmPlot::cmdPrint_Click);
     connect(cmdOK, &QPushButton::clicked, this, &frmPlot::cmdOK_Click);
     // A change of selection, by mouse or keyboard; not the focus arriving in the list, which
-    // moves its current entry without selecting it.
-    connect(lstPlot, &QListWidget::itemSelectionChanged, this, &frmPlot::lstPlot_Click);
+    // moves its current entry without selecting it. A click on the plot already selected shows
+    // it again.
+    connect(lstPlot, &QListWidget::itemSelectionChanged, this, [this] {
+        ++m_selectionChanges;
+        lstPlot_Click();
+    });
+    connect(lstPlot, &QListWidget::itemClicked, this, [this] {
+        if (m_selectionChanges == m_selectionChangesAtPress)
+            lstPlot_Click();
+    });
+    lstPlot->viewport()->installEventFilter(this);
+}
+
+bool frmPlot::eventFilter(QObject* watched, QEvent* event)
+{
+    const bool press =
+        event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick;
+    if (watched == lstPlot->viewport() && press)
+        m_selectionChangesAtPress = m_selectionChanges;
+    return RecordWindow::eventFilter(watched, event);
 }
 
 void frmPlot::Form_Load()

@@ -61,6 +61,9 @@ public:
     QPushButton* cmdPrint = nullptr;
     QPushButton* cmdOK = nullptr;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void createControls();
     void arrangeControls();
@@ -71,4 +74,8 @@ private:
     void tellCatalogueProblem(PlotCatalogue::State state);
     // Selects the list entry without running lstPlot_Click; -1 clears the selection.
     void selectListEntry(int row);
+
+    // Selection changes counted, so that a click can tell whether it changed the selection.
+    int m_selectionChanges = 0;
+    int m_selectionChangesAtPress = 0;
 };

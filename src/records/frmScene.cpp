@@ -7,6 +7,7 @@
 #include "shared/BusyPointer.h"
 #include "shared/ControlMakers.h"
 #include "shared/OutputText.h"
+#include "shared/TimerHold.h"
 #include "shared/WindowServices.h"
 
 #include <QCheckBox>
@@ -158,7 +159,7 @@ void frmScene::connectControls()
     connect(cmdOK, &QPushButton::clicked, this, &frmScene::cmdOK_Click);
     // Any change of the box, clicked, typed or set, starts or stops the timer.
     connect(chkTimer, &QCheckBox::stateChanged, this, &frmScene::chkTimer_Click);
-    connect(tmrScene, &QTimer::timeout, this, &frmScene::tmrScene_Timer);
+    TimerHold::connectTicks(tmrScene, chkTimer, [this] { tmrScene_Timer(); });
 }
 
 void frmScene::Form_Load()

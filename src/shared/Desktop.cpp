@@ -1,5 +1,7 @@
 #include "shared/Desktop.h"
 
+#include "shared/TimerHold.h"
+
 #include <QtGlobal>
 
 namespace {
@@ -20,4 +22,23 @@ void setDesktop(Desktop* desktop)
 Desktop* installedDesktop()
 {
     return currentDesktop;
+}
+
+MessageAnswer Desktop::messageBox(const QString& text, const QString& title, MessageIcon icon,
+                                  MessageButtons buttons)
+{
+    const TimerHold::MessageScope hold;
+    return showMessageBox(text, title, icon, buttons);
+}
+
+QString Desktop::inputBox(const QString& prompt, const QString& title, const QString& defaultText)
+{
+    const TimerHold::MessageScope hold;
+    return showInputBox(prompt, title, defaultText);
+}
+
+QString Desktop::askPdfFileName(const QString& suggestedName)
+{
+    const TimerHold::MessageScope hold;
+    return showPdfFileDialog(suggestedName);
 }

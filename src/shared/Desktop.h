@@ -18,11 +18,11 @@ class Desktop
 public:
     virtual ~Desktop() = default;
 
-    virtual MessageAnswer messageBox(const QString& text, const QString& title, MessageIcon icon,
-                                     MessageButtons buttons) = 0;
+    // While a message, a question or a file dialog is open, no tool window's timer fires.
+    MessageAnswer messageBox(const QString& text, const QString& title, MessageIcon icon,
+                             MessageButtons buttons);
     // Returns the typed text; Cancel gives the empty text.
-    virtual QString inputBox(const QString& prompt, const QString& title,
-                             const QString& defaultText) = 0;
+    QString inputBox(const QString& prompt, const QString& title, const QString& defaultText);
     virtual void beep() = 0;
 
     virtual void setBusyPointer(bool busy) = 0;
@@ -31,7 +31,7 @@ public:
     // Prints a block of plain text on the default printer as one document.
     virtual PrintResult printText(const QString& text, QString* error) = 0;
     // Asks where to save a PDF file; an empty result means the user cancelled.
-    virtual QString askPdfFileName(const QString& suggestedName) = 0;
+    QString askPdfFileName(const QString& suggestedName);
 
     // Replaces the clipboard's contents by the text.
     virtual bool setClipboardText(const QString& text) = 0;
@@ -43,6 +43,14 @@ public:
 
     // Shows a help file at its contents; false when it cannot be shown.
     virtual bool showHelp(const QString& helpFile) = 0;
+
+protected:
+    // The dialogs themselves, shown by the calls above.
+    virtual MessageAnswer showMessageBox(const QString& text, const QString& title,
+                                         MessageIcon icon, MessageButtons buttons) = 0;
+    virtual QString showInputBox(const QString& prompt, const QString& title,
+                                 const QString& defaultText) = 0;
+    virtual QString showPdfFileDialog(const QString& suggestedName) = 0;
 };
 
 // The desktop of the run. The program installs the Qt implementation at start-up.

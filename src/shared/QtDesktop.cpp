@@ -42,8 +42,8 @@ public:
 
 } // namespace
 
-MessageAnswer QtDesktop::messageBox(const QString& text, const QString& title, MessageIcon icon,
-                                    MessageButtons buttons)
+MessageAnswer QtDesktop::showMessageBox(const QString& text, const QString& title, MessageIcon icon,
+                                        MessageButtons buttons)
 {
     QString shown = text;
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
@@ -59,7 +59,8 @@ MessageAnswer QtDesktop::messageBox(const QString& text, const QString& title, M
     return answer == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
 }
 
-QString QtDesktop::inputBox(const QString& prompt, const QString& title, const QString& defaultText)
+QString QtDesktop::showInputBox(const QString& prompt, const QString& title,
+                                const QString& defaultText)
 {
     NormalPointer pointer;
     bool accepted = false;
@@ -102,7 +103,7 @@ PrintResult QtDesktop::printText(const QString& text, QString* error)
     return PrintResult::Failed;
 }
 
-QString QtDesktop::askPdfFileName(const QString& suggestedName)
+QString QtDesktop::showPdfFileDialog(const QString& suggestedName)
 {
     NormalPointer pointer;
     return QFileDialog::getSaveFileName(

@@ -7,20 +7,22 @@
 class QtDesktop : public Desktop
 {
 public:
-    MessageAnswer messageBox(const QString& text, const QString& title, MessageIcon icon,
-                             MessageButtons buttons) override;
-    QString inputBox(const QString& prompt, const QString& title,
-                     const QString& defaultText) override;
     void beep() override;
     void setBusyPointer(bool busy) override;
     bool isBusyPointer() const override { return m_busy; }
     PrintResult printText(const QString& text, QString* error) override;
-    QString askPdfFileName(const QString& suggestedName) override;
     bool setClipboardText(const QString& text) override;
     void clearClipboard() override;
     QString findBrowser(const QString& pagePath) override;
     bool launchBrowser(const QString& browser, const QString& argument) override;
     bool showHelp(const QString& helpFile) override;
+
+protected:
+    MessageAnswer showMessageBox(const QString& text, const QString& title, MessageIcon icon,
+                                 MessageButtons buttons) override;
+    QString showInputBox(const QString& prompt, const QString& title,
+                         const QString& defaultText) override;
+    QString showPdfFileDialog(const QString& suggestedName) override;
 
 private:
     bool m_busy = false;

@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QKeyEvent>
 #include <QMdiSubWindow>
+#include <QPushButton>
 
 ToolWindow::ToolWindow(const QString& windowName, const QString& caption, QWidget* parent)
     : QWidget(parent)
@@ -37,9 +38,13 @@ void ToolWindow::setTabOrderChain(const QList<QWidget*>& chain)
 void ToolWindow::keyPressEvent(QKeyEvent* event)
 {
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (enter && m_defaultButton && m_defaultButton->isEnabled() && m_defaultButton->isVisible()) {
-        m_defaultButton->click();
-        return;
-    }
-    QWidget::keyPressEvent(event);
+    if (!enter)
+        return QWidget::keyPressEvent(event);
+    // Enter on a focused push button presses that button, as everywhere on the desktop.
+    auto* focused = qobject_cast<QPushButton*>(focusWidget());
+    QAbstractButton* pressed = focused && isAncestorOf(focused) ? focused : m_defaultButton.data();
+    if (pressed && pressed->isEnabled() && pressed->isVisible())
+        pressed->click();
+    else
+        QWidget::keyPressEvent(event);
 }

@@ -23,8 +23,10 @@ public:
     // Closes the window; what it held is gone.
     void unload();
 
+    // The button that Enter presses unless the focus is on another push button; may be null.
+    QAbstractButton* defaultButton() const { return m_defaultButton; }
+
 protected:
-    // The button that Enter presses anywhere in the window.
     void setDefaultButton(QAbstractButton* button) { m_defaultButton = button; }
     // Tab moves through the controls in the order given.
     static void setTabOrderChain(const QList<QWidget*>& chain);

@@ -10,6 +10,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPointer>
+#include <QTabWidget>
 #include <QTimer>
 
 namespace {
@@ -160,4 +161,16 @@ void showChildAlone(const QString& windowName)
         }
         (target ? target : window)->setFocus();
     }
+}
+
+void showAndFocus(QWidget* control)
+{
+    // A tab page sits in the tab widget's own page stack, so its tab widget is two levels up.
+    for (QWidget* page = control; page->parentWidget(); page = page->parentWidget()) {
+        auto* tabs = page->parentWidget()->parentWidget();
+        if (auto* tabWidget = qobject_cast<QTabWidget*>(tabs);
+            tabWidget && tabWidget->indexOf(page) >= 0)
+            tabWidget->setCurrentWidget(page);
+    }
+    control->setFocus();
 }

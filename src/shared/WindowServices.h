@@ -24,5 +24,7 @@ void tileWindowsVertically();
 // Minimized children lined up along the bottom of the frame.
 void arrangeIcons();
 void arrangeChildren(QWidget* window);
+// Brings the control into view, showing the tab page that holds it, and gives it the focus.
+void showAndFocus(QWidget* control);
 // Minimizes every other child and restores the named one at the top left, keeping its size.
 void showChildAlone(const QString& windowName);

@@ -11,18 +11,22 @@ ScriptedDesktop::~ScriptedDesktop()
         setDesktop(nullptr);
 }
 
-MessageAnswer ScriptedDesktop::messageBox(const QString& text, const QString& title,
-                                          MessageIcon icon, MessageButtons buttons)
+MessageAnswer ScriptedDesktop::showMessageBox(const QString& text, const QString& title,
+                                              MessageIcon icon, MessageButtons buttons)
 {
     messages.append({text, title, icon, buttons});
+    if (whileOpen)
+        whileOpen();
     if (buttons == MessageButtons::Ok)
         return MessageAnswer::Ok;
     return m_answers.isEmpty() ? MessageAnswer::No : m_answers.takeFirst();
 }
 
-QString ScriptedDesktop::inputBox(const QString& prompt, const QString&, const QString&)
+QString ScriptedDesktop::showInputBox(const QString& prompt, const QString&, const QString&)
 {
     inputPrompts.append(prompt);
+    if (whileOpen)
+        whileOpen();
     return m_inputs.isEmpty() ? QString() : m_inputs.takeFirst();
 }
 
@@ -36,7 +40,7 @@ PrintResult ScriptedDesktop::printText(const QString& text, QString* error)
     return printResult;
 }
 
-QString ScriptedDesktop::askPdfFileName(const QString& suggestedName)
+QString ScriptedDesktop::showPdfFileDialog(const QString& suggestedName)
 {
     pdfFiles.append(suggestedName);
     return pdfFileToChoose;

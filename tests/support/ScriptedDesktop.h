@@ -2,6 +2,7 @@
 
 #include "shared/Desktop.h"
 
+#include <functional>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -46,23 +47,29 @@ public:
     bool launchWorks = true;
     bool helpWorks = true;
 
+    // Runs while each message or question is open, before it is answered: a test can let time
+    // pass there as a person reading it would.
+    std::function<void()> whileOpen;
+
     // The text of the last message, or empty.
     QString lastMessage() const { return messages.isEmpty() ? QString() : messages.last().text; }
 
-    MessageAnswer messageBox(const QString& text, const QString& title, MessageIcon icon,
-                             MessageButtons buttons) override;
-    QString inputBox(const QString& prompt, const QString& title,
-                     const QString& defaultText) override;
     void beep() override { ++beeps; }
     void setBusyPointer(bool isBusy) override { busy = isBusy; }
     bool isBusyPointer() const override { return busy; }
     PrintResult printText(const QString& text, QString* error) override;
-    QString askPdfFileName(const QString& suggestedName) override;
     bool setClipboardText(const QString& text) override;
     void clearClipboard() override;
     QString findBrowser(const QString& pagePath) override;
     bool launchBrowser(const QString& program, const QString& argument) override;
     bool showHelp(const QString& helpFile) override;
+
+protected:
+    MessageAnswer showMessageBox(const QString& text, const QString& title, MessageIcon icon,
+                                 MessageButtons buttons) override;
+    QString showInputBox(const QString& prompt, const QString& title,
+                         const QString& defaultText) override;
+    QString showPdfFileDialog(const QString& suggestedName) override;
 
 private:
     QList<MessageAnswer> m_answers;

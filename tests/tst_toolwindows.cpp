@@ -1,0 +1,184 @@
+#include "app/ToolCatalog.h"
+#include "shared/ToolWindow.h"
+#include "support/TestEnvironment.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QSqlQuery>
+#include <QTest>
+#include <QTimer>
+
+// What every tool window shares: how it answers the keyboard and how its timers wait for the
+// user's answer to a message.
+class TestToolWindows : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void enterPressesTheFocusedButton_data();
+    void enterPressesTheFocusedButton();
+    void timersWaitWhileAMessageIsOpen();
+    void deleteRemovesTheRowAskedAbout_data();
+    void deleteRemovesTheRowAskedAbout();
+
+private:
+    std::unique_ptr<ToolWindow> open(const QString& windowName);
+    static QList<QTimer*> timersOf(ToolWindow* window);
+
+    std::unique_ptr<TestEnvironment> m_env;
+};
+
+void TestToolWindows::init()
+{
+    m_env = std::make_unique<TestEnvironment>();
+    QVERIFY2(m_env->db.isOpen(), qPrintable(m_env->db.error()));
+}
+
+void TestToolWindows::cleanup()
+{
+    QVERIFY(m_env->db.fatalErrors.isEmpty());
+    m_env.reset();
+}
+
+std::unique_ptr<ToolWindow> TestToolWindows::open(const QString& windowName)
+{
+    std::unique_ptr<ToolWindow> window(ToolCatalog::factory(windowName)());
+    window->Form_Load();
+    window->show();
+    window->Form_Activate();
+    window->activateWindow();
+    if (!QTest::qWaitForWindowActive(window.get()))
+        qWarning("The window did not become active");
+    return window;
+}
+
+QList<QTimer*> TestToolWindows::timersOf(ToolWindow* window)
+{
+    return window->findChildren<QTimer*>(QRegularExpression(QStringLiteral("^tmr")));
+}
+
+void TestToolWindows::enterPressesTheFocusedButton_data()
+{
+    QTest::addColumn<QString>("windowName");
+    for (const QString& name : ToolCatalog::windowNames())
+        QTest::newRow(qPrintable(name)) << name;
+}
+
+void TestToolWindows::enterPressesTheFocusedButton()
+{
+    QFETCH(QString, windowName);
+    const auto window = open(windowName);
+    QAbstractButton* defaultButton = window->defaultButton();
+    QList<QPushButton*> buttons = window->findChildren<QPushButton*>();
+    // "Close" goes last: it ends the window.
+    const auto closing = [](QPushButton* button) { return button->text() == "Close"; };
+    std::stable_partition(buttons.begin(), buttons.end(), std::not_fn(closing));
+    QVERIFY(!buttons.isEmpty());
+
+    const auto pressEnterOn = [](QWidget* control) {
+        control->setFocus();
+        QVERIFY(control->hasFocus());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    };
+    for (QPushButton* button : std::as_const(buttons)) {
+        if (!button->isVisible() || !button->isEnabled())
+            continue;
+        QSignalSpy pressed(button, &QAbstractButton::clicked);
+        std::optional<QSignalSpy> pressedDefault;
+        if (defaultButton && defaultButton != button)
+            pressedDefault.emplace(defaultButton, &QAbstractButton::clicked);
+        pressEnterOn(button);
+        QVERIFY2(pressed.size() == 1, qPrintable(button->objectName()));
+        QVERIFY2(!pressedDefault || pressedDefault->isEmpty(), qPrintable(button->objectName()));
+        // Elsewhere, Enter presses the default button.
+        const auto lists = window->findChildren<QListWidget*>();
+        if (defaultButton && defaultButton->isVisible() && !lists.isEmpty() &&
+            button != buttons.last()) {
+            QSignalSpy pressedByList(defaultButton, &QAbstractButton::clicked);
+            pressEnterOn(lists.first());
+            QCOMPARE(pressedByList.size(), 1);
+        }
+    }
+    QCOMPARE(window->isVisible(), !closing(buttons.last()));
+}
+
+void TestToolWindows::timersWaitWhileAMessageIsOpen()
+{
+    int timedWindows = 0;
+    for (const QString& name : ToolCatalog::windowNames()) {
+        const auto window = open(name);
+        const QList<QTimer*> timers = timersOf(window.get());
+        if (timers.isEmpty())
+            continue;
+        ++timedWindows;
+        QList<std::shared_ptr<QSignalSpy>> ticks;
+        for (QTimer* timer : timers) {
+            timer->start(5);
+            ticks << std::make_shared<QSignalSpy>(timer, &QTimer::timeout);
+        }
+        m_env->desktop.whileOpen = [] { QTest::qWait(40); };
+        desktop().messageBox("Read me", "Title", MessageIcon::Information, MessageButtons::Ok);
+        m_env->desktop.whileOpen = {};
+        for (qsizetype i = 0; i < timers.size(); ++i) {
+            QVERIFY2(ticks.at(i)->isEmpty(), qPrintable(timers.at(i)->objectName()));
+            QVERIFY2(timers.at(i)->isActive(), qPrintable(timers.at(i)->objectName()));
+            timers.at(i)->stop();
+        }
+    }
+    QVERIFY(timedWindows >= 8);
+}
+
+void TestToolWindows::deleteRemovesTheRowAskedAbout_data()
+{
+    QTest::addColumn<QString>("windowName");
+    QTest::addColumn<QString>("table");
+    QTest::newRow("character") << "frmCharacter"
+                               << "character";
+    QTest::newRow("scene") << "frmScene"
+                           << "Scene Profile";
+}
+
+void TestToolWindows::deleteRemovesTheRowAskedAbout()
+{
+    QFETCH(QString, windowName);
+    QFETCH(QString, table);
+    const auto window = open(windowName);
+    const auto click = [&](const char* name) {
+        auto* button = window->findChild<QAbstractButton*>(name);
+        QVERIFY(button);
+        QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
+    };
+    const auto keys = [&] {
+        QStringList found;
+        QSqlQuery query(QStringLiteral("SELECT ID FROM \"%1\" ORDER BY ID").arg(table));
+        while (query.next())
+            found << query.value(0).toString();
+        return found;
+    };
+    click("cmdNew");
+    click("cmdNew"); // the second row is the current one
+    const QStringList before = keys();
+    QCOMPARE(before.size(), 2);
+
+    // The timer is on and a tick falls due while the user reads the question.
+    click("chkTimer");
+    QTimer* timer = timersOf(window.get()).value(0);
+    QVERIFY(timer && timer->isActive());
+    timer->setInterval(5);
+    m_env->desktop.whileOpen = [] { QTest::qWait(50); };
+    m_env->desktop.answerNext(MessageAnswer::Yes);
+    click("cmdDelete");
+    m_env->desktop.whileOpen = {};
+    QCOMPARE(keys(), QStringList{before.first()});
+    QCOMPARE(m_env->desktop.messages.size(), 1);
+}
+
+QTEST_MAIN(TestToolWindows)
+#include "tst_toolwindows.moc"
