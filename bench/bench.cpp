@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QProcess>
+#include <QSet>
 #include <QSqlQuery>
 #include <QTextStream>
 
@@ -103,6 +104,57 @@ void benchGenerators()
     out.flush();
 }
 
+// How sentences read: "an" before a consonant letter, "a" before a vowel letter and a lower-case
+// pronoun "i", counted over sentences from random shipped patterns. Articles follow the sound, so
+// the first two count only the words whose sound goes against their first letter (listed).
+void measureSentenceReadings()
+{
+    ScriptedDesktop desktop;
+    TestDatabase db(TestDatabase::shippedTables());
+    Random::instance().seed(3);
+    QStringList patterns;
+    QSqlQuery query(QStringLiteral("SELECT sentencePattern FROM sentencePattern"),
+                    Database::connection());
+    while (query.next())
+        patterns << query.value(0).toString();
+    const int count = 4000;
+    int anBeforeConsonant = 0, aBeforeVowel = 0, lowerI = 0;
+    QSet<QString> exceptions;
+    const QString vowels = QStringLiteral("aeiou");
+    for (int i = 0; i < count; ++i) {
+        const QString pattern = patterns.at(randomInRange(1, int(patterns.size())) - 1);
+        const QStringList words = SentencePattern::expand(pattern, getRandomRecord)
+                                      .sentence.split(u' ', Qt::SkipEmptyParts);
+        bool an = false, a = false, i_ = false;
+        for (qsizetype w = 0; w < words.size(); ++w) {
+            const QString word = words.at(w).toLower();
+            i_ |= words.at(w) == u"i" || words.at(w).startsWith(u"i'");
+            if (w + 1 == words.size() || (word != u"a" && word != u"an"))
+                continue;
+            const QString next = words.at(w + 1).toLower();
+            const bool vowel = vowels.contains(next.front());
+            if ((word == u"an") != vowel) {
+                (vowel ? a : an) = true;
+                exceptions.insert(word + u' ' + next);
+            }
+        }
+        anBeforeConsonant += an;
+        aBeforeVowel += a;
+        lowerI += i_;
+    }
+    QStringList listed = exceptions.values();
+    listed.sort();
+    out << QStringLiteral("Sentences from %1 random shipped patterns: %2% with \"an\" before a "
+                          "consonant letter, %3% with \"a\" before a vowel letter, %4% with a "
+                          "lower-case \"i\" (%5)\n")
+               .arg(count)
+               .arg(100.0 * anBeforeConsonant / count, 0, 'f', 2)
+               .arg(100.0 * aBeforeVowel / count, 0, 'f', 2)
+               .arg(100.0 * lowerI / count, 0, 'f', 2)
+               .arg(listed.isEmpty() ? QStringLiteral("no exceptions met") : listed.join(", "));
+    out.flush();
+}
+
 void benchStartUp()
 {
     std::vector<double> samples;
@@ -129,6 +181,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     benchRandomDraws();
     benchGenerators();
+    measureSentenceReadings();
     benchStartUp();
     return 0;
 }
