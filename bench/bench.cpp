@@ -5,6 +5,7 @@
 #include "generators/NamePattern.h"
 #include "generators/SentencePattern.h"
 #include "shared/Random.h"
+#include "shared/RandomListValue.h"
 #include "support/ScriptedDesktop.h"
 #include "support/TestDatabase.h"
 
@@ -61,10 +62,10 @@ void benchRandomDraws()
         fillTable(db, table, rows);
         QElapsedTimer first;
         first.start();
-        RandomRecord::draw(table, nullptr);
+        RandomRecord::draw(table, Random::instance().generator(), nullptr);
         const double firstMs = double(first.nsecsElapsed()) / 1e6;
-        const double draw =
-            medianMicroseconds(31, 2000, [&] { RandomRecord::draw(table, nullptr); });
+        const double draw = medianMicroseconds(
+            31, 2000, [&] { RandomRecord::draw(table, Random::instance().generator(), nullptr); });
         out << QStringLiteral("  %1 rows: %2 us per draw (first draw, reading the table: %3 ms)\n")
                    .arg(rows, 9)
                    .arg(draw, 0, 'f', 2)

@@ -25,7 +25,7 @@ class StayingWindow : public ToolWindow
 {
 public:
     explicit StayingWindow(const QString& name) : ToolWindow(name, name) {}
-    void Form_Activate() override {}
+    void activate() override {}
 };
 
 } // namespace

@@ -103,9 +103,9 @@ void TestCharacter::cleanup()
 std::unique_ptr<frmCharacter> TestCharacter::open()
 {
     auto window = std::make_unique<frmCharacter>();
-    window->Form_Load();
+    window->load();
     window->show();
-    window->Form_Activate();
+    window->activate();
     if (!QTest::qWaitForWindowExposed(window.get()))
         qWarning("The window was not shown");
     return window;
@@ -353,7 +353,7 @@ void TestCharacter::duplicateNameDropsTheNewRow()
 
     // A stored character renamed by hand to a taken name keeps its saved name.
     QVERIFY(m_env->db.execute("INSERT INTO character (Name) VALUES ('Ann Lee')"));
-    window->Form_Activate();
+    window->activate();
     navigate(window.get(), "Last record");
     window->txtName->setText("zoe wilson");
     click(window->cmdUpdate);
@@ -448,7 +448,7 @@ void TestCharacter::editsAreSavedWhenMovingOrClosing()
              "30Auburn");
 
     window->cboHair->setEditText("Silver");
-    window->Form_Activate(); // coming back to the window reads the rows again
+    window->activate(); // coming back to the window reads the rows again
     QCOMPARE(scalar("SELECT Hair FROM character WHERE Name = 'Bo Chan'").toString(), "Silver");
 
     window->txtAge->setText("52");

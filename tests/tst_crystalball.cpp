@@ -52,14 +52,14 @@ std::unique_ptr<frmCrystalBall> TestCrystalBall::open()
     auto window = std::make_unique<frmCrystalBall>();
     window->show();
     window->activateWindow();
-    window->Form_Activate();
+    window->activate();
     return window;
 }
 
 void TestCrystalBall::opensEmptyAndManual()
 {
     auto window = open();
-    window->Form_Activate(); // activation neither draws nor starts anything
+    window->activate(); // activation neither draws nor starts anything
     QVERIFY(window->txtAdvice->toPlainText().isEmpty());
     QVERIFY(!window->tmrAdvice->isActive());
     QVERIFY(!m_env->desktop.busy);
@@ -93,7 +93,7 @@ void TestCrystalBall::timerBringsAdviceAtTheSettingsInterval()
     // A new setting waits for the next activation, which keeps the timer running.
     runSettings().timerInterval = 70;
     QCOMPARE(window->tmrAdvice->interval(), 50);
-    window->Form_Activate();
+    window->activate();
     QCOMPARE(window->tmrAdvice->interval(), 70);
     QVERIFY(window->tmrAdvice->isActive());
 

@@ -136,7 +136,7 @@ void TestFreeAssociation::periodIgnoresTheTimerSetting()
 {
     const qint16 setting = runSettings().timerInterval;
     runSettings().timerInterval = 1000;
-    m_window->Form_Activate();
+    m_window->activate();
     QTest::mouseClick(m_window->cmdGenerate, Qt::LeftButton);
     runSettings().timerInterval = setting;
     QCOMPARE(m_window->tmrFreeAss->interval(), 8000);

@@ -2,6 +2,7 @@
 #include "app/MenuLayout.h"
 #include "app/ToolCatalog.h"
 #include "data/Database.h"
+#include "shared/ChildFrame.h"
 #include "shared/RunSettings.h"
 #include "shared/ToolWindow.h"
 #include "shared/WindowServices.h"
@@ -31,11 +32,11 @@ public:
         entry->setObjectName("txtEntry");
     }
     QLineEdit* entry = new QLineEdit(this);
-    void Form_Load() override { ++loads; }
-    void Form_Activate() override
+    void load() override { ++loads; }
+    void activate() override
     {
         ++activations;
-        ToolWindow::Form_Activate();
+        ToolWindow::activate();
     }
     int loads = 0;
     int activations = 0;
@@ -350,7 +351,7 @@ void TestMainMenu::windowMenuArrangesAndListsChildren()
     QCOMPARE(a->height(), b->height());
     QVERIFY(icon->isMinimized());
 
-    tileWindows(); // what every activation does: bands one above the other
+    m_window->childFrame()->tile(Qt::Horizontal); // what every activation does: bands
     QCOMPARE(a->x(), b->x());
     QVERIFY(a->y() < b->y());
     QCOMPARE(a->width(), b->width());

@@ -72,7 +72,7 @@ void TestNumberGenerator::init()
     QVERIFY2(m_db->isOpen(), qPrintable(m_db->error()));
     Random::instance().seed(97);
     m_window = std::make_unique<frmNumberGenerator>();
-    m_window->Form_Load();
+    m_window->load();
     m_window->show();
 }
 

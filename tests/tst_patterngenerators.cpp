@@ -58,7 +58,7 @@ void TestPatternGenerators::cleanup()
 template <typename Window> std::unique_ptr<Window> TestPatternGenerators::open()
 {
     auto window = std::make_unique<Window>();
-    window->Form_Load();
+    window->load();
     window->show();
     return window;
 }

@@ -1,11 +1,11 @@
 #include "data/Database.h"
 #include "data/DataControl.h"
 #include "data/DataGrid.h"
-#include "data/RandomRecord.h"
 #include "records/frmPlot.h"
 #include "records/frmScene.h"
 #include "shared/Clock.h"
 #include "shared/Random.h"
+#include "shared/RandomListValue.h"
 #include "support/TestEnvironment.h"
 
 #include <QAccessible>
@@ -116,7 +116,7 @@ void TestPlotScene::cleanup()
 template <typename Window> std::unique_ptr<Window> TestPlotScene::open()
 {
     auto window = std::make_unique<Window>();
-    window->Form_Load();
+    window->load();
     window->show();
     return window;
 }

@@ -2,8 +2,8 @@
 #include "inspiration/frmPsycho.h"
 #include "inspiration/PsychoJump.h"
 #include "inspiration/ShowerSurface.h"
+#include "shared/ChildFrame.h"
 #include "shared/Random.h"
-#include "shared/WindowServices.h"
 #include "support/TestEnvironment.h"
 
 #include <QImage>
@@ -62,13 +62,11 @@ void TestPsycho::init()
     QVERIFY(m_env->db.isOpen());
     m_frame = std::make_unique<QMdiArea>();
     m_frame->resize(900, 650);
-    setChildFrame(m_frame.get());
     m_frame->show();
 }
 
 void TestPsycho::cleanup()
 {
-    setChildFrame(nullptr);
     m_frame.reset();
     m_env.reset();
 }
@@ -76,7 +74,8 @@ void TestPsycho::cleanup()
 frmPsycho* TestPsycho::open(const QRect& outer)
 {
     auto* window = new frmPsycho;
-    window->Form_Load();
+    window->setChildFrame(new ChildFrame(m_frame.get()));
+    window->load();
     QMdiSubWindow* subWindow = m_frame->addSubWindow(window);
     subWindow->show();
     subWindow->setGeometry(outer);
@@ -167,7 +166,7 @@ void TestPsycho::opensWithAWordAndItsTimersRunning()
     QCOMPARE(window.tmrMoveButton->interval(), 200);
     QCOMPARE(window.tmrPsycho1->interval(), 6000);
     QVERIFY(window.tmrMoveButton->isActive() && window.tmrPsycho1->isActive());
-    window.Form_Load();
+    window.load();
     verifyFixtureWord(window.cmdPsycho->text());
 }
 
@@ -295,7 +294,7 @@ void TestPsycho::activationFillsTheFrame()
     otherChild->show();
     frmPsycho* window = open(QRect(40, 30, 400, 300));
     window->cmdPsycho->setText(QStringLiteral("-"));
-    window->Form_Activate();
+    window->activate();
     QVERIFY(child(window)->isMaximized());
     QCOMPARE(child(window)->geometry(), m_frame->viewport()->rect());
     QVERIFY(otherChild->isMinimized());
@@ -308,7 +307,7 @@ void TestPsycho::closingRestoresTheNormalState()
     frmPsycho* window = open();
     QPointer<QMdiSubWindow> subWindow = child(window);
     window->tmrMoveButton->start();
-    window->Form_Activate();
+    window->activate();
     QVERIFY(subWindow->isMaximized());
     window->unload();
     QVERIFY(subWindow && !subWindow->isVisible());

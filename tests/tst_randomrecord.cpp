@@ -1,7 +1,7 @@
 #include "data/Database.h"
-#include "data/FatalError.h"
-#include "data/RandomRecord.h"
+#include "shared/FatalError.h"
 #include "shared/Random.h"
+#include "shared/RandomListValue.h"
 #include "support/ScriptedDesktop.h"
 #include "support/TestDatabase.h"
 

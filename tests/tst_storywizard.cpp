@@ -58,7 +58,7 @@ void TestStoryWizard::cleanup()
 void TestStoryWizard::open()
 {
     m_window = std::make_unique<frmStoryWizard>();
-    m_window->Form_Load();
+    m_window->load();
     m_window->show();
 }
 

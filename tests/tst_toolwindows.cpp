@@ -50,9 +50,9 @@ void TestToolWindows::cleanup()
 std::unique_ptr<ToolWindow> TestToolWindows::open(const QString& windowName)
 {
     std::unique_ptr<ToolWindow> window(ToolCatalog::factory(windowName)());
-    window->Form_Load();
+    window->load();
     window->show();
-    window->Form_Activate();
+    window->activate();
     window->activateWindow();
     if (!QTest::qWaitForWindowActive(window.get()))
         qWarning("The window did not become active");

@@ -1,17 +1,17 @@
 #include "app/frmMainMenu.h"
 
+#include "app/DatabaseSession.h"
 #include "app/HelpCommands.h"
 #include "app/MenuLayout.h"
 #include "app/SettingsRow.h"
 #include "app/ToolbarIcons.h"
 #include "app/ToolCatalog.h"
-#include "data/DatabaseSession.h"
-#include "data/FatalError.h"
 #include "shared/BusyPointer.h"
+#include "shared/ChildFrame.h"
 #include "shared/Desktop.h"
+#include "shared/FatalError.h"
 #include "shared/RunSettings.h"
 #include "shared/ToolWindow.h"
-#include "shared/WindowServices.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -36,7 +36,7 @@ frmMainMenu::frmMainMenu(QWidget* parent) : QMainWindow(parent)
     m_frame->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_frame->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(m_frame);
-    setChildFrame(m_frame);
+    m_childFrame = new ChildFrame(m_frame);
     connect(m_frame, &QMdiArea::subWindowActivated, this, &frmMainMenu::activateToolWindow);
     createMenus();
     createToolBar();
@@ -47,8 +47,6 @@ frmMainMenu::~frmMainMenu()
 {
     // The frame announces activations while its children go; this window is past handling them.
     disconnect(m_frame, nullptr, this, nullptr);
-    if (childFrame() == m_frame)
-        setChildFrame(nullptr);
 }
 
 void frmMainMenu::createMenus()
@@ -127,9 +125,9 @@ void frmMainMenu::runMenuEntry(const QString& name, const QString& window)
     else if (name == QLatin1String("Window_Cascade"))
         m_frame->cascadeSubWindows();
     else if (name == QLatin1String("Window_Tile"))
-        tileWindowsVertically();
+        m_childFrame->tile(Qt::Vertical);
     else if (name == QLatin1String("Window_Arrange"))
-        arrangeIcons();
+        m_childFrame->arrangeIcons();
     else if (name == QLatin1String("Help_How_To"))
         openWebPage(HelpDocuments::pathOf(HelpDocuments::OnlineHelp));
     else if (name == QLatin1String("Help_CBT"))
@@ -197,7 +195,8 @@ ToolWindow* frmMainMenu::openToolWindow(const QString& windowName)
         m_frame->setActiveSubWindow(child);
     } else if (const ToolCatalog::Factory create = ToolCatalog::factory(windowName)) {
         window = create();
-        window->Form_Load();
+        window->setChildFrame(m_childFrame);
+        window->load();
         QMdiSubWindow* child = m_frame->addSubWindow(window);
         child->setAttribute(Qt::WA_DeleteOnClose);
         child->setWindowIcon(windowIcon());
@@ -221,13 +220,9 @@ void frmMainMenu::activateToolWindow(QMdiSubWindow* child)
         return;
     m_activating = true;
     m_activatedChild = child;
-    window->Form_Activate();
+    window->activate();
     m_frame->setActiveSubWindow(child);
     m_activating = false;
-    connect(child, &QObject::destroyed, this, [this, child] {
-        if (m_activatedChild == child)
-            m_activatedChild = nullptr;
-    });
 }
 
 void frmMainMenu::fillWindowMenu()

@@ -2,7 +2,9 @@
 
 #include <QHash>
 #include <QMainWindow>
+#include <QPointer>
 
+class ChildFrame;
 class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
@@ -37,6 +39,7 @@ public:
     QToolButton* toolbarButton(const QString& name) const;
     QMenu* menu(const QString& name) const;
     QMdiArea* frame() const { return m_frame; }
+    ChildFrame* childFrame() const { return m_childFrame; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -56,7 +59,8 @@ private:
     QHash<QString, QAction*> m_entries;
     QHash<QString, QMenu*> m_menus;
     QList<QAction*> m_windowListActions;
-    QMdiSubWindow* m_activatedChild = nullptr;
+    ChildFrame* m_childFrame = nullptr;
+    QPointer<QMdiSubWindow> m_activatedChild; // cleared when the child goes
     bool m_activating = false;
     bool m_exitConfirmed = false;
 };

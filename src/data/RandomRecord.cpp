@@ -1,11 +1,10 @@
 #include "data/RandomRecord.h"
 
 #include "data/Database.h"
-#include "data/FatalError.h"
-#include "shared/Random.h"
 
 #include <QFile>
 #include <QHash>
+#include <QRandomGenerator>
 
 #include <memory>
 #include <sqlite3.h>
@@ -223,13 +222,14 @@ private:
 
 } // namespace
 
-std::optional<QString> RandomRecord::draw(const QString& table, StoreError* error)
+std::optional<QString> RandomRecord::draw(const QString& table, QRandomGenerator& random,
+                                          StoreError* error)
 {
     StoreError ignored;
     const KeptTable* kept = KeptTables::instance().find(table, error ? error : &ignored);
     if (!kept)
         return std::nullopt;
-    QString value = kept->value(size_t(Random::instance().below(qint64(kept->ends.size()))));
+    QString value = kept->value(size_t(random.bounded(quint64(kept->ends.size()))));
     value[0] = value.at(0).toUpper();
     return value;
 }
@@ -237,13 +237,4 @@ std::optional<QString> RandomRecord::draw(const QString& table, StoreError* erro
 void RandomRecord::forgetTables()
 {
     KeptTables::instance().forget();
-}
-
-QString getRandomRecord(const QString& table)
-{
-    StoreError error;
-    if (auto value = RandomRecord::draw(table, &error))
-        return *value;
-    reportFatalError(error);
-    return {};
 }

@@ -5,6 +5,8 @@
 #include <optional>
 #include <QString>
 
+class QRandomGenerator;
+
 // Draws a uniformly chosen value from a list table: the table's second field, read by
 // position, with its first letter upper-cased. Rows whose value is empty or blank are never
 // drawn.
@@ -14,11 +16,7 @@
 // anything in the database changes, through this connection or any other, so a row added
 // anywhere is drawn from at once.
 namespace RandomRecord {
-std::optional<QString> draw(const QString& table, StoreError* error);
+std::optional<QString> draw(const QString& table, QRandomGenerator& random, StoreError* error);
 // Forgets every kept table; run when the database closes.
 void forgetTables();
 } // namespace RandomRecord
-
-// A random value of the list table, first letter upper-cased. A failure is fatal: it is
-// reported through reportFatalError and the empty text is returned.
-QString getRandomRecord(const QString& table);

@@ -1,7 +1,7 @@
 #include "generators/PatternListWindow.h"
 
 #include "data/Database.h"
-#include "data/FatalError.h"
+#include "shared/FatalError.h"
 #include "shared/BusyPointer.h"
 #include "shared/ControlMakers.h"
 #include "shared/Desktop.h"
@@ -79,7 +79,7 @@ void PatternListWindow::addOptionBox(QCheckBox* box)
     m_options->addWidget(chkSentence, 2, 0);
 }
 
-void PatternListWindow::Form_Load()
+void PatternListWindow::load()
 {
     setHourglass();
     loadListBox();

@@ -29,7 +29,7 @@ public:
 
     QString currentPattern;
 
-    void Form_Load() override;
+    void load() override;
     void loadListBox();
     void cmdGenerate_Click();
     void chkSentence_Click();

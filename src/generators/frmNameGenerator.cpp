@@ -1,6 +1,6 @@
 #include "generators/frmNameGenerator.h"
 
-#include "data/RandomRecord.h"
+#include "shared/RandomListValue.h"
 #include "generators/NamePattern.h"
 #include "shared/CodeKeys.h"
 #include "shared/Desktop.h"

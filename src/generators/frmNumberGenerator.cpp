@@ -1,6 +1,6 @@
 #include "generators/frmNumberGenerator.h"
 
-#include "data/RandomRecord.h"
+#include "shared/RandomListValue.h"
 #include "generators/NumberKinds.h"
 #include "generators/SpinButton.h"
 #include "shared/BusyPointer.h"
@@ -195,7 +195,7 @@ QList<QWidget*> frmNumberGenerator::rangeInputs() const
     return {txtRange1, spnRange1, txtRange2, spnRange2};
 }
 
-void frmNumberGenerator::Form_Load()
+void frmNumberGenerator::load()
 {
     optNumberType_Click(NumberKinds::Age);
 }

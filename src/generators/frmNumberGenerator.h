@@ -46,7 +46,7 @@ public:
     // The chosen kind, a NumberKinds::Kind.
     qint16 numberType() const { return m_numberType; }
 
-    void Form_Load() override;
+    void load() override;
     void optNumberType_Click(int index);
     void disableLabel();
     void enableLabel();

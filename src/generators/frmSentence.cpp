@@ -1,6 +1,6 @@
 #include "generators/frmSentence.h"
 
-#include "data/RandomRecord.h"
+#include "shared/RandomListValue.h"
 #include "generators/SentencePattern.h"
 #include "shared/CodeKeys.h"
 #include "shared/Desktop.h"

@@ -1,6 +1,6 @@
 #include "inspiration/frmBrainstorm.h"
 
-#include "data/RandomRecord.h"
+#include "shared/RandomListValue.h"
 #include "shared/ControlMakers.h"
 #include "shared/Desktop.h"
 #include "shared/OutputText.h"
@@ -150,14 +150,14 @@ void frmBrainstorm::connectControls()
         });
 }
 
-void frmBrainstorm::Form_Activate()
+void frmBrainstorm::activate()
 {
     const QScopedValueRollback<bool> activating(m_activating, true);
-    arrangeChildren(this);
+    tileChildren();
     startIdea();
     setTimers(this);
     txtTopic->setFocus();
-    showChildAlone(objectName());
+    showAlone();
 }
 
 void frmBrainstorm::startIdea()

@@ -42,7 +42,7 @@ public:
     QPushButton* cmdOK;
     QTimer* tmrBrainstorm;
 
-    void Form_Activate() override;
+    void activate() override;
     void startIdea();
     // Shows a random word of the prompt kind (0 to 4, as the optPrompt buttons).
     void determineWord(qint16 index);

@@ -1,6 +1,6 @@
 #include "inspiration/frmCrystalBall.h"
 
-#include "data/RandomRecord.h"
+#include "shared/RandomListValue.h"
 #include "shared/BusyPointer.h"
 #include "shared/ControlMakers.h"
 #include "shared/TimerHold.h"
@@ -48,12 +48,12 @@ frmCrystalBall::frmCrystalBall(QWidget* parent)
     connect(cmdClose, &QPushButton::clicked, this, &frmCrystalBall::cmdClose_Click);
 }
 
-void frmCrystalBall::Form_Activate()
+void frmCrystalBall::activate()
 {
     setHourglass();
-    arrangeChildren(this);
+    tileChildren();
     setTimers(this);
-    showChildAlone(objectName());
+    showAlone();
     resetPointer();
 }
 

@@ -22,7 +22,7 @@ public:
     QPushButton* cmdClose;
     QTimer* tmrAdvice;
 
-    void Form_Activate() override;
+    void activate() override;
     void cmdAdvice_Click();
     void chkTimer_Click();
     void tmrAdvice_Timer();

@@ -1,6 +1,6 @@
 #include "inspiration/frmFreeAss.h"
 
-#include "data/RandomRecord.h"
+#include "shared/RandomListValue.h"
 #include "shared/BusyPointer.h"
 #include "shared/ControlMakers.h"
 #include "shared/OutputText.h"
@@ -99,10 +99,10 @@ void frmFreeAss::newWord()
     tmrFreeAss->start(m_answerPeriod);
 }
 
-void frmFreeAss::Form_Activate()
+void frmFreeAss::activate()
 {
     setHourglass();
-    ToolWindow::Form_Activate();
+    ToolWindow::activate();
     resetPointer();
 }
 

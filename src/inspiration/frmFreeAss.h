@@ -36,7 +36,7 @@ public:
     // Shows the next noun and restarts the answer period.
     void newWord();
 
-    void Form_Activate() override;
+    void activate() override;
     void cmdGenerate_Click();
     // Enter in the response box: records the pair and moves on.
     void txtResponse_KeyPress();

@@ -1,6 +1,6 @@
 #include "inspiration/frmPsycho.h"
 
-#include "data/RandomRecord.h"
+#include "shared/RandomListValue.h"
 #include "inspiration/CircleShower.h"
 #include "inspiration/PsychoJump.h"
 #include "inspiration/ShowerSurface.h"
@@ -68,16 +68,16 @@ frmPsycho::frmPsycho(QWidget* parent)
     TimerHold::connectTicks(tmrPsycho1, nullptr, [this] { tmrPsycho1_Timer(); });
 }
 
-void frmPsycho::Form_Load()
+void frmPsycho::load()
 {
     tmrPsycho1_Timer();
 }
 
-void frmPsycho::Form_Activate()
+void frmPsycho::activate()
 {
     setHourglass();
-    arrangeChildren(this);
-    showChildAlone(objectName());
+    tileChildren();
+    showAlone();
     outerWindow()->showMaximized();
     resetPointer();
 }

@@ -21,8 +21,8 @@ public:
     QTimer* tmrMoveButton;
     QTimer* tmrPsycho1;
 
-    void Form_Load() override;
-    void Form_Activate() override;
+    void load() override;
+    void activate() override;
     void Form_Resize();
     void Form_QueryUnload();
     // Replaces the shower of circles on view.

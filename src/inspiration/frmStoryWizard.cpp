@@ -1,6 +1,6 @@
 #include "inspiration/frmStoryWizard.h"
 
-#include "data/FatalError.h"
+#include "shared/FatalError.h"
 #include "data/RecordSet.h"
 #include "shared/BusyPointer.h"
 #include "shared/ControlMakers.h"
@@ -130,17 +130,17 @@ void frmStoryWizard::connectControls()
     connect(cmdClose, &QPushButton::clicked, this, &frmStoryWizard::cmdClose_Click);
 }
 
-void frmStoryWizard::Form_Load()
+void frmStoryWizard::load()
 {
     setHourglass();
-    arrangeChildren(this);
+    tileChildren();
     addListItem();
     resetPointer();
 }
 
-void frmStoryWizard::Form_Activate()
+void frmStoryWizard::activate()
 {
-    showChildAlone(objectName());
+    showAlone();
 }
 
 void frmStoryWizard::addListItem()

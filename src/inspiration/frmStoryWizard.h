@@ -46,8 +46,8 @@ public:
     // The question area: the question, the answer box and the record.
     void enableUI(bool tf);
 
-    void Form_Load() override;
-    void Form_Activate() override;
+    void load() override;
+    void activate() override;
     void cboQuestions_Click();
     void cboQuestions_LostFocus();
     // Enter in the answer box: records the question and its answer and moves on.

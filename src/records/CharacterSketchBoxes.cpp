@@ -1,7 +1,7 @@
 #include "records/CharacterSketchBoxes.h"
 
 #include "data/DataControl.h"
-#include "data/RandomRecord.h"
+#include "shared/RandomListValue.h"
 #include "records/ProfileForm.h"
 
 #include <QGridLayout>

@@ -2,7 +2,7 @@
 
 #include "data/Database.h"
 #include "data/DataControl.h"
-#include "data/FatalError.h"
+#include "shared/FatalError.h"
 #include "shared/BusyPointer.h"
 #include "shared/Desktop.h"
 #include "shared/WindowServices.h"

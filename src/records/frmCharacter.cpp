@@ -2,9 +2,9 @@
 
 #include "data/DataControl.h"
 #include "data/DataGrid.h"
-#include "data/FatalError.h"
+#include "shared/FatalError.h"
 #include "data/ListRowsCombo.h"
-#include "data/RandomRecord.h"
+#include "shared/RandomListValue.h"
 #include "records/CharacterDraws.h"
 #include "shared/BusyPointer.h"
 #include "shared/ControlMakers.h"
@@ -355,17 +355,17 @@ void frmCharacter::checkForFirst()
         button->setEnabled(anyCharacter);
 }
 
-void frmCharacter::Form_Load()
+void frmCharacter::load()
 {
     chkTimer_Click();
 }
 
-void frmCharacter::Form_Activate()
+void frmCharacter::activate()
 {
     setHourglass();
     // Coming back reads the characters again; an edit typed before leaving is kept first.
     dtaCharacter->mayLeaveRow();
-    arrangeChildren(this);
+    tileChildren();
     setDataControls(this);
     StoreError error;
     if (!dtaCharacter->refresh(&error)) {
@@ -373,7 +373,7 @@ void frmCharacter::Form_Activate()
         return;
     }
     checkForFirst();
-    showChildAlone(objectName());
+    showAlone();
     resetPointer();
 }
 

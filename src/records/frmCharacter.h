@@ -26,8 +26,8 @@ public:
     // Enables the buttons that need a character only while there is one.
     void checkForFirst();
 
-    void Form_Load() override;
-    void Form_Activate() override;
+    void load() override;
+    void activate() override;
 
     void cmdNew_Click();
     void cmdGenerate_Click();

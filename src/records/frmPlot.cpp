@@ -2,8 +2,8 @@
 
 #include "data/DataControl.h"
 #include "data/DataGrid.h"
-#include "data/FatalError.h"
-#include "data/RandomRecord.h"
+#include "shared/FatalError.h"
+#include "shared/RandomListValue.h"
 #include "records/ProfileForm.h"
 #include "shared/BusyPointer.h"
 #include "shared/ControlMakers.h"
@@ -146,16 +146,16 @@ bool frmPlot::eventFilter(QObject* watched, QEvent* event)
     return RecordWindow::eventFilter(watched, event);
 }
 
-void frmPlot::Form_Load()
+void frmPlot::load()
 {
     getPlots();
     setDataControls(this);
 }
 
-void frmPlot::Form_Activate()
+void frmPlot::activate()
 {
     setHourglass();
-    RecordWindow::Form_Activate();
+    RecordWindow::activate();
     resetPointer();
 }
 

@@ -22,8 +22,8 @@ class frmPlot : public RecordWindow, public CharacterSketchBoxes
 public:
     explicit frmPlot(QWidget* parent = nullptr);
 
-    void Form_Load() override;
-    void Form_Activate() override;
+    void load() override;
+    void activate() override;
 
     // Lists the catalogue's plot names in table order.
     void getPlots();

@@ -2,7 +2,7 @@
 
 #include "data/DataControl.h"
 #include "data/DataGrid.h"
-#include "data/RandomRecord.h"
+#include "shared/RandomListValue.h"
 #include "records/ProfileForm.h"
 #include "shared/BusyPointer.h"
 #include "shared/ControlMakers.h"
@@ -162,15 +162,15 @@ void frmScene::connectControls()
     TimerHold::connectTicks(tmrScene, chkTimer, [this] { tmrScene_Timer(); });
 }
 
-void frmScene::Form_Load()
+void frmScene::load()
 {
     setDataControls(this);
 }
 
-void frmScene::Form_Activate()
+void frmScene::activate()
 {
     setHourglass();
-    RecordWindow::Form_Activate();
+    RecordWindow::activate();
     resetPointer();
 }
 

@@ -22,8 +22,8 @@ class frmScene : public RecordWindow, public CharacterSketchBoxes
 public:
     explicit frmScene(QWidget* parent = nullptr);
 
-    void Form_Load() override;
-    void Form_Activate() override;
+    void load() override;
+    void activate() override;
 
     // Draws the three characters.
     void setCharacters();

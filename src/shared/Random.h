@@ -14,6 +14,8 @@ public:
     void seed(quint32 value) { m_generator.seed(value); }
     // A uniform whole number from 0 to n - 1 (n >= 1).
     qint64 below(qint64 n);
+    // The generator itself, for the draws of the data layer.
+    QRandomGenerator& generator() { return m_generator; }
     // A uniform value in [0, 1).
     double unit() { return m_generator.generateDouble(); }
 

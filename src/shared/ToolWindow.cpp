@@ -1,6 +1,6 @@
 #include "shared/ToolWindow.h"
 
-#include "shared/WindowServices.h"
+#include "shared/ChildFrame.h"
 
 #include <QAbstractButton>
 #include <QKeyEvent>
@@ -15,10 +15,27 @@ ToolWindow::ToolWindow(const QString& windowName, const QString& caption, QWidge
     setAccessibleName(caption);
 }
 
-void ToolWindow::Form_Activate()
+void ToolWindow::activate()
 {
-    arrangeChildren(this);
-    showChildAlone(objectName());
+    tileChildren();
+    showAlone();
+}
+
+void ToolWindow::setChildFrame(ChildFrame* frame)
+{
+    m_childFrame = frame;
+}
+
+void ToolWindow::tileChildren()
+{
+    if (m_childFrame)
+        m_childFrame->tile(Qt::Horizontal);
+}
+
+void ToolWindow::showAlone()
+{
+    if (m_childFrame)
+        m_childFrame->showAlone(this);
 }
 
 void ToolWindow::unload()

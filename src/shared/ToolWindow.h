@@ -4,9 +4,11 @@
 #include <QPointer>
 #include <QWidget>
 
+class ChildFrame;
+
 // A tool window: a child of the main window's frame, opened at most once at a time. The frame
-// runs Form_Load once when the window is opened and Form_Activate each time it becomes the
-// active child.
+// runs load() once when the window is opened and activate() each time it becomes the active
+// child.
 class ToolWindow : public QWidget
 {
     Q_OBJECT
@@ -15,18 +17,25 @@ public:
     ToolWindow(const QString& windowName, const QString& caption, QWidget* parent = nullptr);
 
     // Fills the window's lists; runs once per opening, before the window is shown.
-    virtual void Form_Load() {}
+    virtual void load() {}
     // Runs each time the window becomes the active child. By default the children are tiled
     // and this window is shown alone.
-    virtual void Form_Activate();
+    virtual void activate();
 
     // Closes the window; what it held is gone.
     void unload();
+
+    // The frame the window is arranged in; the main window sets it when it opens the window.
+    void setChildFrame(ChildFrame* frame);
 
     // The button that Enter presses unless the focus is on another push button; may be null.
     QAbstractButton* defaultButton() const { return m_defaultButton; }
 
 protected:
+    // Tiles the frame's restored children as bands, one above the other.
+    void tileChildren();
+    // Minimizes the frame's other children and shows this one alone at the top left.
+    void showAlone();
     void setDefaultButton(QAbstractButton* button) { m_defaultButton = button; }
     // Tab moves through the controls in the order given.
     static void setTabOrderChain(const QList<QWidget*>& chain);
@@ -34,4 +43,5 @@ protected:
 
 private:
     QPointer<QAbstractButton> m_defaultButton;
+    QPointer<ChildFrame> m_childFrame;
 };

@@ -2,7 +2,7 @@
 
 #include "data/Database.h"
 #include "data/DatabaseBuilder.h"
-#include "data/FatalError.h"
+#include "shared/FatalError.h"
 #include "shared/RunSettings.h"
 
 #include <QDebug>

@@ -1,9 +1,9 @@
-#include "data/DatabaseSession.h"
+#include "app/DatabaseSession.h"
 
 #include "data/Database.h"
-#include "data/FatalError.h"
 #include "shared/BusyPointer.h"
 #include "shared/Desktop.h"
+#include "shared/FatalError.h"
 #include "shared/RunSettings.h"
 
 bool openDatabase()

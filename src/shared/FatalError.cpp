@@ -1,4 +1,4 @@
-#include "data/FatalError.h"
+#include "shared/FatalError.h"
 
 #include "data/Database.h"
 #include "shared/BusyPointer.h"

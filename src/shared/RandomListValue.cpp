@@ -1,0 +1,14 @@
+#include "shared/RandomListValue.h"
+
+#include "data/RandomRecord.h"
+#include "shared/FatalError.h"
+#include "shared/Random.h"
+
+QString getRandomRecord(const QString& table)
+{
+    StoreError error;
+    if (auto value = RandomRecord::draw(table, Random::instance().generator(), &error))
+        return *value;
+    reportFatalError(error);
+    return {};
+}
