@@ -178,6 +178,8 @@ void TestToolWindows::deleteRemovesTheRowAskedAbout()
     m_env->desktop.whileOpen = {};
     QCOMPARE(keys(), QStringList{before.first()});
     QCOMPARE(m_env->desktop.messages.size(), 1);
+    QVERIFY(m_env->expectMessage("Are you sure you wish to delete this record?",
+                                 "Delete this Record.", MessageIcon::None));
 }
 
 QTEST_MAIN(TestToolWindows)

@@ -24,6 +24,23 @@ QString TestEnvironment::headerLine(const QString& caption)
     return QStringLiteral("Quillane -- ") + caption + QStringLiteral(" 12/6/26 9:30 AM");
 }
 
+bool TestEnvironment::expectMessage(const QString& text, const QString& title,
+                                    std::optional<MessageIcon> icon) const
+{
+    if (desktop.messages.isEmpty()) {
+        QTest::qFail(qPrintable("No message; expected: " + text), __FILE__, __LINE__);
+        return false;
+    }
+    const ScriptedDesktop::Message& last = desktop.messages.last();
+    if (!QTest::qCompare(last.text, text, "message", "expected", __FILE__, __LINE__))
+        return false;
+    if (!title.isEmpty() &&
+        !QTest::qCompare(last.title, title, "title", "expected", __FILE__, __LINE__))
+        return false;
+    return !icon ||
+           QTest::qCompare(int(last.icon), int(*icon), "icon", "expected", __FILE__, __LINE__);
+}
+
 void tick(QCheckBox* box)
 {
     QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));

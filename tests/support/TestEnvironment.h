@@ -3,6 +3,11 @@
 #include "support/ScriptedDesktop.h"
 #include "support/TestDatabase.h"
 
+#include <QTest>
+
+#include <memory>
+#include <optional>
+
 class QCheckBox;
 
 // What a window test starts from: a scripted desktop, a fresh fixture database, the US English
@@ -15,6 +20,23 @@ struct TestEnvironment
 
     // The first line of printed and copied results, as the fixed clock writes it.
     static QString headerLine(const QString& caption);
+
+    // Opens a tool window as the main window does: loaded, shown and activated.
+    template <typename Window> static std::unique_ptr<Window> open()
+    {
+        auto window = std::make_unique<Window>();
+        window->load();
+        window->show();
+        window->activate();
+        if (!QTest::qWaitForWindowExposed(window.get()))
+            qWarning("The window was not shown");
+        return window;
+    }
+
+    // Compares the last message word for word, and its title and icon when given; use it as
+    // QVERIFY(env.expectMessage(...)).
+    bool expectMessage(const QString& text, const QString& title = {},
+                       std::optional<MessageIcon> icon = std::nullopt) const;
 
     ScriptedDesktop desktop;
     TestDatabase db;
