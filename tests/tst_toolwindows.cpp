@@ -2,6 +2,7 @@
 #include "shared/ToolWindow.h"
 #include "support/TestEnvironment.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QListWidget>
@@ -22,6 +23,8 @@ private slots:
     void init();
     void cleanup();
 
+    void everyControlIsNamedAndReachable_data();
+    void everyControlIsNamedAndReachable();
     void enterPressesTheFocusedButton_data();
     void enterPressesTheFocusedButton();
     void timersWaitWhileAMessageIsOpen();
@@ -62,6 +65,53 @@ std::unique_ptr<ToolWindow> TestToolWindows::open(const QString& windowName)
 QList<QTimer*> TestToolWindows::timersOf(ToolWindow* window)
 {
     return window->findChildren<QTimer*>(QRegularExpression(QStringLiteral("^tmr")));
+}
+
+void TestToolWindows::everyControlIsNamedAndReachable_data()
+{
+    // Where the order of the Tab key is laid down it is checked exactly; elsewhere every control
+    // must be reachable.
+    QTest::addColumn<QString>("windowName");
+    QTest::addColumn<QString>("tabOrder");
+    const QHash<QString, QString> orders = {
+        {"frmSentence", "cmdGenerate cmdPrint cmdClip cmdClear lstPatternType chkRandom "
+                        "chkSentence lstResults OK_BT"},
+        {"frmNameGenerator", "cmdGenerate cmdPrint cmdClip cmdClear lstPatternType chkRandom "
+                             "chkSentence OK_BT lstResults chkRealName"},
+        // Tab stops at the chosen option of a group; the arrow keys move among the options.
+        {"frmNumberGenerator", "cmdGenerate cmdPrint cmdClip cmdClear cmdOK optNumberType_0 "
+                               "txtRange1 spnRange1 txtRange2 spnRange2 chkTimer lstResults"},
+    };
+    for (const QString& name : ToolCatalog::windowNames())
+        QTest::newRow(qPrintable(name)) << name << orders.value(name);
+}
+
+void TestToolWindows::everyControlIsNamedAndReachable()
+{
+    QFETCH(QString, windowName);
+    QFETCH(QString, tabOrder);
+    const auto window = open(windowName);
+    const auto takesTab = [&](QWidget* widget) {
+        return window->isAncestorOf(widget) && (widget->focusPolicy() & Qt::TabFocus) &&
+               widget->isVisibleTo(window.get()) && widget->isEnabled() && !widget->focusProxy();
+    };
+    QStringList reachable;
+    QWidget* widget = window.get();
+    while ((widget = widget->nextInFocusChain()) != window.get()) {
+        if (!takesTab(widget))
+            continue;
+        reachable << widget->objectName();
+        const QString name = QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
+        QVERIFY2(!name.trimmed().isEmpty(), qPrintable(widget->objectName()));
+    }
+    if (!tabOrder.isEmpty()) {
+        const qsizetype first = reachable.indexOf(tabOrder.section(u' ', 0, 0));
+        QCOMPARE((reachable.mid(first) + reachable.mid(0, first)).join(u' '), tabOrder);
+    }
+    for (QWidget* control : window->findChildren<QWidget*>()) {
+        if (takesTab(control))
+            QVERIFY2(reachable.contains(control->objectName()), qPrintable(control->objectName()));
+    }
 }
 
 void TestToolWindows::enterPressesTheFocusedButton_data()
