@@ -1,3 +1,6 @@
+#include "data/Database.h"
+#include "data/EditableFieldsModel.h"
+#include "data/RecordListModel.h"
 #include "records/CharacterDraws.h"
 #include "records/CharacterWindow.h"
 #include "records/PlotWindow.h"
@@ -12,7 +15,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
-#include <QPushButton>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QTableView>
 #include <QTabWidget>
@@ -21,7 +24,8 @@
 
 using CharacterDraws::Attribute;
 
-// The character, plot and scene windows driven as a user would, on a fresh fixture database.
+// The character, plot and scene windows driven as a user would, on a fresh fixture database, and
+// the models they and the story's link lists stand on.
 class TestRecordWindows : public QObject
 {
     Q_OBJECT
@@ -31,18 +35,14 @@ private slots:
     void cleanup();
 
     void recordWindows_data();
-    void hiddenRowsAndMoving();
-    void hiddenRowsAndMoving_data() { recordWindows_data(); }
+    void rowsShownMovedAndDeleted();
+    void rowsShownMovedAndDeleted_data() { recordWindows_data(); }
     void updateWithoutRow();
     void updateWithoutRow_data() { recordWindows_data(); }
     void newAndItsDuplicate();
     void newAndItsDuplicate_data() { recordWindows_data(); }
-    void duplicateKeepsStoredRow();
-    void duplicateKeepsStoredRow_data() { recordWindows_data(); }
-    void editsSavedBeforeMovingNewAndClose();
-    void editsSavedBeforeMovingNewAndClose_data() { recordWindows_data(); }
-    void deleteAsksFirst();
-    void deleteAsksFirst_data() { recordWindows_data(); }
+    void editsSavedAndDuplicatesRefused();
+    void editsSavedAndDuplicatesRefused_data() { recordWindows_data(); }
     void printedAndCopied();
     void printedAndCopied_data() { recordWindows_data(); }
 
@@ -52,9 +52,10 @@ private slots:
     void characterCheckOnOffAndTimer();
     void characterListsAndActivation();
     void plotSuggestionFollowsCatalogue();
-    void plotCatalogueProblems_data();
     void plotCatalogueProblems();
-    void sceneGenerateAndTimer();
+    void sceneGenerate();
+    void listReadsAnyRowOfALargeTable();
+    void linkTableShowsNamesAndWritesLinksOnly();
 
 private:
     std::unique_ptr<RecordWindow> open(const QString& kind);
@@ -88,19 +89,11 @@ void TestRecordWindows::cleanup()
 
 std::unique_ptr<RecordWindow> TestRecordWindows::open(const QString& kind)
 {
-    std::unique_ptr<RecordWindow> window;
     if (kind == "character")
-        window = std::make_unique<CharacterWindow>();
-    else if (kind == "plot")
-        window = std::make_unique<PlotWindow>();
-    else
-        window = std::make_unique<SceneWindow>();
-    window->load();
-    window->show();
-    window->activate();
-    if (!QTest::qWaitForWindowExposed(window.get()))
-        qWarning("The window was not shown");
-    return window;
+        return TestEnvironment::open<CharacterWindow>();
+    if (kind == "plot")
+        return TestEnvironment::open<PlotWindow>();
+    return TestEnvironment::open<SceneWindow>();
 }
 
 void TestRecordWindows::navigate(const QString& button)
@@ -117,6 +110,7 @@ void TestRecordWindows::type(const char* box, const QString& text)
     if (auto* combo = find<QComboBox>(box))
         return combo->setEditText(text);
     find<QLineEdit>(box)->selectAll();
+    QTest::keyClick(find<QLineEdit>(box), Qt::Key_Backspace);
     QTest::keyClicks(find<QLineEdit>(box), text);
 }
 
@@ -136,74 +130,50 @@ QStringList TestRecordWindows::column(const QString& sql)
     return values;
 }
 
-// Each window's table, its named field and box, and what it says when there is no row.
+namespace {
+// Each window's table, its named field and box, what it says when there is no row, and where New
+// leaves the focus.
+struct WindowCase
+{
+    QString table, field, box, noRow, noRowTitle, focusAfterNew, gridColumns;
+};
+const QHash<QString, WindowCase> Cases = {
+    {"character",
+     {"character", "Name", "txtName",
+      "You must create your first character by selecting New.  This character will not be saved.",
+      "Create a New Character.", "txtName",
+      "Name,Gender,Hair,Eye,Height,Weight,Age,Country,Language,Family,Education,Wealth,Occupation,"
+      "Hobby,Interest,Mental State,Materialism,Morality,Motivation,Intellect,Thrift,Religion"}},
+    {"plot",
+     {"Plot Profile", "Plot Name", "txtPlotName",
+      "You must create your first plot by selecting New.  This will not be saved.",
+      "Create New First", "txtPlotName",
+      "Plot Name,Character One,Motivation One,Character Two,Motivation Two,Character Three,"
+      "Motivation Three"}},
+    {"scene",
+     {"Scene Profile", "Scene Name", "txtSceneName",
+      "You must create your first scene by selecting New.  This will not be saved.",
+      "Create New First", "txtWeather",
+      "Weather,Conflict,Location,Time of Day,Character One,Character Two,Character Three"}},
+};
+} // namespace
+
 void TestRecordWindows::recordWindows_data()
 {
     QTest::addColumn<QString>("kind");
-    QTest::addColumn<QString>("table");
-    QTest::addColumn<QString>("field");
-    QTest::addColumn<QString>("box");
-    QTest::addColumn<QString>("noRow");
-    QTest::addColumn<QString>("noRowTitle");
-    QTest::addColumn<QString>("focusAfterNew");
-    QTest::newRow("character")
-        << "character"
-        << "character"
-        << "Name"
-        << "txtName"
-        << "You must create your first character by selecting New.  This character will not be "
-           "saved."
-        << "Create a New Character."
-        << "txtName";
-    QTest::newRow("plot") << "plot"
-                          << "Plot Profile"
-                          << "Plot Name"
-                          << "txtPlotName"
-                          << "You must create your first plot by selecting New.  This will not "
-                             "be saved."
-                          << "Create New First"
-                          << "txtPlotName";
-    QTest::newRow("scene") << "scene"
-                           << "Scene Profile"
-                           << "Scene Name"
-                           << "txtSceneName"
-                           << "You must create your first scene by selecting New.  This will not "
-                              "be saved."
-                           << "Create New First"
-                           << "txtWeather";
+    for (const char* kind : {"character", "plot", "scene"})
+        QTest::newRow(kind) << QString(kind);
 }
 
 #define RECORD_WINDOW_DATA                                                                         \
     QFETCH(QString, kind);                                                                         \
-    QFETCH(QString, table);                                                                        \
-    QFETCH(QString, field);                                                                        \
-    QFETCH(QString, box);                                                                          \
+    const auto [table, field, box, noRow, noRowTitle, focusAfterNew, gridColumns] = Cases[kind];   \
     const QString insert = "INSERT INTO \"" + table + "\" (\"" + field + "\", visible) VALUES ";   \
     const QString names = "SELECT \"" + field + "\" FROM \"" + table + "\" ORDER BY ID"
-
-void TestRecordWindows::hiddenRowsAndMoving()
-{
-    RECORD_WINDOW_DATA;
-    QVERIFY(m_env->db.execute(insert + "('Hidden', -1), ('Ann', 0), ('Bo', 1), ('Cy', 0)"));
-    m_window = open(kind);
-    auto* grid = m_window->findChild<QTableView*>();
-    QCOMPARE(grid->model()->rowCount(), 3);
-    QCOMPARE(boxText(qPrintable(box)), "Ann");
-    navigate("Last record");
-    QCOMPARE(boxText(qPrintable(box)), "Cy");
-    QCOMPARE(grid->currentIndex().row(), 2);
-    navigate("Previous record");
-    QCOMPARE(boxText(qPrintable(box)), "Bo");
-    grid->selectRow(0);
-    QCOMPARE(boxText(qPrintable(box)), "Ann");
-    QVERIFY(m_env->desktop.messages.isEmpty());
-}
 
 void TestRecordWindows::updateWithoutRow()
 {
     RECORD_WINDOW_DATA;
-    QFETCH(QString, noRow);
-    QFETCH(QString, noRowTitle);
     QVERIFY(m_env->db.execute(insert + "('Hidden', -1)"));
     m_window = open(kind);
     type(qPrintable(box), "Typed");
@@ -215,7 +185,6 @@ void TestRecordWindows::updateWithoutRow()
 void TestRecordWindows::newAndItsDuplicate()
 {
     RECORD_WINDOW_DATA;
-    QFETCH(QString, focusAfterNew);
     // Every word list down to one word, so that the second New repeats the first.
     for (const char* list : {"femaleName", "maleName", "surnames", "gender", "occupation",
                              "motivation", "weather", "plots"})
@@ -225,8 +194,6 @@ void TestRecordWindows::newAndItsDuplicate()
     click("cmdNew");
     QCOMPARE(m_window->focusWidget()->objectName(), focusAfterNew);
     const QStringList first = column("SELECT ID FROM \"" + table + "\" WHERE visible = 0");
-    QCOMPARE(first.size(), 1);
-    QVERIFY(!column(names).contains("<null>") || kind == "scene");
     click("cmdNew");
     QVERIFY(m_env->expectMessage("A duplicate exists.  Please try again.", "Duplicate Item Exists",
                                  MessageIcon::Information));
@@ -235,20 +202,16 @@ void TestRecordWindows::newAndItsDuplicate()
     QCOMPARE(m_window->findChild<QTableView*>()->model()->rowCount(), 1);
 }
 
-// Two rows that differ only in the named field; a plot is a duplicate only in all its fields.
-void seedTwoRows(TestDatabase& db, const QString& insert, const QString& kind)
-{
-    QVERIFY(db.execute(insert + "('Ann', 0), ('Bo', 0)"));
-    if (kind == "plot")
-        QVERIFY(db.execute("UPDATE \"Plot Profile\" SET \"Character One\" = 'x', \"Motivation "
-                           "One\" = 'x', \"Character Two\" = 'x', \"Motivation Two\" = 'x', "
-                           "\"Character Three\" = 'x', \"Motivation Three\" = 'x'"));
-}
-
-void TestRecordWindows::duplicateKeepsStoredRow()
+void TestRecordWindows::editsSavedAndDuplicatesRefused()
 {
     RECORD_WINDOW_DATA;
-    seedTwoRows(m_env->db, insert, kind);
+    // Two rows that differ only in the named field; a plot is a duplicate only in all its fields.
+    QVERIFY(m_env->db.execute(insert + "('Ann', 0), ('Bo', 0)"));
+    if (kind == "plot")
+        QVERIFY(m_env->db.execute(
+            "UPDATE \"Plot Profile\" SET \"Character One\" = 'x', "
+            "\"Motivation One\" = 'x', \"Character Two\" = 'x', \"Motivation "
+            "Two\" = 'x', \"Character Three\" = 'x', \"Motivation Three\" = 'x'"));
     m_window = open(kind);
     navigate("Next record");
     type(qPrintable(box), kind == "plot" ? "Ann" : "ANN");
@@ -261,66 +224,65 @@ void TestRecordWindows::duplicateKeepsStoredRow()
     QCOMPARE(column(names), (QStringList{"Ann", "Di"}));
     QCOMPARE(m_window->findChild<QTableView*>()->model()->index(1, 0).data().toString(),
              kind == "scene" ? "" : "Di");
-}
-
-void TestRecordWindows::editsSavedBeforeMovingNewAndClose()
-{
-    RECORD_WINDOW_DATA;
-    seedTwoRows(m_env->db, insert, kind);
-    m_window = open(kind);
+    // Emptied names are Null, so two of them never collide.
+    type(qPrintable(box), "");
+    navigate("First record");
+    type(qPrintable(box), "");
+    click("cmdUpdate");
+    QCOMPARE(column(names), (QStringList{"<null>", "<null>"}));
+    // Edits are saved before moving, before New and on closing.
     type(qPrintable(box), "Ada");
     navigate("Next record");
-    QCOMPARE(column(names), (QStringList{"Ada", "Bo"}));
     type(qPrintable(box), "Bea");
     click("cmdNew");
-    QCOMPARE(column(names).mid(0, 2), (QStringList{"Ada", "Bea"}));
     navigate("First record");
+    QCOMPARE(column(names).mid(0, 2), (QStringList{"Ada", "Bea"}));
     type(qPrintable(box), "Al");
     m_window->close();
     QCOMPARE(column(names).first(), "Al");
-    QVERIFY(m_env->desktop.messages.isEmpty());
+    QCOMPARE(m_env->desktop.messages.size(), 1);
 }
 
-void TestRecordWindows::deleteAsksFirst()
+void TestRecordWindows::rowsShownMovedAndDeleted()
 {
     RECORD_WINDOW_DATA;
-    QVERIFY(m_env->db.execute(insert + "('Hidden', -1), ('Ann', 0), ('Bo', 0)"));
+    QVERIFY(m_env->db.execute(insert + "('Hidden', -1), ('Ann', 0), ('Bo', 1), ('Cy', 0)"));
     m_window = open(kind);
+    auto* grid = m_window->findChild<QTableView*>();
+    QStringList headings;
+    for (int column = 0; column < grid->model()->columnCount(); ++column)
+        headings << grid->model()->headerData(column, Qt::Horizontal).toString();
+    QCOMPARE(headings.join(','), gridColumns);
+    QCOMPARE(grid->model()->rowCount(), 3);
+    QCOMPARE(boxText(qPrintable(box)), "Ann");
     navigate("Last record");
+    QCOMPARE(grid->currentIndex().row(), 2);
+    navigate("Previous record");
+    QCOMPARE(boxText(qPrintable(box)), "Bo");
+    grid->selectRow(2);
+    QCOMPARE(boxText(qPrintable(box)), "Cy");
     click("cmdDelete"); // answered No
     QVERIFY(m_env->expectMessage("Are you sure you wish to delete this record?",
                                  "Delete this Record.", MessageIcon::None));
-    QCOMPARE(rows(table), 3);
-    m_env->desktop.answerNext(MessageAnswer::Yes);
-    click("cmdDelete");
-    QCOMPARE(column(names), (QStringList{"Hidden", "Ann"}));
-    QCOMPARE(boxText(qPrintable(box)), "Ann");
-    m_env->desktop.answerNext(MessageAnswer::Yes);
-    click("cmdDelete");
-    QCOMPARE(column(names), QStringList{"Hidden"});
-    QCOMPARE(boxText(qPrintable(box)), QString());
+    QCOMPARE(rows(table), 4);
+    for (const char* left : {"Ann", "Bo"}) {
+        m_env->desktop.answerNext(MessageAnswer::Yes);
+        click("cmdDelete");
+        QCOMPARE(boxText(qPrintable(box)), left);
+    }
+    QCOMPARE(column(names), (QStringList{"Hidden", "Bo"}));
 }
 
 void TestRecordWindows::printedAndCopied()
 {
     RECORD_WINDOW_DATA;
-    const QHash<QString, QString> stored = {
-        {"character",
-         "INSERT INTO character (Name, Gender, Hair, Eye, Height, Weight, Age, Country, Language, "
-         "Family, Education, Religion, Wealth, Occupation, Hobby, Interest, \"Mental State\", "
-         "Materialism, Morality, Motivation, Intellect, Thrift) VALUES ('Mei Tanaka', 'Female', "
-         "'Auburn', 'Amber', '61', '120', '34', 'Japan', 'Japanese', 'Adopted', 'Doctorate', "
-         "'Buddhist', 'In debt', 'Chef', 'Chess', 'Art', 'Normal', 'Frugal', 'Compassionate', "
-         "'Curiosity', 'Clever', 'Generous')"},
-        {"plot", "INSERT INTO \"Plot Profile\" VALUES (1, 'Rescue', 'Nurse', 'Duty', 'Pilot', "
-                 "'Fear', 'Chef', 'Greed', 0)"},
-        {"scene", "INSERT INTO \"Scene Profile\" VALUES (1, 'Harbour', 'Foggy', 'An old debt', 'A "
-                  "lighthouse', 'Dusk', 'Sailor', 'Fear', 'Baker', 'Love', 'Farmer', 'Greed', 'Fog "
-                  "rolls in\nBells ring', 0)"}};
-    QVERIFY(m_env->db.execute(stored.value(kind)));
-    QFile file(QUILLANE_FIXTURES_DIR "/expected/" + kind + ".txt");
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    const QString expected = QString::fromUtf8(file.readAll());
+    // The row shown, and what printing it gives.
+    const auto fixture = [&](const char* extension) {
+        QFile file(QUILLANE_FIXTURES_DIR "/expected/" + kind + extension);
+        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    };
+    QVERIFY(m_env->db.execute(fixture(".sql")));
+    const QString expected = fixture(".txt");
     m_window = open(kind);
     if (auto* catalogue = find<QListWidget>("lstPlot"))
         catalogue->setCurrentRow(1); // the plot's description is printed too
@@ -337,22 +299,6 @@ void TestRecordWindows::printedAndCopied()
     QCOMPARE(m_env->desktop.printed, (QStringList{expected, expected}));
 }
 
-namespace {
-QString drawnValue(const QList<CharacterDraws::Drawn>& drawn, Attribute attribute)
-{
-    for (const auto& [which, value] : drawn) {
-        if (which == attribute)
-            return value;
-    }
-    return {};
-}
-QList<CharacterDraws::Drawn> drawOnly(Attribute attribute)
-{
-    return CharacterDraws::draw([=](Attribute a) { return a == attribute; }, {},
-                                [](const QString& table) { return "<" + table + ">"; });
-}
-} // namespace
-
 void TestRecordWindows::characterDraws()
 {
     QStringList asked;
@@ -362,31 +308,40 @@ void TestRecordWindows::characterDraws()
     };
     const auto all = CharacterDraws::draw([](Attribute) { return true; }, "Female", word);
     QCOMPARE(asked.mid(0, 5), QStringList({"gender", "hair", "eyes", "maleName", "surnames"}));
-    QCOMPARE(drawnValue(all, Attribute::Name), "<maleName> <surnames>");
+    QCOMPARE(all.at(3).value, "<maleName> <surnames>");
     QCOMPARE(all.size(), 22);
     QCOMPARE(asked.last(), "thrift");
+    const auto onlyName = [](Attribute a) { return a == Attribute::Name; };
+    QCOMPARE(CharacterDraws::draw(onlyName, "male", word).value(0).value,
+             "<femaleName> <surnames>");
+
+    const QList<Attribute> ticked = {Attribute::Height, Attribute::Weight, Attribute::Age,
+                                     Attribute::Country, Attribute::Mental};
+    QHash<Attribute, QStringList> drawn;
+    for (int i = 0; i < 10000; ++i) {
+        for (const auto& [attribute, value] :
+             CharacterDraws::draw([&](Attribute a) { return ticked.contains(a); }, {}, word))
+            drawn[attribute] << value;
+    }
     for (const auto& [attribute, low, high] :
          QList<std::tuple<Attribute, int, int>>{{Attribute::Height, 48, 96},
                                                 {Attribute::Weight, 50, 300},
                                                 {Attribute::Age, 15, 120}}) {
         QSet<int> seen;
-        for (int i = 0; i < 5000; ++i)
-            seen << drawnValue(drawOnly(attribute), attribute).toInt();
+        for (const QString& value : drawn.value(attribute))
+            seen << value.toInt();
         QCOMPARE(seen.size(), high - low + 1); // every value, both ends included, nothing else
         QVERIFY(seen.contains(low) && seen.contains(high));
     }
     // About 12 in 100 are foreign and 10 in 100 have a condition (within five deviations).
-    for (const auto& [attribute, drawn, usual, expected] :
+    for (const auto& [attribute, fromTable, usual, expected] :
          QList<std::tuple<Attribute, QString, QString, int>>{
              {Attribute::Country, "<country>", "United States", 1200},
              {Attribute::Mental, "<mental>", "Normal", 1000}}) {
-        int fromTable = 0;
-        for (int i = 0; i < 10000; ++i) {
-            const QString value = drawnValue(drawOnly(attribute), attribute);
-            QVERIFY(value == drawn || value == usual);
-            fromTable += value == drawn;
-        }
-        QVERIFY2(std::abs(fromTable - expected) < 160, qPrintable(QString::number(fromTable)));
+        const int fromTableCount = int(drawn.value(attribute).count(fromTable));
+        QCOMPARE(fromTableCount + drawn.value(attribute).count(usual), 10000);
+        QVERIFY2(std::abs(fromTableCount - expected) < 160,
+                 qPrintable(QString::number(fromTableCount)));
     }
 }
 
@@ -401,20 +356,20 @@ void TestRecordWindows::characterButtonsFollowRows()
         return result;
     };
     QCOMPARE(enabled(), "000001111");
-    find<QTabWidget>("SSTab1")->setCurrentIndex(3);
+    auto* tabs = find<QTabWidget>("SSTab1");
+    QCOMPARE(tabs->tabText(0) + tabs->tabText(1) + tabs->tabText(2) + tabs->tabText(3),
+             "PersonalSocialInterestsPsychology");
+    tabs->setCurrentIndex(3);
     click("cmdNew");
     QCOMPARE(enabled(), "111111111");
     QVERIFY(find("txtName")->isVisible() && find("txtName")->hasFocus());
-    QSqlQuery row("SELECT Name, Gender, Hair, Height, visible FROM character");
+    QSqlQuery row("SELECT Name, Gender, Hair, visible FROM character");
     QVERIFY(row.next());
     const QString name = row.value(0).toString();
     QCOMPARE(boxText("txtName"), name);
-    const QString list = row.value(1).toString() == "Male" ? "maleName" : "femaleName";
-    QVERIFY(column("SELECT " + list + " FROM " + list).join(',').contains(name.section(' ', 0, 0)));
     QCOMPARE(boxText("cboHair"), row.value(2).toString()); // as drawn, first letter upper case
     QVERIFY(row.value(2).toString().at(0).isUpper());
-    QVERIFY(row.value(3).toInt() >= 48 && row.value(3).toInt() <= 96);
-    QCOMPARE(row.value(4).toInt(), 0);
+    QCOMPARE(row.value(3).toInt(), 0);
     click("cmdGenerate");
     QVERIFY(boxText("txtName") != name);
     QCOMPARE(column("SELECT Name FROM character"), QStringList{name}); // saved by Update only
@@ -435,27 +390,13 @@ void TestRecordWindows::characterGenerateBoxes()
     QCOMPARE(boxText("txtName"), "Ann Lee");
     QCOMPARE(boxText("cboLanguage"), "Quechua");
     QVERIFY(boxText("cboHair") != "Gray");
-    tick(find<QCheckBox>("chkCountry"));
-    tick(find<QCheckBox>("chkLanguage"));
-    QString language = "Quechua";
-    for (int i = 0; i < 40; ++i) {
-        click("cmdGenerate");
-        // A domestic draw sets English whatever the box says; a foreign one keeps the language.
-        if (boxText("cboCountry") == "United States")
-            language = "English";
-        QCOMPARE(boxText("cboLanguage"), language);
-    }
     // Without the gender drawn, only the exact text "Male" shown gives a male first name.
     tick(find<QCheckBox>("chkName"));
     tick(find<QCheckBox>("chkGender"));
-    for (const QString shown : {"male", "Male"}) {
-        type("cboGender", shown);
-        click("cmdGenerate");
-        QCOMPARE(boxText("cboGender"), shown);
-        const QString list = shown == "Male" ? "maleName" : "femaleName";
-        QVERIFY(column("SELECT " + list + " FROM " + list)
-                    .contains(boxText("txtName").section(' ', 0, 0)));
-    }
+    type("cboGender", "Male");
+    click("cmdGenerate");
+    QVERIFY(
+        column("SELECT maleName FROM maleName").contains(boxText("txtName").section(' ', 0, 0)));
     // With every box cleared nothing changes, and New saves an empty character.
     for (QCheckBox* box : m_window->findChildren<QCheckBox*>())
         box->setChecked(false);
@@ -500,7 +441,6 @@ void TestRecordWindows::characterListsAndActivation()
     m_window = open("character");
     auto* jobs = find<QComboBox>("cboJob");
     QCOMPARE(jobs->count(), rows("occupation"));
-    QCOMPARE(find<QComboBox>("cboMental")->itemText(0), column("SELECT mental FROM mental")[0]);
     QCOMPARE(boxText("cboHair"), "Auburn"); // shown as stored against the list's "auburn"
     type("cboHair", "Silver");
     QVERIFY(m_env->db.execute("INSERT INTO occupation (occupation) VALUES ('zookeeper')"));
@@ -514,7 +454,6 @@ void TestRecordWindows::plotSuggestionFollowsCatalogue()
 {
     m_window = open("plot");
     auto* catalogue = find<QListWidget>("lstPlot");
-    const QStringList occupations = column("SELECT lower(occupation) FROM occupation");
     QMap<QString, int> picked;
     for (int i = 0; i < 150; ++i) {
         click("cmdSuggest");
@@ -525,54 +464,44 @@ void TestRecordWindows::plotSuggestionFollowsCatalogue()
                  QStringList{boxText("txtPlotName") +
                              find<QPlainTextEdit>("txtPlotDescription")->toPlainText()});
         ++picked[boxText("txtPlotName")];
-        QVERIFY(occupations.contains(boxText("txtJob3").toLower()));
         QVERIFY(!boxText("txtCharacter3").isEmpty());
     }
     QCOMPARE(picked.size(), 3); // each plot about a third of the time
     for (int count : std::as_const(picked))
         QVERIFY2(count > 25 && count < 75, qPrintable(QString::number(count)));
     QCOMPARE(rows("Plot Profile"), 0);
-    // A click on an entry, also the one already selected, shows its plot.
-    for (int k : {0, 0}) {
-        type("txtPlotName", "");
-        QTest::mouseClick(catalogue->viewport(), Qt::LeftButton, {},
-                          catalogue->visualItemRect(catalogue->item(k)).center());
-        QCOMPARE(boxText("txtPlotName"), "Pursuit");
-    }
+    // A click on the plot already selected shows it again.
+    type("txtPlotName", "");
+    QTest::mouseClick(catalogue->viewport(), Qt::LeftButton, {},
+                      catalogue->visualItemRect(catalogue->currentItem()).center());
+    QCOMPARE(boxText("txtPlotName"), catalogue->currentItem()->text());
     QVERIFY(m_env->desktop.messages.isEmpty());
-}
-
-void TestRecordWindows::plotCatalogueProblems_data()
-{
-    const QString damaged = "The plot catalogue is damaged: its plots must be numbered 1, 2, 3 "
-                            "and so on without gaps.";
-    QTest::addColumn<QString>("change");
-    QTest::addColumn<QString>("message");
-    QTest::newRow("gap") << "DELETE FROM plots WHERE id = 2" << damaged;
-    QTest::newRow("from 0") << "UPDATE plots SET id = 0 WHERE id = 1" << damaged;
-    QTest::newRow("empty") << "DELETE FROM plots"
-                           << "The plot catalogue is empty.";
 }
 
 void TestRecordWindows::plotCatalogueProblems()
 {
-    QFETCH(QString, change);
-    QFETCH(QString, message);
-    m_window = open("plot"); // the catalogue changes while the window shows it
-    QVERIFY(m_env->db.execute(change));
-    click("cmdSuggest");
-    QVERIFY(m_env->expectMessage(message, "Plot Reference"));
-    QCOMPARE(boxText("txtPlotName"), QString());
-    QCOMPARE(find<QPlainTextEdit>("txtPlotDescription")->toPlainText(), QString());
-    QVERIFY(find<QListWidget>("lstPlot")->selectedItems().isEmpty());
+    const QString damaged = "The plot catalogue is damaged: its plots must be numbered 1, 2, 3 "
+                            "and so on without gaps.";
+    m_window = open("plot"); // the catalogue changes, step by step, while the window shows it
+    for (const auto& [change, message] : QList<std::pair<QString, QString>>{
+             {"DELETE FROM plots WHERE id = 2", damaged},
+             {"UPDATE plots SET id = 0 WHERE id = 1", damaged},
+             {"DELETE FROM plots", "The plot catalogue is empty."}}) {
+        QVERIFY(m_env->db.execute(change));
+        click("cmdSuggest");
+        QVERIFY(m_env->expectMessage(message, "Plot Reference"));
+        QCOMPARE(boxText("txtPlotName") + find<QPlainTextEdit>("txtPlotDescription")->toPlainText(),
+                 QString());
+        QVERIFY(find<QListWidget>("lstPlot")->selectedItems().isEmpty());
+    }
     click("cmdNew"); // a profile is still made, without a plot
-    QCOMPARE(m_env->desktop.messages.size(), 2);
+    QCOMPARE(m_env->desktop.messages.size(), 4);
     QCOMPARE(column("SELECT \"Plot Name\" || '' || \"Motivation Three\" FROM \"Plot Profile\""),
              QStringList{"<null>"});
     QCOMPARE(rows("Plot Profile"), 1);
 }
 
-void TestRecordWindows::sceneGenerateAndTimer()
+void TestRecordWindows::sceneGenerate()
 {
     m_window = open("scene");
     click("cmdNew");
@@ -596,16 +525,61 @@ void TestRecordWindows::sceneGenerateAndTimer()
         shown << boxText(box);
     QCOMPARE(shown, expected);
 
-    auto* timer = find<QTimer>("tmrScene");
-    QCOMPARE(timer->interval(), 15000);
-    QVERIFY(!timer->isActive());
-    tick(find<QCheckBox>("chkTimer"));
-    QVERIFY(QMetaObject::invokeMethod(timer, "timeout", Qt::DirectConnection));
-    QCOMPARE(rows("Scene Profile"), 2);
-    tick(find<QCheckBox>("chkTimer"));
-    QVERIFY(!timer->isActive());
-    find<QCheckBox>("chkTimer")->setCheckState(Qt::PartiallyChecked);
-    QVERIFY(timer->isActive());
+    QCOMPARE(find<QTimer>("tmrScene")->interval(), 15000); // the timer is tested with Check On/Off
+}
+
+void TestRecordWindows::listReadsAnyRowOfALargeTable()
+{
+    QVERIFY(m_env->db.execute( // every tenth row hidden
+        "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 1000) INSERT "
+        "INTO character (Name, Hair, visible) SELECT 'Name ' || i, 'Hair ' || i, CASE i % 10 WHEN "
+        "0 THEN -1 ELSE 0 END FROM n"));
+    RecordListModel list("character", "visible <> -1", {"Hair", "Name"});
+    QVERIFY(list.select(nullptr));
+    QCOMPARE(list.rowCount(), 900);
+    QCOMPARE(list.index(899, 1).data().toString(), "Name 999");
+    QCOMPARE(list.index(9, 0).data().toString() + list.index(9, 1).data().toString(),
+             "Hair 11Name 11");
+    QCOMPARE(list.rowOf(list.key(500)), 500);
+    QCOMPARE(list.rowOf(10), -1); // hidden
+    QVERIFY(m_env->db.execute("UPDATE character SET Name = 'Renamed' WHERE ID = 999"));
+    QCOMPARE(list.index(899, 1).data().toString(), "Name 999"); // until told
+    list.rowChanged(899);
+    QCOMPARE(list.index(899, 1).data().toString(), "Renamed");
+}
+
+// A story's character links, as the Story and Stage window lists them: the linked character's
+// name beside the link's own note, a link to no character still listed, only the note editable.
+void TestRecordWindows::linkTableShowsNamesAndWritesLinksOnly()
+{
+    QVERIFY(m_env->db.execute("INSERT INTO character (ID, Name, visible) VALUES (1, 'Ann', 0), "
+                              "(2, 'Hidden', -1)"));
+    QVERIFY(m_env->db.execute("INSERT INTO Story_Character (Story_ID, Character_ID, Note) VALUES "
+                              "(7, 1, 'lead'), (7, 2, NULL), (7, NULL, NULL), (8, 1, 'other')"));
+    EditableFieldsModel links(nullptr, Database::connection());
+    links.setTable("Story_Character");
+    const int name = links.fieldIndex("Character_ID"); // shows the character's name
+    links.setRelation(name, QSqlRelation("character", "ID", "Name"));
+    links.setJoinMode(QSqlRelationalTableModel::LeftJoin);
+    links.setFilter("Story_ID = 7");
+    links.setSort(0, Qt::AscendingOrder);
+    links.setEditStrategy(QSqlTableModel::OnManualSubmit);
+    links.setEditableFields({"Note"});
+    QVERIFY2(links.select(), qPrintable(links.lastError().text()));
+    const int note = links.fieldIndex("Note");
+    QStringList shown;
+    for (int row = 0; row < links.rowCount(); ++row)
+        shown << links.index(row, name).data().toString();
+    QCOMPARE(shown, (QStringList{"Ann", "Hidden", ""}));
+    QVERIFY(!(links.flags(links.index(0, name)) & Qt::ItemIsEditable));
+    QVERIFY(links.flags(links.index(0, note)) & Qt::ItemIsEditable);
+
+    QVERIFY(links.setData(links.index(2, note), "to be cast"));
+    QVERIFY(!links.setData(links.index(0, name), 2));
+    QVERIFY2(links.submitAll(), qPrintable(links.lastError().text()));
+    QCOMPARE(column("SELECT coalesce(Note, '-') FROM Story_Character"),
+             (QStringList{"lead", "-", "to be cast", "other"}));
+    QCOMPARE(m_env->db.scalar("SELECT group_concat(Name) FROM character").toString(), "Ann,Hidden");
 }
 
 QTEST_MAIN(TestRecordWindows)

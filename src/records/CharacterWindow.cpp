@@ -262,12 +262,10 @@ void CharacterWindow::connectControls()
         drawCharacter();
         resetPointer();
     });
-    connect(m_updateButton, &QPushButton::clicked, this, &CharacterWindow::saveRecord);
-    connect(m_deleteButton, &QPushButton::clicked, this, &CharacterWindow::deleteRecord);
+    connectRecordButtons(m_updateButton, m_deleteButton, m_closeButton);
     connect(m_printButton, &QPushButton::clicked, this, [this] { printForm(this); });
     connect(m_clipboardButton, &QPushButton::clicked, this, [this] { copyForm(this); });
     connect(m_checkOnOffButton, &QPushButton::clicked, this, &CharacterWindow::invertCheckBoxes);
-    connect(m_closeButton, &QPushButton::clicked, this, &CharacterWindow::unload);
     connectNewRecordTimer(m_timer, m_timerBox, [this] { addCharacter(); });
 }
 

@@ -114,11 +114,9 @@ void PlotWindow::arrangeControls()
 void PlotWindow::connectControls()
 {
     connect(m_newButton, &QPushButton::clicked, this, &PlotWindow::addPlot);
-    connect(m_updateButton, &QPushButton::clicked, this, &PlotWindow::saveRecord);
-    connect(m_deleteButton, &QPushButton::clicked, this, &PlotWindow::deleteRecord);
+    connectRecordButtons(m_updateButton, m_deleteButton, m_closeButton);
     connect(m_suggestButton, &QPushButton::clicked, this, &PlotWindow::suggest);
     connect(m_printButton, &QPushButton::clicked, this, [this] { printForm(this); });
-    connect(m_closeButton, &QPushButton::clicked, this, &PlotWindow::unload);
     // A change of selection, by mouse or keyboard; not the focus arriving in the list, which
     // moves its current entry without selecting it. A click on the plot already selected shows
     // it again.
@@ -146,13 +144,6 @@ void PlotWindow::load()
 {
     listCatalogue();
     setDataControls(this);
-}
-
-void PlotWindow::activate()
-{
-    setHourglass();
-    RecordWindow::activate();
-    resetPointer();
 }
 
 void PlotWindow::listCatalogue()

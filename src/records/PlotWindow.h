@@ -23,7 +23,6 @@ public:
     explicit PlotWindow(QWidget* parent = nullptr);
 
     void load() override;
-    void activate() override;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -55,6 +55,13 @@ RecordWindow::RecordWindow(const QString& windowName, const QString& caption, co
             });
 }
 
+void RecordWindow::activate()
+{
+    setHourglass();
+    ToolWindow::activate();
+    resetPointer();
+}
+
 void RecordWindow::bindField(QWidget* control, const QString& field)
 {
     m_mapper->addMapping(control, m_record->fieldIndex(field));
@@ -67,6 +74,14 @@ void RecordWindow::bindField(QWidget* control, const QString& field)
 int RecordWindow::recordCount() const
 {
     return m_rows->rowCount();
+}
+
+void RecordWindow::connectRecordButtons(QAbstractButton* update, QAbstractButton* remove,
+                                        QAbstractButton* close)
+{
+    connect(update, &QAbstractButton::clicked, this, &RecordWindow::saveRecord);
+    connect(remove, &QAbstractButton::clicked, this, &RecordWindow::deleteRecord);
+    connect(close, &QAbstractButton::clicked, this, &RecordWindow::unload);
 }
 
 void RecordWindow::connectNewRecordTimer(QTimer* timer, QCheckBox* box,

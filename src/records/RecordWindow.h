@@ -48,6 +48,9 @@ public:
     // Deletes the current row after asking, and shows the first row again.
     void deleteRecord();
 
+    // Arranges the window under the busy pointer.
+    void activate() override;
+
 protected:
     RecordWindow(const QString& windowName, const QString& caption, const Setup& setup,
                  QWidget* parent = nullptr);
@@ -57,6 +60,9 @@ protected:
     // Shows a field of the current row in the control, which writes it back when saved.
     void bindField(QWidget* control, const QString& field);
     int recordCount() const;
+    // Update saves, Delete deletes and Close closes, as in every record window.
+    void connectRecordButtons(QAbstractButton* update, QAbstractButton* remove,
+                              QAbstractButton* close);
     // Runs the timer exactly while its box is not unchecked (from now on); each tick adds a
     // record as New does, without a question.
     void connectNewRecordTimer(QTimer* timer, QCheckBox* box, const std::function<void()>& add);

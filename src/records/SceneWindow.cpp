@@ -147,24 +147,15 @@ void SceneWindow::connectControls()
 {
     connect(m_newButton, &QPushButton::clicked, this, &SceneWindow::addScene);
     connect(m_generateButton, &QPushButton::clicked, this, &SceneWindow::generate);
-    connect(m_updateButton, &QPushButton::clicked, this, &SceneWindow::saveRecord);
-    connect(m_deleteButton, &QPushButton::clicked, this, &SceneWindow::deleteRecord);
+    connectRecordButtons(m_updateButton, m_deleteButton, m_closeButton);
     connect(m_printButton, &QPushButton::clicked, this, [this] { printForm(this); });
     connect(m_clipboardButton, &QPushButton::clicked, this, [this] { copyForm(this); });
-    connect(m_closeButton, &QPushButton::clicked, this, &SceneWindow::unload);
     connectNewRecordTimer(m_timer, m_timerBox, [this] { addScene(); });
 }
 
 void SceneWindow::load()
 {
     setDataControls(this);
-}
-
-void SceneWindow::activate()
-{
-    setHourglass();
-    RecordWindow::activate();
-    resetPointer();
 }
 
 void SceneWindow::drawSetting()

@@ -21,7 +21,6 @@ public:
     explicit SceneWindow(QWidget* parent = nullptr);
 
     void load() override;
-    void activate() override;
 
 private:
     void createControls();
