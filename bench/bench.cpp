@@ -4,6 +4,7 @@
 #include "data/RandomRecord.h"
 #include "generators/NamePattern.h"
 #include "generators/SentencePattern.h"
+#include "records/CharacterWindow.h"
 #include "shared/Random.h"
 #include "shared/RandomListValue.h"
 #include "support/ScriptedDesktop.h"
@@ -11,10 +12,12 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QProcess>
 #include <QSet>
 #include <QSqlQuery>
 #include <QTextStream>
+#include <QToolButton>
 
 #include <algorithm>
 #include <vector>
@@ -175,14 +178,101 @@ void benchStartUp()
                .arg(samples[samples.size() / 2], 0, 'f', 1);
 }
 
+// The peak resident memory of this process so far, in KiB.
+long peakMemoryKib()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLong();
+    }
+    return 0;
+}
+
+// Run in a child process, so that its peak memory is its own: opens the character window over
+// the given number of characters and prints the milliseconds to open it, to move to the last
+// character and back, and the growth of the peak memory while opening, in KiB.
+int openCharacterWindow(int characters)
+{
+    ScriptedDesktop desktop;
+    TestDatabase db;
+    QSqlQuery insert(Database::connection());
+    Database::connection().transaction();
+    insert.prepare(QStringLiteral("INSERT INTO character (Name, Gender, Hair, Eye, Height, Weight, "
+                                  "Age, Country, Language, Occupation) VALUES (?, 'Female', "
+                                  "'Auburn', 'Amber', '61', '120', '34', 'Japan', 'Japanese', "
+                                  "'Chef')"));
+    for (int i = 0; i < characters; ++i) {
+        insert.addBindValue(QStringLiteral("Character %1").arg(i));
+        insert.exec();
+    }
+    Database::connection().commit();
+    const long memoryBefore = peakMemoryKib();
+    QElapsedTimer timer;
+    timer.start();
+    CharacterWindow window;
+    window.load();
+    window.show();
+    window.activate();
+    QCoreApplication::processEvents();
+    const double openMs = double(timer.nsecsElapsed()) / 1e6;
+    const long memoryGrowth = peakMemoryKib() - memoryBefore;
+    const auto press = [&](const QString& name) {
+        for (QToolButton* button : window.findChildren<QToolButton*>()) {
+            if (button->accessibleName() == name)
+                button->click();
+        }
+    };
+    timer.restart();
+    press(QStringLiteral("Last record"));
+    QCoreApplication::processEvents();
+    press(QStringLiteral("First record"));
+    QCoreApplication::processEvents();
+    const double moveMs = double(timer.nsecsElapsed()) / 1e6;
+    out << openMs << ' ' << moveMs << ' ' << memoryGrowth << '\n';
+    return 0;
+}
+
+void benchCharacterWindow()
+{
+    out << "Character window, opened over n characters (median of 5 runs):\n";
+    for (const int characters : {10, 100000}) {
+        std::vector<double> open, move, memory;
+        for (int run = 0; run < 5; ++run) {
+            QProcess child;
+            child.start(QCoreApplication::applicationFilePath(),
+                        {QStringLiteral("--character-window"), QString::number(characters)});
+            child.waitForFinished(120000);
+            const QList<QByteArray> figures = child.readAllStandardOutput().trimmed().split(' ');
+            open.push_back(figures.value(0).toDouble());
+            move.push_back(figures.value(1).toDouble());
+            memory.push_back(figures.value(2).toDouble() / 1024);
+        }
+        for (auto* samples : {&open, &move, &memory})
+            std::sort(samples->begin(), samples->end());
+        out << QStringLiteral("  %1 characters: open %2 ms, to the last and back %3 ms, peak "
+                              "memory +%4 MiB\n")
+                   .arg(characters, 6)
+                   .arg(open[2], 0, 'f', 1)
+                   .arg(move[2], 0, 'f', 1)
+                   .arg(memory[2], 0, 'f', 1);
+        out.flush();
+    }
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    if (argc == 3 && QByteArray(argv[1]) == "--character-window")
+        return openCharacterWindow(QByteArray(argv[2]).toInt());
     benchRandomDraws();
     benchGenerators();
     measureSentenceReadings();
     benchStartUp();
+    benchCharacterWindow();
     return 0;
 }

@@ -1,6 +1,6 @@
 #include "data/Database.h"
 #include "data/DatabaseBuilder.h"
-#include "data/RecordSet.h"
+#include "data/StoredQuery.h"
 #include "support/TestDatabase.h"
 
 #include <QFile>
@@ -180,12 +180,12 @@ void TestSeedContent::questionsByCategory()
     const QStringList categories = column("SELECT * FROM questionCategory");
     QVERIFY(categories.size() >= 8);
     for (const QString& category : categories) {
-        RecordSet questions;
-        questions.setParameter("CATEGORY", category);
-        QVERIFY(questions.open("questionList", nullptr));
-        QVERIFY2(questions.recordCount() >= 10, qPrintable(category));
-        for (questions.moveFirst(); !questions.isEof(); questions.moveNext())
-            QVERIFY(questions.field(0).toString().endsWith('?'));
+        QSqlQuery questions;
+        QVERIFY(StoredQuery::run("questionList", {{"CATEGORY", category}}, &questions, nullptr));
+        int count = 0;
+        for (; questions.next(); ++count)
+            QVERIFY(questions.value(0).toString().endsWith('?'));
+        QVERIFY2(count >= 10, qPrintable(category));
     }
 }
 

@@ -8,9 +8,9 @@
 #include "inspiration/frmFreeAss.h"
 #include "inspiration/frmPsycho.h"
 #include "inspiration/frmStoryWizard.h"
-#include "records/frmCharacter.h"
-#include "records/frmPlot.h"
-#include "records/frmScene.h"
+#include "records/CharacterWindow.h"
+#include "records/PlotWindow.h"
+#include "records/SceneWindow.h"
 
 #include <QHash>
 
@@ -23,9 +23,9 @@ QHash<QString, ToolCatalog::Factory>& factories()
         {QStringLiteral("frmSentence"), [] { return new frmSentence; }},
         {QStringLiteral("frmNameGenerator"), [] { return new frmNameGenerator; }},
         {QStringLiteral("frmNumberGenerator"), [] { return new frmNumberGenerator; }},
-        {QStringLiteral("frmCharacter"), [] { return new frmCharacter; }},
-        {QStringLiteral("frmPlot"), [] { return new frmPlot; }},
-        {QStringLiteral("frmScene"), [] { return new frmScene; }},
+        {QStringLiteral("frmCharacter"), [] { return new CharacterWindow; }},
+        {QStringLiteral("frmPlot"), [] { return new PlotWindow; }},
+        {QStringLiteral("frmScene"), [] { return new SceneWindow; }},
         {QStringLiteral("frmBrainstorm"), [] { return new frmBrainstorm; }},
         {QStringLiteral("frmFreeAss"), [] { return new frmFreeAss; }},
         {QStringLiteral("frmCrystalBall"), [] { return new frmCrystalBall; }},

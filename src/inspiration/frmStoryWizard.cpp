@@ -1,10 +1,10 @@
 #include "inspiration/frmStoryWizard.h"
 
-#include "shared/FatalError.h"
-#include "data/RecordSet.h"
+#include "data/StoredQuery.h"
 #include "shared/BusyPointer.h"
 #include "shared/ControlMakers.h"
 #include "shared/Desktop.h"
+#include "shared/FatalError.h"
 #include "shared/OutputText.h"
 #include "shared/WindowServices.h"
 
@@ -145,14 +145,14 @@ void frmStoryWizard::activate()
 
 void frmStoryWizard::addListItem()
 {
-    RecordSet categories;
+    QSqlQuery categories;
     StoreError error;
-    if (!categories.open(QStringLiteral("questionCategory"), &error)) {
+    if (!StoredQuery::run(QStringLiteral("questionCategory"), {}, &categories, &error)) {
         reportFatalError(error);
         return;
     }
-    for (; !categories.isEof(); categories.moveNext())
-        cboQuestions->addItem(withFirstLetterUpper(categories.field(0).toString()));
+    while (categories.next())
+        cboQuestions->addItem(withFirstLetterUpper(categories.value(0).toString()));
     if (cboQuestions->count() == 0) {
         enableUI(false); // nothing to ask until questions are added
         return;
@@ -173,16 +173,17 @@ void frmStoryWizard::getSelectedQuestion()
 {
     enableUI(true);
     lstResults->clear();
-    m_questions = std::make_unique<RecordSet>();
-    m_questions->setParameter(QStringLiteral("CATEGORY"), cboQuestions->currentText());
+    m_questions = std::make_unique<QSqlQuery>();
     StoreError error;
-    if (!m_questions->open(QStringLiteral("questionList"), &error)) {
+    if (!StoredQuery::run(QStringLiteral("questionList"),
+                          {{QStringLiteral("CATEGORY"), cboQuestions->currentText()}},
+                          m_questions.get(), &error)) {
         refuseCategory(QStringLiteral("The questions of this category could not be read.\n") +
                            error.description,
                        MessageIcon::Exclamation);
         return;
     }
-    if (m_questions->isEof()) {
+    if (!m_questions->next()) {
         refuseCategory(QStringLiteral("There are no questions in this category yet."),
                        MessageIcon::Information);
         return;
@@ -200,17 +201,17 @@ void frmStoryWizard::refuseCategory(const QString& message, MessageIcon icon)
 
 void frmStoryWizard::presentQuestion()
 {
-    if (!m_questions || m_questions->isEof())
+    if (!m_questions || !m_questions->isValid())
         enableUI(false);
     else
-        txtQuestion->setPlainText(m_questions->field(0).toString());
+        txtQuestion->setPlainText(m_questions->value(0).toString());
 }
 
 void frmStoryWizard::nextQuestion()
 {
-    if (!m_questions || m_questions->isEof())
+    if (!m_questions || !m_questions->isValid())
         return;
-    m_questions->moveNext();
+    m_questions->next();
     presentQuestion();
     txtAnswer->clear();
 }
@@ -228,7 +229,7 @@ void frmStoryWizard::txtAnswer_KeyPress()
     ControlMakers::addResultLine(lstResults, txtAnswer->text().isEmpty()
                                                  ? QStringLiteral("Answer: No response")
                                                  : QStringLiteral("Answer: ") + txtAnswer->text());
-    if (m_questions && !m_questions->isEof())
+    if (m_questions && m_questions->isValid())
         nextQuestion();
     else
         enableUI(false);

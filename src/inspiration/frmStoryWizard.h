@@ -12,7 +12,7 @@ class QLineEdit;
 class QListWidget;
 class QPlainTextEdit;
 class QPushButton;
-class RecordSet;
+class QSqlQuery;
 
 // The story wizard: the questions of a chosen category are asked one at a time, and every
 // question is recorded with its answer in a list that can be printed or copied.
@@ -67,5 +67,5 @@ private:
     // Leaves the area disabled and says why the category has nothing to ask.
     void refuseCategory(const QString& message, MessageIcon icon);
 
-    std::unique_ptr<RecordSet> m_questions;
+    std::unique_ptr<QSqlQuery> m_questions;
 };

@@ -3,8 +3,8 @@
 #include <QString>
 
 #include <array>
+#include <functional>
 
-class DataControl;
 class QGridLayout;
 class QLineEdit;
 class QWidget;
@@ -15,14 +15,6 @@ class QWidget;
 // "Three".
 class CharacterSketchBoxes
 {
-public:
-    QLineEdit* txtJob1 = nullptr;
-    QLineEdit* txtCharacter1 = nullptr;
-    QLineEdit* txtJob2 = nullptr;
-    QLineEdit* txtCharacter2 = nullptr;
-    QLineEdit* txtJob3 = nullptr;
-    QLineEdit* txtCharacter3 = nullptr;
-
 protected:
     // The order the boxes are created in, which is the order they are printed in.
     enum class CreationOrder {
@@ -35,10 +27,15 @@ protected:
     void createCharacterBoxes(QWidget* parent, QGridLayout* grid, int firstRow,
                               const std::array<QString, 3>& occupationCaptions,
                               CreationOrder order);
-    void bindCharacterBoxes(DataControl* control);
+    // Binds each box to its field through the window's bind.
+    void bindCharacterBoxes(const std::function<void(QWidget*, const QString&)>& bind);
     // Draws occupation then motivation for the first character, then the second, then the
     // third: six independent draws, so a value may come up more than once.
     void drawCharacters();
-    // The boxes as they stand on screen, row by row.
+    // The boxes as they stand on screen, row by row: occupation, motivation, occupation ...
     std::array<QLineEdit*, 6> characterBoxes() const;
+
+private:
+    std::array<QLineEdit*, 3> m_occupations = {};
+    std::array<QLineEdit*, 3> m_motivations = {};
 };

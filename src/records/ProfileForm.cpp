@@ -1,13 +1,12 @@
 #include "records/ProfileForm.h"
 
-#include "data/DataGrid.h"
-
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QStyle>
+#include <QTableView>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -54,8 +53,7 @@ QLabel* addLabelled(QGridLayout* grid, int row, int column, const QString& capti
     return label;
 }
 
-QWidget* captionedGrid(DataGrid* grid, const QString& caption, DataControl* control,
-                       const QStringList& columns)
+QWidget* captionedGrid(QTableView* grid, const QString& caption)
 {
     auto* block = new QWidget(grid->parentWidget());
     auto* title = new QLabel(caption, block);
@@ -69,7 +67,6 @@ QWidget* captionedGrid(DataGrid* grid, const QString& caption, DataControl* cont
     bold.setBold(true);
     title->setFont(bold);
     grid->setAccessibleName(caption);
-    grid->setDataControl(control, columns);
     // The columns share the width. A heading too long for its column takes two lines, so a
     // column need only be as wide as the longest word of a heading; a narrower window scrolls.
     QHeaderView* header = grid->horizontalHeader();
@@ -80,8 +77,9 @@ QWidget* captionedGrid(DataGrid* grid, const QString& caption, DataControl* cont
     const QFontMetrics heading(headingFont);
     const int margins = 2 * header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
     int widestWord = 0;
-    for (const QString& column : columns) {
-        for (const QString& word : column.split(u' '))
+    for (int column = 0; column < grid->model()->columnCount(); ++column) {
+        const QString text = grid->model()->headerData(column, Qt::Horizontal).toString();
+        for (const QString& word : text.split(u' '))
             widestWord = std::max(widestWord, heading.horizontalAdvance(word));
     }
     header->setMinimumSectionSize(widestWord + margins + heading.averageCharWidth());

@@ -4,12 +4,11 @@
 #include <QString>
 #include <QStringList>
 
-class DataControl;
-class DataGrid;
 class QGridLayout;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QTableView;
 class QWidget;
 
 // Building blocks of the profile windows' forms. Every control gets its name, and an accessible
@@ -28,9 +27,8 @@ QGroupBox* makeFrame(const QString& name, const QString& caption, QWidget* paren
 QLabel* addLabelled(QGridLayout* grid, int row, int column, const QString& caption,
                     QWidget* control, int controlColumnSpan = 1);
 
-// The grid showing the data control's rows in the given columns, under a caption bar, as one
-// block for a layout; the grid is named after the caption for assistive tools.
-QWidget* captionedGrid(DataGrid* grid, const QString& caption, DataControl* control,
-                       const QStringList& columns);
+// The grid under a caption bar, as one block for a layout; the grid is named after the caption
+// for assistive tools, and its columns share the width.
+QWidget* captionedGrid(QTableView* grid, const QString& caption);
 
 } // namespace ProfileForm

@@ -1,72 +1,210 @@
 #include "records/RecordWindow.h"
 
 #include "data/Database.h"
-#include "data/DataControl.h"
-#include "shared/FatalError.h"
+#include "data/RecordListModel.h"
+#include "records/BoundFieldDelegate.h"
 #include "shared/BusyPointer.h"
 #include "shared/Desktop.h"
+#include "shared/FatalError.h"
+#include "shared/RecordNavigator.h"
+#include "shared/TimerHold.h"
 #include "shared/WindowServices.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
+#include <QDataWidgetMapper>
 #include <QScopedValueRollback>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QSqlTableModel>
+#include <QTableView>
+#include <QTimer>
 
-RecordWindow::RecordWindow(const QString& windowName, const QString& caption, const QString& table,
-                           const QString& noRecordText, const QString& noRecordTitle,
+namespace {
+const QString ShownRows = QStringLiteral("visible <> -1");
+}
+
+RecordWindow::RecordWindow(const QString& windowName, const QString& caption, const Setup& setup,
                            QWidget* parent)
-    : ToolWindow(windowName, caption, parent), m_table(table), m_noRecordText(noRecordText),
-      m_noRecordTitle(noRecordTitle)
-{}
-
-void RecordWindow::setRecordControl(DataControl* control)
+    : ToolWindow(windowName, caption, parent), m_table(setup.table),
+      m_noRecordText(setup.noRecordText), m_noRecordTitle(setup.noRecordTitle),
+      m_rows(new RecordListModel(setup.table, ShownRows, setup.gridFields, this)),
+      m_record(new QSqlTableModel(this, Database::connection())),
+      m_mapper(new QDataWidgetMapper(this)),
+      m_navigator(new RecordNavigator(setup.navigatorName, setup.navigatorCaption, this)),
+      m_grid(new QTableView(this))
 {
-    m_control = control;
-    m_control->setMoveCheck([this] {
-        if (m_control->hasUnsavedEdits())
-            saveRecord();
-        return true;
+    m_record->setTable(Database::quoteIdentifier(setup.table));
+    m_record->setEditStrategy(QSqlTableModel::OnManualSubmit);
+    m_mapper->setModel(m_record);
+    m_mapper->setItemDelegate(new BoundFieldDelegate(m_mapper));
+    m_mapper->setSubmitPolicy(QDataWidgetMapper::ManualSubmit);
+
+    m_navigator->setRefresh([this](StoreError* error) { return reloadRows(-1, error); });
+    connect(m_navigator, &RecordNavigator::moveRequested, this, &RecordWindow::moveTo);
+
+    m_grid->setObjectName(setup.gridName);
+    m_grid->setModel(m_rows);
+    m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    connect(m_grid->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& current) {
+                if (!m_selecting && current.isValid())
+                    moveTo(current.row());
+            });
+}
+
+void RecordWindow::activate()
+{
+    setHourglass();
+    ToolWindow::activate();
+    resetPointer();
+}
+
+void RecordWindow::bindField(QWidget* control, const QString& field)
+{
+    m_mapper->addMapping(control, m_record->fieldIndex(field));
+    // Bound controls keep their own keys: the mapper's editor shortcuts (Escape reverts, Tab
+    // commits) belong to item views, not to forms.
+    control->removeEventFilter(m_mapper->itemDelegate());
+    m_bound << control;
+}
+
+int RecordWindow::recordCount() const
+{
+    return m_rows->rowCount();
+}
+
+void RecordWindow::connectRecordButtons(QAbstractButton* update, QAbstractButton* remove,
+                                        QAbstractButton* close)
+{
+    connect(update, &QAbstractButton::clicked, this, &RecordWindow::saveRecord);
+    connect(remove, &QAbstractButton::clicked, this, &RecordWindow::deleteRecord);
+    connect(close, &QAbstractButton::clicked, this, &RecordWindow::unload);
+}
+
+void RecordWindow::connectNewRecordTimer(QTimer* timer, QCheckBox* box,
+                                         const std::function<void()>& add)
+{
+    const auto follow = [timer, box] {
+        if (box->checkState() == Qt::Unchecked)
+            timer->stop();
+        else if (!timer->isActive())
+            timer->start();
+    };
+    connect(box, &QCheckBox::stateChanged, this, follow);
+    follow();
+    TimerHold::connectTicks(timer, box, [add] {
+        setHourglass();
+        add();
+        resetPointer();
     });
 }
 
-QVariant RecordWindow::currentKey() const
+bool RecordWindow::reloadRows(qint64 key, StoreError* error)
 {
-    return m_control->recordset()->field(QStringLiteral("ID"));
+    if (!m_rows->select(error))
+        return false;
+    const int row = key >= 0 ? m_rows->rowOf(key) : 0;
+    showRow(row < recordCount() ? row : -1);
+    return true;
+}
+
+bool RecordWindow::removeRow(qint64 key, StoreError* error)
+{
+    QSqlQuery statement(Database::connection());
+    statement.prepare(
+        QStringLiteral("DELETE FROM %1 WHERE ID = ?").arg(Database::quoteIdentifier(m_table)));
+    statement.addBindValue(key);
+    if (!statement.exec()) {
+        *error = StoreError::fromSql(statement.lastError(), QStringLiteral("removeRow"));
+        return false;
+    }
+    return reloadRows(-1, error);
+}
+
+void RecordWindow::moveTo(int row)
+{
+    if (row == m_row || row < 0 || row >= recordCount())
+        return;
+    saveEdits();
+    showRow(row);
+}
+
+void RecordWindow::showRow(int row)
+{
+    m_row = row;
+    m_record->setFilter(QStringLiteral("ID = %1").arg(m_rows->key(row)));
+    if (!m_record->select()) {
+        reportFatalError(StoreError::fromSql(m_record->lastError(), QStringLiteral("showRow")));
+        return;
+    }
+    if (m_record->rowCount() > 0) {
+        m_mapper->toFirst();
+    } else {
+        for (QWidget* control : std::as_const(m_bound))
+            BoundFieldDelegate::showValue(control, {});
+    }
+    const QScopedValueRollback selecting(m_selecting, true);
+    if (row < 0)
+        m_grid->clearSelection();
+    else
+        m_grid->selectRow(row);
+    m_navigator->showPosition(row, recordCount());
+}
+
+void RecordWindow::saveEdits()
+{
+    if (m_row < 0)
+        return;
+    m_mapper->submit();
+    if (m_record->isDirty())
+        saveRecord();
 }
 
 void RecordWindow::saveRecord()
 {
     setHourglass();
-    RecordSet* records = m_control->recordset();
-    StoreError error;
-    const bool saved = records->edit(&error) && records->update(&error);
-    if (saved || handleSaveError(error))
+    StoreError error{EngineError::NoCurrentRecord, QStringLiteral("saveRecord"), {}};
+    if (m_row >= 0 && m_record->rowCount() > 0) {
+        m_mapper->submit();
+        if (m_record->submitAll()) {
+            m_mapper->toFirst();
+            m_rows->rowChanged(m_row);
+            error = {};
+        } else {
+            error = StoreError::fromSql(m_record->lastError(), QStringLiteral("saveRecord"));
+        }
+    }
+    if (!error.isSet() || handleSaveError(error))
         resetPointer();
 }
 
 bool RecordWindow::handleSaveError(const StoreError& error)
 {
-    RecordSet* records = m_control->recordset();
     switch (error.number) {
     case EngineError::NoCurrentRecord:
         desktop().messageBox(m_noRecordText, m_noRecordTitle, MessageIcon::Information,
                              MessageButtons::Ok);
         return true;
     case EngineError::DuplicateValue: {
-        const bool addedByNew = m_newRowKey.isValid() && currentKey() == m_newRowKey;
         desktop().messageBox(QStringLiteral("A duplicate exists.  Please try again."),
                              QStringLiteral("Duplicate Item Exists"), MessageIcon::Information,
                              MessageButtons::Ok);
-        records->cancelUpdate();
+        m_record->revertAll();
+        m_mapper->toFirst();
         // The empty row New has just added goes again; a stored row keeps its saved values.
-        if (addedByNew && records->recordCount() > 1) {
-            StoreError ignored;
-            records->deleteCurrent(&ignored);
-            records->moveLast();
-            m_newRowKey.clear();
+        if (m_newRowKey >= 0 && m_rows->key(m_row) == m_newRowKey && recordCount() > 1) {
+            StoreError failure;
+            if (!removeRow(m_newRowKey, &failure)) {
+                reportFatalError(failure);
+                return false;
+            }
+            showRow(recordCount() - 1);
+            m_newRowKey = -1;
             rowsChanged();
         }
-        m_control->showCurrentRow();
         return true;
     }
     case EngineError::ActionCancelled:
@@ -84,58 +222,51 @@ void RecordWindow::newRecord(const std::function<void()>& generate, QWidget* foc
         return;
     const QScopedValueRollback adding(m_addingRecord, true);
     // A new row clears the controls, so what the user typed into them is saved first.
-    m_control->mayLeaveRow();
+    saveEdits();
     setHourglass();
-    RecordSet* records = m_control->recordset();
+    QSqlQuery insert(Database::connection());
     StoreError error;
-    if (!records->addNew(&error) || !records->update(&error)) {
-        records->cancelUpdate();
-        if (error.number != EngineError::NoCurrentRecord &&
-            error.number != EngineError::ActionCancelled) {
-            reportFatalError(error);
-            return;
-        }
+    if (!insert.exec(QStringLiteral("INSERT INTO %1 DEFAULT VALUES")
+                         .arg(Database::quoteIdentifier(m_table)))) {
+        error = StoreError::fromSql(insert.lastError(), QStringLiteral("newRecord"));
+    } else if (reloadRows(insert.lastInsertId().toLongLong(), &error)) {
+        m_newRowKey = m_rows->key(m_row);
+        rowsChanged();
+        generate();
+        saveRecord();
+        // Only New's own save may remove the row again; later saves keep it whatever happens.
+        m_newRowKey = -1;
+        if (focus)
+            showAndFocus(focus);
         resetPointer();
         return;
     }
-    records->moveLast();
-    m_newRowKey = currentKey();
-    rowsChanged();
-    generate();
-    saveRecord();
-    // Only New's own save may remove the row again; later saves keep it whatever happens.
-    m_newRowKey.clear();
-    if (focus)
-        showAndFocus(focus);
+    if (error.number != EngineError::NoCurrentRecord &&
+        error.number != EngineError::ActionCancelled) {
+        reportFatalError(error);
+        return;
+    }
     resetPointer();
 }
 
 void RecordWindow::deleteRecord()
 {
     // The row asked about is the row deleted, whatever becomes current while the user reads.
-    const QVariant key = m_control->recordset()->hasCurrentRow() ? currentKey() : QVariant();
+    const qint64 key = m_rows->key(m_row);
     const MessageAnswer answer = desktop().messageBox(
         QStringLiteral("Are you sure you wish to delete this record?"),
         QStringLiteral("Delete this Record."), MessageIcon::None, MessageButtons::YesNo);
     if (answer != MessageAnswer::Yes)
         return;
-    if (!key.isValid()) {
+    if (key < 0) {
         desktop().messageBox(QStringLiteral("You must have a record to delete."),
                              QStringLiteral("No record to delete."), MessageIcon::Information,
                              MessageButtons::Ok);
         return;
     }
     setHourglass();
-    QSqlQuery statement(Database::connection());
-    statement.prepare(
-        QStringLiteral("DELETE FROM %1 WHERE ID = ?").arg(Database::quoteIdentifier(m_table)));
-    statement.addBindValue(key);
     StoreError error;
-    if (!statement.exec()) {
-        reportFatalError(StoreError::fromSql(statement.lastError(), QStringLiteral("cmdDelete")));
-        return;
-    }
-    if (!m_control->refresh(&error)) {
+    if (!removeRow(key, &error)) {
         reportFatalError(error);
         return;
     }
@@ -145,7 +276,6 @@ void RecordWindow::deleteRecord()
 
 void RecordWindow::closeEvent(QCloseEvent* event)
 {
-    if (m_control && m_control->recordset()->hasCurrentRow() && m_control->hasUnsavedEdits())
-        saveRecord();
+    saveEdits();
     ToolWindow::closeEvent(event);
 }

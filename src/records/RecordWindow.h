@@ -2,21 +2,43 @@
 
 #include "shared/ToolWindow.h"
 
+#include <QStringList>
+
 #include <functional>
 
-class DataControl;
+class QCheckBox;
+class QDataWidgetMapper;
+class QSqlTableModel;
+class QTableView;
+class QTimer;
+class RecordListModel;
+class RecordNavigator;
 struct StoreError;
 
-// A window that keeps records of one table through a data control: it saves, adds and deletes
-// the current row with the messages every record window shares.
+// A window that keeps the records of one table: a navigator and a grid over the table's shown
+// rows, and controls bound to the fields of the current row, which it saves, adds and deletes
+// with the messages every record window shares.
 //
-// Edits typed into the bound controls are never dropped unnoticed: moving to another row or
-// closing the window (also when the program ends) saves them first, as Update would.
+// Edits typed into the bound controls are never dropped unnoticed: moving to another row,
+// adding one and closing the window (also when the program ends) save them first, as Update
+// would.
 class RecordWindow : public ToolWindow
 {
     Q_OBJECT
 
 public:
+    struct Setup
+    {
+        QString table;
+        QStringList gridFields; // the grid's columns, in order
+        QString navigatorName;  // "dta..."
+        QString navigatorCaption;
+        QString gridName;
+        // What tells the user to start with New when there is no row to save.
+        QString noRecordText;
+        QString noRecordTitle;
+    };
+
     // Saves the current row from the bound controls. A missing row, a duplicate and a
     // cancelled save are told to the user; any other failure is fatal.
     void saveRecord();
@@ -26,30 +48,52 @@ public:
     // Deletes the current row after asking, and shows the first row again.
     void deleteRecord();
 
+    // Arranges the window under the busy pointer.
+    void activate() override;
+
 protected:
-    // table is the table the rows are kept in; noRecord the message and title that tell the
-    // user to start with New when there is no row to save.
-    RecordWindow(const QString& windowName, const QString& caption, const QString& table,
-                 const QString& noRecordText, const QString& noRecordTitle,
+    RecordWindow(const QString& windowName, const QString& caption, const Setup& setup,
                  QWidget* parent = nullptr);
 
-    // The data control carrying the window's rows; set once, when the window builds it.
-    void setRecordControl(DataControl* control);
-    DataControl* recordControl() const { return m_control; }
+    RecordNavigator* navigator() const { return m_navigator; }
+    QTableView* grid() const { return m_grid; }
+    // Shows a field of the current row in the control, which writes it back when saved.
+    void bindField(QWidget* control, const QString& field);
+    int recordCount() const;
+    // Update saves, Delete deletes and Close closes, as in every record window.
+    void connectRecordButtons(QAbstractButton* update, QAbstractButton* remove,
+                              QAbstractButton* close);
+    // Runs the timer exactly while its box is not unchecked (from now on); each tick adds a
+    // record as New does, without a question.
+    void connectNewRecordTimer(QTimer* timer, QCheckBox* box, const std::function<void()>& add);
+    // Saves what was typed into the bound controls since the row was shown, if anything.
+    void saveEdits();
     // Runs after rows were added or deleted, for windows whose buttons follow the row count.
     virtual void rowsChanged() {}
 
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // Reads the rows again and shows the row of the key, or the first row.
+    bool reloadRows(qint64 key, StoreError* error);
+    // Deletes the row of the key from the table and reads the rows again.
+    bool removeRow(qint64 key, StoreError* error);
+    void moveTo(int row);
+    void showRow(int row);
     // Handles a failed save; false when the failure was fatal.
     bool handleSaveError(const StoreError& error);
-    QVariant currentKey() const;
 
     QString m_table;
     QString m_noRecordText;
     QString m_noRecordTitle;
-    DataControl* m_control = nullptr;
-    QVariant m_newRowKey; // the row New has just added, which a duplicate may remove again
+    RecordListModel* m_rows;
+    QSqlTableModel* m_record; // the current row alone
+    QDataWidgetMapper* m_mapper;
+    QList<QWidget*> m_bound;
+    RecordNavigator* m_navigator;
+    QTableView* m_grid;
+    int m_row = -1;
+    qint64 m_newRowKey = -1; // the row New has just added, which a duplicate may remove again
     bool m_addingRecord = false;
+    bool m_selecting = false;
 };

@@ -1,9 +1,9 @@
 #include "shared/WindowServices.h"
 
-#include "data/DataControl.h"
 #include "shared/ControlOrder.h"
 #include "shared/Desktop.h"
 #include "shared/FatalError.h"
+#include "shared/RecordNavigator.h"
 #include "shared/RunSettings.h"
 
 #include <QTabWidget>
@@ -11,8 +11,8 @@
 
 void setDataControls(QWidget* window)
 {
-    for (DataControl* control : controlsWithPrefix<DataControl>(window, QStringLiteral("dta"))) {
-        control->setDatabaseName(runSettings().databasePath);
+    // The navigators' models read the run's one database, so refreshing is all there is to do.
+    for (auto* control : controlsWithPrefix<RecordNavigator>(window, QStringLiteral("dta"))) {
         StoreError error;
         if (!control->refresh(&error)) {
             desktop().messageBox(QStringLiteral("An error occurred on control ") +

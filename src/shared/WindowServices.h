@@ -7,7 +7,7 @@ class QWidget;
 // Services every tool window uses: data-control and timer set-up, and bringing a control into
 // view.
 
-// Points every data control ("dta...") of the window at the run's database and refreshes it.
+// Refreshes every record navigator ("dta...") of the window: its rows are read again.
 void setDataControls(QWidget* window);
 // Gives every timer ("tmr...") of the window the settings interval; running state is kept.
 void setTimers(QWidget* window);

@@ -1,0 +1,316 @@
+#include "records/CharacterWindow.h"
+
+#include "data/ListTableModels.h"
+#include "records/BoundFieldDelegate.h"
+#include "shared/BusyPointer.h"
+#include "shared/ControlMakers.h"
+#include "shared/ControlOrder.h"
+#include "shared/OutputText.h"
+#include "shared/RandomListValue.h"
+#include "shared/RecordNavigator.h"
+#include "shared/WindowServices.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSqlQueryModel>
+#include <QTableView>
+#include <QTabWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace {
+
+using CharacterDraws::Attribute;
+
+enum Tab { Personal, Social, Interests, Psychology, TabCount };
+const int MostRows = 7; // on the personal tab
+
+const std::array<const char*, TabCount> TabCaptions = {"Personal", "Social", "Interests",
+                                                       "Psychology"};
+
+// One attribute's controls, named chk<key>, lbl<key> and txt<key> or cbo<key>: a text box, or a
+// combo box that offers the words of a list table.
+struct AttributeControls
+{
+    Attribute attribute;
+    Tab tab;
+    int row;
+    const char* key;
+    const char* caption;
+    const char* field;
+    const char* listTable; // none for a text box
+    const char* tip;
+};
+
+constexpr AttributeControls textBox(Attribute attribute, Tab tab, int row, const char* key,
+                                    const char* tip)
+{
+    return {attribute, tab, row, key, key, key, nullptr, tip};
+}
+
+constexpr AttributeControls comboBox(Attribute attribute, Tab tab, int row, const char* key,
+                                     const char* listTable, const char* field = nullptr,
+                                     const char* caption = nullptr)
+{
+    return {attribute,           tab,       row,    key, caption ? caption : key,
+            field ? field : key, listTable, nullptr};
+}
+
+// In control order within each tab, which with the tabs from psychology to personal is the order
+// of the printed lines. The rows give the order on screen.
+const AttributeControls Attributes[] = {
+    comboBox(Attribute::Mental, Psychology, 0, "Mental", "mental", "Mental State", "Mental State"),
+    comboBox(Attribute::Materialism, Psychology, 1, "Materialism", "materialism"),
+    comboBox(Attribute::Morality, Psychology, 2, "Morality", "morality"),
+    comboBox(Attribute::Motivation, Psychology, 3, "Motivation", "motivation"),
+    comboBox(Attribute::Intellect, Psychology, 4, "Intellect", "intellect"),
+    comboBox(Attribute::Thrift, Psychology, 5, "Thrift", "thrift"),
+    comboBox(Attribute::Job, Interests, 0, "Job", "occupation", "Occupation"),
+    comboBox(Attribute::Hobby, Interests, 1, "Hobby", "hobbies"),
+    comboBox(Attribute::Interest, Interests, 2, "Interest", "interests"),
+    comboBox(Attribute::Country, Social, 0, "Country", "country"),
+    comboBox(Attribute::Language, Social, 1, "Language", "languages"),
+    comboBox(Attribute::Family, Social, 2, "Family", "family"),
+    comboBox(Attribute::Education, Social, 3, "Education", "education"),
+    comboBox(Attribute::Religion, Social, 4, "Religion", "religion"),
+    comboBox(Attribute::Wealth, Social, 5, "Wealth", "wealth"),
+    comboBox(Attribute::Eyes, Personal, 3, "Eyes", "eyes", "Eye"),
+    textBox(Attribute::Age, Personal, 6, "Age", "Enter this character's age in years"),
+    textBox(Attribute::Weight, Personal, 5, "Weight", "Enter this character's weight in pounds"),
+    textBox(Attribute::Height, Personal, 4, "Height", "Enter this character's height in inches"),
+    textBox(Attribute::Name, Personal, 0, "Name", "Enter this character's name"),
+    comboBox(Attribute::Gender, Personal, 1, "Gender", "gender"),
+    comboBox(Attribute::Hair, Personal, 2, "Hair", "hair"),
+};
+
+} // namespace
+
+CharacterWindow::CharacterWindow(QWidget* parent)
+    : RecordWindow(
+          QStringLiteral("frmCharacter"), QStringLiteral("Character Generator"),
+          {QStringLiteral("character"),
+           {"Name",       "Gender",    "Hair",     "Eye",          "Height",      "Weight",
+            "Age",        "Country",   "Language", "Family",       "Education",   "Wealth",
+            "Occupation", "Hobby",     "Interest", "Mental State", "Materialism", "Morality",
+            "Motivation", "Intellect", "Thrift",   "Religion"},
+           QStringLiteral("dtaCharacter"),
+           QStringLiteral("Character Navigate"),
+           QStringLiteral("dbgGridCharacter"),
+           QStringLiteral("You must create your first character by selecting New.  This "
+                          "character will not be saved."),
+           QStringLiteral("Create a New Character.")},
+          parent)
+{
+    createTabs();
+    createButtons();
+    createAttributeControls();
+    arrangeControls();
+    connectControls();
+    resize(sizeHint().expandedTo(QSize(760, 600)));
+}
+
+void CharacterWindow::createTabs()
+{
+    m_tabs = ControlMakers::named(new QTabWidget(this), QStringLiteral("SSTab1"));
+    m_tabs->setAccessibleName(QStringLiteral("Attributes"));
+    for (int tab = 0; tab < TabCount; ++tab) {
+        const QString caption = QString::fromLatin1(TabCaptions[tab]);
+        auto* page = new QWidget;
+        page->setAccessibleName(caption);
+        auto* frame =
+            ControlMakers::named(new QGroupBox(caption, page), QStringLiteral("frame") + caption);
+        auto* pageLayout = new QVBoxLayout(page);
+        pageLayout->addWidget(frame);
+        auto* rows = new QGridLayout(frame);
+        rows->setColumnStretch(1, 1);
+        rows->setRowStretch(MostRows, 1); // the rows stay together at the top
+        m_tabs->addTab(page, caption);
+        m_frames[tab] = frame;
+    }
+    keepPagesInControlOrder();
+    connect(m_tabs, &QTabWidget::currentChanged, this, &CharacterWindow::keepPagesInControlOrder);
+}
+
+void CharacterWindow::keepPagesInControlOrder()
+{
+    // Showing a tab raises its page, which moves it among its siblings, and control order follows
+    // the siblings. Raising the pages back in control order leaves the hidden ones hidden.
+    for (int tab = TabCount - 1; tab >= 0; --tab)
+        m_tabs->widget(tab)->raise();
+}
+
+void CharacterWindow::createButtons()
+{
+    grid()->setAccessibleName(QStringLiteral("Characters"));
+    grid()->setWordWrap(false);
+
+    m_newButton = ControlMakers::button(QStringLiteral("cmdNew"), QStringLiteral("New"),
+                                        QStringLiteral("Generate a brand new character"), this);
+    m_generateButton =
+        ControlMakers::button(QStringLiteral("cmdGenerate"), QStringLiteral("&Generate"),
+                              QStringLiteral("Click this to generate a new character.  Be careful "
+                                             "not erase attributes you like."),
+                              this);
+    m_updateButton = ControlMakers::button(QStringLiteral("cmdUpdate"), QStringLiteral("Update"),
+                                           QStringLiteral("Save this character's profile"), this);
+    m_deleteButton = ControlMakers::button(QStringLiteral("cmdDelete"), QStringLiteral("Delete"),
+                                           QStringLiteral("Delete this character"), this);
+    m_printButton = ControlMakers::button(QStringLiteral("cmdPrint"), QStringLiteral("&Print"),
+                                          QStringLiteral("Print this character"), this);
+    m_clipboardButton = ControlMakers::button(
+        QStringLiteral("cmdClip"), QStringLiteral("&Clipboard"),
+        QStringLiteral("Copy this character to the clipboard to be pasted into another program"),
+        this);
+    m_checkOnOffButton =
+        ControlMakers::button(QStringLiteral("cmdOnOff"), QStringLiteral("Check On/Off"), {}, this);
+    m_closeButton = ControlMakers::button(QStringLiteral("OK_BT"), QStringLiteral("Close"),
+                                          QStringLiteral("Close this form"), this);
+    m_timerBox = ControlMakers::named(new QCheckBox(QStringLiteral("Timer"), this),
+                                      QStringLiteral("chkTimer"));
+    m_timerBox->setToolTip(
+        QStringLiteral("Start the timer to generate a series of new characters"));
+
+    m_timer = ControlMakers::named(new QTimer(this), QStringLiteral("tmrCharacter"));
+    m_timer->setInterval(15000); // fixed: this window ignores the settings interval
+}
+
+void CharacterWindow::createAttributeControls()
+{
+    int labelWidth = 0;
+    for (const AttributeControls& entry : Attributes) {
+        QGroupBox* frame = m_frames[entry.tab];
+        const QString key = QString::fromLatin1(entry.key);
+        const QString caption = QString::fromLatin1(entry.caption);
+        auto* label = ControlMakers::named(new QLabel(caption, frame), QStringLiteral("lbl") + key);
+        QWidget* edit = nullptr;
+        if (!entry.listTable) {
+            auto* box = ControlMakers::named(new QLineEdit(frame), QStringLiteral("txt") + key);
+            box->setToolTip(QString::fromLatin1(entry.tip));
+            edit = box;
+        } else {
+            auto* box = ControlMakers::named(new QComboBox(frame), QStringLiteral("cbo") + key);
+            box->setEditable(true);
+            box->setInsertPolicy(QComboBox::NoInsert);
+            box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+            box->setMinimumContentsLength(12);
+            box->setModel(ListTableModels::model(QString::fromLatin1(entry.listTable)));
+            edit = box;
+        }
+        bindField(edit, QString::fromLatin1(entry.field));
+        edit->setAccessibleName(caption);
+        label->setBuddy(edit);
+        auto* check = ControlMakers::named(new QCheckBox(frame), QStringLiteral("chk") + key);
+        check->setChecked(true);
+        check->setToolTip(QStringLiteral("Check this box if you'd like this field generated."));
+        check->setAccessibleName(QStringLiteral("Generate ") + caption);
+        m_editors[size_t(entry.attribute)] = edit;
+        m_generateBoxes[size_t(entry.attribute)] = check;
+
+        auto* rows = static_cast<QGridLayout*>(frame->layout());
+        rows->addWidget(label, entry.row, 0);
+        rows->addWidget(edit, entry.row, 1);
+        rows->addWidget(check, entry.row, 2);
+        labelWidth = std::max(labelWidth, label->sizeHint().width());
+    }
+    // One label width on every tab, so the boxes stay in place when the tab changes.
+    for (QGroupBox* frame : m_frames)
+        static_cast<QGridLayout*>(frame->layout())->setColumnMinimumWidth(0, labelWidth);
+}
+
+void CharacterWindow::arrangeControls()
+{
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_tabs);
+    auto* buttons = new QHBoxLayout;
+    for (QWidget* control :
+         QList<QWidget*>{m_newButton, m_generateButton, m_updateButton, m_deleteButton,
+                         m_printButton, m_clipboardButton, m_checkOnOffButton, m_timerBox})
+        buttons->addWidget(control);
+    buttons->addStretch();
+    buttons->addWidget(m_closeButton);
+    layout->addLayout(buttons);
+    layout->addWidget(navigator());
+    layout->addWidget(grid(), 1);
+
+    // The keyboard goes through the tabs in the order shown, row by row, then the buttons.
+    QList<const AttributeControls*> onScreen;
+    for (const AttributeControls& entry : Attributes)
+        onScreen << &entry;
+    std::sort(onScreen.begin(), onScreen.end(), [](const auto* a, const auto* b) {
+        return std::pair(a->tab, a->row) < std::pair(b->tab, b->row);
+    });
+    QList<QWidget*> chain;
+    for (const AttributeControls* entry : onScreen)
+        chain << editor(entry->attribute) << m_generateBoxes[size_t(entry->attribute)];
+    chain << m_newButton << m_generateButton << m_updateButton << m_deleteButton << m_printButton
+          << m_clipboardButton << m_checkOnOffButton << m_timerBox << m_closeButton << grid();
+    setTabOrderChain(chain);
+}
+
+void CharacterWindow::connectControls()
+{
+    connect(m_newButton, &QPushButton::clicked, this, &CharacterWindow::addCharacter);
+    connect(m_generateButton, &QPushButton::clicked, this, [this] {
+        setHourglass();
+        drawCharacter();
+        resetPointer();
+    });
+    connectRecordButtons(m_updateButton, m_deleteButton, m_closeButton);
+    connect(m_printButton, &QPushButton::clicked, this, [this] { printForm(this); });
+    connect(m_clipboardButton, &QPushButton::clicked, this, [this] { copyForm(this); });
+    connect(m_checkOnOffButton, &QPushButton::clicked, this, &CharacterWindow::invertCheckBoxes);
+    connectNewRecordTimer(m_timer, m_timerBox, [this] { addCharacter(); });
+}
+
+void CharacterWindow::drawCharacter()
+{
+    setHourglass();
+    const auto ticked = [this](Attribute attribute) {
+        return m_generateBoxes[size_t(attribute)]->checkState() != Qt::Unchecked;
+    };
+    const QString shownGender = static_cast<QComboBox*>(editor(Attribute::Gender))->currentText();
+    for (const auto& [attribute, value] :
+         CharacterDraws::draw(ticked, shownGender, getRandomRecord))
+        BoundFieldDelegate::showValue(editor(attribute), value);
+    resetPointer();
+}
+
+void CharacterWindow::addCharacter()
+{
+    newRecord([this] { drawCharacter(); }, editor(Attribute::Name));
+}
+
+void CharacterWindow::enableRecordButtons()
+{
+    const bool anyCharacter = recordCount() > 0;
+    for (QPushButton* button :
+         {m_updateButton, m_generateButton, m_clipboardButton, m_deleteButton, m_printButton})
+        button->setEnabled(anyCharacter);
+}
+
+void CharacterWindow::activate()
+{
+    setHourglass();
+    // Coming back reads the characters again; an edit typed before leaving is kept first.
+    saveEdits();
+    tileChildren();
+    // Words added to the lists since are offered; the rows shown next set the boxes' texts.
+    ListTableModels::refreshAll();
+    setDataControls(this);
+    enableRecordButtons();
+    showAlone();
+    resetPointer();
+}
+
+void CharacterWindow::invertCheckBoxes()
+{
+    for (QCheckBox* box : controlsWithPrefix<QCheckBox>(this, QStringLiteral("chk")))
+        box->setCheckState(box->checkState() == Qt::Unchecked ? Qt::Checked : Qt::Unchecked);
+}

@@ -1,0 +1,68 @@
+#pragma once
+
+#include "records/CharacterDraws.h"
+#include "records/RecordWindow.h"
+
+#include <array>
+
+class QCheckBox;
+class QGroupBox;
+class QPushButton;
+class QTabWidget;
+class QTimer;
+
+// The character generator: stored characters with 22 attributes on four tabs, stepped through,
+// edited by hand, and filled at random wherever a generate box is ticked.
+class CharacterWindow : public RecordWindow
+{
+    Q_OBJECT
+
+public:
+    explicit CharacterWindow(QWidget* parent = nullptr);
+
+    void activate() override;
+
+protected:
+    void rowsChanged() override { enableRecordButtons(); }
+
+private:
+    static const int AttributeCount = 22;
+
+    void createTabs();
+    // The psychology tab's controls come first in control order, the personal tab's last.
+    void keepPagesInControlOrder();
+    void createButtons();
+    void createAttributeControls();
+    void arrangeControls();
+    void connectControls();
+
+    // Fills every attribute whose generate box is not unchecked; saving is Update's.
+    void drawCharacter();
+    void addCharacter();
+    // Enables the buttons that need a character only while there is one.
+    void enableRecordButtons();
+    // Inverts every check box of the window, the timer's too.
+    void invertCheckBoxes();
+
+    QWidget* editor(CharacterDraws::Attribute attribute) const
+    {
+        return m_editors[size_t(attribute)];
+    }
+
+    QTabWidget* m_tabs = nullptr;
+    std::array<QGroupBox*, 4> m_frames = {};
+    // By attribute: the text box or combo box, and its generate box.
+    std::array<QWidget*, AttributeCount> m_editors = {};
+    std::array<QCheckBox*, AttributeCount> m_generateBoxes = {};
+
+    QPushButton* m_newButton = nullptr;
+    QPushButton* m_generateButton = nullptr;
+    QPushButton* m_updateButton = nullptr;
+    QPushButton* m_deleteButton = nullptr;
+    QPushButton* m_printButton = nullptr;
+    QPushButton* m_clipboardButton = nullptr;
+    QPushButton* m_checkOnOffButton = nullptr;
+    QPushButton* m_closeButton = nullptr;
+    QCheckBox* m_timerBox = nullptr;
+    QTimer* m_timer = nullptr;
+};

@@ -1,0 +1,180 @@
+#include "records/SceneWindow.h"
+
+#include "records/ProfileForm.h"
+#include "shared/BusyPointer.h"
+#include "shared/ControlMakers.h"
+#include "shared/OutputText.h"
+#include "shared/RandomListValue.h"
+#include "shared/RecordNavigator.h"
+#include "shared/WindowServices.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <QTimer>
+#include <QVBoxLayout>
+
+using namespace ProfileForm;
+
+SceneWindow::SceneWindow(QWidget* parent)
+    : RecordWindow(QStringLiteral("frmScene"), QStringLiteral("Scene Generator"),
+                   {QStringLiteral("Scene Profile"),
+                    {"Weather", "Conflict", "Location", "Time of Day", "Character One",
+                     "Character Two", "Character Three"},
+                    QStringLiteral("dtaScene"),
+                    QStringLiteral("Scene Navigate"),
+                    QStringLiteral("SSDBGrid1"),
+                    QStringLiteral("You must create your first scene by selecting New.  This will "
+                                   "not be saved."),
+                    QStringLiteral("Create New First")},
+                   parent)
+{
+    createControls();
+    arrangeControls();
+    connectControls();
+    resize(sizeHint().expandedTo(QSize(800, 600)));
+}
+
+void SceneWindow::createControls()
+{
+    // Created in the order Print writes the fields in: name, notes, the setting as weather,
+    // location, conflict and time, then the three motivations before the three occupations.
+    m_notesFrame = makeFrame(QStringLiteral("frmSceneNotes"), QStringLiteral("Scene Notes"), this);
+    m_sceneName =
+        makeTextBox(QStringLiteral("txtSceneName"), QStringLiteral("Scene Name"), m_notesFrame);
+    m_notes = ControlMakers::named(new QPlainTextEdit(m_notesFrame), QStringLiteral("txtNotes"));
+    m_notes->setAccessibleName(QStringLiteral("Scene Notes"));
+    m_notes->setTabChangesFocus(true);
+    // The generated boxes beside it set the height; the notes take what is left.
+    setRoomyScrollArea(m_notes, 24, 4);
+
+    m_settingFrame = makeFrame(QStringLiteral("Frame1"), QStringLiteral("Scene Description"), this);
+    m_weather =
+        makeTextBox(QStringLiteral("txtWeather"), QStringLiteral("Weather"), m_settingFrame);
+    m_location =
+        makeTextBox(QStringLiteral("txtLocation"), QStringLiteral("Location"), m_settingFrame);
+    m_conflict =
+        makeTextBox(QStringLiteral("txtConflict"), QStringLiteral("Conflict"), m_settingFrame);
+    m_timeOfDay =
+        makeTextBox(QStringLiteral("txtTimeOfDay"), QStringLiteral("Time of Day"), m_settingFrame);
+
+    m_charactersFrame =
+        makeFrame(QStringLiteral("frmPlotComponents"), QStringLiteral("Characters"), this);
+    auto* characterRows = new QGridLayout(m_charactersFrame);
+    createCharacterBoxes(m_charactersFrame, characterRows, 0,
+                         {QStringLiteral("One:"), QStringLiteral("Two:"), QStringLiteral("Three:")},
+                         CreationOrder::MotivationsFirst);
+
+    bindField(m_sceneName, QStringLiteral("Scene Name"));
+    bindField(m_notes, QStringLiteral("Scene Notes"));
+    bindField(m_weather, QStringLiteral("Weather"));
+    bindField(m_location, QStringLiteral("Location"));
+    bindField(m_conflict, QStringLiteral("Conflict"));
+    bindField(m_timeOfDay, QStringLiteral("Time of Day"));
+    bindCharacterBoxes([this](QWidget* box, const QString& field) { bindField(box, field); });
+
+    m_newButton = ControlMakers::button(QStringLiteral("cmdNew"), QStringLiteral("New"),
+                                        QStringLiteral("Generate a new scene"), this);
+    m_generateButton =
+        ControlMakers::button(QStringLiteral("cmdGenerate"), QStringLiteral("&Generate"), {}, this);
+    m_updateButton = ControlMakers::button(QStringLiteral("cmdUpdate"), QStringLiteral("Update"),
+                                           QStringLiteral("Save this scene"), this);
+    m_deleteButton =
+        ControlMakers::button(QStringLiteral("cmdDelete"), QStringLiteral("Delete"), {}, this);
+    m_printButton = ControlMakers::button(QStringLiteral("cmdPrint"), QStringLiteral("Print"),
+                                          QStringLiteral("Print this scene"), this);
+    m_clipboardButton = ControlMakers::button(
+        QStringLiteral("cmdClip"), QStringLiteral("Clipboard"),
+        QStringLiteral("Save this scene to the clipboard to paste into another program"), this);
+    m_closeButton = ControlMakers::button(QStringLiteral("cmdOK"), QStringLiteral("Close"),
+                                          QStringLiteral("Close this form"), this);
+    m_timerBox = ControlMakers::named(new QCheckBox(QStringLiteral("Timer"), this),
+                                      QStringLiteral("chkTimer"));
+    m_timer = ControlMakers::named(new QTimer(this), QStringLiteral("tmrScene"));
+    m_timer->setInterval(15000); // fixed: this window ignores the settings interval
+}
+
+void SceneWindow::arrangeControls()
+{
+    auto* notes = new QGridLayout(m_notesFrame);
+    addLabelled(notes, 0, 0, QStringLiteral("Scene Name:"), m_sceneName);
+    notes->addWidget(m_notes, 1, 0, 1, 2);
+    notes->setRowStretch(1, 1);
+
+    // The setting in two rows of two.
+    auto* setting = new QGridLayout(m_settingFrame);
+    addLabelled(setting, 0, 0, QStringLiteral("Weather:"), m_weather);
+    addLabelled(setting, 0, 2, QStringLiteral("Location:"), m_location);
+    addLabelled(setting, 1, 0, QStringLiteral("Conflict:"), m_conflict);
+    addLabelled(setting, 1, 2, QStringLiteral("Time:"), m_timeOfDay);
+    setting->setColumnStretch(1, 1);
+    setting->setColumnStretch(3, 1);
+
+    auto* layout = new QVBoxLayout(this);
+    auto* top = new QHBoxLayout;
+    top->addWidget(m_notesFrame, 2);
+    auto* generated = new QVBoxLayout;
+    generated->addWidget(m_settingFrame);
+    generated->addWidget(m_charactersFrame);
+    top->addLayout(generated, 3);
+    layout->addLayout(top);
+    layout->addWidget(captionedGrid(grid(), QStringLiteral("Scene Profiles")), 1);
+    layout->addWidget(navigator());
+    auto* buttons = new QHBoxLayout;
+    for (QWidget* control :
+         QList<QWidget*>{m_newButton, m_generateButton, m_updateButton, m_deleteButton,
+                         m_printButton, m_clipboardButton, m_timerBox})
+        buttons->addWidget(control);
+    buttons->addStretch();
+    buttons->addWidget(m_closeButton);
+    layout->addLayout(buttons);
+
+    // The keyboard follows the screen, row by row, not the order of creation.
+    QList<QWidget*> chain = {m_sceneName, m_notes, m_weather, m_location, m_conflict, m_timeOfDay};
+    for (QLineEdit* box : characterBoxes())
+        chain << box;
+    setTabOrderChain(chain << grid() << m_newButton << m_generateButton << m_updateButton
+                           << m_deleteButton << m_printButton << m_clipboardButton << m_timerBox
+                           << m_closeButton);
+}
+
+void SceneWindow::connectControls()
+{
+    connect(m_newButton, &QPushButton::clicked, this, &SceneWindow::addScene);
+    connect(m_generateButton, &QPushButton::clicked, this, &SceneWindow::generate);
+    connectRecordButtons(m_updateButton, m_deleteButton, m_closeButton);
+    connect(m_printButton, &QPushButton::clicked, this, [this] { printForm(this); });
+    connect(m_clipboardButton, &QPushButton::clicked, this, [this] { copyForm(this); });
+    connectNewRecordTimer(m_timer, m_timerBox, [this] { addScene(); });
+}
+
+void SceneWindow::load()
+{
+    setDataControls(this);
+}
+
+void SceneWindow::drawSetting()
+{
+    showText(m_weather, getRandomRecord(QStringLiteral("weather")));
+    showText(m_conflict, getRandomRecord(QStringLiteral("conflict")));
+    showText(m_location, getRandomRecord(QStringLiteral("location")));
+    showText(m_timeOfDay, getRandomRecord(QStringLiteral("time_of_day")));
+}
+
+void SceneWindow::generate()
+{
+    setHourglass();
+    drawCharacters();
+    drawSetting();
+    resetPointer();
+}
+
+void SceneWindow::addScene()
+{
+    newRecord([this] { generate(); }, m_weather);
+}
