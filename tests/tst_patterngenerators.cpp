@@ -1,348 +1,318 @@
-#include "generators/frmNameGenerator.h"
-#include "generators/frmSentence.h"
+#include "generators/NameGeneratorWindow.h"
+#include "generators/NumberGeneratorWindow.h"
+#include "generators/NumberKinds.h"
 #include "generators/SentencePattern.h"
-#include "shared/Clock.h"
-#include "shared/Random.h"
+#include "generators/SentenceWindow.h"
+#include "generators/SpinButton.h"
 #include "support/TestEnvironment.h"
 
 #include <QCheckBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QTest>
 #include <QTimer>
+#include <QToolButton>
 
+// The sentence, name and number generators: their rules, their windows and what they print.
 class TestPatternGenerators : public QObject
 {
     Q_OBJECT
 
-private slots:
-    void init();
-    void cleanup();
-
-    void engineJoinsLowerCaseWords();
-    void engineThrowsAwayInvalidPatterns();
-    void sentenceFromSelectedPattern();
-    void sentenceNeedsAPattern();
-    void randomPatternIsChosenAndShown();
-    void invalidStoredPatternIsReported();
-    void timerFollowsClicks();
-    void codeKeyOnDoubleOrRightClick();
-    void copiedSentencesByteForByte();
-    void seededRunsRepeat();
-    void nameFromPattern();
-    void invalidNamePatternKeepsLettersBuilt();
-    void realNamesNeedAPatternToo();
-    void optionBoxesExcludeEachOther();
-
-private:
-    // Leaves one word in each table, so every sentence is known in advance.
-    void keepOneWordPerTable();
-    template <typename Window> std::unique_ptr<Window> open();
-    static void select(QListWidget* list, const QString& text);
-
     std::unique_ptr<TestEnvironment> m_env;
-};
+    std::unique_ptr<ToolWindow> m_window;
 
-void TestPatternGenerators::init()
-{
-    m_env = std::make_unique<TestEnvironment>();
-    QVERIFY(m_env->db.isOpen());
-}
-
-void TestPatternGenerators::cleanup()
-{
-    m_env.reset();
-}
-
-template <typename Window> std::unique_ptr<Window> TestPatternGenerators::open()
-{
-    auto window = std::make_unique<Window>();
-    window->load();
-    window->show();
-    return window;
-}
-
-void TestPatternGenerators::select(QListWidget* list, const QString& text)
-{
-    const QList<QListWidgetItem*> found = list->findItems(text, Qt::MatchExactly);
-    QVERIFY2(!found.isEmpty(), qPrintable(text));
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                      list->visualItemRect(found.first()).center());
-}
-
-void TestPatternGenerators::keepOneWordPerTable()
-{
-    const QStringList words = {"possessivePronoun:Our",
-                               "directObjectPronoun:Them",
-                               "preposition:Beneath",
-                               "noun:OWL",
-                               "verb:sang",
-                               "adjective:Silver",
-                               "pronouns:I",
-                               "adverb:softly",
-                               "article:the"};
-    for (const QString& entry : words) {
-        const QString table = entry.section(':', 0, 0);
-        QVERIFY(m_env->db.execute(QStringLiteral("DELETE FROM \"%1\"").arg(table)));
-        QVERIFY(m_env->db.execute(QStringLiteral("INSERT INTO \"%1\" VALUES (1, '%2')")
-                                      .arg(table, entry.section(':', 1))));
+    void open(const QString& window)
+    {
+        if (window == "sentence")
+            m_window = TestEnvironment::open<SentenceWindow>();
+        else if (window == "name")
+            m_window = TestEnvironment::open<NameGeneratorWindow>();
+        else
+            m_window = TestEnvironment::open<NumberGeneratorWindow>();
     }
-}
-
-void TestPatternGenerators::engineJoinsLowerCaseWords()
-{
-    const auto draw = [](const QString& table) { return table.toUpper(); };
-    QCOMPARE(SentencePattern::expand("tjnv", draw).sentence,
-             QStringLiteral("Article adjective noun verb "));
-    QCOMPARE(SentencePattern::expand("n", draw).sentence, QStringLiteral("Noun "));
-    QCOMPARE(SentencePattern::expand("qyxpr", draw).sentence,
-             QStringLiteral("Possessivepronoun directobjectpronoun preposition pronouns adverb "));
-
-    // "A" and "an" follow the sound of the next word; "I" keeps its capital wherever it stands.
-    const auto sentence = [](const QString& pattern, const QString& article, const QString& noun,
-                             const QString& pronoun = QStringLiteral("I")) {
-        return SentencePattern::expand(
-                   pattern,
-                   [&](const QString& table) {
-                       return table == "article" ? article : table == "noun" ? noun : pronoun;
-                   })
-            .sentence;
-    };
-    QCOMPARE(sentence("tn", "An", "Scourge"), "A scourge ");
-    QCOMPARE(sentence("tn", "a", "Owl"), "An owl ");
-    QCOMPARE(sentence("pvtn", "A", "hour", "i'm"), "I'm I'm an hour ");
-    QCOMPARE(sentence("tntnp", "an", "Honest"), "An honest an honest I ");
-    const QStringList aWords = {"unicorn", "one-off", "European", "useful", "ewe", "uniform"};
-    for (const QString& word : aWords)
-        QCOMPARE(sentence("tn", "an", word), "A " + word.toLower() + ' ');
-    const QStringList anWords = {"apple", "unintentional", "urn", "heir", "utmost", "oncoming"};
-    for (const QString& word : anWords)
-        QCOMPARE(sentence("tn", "a", word), "An " + word + ' ');
-    QCOMPARE(sentence("pt", "AN", "x", "we"), "We an "); // nothing follows: left as drawn
-    QCOMPARE(sentence("tn", "The", "owl"), "The owl ");
-}
-
-void TestPatternGenerators::engineThrowsAwayInvalidPatterns()
-{
-    for (const QString pattern : {"tnV", "tn v", "tnv.", "N", "tnv,", "tnz"}) {
-        QStringList drawn;
-        const auto expansion = SentencePattern::expand(pattern, [&](const QString& table) {
-            drawn << table;
-            return QStringLiteral("word");
-        });
-        QVERIFY2(!expansion.valid, qPrintable(pattern));
-        QCOMPARE(expansion.sentence, QStringLiteral("Not a valid custom sentence pattern."));
-        // The words before the bad character have been drawn; nothing after it.
-        QCOMPARE(drawn.size(), int(pattern.indexOf(QRegularExpression("[^qyxnvjprt]"))));
+    template <typename Control = QWidget> Control* control(const QString& name) const
+    {
+        return m_window->findChild<Control*>(name);
     }
-}
-
-void TestPatternGenerators::sentenceFromSelectedPattern()
-{
-    keepOneWordPerTable();
-    QVERIFY(m_env->db.execute("INSERT INTO sentencePattern (sentencePattern) VALUES ('tjnvrxqn'), "
-                              "('pvxy')"));
-    auto window = open<frmSentence>();
-    select(window->lstPatternType, "tjnvrxqn");
-    QTest::mouseClick(window->cmdGenerate, Qt::LeftButton);
-    select(window->lstPatternType, "pvxy");
-    QTest::keyClick(window.get(), Qt::Key_Return); // the default button
-    QCOMPARE(window->lstResults->count(), 2);
-    QCOMPARE(window->lstResults->item(0)->text(),
-             QStringLiteral("The silver owl sang softly beneath our owl "));
-    QCOMPARE(window->lstResults->item(1)->text(), QStringLiteral("I sang beneath them "));
-    QCOMPARE(window->lstResults->currentRow(), 1);
-    QVERIFY(m_env->desktop.messages.isEmpty());
-}
-
-void TestPatternGenerators::sentenceNeedsAPattern()
-{
-    auto window = open<frmSentence>();
-    QTest::mouseClick(window->cmdGenerate, Qt::LeftButton);
-    QCOMPARE(window->lstResults->count(), 0);
-    QCOMPARE(m_env->desktop.messages.size(), 1);
-    QCOMPARE(m_env->desktop.lastMessage(), QStringLiteral("No pattern has been selected."));
-    QCOMPARE(m_env->desktop.messages.last().title, QStringLiteral("Pattern Selection"));
-    QCOMPARE(m_env->desktop.messages.last().icon, MessageIcon::Information);
-}
-
-void TestPatternGenerators::randomPatternIsChosenAndShown()
-{
-    QVERIFY(m_env->db.execute("DELETE FROM sentencePattern"));
-    QVERIFY(m_env->db.execute("INSERT INTO sentencePattern (sentencePattern) VALUES ('tnv')"));
-    keepOneWordPerTable();
-    auto window = open<frmSentence>();
-    tick(window->chkRandom);
-    for (int i = 0; i < 3; ++i)
-        QTest::mouseClick(window->cmdGenerate, Qt::LeftButton);
-    QCOMPARE(window->lstResults->count(), 3);
-    QCOMPARE(window->lstResults->item(2)->text(), QStringLiteral("The owl sang "));
-    QCOMPARE(window->lstPatternType->currentRow(), 0);
-    QCOMPARE(window->currentPattern, QStringLiteral("tnv"));
-}
-
-void TestPatternGenerators::invalidStoredPatternIsReported()
-{
-    QVERIFY(m_env->db.execute("INSERT INTO sentencePattern (sentencePattern) VALUES ('tnvX')"));
-    auto window = open<frmSentence>();
-    select(window->lstPatternType, "tnvX");
-    QTest::mouseClick(window->cmdGenerate, Qt::LeftButton);
-    QCOMPARE(m_env->desktop.lastMessage(),
-             QStringLiteral("tnvX: is not valid.  Please use the customization feature to delete "
-                            "this."));
-    QCOMPARE(m_env->desktop.messages.last().title, QStringLiteral("Invalid Sentence Pattern"));
-    QCOMPARE(window->lstResults->count(), 1);
-    QCOMPARE(window->lstResults->item(0)->text(),
-             QStringLiteral("Not a valid custom sentence pattern."));
-}
-
-void TestPatternGenerators::timerFollowsClicks()
-{
-    auto window = open<frmSentence>();
-    QCOMPARE(window->timer->objectName(), QStringLiteral("tmrSentence"));
-    QCOMPARE(window->timer->interval(), 1000);
-    QVERIFY(!window->timer->isActive());
-    tick(window->chkSentence);
-    QVERIFY(window->chkSentence->isChecked());
-    QVERIFY(window->timer->isActive());
-    tick(window->chkSentence);
-    QVERIFY(!window->timer->isActive());
-    QVERIFY(!window->chkSentence->isChecked());
-
-    // A tick is a Generate: with no pattern it asks for one, once, and the timer stops.
-    tick(window->chkSentence);
-    window->timer->setInterval(5);
-    QTRY_COMPARE(m_env->desktop.messages.size(), 1);
-    QCOMPARE(m_env->desktop.lastMessage(), QStringLiteral("No pattern has been selected."));
-    QVERIFY(!window->timer->isActive());
-    QVERIFY(!window->chkSentence->isChecked());
-    QTest::qWait(30);
-    QCOMPARE(m_env->desktop.messages.size(), 1);
-    tick(window->chkSentence);
-    QVERIFY(window->timer->isActive());
-}
-
-void TestPatternGenerators::codeKeyOnDoubleOrRightClick()
-{
-    auto window = open<frmSentence>();
-    QListWidget* patterns = window->lstPatternType;
-    const QPoint first = patterns->visualItemRect(patterns->item(0)).center();
-    QTest::mouseClick(patterns->viewport(), Qt::RightButton, {}, first);
-    QCOMPARE(m_env->desktop.messages.size(), 1);
-    QCOMPARE(m_env->desktop.messages.last().title, QStringLiteral("Key to Sentence Codes"));
-    QCOMPARE(patterns->selectedItems().size(), 0);
-    QTest::mouseDClick(patterns->viewport(), Qt::LeftButton, {}, first);
-    QCOMPARE(m_env->desktop.messages.size(), 2);
-    QCOMPARE(window->lstResults->count(), 0);
-}
-
-void TestPatternGenerators::copiedSentencesByteForByte()
-{
-    keepOneWordPerTable();
-    auto window = open<frmSentence>();
-    select(window->lstPatternType, "tnv");
-    QTest::mouseClick(window->cmdGenerate, Qt::LeftButton);
-    QTest::mouseClick(window->cmdGenerate, Qt::LeftButton);
-    QTest::mouseClick(window->cmdClip, Qt::LeftButton);
-    QCOMPARE(m_env->desktop.clipboard, "\n" + TestEnvironment::headerLine("Sentence Generator") +
-                                           "\n" + QString(80, '-') +
-                                           "\nThe owl sang \nThe owl sang \n");
-    QTest::mouseClick(window->cmdClear, Qt::LeftButton);
-    QCOMPARE(window->lstResults->count(), 0);
-}
-
-void TestPatternGenerators::seededRunsRepeat()
-{
-    const auto run = [this] {
-        Random::instance().seed(77);
-        auto window = open<frmSentence>();
-        tick(window->chkRandom);
+    void click(const QString& name, int times = 1) const
+    {
+        for (int i = 0; i < times; ++i)
+            QTest::mouseClick(control(name), Qt::LeftButton, {}, QPoint(6, 6));
+    }
+    void select(const QString& pattern) const
+    {
+        auto* list = control<QListWidget>("lstPatternType");
+        list->setCurrentItem(list->findItems(pattern, Qt::MatchExactly).at(0));
+    }
+    void setBounds(const QString& first, const QString& second) const
+    {
+        control<QLineEdit>("txtRange1")->setText(first);
+        control<QLineEdit>("txtRange2")->setText(second);
+    }
+    QStringList results() const
+    {
         QStringList lines;
-        for (int i = 0; i < 10; ++i) {
-            QTest::mouseClick(window->cmdGenerate, Qt::LeftButton);
-            lines << window->lstResults->item(i)->text();
-        }
+        for (int row = 0; row < control<QListWidget>("lstResults")->count(); ++row)
+            lines << control<QListWidget>("lstResults")->item(row)->text();
         return lines;
-    };
-    const QStringList first = run();
-    QCOMPARE(run(), first);
-    QVERIFY(QSet<QString>(first.begin(), first.end()).size() > 5);
-    static const QRegularExpression sentence("^[A-Z][a-z']*( [a-z'-]+)* $");
-    for (const QString& line : first)
-        QVERIFY2(sentence.match(line).hasMatch(), qPrintable(line));
-}
-
-void TestPatternGenerators::nameFromPattern()
-{
-    auto window = open<frmNameGenerator>();
-    select(window->lstPatternType, "cvccv");
-    QCOMPARE(window->currentPattern, QStringLiteral("cvccv")); // set by the click itself
-    for (int i = 0; i < 20; ++i)
-        QTest::mouseClick(window->cmdGenerate, Qt::LeftButton);
-    static const QRegularExpression shape("^[B-DF-HJ-NP-TV-Z][aeiou][b-df-hj-np-tv-z]{2}[aeiou]$");
-    for (int i = 0; i < 20; ++i)
-        QVERIFY2(shape.match(window->lstResults->item(i)->text()).hasMatch(),
-                 qPrintable(window->lstResults->item(i)->text()));
-    QCOMPARE(window->lstResults->currentRow(), 19);
-}
-
-void TestPatternGenerators::invalidNamePatternKeepsLettersBuilt()
-{
-    QVERIFY(m_env->db.execute("INSERT INTO namePattern (namePattern) VALUES ('cvCv'), ('Vc')"));
-    auto window = open<frmNameGenerator>();
-    select(window->lstPatternType, "cvCv");
-    QTest::mouseClick(window->cmdGenerate, Qt::LeftButton);
-    QCOMPARE(window->lstResults->count(), 1);
-    const QString shortened = window->lstResults->item(0)->text();
-    QCOMPARE(shortened.size(), 2);
-    QCOMPARE(m_env->desktop.lastMessage(),
-             "cvCv: is not valid.  Please use customization to delete this pattern: " +
-                 shortened.toLower());
-    QCOMPARE(m_env->desktop.messages.last().title, QStringLiteral("Invalid Name Pattern"));
-
-    select(window->lstPatternType, "Vc");
-    QTest::mouseClick(window->cmdGenerate, Qt::LeftButton);
-    QCOMPARE(window->lstResults->count(), 1);
-    QCOMPARE(m_env->desktop.messages.size(), 2);
-}
-
-void TestPatternGenerators::realNamesNeedAPatternToo()
-{
-    auto window = open<frmNameGenerator>();
-    tick(window->chkRealName);
-    QTest::mouseClick(window->cmdGenerate, Qt::LeftButton);
-    QCOMPARE(m_env->desktop.lastMessage(), QStringLiteral("No pattern has been selected."));
-    QCOMPARE(window->lstResults->count(), 0);
-
-    select(window->lstPatternType, "cvc");
-    const QStringList males = {"Aarav",  "Ahmed",  "Andre",   "Carlos", "Chen",
-                               "Dmitri", "Elijah", "Hiroshi", "James",  "Kofi",
-                               "Lars",   "Liam",   "Mateo",   "Omar",   "Pablo",
-                               "Rafael", "Samuel", "Tariq",   "Thomas", "Yusuf"};
-    int male = 0;
-    for (int i = 0; i < 200; ++i) {
-        QTest::mouseClick(window->cmdGenerate, Qt::LeftButton);
-        const QStringList parts = window->lstResults->item(i)->text().split(' ');
-        QCOMPARE(parts.size(), 2);
-        male += males.contains(parts.first());
     }
-    QVERIFY2(male > 70 && male < 130, qPrintable(QString::number(male)));
-    QVERIFY(m_env->desktop.messages.size() == 1);
-}
+    // Copy and Print hand on the same text: the expected file's, byte for byte.
+    void expectOutput(const QString& expectedFile)
+    {
+        QFile file(QStringLiteral(QUILLANE_FIXTURES_DIR "/expected/") + expectedFile);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QString expected = QString::fromUtf8(file.readAll());
+        click("cmdClip");
+        QCOMPARE(m_env->desktop.clipboard, expected);
+        m_env->desktop.answerNext(MessageAnswer::Yes);
+        click("cmdPrint");
+        QCOMPARE(m_env->desktop.printed, QStringList{expected});
+        click("cmdClear");
+        QVERIFY(results().isEmpty());
+    }
 
-void TestPatternGenerators::optionBoxesExcludeEachOther()
-{
-    auto window = open<frmNameGenerator>();
-    tick(window->chkRandom);
-    tick(window->chkRealName);
-    QVERIFY(window->chkRealName->isChecked());
-    QVERIFY(!window->chkRandom->isChecked());
-    tick(window->chkRandom);
-    QVERIFY(window->chkRandom->isChecked());
-    QVERIFY(!window->chkRealName->isChecked());
-    QCOMPARE(window->timer->objectName(), QStringLiteral("tmrName"));
-}
+private slots:
+    void init() { m_env = std::make_unique<TestEnvironment>(); }
+    void cleanup()
+    {
+        m_window.reset();
+        QVERIFY(m_env->db.fatalErrors.isEmpty());
+        m_env.reset();
+    }
+
+    void sentenceRules()
+    {
+        const QString invalid = "Not a valid custom sentence pattern.";
+        // clang-format off
+        const QStringList rows[] = { // pattern, every word drawn in order, sentence
+            {"n", "owl", "Owl "},
+            {"tjnv", "THE Silver OWL Sang", "The silver owl sang "},
+            {"tntntn", "a Owl A hour a heir", "An owl an hour an heir "},
+            {"tntn", "An Scourge an unicorn", "A scourge a unicorn "},
+            {"tntntn", "an one-off an European an ewe", "A one-off a european a ewe "},
+            {"tntntn", "a unintentional a urn a oncoming", "An unintentional an urn an oncoming "},
+            {"tnpt", "The owl we AN", "The owl we an "},
+            {"pvtnp", "i'm i a Honest I", "I'm I an honest I "},
+            {"tnV", "the owl", invalid}, {"tn v", "the owl", invalid}, {"N", "", invalid},
+            {"tnv.", "the owl sang", invalid}, {"tnv,", "the owl sang", invalid},
+            {"tnz", "the owl", invalid}};
+        // clang-format on
+        for (const QStringList& row : rows) {
+            const QStringList words = row.at(1).split(' ', Qt::SkipEmptyParts);
+            qsizetype drawn = 0;
+            const auto expansion = SentencePattern::expand(
+                row.at(0), [&](const QString&) { return words.value(drawn++); });
+            QCOMPARE(expansion.sentence, row.at(2));
+            QCOMPARE(expansion.valid, row.at(2) != invalid);
+            QCOMPARE(drawn, words.size()); // the words before a bad character are drawn too
+        }
+    }
+
+    void numbersKeepToTheirBoundsAndDatesExist()
+    {
+        // clang-format off
+        const QStringList rows[] = { // kind, bounds, the form of a value and the lowest and
+                                     // highest number it captures, all drawn; no form: no value
+            {"0", "30", "32", "^(\\d+) time$", "30", "32"},
+            {"0", "-3", "2.5 years", "^(\\d+) time$", "1", "2"},
+            {"2", "999.9", "1000", "^(\\d+) UnitOfMeasure$", "999", "1000"},
+            {"4", "0", "3", "^(\\d+)%$", "1", "3"}, {"4", "-5", "0", "^(\\d+)%$", "1", "100"},
+            {"3", "6", "2", "^([1-6]) [1-6] $", "1", "6"}, {"3", "1", "3", "^(1) 1 1 $", "1", "1"},
+            {"3", "4", "0", "^()$", "0", "0"}, {"3", "1", "1", "^(1) $", "1", "1"},
+            {"0", "20", "20"}, {"0", "120", "18"}, {"2", "-10", "0"}, {"4", "0.2", "0.5"},
+            {"0", "1", "99999999999"}, {"3", "0", "2"}, {"3", "d6", "2"}, {"3", "6", "1e9"}};
+        // clang-format on
+        for (const QStringList& row : rows) {
+            QSet<int> seen;
+            for (int draw = 0; draw < 2000; ++draw) {
+                const auto value = NumberKinds::generate(NumberKinds::Kind(row.at(0).toInt()),
+                                                         row.at(1), row.at(2), std::identity());
+                QVERIFY2(value.has_value() == (row.size() > 3), qPrintable(row.join(' ')));
+                if (!value)
+                    break;
+                const auto match = QRegularExpression(row.at(3)).match(*value);
+                const int number = match.captured(1).toInt();
+                QVERIFY2(match.hasMatch() && number >= row.at(4).toInt() &&
+                             number <= row.at(5).toInt(),
+                         qPrintable(*value));
+                seen.insert(number);
+            }
+            QCOMPARE(seen.size(), row.size() > 3 ? row.at(5).toInt() - row.at(4).toInt() + 1 : 0);
+        }
+
+        // Every date exists in its year of the 1900s; the last days of the months all come up,
+        // February 29 in leap years only.
+        QSet<QString> lastDays;
+        const QRegularExpression form("^([1-9]\\d?)/([1-9]\\d?)/([1-9]\\d?)$");
+        for (int draw = 0; draw < 20000; ++draw) {
+            const QString date = *NumberKinds::generate(NumberKinds::Date, {}, {}, {});
+            const auto parts = form.match(date);
+            const QDate drawn(1900 + parts.captured(3).toInt(), parts.captured(1).toInt(),
+                              parts.captured(2).toInt());
+            QVERIFY2(parts.hasMatch() && drawn.isValid(), qPrintable(date));
+            if (drawn.day() == drawn.daysInMonth())
+                lastDays.insert(QStringLiteral("%1/%2").arg(drawn.month()).arg(drawn.day()));
+        }
+        QCOMPARE(lastDays.size(), 13);
+    }
+
+    void timerFollowsClicksAndStopsAtAMessage_data()
+    {
+        QTest::addColumn<QStringList>("names"); // window, timer, timer box, Close, message, title
+        const QString noPattern = "No pattern has been selected.";
+        // clang-format off
+        QTest::newRow("sentence") << QStringList{"sentence", "tmrSentence", "chkSentence", "OK_BT",
+                                                 noPattern, "Pattern Selection"};
+        QTest::newRow("real names") << QStringList{"name", "tmrName", "chkSentence", "OK_BT",
+                                                   noPattern, "Pattern Selection"};
+        QTest::newRow("number") << QStringList{"number", "tmrNumber", "chkTimer", "cmdOK",
+                                               "The Number you have selected is out of range",
+                                               "Out of Range"};
+        // clang-format on
+    }
+
+    void timerFollowsClicksAndStopsAtAMessage()
+    {
+        QFETCH(QStringList, names);
+        open(names.at(0));
+        auto* timer = control<QTimer>(names.at(1));
+        auto* box = control<QCheckBox>(names.at(2));
+        auto* patterns = control<QListWidget>("lstPatternType");
+        if (auto* realNames = control<QCheckBox>("chkRealName"))
+            tick(realNames); // real names ignore the pattern but need one all the same
+        QVERIFY(timer->interval() == 1000 && !timer->isActive());
+        tick(box);
+        QVERIFY(box->isChecked() && timer->isActive());
+        tick(box);
+        QVERIFY(!box->isChecked() && !timer->isActive());
+
+        // A tick is a Generate: it adds a line, or meets a message once and stops the timer.
+        if (patterns)
+            patterns->setCurrentRow(0);
+        tick(box);
+        timer->setInterval(5);
+        QTRY_VERIFY(results().size() >= 2);
+        patterns ? patterns->clearSelection() : setBounds("20", "20");
+        QTRY_COMPARE(m_env->desktop.messages.size(), 1);
+        QVERIFY(m_env->expectMessage(names.at(4), names.at(5)));
+        QVERIFY(!timer->isActive() && !box->isChecked());
+        click(names.at(3));
+        QVERIFY(!m_window->isVisible());
+    }
+
+    void sentencesArePrintedAndCopied()
+    {
+        QVERIFY(m_env->db.execute("INSERT INTO sentencePattern (sentencePattern) VALUES ('tnvX')"));
+        open("sentence");
+        // A right press or a double click on the list shows the key to the codes, nothing else.
+        auto* patterns = control<QListWidget>("lstPatternType");
+        QTest::mouseClick(patterns->viewport(), Qt::RightButton, {},
+                          patterns->visualItemRect(patterns->item(0)).center());
+        QVERIFY(m_env->expectMessage(m_env->desktop.lastMessage(), "Key to Sentence Codes"));
+        QVERIFY(patterns->selectedItems().isEmpty());
+        for (const QString pattern : {"tjnvxqn", "pvxtn", "rpvtn", "tnvX"}) {
+            select(pattern);
+            click("cmdGenerate");
+        }
+        QVERIFY(m_env->expectMessage("tnvX: is not valid.  Please use the customization feature "
+                                     "to delete this.",
+                                     "Invalid Sentence Pattern", MessageIcon::Information));
+        expectOutput("sentence.txt");
+    }
+
+    void namesArePrintedAndCopied()
+    {
+        QVERIFY(m_env->db.execute(
+            "INSERT INTO namePattern (namePattern) VALUES ('c'), ('cvCv'), ('Vc')"));
+        open("name");
+        auto* patterns = control<QListWidget>("lstPatternType");
+        QTest::mouseDClick(patterns->viewport(), Qt::LeftButton, {},
+                           patterns->visualItemRect(patterns->item(0)).center());
+        QVERIFY(m_env->expectMessage("c = consonant, v= vowel", "Key to Name Codes"));
+        for (const QString pattern : {"cvccv", "c", "Vc", "cvCv"}) {
+            select(pattern);
+            click("cmdGenerate");
+        }
+        // Letters built before the bad character stay, after the message that shows them.
+        QVERIFY(m_env->expectMessage("cvCv: is not valid.  Please use customization to delete "
+                                     "this pattern: " +
+                                         results().last().toLower(),
+                                     "Invalid Name Pattern", MessageIcon::Information));
+        QCOMPARE(m_env->desktop.messages.size(), 3);
+
+        // A random pattern needs no selection; the one taken is shown selected.
+        auto* random = control<QCheckBox>("chkRandom");
+        auto* realNames = control<QCheckBox>("chkRealName");
+        patterns->clearSelection();
+        tick(random);
+        click("cmdGenerate", 2);
+        QCOMPARE(patterns->selectedItems().size(), 1);
+        tick(realNames); // the box just checked wins
+        QVERIFY(!random->isChecked());
+        click("cmdGenerate", 4);
+        expectOutput("name.txt");
+        tick(random);
+        QVERIFY(!realNames->isChecked());
+    }
+
+    void numberWindowStepsDrawsAndPrints()
+    {
+        open("number");
+        // clang-format off
+        const QStringList steps[] = { // a box's text, after a step up, after a step down
+            {"18", "19", "17"}, {"1", "2", "1"}, {"-4", "-3", "-4"}, {" 2.7", "3.7", "1.7"},
+            {"999999999999", "1000000000000", "999999999998"}, {"+.5", "1.5", "+.5"},
+            {"1e3", "1001", "999"}, {"abc", "0", "abc"}, {"--5", "0", "--5"}, {"", "0", ""},
+            {"5 dice", "0", "0"}};
+        // clang-format on
+        for (const QStringList& step : steps) {
+            for (const QString number : {"1", "2"}) {
+                auto* box = control<QLineEdit>("txtRange" + number);
+                box->setText(step.at(0));
+                QTest::mouseClick(control<SpinButton>("spnRange" + number)->upArrow(),
+                                  Qt::LeftButton);
+                QCOMPARE(box->text(), step.at(1));
+                box->setText(step.at(0));
+                QTest::keyClick(control("spnRange" + number), Qt::Key_Down);
+                QCOMPARE(box->text(), step.at(2));
+            }
+        }
+
+        click("cmdClip");
+        QVERIFY(m_env->expectMessage("There are no items in this list.", "No Items"));
+        setBounds("20", "20");
+        click("cmdGenerate");
+        QVERIFY(m_env->expectMessage("The Number you have selected is out of range", "Out of Range",
+                                     MessageIcon::None));
+        QVERIFY(results().isEmpty() && !m_env->desktop.busy);
+
+        // Each kind shows its labels and bounds over the user's; Date hides them and draws anyway.
+        // clang-format off
+        const QStringList shown[] = {{"Lower", "Upper", "18", "120"}, {"", "", "abc", "-5"},
+            {"Lower", "Upper", "1", "1000"}, {"Dice Type", "# of Dice", "6", "2"},
+            {"Lower", "Upper", "1", "100"}};
+        // clang-format on
+        for (int kind = 0; kind < NumberKinds::KindCount; ++kind) {
+            setBounds("abc", "-5");
+            click(QStringLiteral("optNumberType_%1").arg(kind));
+            QStringList texts;
+            for (const QString name : {"lblRange1", "lblRange2", "txtRange1", "txtRange2"})
+                texts << control(name)->property("text").toString();
+            QCOMPARE(texts, shown[kind]);
+            const bool boundsShown = kind != NumberKinds::Date;
+            QCOMPARE(control("txtRange1")->isVisible(), boundsShown);
+            QCOMPARE(control("spnRange2")->isEnabled(), boundsShown);
+            QVERIFY(boundsShown || control<QLabel>("lblResult")->text().isEmpty());
+            click("cmdGenerate", 2);
+            QCOMPARE(control<QLabel>("lblResult")->text(), results().last());
+        }
+        QCOMPARE(control<QListWidget>("lstResults")->currentRow(), 9);
+        expectOutput("number.txt");
+    }
+};
 
 QTEST_MAIN(TestPatternGenerators)
 #include "tst_patterngenerators.moc"

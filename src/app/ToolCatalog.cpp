@@ -1,8 +1,8 @@
 #include "app/ToolCatalog.h"
 
-#include "generators/frmNameGenerator.h"
-#include "generators/frmNumberGenerator.h"
-#include "generators/frmSentence.h"
+#include "generators/NameGeneratorWindow.h"
+#include "generators/NumberGeneratorWindow.h"
+#include "generators/SentenceWindow.h"
 #include "inspiration/frmBrainstorm.h"
 #include "inspiration/frmCrystalBall.h"
 #include "inspiration/frmFreeAss.h"
@@ -20,9 +20,9 @@ QHash<QString, ToolCatalog::Factory>& factories()
 {
     // Each tool window adds its line here as it joins the program.
     static QHash<QString, ToolCatalog::Factory> table = {
-        {QStringLiteral("frmSentence"), [] { return new frmSentence; }},
-        {QStringLiteral("frmNameGenerator"), [] { return new frmNameGenerator; }},
-        {QStringLiteral("frmNumberGenerator"), [] { return new frmNumberGenerator; }},
+        {QStringLiteral("frmSentence"), [] { return new SentenceWindow; }},
+        {QStringLiteral("frmNameGenerator"), [] { return new NameGeneratorWindow; }},
+        {QStringLiteral("frmNumberGenerator"), [] { return new NumberGeneratorWindow; }},
         {QStringLiteral("frmCharacter"), [] { return new CharacterWindow; }},
         {QStringLiteral("frmPlot"), [] { return new PlotWindow; }},
         {QStringLiteral("frmScene"), [] { return new SceneWindow; }},

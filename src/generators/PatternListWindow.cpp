@@ -1,10 +1,10 @@
 #include "generators/PatternListWindow.h"
 
 #include "data/Database.h"
-#include "shared/FatalError.h"
 #include "shared/BusyPointer.h"
 #include "shared/ControlMakers.h"
 #include "shared/Desktop.h"
+#include "shared/FatalError.h"
 #include "shared/OutputText.h"
 #include "shared/Random.h"
 #include "shared/TimerHold.h"
@@ -23,70 +23,86 @@ PatternListWindow::PatternListWindow(const QString& windowName, const QString& c
                                      QWidget* parent)
     : ToolWindow(windowName, caption, parent), m_patternTable(patternTable)
 {
-    lstResults = ControlMakers::resultsList();
-    lstPatternType = ControlMakers::named(new QListWidget, QStringLiteral("lstPatternType"));
-    lstPatternType->setAccessibleName(QStringLiteral("Patterns"));
-    ControlMakers::enlargeFont(lstPatternType, 4.0 / 3.0);
+    m_results = ControlMakers::resultsList();
+    m_patterns = ControlMakers::named(new QListWidget, QStringLiteral("lstPatternType"));
+    m_patterns->setAccessibleName(QStringLiteral("Patterns"));
+    ControlMakers::enlargeFont(m_patterns, 4.0 / 3.0);
     // The lists share the room by the layout's columns, not by their contents.
-    for (QListWidget* list : {lstResults, lstPatternType})
+    for (QListWidget* list : {m_results, m_patterns})
         list->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Expanding);
-    lstPatternType->setToolTip(QStringLiteral("Double-click for the key to the codes"));
-    lstPatternType->viewport()->installEventFilter(this);
-    chkRandom =
+    m_patterns->setToolTip(QStringLiteral("Double-click for the key to the codes"));
+    m_patterns->viewport()->installEventFilter(this);
+    m_randomPattern =
         ControlMakers::checkBox(QStringLiteral("chkRandom"), QStringLiteral("Random Pattern"));
-    chkSentence = ControlMakers::checkBox(QStringLiteral("chkSentence"), QStringLiteral("Timer"));
-    cmdGenerate = ControlMakers::button(QStringLiteral("cmdGenerate"), QStringLiteral("&Generate"));
-    cmdPrint = ControlMakers::button(QStringLiteral("cmdPrint"), QStringLiteral("&Print"));
-    cmdClip = ControlMakers::button(QStringLiteral("cmdClip"), QStringLiteral("&Clipboard"));
-    cmdClear = ControlMakers::button(QStringLiteral("cmdClear"), QStringLiteral("Clear List"));
-    OK_BT = ControlMakers::button(QStringLiteral("OK_BT"), QStringLiteral("Close"));
-    timer = new QTimer(this);
-    timer->setObjectName(timerName);
-    timer->setInterval(1000);
-    setDefaultButton(cmdGenerate);
-    cmdGenerate->setDefault(true);
+    m_timerBox = ControlMakers::checkBox(QStringLiteral("chkSentence"), QStringLiteral("Timer"));
+    m_generate = ControlMakers::button(QStringLiteral("cmdGenerate"), QStringLiteral("&Generate"));
+    m_print = ControlMakers::button(QStringLiteral("cmdPrint"), QStringLiteral("&Print"));
+    m_copy = ControlMakers::button(QStringLiteral("cmdClip"), QStringLiteral("&Clipboard"));
+    m_clear = ControlMakers::button(QStringLiteral("cmdClear"), QStringLiteral("Clear List"));
+    m_close = ControlMakers::button(QStringLiteral("OK_BT"), QStringLiteral("Close"));
+    m_timer = ControlMakers::named(new QTimer(this), timerName);
+    m_timer->setInterval(1000);
+    setDefaultButton(m_generate);
+    m_generate->setDefault(true);
 
     auto* grid = new QGridLayout(this);
     m_options = new QGridLayout;
-    m_options->addWidget(chkRandom, 0, 0);
-    m_options->addWidget(chkSentence, 1, 0);
-    grid->addWidget(lstResults, 0, 0, 2, 4);
-    grid->addWidget(lstPatternType, 0, 4);
+    m_options->addWidget(m_randomPattern, 0, 0);
+    m_options->addWidget(m_timerBox, 1, 0);
+    grid->addWidget(m_results, 0, 0, 2, 4);
+    grid->addWidget(m_patterns, 0, 4);
     grid->addLayout(m_options, 1, 4);
-    const QList<QPushButton*> buttons = {cmdGenerate, cmdPrint, cmdClip, cmdClear, OK_BT};
-    for (int column = 0; column < buttons.size(); ++column)
+    const QList<QPushButton*> buttons = {m_generate, m_print, m_copy, m_clear, m_close};
+    for (int column = 0; column < buttons.size(); ++column) {
         grid->addWidget(buttons.at(column), 2, column);
-    // Five columns of about a button's width, as the button row below them.
-    for (int column = 0; column < buttons.size(); ++column)
+        // Five columns of about a button's width, as the button row below them.
         grid->setColumnStretch(column, 1);
+    }
     grid->setRowStretch(0, 1);
     resize(500, 310);
 
-    connect(cmdGenerate, &QPushButton::clicked, this, &PatternListWindow::cmdGenerate_Click);
-    TimerHold::connectTicks(timer, chkSentence, [this] { cmdGenerate_Click(); });
-    connect(chkSentence, &QCheckBox::clicked, this, &PatternListWindow::chkSentence_Click);
-    connect(cmdClear, &QPushButton::clicked, this, &PatternListWindow::cmdClear_Click);
-    connect(cmdPrint, &QPushButton::clicked, this, &PatternListWindow::cmdPrint_Click);
-    connect(cmdClip, &QPushButton::clicked, this, &PatternListWindow::cmdClip_Click);
-    connect(OK_BT, &QPushButton::clicked, this, &PatternListWindow::OK_BT_Click);
+    connect(m_generate, &QPushButton::clicked, this, &PatternListWindow::generate);
+    TimerHold::connectTicks(m_timer, m_timerBox, [this] { generate(); });
+    connect(m_timerBox, &QCheckBox::clicked, this, &PatternListWindow::toggleTimer);
+    connect(m_clear, &QPushButton::clicked, m_results, &QListWidget::clear);
+    connect(m_print, &QPushButton::clicked, this, [this] { printList(this); });
+    connect(m_copy, &QPushButton::clicked, this, [this] { copyList(this); });
+    connect(m_close, &QPushButton::clicked, this, &PatternListWindow::unload);
 }
 
 void PatternListWindow::addOptionBox(QCheckBox* box)
 {
     // Extra boxes stand between "Random Pattern" and "Timer".
-    m_options->removeWidget(chkSentence);
+    m_options->removeWidget(m_timerBox);
     m_options->addWidget(box, 1, 0);
-    m_options->addWidget(chkSentence, 2, 0);
+    m_options->addWidget(m_timerBox, 2, 0);
+}
+
+void PatternListWindow::setTabOrderEndingWith(const QList<QWidget*>& rest)
+{
+    setTabOrderChain(QList<QWidget*>{m_generate, m_print, m_copy, m_clear, m_patterns,
+                                     m_randomPattern, m_timerBox} +
+                     rest);
+}
+
+QWidget* PatternListWindow::resultsList() const
+{
+    return m_results;
+}
+
+QWidget* PatternListWindow::closeButton() const
+{
+    return m_close;
 }
 
 void PatternListWindow::load()
 {
     setHourglass();
-    loadListBox();
+    loadPatterns();
     resetPointer();
 }
 
-void PatternListWindow::loadListBox()
+void PatternListWindow::loadPatterns()
 {
     const QString field = Database::quoteIdentifier(m_patternTable);
     QSqlQuery query(Database::connection());
@@ -96,21 +112,21 @@ void PatternListWindow::loadListBox()
         return;
     }
     while (query.next())
-        lstPatternType->addItem(query.value(0).toString());
+        m_patterns->addItem(query.value(0).toString());
 }
 
-void PatternListWindow::cmdGenerate_Click()
+void PatternListWindow::generate()
 {
-    if (chkRandom->isChecked()) {
-        const int count = lstPatternType->count();
+    if (m_randomPattern->isChecked()) {
+        const int count = m_patterns->count();
         const int n = int(count * Random::instance().unit() + 1);
-        lstPatternType->setCurrentRow(n - 1);
-        currentPattern = count > 0 ? lstPatternType->item(n - 1)->text() : QString();
+        m_patterns->setCurrentRow(n - 1);
+        m_currentPattern = count > 0 ? m_patterns->item(n - 1)->text() : QString();
     } else {
-        const QListWidgetItem* selected = lstPatternType->currentItem();
-        currentPattern = selected && selected->isSelected() ? selected->text() : QString();
+        const QListWidgetItem* selected = m_patterns->currentItem();
+        m_currentPattern = selected && selected->isSelected() ? selected->text() : QString();
     }
-    if (currentPattern.isEmpty()) {
+    if (m_currentPattern.isEmpty()) {
         desktop().messageBox(QStringLiteral("No pattern has been selected."),
                              QStringLiteral("Pattern Selection"), MessageIcon::Information,
                              MessageButtons::Ok);
@@ -119,47 +135,26 @@ void PatternListWindow::cmdGenerate_Click()
     expandPattern();
 }
 
-void PatternListWindow::chkSentence_Click()
+void PatternListWindow::toggleTimer()
 {
     // The timer follows the clicks, not the box's value; the two start out agreeing.
-    if (timer->isActive())
-        timer->stop();
+    if (m_timer->isActive())
+        m_timer->stop();
     else
-        timer->start();
-}
-
-void PatternListWindow::cmdClear_Click()
-{
-    lstResults->clear();
-}
-
-void PatternListWindow::cmdPrint_Click()
-{
-    printList(this);
-}
-
-void PatternListWindow::cmdClip_Click()
-{
-    copyList(this);
-}
-
-void PatternListWindow::OK_BT_Click()
-{
-    unload();
+        m_timer->start();
 }
 
 void PatternListWindow::addResult(const QString& line)
 {
-    ControlMakers::addResultLine(lstResults, line);
+    ControlMakers::addResultLine(m_results, line);
 }
 
 bool PatternListWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == lstPatternType->viewport()) {
-        const auto* mouse = static_cast<QMouseEvent*>(event);
+    if (watched == m_patterns->viewport()) {
         const bool doubleClick = event->type() == QEvent::MouseButtonDblClick;
-        const bool rightPress =
-            event->type() == QEvent::MouseButtonPress && mouse->button() == Qt::RightButton;
+        const bool rightPress = event->type() == QEvent::MouseButtonPress &&
+                                static_cast<QMouseEvent*>(event)->button() == Qt::RightButton;
         if (doubleClick || rightPress) {
             showCodeKey();
             return true;

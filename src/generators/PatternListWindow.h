@@ -16,27 +16,7 @@ class PatternListWindow : public ToolWindow
     Q_OBJECT
 
 public:
-    QListWidget* lstResults;
-    QListWidget* lstPatternType;
-    QCheckBox* chkRandom;
-    QCheckBox* chkSentence; // "Timer"
-    QPushButton* cmdGenerate;
-    QPushButton* cmdPrint;
-    QPushButton* cmdClip;
-    QPushButton* cmdClear;
-    QPushButton* OK_BT;
-    QTimer* timer;
-
-    QString currentPattern;
-
     void load() override;
-    void loadListBox();
-    void cmdGenerate_Click();
-    void chkSentence_Click();
-    void cmdClear_Click();
-    void cmdPrint_Click();
-    void cmdClip_Click();
-    void OK_BT_Click();
 
 protected:
     // patternTable names the table whose rows are the patterns (its value field has its name).
@@ -44,18 +24,42 @@ protected:
                       const QString& patternTable, const QString& timerName,
                       QWidget* parent = nullptr);
 
-    // Expands currentPattern, which is not empty, into the results list.
+    // Expands currentPattern(), which is not empty, into the results list.
     virtual void expandPattern() = 0;
     virtual void showCodeKey() = 0;
 
+    // The pattern the last Generate took.
+    const QString& currentPattern() const { return m_currentPattern; }
     // Adds a line at the end of the results list and selects it, so it scrolls into view.
     void addResult(const QString& line);
     // Places an extra option box in the right column, below the other boxes.
     void addOptionBox(QCheckBox* box);
+    QCheckBox* randomPatternBox() const { return m_randomPattern; }
+    // Tab goes through the command buttons but Close, the pattern list and the Random and Timer
+    // boxes, then through the controls given.
+    void setTabOrderEndingWith(const QList<QWidget*>& rest);
+    // For the tab order of the windows built on this one.
+    QWidget* resultsList() const;
+    QWidget* closeButton() const;
 
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void loadPatterns();
+    void generate();
+    void toggleTimer();
+
     QString m_patternTable;
+    QString m_currentPattern;
+    QListWidget* m_results;
+    QListWidget* m_patterns;
+    QCheckBox* m_randomPattern;
+    QCheckBox* m_timerBox; // "Timer"
+    QPushButton* m_generate;
+    QPushButton* m_print;
+    QPushButton* m_copy;
+    QPushButton* m_clear;
+    QPushButton* m_close;
+    QTimer* m_timer;
     QGridLayout* m_options;
 };

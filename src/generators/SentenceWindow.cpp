@@ -1,30 +1,23 @@
-#include "generators/frmSentence.h"
+#include "generators/SentenceWindow.h"
 
-#include "shared/RandomListValue.h"
 #include "generators/SentencePattern.h"
 #include "shared/CodeKeys.h"
 #include "shared/Desktop.h"
+#include "shared/RandomListValue.h"
 
-#include <QCheckBox>
-#include <QListWidget>
-#include <QPushButton>
-
-frmSentence::frmSentence(QWidget* parent)
+SentenceWindow::SentenceWindow(QWidget* parent)
     : PatternListWindow(QStringLiteral("frmSentence"), QStringLiteral("Sentence Generator"),
                         QStringLiteral("sentencePattern"), QStringLiteral("tmrSentence"), parent)
 {
-    setTabOrderChain({cmdGenerate, cmdPrint, cmdClip, cmdClear, lstPatternType, chkRandom,
-                      chkSentence, lstResults, OK_BT});
+    setTabOrderEndingWith({resultsList(), closeButton()});
 }
 
-void frmSentence::newSentence()
+void SentenceWindow::expandPattern()
 {
-    if (currentPattern.isEmpty())
-        return;
     const SentencePattern::Expansion expansion =
-        SentencePattern::expand(currentPattern, getRandomRecord);
+        SentencePattern::expand(currentPattern(), getRandomRecord);
     if (!expansion.valid) {
-        desktop().messageBox(currentPattern +
+        desktop().messageBox(currentPattern() +
                                  QStringLiteral(": is not valid.  Please use the customization "
                                                 "feature to delete this."),
                              QStringLiteral("Invalid Sentence Pattern"), MessageIcon::Information,
@@ -33,7 +26,7 @@ void frmSentence::newSentence()
     addResult(expansion.sentence);
 }
 
-void frmSentence::showCodeKey()
+void SentenceWindow::showCodeKey()
 {
     showSentenceKey();
 }

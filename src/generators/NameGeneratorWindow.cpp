@@ -1,0 +1,64 @@
+#include "generators/NameGeneratorWindow.h"
+
+#include "generators/NamePattern.h"
+#include "shared/CodeKeys.h"
+#include "shared/ControlMakers.h"
+#include "shared/Desktop.h"
+#include "shared/Random.h"
+#include "shared/RandomListValue.h"
+
+#include <QCheckBox>
+
+NameGeneratorWindow::NameGeneratorWindow(QWidget* parent)
+    : PatternListWindow(QStringLiteral("frmNameGenerator"), QStringLiteral("Name Generator"),
+                        QStringLiteral("namePattern"), QStringLiteral("tmrName"), parent),
+      m_realNames(ControlMakers::named(new QCheckBox(QStringLiteral("Use real names"), this),
+                                       QStringLiteral("chkRealName")))
+{
+    addOptionBox(m_realNames);
+    setTabOrderEndingWith({closeButton(), resultsList(), m_realNames});
+    // The two ways of choosing are never on together: the box just checked wins.
+    for (auto [clicked, other] :
+         {std::pair{randomPatternBox(), m_realNames}, std::pair{m_realNames, randomPatternBox()}}) {
+        connect(clicked, &QCheckBox::clicked, other, [clicked, other] {
+            if (clicked->isChecked())
+                other->setChecked(false);
+        });
+    }
+}
+
+QString NameGeneratorWindow::inventedName() const
+{
+    const NamePattern::Expansion expansion = NamePattern::expand(currentPattern());
+    if (!expansion.valid) {
+        desktop().messageBox(currentPattern() +
+                                 QStringLiteral(": is not valid.  Please use customization to "
+                                                "delete this pattern: ") +
+                                 expansion.letters,
+                             QStringLiteral("Invalid Name Pattern"), MessageIcon::Information,
+                             MessageButtons::Ok);
+    }
+    return expansion.letters;
+}
+
+QString NameGeneratorWindow::realName()
+{
+    const QString firstNames =
+        randomInRange(1, 100) > 50 ? QStringLiteral("maleName") : QStringLiteral("femaleName");
+    const QString firstName = getRandomRecord(firstNames);
+    return firstName + u' ' + getRandomRecord(QStringLiteral("surnames"));
+}
+
+void NameGeneratorWindow::expandPattern()
+{
+    QString name = m_realNames->isChecked() ? realName() : inventedName();
+    if (name.isEmpty())
+        return;
+    name[0] = name.at(0).toUpper();
+    addResult(name);
+}
+
+void NameGeneratorWindow::showCodeKey()
+{
+    showNameKey();
+}

@@ -1,0 +1,67 @@
+#pragma once
+
+#include "generators/NumberKinds.h"
+#include "shared/ToolWindow.h"
+
+#include <QList>
+
+class QButtonGroup;
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QRadioButton;
+class QTimer;
+class SpinButton;
+
+// The number generator: ages, dates, distances, dice rolls and percentages drawn between two
+// bounds, one per Generate or one a second on the timer, collected in a printable list.
+class NumberGeneratorWindow : public ToolWindow
+{
+    Q_OBJECT
+
+public:
+    explicit NumberGeneratorWindow(QWidget* parent = nullptr);
+
+    void load() override;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void createControls();
+    void arrangeControls();
+    void connectControls();
+    // Checks the kind's option and shows its bound labels and boxes with its default bounds.
+    void chooseKind(int kind);
+    // Date draws without bounds: their labels empty and their boxes and spin buttons hidden.
+    void hideBounds();
+    void showBounds();
+    void generate();
+    void toggleTimer();
+    // The two boxes and their spin buttons, which Date hides.
+    QList<QWidget*> rangeInputs() const;
+
+    NumberKinds::Kind m_kind = NumberKinds::Age;
+    QGroupBox* m_kindsFrame;
+    QButtonGroup* m_kinds;
+    QList<QRadioButton*> m_kindOptions; // Age, Date, Distance, Dice, Percent
+    QListWidget* m_results;
+    QGroupBox* m_parametersFrame;
+    QLabel* m_lastResult;
+    QLabel* m_firstLabel;
+    QLineEdit* m_firstBound;
+    SpinButton* m_firstSpin;
+    QLabel* m_secondLabel;
+    QLineEdit* m_secondBound;
+    SpinButton* m_secondSpin;
+    QCheckBox* m_timerBox;
+    QPushButton* m_generate;
+    QPushButton* m_print;
+    QPushButton* m_copy;
+    QPushButton* m_clear;
+    QPushButton* m_close;
+    QTimer* m_timer;
+};

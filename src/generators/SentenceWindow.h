@@ -1,0 +1,17 @@
+#pragma once
+
+#include "generators/PatternListWindow.h"
+
+// The sentence generator: sentences of random words built from part-of-speech patterns.
+class SentenceWindow : public PatternListWindow
+{
+    Q_OBJECT
+
+public:
+    explicit SentenceWindow(QWidget* parent = nullptr);
+
+protected:
+    // Adds one sentence, or the line that stands for an invalid pattern, to the results.
+    void expandPattern() override;
+    void showCodeKey() override;
+};
