@@ -10,8 +10,8 @@
 
 #include <cmath>
 
-// Every draw is checked on a small table, which is read whole, on a large one, which is read row
-// by row as it is drawn, and on one whose keys are too sparse to draw by key.
+// Every test runs on a small table, which is read whole, on a large one, which is read row by row
+// as it is drawn, and on one whose keys are too sparse to draw by key.
 class TestRandomRecord : public QObject
 {
     Q_OBJECT
@@ -19,198 +19,133 @@ class TestRandomRecord : public QObject
 private slots:
     void initTestCase_data();
     void init();
-    void cleanup();
 
-    void drawsEveryValueAboutEquallyOften();
-    void drawsEveryRowAboutEquallyOften();
-    void neverDrawsBlankRows();
+    void drawsEveryRowAboutEquallyOftenAndNoBlank();
     void seesWritesBetweenDraws();
-    void seesRowsWrittenByAnotherConnection_data();
-    void seesRowsWrittenByAnotherConnection();
-    void tableNamesWithBlanksAnyCaseAndQuotes();
-    void emptyOrMissingTableIsFatalAndNamed();
+    void tableNamesAndFatalTables();
 
 private:
-    // A list table of the values (a null text stands for Null), each as often as the test row
-    // says, in blocks whose gaps between keys grow: no row may be favoured by its place or gap.
-    void fill(const QString& table, const QStringList& values);
-    QSet<QString> drawn(const QString& table, int draws);
+    // A list table of the values (SQL of the copy number n), each as often as the test row says,
+    // in blocks whose gaps between keys grow: no row may be favoured by its place or gap.
+    void fill(const QString& table, const QStringList& values, int copies = 0);
 
     std::unique_ptr<ScriptedDesktop> m_desktop;
     std::unique_ptr<TestDatabase> m_db;
 };
 
-void TestRandomRecord::initTestCase_data()
-{
-    QTest::addColumn<int>("copies");
-    QTest::addColumn<int>("keySpacing");
-    QTest::newRow("small table") << 1 << 1;
-    QTest::newRow("large table") << 60000 << 1;
-    QTest::newRow("sparse keys") << 1 << 5000;
-}
-
-void TestRandomRecord::init()
-{
-    m_desktop = std::make_unique<ScriptedDesktop>();
-    m_db = std::make_unique<TestDatabase>();
-    QVERIFY2(m_db->isOpen(), qPrintable(m_db->error()));
-    Random::instance().seed(20261206);
-}
-
-void TestRandomRecord::cleanup()
-{
-    m_db.reset();
-    m_desktop.reset();
-}
-
-void TestRandomRecord::fill(const QString& table, const QStringList& values)
-{
-    QFETCH_GLOBAL(int, copies);
-    QFETCH_GLOBAL(int, keySpacing);
-    QVERIFY(m_db->execute("CREATE TABLE " + table + " (ID INTEGER PRIMARY KEY, word TEXT)"));
-    // Value i fills a block of copies rows whose keys are i + 1 apart.
-    QStringList rows;
-    for (qsizetype i = 0; i < values.size(); ++i)
-        rows << QStringLiteral("(%1, %2)")
-                    .arg(i)
-                    .arg(values[i].isNull() ? QStringLiteral("NULL") : '\'' + values[i] + '\'');
-    QVERIFY(m_db->execute(
-        QStringLiteral("WITH RECURSIVE copy(n) AS (SELECT 0 UNION ALL SELECT n + 1 FROM copy "
-                       "WHERE n + 1 < %1) INSERT INTO %2 SELECT %3 * (%1 * column1 * (column1 + "
-                       "1) / 2 + n * (column1 + 1) + 1), column2 FROM copy, (VALUES %4)")
-            .arg(copies)
-            .arg(table)
-            .arg(keySpacing)
-            .arg(rows.join(", "))));
-}
-
-QSet<QString> TestRandomRecord::drawn(const QString& table, int draws)
-{
-    QSet<QString> seen;
-    for (int i = 0; i < draws; ++i)
-        seen.insert(getRandomRecord(table));
-    return seen;
-}
-
-// Chi-square of the counts of draws from a table of as many values, over its critical value at
-// 0.1% (Wilson and Hilferty's approximation).
-double chiSquareOverCritical(const QString& table, int values, int draws)
+// How far the counts of draws stray from equal: chi-square over its critical value at 0.1%
+// (Wilson and Hilferty's approximation). A value drawn that is not expected counts as infinite.
+double unevenness(const QString& table, const QStringList& expected, int draws)
 {
     QHash<QString, int> counts;
     for (int i = 0; i < draws; ++i)
         ++counts[getRandomRecord(table)];
+    const double mean = double(draws) / expected.size(), k = expected.size() - 1, z = 3.09;
     double chiSquare = 0;
-    const double expected = double(draws) / values;
-    for (int count : std::as_const(counts))
-        chiSquare += (count - expected) * (count - expected) / expected;
-    chiSquare += (values - counts.size()) * expected;
-    const double k = values - 1, z = 3.09;
-    return chiSquare / (k * std::pow(1 - 2 / (9 * k) + z * std::sqrt(2 / (9 * k)), 3));
+    for (const QString& value : expected)
+        chiSquare += std::pow(counts.take(value) - mean, 2) / mean;
+    chiSquare /= k * std::pow(1 - 2 / (9 * k) + z * std::sqrt(2 / (9 * k)), 3);
+    return counts.isEmpty() ? chiSquare : INFINITY;
 }
 
-void TestRandomRecord::drawsEveryValueAboutEquallyOften()
+void TestRandomRecord::initTestCase_data()
 {
-    fill("dice", {"f1", "f2", "f3", "f4", "f5", "f6"});
-    QVERIFY(chiSquareOverCritical("dice", 6, 6000) < 1);
+    QTest::addColumn<int>("blockSize");
+    QTest::addColumn<int>("keySpacing");
+    QTest::addColumn<QString>("journalMode");
+    QTest::newRow("small table") << 1 << 1 << "DELETE";
+    QTest::newRow("small table, write-ahead log") << 1 << 1 << "WAL";
+    QTest::newRow("large table") << 40000 << 1 << "DELETE";
+    QTest::newRow("sparse keys") << 1 << 5000 << "DELETE";
 }
 
-// Every row of a table read row by row, and then whole, is drawn about equally often.
-void TestRandomRecord::drawsEveryRowAboutEquallyOften()
+void TestRandomRecord::init()
 {
+    QFETCH_GLOBAL(QString, journalMode);
+    m_db.reset();
+    m_desktop = std::make_unique<ScriptedDesktop>();
+    m_db = std::make_unique<TestDatabase>();
+    QVERIFY(m_db->isOpen() && m_db->execute("PRAGMA journal_mode = " + journalMode));
+    Random::instance().seed(20261206);
+}
+
+void TestRandomRecord::fill(const QString& table, const QStringList& values, int copies)
+{
+    QFETCH_GLOBAL(int, blockSize);
     QFETCH_GLOBAL(int, keySpacing);
-    QVERIFY(m_db->execute("CREATE TABLE many (ID INTEGER PRIMARY KEY, word TEXT)"));
-    QVERIFY(m_db->execute(QStringLiteral("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 "
-                                         "FROM n WHERE i < 5000) INSERT INTO many SELECT i * %1, "
-                                         "'w' || i FROM n")
-                              .arg(keySpacing)));
-    // The first draws already reach the whole table, not only the rows read so far.
-    QStringList first;
-    for (int i = 0; i < 20; ++i)
-        first << getRandomRecord("many");
-    QVERIFY(
-        std::any_of(first.cbegin(), first.cend(), [](auto w) { return w.mid(1).toInt() > 2500; }));
-    QVERIFY(chiSquareOverCritical("many", 5000, 100000) < 1);
+    QVERIFY(m_db->execute("CREATE TABLE " + table + " (ID INTEGER PRIMARY KEY, word TEXT)"));
+    QStringList cases; // value i fills a block of rows whose keys are i + 1 apart
+    for (qsizetype i = 0; i < values.size(); ++i)
+        cases << QStringLiteral("WHEN %1 THEN %2").arg(i).arg(values[i]);
+    QVERIFY(m_db->execute(
+        QStringLiteral("WITH RECURSIVE copy(n) AS (SELECT 0 UNION ALL SELECT n + 1 FROM copy "
+                       "WHERE n + 1 < %1), item(i) AS (SELECT 0 UNION ALL SELECT i + 1 FROM item "
+                       "WHERE i + 1 < %2) INSERT INTO %3 SELECT %4 * (%1 * i * (i + 1) / 2 + n * "
+                       "(i + 1) + 1), CASE i %5 END FROM copy, item")
+            .arg(QString::number(copies ? copies : blockSize), QString::number(values.size()),
+                 table, QString::number(keySpacing), cases.join(' '))));
 }
 
-void TestRandomRecord::neverDrawsBlankRows()
+// Every row is drawn about equally often, whatever its key, from the first draws on, and no blank
+// value ever is.
+void TestRandomRecord::drawsEveryRowAboutEquallyOftenAndNoBlank()
 {
-    fill("sparse", {QString(), "", "   ", "owl", QString(), "fox"});
-    QCOMPARE(drawn("sparse", 400), (QSet<QString>{"Owl", "Fox"}));
+    fill("dice", {"'f1'", "NULL", "'f2'", "''", "'f3'", "'   '", "'f4'", "'f5'", "NULL", "'f6'"});
+    QVERIFY(unevenness("dice", {"F1", "F2", "F3", "F4", "F5", "F6"}, 6000) < 1);
+    fill("many", {"'W' || n"}, 5000);
+    int late = 0; // the first draws already reach the rows that are read last
+    for (int i = 0; i < 20; ++i)
+        late += getRandomRecord("many").mid(1).toInt() > 2500;
+    QStringList rows;
+    for (int i = 0; i < 5000; ++i)
+        rows << QStringLiteral("W%1").arg(i);
+    QVERIFY(late > 0 && unevenness("many", rows, 100000) < 1);
 }
 
+// Writes through this connection or another one are drawn from at once.
 void TestRandomRecord::seesWritesBetweenDraws()
 {
-    fill("grows", {"first"});
-    QCOMPARE(getRandomRecord("grows"), QStringLiteral("First"));
-    // Only the first letter is upper-cased.
-    for (const auto& [stored, drawn] :
-         {std::pair{"quiet mOUSE", "Quiet mOUSE"}, {"Already", "Already"}, {"é", "É"}}) {
-        QVERIFY(m_db->execute(QStringLiteral("UPDATE grows SET word = '%1'").arg(stored)));
-        QCOMPARE(getRandomRecord("grows"), QString(drawn));
+    fill("grows", {"'first'"});
+    QSqlDatabase other = QSqlDatabase::addDatabase("QSQLITE", "other");
+    other.setDatabaseName(m_db->path());
+    const QList<std::pair<QString, QString>> steps = {
+        {"UPDATE grows SET word = 'quiet mOUSE'", "Quiet mOUSE"}, // only the first letter
+        {"UPDATE grows SET word = 'é'", "É"},
+        {"BEGIN", "É"},
+        {"UPDATE grows SET word = 'undone'", "Undone"},
+        {"ROLLBACK", "É"}, // what is rolled back is not drawn
+        {"other: UPDATE grows SET word = 'theirs'", "Theirs"},
+        {"INSERT INTO grows (word) SELECT 'Theirs' FROM grows", "Theirs"}};
+    QVERIFY(getRandomRecord("grows") == "First" && other.open());
+    for (const auto& [sql, drawn] : steps) {
+        QVERIFY(sql.startsWith("other: ") ? QSqlQuery(other).exec(sql.mid(7)) : m_db->execute(sql));
+        QCOMPARE(getRandomRecord("grows"), drawn);
     }
-    // A write that is rolled back leaves nothing behind to draw.
-    QVERIFY(m_db->execute("BEGIN"));
-    QVERIFY(m_db->execute("UPDATE grows SET word = 'undone'"));
-    QCOMPARE(getRandomRecord("grows"), QStringLiteral("Undone"));
-    QVERIFY(m_db->execute("ROLLBACK"));
-    QCOMPARE(getRandomRecord("grows"), QStringLiteral("É"));
-
-    QVERIFY(m_db->execute("INSERT INTO grows (word) SELECT 'second' FROM grows"));
-    QCOMPARE(drawn("grows", 200), (QSet<QString>{"É", "Second"}));
-    QVERIFY(m_db->fatalErrors.isEmpty());
-}
-
-void TestRandomRecord::seesRowsWrittenByAnotherConnection_data()
-{
-    QTest::addColumn<QString>("journalMode");
-    QTest::newRow("rollback journal") << "DELETE";
-    QTest::newRow("write-ahead log") << "WAL";
-}
-
-void TestRandomRecord::seesRowsWrittenByAnotherConnection()
-{
-    QFETCH(QString, journalMode);
-    QVERIFY(m_db->execute("PRAGMA journal_mode = " + journalMode));
-    fill("shared", {"mine"});
-    QCOMPARE(getRandomRecord("shared"), QStringLiteral("Mine"));
-    {
-        QSqlDatabase other = QSqlDatabase::addDatabase("QSQLITE", "other");
-        other.setDatabaseName(m_db->path());
-        QVERIFY(other.open());
-        QVERIFY(QSqlQuery(other).exec("UPDATE shared SET word = 'theirs'"));
-        other.close();
-    }
+    QVERIFY(QSqlQuery(other).exec("UPDATE grows SET word = 'second' WHERE ID % 2 = 0"));
+    QVERIFY(unevenness("grows", {"Theirs", "Second"}, 400) < 1);
+    other = QSqlDatabase();
     QSqlDatabase::removeDatabase("other");
-    QCOMPARE(getRandomRecord("shared"), QStringLiteral("Theirs"));
 }
 
-void TestRandomRecord::tableNamesWithBlanksAnyCaseAndQuotes()
+// Names with blanks, in any case or with quotes are names; an empty or missing table is fatal.
+void TestRandomRecord::tableNamesAndFatalTables()
 {
-    fill("\"Odd Table\"", {"lantern"});
-    QCOMPARE(getRandomRecord("Odd Table"), QStringLiteral("Lantern"));
-    QCOMPARE(getRandomRecord("[odd table]"), QStringLiteral("Lantern"));
-    // A name built to break out of its quotes stays a name.
-    fill("\"x\"\"; DROP TABLE noun; --\"", {"safe"});
+    fill("\"Odd Table\"", {"'lantern'"});
+    fill("\"x\"\"; DROP TABLE noun; --\"", {"'safe'"});
+    QVERIFY(getRandomRecord("Odd Table") == "Lantern" &&
+            getRandomRecord("[odd table]") == "Lantern");
     QCOMPARE(getRandomRecord("x\"; DROP TABLE noun; --"), QStringLiteral("Safe"));
-    QVERIFY(Database::hasTable("noun"));
-    QVERIFY(m_db->fatalErrors.isEmpty());
-}
-
-void TestRandomRecord::emptyOrMissingTableIsFatalAndNamed()
-{
-    fill("hollow", {""});
+    QVERIFY(Database::hasTable("noun") && m_db->fatalErrors.isEmpty());
+    fill("hollow", {"''", "NULL"});
     QCOMPARE(getRandomRecord("hollow"), QString());
     QCOMPARE(m_db->fatalErrors, QList<int>{3021});
     const QString report = m_desktop->lastMessage();
-    QVERIFY2(report.startsWith("Error #  3021 was generated by getRandomRecord\r"),
+    QVERIFY2(report.startsWith("Error #  3021 was generated by getRandomRecord\r") &&
+                 report.contains("'hollow'") && report.endsWith(" in database" + m_db->path()),
              qPrintable(report));
-    QVERIFY(report.contains("'hollow'"));
-    QVERIFY(report.endsWith(" in database" + m_db->path()));
     QCOMPARE(m_desktop->messages.last().title, QStringLiteral("Error"));
-
     getRandomRecord("nowhere");
-    QCOMPARE(m_db->fatalErrors.size(), 2);
-    QVERIFY(m_desktop->lastMessage().contains("'nowhere'"));
+    QVERIFY(m_db->fatalErrors.size() == 2 && m_desktop->lastMessage().contains("'nowhere'"));
 }
 
 QTEST_GUILESS_MAIN(TestRandomRecord)
