@@ -1,5 +1,4 @@
 #include "data/Database.h"
-#include "shared/FatalError.h"
 #include "shared/Random.h"
 #include "shared/RandomListValue.h"
 #include "support/ScriptedDesktop.h"
@@ -9,177 +8,144 @@
 #include <QSqlQuery>
 #include <QTest>
 
+#include <cmath>
+
+// Every test runs on a small table, which is read whole, on a large one, which is read row by row
+// as it is drawn, and on one whose keys are too sparse to draw by key.
 class TestRandomRecord : public QObject
 {
     Q_OBJECT
 
 private slots:
+    void initTestCase_data();
     void init();
-    void cleanup();
 
-    void drawsEveryRowAboutEquallyOften();
-    void upperCasesOnlyTheFirstLetter();
-    void neverDrawsBlankRows();
-    void tableNamesWithBlanksAndAnyCase();
-    void seesRowsWrittenBetweenDraws();
-    void seesRowsWrittenByAnotherConnection_data();
-    void seesRowsWrittenByAnotherConnection();
-    void emptyOrMissingTableIsFatalAndNamed();
+    void drawsEveryRowAboutEquallyOftenAndNoBlank();
+    void seesWritesBetweenDraws();
+    void tableNamesAndFatalTables();
 
 private:
+    // A list table of the values (SQL of the copy number n), each as often as the test row says,
+    // in blocks whose gaps between keys grow: no row may be favoured by its place or gap.
+    void fill(const QString& table, const QStringList& values, int copies = 0);
+
     std::unique_ptr<ScriptedDesktop> m_desktop;
     std::unique_ptr<TestDatabase> m_db;
 };
 
+// How far the counts of draws stray from equal: chi-square over its critical value at 0.1%
+// (Wilson and Hilferty's approximation). A value drawn that is not expected counts as infinite.
+double unevenness(const QString& table, const QStringList& expected, int draws)
+{
+    QHash<QString, int> counts;
+    for (int i = 0; i < draws; ++i)
+        ++counts[getRandomRecord(table)];
+    const double mean = double(draws) / expected.size(), k = expected.size() - 1, z = 3.09;
+    double chiSquare = 0;
+    for (const QString& value : expected)
+        chiSquare += std::pow(counts.take(value) - mean, 2) / mean;
+    chiSquare /= k * std::pow(1 - 2 / (9 * k) + z * std::sqrt(2 / (9 * k)), 3);
+    return counts.isEmpty() ? chiSquare : INFINITY;
+}
+
+void TestRandomRecord::initTestCase_data()
+{
+    QTest::addColumn<int>("blockSize");
+    QTest::addColumn<int>("keySpacing");
+    QTest::addColumn<QString>("journalMode");
+    QTest::newRow("small table") << 1 << 1 << "DELETE";
+    QTest::newRow("small table, write-ahead log") << 1 << 1 << "WAL";
+    QTest::newRow("large table") << 40000 << 1 << "DELETE";
+    QTest::newRow("sparse keys") << 1 << 5000 << "DELETE";
+}
+
 void TestRandomRecord::init()
 {
+    QFETCH_GLOBAL(QString, journalMode);
+    m_db.reset();
     m_desktop = std::make_unique<ScriptedDesktop>();
     m_db = std::make_unique<TestDatabase>();
-    QVERIFY2(m_db->isOpen(), qPrintable(m_db->error()));
+    QVERIFY(m_db->isOpen() && m_db->execute("PRAGMA journal_mode = " + journalMode));
     Random::instance().seed(20261206);
 }
 
-void TestRandomRecord::cleanup()
+void TestRandomRecord::fill(const QString& table, const QStringList& values, int copies)
 {
-    m_db.reset();
-    m_desktop.reset();
+    QFETCH_GLOBAL(int, blockSize);
+    QFETCH_GLOBAL(int, keySpacing);
+    QVERIFY(m_db->execute("CREATE TABLE " + table + " (ID INTEGER PRIMARY KEY, word TEXT)"));
+    QStringList cases; // value i fills a block of rows whose keys are i + 1 apart
+    for (qsizetype i = 0; i < values.size(); ++i)
+        cases << QStringLiteral("WHEN %1 THEN %2").arg(i).arg(values[i]);
+    QVERIFY(m_db->execute(
+        QStringLiteral("WITH RECURSIVE copy(n) AS (SELECT 0 UNION ALL SELECT n + 1 FROM copy "
+                       "WHERE n + 1 < %1), item(i) AS (SELECT 0 UNION ALL SELECT i + 1 FROM item "
+                       "WHERE i + 1 < %2) INSERT INTO %3 SELECT %4 * (%1 * i * (i + 1) / 2 + n * "
+                       "(i + 1) + 1), CASE i %5 END FROM copy, item")
+            .arg(QString::number(copies ? copies : blockSize), QString::number(values.size()),
+                 table, QString::number(keySpacing), cases.join(' '))));
 }
 
-void TestRandomRecord::drawsEveryRowAboutEquallyOften()
+// Every row is drawn about equally often, whatever its key, from the first draws on, and no blank
+// value ever is.
+void TestRandomRecord::drawsEveryRowAboutEquallyOftenAndNoBlank()
 {
-    QVERIFY(m_db->execute("CREATE TABLE dice (ID INTEGER PRIMARY KEY, face TEXT)"));
-    // Keys with gaps: rows must be equally likely whatever their keys.
-    for (int face = 1; face <= 6; ++face)
-        QVERIFY(m_db->execute(
-            QStringLiteral("INSERT INTO dice VALUES (%1, 'f%2')").arg(face * face * 7).arg(face)));
-    const int draws = 60000;
-    QHash<QString, int> counts;
-    for (int i = 0; i < draws; ++i)
-        ++counts[getRandomRecord("dice")];
-    QCOMPARE(counts.size(), 6);
-    // Chi-square with 5 degrees of freedom: 20.5 is the 0.1% critical value.
-    double chiSquare = 0;
-    const double expected = draws / 6.0;
-    for (int count : std::as_const(counts))
-        chiSquare += (count - expected) * (count - expected) / expected;
-    QVERIFY2(chiSquare < 20.5, qPrintable(QString::number(chiSquare)));
+    fill("dice", {"'f1'", "NULL", "'f2'", "''", "'f3'", "'   '", "'f4'", "'f5'", "NULL", "'f6'"});
+    QVERIFY(unevenness("dice", {"F1", "F2", "F3", "F4", "F5", "F6"}, 6000) < 1);
+    fill("many", {"'W' || n"}, 5000);
+    int late = 0; // the first draws already reach the rows that are read last
+    for (int i = 0; i < 20; ++i)
+        late += getRandomRecord("many").mid(1).toInt() > 2500;
+    QStringList rows;
+    for (int i = 0; i < 5000; ++i)
+        rows << QStringLiteral("W%1").arg(i);
+    QVERIFY(late > 0 && unevenness("many", rows, 100000) < 1);
 }
 
-void TestRandomRecord::upperCasesOnlyTheFirstLetter()
+// Writes through this connection or another one are drawn from at once.
+void TestRandomRecord::seesWritesBetweenDraws()
 {
-    QVERIFY(m_db->execute("CREATE TABLE words (ID INTEGER PRIMARY KEY, word TEXT)"));
-    QVERIFY(m_db->execute("INSERT INTO words (word) VALUES ('quiet mOUSE')"));
-    QCOMPARE(getRandomRecord("words"), QStringLiteral("Quiet mOUSE"));
-
-    QVERIFY(m_db->execute("DELETE FROM words"));
-    QVERIFY(m_db->execute("INSERT INTO words (word) VALUES ('Already')"));
-    QCOMPARE(getRandomRecord("words"), QStringLiteral("Already"));
-
-    QVERIFY(m_db->execute("DELETE FROM words"));
-    QVERIFY(m_db->execute("INSERT INTO words (word) VALUES ('é')"));
-    QCOMPARE(getRandomRecord("words"), QStringLiteral("É"));
-    QVERIFY(m_db->fatalErrors.isEmpty());
-}
-
-void TestRandomRecord::neverDrawsBlankRows()
-{
-    QVERIFY(m_db->execute("CREATE TABLE sparse (ID INTEGER PRIMARY KEY, word TEXT)"));
-    QVERIFY(m_db->execute("INSERT INTO sparse (word) VALUES (NULL), (''), ('   '), ('owl'), "
-                          "(NULL), ('fox')"));
-    QSet<QString> seen;
-    for (int i = 0; i < 400; ++i)
-        seen.insert(getRandomRecord("sparse"));
-    QCOMPARE(seen, (QSet<QString>{"Owl", "Fox"}));
-}
-
-void TestRandomRecord::tableNamesWithBlanksAndAnyCase()
-{
-    QVERIFY(m_db->execute("CREATE TABLE \"Odd Table\" (ID INTEGER PRIMARY KEY, word TEXT)"));
-    QVERIFY(m_db->execute("INSERT INTO \"Odd Table\" (word) VALUES ('lantern')"));
-    QCOMPARE(getRandomRecord("Odd Table"), QStringLiteral("Lantern"));
-    QCOMPARE(getRandomRecord("[odd table]"), QStringLiteral("Lantern"));
-    // The fixture's gender table, asked for in another case.
-    const QString gender = getRandomRecord("GENDER");
-    QVERIFY2(gender == "Male" || gender == "Female", qPrintable(gender));
-    // A name built to break out of its quotes stays a name.
-    QVERIFY(m_db->execute("CREATE TABLE \"x\"\"; DROP TABLE noun; --\" (ID INTEGER PRIMARY KEY, w "
-                          "TEXT)"));
-    QVERIFY(m_db->execute("INSERT INTO \"x\"\"; DROP TABLE noun; --\" (w) VALUES ('safe')"));
-    QCOMPARE(getRandomRecord("x\"; DROP TABLE noun; --"), QStringLiteral("Safe"));
-    QVERIFY(Database::hasTable("noun"));
-}
-
-void TestRandomRecord::seesRowsWrittenBetweenDraws()
-{
-    QVERIFY(m_db->execute("CREATE TABLE grows (ID INTEGER PRIMARY KEY, word TEXT)"));
-    QVERIFY(m_db->execute("INSERT INTO grows (word) VALUES ('first')"));
-    QCOMPARE(getRandomRecord("grows"), QStringLiteral("First"));
-
-    QVERIFY(m_db->execute("UPDATE grows SET word = 'changed'"));
-    QCOMPARE(getRandomRecord("grows"), QStringLiteral("Changed"));
-
-    QVERIFY(m_db->execute("DELETE FROM grows"));
-    QVERIFY(m_db->execute("INSERT INTO grows (word) VALUES ('newest')"));
-    QCOMPARE(getRandomRecord("grows"), QStringLiteral("Newest"));
-
-    // A write that is rolled back leaves nothing behind to draw.
-    QVERIFY(m_db->execute("BEGIN"));
-    QVERIFY(m_db->execute("DELETE FROM grows"));
-    QVERIFY(m_db->execute("INSERT INTO grows (word) VALUES ('undone')"));
-    QCOMPARE(getRandomRecord("grows"), QStringLiteral("Undone"));
-    QVERIFY(m_db->execute("ROLLBACK"));
-    QCOMPARE(getRandomRecord("grows"), QStringLiteral("Newest"));
-    QVERIFY(m_db->fatalErrors.isEmpty());
-
-    QVERIFY(m_db->execute("INSERT INTO grows (word) VALUES ('second')"));
-    QSet<QString> seen;
-    for (int i = 0; i < 200; ++i)
-        seen.insert(getRandomRecord("grows"));
-    QCOMPARE(seen, (QSet<QString>{"Newest", "Second"}));
-}
-
-void TestRandomRecord::seesRowsWrittenByAnotherConnection_data()
-{
-    QTest::addColumn<QString>("journalMode");
-    QTest::newRow("rollback journal") << "DELETE";
-    QTest::newRow("write-ahead log") << "WAL";
-}
-
-void TestRandomRecord::seesRowsWrittenByAnotherConnection()
-{
-    QFETCH(QString, journalMode);
-    QVERIFY(m_db->execute("PRAGMA journal_mode = " + journalMode));
-    QVERIFY(m_db->execute("CREATE TABLE shared (ID INTEGER PRIMARY KEY, word TEXT)"));
-    QVERIFY(m_db->execute("INSERT INTO shared (word) VALUES ('mine')"));
-    QCOMPARE(getRandomRecord("shared"), QStringLiteral("Mine"));
-    {
-        QSqlDatabase other = QSqlDatabase::addDatabase("QSQLITE", "other");
-        other.setDatabaseName(m_db->path());
-        QVERIFY(other.open());
-        QSqlQuery query(other);
-        QVERIFY(query.exec("UPDATE shared SET word = 'theirs'"));
-        other.close();
+    fill("grows", {"'first'"});
+    QSqlDatabase other = QSqlDatabase::addDatabase("QSQLITE", "other");
+    other.setDatabaseName(m_db->path());
+    const QList<std::pair<QString, QString>> steps = {
+        {"UPDATE grows SET word = 'quiet mOUSE'", "Quiet mOUSE"}, // only the first letter
+        {"UPDATE grows SET word = 'é'", "É"},
+        {"BEGIN", "É"},
+        {"UPDATE grows SET word = 'undone'", "Undone"},
+        {"ROLLBACK", "É"}, // what is rolled back is not drawn
+        {"other: UPDATE grows SET word = 'theirs'", "Theirs"},
+        {"INSERT INTO grows (word) SELECT 'Theirs' FROM grows", "Theirs"}};
+    QVERIFY(getRandomRecord("grows") == "First" && other.open());
+    for (const auto& [sql, drawn] : steps) {
+        QVERIFY(sql.startsWith("other: ") ? QSqlQuery(other).exec(sql.mid(7)) : m_db->execute(sql));
+        QCOMPARE(getRandomRecord("grows"), drawn);
     }
+    QVERIFY(QSqlQuery(other).exec("UPDATE grows SET word = 'second' WHERE ID % 2 = 0"));
+    QVERIFY(unevenness("grows", {"Theirs", "Second"}, 400) < 1);
+    other = QSqlDatabase();
     QSqlDatabase::removeDatabase("other");
-    QCOMPARE(getRandomRecord("shared"), QStringLiteral("Theirs"));
 }
 
-void TestRandomRecord::emptyOrMissingTableIsFatalAndNamed()
+// Names with blanks, in any case or with quotes are names; an empty or missing table is fatal.
+void TestRandomRecord::tableNamesAndFatalTables()
 {
-    QVERIFY(m_db->execute("CREATE TABLE hollow (ID INTEGER PRIMARY KEY, word TEXT)"));
-    QVERIFY(m_db->execute("INSERT INTO hollow (word) VALUES ('')"));
+    fill("\"Odd Table\"", {"'lantern'"});
+    fill("\"x\"\"; DROP TABLE noun; --\"", {"'safe'"});
+    QVERIFY(getRandomRecord("Odd Table") == "Lantern" &&
+            getRandomRecord("[odd table]") == "Lantern");
+    QCOMPARE(getRandomRecord("x\"; DROP TABLE noun; --"), QStringLiteral("Safe"));
+    QVERIFY(Database::hasTable("noun") && m_db->fatalErrors.isEmpty());
+    fill("hollow", {"''", "NULL"});
     QCOMPARE(getRandomRecord("hollow"), QString());
     QCOMPARE(m_db->fatalErrors, QList<int>{3021});
     const QString report = m_desktop->lastMessage();
-    QVERIFY2(report.startsWith("Error #  3021 was generated by getRandomRecord\r"),
+    QVERIFY2(report.startsWith("Error #  3021 was generated by getRandomRecord\r") &&
+                 report.contains("'hollow'") && report.endsWith(" in database" + m_db->path()),
              qPrintable(report));
-    QVERIFY(report.contains("'hollow'"));
-    QVERIFY(report.endsWith(" in database" + m_db->path()));
     QCOMPARE(m_desktop->messages.last().title, QStringLiteral("Error"));
-
     getRandomRecord("nowhere");
-    QCOMPARE(m_db->fatalErrors.size(), 2);
-    QVERIFY(m_desktop->lastMessage().contains("'nowhere'"));
+    QVERIFY(m_db->fatalErrors.size() == 2 && m_desktop->lastMessage().contains("'nowhere'"));
 }
 
 QTEST_GUILESS_MAIN(TestRandomRecord)

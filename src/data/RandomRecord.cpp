@@ -6,14 +6,24 @@
 #include <QHash>
 #include <QRandomGenerator>
 
+#include <limits>
 #include <memory>
 #include <sqlite3.h>
-#include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace {
 
 const QString Source = QStringLiteral("getRandomRecord");
+
+// Tables whose keys span at least this many rowids are read one drawn row at a time, so the
+// first draw does not wait for the whole table; smaller ones are read at once.
+constexpr quint64 ReadByRowFrom = 4096;
+// How many more rows of a large table every draw reads, until it is complete.
+constexpr qint64 RowsReadPerDraw = 64;
+// Drawing row by row picks a rowid and tries again when no drawable value has it. After this
+// many misses in one draw the keys are taken to be too sparse and the rest of the table is read.
+constexpr int MissesBeforeReadingAll = 32;
 
 struct StatementDeleter
 {
@@ -21,18 +31,30 @@ struct StatementDeleter
 };
 using Statement = std::unique_ptr<sqlite3_stmt, StatementDeleter>;
 
-// The drawable values of one table, packed end to end as UTF-8.
-struct KeptTable
+bool sqliteFailure(sqlite3* db, StoreError* error)
 {
-    std::string values;
-    std::vector<quint32> ends; // where each value ends in values
+    *error = {sqlite3_extended_errcode(db), Source, QString::fromUtf8(sqlite3_errmsg(db))};
+    return false;
+}
 
-    QString value(size_t index) const
-    {
-        const quint32 begin = index == 0 ? 0 : ends[index - 1];
-        return QString::fromUtf8(values.data() + begin, qsizetype(ends[index] - begin));
-    }
-};
+bool prepare(sqlite3* db, const QByteArray& sql, Statement* statement, StoreError* error)
+{
+    sqlite3_stmt* raw = nullptr;
+    if (sqlite3_prepare_v2(db, sql.constData(), int(sql.size()), &raw, nullptr) != SQLITE_OK)
+        return sqliteFailure(db, error);
+    statement->reset(raw);
+    return true;
+}
+
+// The value (second column) of the current row as it is drawn: its first letter upper-cased.
+QString drawnValue(sqlite3_stmt* statement)
+{
+    QString value =
+        QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(statement, 1)),
+                          sqlite3_column_bytes(statement, 1));
+    value[0] = value.at(0).toUpper();
+    return value;
+}
 
 // Tells cheaply whether the database may have changed. Writes through this connection move its
 // change counter (rollbacks are reported by a hook). A commit from any other connection moves
@@ -106,6 +128,145 @@ private:
     bool m_rolledBack = false;
 };
 
+// The drawable values of one table, kept until the database changes. A small table is read
+// whole at its first draw. A large one is read on a few rows at every draw, so that no draw waits
+// for the whole table; until it is complete, a draw picks a random rowid and reads that row,
+// trying again when no drawable value has it.
+class KeptTable
+{
+public:
+    bool open(sqlite3* db, const QString& table, StoreError* error)
+    {
+        m_db = db;
+        m_table = table;
+        const QByteArray quotedTable = Database::quoteIdentifier(table).toUtf8();
+        Statement columns;
+        if (!prepare(db, "PRAGMA table_info(" + quotedTable + ")", &columns, error))
+            return false;
+        QByteArray valueColumn;
+        int columnCount = 0;
+        while (sqlite3_step(columns.get()) == SQLITE_ROW) {
+            if (columnCount++ == 1)
+                valueColumn = reinterpret_cast<const char*>(sqlite3_column_text(columns.get(), 1));
+        }
+        if (columnCount == 0) {
+            *error = {3078, Source, QStringLiteral("Cannot find the table '%1'").arg(table)};
+            return false;
+        }
+        if (columnCount < 2) {
+            *error = {3265, Source, QStringLiteral("The table '%1' has no value field").arg(table)};
+            return false;
+        }
+        // The value is the second field, read as text; blank values are never drawn.
+        const QByteArray value =
+            "CAST(" + Database::quoteIdentifier(QString::fromUtf8(valueColumn)).toUtf8() +
+            " AS TEXT)";
+        const QByteArray select =
+            "SELECT rowid, " + value + " FROM " + quotedTable + " WHERE trim(" + value + ") <> ''";
+        Statement span;
+        if (!prepare(db,
+                     "SELECT (SELECT min(rowid) FROM " + quotedTable +
+                         "), (SELECT max(rowid) FROM " + quotedTable + ")",
+                     &span, error) ||
+            !prepare(db, select + " AND rowid >= ? ORDER BY rowid LIMIT ?", &m_readOn, error))
+            return false;
+        if (sqlite3_step(span.get()) != SQLITE_ROW)
+            return sqliteFailure(db, error);
+        m_firstRowid = sqlite3_column_int64(span.get(), 0);
+        m_rowidSpan = quint64(sqlite3_column_int64(span.get(), 1)) - quint64(m_firstRowid) + 1;
+        if (sqlite3_column_type(span.get(), 0) == SQLITE_NULL || m_rowidSpan < ReadByRowFrom)
+            return readOn(-1, error);
+        m_nextRowid = m_firstRowid;
+        return prepare(db, select + " AND rowid = ?", &m_readRow, error);
+    }
+
+    std::optional<QString> draw(QRandomGenerator& random, StoreError* error)
+    {
+        if (m_readOn && !readOn(RowsReadPerDraw, error))
+            return std::nullopt;
+        if (m_readOn) {
+            for (int miss = 0; miss < MissesBeforeReadingAll; ++miss) {
+                const qint64 rowid = m_firstRowid + qint64(random.bounded(m_rowidSpan));
+                auto read = m_rowsRead.constFind(rowid);
+                if (read == m_rowsRead.constEnd()) {
+                    std::optional<QString> value = readRow(rowid, error);
+                    if (!value)
+                        return std::nullopt;
+                    read = m_rowsRead.insert(rowid, *value);
+                }
+                if (!read->isNull())
+                    return *read;
+            }
+            if (!readOn(-1, error))
+                return std::nullopt;
+        }
+        if (m_values.empty()) {
+            *error = {EngineError::NoCurrentRecord, Source,
+                      QStringLiteral("No current record: the table '%1' has no value to draw")
+                          .arg(m_table)};
+            return std::nullopt;
+        }
+        return m_values[size_t(random.bounded(quint64(m_values.size())))];
+    }
+
+private:
+    // Reads up to limit more drawable values in rowid order (all that are left for -1); once
+    // the last is read, the table is complete and no longer read row by row.
+    bool readOn(qint64 limit, StoreError* error)
+    {
+        sqlite3_stmt* statement = m_readOn.get();
+        sqlite3_bind_int64(statement, 1, m_nextRowid);
+        sqlite3_bind_int64(statement, 2, limit);
+        qint64 count = 0;
+        qint64 lastRowid = m_nextRowid;
+        int step;
+        while ((step = sqlite3_step(statement)) == SQLITE_ROW) {
+            lastRowid = sqlite3_column_int64(statement, 0);
+            m_values.push_back(drawnValue(statement));
+            ++count;
+        }
+        sqlite3_reset(statement);
+        if (step != SQLITE_DONE)
+            return sqliteFailure(m_db, error);
+        if (count == limit && lastRowid < std::numeric_limits<qint64>::max()) {
+            m_nextRowid = lastRowid + 1;
+        } else {
+            m_readOn.reset();
+            m_readRow.reset();
+            m_rowsRead.clear();
+        }
+        return true;
+    }
+
+    // The drawn value of the row, a null text when the row is missing or blank, or nothing when
+    // reading fails.
+    std::optional<QString> readRow(qint64 rowid, StoreError* error)
+    {
+        sqlite3_stmt* statement = m_readRow.get();
+        sqlite3_bind_int64(statement, 1, rowid);
+        const int step = sqlite3_step(statement);
+        QString value;
+        if (step == SQLITE_ROW)
+            value = drawnValue(statement);
+        sqlite3_reset(statement);
+        if (step != SQLITE_ROW && step != SQLITE_DONE) {
+            sqliteFailure(m_db, error);
+            return std::nullopt;
+        }
+        return value;
+    }
+
+    sqlite3* m_db = nullptr;
+    QString m_table;
+    std::vector<QString> m_values; // in rowid order, read up to m_nextRowid
+    qint64 m_firstRowid = 0;
+    quint64 m_rowidSpan = 0;
+    qint64 m_nextRowid = std::numeric_limits<qint64>::min();
+    Statement m_readOn; // these three are set while the table is incomplete
+    Statement m_readRow;
+    QHash<qint64, QString> m_rowsRead; // by rowid; a null text for a missing or blank row
+};
+
 class KeptTables
 {
 public:
@@ -121,28 +282,31 @@ public:
         m_watch.stop();
     }
 
-    const KeptTable* find(const QString& table, StoreError* error)
+    std::optional<QString> draw(const QString& table, QRandomGenerator& random, StoreError* error)
     {
-        sqlite3* db = Database::handle();
-        if (!db) {
-            *error = {3000, Source, QStringLiteral("The database is not open")};
-            return nullptr;
-        }
-        if (db != m_watch.db()) {
+        // The handle stays valid until the database closes, which forgets it.
+        if (!m_watch.db()) {
+            sqlite3* db = Database::handle();
+            if (!db) {
+                *error = {3000, Source, QStringLiteral("The database is not open")};
+                return std::nullopt;
+            }
             m_watch.watch(db, Database::path());
             restart();
         }
         if (m_watch.takeRollback() || m_watch.stamp() != m_stamp)
             restart();
-        const QString key = table.toLower();
-        auto found = m_tables.constFind(key);
-        if (found == m_tables.constEnd()) {
-            auto kept = std::make_shared<KeptTable>();
-            if (!load(db, table, kept.get(), error))
-                return nullptr;
-            found = m_tables.insert(key, std::move(kept));
+        auto found = m_tables.find(table);
+        if (found == m_tables.end()) {
+            auto kept = std::make_unique<KeptTable>();
+            if (!kept->open(m_watch.db(), table, error))
+                return std::nullopt;
+            found = m_tables.emplace(table, std::move(kept)).first;
         }
-        return found->get();
+        std::optional<QString> value = found->second->draw(random, error);
+        if (!value)
+            m_tables.erase(found); // read it afresh next time
+        return value;
     }
 
 private:
@@ -152,70 +316,8 @@ private:
         m_stamp = m_watch.stamp();
     }
 
-    static bool load(sqlite3* db, const QString& table, KeptTable* kept, StoreError* error)
-    {
-        const QString quotedTable = Database::quoteIdentifier(table);
-        Statement columns;
-        if (!prepare(db, "PRAGMA table_info(" + quotedTable.toUtf8() + ")", &columns, error))
-            return false;
-        QString valueColumn;
-        int columnCount = 0;
-        while (sqlite3_step(columns.get()) == SQLITE_ROW) {
-            if (columnCount++ == 1)
-                valueColumn = QString::fromUtf8(
-                    reinterpret_cast<const char*>(sqlite3_column_text(columns.get(), 1)));
-        }
-        if (columnCount == 0) {
-            *error = {3078, Source, QStringLiteral("Cannot find the table '%1'").arg(table)};
-            return false;
-        }
-        if (columnCount < 2) {
-            *error = {3265, Source, QStringLiteral("The table '%1' has no value field").arg(table)};
-            return false;
-        }
-
-        // The value is the second field, read as text; blank values are never drawn.
-        const QByteArray value =
-            "CAST(" + Database::quoteIdentifier(valueColumn).toUtf8() + " AS TEXT)";
-        Statement rows;
-        if (!prepare(db,
-                     "SELECT " + value + " FROM " + quotedTable.toUtf8() + " WHERE trim(" + value +
-                         ") <> '' ORDER BY rowid",
-                     &rows, error))
-            return false;
-        int step;
-        while ((step = sqlite3_step(rows.get())) == SQLITE_ROW) {
-            kept->values.append(reinterpret_cast<const char*>(sqlite3_column_text(rows.get(), 0)),
-                                size_t(sqlite3_column_bytes(rows.get(), 0)));
-            kept->ends.push_back(quint32(kept->values.size()));
-        }
-        if (step != SQLITE_DONE)
-            return sqliteFailure(db, error);
-        if (kept->ends.empty()) {
-            *error = {EngineError::NoCurrentRecord, Source,
-                      QStringLiteral("No current record: the table '%1' has no value to draw")
-                          .arg(table)};
-            return false;
-        }
-        return true;
-    }
-
-    static bool prepare(sqlite3* db, const QByteArray& sql, Statement* statement, StoreError* error)
-    {
-        sqlite3_stmt* raw = nullptr;
-        if (sqlite3_prepare_v2(db, sql.constData(), int(sql.size()), &raw, nullptr) != SQLITE_OK)
-            return sqliteFailure(db, error);
-        statement->reset(raw);
-        return true;
-    }
-
-    static bool sqliteFailure(sqlite3* db, StoreError* error)
-    {
-        *error = {sqlite3_extended_errcode(db), Source, QString::fromUtf8(sqlite3_errmsg(db))};
-        return false;
-    }
-
-    QHash<QString, std::shared_ptr<KeptTable>> m_tables;
+    // By the name asked for: each spelling of a table's name keeps its own copy.
+    std::unordered_map<QString, std::unique_ptr<KeptTable>> m_tables;
     ChangeWatch m_watch;
     ChangeWatch::Stamp m_stamp;
 };
@@ -226,12 +328,7 @@ std::optional<QString> RandomRecord::draw(const QString& table, QRandomGenerator
                                           StoreError* error)
 {
     StoreError ignored;
-    const KeptTable* kept = KeptTables::instance().find(table, error ? error : &ignored);
-    if (!kept)
-        return std::nullopt;
-    QString value = kept->value(size_t(random.bounded(quint64(kept->ends.size()))));
-    value[0] = value.at(0).toUpper();
-    return value;
+    return KeptTables::instance().draw(table, random, error ? error : &ignored);
 }
 
 void RandomRecord::forgetTables()

@@ -11,12 +11,12 @@ class QRandomGenerator;
 // position, with its first letter upper-cased. Rows whose value is empty or blank are never
 // drawn.
 //
-// Every draw costs the same whatever the table's size: a table's drawable values are read once
-// and kept, and a draw is one random index into them. The kept values are dropped as soon as
-// anything in the database changes, through this connection or any other, so a row added
-// anywhere is drawn from at once.
+// A draw costs the same whatever the table's size. A small table's drawable values are read
+// once and kept; a large one's rows are read as they are drawn (a random rowid, tried again when
+// no drawable value has it). Everything kept is dropped as soon as anything in the database
+// changes, through this connection or any other, so a row added anywhere is drawn from at once.
 namespace RandomRecord {
 std::optional<QString> draw(const QString& table, QRandomGenerator& random, StoreError* error);
-// Forgets every kept table; run when the database closes.
+// Forgets every kept table and the connection; must run before the database closes.
 void forgetTables();
 } // namespace RandomRecord

@@ -2,69 +2,97 @@
 
 #include "generators/VowelSound.h"
 
-#include <QStringList>
+#include <algorithm>
 
 namespace {
 
 struct Code
 {
     char16_t letter;
-    const char* table;
+    QString table;
 };
 
 // The codes in the order they are tested.
-constexpr Code Codes[] = {
-    {u'q', "possessivePronoun"},
-    {u'y', "directObjectPronoun"},
-    {u'x', "preposition"},
-    {u'n', "noun"},
-    {u'v', "verb"},
-    {u'j', "adjective"},
-    {u'p', "pronouns"},
-    {u'r', "adverb"},
-    {u't', "article"},
+const Code Codes[] = {
+    {u'q', QStringLiteral("possessivePronoun")},
+    {u'y', QStringLiteral("directObjectPronoun")},
+    {u'x', QStringLiteral("preposition")},
+    {u'n', QStringLiteral("noun")},
+    {u'v', QStringLiteral("verb")},
+    {u'j', QStringLiteral("adjective")},
+    {u'p', QStringLiteral("pronouns")},
+    {u'r', QStringLiteral("adverb")},
+    {u't', QStringLiteral("article")},
 };
 
-// "A" or "an" as the next word sounds, and the pronoun "I" ("I'm", "I'd") upper-case.
-void agreeArticles(QStringList& words)
+const Code* codeOf(QChar letter)
 {
-    for (qsizetype i = 0; i < words.size(); ++i) {
-        QString& word = words[i];
-        const bool article = word == u"a" || word == u"an";
-        if (article && i + 1 < words.size())
-            word = VowelSound::startsWithVowelSound(words.at(i + 1)) ? QStringLiteral("an")
-                                                                     : QStringLiteral("a");
-        if (word == u"i" || word.startsWith(u"i'") || word.startsWith(u"i\u2019"))
-            word[0] = u'I';
+    for (const Code& code : Codes) {
+        if (code.letter == letter.unicode())
+            return &code;
     }
+    return nullptr;
+}
+
+// Appends the word in lower case; plain ASCII, by far the most common, without a copy.
+void appendLowerCase(QString& sentence, const QString& word)
+{
+    const bool ascii =
+        std::all_of(word.cbegin(), word.cend(), [](QChar c) { return c.unicode() < 0x80; });
+    if (!ascii) {
+        sentence += word.toLower();
+        return;
+    }
+    const qsizetype start = sentence.size();
+    sentence.resize(start + word.size());
+    std::transform(word.cbegin(), word.cend(), sentence.begin() + start, [](QChar c) {
+        return c.unicode() >= u'A' && c.unicode() <= u'Z' ? QChar(c.unicode() | 0x20) : c;
+    });
+}
+
+bool isPronounI(QStringView word)
+{
+    return word == u"i" || word.startsWith(u"i'") || word.startsWith(u"i\u2019");
 }
 
 } // namespace
 
 QString SentencePattern::tableOf(QChar code)
 {
-    for (const Code& candidate : Codes) {
-        if (candidate.letter == code.unicode())
-            return QString::fromLatin1(candidate.table);
-    }
-    return {};
+    const Code* found = codeOf(code);
+    return found ? found->table : QString();
 }
 
 SentencePattern::Expansion
 SentencePattern::expand(const QString& pattern,
                         const std::function<QString(const QString&)>& drawWord)
 {
-    QStringList words;
-    for (const QChar code : pattern) {
-        const QString table = tableOf(code);
-        if (table.isEmpty())
-            return {InvalidLine, false};
-        words << drawWord(table).toLower();
-    }
-    agreeArticles(words);
     QString sentence;
-    for (const QString& word : std::as_const(words))
-        sentence += word + u' ';
+    sentence.reserve(pattern.size() * 12);
+    // An article waits for the next word, whose sound decides between "a" and "an".
+    QStringView article;
+    for (const QChar letter : pattern) {
+        const Code* code = codeOf(letter);
+        if (!code)
+            return {InvalidLine, false};
+        const QString drawn = drawWord(code->table);
+        if (!article.isEmpty())
+            sentence +=
+                VowelSound::startsWithVowelSound(drawn) ? QStringView(u"an ") : QStringView(u"a ");
+        article = {};
+        const qsizetype start = sentence.size();
+        appendLowerCase(sentence, drawn);
+        const QStringView word = QStringView(sentence).sliced(start);
+        if (word == u"a" || word == u"an") {
+            article = word.size() == 1 ? QStringView(u"a ") : QStringView(u"an ");
+            sentence.truncate(start);
+            continue;
+        }
+        if (isPronounI(word))
+            sentence[start] = u'I';
+        sentence += u' ';
+    }
+    sentence += article; // nothing follows: left as drawn
     if (!sentence.isEmpty())
         sentence[0] = sentence.at(0).toUpper();
     return {sentence, true};

@@ -1,6 +1,8 @@
 #include "generators/VowelSound.h"
 
-#include <QStringView>
+#include <algorithm>
+#include <array>
+#include <string>
 
 namespace {
 
@@ -47,6 +49,12 @@ constexpr Beginning Exceptions[] = {
     {u"onerous", true},
 };
 
+// How many letters of a word are compared with the beginnings: enough for the longest.
+constexpr size_t Compared = 8;
+static_assert(std::all_of(std::begin(Exceptions), std::end(Exceptions), [](const Beginning& b) {
+    return std::char_traits<char16_t>::length(b.letters) <= Compared;
+}));
+
 bool startsWithVowelLetter(QChar letter)
 {
     return QStringView(u"aeiou").contains(letter);
@@ -54,17 +62,22 @@ bool startsWithVowelLetter(QChar letter)
 
 } // namespace
 
-bool VowelSound::startsWithVowelSound(const QString& word)
+bool VowelSound::startsWithVowelSound(QStringView word)
 {
-    const QString lower = word.toLower();
-    if (lower.isEmpty())
+    if (word.isEmpty())
         return false;
+    // Only the beginning decides, so only that much is lower-cased.
+    std::array<char16_t, Compared> lower;
+    const qsizetype size = std::min(word.size(), qsizetype(lower.size()));
+    std::transform(word.begin(), word.begin() + size, lower.begin(),
+                   [](QChar c) { return c.toLower().unicode(); });
+    const QStringView beginning(lower.data(), size);
     const Beginning* best = nullptr;
     for (const Beginning& exception : Exceptions) {
         const QStringView letters(exception.letters);
-        if (lower.startsWith(letters) &&
+        if (beginning.startsWith(letters) &&
             (!best || letters.size() > QStringView(best->letters).size()))
             best = &exception;
     }
-    return best ? best->vowelSound : startsWithVowelLetter(lower.front());
+    return best ? best->vowelSound : startsWithVowelLetter(beginning.front());
 }

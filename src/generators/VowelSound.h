@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QString>
+#include <QStringView>
 
 // Whether an English word begins with a vowel sound, which decides between "a" and "an". The
 // first letter decides, except for the usual words whose spelling misleads: a silent h ("an
@@ -8,6 +8,6 @@
 // ("a one-off").
 namespace VowelSound {
 
-bool startsWithVowelSound(const QString& word);
+bool startsWithVowelSound(QStringView word);
 
 } // namespace VowelSound

@@ -8,7 +8,7 @@ QString getRandomRecord(const QString& table)
 {
     StoreError error;
     if (auto value = RandomRecord::draw(table, Random::instance().generator(), &error))
-        return *value;
+        return std::move(*value);
     reportFatalError(error);
     return {};
 }
