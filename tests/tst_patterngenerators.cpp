@@ -96,6 +96,7 @@ private slots:
             {"tntntn", "a unintentional a urn a oncoming", "An unintentional an urn an oncoming "},
             {"tnpt", "The owl we AN", "The owl we an "},
             {"pvtnp", "i'm i a Honest I", "I'm I an honest I "},
+            {"jnvr", "ÉPIQUE Œuvre ÇA ÅSE", "Épique œuvre ça åse "},
             {"tnV", "the owl", invalid}, {"tn v", "the owl", invalid}, {"N", "", invalid},
             {"tnv.", "the owl sang", invalid}, {"tnv,", "the owl sang", invalid},
             {"tnz", "the owl", invalid}};
