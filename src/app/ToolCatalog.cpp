@@ -3,11 +3,11 @@
 #include "generators/frmNameGenerator.h"
 #include "generators/frmNumberGenerator.h"
 #include "generators/frmSentence.h"
-#include "inspiration/frmBrainstorm.h"
-#include "inspiration/frmCrystalBall.h"
-#include "inspiration/frmFreeAss.h"
-#include "inspiration/frmPsycho.h"
-#include "inspiration/frmStoryWizard.h"
+#include "inspiration/BrainstormWindow.h"
+#include "inspiration/CrystalBallWindow.h"
+#include "inspiration/FreeAssociationWindow.h"
+#include "inspiration/PsychoStimulatronWindow.h"
+#include "inspiration/StoryWizardWindow.h"
 #include "records/frmCharacter.h"
 #include "records/frmPlot.h"
 #include "records/frmScene.h"
@@ -26,11 +26,11 @@ QHash<QString, ToolCatalog::Factory>& factories()
         {QStringLiteral("frmCharacter"), [] { return new frmCharacter; }},
         {QStringLiteral("frmPlot"), [] { return new frmPlot; }},
         {QStringLiteral("frmScene"), [] { return new frmScene; }},
-        {QStringLiteral("frmBrainstorm"), [] { return new frmBrainstorm; }},
-        {QStringLiteral("frmFreeAss"), [] { return new frmFreeAss; }},
-        {QStringLiteral("frmCrystalBall"), [] { return new frmCrystalBall; }},
-        {QStringLiteral("frmStoryWizard"), [] { return new frmStoryWizard; }},
-        {QStringLiteral("frmPsycho"), [] { return new frmPsycho; }},
+        {QStringLiteral("frmBrainstorm"), [] { return new BrainstormWindow; }},
+        {QStringLiteral("frmFreeAss"), [] { return new FreeAssociationWindow; }},
+        {QStringLiteral("frmCrystalBall"), [] { return new CrystalBallWindow; }},
+        {QStringLiteral("frmStoryWizard"), [] { return new StoryWizardWindow; }},
+        {QStringLiteral("frmPsycho"), [] { return new PsychoStimulatronWindow; }},
     };
     return table;
 }
