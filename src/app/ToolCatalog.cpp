@@ -3,11 +3,11 @@
 #include "generators/NameGeneratorWindow.h"
 #include "generators/NumberGeneratorWindow.h"
 #include "generators/SentenceWindow.h"
-#include "inspiration/frmBrainstorm.h"
-#include "inspiration/frmCrystalBall.h"
-#include "inspiration/frmFreeAss.h"
-#include "inspiration/frmPsycho.h"
-#include "inspiration/frmStoryWizard.h"
+#include "inspiration/BrainstormWindow.h"
+#include "inspiration/CrystalBallWindow.h"
+#include "inspiration/FreeAssociationWindow.h"
+#include "inspiration/PsychoStimulatronWindow.h"
+#include "inspiration/StoryWizardWindow.h"
 #include "records/CharacterWindow.h"
 #include "records/PlotWindow.h"
 #include "records/SceneWindow.h"
@@ -26,11 +26,11 @@ QHash<QString, ToolCatalog::Factory>& factories()
         {QStringLiteral("frmCharacter"), [] { return new CharacterWindow; }},
         {QStringLiteral("frmPlot"), [] { return new PlotWindow; }},
         {QStringLiteral("frmScene"), [] { return new SceneWindow; }},
-        {QStringLiteral("frmBrainstorm"), [] { return new frmBrainstorm; }},
-        {QStringLiteral("frmFreeAss"), [] { return new frmFreeAss; }},
-        {QStringLiteral("frmCrystalBall"), [] { return new frmCrystalBall; }},
-        {QStringLiteral("frmStoryWizard"), [] { return new frmStoryWizard; }},
-        {QStringLiteral("frmPsycho"), [] { return new frmPsycho; }},
+        {QStringLiteral("frmBrainstorm"), [] { return new BrainstormWindow; }},
+        {QStringLiteral("frmFreeAss"), [] { return new FreeAssociationWindow; }},
+        {QStringLiteral("frmCrystalBall"), [] { return new CrystalBallWindow; }},
+        {QStringLiteral("frmStoryWizard"), [] { return new StoryWizardWindow; }},
+        {QStringLiteral("frmPsycho"), [] { return new PsychoStimulatronWindow; }},
     };
     return table;
 }

@@ -9,25 +9,24 @@ class QTimer;
 
 // The crystal ball: one random piece of writing advice at a time, on request or at every tick
 // of the timer. Each piece replaces the one before; nothing is kept.
-class frmCrystalBall : public ToolWindow
+class CrystalBallWindow : public ToolWindow
 {
     Q_OBJECT
 
 public:
-    explicit frmCrystalBall(QWidget* parent = nullptr);
-
-    QPlainTextEdit* txtAdvice;
-    QPushButton* cmdAdvice;
-    QCheckBox* chkTimer;
-    QPushButton* cmdClose;
-    QTimer* tmrAdvice;
+    explicit CrystalBallWindow(QWidget* parent = nullptr);
 
     void activate() override;
-    void cmdAdvice_Click();
-    void chkTimer_Click();
-    void tmrAdvice_Timer();
-    void cmdClose_Click();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+
+private:
+    void showAdvice();
+    void switchTimer();
+
+    QPlainTextEdit* m_advice;
+    QPushButton* m_adviceButton;
+    QCheckBox* m_timerBox;
+    QTimer* m_timer;
 };

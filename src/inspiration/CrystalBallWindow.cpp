@@ -1,0 +1,76 @@
+#include "inspiration/CrystalBallWindow.h"
+
+#include "shared/BusyPointer.h"
+#include "shared/ControlMakers.h"
+#include "shared/RandomListValue.h"
+#include "shared/TimerHold.h"
+#include "shared/WindowServices.h"
+
+#include <QBoxLayout>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTimer>
+
+using namespace ControlMakers;
+
+CrystalBallWindow::CrystalBallWindow(QWidget* parent)
+    : ToolWindow(QStringLiteral("frmCrystalBall"), QStringLiteral("Crystal Ball"), parent)
+{
+    m_advice = named(new QPlainTextEdit, QStringLiteral("txtAdvice"));
+    m_advice->setAccessibleName(QStringLiteral("Advice"));
+    m_advice->setReadOnly(true);
+    m_advice->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    enlargeFont(m_advice, 1.5);
+    m_adviceButton = button(QStringLiteral("cmdAdvice"), QStringLiteral("&Advice"));
+    m_timerBox = checkBox(QStringLiteral("chkTimer"), QStringLiteral("Timer"));
+    auto* closeButton = button(QStringLiteral("cmdClose"), QStringLiteral("Close"));
+    m_timer = named(new QTimer(this), QStringLiteral("tmrAdvice"));
+    setTimers(this);
+
+    auto* commands = new QHBoxLayout;
+    commands->addWidget(m_adviceButton);
+    commands->addWidget(m_timerBox);
+    commands->addStretch();
+    commands->addWidget(closeButton);
+    auto* window = new QVBoxLayout(this);
+    window->addWidget(m_advice, 1);
+    window->addLayout(commands);
+    setTabOrderChain({m_adviceButton, m_timerBox, closeButton, m_advice});
+    resize(sizeHint().expandedTo(QSize(460, 240)));
+
+    connect(m_adviceButton, &QPushButton::clicked, this, &CrystalBallWindow::showAdvice);
+    connect(m_timerBox, &QCheckBox::clicked, this, &CrystalBallWindow::switchTimer);
+    TimerHold::connectTicks(m_timer, m_timerBox, [this] { showAdvice(); });
+    connect(closeButton, &QPushButton::clicked, this, &ToolWindow::unload);
+}
+
+void CrystalBallWindow::activate()
+{
+    setHourglass();
+    tileChildren();
+    setTimers(this);
+    showAlone();
+    resetPointer();
+}
+
+void CrystalBallWindow::showAdvice()
+{
+    m_advice->setPlainText(getRandomRecord(QStringLiteral("advice")));
+}
+
+void CrystalBallWindow::switchTimer()
+{
+    if (m_timerBox->isChecked())
+        m_timer->start();
+    else
+        m_timer->stop();
+    m_adviceButton->setFocus();
+}
+
+void CrystalBallWindow::closeEvent(QCloseEvent* event)
+{
+    m_timer->stop();
+    ToolWindow::closeEvent(event);
+}

@@ -1,0 +1,143 @@
+#include "inspiration/FreeAssociationWindow.h"
+
+#include "shared/BusyPointer.h"
+#include "shared/ControlMakers.h"
+#include "shared/OutputText.h"
+#include "shared/RandomListValue.h"
+#include "shared/TimerHold.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTimer>
+
+namespace {
+
+using ControlMakers::named;
+
+const QString StartCaption = QStringLiteral("&Start");
+const QString StopCaption = QStringLiteral("&Stop");
+
+QLineEdit* makeTextBox(const QString& name, const QString& accessibleName)
+{
+    auto* box = named(new QLineEdit, name);
+    box->setAccessibleName(accessibleName);
+    box->setEnabled(false);
+    return box;
+}
+
+} // namespace
+
+FreeAssociationWindow::FreeAssociationWindow(QWidget* parent)
+    : ToolWindow(QStringLiteral("frmFreeAss"), QStringLiteral("Free Association"), parent)
+{
+    auto* stimulusLabel =
+        named(new QLabel(QStringLiteral("Stimulus:")), QStringLiteral("lblStimulus"));
+    m_stimulus = makeTextBox(QStringLiteral("txtStimulus"), QStringLiteral("Stimulus"));
+    // Never typed in, but read at a glance: its text keeps the normal colour.
+    QPalette stimulusColours = m_stimulus->palette();
+    stimulusColours.setColor(QPalette::Disabled, QPalette::Text,
+                             stimulusColours.color(QPalette::Active, QPalette::Text));
+    m_stimulus->setPalette(stimulusColours);
+    auto* responseLabel =
+        named(new QLabel(QStringLiteral("Response:")), QStringLiteral("lblResponse"));
+    m_response = makeTextBox(QStringLiteral("txtResponse"), QStringLiteral("Response"));
+    m_results = ControlMakers::resultsList();
+    m_results->setAccessibleName(QStringLiteral("Stimuli and responses"));
+    m_startButton = ControlMakers::button(QStringLiteral("cmdGenerate"), StartCaption);
+    m_buttons = {m_startButton,
+                 ControlMakers::button(QStringLiteral("cmdPrint"), QStringLiteral("&Print")),
+                 ControlMakers::button(QStringLiteral("cmdClip"), QStringLiteral("&Clipboard")),
+                 ControlMakers::button(QStringLiteral("cmdClear"), QStringLiteral("Clear List")),
+                 ControlMakers::button(QStringLiteral("cmdOK"), QStringLiteral("Close"))};
+    m_timer = named(new QTimer(this), QStringLiteral("tmrFreeAss"));
+    m_timer->setInterval(AnswerPeriod);
+    // A coarse timer may stretch the user's time to answer by a twentieth.
+    m_timer->setTimerType(Qt::PreciseTimer);
+
+    arrangeControls(stimulusLabel, responseLabel);
+    connectControls();
+    resize(sizeHint().expandedTo(QSize(520, 320)));
+}
+
+void FreeAssociationWindow::arrangeControls(QLabel* stimulusLabel, QLabel* responseLabel)
+{
+    stimulusLabel->setBuddy(m_stimulus);
+    responseLabel->setBuddy(m_response);
+
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(stimulusLabel, 0, 0);
+    grid->addWidget(m_stimulus, 0, 1);
+    grid->addWidget(responseLabel, 1, 0);
+    grid->addWidget(m_response, 1, 1);
+    grid->addWidget(m_results, 2, 0, 1, 2);
+    grid->addLayout(ControlMakers::buttonRow(m_buttons), 3, 0, 1, 2);
+    grid->setRowStretch(2, 1);
+    grid->setColumnStretch(1, 1);
+
+    QList<QWidget*> tabOrder = {m_response};
+    tabOrder += QList<QWidget*>(m_buttons.cbegin(), m_buttons.cend());
+    tabOrder += m_results;
+    setTabOrderChain(tabOrder);
+}
+
+void FreeAssociationWindow::connectControls()
+{
+    connect(m_startButton, &QPushButton::clicked, this, &FreeAssociationWindow::startOrStop);
+    connect(m_response, &QLineEdit::returnPressed, this, &FreeAssociationWindow::recordResponse);
+    TimerHold::connectTicks(m_timer, nullptr, [this] { newWord(); });
+    connect(m_buttons.at(1), &QPushButton::clicked, this, [this] { printList(this); });
+    connect(m_buttons.at(2), &QPushButton::clicked, this, [this] { copyList(this); });
+    connect(m_buttons.at(3), &QPushButton::clicked, this, &FreeAssociationWindow::clearResults);
+    connect(m_buttons.at(4), &QPushButton::clicked, this, &ToolWindow::unload);
+}
+
+void FreeAssociationWindow::newWord()
+{
+    m_stimulus->setText(getRandomRecord(QStringLiteral("Noun")));
+    // Starting again restarts the period: the next automatic word is a full period away.
+    m_timer->stop();
+    m_timer->start(AnswerPeriod);
+}
+
+void FreeAssociationWindow::activate()
+{
+    setHourglass();
+    ToolWindow::activate();
+    resetPointer();
+}
+
+void FreeAssociationWindow::startOrStop()
+{
+    if (m_startButton->text() == StartCaption) {
+        m_startButton->setText(StopCaption);
+        m_response->setEnabled(true);
+        m_response->setFocus();
+        newWord();
+    } else {
+        m_startButton->setText(StartCaption);
+        m_response->clear();
+        m_stimulus->clear();
+        m_response->setEnabled(false);
+        m_timer->stop();
+    }
+}
+
+void FreeAssociationWindow::recordResponse()
+{
+    ControlMakers::addResultLine(m_results, QStringLiteral("Stimulus: ") + m_stimulus->text() +
+                                                QStringLiteral("      Response: ") +
+                                                m_response->text());
+    m_response->clear();
+    m_response->setFocus();
+    newWord();
+}
+
+void FreeAssociationWindow::clearResults()
+{
+    m_results->clear();
+    m_stimulus->clear();
+    m_response->clear();
+}

@@ -1,0 +1,128 @@
+#include "inspiration/PsychoStimulatronWindow.h"
+
+#include "inspiration/CircleShower.h"
+#include "inspiration/PsychoJump.h"
+#include "inspiration/ShowerSurface.h"
+#include "shared/BusyPointer.h"
+#include "shared/Desktop.h"
+#include "shared/Random.h"
+#include "shared/RandomListValue.h"
+#include "shared/TimerHold.h"
+#include "shared/WindowServices.h"
+
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace {
+
+// The word tables in the order of the draw: 1 noun, 2 verb, 3 adjective, 4 and 5 names.
+const QStringList WordTables = {QStringLiteral("noun"), QStringLiteral("verb"),
+                                QStringLiteral("adjective"), QStringLiteral("femaleName"),
+                                QStringLiteral("maleName")};
+
+QTimer* makeTimer(const QString& name, int interval, QObject* parent)
+{
+    auto* timer = new QTimer(parent);
+    timer->setObjectName(name);
+    timer->setInterval(interval);
+    return timer;
+}
+
+} // namespace
+
+PsychoStimulatronWindow::PsychoStimulatronWindow(QWidget* parent)
+    : ToolWindow(QStringLiteral("frmPsycho"), QStringLiteral("PyschoStimulatron"), parent)
+{
+    m_shower = new ShowerSurface(this);
+    m_shower->setObjectName(QStringLiteral("shower"));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_shower);
+
+    // The button floats over the circles wherever its jumps take it, so no layout places it.
+    m_wordButton = new QPushButton(QString(20, u'x'), m_shower);
+    m_wordButton->setObjectName(QStringLiteral("cmdPsycho"));
+    m_wordButton->setAccessibleDescription(QStringLiteral("Click to think about this word"));
+    m_wordButton->setAutoDefault(false);
+    QFont font = m_wordButton->font();
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(14.25);
+    font.setBold(true);
+    m_wordButton->setFont(font);
+    // Sized once for twenty letters, so every word fits without the button changing size.
+    m_wordButton->resize(m_wordButton->sizeHint());
+    resize(640, 400);
+    m_wordButton->move((width() - m_wordButton->width()) / 2,
+                       (height() - m_wordButton->height()) / 2);
+    setDefaultButton(m_wordButton);
+
+    // Both intervals are the window's own; the settings interval does not apply here.
+    m_moveTimer = makeTimer(QStringLiteral("tmrMoveButton"), 200, this);
+    m_wordTimer = makeTimer(QStringLiteral("tmrPsycho1"), 6000, this);
+    m_moveTimer->start();
+    m_wordTimer->start();
+
+    connect(m_wordButton, &QPushButton::clicked, this, &PsychoStimulatronWindow::offerWord);
+    TimerHold::connectTicks(m_moveTimer, nullptr, [this] { jumpButton(); });
+    TimerHold::connectTicks(m_wordTimer, nullptr, [this] { showNewWord(); });
+}
+
+void PsychoStimulatronWindow::load()
+{
+    showNewWord();
+}
+
+void PsychoStimulatronWindow::activate()
+{
+    setHourglass();
+    tileChildren();
+    showAlone();
+    outerWindow()->showMaximized();
+    resetPointer();
+}
+
+void PsychoStimulatronWindow::jumpButton()
+{
+    const PsychoJump::Bounds bounds = PsychoJump::boundsOf(outerWindow()->frameGeometry());
+    m_shower->setShower(CircleShower::draw(m_shower->size()));
+    const auto direction = PsychoJump::Direction(randomNumber(4));
+    m_wordButton->move(PsychoJump::jump(m_wordButton->geometry(), bounds, direction));
+}
+
+void PsychoStimulatronWindow::showNewWord()
+{
+    const int kind = randomNumber(int(WordTables.size()));
+    m_wordButton->setText(getRandomRecord(WordTables.at(kind - 1)));
+}
+
+void PsychoStimulatronWindow::offerWord()
+{
+    desktop().messageBox(m_wordButton->text(), QStringLiteral("Think about this word."),
+                         MessageIcon::Information, MessageButtons::Ok);
+}
+
+void PsychoStimulatronWindow::resizeEvent(QResizeEvent* event)
+{
+    ToolWindow::resizeEvent(event);
+    // The six-second period runs on untouched.
+    showNewWord();
+}
+
+void PsychoStimulatronWindow::closeEvent(QCloseEvent* event)
+{
+    // A maximised child would leave the frame's next active child maximised too.
+    QWidget* outer = outerWindow();
+    outer->setWindowState(outer->windowState() & ~(Qt::WindowMaximized | Qt::WindowMinimized));
+    m_moveTimer->stop();
+    m_wordTimer->stop();
+    ToolWindow::closeEvent(event);
+}
+
+QWidget* PsychoStimulatronWindow::outerWindow()
+{
+    if (auto* child = qobject_cast<QMdiSubWindow*>(parentWidget()))
+        return child;
+    return this;
+}

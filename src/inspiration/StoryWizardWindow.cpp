@@ -1,0 +1,311 @@
+#include "inspiration/StoryWizardWindow.h"
+
+#include "data/Database.h"
+#include "shared/BusyPointer.h"
+#include "shared/ControlMakers.h"
+#include "shared/Desktop.h"
+#include "shared/FatalError.h"
+#include "shared/OutputText.h"
+#include "shared/WindowServices.h"
+
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace {
+
+using ControlMakers::named;
+
+const QString Caption = QStringLiteral("Story Wizard");
+
+QLabel* makeLabel(const QString& name, const QString& caption, QWidget* buddy)
+{
+    auto* label = named(new QLabel(caption), name);
+    label->setBuddy(buddy);
+    return label;
+}
+
+QString withFirstLetterUpper(QString text)
+{
+    if (!text.isEmpty())
+        text[0] = text.at(0).toUpper();
+    return text;
+}
+
+// The statement of a stored query of the database, or an empty text when it has none.
+QString storedQuery(const QString& name)
+{
+    QSqlQuery query(Database::connection());
+    query.prepare(QStringLiteral("SELECT sql FROM MSysQueries WHERE name = ?"));
+    query.addBindValue(name);
+    return query.exec() && query.next() ? query.value(0).toString() : QString();
+}
+
+// The first column of every row the query gives, in order.
+bool readFirstColumn(QSqlQuery& query, QStringList* values, StoreError* error,
+                     const QString& routine)
+{
+    if (!query.exec()) {
+        *error = StoreError::fromSql(query.lastError(), routine);
+        return false;
+    }
+    while (query.next())
+        values->append(query.value(0).toString());
+    return true;
+}
+
+bool readCategories(QStringList* categories, StoreError* error)
+{
+    QSqlQuery query(Database::connection());
+    query.setForwardOnly(true);
+    query.prepare(QStringLiteral("SELECT * FROM questionCategory"));
+    return readFirstColumn(query, categories, error, QStringLiteral("addListItem"));
+}
+
+// The questions of a category, in the order they are asked: the stored query "questionList",
+// which takes the category as its parameter CATEGORY.
+bool readQuestions(const QString& category, QStringList* questions, StoreError* error)
+{
+    const QString routine = QStringLiteral("getSelectedQuestion");
+    const QString sql = storedQuery(QStringLiteral("questionList"));
+    if (sql.isEmpty()) {
+        // 3078: the engine's number for a source that names nothing.
+        *error = {3078, routine,
+                  QStringLiteral("There is no table or stored query 'questionList'.")};
+        return false;
+    }
+    QSqlQuery query(Database::connection());
+    query.setForwardOnly(true);
+    if (!query.prepare(sql)) {
+        *error = StoreError::fromSql(query.lastError(), routine);
+        return false;
+    }
+    query.bindValue(QStringLiteral(":CATEGORY"), category);
+    return readFirstColumn(query, questions, error, routine);
+}
+
+} // namespace
+
+StoryWizardWindow::StoryWizardWindow(QWidget* parent)
+    : ToolWindow(QStringLiteral("frmStoryWizard"), Caption, parent)
+{
+    createControls();
+    arrangeControls();
+    connectControls();
+    resize(sizeHint().expandedTo(QSize(520, 420)));
+}
+
+void StoryWizardWindow::createControls()
+{
+    m_categories = named(new QComboBox, QStringLiteral("cboQuestions"));
+    m_categories->setEditable(true);
+    // A typed text is looked for, never added to the list.
+    m_categories->setInsertPolicy(QComboBox::NoInsert);
+    m_categories->setToolTip(QStringLiteral("Select the category of questions"));
+    m_categories->setAccessibleName(QStringLiteral("Category"));
+
+    m_question = named(new QPlainTextEdit, QStringLiteral("txtQuestion"));
+    m_question->setReadOnly(true);
+    m_question->setToolTip(QStringLiteral("Quillane question to aid you in getting started."));
+    m_question->setAccessibleName(QStringLiteral("Question"));
+
+    m_answer = named(new QLineEdit, QStringLiteral("txtAnswer"));
+    m_answer->setToolTip(
+        QStringLiteral("Place your answer to the question in this field and hit ENTER."));
+    m_answer->setAccessibleName(QStringLiteral("Answer"));
+
+    m_results = ControlMakers::resultsList();
+    m_results->setAccessibleName(QStringLiteral("Questions and answers"));
+
+    m_buttons = {ControlMakers::button(QStringLiteral("cmdClip"), QStringLiteral("&Clipboard")),
+                 ControlMakers::button(QStringLiteral("cmdPrint"), QStringLiteral("&Print")),
+                 ControlMakers::button(QStringLiteral("cmdClear"), QStringLiteral("Clear")),
+                 ControlMakers::button(QStringLiteral("cmdClose"), QStringLiteral("Close"))};
+}
+
+void StoryWizardWindow::arrangeControls()
+{
+    // Three lines of question, whatever the font.
+    const QMargins margins = m_question->contentsMargins();
+    m_question->setFixedHeight(m_question->fontMetrics().lineSpacing() * 3 +
+                               int(2 * m_question->document()->documentMargin()) + margins.top() +
+                               margins.bottom());
+
+    auto* questionFrame =
+        named(new QGroupBox(QStringLiteral("Question && Answer")), QStringLiteral("Frame1"));
+    auto* questionArea = new QGridLayout(questionFrame);
+    questionArea->addWidget(
+        makeLabel(QStringLiteral("Label1"), QStringLiteral("Category:"), m_categories), 0, 0);
+    questionArea->addWidget(m_categories, 0, 1);
+    questionArea->addWidget(
+        makeLabel(QStringLiteral("lblQuestion"), QStringLiteral("Question:"), m_question), 1, 0,
+        Qt::AlignTop);
+    questionArea->addWidget(m_question, 1, 1);
+    questionArea->addWidget(
+        makeLabel(QStringLiteral("lblAnswer"), QStringLiteral("Answer:"), m_answer), 2, 0);
+    questionArea->addWidget(m_answer, 2, 1);
+    questionArea->setColumnStretch(1, 1);
+
+    auto* recordFrame = named(new QGroupBox(QStringLiteral("Response")), QStringLiteral("Frame2"));
+    auto* record = new QVBoxLayout(recordFrame);
+    record->addWidget(m_results);
+
+    auto* window = new QVBoxLayout(this);
+    window->addWidget(questionFrame);
+    window->addWidget(recordFrame, 1);
+    window->addLayout(ControlMakers::buttonRow(m_buttons));
+
+    QList<QWidget*> tabOrder = {m_answer, m_categories, m_question, m_results};
+    tabOrder += QList<QWidget*>(m_buttons.cbegin(), m_buttons.cend());
+    setTabOrderChain(tabOrder);
+    // The answer box comes first: the window opens ready for typing.
+    m_answer->setFocus();
+}
+
+void StoryWizardWindow::connectControls()
+{
+    connect(m_categories, &QComboBox::activated, this, &StoryWizardWindow::chooseCategory);
+    m_categories->installEventFilter(this);
+    connect(m_answer, &QLineEdit::returnPressed, this, &StoryWizardWindow::recordAnswer);
+    connect(m_buttons.at(0), &QPushButton::clicked, this, [this] {
+        setHourglass();
+        copyList(this);
+        resetPointer();
+    });
+    connect(m_buttons.at(1), &QPushButton::clicked, this, [this] { printList(this); });
+    connect(m_buttons.at(2), &QPushButton::clicked, this, &StoryWizardWindow::restartCategory);
+    connect(m_buttons.at(3), &QPushButton::clicked, this, &ToolWindow::unload);
+}
+
+void StoryWizardWindow::load()
+{
+    setHourglass();
+    tileChildren();
+    fillCategories();
+    resetPointer();
+}
+
+void StoryWizardWindow::activate()
+{
+    showAlone();
+}
+
+void StoryWizardWindow::fillCategories()
+{
+    QStringList categories;
+    StoreError error;
+    if (!readCategories(&categories, &error)) {
+        reportFatalError(error);
+        return;
+    }
+    for (const QString& category : std::as_const(categories))
+        m_categories->addItem(withFirstLetterUpper(category));
+    if (m_categories->count() == 0) {
+        enableQuestionArea(false); // nothing to ask until questions are added
+        return;
+    }
+    m_categories->setCurrentIndex(0);
+    chooseCategory();
+}
+
+void StoryWizardWindow::chooseCategory()
+{
+    setHourglass();
+    if (!m_categories->currentText().isEmpty())
+        startCategory();
+    resetPointer();
+}
+
+void StoryWizardWindow::startCategory()
+{
+    enableQuestionArea(true);
+    m_results->clear();
+    m_questions.clear();
+    m_current = 0;
+    StoreError error;
+    if (!readQuestions(m_categories->currentText(), &m_questions, &error)) {
+        refuseCategory(QStringLiteral("The questions of this category could not be read.\n") +
+                           error.description,
+                       MessageIcon::Exclamation);
+        return;
+    }
+    if (m_questions.isEmpty()) {
+        refuseCategory(QStringLiteral("There are no questions in this category yet."),
+                       MessageIcon::Information);
+        return;
+    }
+    presentQuestion();
+}
+
+void StoryWizardWindow::refuseCategory(const QString& message, MessageIcon icon)
+{
+    m_questions.clear();
+    m_question->clear();
+    enableQuestionArea(false);
+    desktop().messageBox(message, Caption, icon, MessageButtons::Ok);
+}
+
+void StoryWizardWindow::presentQuestion()
+{
+    if (allAsked())
+        enableQuestionArea(false);
+    else
+        m_question->setPlainText(m_questions.at(m_current));
+}
+
+void StoryWizardWindow::nextQuestion()
+{
+    if (allAsked())
+        return;
+    ++m_current;
+    presentQuestion();
+    m_answer->clear();
+}
+
+void StoryWizardWindow::enableQuestionArea(bool enabled)
+{
+    for (QWidget* control : QList<QWidget*>{m_question, m_answer, m_results})
+        control->setEnabled(enabled);
+}
+
+void StoryWizardWindow::recordAnswer()
+{
+    ControlMakers::addResultLine(m_results,
+                                 QStringLiteral("Question: ") + m_question->toPlainText());
+    ControlMakers::addResultLine(m_results, m_answer->text().isEmpty()
+                                                ? QStringLiteral("Answer: No response")
+                                                : QStringLiteral("Answer: ") + m_answer->text());
+    if (!allAsked())
+        nextQuestion();
+    else
+        enableQuestionArea(false);
+}
+
+bool StoryWizardWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_categories && event->type() == QEvent::FocusOut && m_answer->isEnabled()) {
+        // Opening the list or leaving the program is not leaving the box.
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        // Later: the focus is still on its way to the control that takes it.
+        if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason)
+            QTimer::singleShot(0, m_answer, [this] { m_answer->setFocus(Qt::OtherFocusReason); });
+    }
+    return ToolWindow::eventFilter(watched, event);
+}
+
+void StoryWizardWindow::restartCategory()
+{
+    m_results->clear();
+    chooseCategory();
+    m_answer->setFocus();
+}

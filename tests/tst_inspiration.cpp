@@ -1,0 +1,550 @@
+#include "app/frmMainMenu.h"
+#include "app/ToolCatalog.h"
+#include "data/Database.h"
+#include "inspiration/BrainstormWindow.h"
+#include "inspiration/CrystalBallWindow.h"
+#include "inspiration/FreeAssociationWindow.h"
+#include "inspiration/PsychoStimulatronWindow.h"
+#include "inspiration/ShowerSurface.h"
+#include "inspiration/StoryWizardWindow.h"
+#include "shared/ChildFrame.h"
+#include "shared/RunSettings.h"
+#include "support/TestEnvironment.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPointer>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTimer>
+
+#include <functional>
+
+namespace {
+
+const QHash<QString, std::function<std::unique_ptr<ToolWindow>()>> Openers = {
+    {"brainstorm", TestEnvironment::open<BrainstormWindow>},
+    {"freeassociation", TestEnvironment::open<FreeAssociationWindow>},
+    {"crystalball", TestEnvironment::open<CrystalBallWindow>},
+    {"storywizard", TestEnvironment::open<StoryWizardWindow>}};
+// One word in each table the windows draw from, so that every word shows where it came from.
+const QStringList Tables = {"questionWords", "noun",       "verb",     "adjective",
+                            "adverb",        "femaleName", "maleName", "advice"};
+const QStringList Words = {"Why", "Owl", "Sang", "Silver", "Softly", "Ada", "Bo", "Keep going."};
+const QString SettingQuestion = QStringLiteral("Where does the story take place?");
+const QString NoQuestions = QStringLiteral("There are no questions in this category yet.");
+const QString NoTopic = QStringLiteral("You need to enter a topic.");
+const QSet<QString> PromptWords = {"Why", "Owl", "Sang", "Silver", "Softly"};
+const QSet<QString> PsychoWords = {"Owl", "Sang", "Silver", "Ada", "Bo"};
+using Landings = QSet<std::pair<int, int>>;
+
+// A tool window that leaves the others as they are when it is activated.
+class StayingWindow : public ToolWindow
+{
+public:
+    StayingWindow() : ToolWindow("frmStandIn", "frmStandIn") {}
+    void activate() override {}
+};
+
+} // namespace
+
+// The inspiration windows: brainstorm, free association, crystal ball, story wizard and the
+// PsychoStimulatron.
+class TestInspiration : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<TestEnvironment> m_env;
+    std::unique_ptr<frmMainMenu> m_main;
+    std::unique_ptr<QMdiArea> m_frame;
+    std::unique_ptr<ToolWindow> m_owned;
+    QPointer<ToolWindow> m_window;
+
+    void open(const QString& window)
+    {
+        m_owned = Openers.value(window)();
+        m_window = m_owned.get();
+        m_window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_window));
+    }
+    // The brainstorm window inside the real main window, so that switching, minimizing and
+    // closing move the focus as they do for the writer.
+    void openInMainWindow()
+    {
+        if (!m_main) {
+            QVERIFY(m_env->db.execute("UPDATE customize SET startForm = -1"));
+            Database::close();
+            runSettings().programFolder = m_env->db.folder();
+            m_main = std::make_unique<frmMainMenu>();
+            QVERIFY(m_main->initializeEnvironment());
+            QVERIFY(QTest::qWaitForWindowActive(m_main.get()));
+        }
+        m_window = m_main->openToolWindow("frmBrainstorm");
+        QTRY_VERIFY(focused("txtTopic")); // where activation leaves the focus
+    }
+    // The PsychoStimulatron as a normal child of a frame of its own; its jumps wait for a test.
+    QMdiSubWindow* openPsycho(const QRect& outer = QRect(0, 0, 600, 400))
+    {
+        m_frame = std::make_unique<QMdiArea>();
+        m_frame->resize(900, 650);
+        m_frame->show();
+        m_window = new PsychoStimulatronWindow;
+        m_window->setChildFrame(new ChildFrame(m_frame.get()));
+        m_window->load();
+        QMdiSubWindow* child = m_frame->addSubWindow(m_window);
+        child->show();
+        child->setGeometry(outer);
+        w<QTimer>("tmrMoveButton")->stop();
+        return child;
+    }
+    template <typename Control = QWidget> Control* w(const QString& name) const
+    {
+        auto* control = m_window->findChild<Control*>(name);
+        if (!control)
+            qFatal("No control %s", qPrintable(name));
+        return control;
+    }
+    QString text(const QString& name) const
+    {
+        const QWidget* box = w(name);
+        return box
+            ->property(box->inherits("QPlainTextEdit") ? "plainText"
+                       : box->inherits("QComboBox")    ? "currentText"
+                                                       : "text")
+            .toString();
+    }
+    bool focused(const QString& name) const { return w(name)->hasFocus(); }
+    bool enabled(const QString& name) const { return w(name)->isEnabled(); }
+    QListWidget* results() const { return w<QListWidget>("lstResults"); }
+    // Buttons are clicked near their left edge, where a check box has its box.
+    void click(const QString& name) const
+    {
+        const bool button = w(name)->inherits("QAbstractButton");
+        QTest::mouseClick(w(name), Qt::LeftButton, {}, button ? QPoint(6, 8) : QPoint());
+    }
+    // Clicks the controls named and types a line into the boxes named "box=line".
+    void play(const QStringList& steps) const
+    {
+        for (const QString& step : steps) {
+            if (!step.contains('='))
+                click(step);
+            else if (QWidget* box = w(step.section('=', 0, 0))) {
+                QTest::keyClicks(box, step.section('=', 1));
+                QTest::keyClick(box, Qt::Key_Return);
+            }
+        }
+    }
+    void fire(const QString& t) const { QMetaObject::invokeMethod(w<QTimer>(t), "timeout"); }
+    // The texts a box shows after each of a number of draws.
+    QSet<QString> shown(const QString& box, int draws, const std::function<void()>& draw) const
+    {
+        QSet<QString> texts;
+        for (int i = 0; i < draws; ++i) {
+            draw();
+            texts << text(box);
+        }
+        return texts;
+    }
+    void typeCategory(const QString& category) const
+    {
+        w<QComboBox>("cboQuestions")->lineEdit()->selectAll();
+        QTest::keyClicks(w<QComboBox>("cboQuestions")->lineEdit(), category);
+    }
+    auto shower() const { return w<ShowerSurface>("shower")->shower(); }
+    // Every place the word button lands when it jumps, many times over, from one start.
+    Landings landings(const QPoint& start) const
+    {
+        Landings landed;
+        for (int tick = 0; tick < 60; ++tick) {
+            w("cmdPsycho")->move(start);
+            fire("tmrMoveButton");
+            landed.insert({w("cmdPsycho")->x(), w("cmdPsycho")->y()});
+        }
+        return landed;
+    }
+
+private slots:
+    void init()
+    {
+        m_env = std::make_unique<TestEnvironment>();
+        for (int i = 0; i < Tables.size(); ++i) {
+            QVERIFY(m_env->db.execute("DELETE FROM " + Tables.at(i)));
+            QVERIFY(m_env->db.execute(QString("INSERT INTO %1 VALUES (1, '%2')")
+                                          .arg(Tables.at(i), Words.at(i).toLower())));
+        }
+    }
+    void cleanup()
+    {
+        // Children closed first: the frame announces activations while the main window goes.
+        if (m_main)
+            m_main->frame()->closeAllSubWindows();
+        m_main.reset();
+        m_frame.reset();
+        m_owned.reset();
+        m_env.reset();
+        runSettings() = RunSettings();
+    }
+
+    void resultsAreCopiedPrintedAndCleared_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QStringList>("steps");
+        QTest::newRow("brainstorm")
+            << "brainstorm"
+            << QStringList{"txtTopic=Lighthouse", "txtResponse=A keeper who cannot swim",
+                           "txtResponse=  the lamp goes out  "};
+        QTest::newRow("free association")
+            << "freeassociation" << QStringList{"cmdGenerate", "txtResponse=bird", "txtResponse="};
+        QTest::newRow("story wizard")
+            << "storywizard" << QStringList{"txtAnswer=Mira", "txtAnswer=", "txtAnswer=The sea"};
+    }
+    void resultsAreCopiedPrintedAndCleared()
+    {
+        QFETCH(QString, window);
+        QFETCH(QStringList, steps);
+        open(window);
+        play(steps);
+        QCOMPARE(results()->currentRow(), results()->count() - 1);
+        QFile file(QStringLiteral(QUILLANE_FIXTURES_DIR "/expected/%1.txt").arg(window));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QString expected = QString::fromUtf8(file.readAll());
+        click("cmdClip");
+        QVERIFY(m_env->desktop.clipboard == expected &&
+                m_env->desktop.messages.last().title == "Clipboard Paste");
+        m_env->desktop.answerNext(MessageAnswer::Yes);
+        click("cmdPrint");
+        QCOMPARE(m_env->desktop.printed, QStringList{expected});
+
+        results()->clear(); // the story wizard's Clear starts its category again
+        for (const char* button : {"cmdClip", "cmdPrint"}) {
+            click(button);
+            QVERIFY(m_env->expectMessage("There are no items in this list.", "No Items",
+                                         MessageIcon::Critical));
+        }
+        QVERIFY(m_env->desktop.clipboard == expected && m_env->desktop.printed.size() == 1);
+    }
+
+    void timerFollowsItsBoxAtTheSettingsInterval_data()
+    {
+        // The window, its timer, the box that shows each word, the control the timer box hands
+        // the focus to, the close button, and what comes first.
+        QTest::addColumn<QStringList>("names");
+        QTest::addColumn<QString>("word");
+        QTest::newRow("brainstorm")
+            << QStringList{"brainstorm",  "tmrBrainstorm", "txtQuestionWord",
+                           "txtResponse", "cmdOK",         "txtTopic=Lighthouse"}
+            << "Why";
+        QTest::newRow("crystal ball")
+            << QStringList{"crystalball", "tmrAdvice", "txtAdvice", "cmdAdvice", "cmdClose"}
+            << "Keep going.";
+    }
+    void timerFollowsItsBoxAtTheSettingsInterval()
+    {
+        QFETCH(QStringList, names);
+        QFETCH(QString, word);
+        runSettings().timerInterval = 50;
+        open(names.at(0));
+        m_window->activate(); // activation neither draws nor starts anything
+        auto* timer = w<QTimer>(names.at(1));
+        QVERIFY(text(names.at(2)).isEmpty() && !timer->isActive() && timer->interval() == 50);
+        play(names.mid(5));
+
+        click("chkTimer");
+        QVERIFY(timer->isActive() && focused(names.at(3)));
+        QSignalSpy ticks(timer, &QTimer::timeout);
+        QTRY_VERIFY(ticks.count() >= 3);
+        // A new setting waits for the next activation, which keeps the timer running.
+        runSettings().timerInterval = 70;
+        QVERIFY(text(names.at(2)) == word && timer->interval() == 50);
+        m_window->activate();
+        QVERIFY(timer->interval() == 70 && timer->isActive());
+
+        click("chkTimer");
+        QVERIFY(!timer->isActive() && text(names.at(2)) == word); // the last word stays
+        click("chkTimer");
+        click(names.at(4));
+        QVERIFY(!m_window->isVisible() && !timer->isActive() && m_env->desktop.messages.isEmpty());
+    }
+
+    void topicIsAskedForOnlyWithinTheWindow()
+    {
+        openInMainWindow();
+        QTest::keyClick(w("txtTopic"), Qt::Key_Tab);
+        QTRY_COMPARE(m_env->desktop.messages.size(), 1);
+        QVERIFY(m_env->expectMessage(NoTopic, "Enter a Topic", MessageIcon::Information) &&
+                focused("txtTopic"));
+        click("cmdPrint"); // the click is finished before the message comes
+        QTRY_COMPARE(m_env->desktop.messages.size(), 3);
+        QCOMPARE(m_env->desktop.messages.at(1).title, QStringLiteral("No Items"));
+        QVERIFY(m_env->expectMessage(NoTopic) && focused("txtTopic"));
+
+        // Switching windows, minimizing or leaving the program is not leaving the topic box.
+        m_main->openToolWindow("frmSentence");
+        openInMainWindow();
+        auto* subWindow = qobject_cast<QMdiSubWindow*>(m_window->parentWidget());
+        subWindow->showMinimized();
+        QCoreApplication::processEvents();
+        subWindow->showNormal();
+        w("txtTopic")->setFocus();
+        QWidget elsewhere;
+        elsewhere.show();
+        elsewhere.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&elsewhere));
+        m_main->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_main.get()));
+        // Nor is a click into the topic box of a window left open beside the active one.
+        ToolCatalog::setFactory("frmStandIn", [] { return new StayingWindow; });
+        m_main->openToolWindow("frmStandIn");
+        click("txtTopic");
+        QCoreApplication::processEvents();
+        QVERIFY(m_main->frame()->activeSubWindow() == subWindow && focused("txtTopic"));
+        QCOMPARE(m_env->desktop.messages.size(), 3);
+
+        // Every departure from a topic adds its line, again after another window.
+        play({"txtTopic=Lighthouse"});
+        m_main->openToolWindow("frmSentence");
+        openInMainWindow();
+        QTest::mouseClick(results()->viewport(), Qt::LeftButton);
+        QVERIFY(focused("txtResponse") && results()->count() == 2); // the idea box takes over
+        QCOMPARE(results()->item(1)->text(), QStringLiteral("Topic: Lighthouse"));
+        play({"txtResponse=A keeper who cannot swim", "cmdClear"});
+        QVERIFY(results()->count() == 0 && text("txtQuestionWord").isEmpty());
+        QVERIFY(focused("txtResponse") && text("txtTopic") == "Lighthouse");
+
+        // Close closes, at a person's pace: what waits for the click runs before the release.
+        w<QLineEdit>("txtTopic")->clear();
+        w("txtTopic")->setFocus();
+        QTest::mousePress(w("cmdOK"), Qt::LeftButton);
+        QCoreApplication::processEvents();
+        QTest::mouseRelease(w("cmdOK"), Qt::LeftButton);
+        QTRY_VERIFY(m_window.isNull());
+        QCoreApplication::processEvents();
+        QCOMPARE(m_env->desktop.messages.size(), 3);
+    }
+
+    void ticksLeaveTheWriterWhereTheyAre()
+    {
+        runSettings().timerInterval = 20;
+        open("brainstorm");
+        play({"txtTopic=Lighthouse", "chkTimer"});
+        // Ticks draw words but neither record nor empty the idea being typed.
+        QTest::keyClicks(w("txtResponse"), "half an idea");
+        QSignalSpy ticks(w<QTimer>("tmrBrainstorm"), &QTimer::timeout);
+        QTRY_VERIFY(ticks.count() >= 3);
+        QVERIFY(text("txtResponse") == "half an idea" && focused("txtResponse"));
+        // Nor do they pull the writer out of the topic box halfway through a word.
+        click("txtTopic");
+        QTest::keyClicks(w("txtTopic"), " keeper");
+        QTRY_VERIFY(ticks.count() >= 6 && focused("txtTopic"));
+        click("chkTimer");
+        QCOMPARE(results()->item(1)->text(), QStringLiteral("Topic: Lighthouse keeper"));
+    }
+
+    void promptWordsFollowTheKind()
+    {
+        open("brainstorm");
+        play({"txtTopic=Lighthouse"});
+        const auto idea = [&] { play({"txtResponse=an idea"}); };
+        for (int kind = 0; kind < 5; ++kind) {
+            const QString before = text("txtQuestionWord");
+            click(QString("optPrompt_%1").arg(kind));
+            QCOMPARE(text("txtQuestionWord"), before); // the choice draws nothing by itself
+            QCOMPARE(shown("txtQuestionWord", 3, idea), QSet<QString>{Words.at(kind)});
+        }
+        play({"txtResponse="}); // nothing typed: nothing happens
+        QCOMPARE(results()->count(), 16);
+
+        const auto tick = [&] { fire("tmrBrainstorm"); };
+        play({"cmdClear", "chkRandom"});
+        QCOMPARE(shown("txtQuestionWord", 20, tick), QSet<QString>{""}); // "Random" alone: none
+        click("chkTimer");
+        QCOMPARE(shown("txtQuestionWord", 60, tick), PromptWords);
+        click("chkTimer");
+        QVERIFY(!enabled("chkRandom") && w<QAbstractButton>("chkRandom")->isChecked());
+        play({"chkTimer", "chkRandom"});
+        QCOMPARE(shown("txtQuestionWord", 20, tick), QSet<QString>{"Softly"});
+    }
+
+    void freeAssociationGivesEachNounEightSeconds()
+    {
+        runSettings().timerInterval = 1000; // the setting does not apply here
+        open("freeassociation");
+        auto* timer = w<QTimer>("tmrFreeAss");
+        QVERIFY(!enabled("txtResponse") && !enabled("txtStimulus"));
+        click("cmdGenerate");
+        QVERIFY(text("cmdGenerate") == "&Stop" && focused("txtResponse"));
+        QVERIFY(text("txtStimulus") == "Owl" && timer->interval() == 8000);
+        for (const QString step : {"txtResponse=quick", "txtResponse=quick", "cmdClear"}) {
+            QTRY_VERIFY(timer->remainingTime() < 7800);
+            play({step});
+            QVERIFY(timer->remainingTime() > 7900 || step == "cmdClear");
+        }
+        // Clear keeps the drill; an unanswered noun is replaced without a record.
+        QTRY_VERIFY(timer->remainingTime() < 7800);
+        fire("tmrFreeAss");
+        QVERIFY(text("txtStimulus") == "Owl" && timer->remainingTime() > 7900 &&
+                results()->count() == 0);
+
+        QTest::keyClicks(w("txtResponse"), "half typed");
+        click("cmdGenerate");
+        QVERIFY(text("cmdGenerate") == "&Start" && !timer->isActive() && !enabled("txtResponse"));
+        QVERIFY(text("txtStimulus").isEmpty() && text("txtResponse").isEmpty());
+        // Enter records the stimulus shown then, even none.
+        play({"cmdGenerate", "cmdClear", "txtResponse=nothing"});
+        QCOMPARE(results()->item(0)->text(), QStringLiteral("Stimulus:       Response: nothing"));
+    }
+
+    void crystalBallGivesAdviceOnRequest()
+    {
+        open("crystalball");
+        click("cmdAdvice");
+        QCOMPARE(text("txtAdvice"), QStringLiteral("Keep going."));
+    }
+
+    void categoryStartsAgainOnChoiceOrClear()
+    {
+        QVERIFY(m_env->db.execute("INSERT INTO questions (category, question) VALUES "
+                                  "('plot', 'What goes wrong first?')"));
+        open("storywizard");
+        QVERIFY(text("cboQuestions") == "Character" &&
+                text("txtQuestion") == "Who is your main character?");
+        play({"txtAnswer=Mira"});
+        QTest::keyClick(w("cboQuestions"), Qt::Key_Down);
+        QVERIFY(text("txtQuestion") == SettingQuestion && results()->count() == 0);
+        play({"txtAnswer=A harbour town", "txtAnswer=At dawn"});
+        QVERIFY(!enabled("txtQuestion") && !enabled("txtAnswer") && !enabled("lstResults"));
+        QVERIFY(text("txtQuestion") == "When does it happen?" && text("txtAnswer").isEmpty());
+        // Leaving the category box moves the focus to the answer box, unless it is off.
+        w("cboQuestions")->setFocus();
+        click("cmdPrint");
+        QVERIFY(focused("cmdPrint"));
+        click("cmdClear");
+        QVERIFY(enabled("txtAnswer") && results()->count() == 0 &&
+                text("txtQuestion") == SettingQuestion);
+
+        // Clear keeps a half-typed answer and restarts the category typed in the box.
+        QTest::keyClicks(w("txtAnswer"), "draft");
+        w("cboQuestions")->setFocus();
+        click("cmdClip");
+        QTRY_VERIFY(focused("txtAnswer"));
+        typeCategory("character");
+        QCOMPARE(text("txtQuestion"), SettingQuestion);
+        click("cmdClear");
+        QVERIFY(text("txtQuestion") == "Who is your main character?" &&
+                text("txtAnswer") == "draft");
+        for (int i = 0; i < 3; ++i)
+            QTest::keyClick(w("cboQuestions"), Qt::Key_Down);
+        QVERIFY(text("cboQuestions") == "Plot" && text("txtQuestion") == "What goes wrong first?");
+    }
+
+    void emptyOrUnreadableCategoryIsToldNotFatal()
+    {
+        open("storywizard");
+        QVERIFY(m_env->db.execute("DELETE FROM questions WHERE category = 'Setting'"));
+        QTest::keyClick(w("cboQuestions"), Qt::Key_Down);
+        QVERIFY(m_env->expectMessage(NoQuestions, "Story Wizard", MessageIcon::Information));
+        QVERIFY(!enabled("txtAnswer") && text("txtQuestion").isEmpty());
+        QTest::keyClick(w("cboQuestions"), Qt::Key_Up);
+        QVERIFY(enabled("txtAnswer"));
+
+        const QString sql =
+            m_env->db.scalar("SELECT sql FROM MSysQueries WHERE name = 'questionList'").toString();
+        QVERIFY(m_env->db.execute("DELETE FROM MSysQueries"));
+        QTest::keyClick(w("cboQuestions"), Qt::Key_Down);
+        QVERIFY(m_env->desktop.lastMessage().startsWith(
+            "The questions of this category could not be read.\n"));
+        QVERIFY(m_env->desktop.messages.last().icon == MessageIcon::Exclamation);
+        QVERIFY(
+            m_env->db.execute("INSERT INTO MSysQueries VALUES ('questionList', '" + sql + "')"));
+        QVERIFY(!enabled("txtAnswer") && m_env->db.fatalErrors.isEmpty());
+        click("cmdClear");
+        QVERIFY(m_env->expectMessage(NoQuestions) && !enabled("txtAnswer"));
+    }
+
+    void unreadableCategoriesAreFatal()
+    {
+        QVERIFY(m_env->db.execute("DROP VIEW questionCategory"));
+        open("storywizard");
+        QVERIFY(m_env->db.fatalErrors.size() == 1 && w<QComboBox>("cboQuestions")->count() == 0);
+    }
+
+    void psychoJumpsStepOrComeBack()
+    {
+        // Outer window at (50, 60), 600 by 400: the top bound is its top, 60, the bottom 460,
+        // the left bound 0 and the right 650. A button on a bound steps on, one past it comes
+        // back; upward, downward, rightward and leftward landings in turn.
+        openPsycho(QRect(50, 60, 600, 400));
+        const int width = w("cmdPsycho")->width(), height = w("cmdPsycho")->height();
+        const int right = 650 - width, bottom = 460 - height;
+        QCOMPARE(landings({0, 60}), Landings({{0, 20}, {0, 100}, {40, 60}, {-40, 60}}));
+        QCOMPARE(landings({-1, 59}), Landings({{-1, 193}, {-1, 99}, {39, 59}, {133, 59}}));
+        QCOMPARE(landings({right, bottom}), Landings({{right, bottom - 40},
+                                                      {right, bottom + 40},
+                                                      {right + 40, bottom},
+                                                      {right - 40, bottom}}));
+        QCOMPARE(landings({right + 1, bottom + 1}), Landings({{right + 1, bottom - 39},
+                                                              {right + 1, 327},
+                                                              {517, bottom + 1},
+                                                              {right - 39, bottom + 1}}));
+    }
+
+    void psychoWordsChangeOnLoadEverySixSecondsAndOnResize()
+    {
+        QMdiSubWindow* child = openPsycho();
+        auto* period = w<QTimer>("tmrPsycho1");
+        QVERIFY(PsychoWords.contains(text("cmdPsycho")) && period->isActive());
+        QVERIFY(period->interval() == 6000 && w<QTimer>("tmrMoveButton")->interval() == 200);
+        // A precise timer tells its remaining time to the millisecond: a resize does not
+        // restart it.
+        period->setTimerType(Qt::PreciseTimer);
+        period->start();
+        QTRY_VERIFY(period->remainingTime() < 5980);
+        const int remaining = period->remainingTime();
+        w<QPushButton>("cmdPsycho")->setText("-");
+        child->resize(500, 350);
+        QVERIFY(PsychoWords.contains(text("cmdPsycho")) && period->remainingTime() <= remaining);
+        QCOMPARE(shown("cmdPsycho", 60, [&] { fire("tmrPsycho1"); }), PsychoWords);
+    }
+
+    void psychoShowersStayUntilTheNext()
+    {
+        openPsycho(QRect(0, 0, 800, 600));
+        auto* surface = w<ShowerSurface>("shower");
+        fire("tmrMoveButton");
+        QCOMPARE(shower().size(), 100);
+        // Radii from 1 to 300 pixels, centres on the surface.
+        for (const CircleShower::Circle& circle : shower())
+            QVERIFY(circle.radius >= 1 && circle.radius <= 300 &&
+                    surface->rect().adjusted(1, 1, 1, 1).contains(circle.centre));
+        // Painting again, as after being covered and uncovered, shows the same shower.
+        w("cmdPsycho")->hide(); // only the circles
+        const QImage picture = surface->grab().toImage();
+        QVERIFY(surface->grab().toImage() == picture);
+        fire("tmrMoveButton");
+        QVERIFY(surface->grab().toImage() != picture);
+    }
+
+    void psychoWordIsOfferedAndFillsTheFrame()
+    {
+        QMdiSubWindow* child = openPsycho(QRect(40, 30, 400, 300));
+        QTest::mouseClick(w("cmdPsycho"), Qt::LeftButton);
+        QVERIFY(m_env->expectMessage(text("cmdPsycho"), "Think about this word.",
+                                     MessageIcon::Information));
+        QMdiSubWindow* other = m_frame->addSubWindow(new QWidget);
+        other->show();
+        m_window->activate();
+        QVERIFY(child->isMaximized() && other->isMinimized() && !m_env->desktop.busy);
+
+        w<QTimer>("tmrMoveButton")->start();
+        m_window->unload();
+        QVERIFY(!child->isVisible() && child->windowState() == Qt::WindowNoState);
+        QVERIFY(!w<QTimer>("tmrMoveButton")->isActive() && !w<QTimer>("tmrPsycho1")->isActive());
+    }
+};
+
+QTEST_MAIN(TestInspiration)
+#include "tst_inspiration.moc"
