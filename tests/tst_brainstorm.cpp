@@ -1,4 +1,4 @@
-#include "app/frmMainMenu.h"
+#include "app/MainWindow.h"
 #include "app/ToolCatalog.h"
 #include "data/Database.h"
 #include "inspiration/frmBrainstorm.h"
@@ -59,7 +59,7 @@ private:
     static void settle() { QCoreApplication::processEvents(); }
 
     std::unique_ptr<TestEnvironment> m_env;
-    std::unique_ptr<frmMainMenu> m_main;
+    std::unique_ptr<MainWindow> m_main;
 };
 
 void TestBrainstorm::init()
@@ -70,7 +70,7 @@ void TestBrainstorm::init()
     ToolCatalog::setFactory("frmBrainstorm", [] { return new frmBrainstorm; });
     Database::close();
     runSettings().programFolder = m_env->db.folder();
-    m_main = std::make_unique<frmMainMenu>();
+    m_main = std::make_unique<MainWindow>();
     QVERIFY(m_main->initializeEnvironment());
     QVERIFY(QTest::qWaitForWindowActive(m_main.get()));
 }
@@ -79,7 +79,7 @@ void TestBrainstorm::cleanup()
 {
     // Children closed first: the frame announces activations while the main window goes.
     if (m_main)
-        m_main->frame()->closeAllSubWindows();
+        m_main->findChild<QMdiArea*>()->closeAllSubWindows();
     m_main.reset();
     ToolCatalog::setFactory("frmBrainstorm", {});
     ToolCatalog::setFactory("frmStandIn", {});
@@ -251,7 +251,7 @@ void TestBrainstorm::emptyTopicNeverTraps()
     m_main->openToolWindow("frmStandIn");
     QVERIFY(child->isVisible() && !child->isMinimized());
     QTest::mouseClick(window->txtTopic, Qt::LeftButton);
-    QCOMPARE(m_main->frame()->activeSubWindow(), child);
+    QCOMPARE(m_main->findChild<QMdiArea*>()->activeSubWindow(), child);
     settle();
     QVERIFY(window->txtTopic->hasFocus());
     QVERIFY2(m_env->desktop.messages.isEmpty(), qPrintable(m_env->desktop.lastMessage()));
