@@ -5,14 +5,8 @@
 #include "shared/ToolWindow.h"
 #include "support/TestEnvironment.h"
 
-#include <QApplication>
-#include <QFile>
-#include <QLineEdit>
-#include <QMdiArea>
-#include <QMdiSubWindow>
-#include <QMenu>
-#include <QToolBar>
-#include <QToolButton>
+#include <QtTest>
+#include <QtWidgets>
 
 namespace {
 

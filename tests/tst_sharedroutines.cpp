@@ -6,14 +6,8 @@
 #include "shared/WindowServices.h"
 #include "support/TestEnvironment.h"
 
-#include <QCheckBox>
-#include <QComboBox>
-#include <QFile>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
-#include <QVBoxLayout>
+#include <QtTest>
+#include <QtWidgets>
 
 using ControlMakers::named;
 
