@@ -1,4 +1,4 @@
-#include "app/frmMainMenu.h"
+#include "app/MainWindow.h"
 #include "shared/QtDesktop.h"
 
 #include <QApplication>
@@ -15,7 +15,7 @@ int main(int argc, char* argv[])
     QtDesktop desktop;
     setDesktop(&desktop);
 
-    frmMainMenu mainWindow;
+    MainWindow mainWindow;
     if (!mainWindow.initializeEnvironment())
         return EXIT_FAILURE;
     // The start-up benchmark measures the time until the main window is on screen.

@@ -1,4 +1,4 @@
-#include "app/frmMainMenu.h"
+#include "app/MainWindow.h"
 #include "app/ToolCatalog.h"
 #include "data/Database.h"
 #include "inspiration/BrainstormWindow.h"
@@ -59,7 +59,7 @@ class TestInspiration : public QObject
     Q_OBJECT
 
     std::unique_ptr<TestEnvironment> m_env;
-    std::unique_ptr<frmMainMenu> m_main;
+    std::unique_ptr<MainWindow> m_main;
     std::unique_ptr<QMdiArea> m_frame;
     std::unique_ptr<ToolWindow> m_owned;
     QPointer<ToolWindow> m_window;
@@ -79,7 +79,7 @@ class TestInspiration : public QObject
             QVERIFY(m_env->db.execute("UPDATE customize SET startForm = -1"));
             Database::close();
             runSettings().programFolder = m_env->db.folder();
-            m_main = std::make_unique<frmMainMenu>();
+            m_main = std::make_unique<MainWindow>();
             QVERIFY(m_main->initializeEnvironment());
             QVERIFY(QTest::qWaitForWindowActive(m_main.get()));
         }
@@ -181,7 +181,7 @@ private slots:
     {
         // Children closed first: the frame announces activations while the main window goes.
         if (m_main)
-            m_main->frame()->closeAllSubWindows();
+            m_main->findChild<QMdiArea*>()->closeAllSubWindows();
         m_main.reset();
         m_frame.reset();
         m_owned.reset();
@@ -301,7 +301,8 @@ private slots:
         m_main->openToolWindow("frmStandIn");
         click("txtTopic");
         QCoreApplication::processEvents();
-        QVERIFY(m_main->frame()->activeSubWindow() == subWindow && focused("txtTopic"));
+        QVERIFY(m_main->findChild<QMdiArea*>()->activeSubWindow() == subWindow &&
+                focused("txtTopic"));
         QCOMPARE(m_env->desktop.messages.size(), 3);
 
         // Every departure from a topic adds its line, again after another window.

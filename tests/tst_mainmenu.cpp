@@ -1,51 +1,41 @@
-#include "app/frmMainMenu.h"
-#include "app/MenuLayout.h"
+#include "app/MainWindow.h"
 #include "app/ToolCatalog.h"
 #include "data/Database.h"
-#include "shared/ChildFrame.h"
 #include "shared/RunSettings.h"
 #include "shared/ToolWindow.h"
-#include "shared/WindowServices.h"
-#include "support/ScriptedDesktop.h"
-#include "support/TestDatabase.h"
+#include "support/TestEnvironment.h"
 
-#include <QApplication>
-#include <QFile>
-#include <QLineEdit>
-#include <QMdiArea>
-#include <QMdiSubWindow>
-#include <QMenu>
-#include <QMenuBar>
-#include <QTest>
-#include <QToolBar>
-#include <QToolButton>
+#include <QtTest>
+#include <QtWidgets>
 
 namespace {
 
-// A stand-in tool window that counts its loads and activations.
-class StandInWindow : public ToolWindow
+QString expected(const char* name)
 {
-public:
-    explicit StandInWindow(const QString& name) : ToolWindow(name, "Stand-in " + name)
-    {
-        resize(300, 200);
-        entry->setObjectName("txtEntry");
-    }
-    QLineEdit* entry = new QLineEdit(this);
+    QFile file(QStringLiteral(QUILLANE_FIXTURES_DIR "/expected/") + QLatin1String(name));
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()).chopped(1) : "";
+}
+
+// Every tool window is a stand-in here, counting its loads and activations.
+struct StandInWindow : ToolWindow
+{
+    explicit StandInWindow(const QString& name) : ToolWindow(name, name) {}
     void load() override { ++loads; }
     void activate() override
     {
         ++activations;
         ToolWindow::activate();
     }
+    QLineEdit* entry = new QLineEdit(this);
     int loads = 0;
     int activations = 0;
 };
 
-const QStringList AllWindows = {"frmCharacter",   "frmNameGenerator", "frmNumberGenerator",
-                                "frmSentence",    "frmBrainstorm",    "frmFreeAss",
-                                "frmCrystalBall", "frmStoryWizard",   "frmPlot",
-                                "frmPsycho",      "frmStoryandStage", "frmCustom"};
+// Numbered as the start-window choices of the customization window.
+const QStringList StartWindows = {"frmCharacter",   "frmNameGenerator", "frmNumberGenerator",
+                                  "frmSentence",    "frmBrainstorm",    "frmFreeAss",
+                                  "frmCrystalBall", "frmStoryWizard",   "frmPlot",
+                                  "frmPsycho",      "frmStoryandStage"};
 
 } // namespace
 
@@ -53,385 +43,275 @@ class TestMainMenu : public QObject
 {
     Q_OBJECT
 
+    std::unique_ptr<TestEnvironment> m_env;
+    std::unique_ptr<MainWindow> m_window;
+
+    bool startWith(const QString& settingsSql = QString())
+    {
+        if (!settingsSql.isEmpty() && !m_env->db.execute("UPDATE customize SET " + settingsSql))
+            return false;
+        Database::close();
+        runSettings().programFolder = m_env->db.folder();
+        m_window = std::make_unique<MainWindow>();
+        return m_window->initializeEnvironment();
+    }
+    QAction* entry(const QString& name) { return m_window->findChild<QAction*>(name); }
+    QToolButton* button(const QString& name) { return m_window->findChild<QToolButton*>(name); }
+    QMdiArea* frame() { return m_window->findChild<QMdiArea*>(); }
+    QToolBar* toolBar() { return m_window->findChild<QToolBar*>("pcbToolBar"); }
+    const QList<ScriptedDesktop::Message>& messages() { return m_env->desktop.messages; }
+    void press(const QString& keys) { QTest::keySequence(m_window.get(), QKeySequence(keys)); }
+    // The messages shown, one a line: "title (icon)", then ": text" if asked for.
+    QString told(bool withText)
+    {
+        static const QStringList icons = {"none", "information", "exclamation", "critical"};
+        QStringList lines;
+        for (const ScriptedDesktop::Message& m : messages())
+            lines << m.title + " (" + icons.at(int(m.icon)) + ")" + (withText ? ": " + m.text : "");
+        return lines.join(withText ? '\n' : '|');
+    }
+    QMdiSubWindow* child(const QString& name)
+    {
+        return qobject_cast<QMdiSubWindow*>(m_window->findToolWindow(name)->parentWidget());
+    }
+
 private slots:
-    void init();
-    void cleanup();
+    void initTestCase()
+    {
+        for (const QString& window : StartWindows + QStringList{"frmScene", "frmCustom"})
+            ToolCatalog::setFactory(window, [window] { return new StandInWindow(window); });
+    }
+    void init() { m_env = std::make_unique<TestEnvironment>(); }
+    void cleanup()
+    {
+        m_window.reset();
+        m_env.reset();
+        runSettings() = RunSettings();
+    }
 
-    void missingDatabaseEndsStartUp();
-    void damagedDatabaseMayBeRetried();
-    void unreadableSettingsMayBeRetried();
-    void settingsRowIsReadAndMended_data();
-    void settingsRowIsReadAndMended();
-    void startWindowNumbers_data();
-    void startWindowNumbers();
-    void toolbarFlagHidesAndShowsTheToolbar();
-    void menusAndToolbarAreComplete();
-    void unbuiltToolsAreDisabled();
-    void secondOpenOnlyActivates();
-    void activationShowsOneWindowAlone();
-    void windowMenuArrangesAndListsChildren();
-    void exitAsksFirst();
-    void helpCommands();
+    // The titles of the messages shown, and words of the last one.
+    void failedStartUpIsTold_data()
+    {
+        QTest::addColumn<QString>("damage");
+        QTest::addColumn<QString>("titles");
+        QTest::addColumn<QString>("words");
+        QTest::newRow("missing file") << "remove"
+                                      << "The Magic Stopped. (information)"
+                                      << "Quillane cannot find the magical database.";
+        QTest::newRow("damaged file") << "garble"
+                                      << "Retry (none)|Retry (none)|Error (information)"
+                                      << "Error # ";
+        QTest::newRow("no settings")
+            << "DROP TABLE customize"
+            << "Pray for Absolution (none)|Pray for Absolution (none)|Error (information)"
+            << "was generated by getCustomization\r";
+    }
+    void failedStartUpIsTold()
+    {
+        QFETCH(QString, damage);
+        QVERIFY(!damage.startsWith("DROP") || m_env->db.execute(damage));
+        Database::close();
+        QFile file(m_env->db.path());
+        QVERIFY(damage != "remove" || file.remove());
+        if (damage == "garble" && file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            QVERIFY(file.write(QByteArray(4096, 'x')) && file.flush());
+        m_env->desktop.answerNext(MessageAnswer::Yes); // try again, then give up
+        QVERIFY(!startWith());
+        QTEST(told(false), "titles");
+        QFETCH(QString, words);
+        QVERIFY(messages().last().text.contains(words));
+        QCOMPARE(messages().first().text.startsWith("An unknown error has occurred.  Would you "
+                                                    "like to try again?"),
+                 messages().size() > 1);
+        QCOMPARE(m_env->db.fatalErrors.size(), messages().size() > 1 ? 1 : 0);
+        QCOMPARE(QFile::exists(m_env->db.path()), damage != "remove"); // never made afresh
+        QVERIFY(!m_window->isVisible());
+    }
 
-private:
-    bool startWith(const QString& settingsSql = QString());
-    void useStandIns();
+    // The settings row as the run holds it (interval in ms, reminder, toolbar flag, start
+    // window), and the window opened at the start.
+    void settingsRowIsReadAndApplied_data()
+    {
+        QTest::addColumn<QString>("row");
+        QTest::newRow("stored")
+            << "timerInterval = 7, personalReminder = 'Hi', toolBar = 0, startForm = 2|7000 Hi 0 2";
+        QTest::newRow("too long") << "timerInterval = 50|20000 Never -1 4";
+        QTest::newRow("too short") << "timerInterval = -3|1000 Never -1 4";
+        QTest::newRow("empty") << "timerInterval = NULL, personalReminder = NULL, toolBar = NULL, "
+                                  "startForm = NULL|5000 Never -1 4";
+        QTest::newRow("nonsense") << "timerInterval = 'soon', startForm = 70000|5000 Never -1 -1";
+        QTest::newRow("no row") << "|5000 Never -1 4";
+        for (int n = -1; n <= StartWindows.size(); ++n) {
+            const int held = n < StartWindows.size() ? n : -1;
+            QTest::addRow("start %d", n)
+                << QString("startForm = %1|5000 Never -1 %2").arg(n).arg(held);
+        }
+    }
+    void settingsRowIsReadAndApplied()
+    {
+        QFETCH(QString, row);
+        QVERIFY(!row.startsWith('|') || m_env->db.execute("DELETE FROM customize"));
+        QVERIFY(startWith(row.section('|', 0, 0)));
+        const RunSettings& run = runSettings();
+        const QString reminder = QString(run.personalReminder).replace("r run with scissors.", "r");
+        const QStringList values = {QString::number(run.timerInterval), reminder,
+                                    QString::number(run.toolBar), QString::number(run.startForm)};
+        QCOMPARE(values.join(' '), row.section('|', 1));
+        QStringList opened;
+        for (QMdiSubWindow* child : frame()->subWindowList())
+            opened << child->widget()->objectName();
+        QCOMPARE(opened, QStringList(StartWindows.value(run.startForm)).filter("frm"));
+        QCOMPARE(toolBar()->isVisible(), run.toolBar != 0);
+        QVERIFY(m_window->isVisible() && messages().isEmpty() && !m_env->desktop.busy);
+    }
 
-    std::unique_ptr<ScriptedDesktop> m_desktop;
-    std::unique_ptr<TestDatabase> m_db;
-    std::unique_ptr<frmMainMenu> m_window;
+    // Hidden and shown again within one run, the toolbar shows every picture and works.
+    void toolbarShowsItsPictures()
+    {
+        QVERIFY(startWith("toolBar = 0"));
+        runSettings().toolBar = 1;
+        m_window->applyToolBarSetting();
+        QStringList shown;
+        for (auto* shownButton :
+             toolBar()->findChildren<QToolButton*>(QRegularExpression("^cmd"))) {
+            shown << shownButton->objectName();
+            QVERIFY(shownButton->isVisible() && shownButton->isEnabled() && toolBar()->isEnabled());
+            for (int size : {16, 24, 32}) {
+                // A picture that fails to load or to draw gives a null or see-through pixmap.
+                QImage blank(size, size, QImage::Format_ARGB32_Premultiplied);
+                blank.fill(Qt::transparent);
+                const QImage picture = shownButton->icon().pixmap(size, size).toImage();
+                QVERIFY(picture.size() == blank.size() &&
+                        picture.convertToFormat(blank.format()) != blank);
+            }
+        }
+        QCOMPARE(shown.join(' '), "cmdBrainStorm cmdFreeAss cmdPsycho cmdSentence cmdCharGen "
+                                  "cmdNumber cmdStoryWizard cmdCrystal cmdPlot cmdScene cmdHelp "
+                                  "cmdCBT cmdExit");
+    }
+
+    // Each way to a tool window opens it once; a later request only brings it forward.
+    void menusKeysAndButtonsOpenTheirWindows_data()
+    {
+        QTest::addColumn<QString>("ways"); // menu entry, keys, toolbar button, window
+        QTest::newRow("Brainstorm") << "Create_Brainstorm Ctrl+F1 cmdBrainStorm frmBrainstorm";
+        QTest::newRow("Free") << "Create_Free Ctrl+F2 cmdFreeAss frmFreeAss";
+        QTest::newRow("Psycho") << "Create_Psycho Ctrl+F3 cmdPsycho frmPsycho";
+        QTest::newRow("Sentence") << "Create_Sentence Ctrl+F4 cmdSentence frmSentence";
+        QTest::newRow("Number") << "Create_Number Ctrl+F5 cmdNumber frmNumberGenerator";
+        QTest::newRow("Custom") << "mnuCustomizaton Ctrl+F6 - frmCustom";
+        QTest::newRow("Character") << "Char_Gen Ctrl+F7 cmdCharGen frmCharacter";
+        QTest::newRow("Name") << "Char_Name Ctrl+F8 - frmNameGenerator";
+        QTest::newRow("Wizard") << "Story_Wizard - cmdStoryWizard frmStoryWizard";
+        QTest::newRow("Crystal") << "Story_Ball - cmdCrystal frmCrystalBall";
+        QTest::newRow("Stage") << "mnuStoryStage - - frmStoryandStage";
+        QTest::newRow("Plot") << "Story_Plot - cmdPlot frmPlot";
+        QTest::newRow("Scene") << "mnu_scene - cmdScene frmScene";
+    }
+    void menusKeysAndButtonsOpenTheirWindows()
+    {
+        QFETCH(QString, ways);
+        const QStringList way = ways.split(' ');
+        QVERIFY(startWith("startForm = -1"));
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        for (int i = 0; i < 3; ++i) {
+            if (way.at(i) == "-")
+                continue;
+            frame()->closeAllSubWindows();
+            // The keys must reach the frame past an open window.
+            m_window->openToolWindow(way.at(3) == "frmPlot" ? "frmScene" : "frmPlot");
+            if (i == 0)
+                entry(way.at(i))->trigger();
+            else if (i == 1)
+                press(way.at(i));
+            else
+                QTest::mouseClick(button(way.at(i)), Qt::LeftButton);
+            QVERIFY2(m_window->findToolWindow(way.at(3)), qPrintable(way.at(i)));
+        }
+        entry(way.at(0))->trigger();
+        QCOMPARE(frame()->subWindowList().size(), 2);
+        auto* window = static_cast<StandInWindow*>(m_window->findToolWindow(way.at(3)));
+        QVERIFY(window->loads == 1 && window->activations == 1 && !m_env->desktop.busy);
+    }
+
+    // The window activated is the one restored child, at the top left, and has the keyboard.
+    void activationShowsOneWindowAlone()
+    {
+        QVERIFY(startWith("startForm = -1"));
+        m_window->openToolWindow("frmSentence");
+        m_window->openToolWindow("frmNumberGenerator");
+        QVERIFY(child("frmSentence")->isMinimized());
+        QCOMPARE(child("frmNumberGenerator")->pos(), QPoint(0, 0));
+        QCOMPARE(frame()->activeSubWindow(), child("frmNumberGenerator"));
+        auto* sentence = static_cast<StandInWindow*>(m_window->openToolWindow("frmSentence"));
+        QVERIFY(!child("frmSentence")->isMinimized() && child("frmNumberGenerator")->isMinimized());
+        QVERIFY(child("frmSentence")->pos() == QPoint(0, 0) && sentence->activations == 2);
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        QTRY_COMPARE(QApplication::focusWidget(), sentence->entry);
+    }
+
+    void windowMenuArrangesAndListsChildren()
+    {
+        QVERIFY(startWith("startForm = -1"));
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        // Plain children: they have no activation of their own that would minimize the others.
+        QList<QMdiSubWindow*> children;
+        for (const char* title : {"First", "Second & more", "Icon"}) {
+            children << frame()->addSubWindow(new QWidget);
+            children.last()->setWindowTitle(title);
+            children.last()->show();
+        }
+        auto [a, b, icon] = std::tuple(children.at(0), children.at(1), children.at(2));
+        icon->showMinimized();
+        press("Shift+F5"); // Tile: side by side
+        QVERIFY(a->y() == b->y() && a->x() < b->x() && a->height() == b->height());
+        QVERIFY(icon->isMinimized());
+        press("Shift+F4"); // Cascade: overlapping
+        QVERIFY(a->x() != b->x() && a->y() != b->y() && a->geometry().intersects(b->geometry()));
+        icon->move(200, 100);
+        press("Shift+F6"); // Arrange Icons
+        QCOMPARE(icon->geometry().bottomLeft(), frame()->viewport()->rect().bottomLeft());
+
+        auto* windowMenu = m_window->findChild<QMenu*>("Window_Main");
+        emit windowMenu->aboutToShow();
+        QStringList listed;
+        for (QAction* action : windowMenu->actions())
+            if (action->text().contains(QRegularExpression("^&\\d ")))
+                listed << action->text();
+        QCOMPARE(listed, (QStringList{"&1 First", "&2 Second && more", "&3 Icon"}));
+    }
+
+    // Help commands and their failures, then the exit question answered No, No and Yes.
+    void helpAndExitCommands()
+    {
+        QVERIFY(startWith("personalReminder = 'Back up your drafts.'"));
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        const QString folder = m_env->db.folder();
+        ScriptedDesktop& desktop = m_env->desktop;
+        entry("Help_How_To")->trigger();
+        entry("mnuCorvaneWeb")->trigger();
+        QCOMPARE(desktop.launched,
+                 QStringList({desktop.browser + ' ' + folder + "/quillane_online_help.htm",
+                              desktop.browser + ' ' + "file://" + folder + "/features.htm"}));
+        desktop.launchWorks = false;
+        entry("Help_How_To")->trigger();
+        desktop.browser.clear();
+        QTest::mouseClick(button("cmdHelp"), Qt::LeftButton);
+        entry("Help_CBT")->trigger();
+        desktop.helpWorks = false;
+        QTest::mouseClick(button("cmdCBT"), Qt::LeftButton);
+        QCOMPARE(desktop.helpShown, QStringList(2, folder + "/writer.hlp"));
+        press("Ctrl+M");
+        entry("Help_About")->trigger();
+        entry("MNU_Exit")->trigger();
+        QVERIFY(!m_window->close()); // the window frame's close box
+        QVERIFY(m_window->isVisible() && Database::isOpen());
+        desktop.answerNext(MessageAnswer::Yes);
+        QTest::mouseClick(button("cmdExit"), Qt::LeftButton);
+        QVERIFY(!m_window->isVisible() && !Database::isOpen());
+        QCOMPARE(told(true), expected("mainmenu-messages.txt"));
+    }
 };
-
-void TestMainMenu::init()
-{
-    m_desktop = std::make_unique<ScriptedDesktop>();
-    m_db = std::make_unique<TestDatabase>();
-    QVERIFY2(m_db->isOpen(), qPrintable(m_db->error()));
-}
-
-void TestMainMenu::cleanup()
-{
-    m_window.reset();
-    for (const QString& window : AllWindows)
-        ToolCatalog::setFactory(window, {});
-    m_db.reset();
-    m_desktop.reset();
-    runSettings() = RunSettings();
-}
-
-bool TestMainMenu::startWith(const QString& settingsSql)
-{
-    if (!settingsSql.isEmpty() && !m_db->execute(settingsSql))
-        return false;
-    Database::close();
-    runSettings().programFolder = m_db->folder();
-    m_window = std::make_unique<frmMainMenu>();
-    return m_window->initializeEnvironment();
-}
-
-void TestMainMenu::useStandIns()
-{
-    for (const QString& window : AllWindows)
-        ToolCatalog::setFactory(window, [window] { return new StandInWindow(window); });
-}
-
-void TestMainMenu::missingDatabaseEndsStartUp()
-{
-    QVERIFY(QFile::remove(m_db->path()));
-    QVERIFY(!startWith());
-    QCOMPARE(m_desktop->messages.size(), 1);
-    QCOMPARE(m_desktop->lastMessage(),
-             QStringLiteral("Quillane cannot find the magical database."));
-    QCOMPARE(m_desktop->messages.last().title, QStringLiteral("The Magic Stopped."));
-    QCOMPARE(m_desktop->messages.last().icon, MessageIcon::Information);
-    QVERIFY(!QFile::exists(m_db->path())); // opening never creates an empty database
-    QVERIFY(!m_window->isVisible());
-}
-
-void TestMainMenu::damagedDatabaseMayBeRetried()
-{
-    Database::close();
-    QFile file(m_db->path());
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(QByteArray(4096, 'x'));
-    file.close();
-    m_desktop->answerNext(MessageAnswer::Yes);
-    m_desktop->answerNext(MessageAnswer::No);
-    QVERIFY(!startWith());
-    QCOMPARE(m_desktop->messages.size(), 3);
-    for (int i : {0, 1}) {
-        QCOMPARE(m_desktop->messages.at(i).text,
-                 QStringLiteral("An unknown error has occurred.  Would you like to try again?"));
-        QCOMPARE(m_desktop->messages.at(i).title, QStringLiteral("Retry"));
-    }
-    QCOMPARE(m_desktop->messages.at(2).title, QStringLiteral("Error"));
-    QCOMPARE(m_db->fatalErrors.size(), 1);
-}
-
-void TestMainMenu::unreadableSettingsMayBeRetried()
-{
-    m_desktop->answerNext(MessageAnswer::Yes);
-    m_desktop->answerNext(MessageAnswer::No);
-    QVERIFY(!startWith("DROP TABLE customize"));
-    QCOMPARE(m_desktop->messages.size(), 3);
-    QCOMPARE(m_desktop->messages.at(0).title, QStringLiteral("Pray for Absolution"));
-    QCOMPARE(m_desktop->messages.at(1).title, QStringLiteral("Pray for Absolution"));
-    QVERIFY(m_desktop->messages.at(2).text.contains("was generated by getCustomization\r"));
-    QCOMPARE(m_db->fatalErrors.size(), 1);
-}
-
-void TestMainMenu::settingsRowIsReadAndMended_data()
-{
-    QTest::addColumn<QString>("sql");
-    QTest::addColumn<int>("interval");
-    QTest::addColumn<QString>("reminder");
-    QTest::addColumn<int>("toolBar");
-    QTest::addColumn<int>("startForm");
-    QTest::newRow("stored") << "UPDATE customize SET timerInterval = 7, personalReminder = 'Hi', "
-                               "toolBar = 0, startForm = 2"
-                            << 7000 << "Hi" << 0 << 2;
-    QTest::newRow("too long") << "UPDATE customize SET timerInterval = 50" << 20000
-                              << "Never run with scissors." << -1 << 4;
-    QTest::newRow("too short") << "UPDATE customize SET timerInterval = -3" << 1000
-                               << "Never run with scissors." << -1 << 4;
-    QTest::newRow("empty fields")
-        << "UPDATE customize SET timerInterval = NULL, personalReminder = NULL, toolBar = NULL, "
-           "startForm = NULL"
-        << 5000 << "Never run with scissors." << -1 << 4;
-    QTest::newRow("nonsense") << "UPDATE customize SET timerInterval = 'soon', startForm = 70000"
-                              << 5000 << "Never run with scissors." << -1 << -1;
-    QTest::newRow("no row") << "DELETE FROM customize" << 5000 << "Never run with scissors." << -1
-                            << 4;
-}
-
-void TestMainMenu::settingsRowIsReadAndMended()
-{
-    QFETCH(QString, sql);
-    QFETCH(int, interval);
-    QFETCH(QString, reminder);
-    QFETCH(int, toolBar);
-    QFETCH(int, startForm);
-    QVERIFY(startWith(sql));
-    QCOMPARE(int(runSettings().timerInterval), interval);
-    QCOMPARE(runSettings().personalReminder, reminder);
-    QCOMPARE(int(runSettings().toolBar), toolBar);
-    QCOMPARE(int(runSettings().startForm), startForm);
-    QVERIFY(m_window->isVisible());
-    QVERIFY(m_desktop->messages.isEmpty());
-    QVERIFY(!m_desktop->busy);
-}
-
-void TestMainMenu::startWindowNumbers_data()
-{
-    QTest::addColumn<int>("number");
-    QTest::addColumn<QString>("window");
-    for (int number = 0; number <= 10; ++number)
-        QTest::addRow("%d", number) << number << startWindowName(number);
-    QTest::newRow("11") << 11 << QString();
-    QTest::newRow("-1") << -1 << QString();
-}
-
-void TestMainMenu::startWindowNumbers()
-{
-    QFETCH(int, number);
-    QFETCH(QString, window);
-    useStandIns();
-    QVERIFY(startWith(QStringLiteral("UPDATE customize SET startForm = %1").arg(number)));
-    const QList<QMdiSubWindow*> open = m_window->frame()->subWindowList();
-    if (window.isEmpty()) {
-        QVERIFY(open.isEmpty());
-    } else {
-        QCOMPARE(open.size(), 1);
-        QCOMPARE(open.first()->widget()->objectName(), window);
-    }
-    QVERIFY(m_window->findChild<QToolBar*>("pcbToolBar")->isVisible());
-    if (number == 7)
-        QCOMPARE(window, QStringLiteral("frmStoryWizard"));
-}
-
-void TestMainMenu::toolbarFlagHidesAndShowsTheToolbar()
-{
-    QVERIFY(startWith("UPDATE customize SET toolBar = 0"));
-    auto* toolBar = m_window->findChild<QToolBar*>("pcbToolBar");
-    QVERIFY(!toolBar->isVisible());
-    QVERIFY(!toolBar->isEnabled());
-    runSettings().toolBar = 1;
-    m_window->setToolBar();
-    QVERIFY(toolBar->isVisible());
-    runSettings().toolBar = 0;
-    m_window->setToolBar();
-    runSettings().toolBar = -1;
-    m_window->setToolBar();
-    QVERIFY(toolBar->isVisible() && toolBar->isEnabled());
-    QVERIFY(m_window->toolbarButton("cmdExit")->isEnabled());
-}
-
-void TestMainMenu::menusAndToolbarAreComplete()
-{
-    QVERIFY(startWith());
-    QStringList titles;
-    for (QAction* action : m_window->menuBar()->actions())
-        titles << action->text();
-    QCOMPARE(titles, (QStringList{"C&reative", "&Character", "&Story", "&Window", "&Help"}));
-
-    QStringList creative;
-    for (QAction* action : m_window->menu("Create_Main")->actions())
-        creative << (action->isSeparator() ? "-" : action->text());
-    QCOMPARE(creative, (QStringList{"&Brainstorm", "&Free Association", "&PsychoStimulatron", "-",
-                                    "&Sentence Generator", "&Number Generator", "-",
-                                    "&Customization", "-", "E&xit"}));
-    QCOMPARE(m_window->menuEntry("Create_Brainstorm")->shortcut(), QKeySequence("Ctrl+F1"));
-    QCOMPARE(m_window->menuEntry("Char_Name")->shortcut(), QKeySequence("Ctrl+F8"));
-    QCOMPARE(m_window->menuEntry("Window_Arrange")->shortcut(), QKeySequence("Shift+F6"));
-    QCOMPARE(m_window->menuEntry("mnu_personal_message")->shortcut(), QKeySequence("Ctrl+M"));
-    QCOMPARE(m_window->menuEntry("Help_About")->text(), QStringLiteral("About the Quillane"));
-
-    QStringList buttons;
-    for (QToolButton* button :
-         m_window->findChild<QToolBar*>("pcbToolBar")
-             ->findChildren<QToolButton*>(QString(), Qt::FindDirectChildrenOnly)) {
-        if (!button->objectName().startsWith("cmd"))
-            continue;
-        buttons << button->objectName();
-        QVERIFY(!button->icon().isNull());
-        QCOMPARE(button->accessibleName(), button->toolTip());
-    }
-    QCOMPARE(buttons, (QStringList{"cmdBrainStorm", "cmdFreeAss", "cmdPsycho", "cmdSentence",
-                                   "cmdCharGen", "cmdNumber", "cmdStoryWizard", "cmdCrystal",
-                                   "cmdPlot", "cmdScene", "cmdHelp", "cmdCBT", "cmdExit"}));
-    QCOMPARE(m_window->toolbarButton("cmdCBT")->toolTip(), QStringLiteral("Writer's Reference"));
-}
-
-void TestMainMenu::unbuiltToolsAreDisabled()
-{
-    ToolCatalog::setFactory("frmBrainstorm", {}); // as if it were not part of the program yet
-    ToolCatalog::setFactory("frmSentence", [] { return new StandInWindow("frmSentence"); });
-    QVERIFY(startWith());
-    QVERIFY(m_window->menuEntry("Create_Sentence")->isEnabled());
-    QVERIFY(m_window->toolbarButton("cmdSentence")->isEnabled());
-    QVERIFY(!m_window->menuEntry("Create_Brainstorm")->isEnabled());
-    QVERIFY(!m_window->toolbarButton("cmdBrainStorm")->isEnabled());
-    QVERIFY(m_window->toolbarButton("cmdHelp")->isEnabled());
-    QVERIFY(m_window->menuEntry("MNU_Exit")->isEnabled());
-}
-
-void TestMainMenu::secondOpenOnlyActivates()
-{
-    useStandIns();
-    QVERIFY(startWith("UPDATE customize SET startForm = -1"));
-    QTest::mouseClick(m_window->toolbarButton("cmdSentence"), Qt::LeftButton);
-    QTest::mouseClick(m_window->toolbarButton("cmdSentence"), Qt::LeftButton);
-    m_window->menuEntry("Create_Sentence")->trigger();
-    QCOMPARE(m_window->frame()->subWindowList().size(), 1);
-    auto* window = static_cast<StandInWindow*>(m_window->findToolWindow("frmSentence"));
-    QCOMPARE(window->loads, 1);
-    QCOMPARE(window->activations, 1);
-    QVERIFY(!m_desktop->busy);
-}
-
-void TestMainMenu::activationShowsOneWindowAlone()
-{
-    useStandIns();
-    QVERIFY(startWith("UPDATE customize SET startForm = -1"));
-    ToolWindow* sentence = m_window->openToolWindow("frmSentence");
-    ToolWindow* number = m_window->openToolWindow("frmNumberGenerator");
-    auto child = [](ToolWindow* w) { return static_cast<QMdiSubWindow*>(w->parentWidget()); };
-    QVERIFY(child(sentence)->isMinimized());
-    QVERIFY(!child(number)->isMinimized());
-    QCOMPARE(child(number)->pos(), QPoint(0, 0));
-    QCOMPARE(m_window->frame()->activeSubWindow(), child(number));
-
-    m_window->openToolWindow("frmSentence");
-    QVERIFY(!child(sentence)->isMinimized());
-    QVERIFY(child(number)->isMinimized());
-    QCOMPARE(child(sentence)->pos(), QPoint(0, 0));
-    QCOMPARE(static_cast<StandInWindow*>(sentence)->activations, 2);
-    // The keyboard follows: typing goes to the window brought forward.
-    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
-    QTRY_COMPARE(QApplication::focusWidget(), static_cast<StandInWindow*>(sentence)->entry);
-}
-
-void TestMainMenu::windowMenuArrangesAndListsChildren()
-{
-    QVERIFY(startWith("UPDATE customize SET startForm = -1"));
-    // Plain children: they have no activation of their own that would minimize the others.
-    QMdiSubWindow* a = m_window->frame()->addSubWindow(new QWidget);
-    QMdiSubWindow* b = m_window->frame()->addSubWindow(new QWidget);
-    QMdiSubWindow* icon = m_window->frame()->addSubWindow(new QWidget);
-    a->setWindowTitle("First");
-    b->setWindowTitle("Second & more");
-    icon->setWindowTitle("Icon");
-    for (QMdiSubWindow* child : {a, b, icon})
-        child->show();
-    icon->showMinimized();
-
-    m_window->menuEntry("Window_Tile")->trigger(); // side by side
-    QCOMPARE(a->y(), b->y());
-    QVERIFY(a->x() < b->x());
-    QCOMPARE(a->height(), b->height());
-    QVERIFY(icon->isMinimized());
-
-    m_window->childFrame()->tile(Qt::Horizontal); // what every activation does: bands
-    QCOMPARE(a->x(), b->x());
-    QVERIFY(a->y() < b->y());
-    QCOMPARE(a->width(), b->width());
-    QVERIFY(!b->geometry().intersects(icon->geometry())); // the icon row stays free
-
-    m_window->menuEntry("Window_Cascade")->trigger(); // overlapping, each offset
-    QVERIFY(a->x() != b->x() && a->y() != b->y());
-    QVERIFY(a->geometry().intersects(b->geometry()));
-
-    icon->move(200, 100);
-    m_window->menuEntry("Window_Arrange")->trigger();
-    QCOMPARE(icon->x(), 0);
-    QCOMPARE(icon->geometry().bottom(), m_window->frame()->viewport()->rect().bottom());
-
-    QMenu* windowMenu = m_window->menu("Window_Main");
-    emit windowMenu->aboutToShow();
-    QStringList listed;
-    for (QAction* action : windowMenu->actions())
-        if (action->text().startsWith('&') && action->text().at(1).isDigit())
-            listed << action->text();
-    QCOMPARE(listed, (QStringList{"&1 First", "&2 Second && more", "&3 Icon"}));
-}
-
-void TestMainMenu::exitAsksFirst()
-{
-    QVERIFY(startWith());
-    m_desktop->answerNext(MessageAnswer::No);
-    m_window->menuEntry("MNU_Exit")->trigger();
-    QCOMPARE(m_desktop->lastMessage(), QStringLiteral("Are you sure that you wish to exit?"));
-    QCOMPARE(m_desktop->messages.last().title, QStringLiteral("Quillane"));
-    QVERIFY(m_window->isVisible());
-    QVERIFY(Database::isOpen());
-
-    m_desktop->answerNext(MessageAnswer::No);
-    QVERIFY(!m_window->close()); // the window frame's close box
-    QVERIFY(m_window->isVisible());
-    QVERIFY(Database::isOpen());
-
-    m_desktop->answerNext(MessageAnswer::Yes);
-    QTest::mouseClick(m_window->toolbarButton("cmdExit"), Qt::LeftButton);
-    QVERIFY(!m_window->isVisible());
-    QVERIFY(!Database::isOpen());
-    QCOMPARE(m_desktop->messages.size(), 3);
-}
-
-void TestMainMenu::helpCommands()
-{
-    QVERIFY(startWith("UPDATE customize SET personalReminder = 'Back up your drafts.'"));
-    const QString folder = m_db->folder();
-
-    m_window->menuEntry("Help_How_To")->trigger();
-    QCOMPARE(m_desktop->launched.last(),
-             m_desktop->browser + ' ' + folder + "/quillane_online_help.htm");
-    m_window->menuEntry("mnuCorvaneWeb")->trigger();
-    QCOMPARE(m_desktop->launched.last(),
-             m_desktop->browser + ' ' + QUrl::fromLocalFile(folder + "/features.htm").toString());
-    m_desktop->launchWorks = false;
-    m_window->menuEntry("Help_How_To")->trigger();
-    QCOMPARE(m_desktop->messages.last().title, QStringLiteral("URL Failed"));
-    m_desktop->browser.clear();
-    m_window->menuEntry("Help_How_To")->trigger();
-    QCOMPARE(m_desktop->messages.last().title, QStringLiteral("Browser Not Found"));
-    QCOMPARE(m_desktop->lastMessage(),
-             QStringLiteral("You must have an Internet browser for our help files.  Your browser "
-                            "must recognize the .HTM extension for web files."));
-
-    m_window->menuEntry("Help_CBT")->trigger();
-    QCOMPARE(m_desktop->helpShown, QStringList{folder + "/writer.hlp"});
-    m_desktop->helpWorks = false;
-    QTest::mouseClick(m_window->toolbarButton("cmdCBT"), Qt::LeftButton);
-    QCOMPARE(m_desktop->lastMessage(), QStringLiteral("Help could not be loaded."));
-    QCOMPARE(m_desktop->messages.last().title, QStringLiteral("Help File Not Available"));
-
-    m_window->menuEntry("mnu_personal_message")->trigger();
-    QCOMPARE(m_desktop->lastMessage(), QStringLiteral("Back up your drafts."));
-    QCOMPARE(m_desktop->messages.last().title, QStringLiteral("Personal Message"));
-
-    m_window->menuEntry("Help_About")->trigger();
-    QVERIFY(m_desktop->messages.last().title.startsWith("Quillane 98 (Windows 95, 98)."));
-}
 
 QTEST_MAIN(TestMainMenu)
 #include "tst_mainmenu.moc"

@@ -1,176 +1,164 @@
-#include "shared/BusyPointer.h"
 #include "shared/CodeKeys.h"
-#include "shared/ControlOrder.h"
-#include "shared/Random.h"
+#include "shared/ControlMakers.h"
+#include "shared/OutputText.h"
 #include "shared/RecordNavigator.h"
 #include "shared/RunSettings.h"
 #include "shared/WindowServices.h"
-#include "support/ScriptedDesktop.h"
-#include "support/TestDatabase.h"
+#include "support/TestEnvironment.h"
 
-#include <QLineEdit>
-#include <QTest>
-#include <QTimer>
-#include <QVBoxLayout>
+#include <QtTest>
+#include <QtWidgets>
+
+using ControlMakers::named;
+
+namespace {
+
+// An expected-output file; as a text file it ends with a line feed that the output lacks.
+QString expected(const char* name)
+{
+    QFile file(QStringLiteral(QUILLANE_FIXTURES_DIR "/expected/") + QLatin1String(name));
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()).chopped(1) : "";
+}
+
+// A window with a results list, as every generator window has one.
+std::unique_ptr<QWidget> listWindow(const QStringList& lines)
+{
+    auto window = std::make_unique<QWidget>();
+    window->setWindowTitle("Sentence Generator");
+    named(new QListWidget(window.get()), "lstResults")->addItems(lines);
+    return window;
+}
+
+} // namespace
 
 class TestSharedRoutines : public QObject
 {
     Q_OBJECT
 
+    std::unique_ptr<TestEnvironment> m_env;
+    ScriptedDesktop& desktop() { return m_env->desktop; }
+
 private slots:
-    void init() { m_desktop = std::make_unique<ScriptedDesktop>(); }
-    void cleanup() { m_desktop.reset(); }
+    void init()
+    {
+        clearOutput();
+        m_env = std::make_unique<TestEnvironment>();
+    }
+    void cleanup() { m_env.reset(); }
 
-    void randomValuesStayInRange();
-    void randomInRangeIsUniform();
-    void seededGeneratorRepeatsItself();
-    void prefixWalkFollowsControlOrder();
-    void timersTakeTheSettingsInterval();
-    void dataControlsAreOpenedInControlOrder();
-    void pointerCallsDoNotNest();
-    void codeKeys();
+    void dataControlsAreOpenedInControlOrder()
+    {
+        QWidget window;
+        QStringList refreshed;
+        const auto navigator = [&](const QString& name, bool works) {
+            auto* control = new RecordNavigator(name, name, &window);
+            control->setRefresh([&refreshed, name, works](StoreError* error) {
+                refreshed << name;
+                if (!works)
+                    *error = {3078, name, "There is no such table."};
+                return works;
+            });
+        };
+        navigator("dtaNoun", true);
+        navigator("dtaBroken", false);
+        navigator("dtaLater", true);
+        setDataControls(&window);
+        QCOMPARE(refreshed, (QStringList{"dtaNoun", "dtaBroken"})); // the program ended first
+        const ScriptedDesktop::Message told = desktop().messages.first();
+        QCOMPARE(told.text + '|' + told.title, "An error occurred on control dtaBroken|Quillane");
+        QCOMPARE(told.icon, MessageIcon::None);
+        QCOMPARE(m_env->db.fatalErrors, QList<int>{3078});
+    }
 
-private:
-    std::unique_ptr<ScriptedDesktop> m_desktop;
+    void listIsCopiedOrRefusedWhenEmpty()
+    {
+        const auto window = listWindow({});
+        desktop().clipboard = "kept";
+        copyList(window.get());
+        printList(window.get());
+        QVERIFY(m_env->expectMessage("There are no items in this list.", "No Items",
+                                     MessageIcon::Critical));
+        QVERIFY(desktop().messages.size() == 2 && desktop().printed.isEmpty());
+        QCOMPARE(desktop().clipboard, QStringLiteral("kept"));
+        window->findChild<QListWidget*>()->addItems({"A quiet owl sang", "The moon fled"});
+        copyList(window.get());
+        QCOMPARE(desktop().clipboard, expected("sharedroutines-list.txt"));
+        QVERIFY(m_env->expectMessage(
+            "Paste complete.  You may now paste the information into another application.",
+            "Clipboard Paste", MessageIcon::Information));
+        QVERIFY(!desktop().busy);
+    }
+
+    // Text boxes and combo boxes in control order, whatever the case of their prefix; printed
+    // twice, the same text with nothing left from before.
+    void formIsPrintedAndCopiedInControlOrder()
+    {
+        QWidget window;
+        window.setWindowTitle("Character Generator");
+        auto* layout = new QVBoxLayout(&window);
+        auto* inner = new QVBoxLayout(named(new QWidget(&window), "framePanel"));
+        inner->addWidget(named(new QLineEdit("42"), "txtAge"));
+        inner->addWidget(named(new QLabel("Name"), "lblName"));
+        layout->addWidget(inner->parentWidget());
+        layout->addWidget(named(new QLineEdit("Mei Tanaka"), "TXTName"));
+        layout->addWidget(named(new QComboBox, "cboGender"));
+        window.findChild<QComboBox*>()->addItem("Female");
+        layout->addWidget(named(new QCheckBox("Generate"), "chkName"));
+        layout->addWidget(named(new QPushButton("Print"), "cmdPrint"));
+        appendOutput("left over from elsewhere");
+        desktop().answerNext(MessageAnswer::Yes);
+        desktop().answerNext(MessageAnswer::Yes);
+        printForm(&window);
+        printForm(&window);
+        QCOMPARE(desktop().printed, QStringList(2, expected("sharedroutines-form.txt")));
+        QVERIFY(m_env->expectMessage("Is your printer on and loaded with paper.", "Print List"));
+        QCOMPARE(desktop().messages.last().buttons, MessageButtons::YesNo);
+        copyForm(&window);
+        QCOMPARE(desktop().clipboard, expected("sharedroutines-form.txt"));
+        QCOMPARE(desktop().clipboardClears, 2);
+    }
+
+    // What the user is told when printing or copying goes wrong; the text is kept.
+    void troublesAreToldNotFatal_data()
+    {
+        QTest::addColumn<QString>("told");
+        QTest::newRow("not ready") << "Is your printer on and loaded with paper.";
+        QTest::newRow("no printer") << "No printer is installed.  Would you like to save the text "
+                                       "as a PDF file instead?";
+        QTest::newRow("printer fails") << "The text could not be printed.  The printer failed";
+        QTest::newRow("clipboard fails")
+            << "The text could not be copied to the clipboard.  Please try again.";
+    }
+    void troublesAreToldNotFatal()
+    {
+        const QString trouble = QTest::currentDataTag();
+        const QString pdf = m_env->db.folder() + "/out.pdf";
+        desktop().printResult = trouble == "no printer"      ? PrintResult::NoPrinter
+                                : trouble == "printer fails" ? PrintResult::Failed
+                                                             : PrintResult::Printed;
+        desktop().clipboardWorks = false;
+        desktop().pdfFileToChoose = pdf;
+        for (int i = 0; i < 2 && trouble != "not ready"; ++i)
+            desktop().answerNext(MessageAnswer::Yes); // ready; save as PDF instead
+        const auto window = listWindow({"precious"});
+        trouble == "clipboard fails" ? copyList(window.get()) : printList(window.get());
+        QTEST(desktop().lastMessage(), "told");
+        QVERIFY(desktop().printed.isEmpty() && outputText().endsWith("\nprecious\n"));
+        QCOMPARE(QFile(pdf).size() > 0, trouble == "no printer");
+    }
+
+    void codeKeys()
+    {
+        showSentenceKey();
+        QVERIFY(m_env->expectMessage("n=noun, v=verb, t=article, p=pronoun, x=preposition\nr="
+                                     "adverb, y=direct object pronoun, q=possessive pronoun, "
+                                     "j=adjective",
+                                     "Key to Sentence Codes", MessageIcon::Information));
+        showNameKey();
+        QVERIFY(m_env->expectMessage("c = consonant, v= vowel", "Key to Name Codes",
+                                     MessageIcon::Information));
+    }
 };
-
-void TestSharedRoutines::randomValuesStayInRange()
-{
-    Random::instance().seed(7);
-    for (int i = 0; i < 200; ++i) {
-        QCOMPARE(randomNumber(1), 1);
-        QCOMPARE(randomInRange(5, 5), 5);
-        const int roll = randomNumber(6);
-        QVERIFY(roll >= 1 && roll <= 6);
-        QVERIFY(QStringLiteral("bcdfghjklmnpqrstvwxyz").contains(randomConsonant()));
-        QVERIFY(QStringLiteral("aeiou").contains(randomVowel()));
-    }
-    // Wide bounds are drawn in one step, not by trying values until one fits.
-    const int wide = randomInRange(2000000000, 2147483647);
-    QVERIFY(wide >= 2000000000);
-}
-
-void TestSharedRoutines::randomInRangeIsUniform()
-{
-    Random::instance().seed(11);
-    QHash<int, int> counts;
-    const int draws = 50000;
-    for (int i = 0; i < draws; ++i)
-        ++counts[randomInRange(18, 22)];
-    QCOMPARE(counts.keys().size(), 5);
-    double chiSquare = 0;
-    for (int value = 18; value <= 22; ++value) {
-        const double expected = draws / 5.0;
-        chiSquare += (counts[value] - expected) * (counts[value] - expected) / expected;
-    }
-    QVERIFY2(chiSquare < 18.5, qPrintable(QString::number(chiSquare))); // 4 df, 0.1%
-}
-
-void TestSharedRoutines::seededGeneratorRepeatsItself()
-{
-    QList<int> first, second;
-    Random::instance().seed(99);
-    for (int i = 0; i < 20; ++i)
-        first << randomNumber(1000);
-    Random::instance().seed(99);
-    for (int i = 0; i < 20; ++i)
-        second << randomNumber(1000);
-    QCOMPARE(first, second);
-    QVERIFY(QSet<int>(first.begin(), first.end()).size() > 15);
-}
-
-void TestSharedRoutines::prefixWalkFollowsControlOrder()
-{
-    QWidget window;
-    auto* outer = new QVBoxLayout(&window);
-    auto* panel = new QWidget;
-    auto* inner = new QVBoxLayout(panel);
-    auto make = [](const QString& name) {
-        auto* edit = new QLineEdit;
-        edit->setObjectName(name);
-        return edit;
-    };
-    outer->addWidget(make("txtFirst"));
-    inner->addWidget(make("txtInPanel"));
-    inner->addWidget(make("lblIgnored"));
-    outer->addWidget(panel);
-    outer->addWidget(make("txtLast"));
-    QStringList names;
-    for (QObject* control : controlsWithPrefix(&window, "txt"))
-        names << control->objectName();
-    QCOMPARE(names, (QStringList{"txtFirst", "txtInPanel", "txtLast"}));
-}
-
-void TestSharedRoutines::timersTakeTheSettingsInterval()
-{
-    QWidget window;
-    auto* running = new QTimer(&window);
-    running->setObjectName("tmrRunning");
-    running->setInterval(1000);
-    running->start();
-    auto* stopped = new QTimer(&window);
-    stopped->setObjectName("tmrStopped");
-    auto* other = new QTimer(&window);
-    other->setObjectName("TmrWrongCase");
-    other->setInterval(1000);
-    runSettings().timerInterval = 7000;
-    setTimers(&window);
-    QCOMPARE(running->interval(), 7000);
-    QVERIFY(running->isActive());
-    QCOMPARE(stopped->interval(), 7000);
-    QVERIFY(!stopped->isActive());
-    QCOMPARE(other->interval(), 1000);
-}
-
-void TestSharedRoutines::dataControlsAreOpenedInControlOrder()
-{
-    TestDatabase db;
-    QVERIFY(db.isOpen());
-    QWidget window;
-    QStringList refreshed;
-    const auto navigator = [&](const QString& name, bool works) {
-        auto* control = new RecordNavigator(name, name, &window);
-        control->setRefresh([&refreshed, name, works](StoreError* error) {
-            refreshed << name;
-            if (!works)
-                *error = {3078, name, "There is no such table."};
-            return works;
-        });
-    };
-    navigator("dtaNoun", true);
-    navigator("dtaBroken", false);
-    navigator("dtaLater", true);
-    setDataControls(&window);
-    QCOMPARE(refreshed, (QStringList{"dtaNoun", "dtaBroken"})); // the program ended before the last
-    QCOMPARE(m_desktop->messages.first().text,
-             QStringLiteral("An error occurred on control dtaBroken"));
-    QCOMPARE(m_desktop->messages.first().title, QStringLiteral("Quillane"));
-    QCOMPARE(m_desktop->messages.first().icon, MessageIcon::None);
-    QCOMPARE(db.fatalErrors, QList<int>{3078});
-}
-
-void TestSharedRoutines::pointerCallsDoNotNest()
-{
-    setHourglass();
-    setHourglass();
-    QVERIFY(m_desktop->busy);
-    resetPointer();
-    QVERIFY(!m_desktop->busy);
-}
-
-void TestSharedRoutines::codeKeys()
-{
-    showSentenceKey();
-    showNameKey();
-    QCOMPARE(m_desktop->messages.size(), 2);
-    QCOMPARE(m_desktop->messages.at(0).text,
-             QStringLiteral("n=noun, v=verb, t=article, p=pronoun, x=preposition\nr=adverb, "
-                            "y=direct object pronoun, q=possessive pronoun, j=adjective"));
-    QCOMPARE(m_desktop->messages.at(0).title, QStringLiteral("Key to Sentence Codes"));
-    QCOMPARE(m_desktop->messages.at(1).text, QStringLiteral("c = consonant, v= vowel"));
-    QCOMPARE(m_desktop->messages.at(1).title, QStringLiteral("Key to Name Codes"));
-    QCOMPARE(m_desktop->messages.at(1).icon, MessageIcon::Information);
-}
 
 QTEST_MAIN(TestSharedRoutines)
 #include "tst_sharedroutines.moc"

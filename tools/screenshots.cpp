@@ -1,7 +1,7 @@
 // Saves a picture of the main window with each tool window open, for the help pages and for
 // checking layouts: quillane-screenshots <program folder> <output folder>
 // The database of the program folder is used as it is; run it on a copy if it matters.
-#include "app/frmMainMenu.h"
+#include "app/MainWindow.h"
 #include "app/MenuLayout.h"
 #include "app/ToolCatalog.h"
 #include "shared/QtDesktop.h"
@@ -13,7 +13,6 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QTabWidget>
 #include <QTest>
 #include <QTextStream>
@@ -70,12 +69,11 @@ int main(int argc, char* argv[])
     const QDir output(QString::fromLocal8Bit(argv[2]));
     QDir().mkpath(output.path());
 
-    frmMainMenu mainWindow;
+    MainWindow mainWindow;
     if (!mainWindow.initializeEnvironment())
         return 1;
     mainWindow.resize(1000, 720);
-    for (const auto& window : mainWindow.frame()->subWindowList())
-        window->close();
+    mainWindow.findChild<QMdiArea*>()->closeAllSubWindows();
     QTest::qWait(100);
     mainWindow.grab().save(output.filePath(QStringLiteral("frmMainMenu.png")));
     for (const MenuDefinition& menu : mainMenus()) {

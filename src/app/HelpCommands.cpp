@@ -34,7 +34,7 @@ void openWebPage(const QString& pagePath)
     }
 }
 
-void callHelp(const QString& helpFile)
+void showHelpFile(const QString& helpFile)
 {
     if (!desktop().showHelp(helpFile))
         desktop().messageBox(QStringLiteral("Help could not be loaded."),

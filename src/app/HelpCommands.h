@@ -18,4 +18,4 @@ QString pathOf(const QString& document);
 // any other page only serves to find the browser, which is then sent to the maker's site.
 void openWebPage(const QString& pagePath);
 // Shows the help file in the help viewer at its contents.
-void callHelp(const QString& helpFile);
+void showHelpFile(const QString& helpFile);

@@ -34,16 +34,16 @@ SettingsRow SettingsRow::fromValues(const QVariant& timerInterval, const QVarian
     if (!personalReminder.isNull())
         row.personalReminder = personalReminder.toString();
     if (const auto flag = number(toolBar))
-        row.toolBar = *flag == 0 ? 0 : -1;
+        row.toolBarShown = *flag != 0;
     if (const auto form = number(startForm)) {
         // Anything but a whole number in range opens no start window.
         const bool usable = *form == std::floor(*form) && *form >= 0 && *form <= 10;
-        row.startForm = usable ? qint16(*form) : qint16(-1);
+        row.startWindow = usable ? int(*form) : -1;
     }
     return row;
 }
 
-bool getCustomization(StoreError* error)
+bool loadSettings(StoreError* error)
 {
     setHourglass();
     QSqlQuery query(Database::connection());
@@ -61,8 +61,8 @@ bool getCustomization(StoreError* error)
     RunSettings& settings = runSettings();
     settings.timerInterval = qint16(row.intervalSeconds * 1000);
     settings.personalReminder = row.personalReminder;
-    settings.toolBar = row.toolBar;
-    settings.startForm = row.startForm;
+    settings.toolBar = row.toolBarShown ? -1 : 0;
+    settings.startForm = qint16(row.startWindow);
     resetPointer();
     return true;
 }

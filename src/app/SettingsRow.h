@@ -16,12 +16,12 @@ struct SettingsRow
 
     int intervalSeconds = DefaultIntervalSeconds;
     QString personalReminder = QStringLiteral("Never run with scissors.");
-    qint16 toolBar = -1;
-    qint16 startForm = DefaultStartForm; // outside 0 to 10: no start window
+    bool toolBarShown = true;
+    int startWindow = DefaultStartForm; // outside 0 to 10: no start window
 
     static SettingsRow fromValues(const QVariant& timerInterval, const QVariant& personalReminder,
                                   const QVariant& toolBar, const QVariant& startForm);
 };
 
 // Reads the first settings row into the run settings. A missing row gives the defaults.
-bool getCustomization(StoreError* error);
+bool loadSettings(StoreError* error);

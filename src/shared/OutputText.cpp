@@ -43,6 +43,16 @@ std::optional<QString> controlText(const QObject* control)
     return std::nullopt;
 }
 
+// An empty results list is not printed or copied; the user is told why.
+bool refusedAsEmpty(QWidget* window)
+{
+    if (resultsList(window)->count() > 0)
+        return false;
+    desktop().messageBox(QStringLiteral("There are no items in this list."),
+                         QStringLiteral("No Items"), MessageIcon::Critical, MessageButtons::Ok);
+    return true;
+}
+
 void offerPdfInstead()
 {
     const MessageAnswer answer = desktop().messageBox(
@@ -172,7 +182,7 @@ void copyForm(QWidget* window)
 void printList(QWidget* window)
 {
     setHourglass();
-    if (isListEmpty(window) == 0) {
+    if (!refusedAsEmpty(window)) {
         captureListText(window);
         printOutput();
     }
@@ -182,18 +192,9 @@ void printList(QWidget* window)
 void copyList(QWidget* window)
 {
     setHourglass();
-    if (isListEmpty(window) == 0) {
+    if (!refusedAsEmpty(window)) {
         captureListText(window);
         copyOutput();
     }
     resetPointer();
-}
-
-qint16 isListEmpty(QWidget* window)
-{
-    if (resultsList(window)->count() > 0)
-        return 0;
-    desktop().messageBox(QStringLiteral("There are no items in this list."),
-                         QStringLiteral("No Items"), MessageIcon::Critical, MessageButtons::Ok);
-    return 1;
 }

@@ -31,7 +31,7 @@ void captureListText(QWidget* window);
 
 void printForm(QWidget* window);
 void copyForm(QWidget* window);
+// A results list ("lstResults") to the printer or the clipboard; an empty one is refused with a
+// message.
 void printList(QWidget* window);
 void copyList(QWidget* window);
-// 1 (after telling the user) when the window's results list is empty, otherwise 0.
-qint16 isListEmpty(QWidget* window);

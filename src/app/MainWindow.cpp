@@ -1,10 +1,9 @@
-#include "app/frmMainMenu.h"
+#include "app/MainWindow.h"
 
 #include "app/DatabaseSession.h"
 #include "app/HelpCommands.h"
 #include "app/MenuLayout.h"
 #include "app/SettingsRow.h"
-#include "app/ToolbarIcons.h"
 #include "app/ToolCatalog.h"
 #include "shared/BusyPointer.h"
 #include "shared/ChildFrame.h"
@@ -18,15 +17,30 @@
 #include <QDir>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QMenuBar>
 #include <QToolBar>
 #include <QToolButton>
 
 namespace {
+
 const QString ProgramTitle = QStringLiteral("Quillane");
+
+// A child's own window menu closes it on Ctrl+F4, the key of the Sentence Generator; the menu
+// entry keeps the key.
+void releaseMenuKeys(QMdiSubWindow* child)
+{
+    const QKeySequence taken(Qt::CTRL | Qt::Key_F4);
+    for (QAction* action : child->systemMenu()->actions()) {
+        QList<QKeySequence> keys = action->shortcuts();
+        if (keys.removeAll(taken) > 0)
+            action->setShortcuts(keys);
+    }
 }
 
-frmMainMenu::frmMainMenu(QWidget* parent) : QMainWindow(parent)
+} // namespace
+
+MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("frmMainMenu"));
     setWindowTitle(QStringLiteral("Quillane 98"));
@@ -37,24 +51,23 @@ frmMainMenu::frmMainMenu(QWidget* parent) : QMainWindow(parent)
     m_frame->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(m_frame);
     m_childFrame = new ChildFrame(m_frame);
-    connect(m_frame, &QMdiArea::subWindowActivated, this, &frmMainMenu::activateToolWindow);
+    connect(m_frame, &QMdiArea::subWindowActivated, this, &MainWindow::activateToolWindow);
     createMenus();
     createToolBar();
     resize(1000, 720);
 }
 
-frmMainMenu::~frmMainMenu()
+MainWindow::~MainWindow()
 {
     // The frame announces activations while its children go; this window is past handling them.
     disconnect(m_frame, nullptr, this, nullptr);
 }
 
-void frmMainMenu::createMenus()
+void MainWindow::createMenus()
 {
     for (const MenuDefinition& definition : mainMenus()) {
         QMenu* menu = menuBar()->addMenu(definition.caption);
         menu->setObjectName(definition.name);
-        m_menus.insert(definition.name, menu);
         for (const MenuEntry& entry : definition.entries) {
             if (entry.name.isEmpty()) {
                 menu->addSeparator();
@@ -71,14 +84,13 @@ void frmMainMenu::createMenus()
             connect(
                 action, &QAction::triggered, this,
                 [this, name = entry.name, window = entry.window] { runMenuEntry(name, window); });
-            m_entries.insert(entry.name, action);
         }
     }
-    QMenu* windowMenu = m_menus.value(QStringLiteral("Window_Main"));
-    connect(windowMenu, &QMenu::aboutToShow, this, &frmMainMenu::fillWindowMenu);
+    m_windowMenu = menuBar()->findChild<QMenu*>(QStringLiteral("Window_Main"));
+    connect(m_windowMenu, &QMenu::aboutToShow, this, &MainWindow::fillWindowMenu);
 }
 
-void frmMainMenu::createToolBar()
+void MainWindow::createToolBar()
 {
     m_toolBar = addToolBar(QStringLiteral("Toolbar"));
     m_toolBar->setObjectName(QStringLiteral("pcbToolBar"));
@@ -89,12 +101,12 @@ void frmMainMenu::createToolBar()
     for (const ToolbarButton& definition : toolbarButtons()) {
         auto* button = new QToolButton(m_toolBar);
         button->setObjectName(definition.name);
-        button->setIcon(toolbarIcon(definition.name));
+        button->setIcon(QIcon(QStringLiteral(":/toolbar/%1.svg").arg(definition.name)));
         button->setText(definition.caption);
         button->setToolTip(definition.caption);
         button->setAccessibleName(definition.caption);
         button->setAutoRaise(true);
-        QAction* entry = m_entries.value(definition.menuEntry);
+        auto* entry = menuBar()->findChild<QAction*>(definition.menuEntry);
         Q_ASSERT(entry);
         // A button does nothing but run its menu entry, so the two always behave alike.
         connect(button, &QToolButton::clicked, entry, &QAction::trigger);
@@ -106,22 +118,12 @@ void frmMainMenu::createToolBar()
     }
 }
 
-QToolButton* frmMainMenu::toolbarButton(const QString& name) const
-{
-    return m_toolBar->findChild<QToolButton*>(name);
-}
-
-QMenu* frmMainMenu::menu(const QString& name) const
-{
-    return m_menus.value(name);
-}
-
-void frmMainMenu::runMenuEntry(const QString& name, const QString& window)
+void MainWindow::runMenuEntry(const QString& name, const QString& window)
 {
     if (!window.isEmpty())
         openToolWindow(window);
     else if (name == QLatin1String("MNU_Exit"))
-        exitSystem();
+        confirmExit();
     else if (name == QLatin1String("Window_Cascade"))
         m_frame->cascadeSubWindows();
     else if (name == QLatin1String("Window_Tile"))
@@ -131,7 +133,7 @@ void frmMainMenu::runMenuEntry(const QString& name, const QString& window)
     else if (name == QLatin1String("Help_How_To"))
         openWebPage(HelpDocuments::pathOf(HelpDocuments::OnlineHelp));
     else if (name == QLatin1String("Help_CBT"))
-        callHelp(runSettings().helpFilePath);
+        showHelpFile(runSettings().helpFilePath);
     else if (name == QLatin1String("mnuCorvaneWeb"))
         openWebPage(HelpDocuments::pathOf(HelpDocuments::Features));
     else if (name == QLatin1String("Help_About"))
@@ -140,7 +142,7 @@ void frmMainMenu::runMenuEntry(const QString& name, const QString& window)
         showPersonalMessage();
 }
 
-bool frmMainMenu::initializeEnvironment()
+bool MainWindow::initializeEnvironment()
 {
     setHourglass();
     RunSettings& settings = runSettings();
@@ -149,33 +151,33 @@ bool frmMainMenu::initializeEnvironment()
     settings.databasePath = QDir(settings.programFolder).filePath(QStringLiteral("quillane97.mdb"));
     if (!openDatabase())
         return false;
-    for (StoreError error; !getCustomization(&error);) {
+    for (StoreError error; !loadSettings(&error);) {
         if (!offerRetry(error, QStringLiteral("Pray for Absolution")))
             return false;
     }
     show();
-    openStartForm();
+    openStartWindow();
     settings.helpFilePath = HelpDocuments::pathOf(HelpDocuments::WritingReference);
     resetPointer();
     return true;
 }
 
-void frmMainMenu::openStartForm()
+void MainWindow::openStartWindow()
 {
     const QString window = startWindowName(runSettings().startForm);
     if (!window.isEmpty() && ToolCatalog::isAvailable(window))
         openToolWindow(window);
-    setToolBar();
+    applyToolBarSetting();
 }
 
-void frmMainMenu::setToolBar()
+void MainWindow::applyToolBarSetting()
 {
     const bool shown = runSettings().toolBar != 0;
     m_toolBar->setVisible(shown);
     m_toolBar->setEnabled(shown);
 }
 
-ToolWindow* frmMainMenu::findToolWindow(const QString& windowName) const
+ToolWindow* MainWindow::findToolWindow(const QString& windowName) const
 {
     for (QMdiSubWindow* child : m_frame->subWindowList()) {
         if (child->widget() && child->widget()->objectName() == windowName)
@@ -184,7 +186,7 @@ ToolWindow* frmMainMenu::findToolWindow(const QString& windowName) const
     return nullptr;
 }
 
-ToolWindow* frmMainMenu::openToolWindow(const QString& windowName)
+ToolWindow* MainWindow::openToolWindow(const QString& windowName)
 {
     setHourglass();
     ToolWindow* window = findToolWindow(windowName);
@@ -199,6 +201,7 @@ ToolWindow* frmMainMenu::openToolWindow(const QString& windowName)
         window->load();
         QMdiSubWindow* child = m_frame->addSubWindow(window);
         child->setAttribute(Qt::WA_DeleteOnClose);
+        releaseMenuKeys(child);
         child->setWindowIcon(windowIcon());
         child->show();
         // A window shown into an empty frame is not always announced as activated.
@@ -209,7 +212,7 @@ ToolWindow* frmMainMenu::openToolWindow(const QString& windowName)
     return window;
 }
 
-void frmMainMenu::activateToolWindow(QMdiSubWindow* child)
+void MainWindow::activateToolWindow(QMdiSubWindow* child)
 {
     // Activation minimizes and restores other children, which activates them in turn; only the
     // window the user chose runs its activation.
@@ -225,20 +228,19 @@ void frmMainMenu::activateToolWindow(QMdiSubWindow* child)
     m_activating = false;
 }
 
-void frmMainMenu::fillWindowMenu()
+void MainWindow::fillWindowMenu()
 {
-    QMenu* windowMenu = m_menus.value(QStringLiteral("Window_Main"));
     qDeleteAll(m_windowListActions);
     m_windowListActions.clear();
     const QList<QMdiSubWindow*> children = m_frame->subWindowList(QMdiArea::CreationOrder);
     if (children.isEmpty())
         return;
-    m_windowListActions.append(windowMenu->addSeparator());
+    m_windowListActions.append(m_windowMenu->addSeparator());
     int number = 0;
     for (QMdiSubWindow* child : children) {
         ++number;
         const QString caption = child->windowTitle().replace(u'&', QStringLiteral("&&"));
-        QAction* action = windowMenu->addAction(
+        QAction* action = m_windowMenu->addAction(
             number < 10 ? QStringLiteral("&%1 %2").arg(number).arg(caption) : caption);
         action->setCheckable(true);
         action->setChecked(child == m_frame->activeSubWindow());
@@ -251,7 +253,7 @@ void frmMainMenu::fillWindowMenu()
     }
 }
 
-void frmMainMenu::showAbout()
+void MainWindow::showAbout()
 {
     desktop().messageBox(
         QStringLiteral("Quillane 98 is the property of the Quillane team.  All rights reserved."),
@@ -260,13 +262,13 @@ void frmMainMenu::showAbout()
         MessageIcon::Information, MessageButtons::Ok);
 }
 
-void frmMainMenu::showPersonalMessage()
+void MainWindow::showPersonalMessage()
 {
     desktop().messageBox(runSettings().personalReminder, QStringLiteral("Personal Message"),
                          MessageIcon::Information, MessageButtons::Ok);
 }
 
-void frmMainMenu::exitSystem()
+void MainWindow::confirmExit()
 {
     const MessageAnswer answer =
         desktop().messageBox(QStringLiteral("Are you sure that you wish to exit?"), ProgramTitle,
@@ -277,7 +279,7 @@ void frmMainMenu::exitSystem()
     close();
 }
 
-void frmMainMenu::closeEvent(QCloseEvent* event)
+void MainWindow::closeEvent(QCloseEvent* event)
 {
     if (!m_exitConfirmed) {
         const MessageAnswer answer =
@@ -295,7 +297,7 @@ void frmMainMenu::closeEvent(QCloseEvent* event)
     QApplication::closeAllWindows();
 }
 
-void frmMainMenu::closeToolWindows()
+void MainWindow::closeToolWindows()
 {
     const QList<QMdiSubWindow*> children = m_frame->subWindowList();
     for (QMdiSubWindow* child : children) {
