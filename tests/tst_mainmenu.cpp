@@ -155,13 +155,13 @@ private slots:
         const RunSettings& run = runSettings();
         const QString reminder = QString(run.personalReminder).replace("r run with scissors.", "r");
         const QStringList values = {QString::number(run.timerInterval), reminder,
-                                    QString::number(run.toolBar), QString::number(run.startForm)};
+                                    QString::number(run.toolBarShown ? -1 : 0), QString::number(run.startWindow)};
         QCOMPARE(values.join(' '), row.section('|', 1));
         QStringList opened;
         for (QMdiSubWindow* child : frame()->subWindowList())
             opened << child->widget()->objectName();
-        QCOMPARE(opened, QStringList(StartWindows.value(run.startForm)).filter("frm"));
-        QCOMPARE(toolBar()->isVisible(), run.toolBar != 0);
+        QCOMPARE(opened, QStringList(StartWindows.value(run.startWindow)).filter("frm"));
+        QCOMPARE(toolBar()->isVisible(), run.toolBarShown);
         QVERIFY(m_window->isVisible() && messages().isEmpty() && !m_env->desktop.busy);
     }
 
@@ -169,7 +169,7 @@ private slots:
     void toolbarShowsItsPictures()
     {
         QVERIFY(startWith("toolBar = 0"));
-        runSettings().toolBar = 1;
+        runSettings().toolBarShown = true;
         m_window->applyToolBarSetting();
         QStringList shown;
         for (auto* shownButton :

@@ -164,7 +164,7 @@ bool MainWindow::initializeEnvironment()
 
 void MainWindow::openStartWindow()
 {
-    const QString window = startWindowName(runSettings().startForm);
+    const QString window = startWindowName(runSettings().startWindow);
     if (!window.isEmpty() && ToolCatalog::isAvailable(window))
         openToolWindow(window);
     applyToolBarSetting();
@@ -172,7 +172,7 @@ void MainWindow::openStartWindow()
 
 void MainWindow::applyToolBarSetting()
 {
-    const bool shown = runSettings().toolBar != 0;
+    const bool shown = runSettings().toolBarShown;
     m_toolBar->setVisible(shown);
     m_toolBar->setEnabled(shown);
 }

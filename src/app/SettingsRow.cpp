@@ -59,10 +59,10 @@ bool loadSettings(StoreError* error)
                                                                    query.value(2), query.value(3))
                                          : SettingsRow();
     RunSettings& settings = runSettings();
-    settings.timerInterval = qint16(row.intervalSeconds * 1000);
+    settings.timerInterval = row.intervalSeconds * 1000;
     settings.personalReminder = row.personalReminder;
-    settings.toolBar = row.toolBarShown ? -1 : 0;
-    settings.startForm = qint16(row.startWindow);
+    settings.toolBarShown = row.toolBarShown;
+    settings.startWindow = row.startWindow;
     resetPointer();
     return true;
 }

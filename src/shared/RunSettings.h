@@ -10,10 +10,10 @@ struct RunSettings
     QString databasePath;
     QString helpFilePath;
 
-    qint16 timerInterval = 5000; // milliseconds
+    int timerInterval = 5000; // milliseconds
     QString personalReminder;
-    qint16 toolBar = -1; // 0 hides the toolbar
-    qint16 startForm = 4;
+    bool toolBarShown = true;
+    int startWindow = 4; // the number of the window opened at start-up
 };
 
 RunSettings& runSettings();
