@@ -13,224 +13,203 @@
 #include <QTest>
 #include <QTimer>
 
-// What every tool window shares: how it answers the keyboard and how its timers wait for the
-// user's answer to a message.
+// What every tool window shares: how screen readers and the keyboard reach its controls, and
+// how its timers wait for the user's answer to a message.
 class TestToolWindows : public QObject
 {
     Q_OBJECT
 
-private slots:
-    void init();
-    void cleanup();
-
-    void everyControlIsNamedAndReachable_data();
-    void everyControlIsNamedAndReachable();
-    void enterPressesTheFocusedButton_data();
-    void enterPressesTheFocusedButton();
-    void timersWaitWhileAMessageIsOpen();
-    void deleteRemovesTheRowAskedAbout_data();
-    void deleteRemovesTheRowAskedAbout();
-
-private:
-    std::unique_ptr<ToolWindow> open(const QString& windowName);
-    static QList<QTimer*> timersOf(ToolWindow* window);
-
     std::unique_ptr<TestEnvironment> m_env;
-};
 
-void TestToolWindows::init()
-{
-    m_env = std::make_unique<TestEnvironment>();
-    QVERIFY2(m_env->db.isOpen(), qPrintable(m_env->db.error()));
-}
-
-void TestToolWindows::cleanup()
-{
-    QVERIFY(m_env->db.fatalErrors.isEmpty());
-    m_env.reset();
-}
-
-std::unique_ptr<ToolWindow> TestToolWindows::open(const QString& windowName)
-{
-    std::unique_ptr<ToolWindow> window(ToolCatalog::factory(windowName)());
-    window->load();
-    window->show();
-    window->activate();
-    window->activateWindow();
-    if (!QTest::qWaitForWindowActive(window.get()))
-        qWarning("The window did not become active");
-    return window;
-}
-
-QList<QTimer*> TestToolWindows::timersOf(ToolWindow* window)
-{
-    return window->findChildren<QTimer*>(QRegularExpression(QStringLiteral("^tmr")));
-}
-
-void TestToolWindows::everyControlIsNamedAndReachable_data()
-{
-    // Where the order of the Tab key is laid down it is checked exactly; elsewhere every control
-    // must be reachable.
-    QTest::addColumn<QString>("windowName");
-    QTest::addColumn<QString>("tabOrder");
-    const QHash<QString, QString> orders = {
-        {"frmSentence", "cmdGenerate cmdPrint cmdClip cmdClear lstPatternType chkRandom "
-                        "chkSentence lstResults OK_BT"},
-        {"frmNameGenerator", "cmdGenerate cmdPrint cmdClip cmdClear lstPatternType chkRandom "
-                             "chkSentence OK_BT lstResults chkRealName"},
-        // Tab stops at the chosen option of a group; the arrow keys move among the options.
-        {"frmNumberGenerator", "cmdGenerate cmdPrint cmdClip cmdClear cmdOK optNumberType_0 "
-                               "txtRange1 spnRange1 txtRange2 spnRange2 chkTimer lstResults"},
-    };
-    for (const QString& name : ToolCatalog::windowNames())
-        QTest::newRow(qPrintable(name)) << name << orders.value(name);
-}
-
-void TestToolWindows::everyControlIsNamedAndReachable()
-{
-    QFETCH(QString, windowName);
-    QFETCH(QString, tabOrder);
-    const auto window = open(windowName);
-    const auto takesTab = [&](QWidget* widget) {
-        return window->isAncestorOf(widget) && (widget->focusPolicy() & Qt::TabFocus) &&
-               widget->isVisibleTo(window.get()) && widget->isEnabled() && !widget->focusProxy();
-    };
-    QStringList reachable;
-    QWidget* widget = window.get();
-    while ((widget = widget->nextInFocusChain()) != window.get()) {
-        if (!takesTab(widget))
-            continue;
-        reachable << widget->objectName();
-        const QString name = QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
-        QVERIFY2(!name.trimmed().isEmpty(), qPrintable(widget->objectName()));
+    static QList<QTimer*> timersOf(ToolWindow* window)
+    {
+        return window->findChildren<QTimer*>(QRegularExpression(QStringLiteral("^tmr")));
     }
-    if (!tabOrder.isEmpty()) {
-        const qsizetype first = reachable.indexOf(tabOrder.section(u' ', 0, 0));
-        QCOMPARE((reachable.mid(first) + reachable.mid(0, first)).join(u' '), tabOrder);
+
+    static std::unique_ptr<ToolWindow> open(const QString& windowName)
+    {
+        std::unique_ptr<ToolWindow> window(ToolCatalog::factory(windowName)());
+        window->load();
+        window->show();
+        window->activate();
+        window->activateWindow();
+        if (!QTest::qWaitForWindowActive(window.get()))
+            qWarning("The window did not become active");
+        return window;
     }
-    for (QWidget* control : window->findChildren<QWidget*>()) {
-        if (takesTab(control))
-            QVERIFY2(reachable.contains(control->objectName()), qPrintable(control->objectName()));
+
+private slots:
+    void init() { m_env = std::make_unique<TestEnvironment>(); }
+    void cleanup()
+    {
+        QVERIFY(m_env->db.fatalErrors.isEmpty());
+        m_env.reset();
     }
-}
 
-void TestToolWindows::enterPressesTheFocusedButton_data()
-{
-    QTest::addColumn<QString>("windowName");
-    for (const QString& name : ToolCatalog::windowNames())
-        QTest::newRow(qPrintable(name)) << name;
-}
+    void everyControlIsNamedAndReachable_data()
+    {
+        // Where the order of the Tab key is laid down it is checked exactly; elsewhere every
+        // control must be reachable.
+        QTest::addColumn<QString>("windowName");
+        QTest::addColumn<QString>("tabOrder");
+        const QHash<QString, QString> orders = {
+            {"frmSentence", "cmdGenerate cmdPrint cmdClip cmdClear lstPatternType chkRandom "
+                            "chkSentence lstResults OK_BT"},
+            {"frmNameGenerator", "cmdGenerate cmdPrint cmdClip cmdClear lstPatternType chkRandom "
+                                 "chkSentence OK_BT lstResults chkRealName"},
+            // Tab stops at the chosen option of a group; the arrow keys move among the options.
+            {"frmNumberGenerator", "cmdGenerate cmdPrint cmdClip cmdClear cmdOK optNumberType_0 "
+                                   "txtRange1 spnRange1 txtRange2 spnRange2 chkTimer lstResults"},
+        };
+        for (const QString& name : ToolCatalog::windowNames())
+            QTest::newRow(qPrintable(name)) << name << orders.value(name);
+    }
 
-void TestToolWindows::enterPressesTheFocusedButton()
-{
-    QFETCH(QString, windowName);
-    const auto window = open(windowName);
-    QAbstractButton* defaultButton = window->defaultButton();
-    QList<QPushButton*> buttons = window->findChildren<QPushButton*>();
-    // "Close" goes last: it ends the window.
-    const auto closing = [](QPushButton* button) { return button->text() == "Close"; };
-    std::stable_partition(buttons.begin(), buttons.end(), std::not_fn(closing));
-    QVERIFY(!buttons.isEmpty());
-
-    const auto pressEnterOn = [](QWidget* control) {
-        control->setFocus();
-        QVERIFY(control->hasFocus());
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-    };
-    for (QPushButton* button : std::as_const(buttons)) {
-        if (!button->isVisible() || !button->isEnabled())
-            continue;
-        QSignalSpy pressed(button, &QAbstractButton::clicked);
-        std::optional<QSignalSpy> pressedDefault;
-        if (defaultButton && defaultButton != button)
-            pressedDefault.emplace(defaultButton, &QAbstractButton::clicked);
-        pressEnterOn(button);
-        QVERIFY2(pressed.size() == 1, qPrintable(button->objectName()));
-        QVERIFY2(!pressedDefault || pressedDefault->isEmpty(), qPrintable(button->objectName()));
-        // Elsewhere, Enter presses the default button.
-        const auto lists = window->findChildren<QListWidget*>();
-        if (defaultButton && defaultButton->isVisible() && !lists.isEmpty() &&
-            button != buttons.last()) {
-            QSignalSpy pressedByList(defaultButton, &QAbstractButton::clicked);
-            pressEnterOn(lists.first());
-            QCOMPARE(pressedByList.size(), 1);
+    void everyControlIsNamedAndReachable()
+    {
+        QFETCH(QString, windowName);
+        QFETCH(QString, tabOrder);
+        const auto window = open(windowName);
+        const auto takesTab = [&](QWidget* widget) {
+            return window->isAncestorOf(widget) && (widget->focusPolicy() & Qt::TabFocus) &&
+                   widget->isVisibleTo(window.get()) && widget->isEnabled() &&
+                   !widget->focusProxy();
+        };
+        QStringList reachable;
+        QWidget* widget = window.get();
+        while ((widget = widget->nextInFocusChain()) != window.get()) {
+            if (!takesTab(widget))
+                continue;
+            reachable << widget->objectName();
+            const QString name =
+                QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
+            QVERIFY2(!name.trimmed().isEmpty(), qPrintable(widget->objectName()));
+        }
+        if (!tabOrder.isEmpty()) {
+            const qsizetype first = reachable.indexOf(tabOrder.section(u' ', 0, 0));
+            QCOMPARE((reachable.mid(first) + reachable.mid(0, first)).join(u' '), tabOrder);
+        }
+        for (QWidget* control : window->findChildren<QWidget*>()) {
+            if (takesTab(control))
+                QVERIFY2(reachable.contains(control->objectName()),
+                         qPrintable(control->objectName()));
         }
     }
-    QCOMPARE(window->isVisible(), !closing(buttons.last()));
-}
 
-void TestToolWindows::timersWaitWhileAMessageIsOpen()
-{
-    int timedWindows = 0;
-    for (const QString& name : ToolCatalog::windowNames()) {
-        const auto window = open(name);
-        const QList<QTimer*> timers = timersOf(window.get());
-        if (timers.isEmpty())
-            continue;
-        ++timedWindows;
-        QList<std::shared_ptr<QSignalSpy>> ticks;
-        for (QTimer* timer : timers) {
-            timer->start(5);
-            ticks << std::make_shared<QSignalSpy>(timer, &QTimer::timeout);
+    void enterPressesTheFocusedButton_data() { everyControlIsNamedAndReachable_data(); }
+
+    void enterPressesTheFocusedButton()
+    {
+        QFETCH(QString, windowName);
+        const auto window = open(windowName);
+        QAbstractButton* defaultButton = window->defaultButton();
+        QList<QPushButton*> buttons = window->findChildren<QPushButton*>();
+        // "Close" goes last: it ends the window.
+        const auto closing = [](QPushButton* button) { return button->text() == "Close"; };
+        std::stable_partition(buttons.begin(), buttons.end(), std::not_fn(closing));
+        QVERIFY(!buttons.isEmpty());
+
+        const auto pressEnterOn = [](QWidget* control) {
+            control->setFocus();
+            QVERIFY(control->hasFocus());
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        };
+        for (QPushButton* button : std::as_const(buttons)) {
+            if (!button->isVisible() || !button->isEnabled())
+                continue;
+            QSignalSpy pressed(button, &QAbstractButton::clicked);
+            std::optional<QSignalSpy> pressedDefault;
+            if (defaultButton && defaultButton != button)
+                pressedDefault.emplace(defaultButton, &QAbstractButton::clicked);
+            pressEnterOn(button);
+            QVERIFY2(pressed.size() == 1, qPrintable(button->objectName()));
+            QVERIFY2(!pressedDefault || pressedDefault->isEmpty(),
+                     qPrintable(button->objectName()));
+            // Elsewhere, Enter presses the default button.
+            const auto lists = window->findChildren<QListWidget*>();
+            if (defaultButton && defaultButton->isVisible() && !lists.isEmpty() &&
+                button != buttons.last()) {
+                QSignalSpy pressedByList(defaultButton, &QAbstractButton::clicked);
+                pressEnterOn(lists.first());
+                QCOMPARE(pressedByList.size(), 1);
+            }
         }
-        m_env->desktop.whileOpen = [] { QTest::qWait(40); };
-        desktop().messageBox("Read me", "Title", MessageIcon::Information, MessageButtons::Ok);
+        QCOMPARE(window->isVisible(), !closing(buttons.last()));
+    }
+
+    void timersWaitWhileAMessageIsOpen()
+    {
+        int timedWindows = 0;
+        for (const QString& name : ToolCatalog::windowNames()) {
+            const auto window = open(name);
+            const QList<QTimer*> timers = timersOf(window.get());
+            if (timers.isEmpty())
+                continue;
+            ++timedWindows;
+            QList<std::shared_ptr<QSignalSpy>> ticks;
+            for (QTimer* timer : timers) {
+                timer->start(5);
+                ticks << std::make_shared<QSignalSpy>(timer, &QTimer::timeout);
+            }
+            m_env->desktop.whileOpen = [] { QTest::qWait(40); };
+            desktop().messageBox("Read me", "Title", MessageIcon::Information, MessageButtons::Ok);
+            m_env->desktop.whileOpen = {};
+            for (qsizetype i = 0; i < timers.size(); ++i) {
+                QVERIFY2(ticks.at(i)->isEmpty(), qPrintable(timers.at(i)->objectName()));
+                QVERIFY2(timers.at(i)->isActive(), qPrintable(timers.at(i)->objectName()));
+                timers.at(i)->stop();
+            }
+        }
+        QVERIFY(timedWindows >= 8);
+    }
+
+    void deleteRemovesTheRowAskedAbout_data()
+    {
+        QTest::addColumn<QString>("windowName");
+        QTest::addColumn<QString>("table");
+        QTest::newRow("character") << "frmCharacter"
+                                   << "character";
+        QTest::newRow("scene") << "frmScene"
+                               << "Scene Profile";
+    }
+
+    void deleteRemovesTheRowAskedAbout()
+    {
+        QFETCH(QString, windowName);
+        QFETCH(QString, table);
+        const auto window = open(windowName);
+        const auto click = [&](const char* name) {
+            auto* button = window->findChild<QAbstractButton*>(name);
+            QVERIFY(button);
+            QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
+        };
+        const auto keys = [&] {
+            QStringList found;
+            QSqlQuery query(QStringLiteral("SELECT ID FROM \"%1\" ORDER BY ID").arg(table));
+            while (query.next())
+                found << query.value(0).toString();
+            return found;
+        };
+        click("cmdNew");
+        click("cmdNew"); // the second row is the current one
+        const QStringList before = keys();
+        QCOMPARE(before.size(), 2);
+
+        // The timer is on and a tick falls due while the user reads the question.
+        click("chkTimer");
+        QTimer* timer = timersOf(window.get()).value(0);
+        QVERIFY(timer && timer->isActive());
+        timer->setInterval(5);
+        m_env->desktop.whileOpen = [] { QTest::qWait(50); };
+        m_env->desktop.answerNext(MessageAnswer::Yes);
+        click("cmdDelete");
         m_env->desktop.whileOpen = {};
-        for (qsizetype i = 0; i < timers.size(); ++i) {
-            QVERIFY2(ticks.at(i)->isEmpty(), qPrintable(timers.at(i)->objectName()));
-            QVERIFY2(timers.at(i)->isActive(), qPrintable(timers.at(i)->objectName()));
-            timers.at(i)->stop();
-        }
+        QCOMPARE(keys(), QStringList{before.first()});
+        QCOMPARE(m_env->desktop.messages.size(), 1);
+        QVERIFY(m_env->expectMessage("Are you sure you wish to delete this record?",
+                                     "Delete this Record.", MessageIcon::None));
     }
-    QVERIFY(timedWindows >= 8);
-}
-
-void TestToolWindows::deleteRemovesTheRowAskedAbout_data()
-{
-    QTest::addColumn<QString>("windowName");
-    QTest::addColumn<QString>("table");
-    QTest::newRow("character") << "frmCharacter"
-                               << "character";
-    QTest::newRow("scene") << "frmScene"
-                           << "Scene Profile";
-}
-
-void TestToolWindows::deleteRemovesTheRowAskedAbout()
-{
-    QFETCH(QString, windowName);
-    QFETCH(QString, table);
-    const auto window = open(windowName);
-    const auto click = [&](const char* name) {
-        auto* button = window->findChild<QAbstractButton*>(name);
-        QVERIFY(button);
-        QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
-    };
-    const auto keys = [&] {
-        QStringList found;
-        QSqlQuery query(QStringLiteral("SELECT ID FROM \"%1\" ORDER BY ID").arg(table));
-        while (query.next())
-            found << query.value(0).toString();
-        return found;
-    };
-    click("cmdNew");
-    click("cmdNew"); // the second row is the current one
-    const QStringList before = keys();
-    QCOMPARE(before.size(), 2);
-
-    // The timer is on and a tick falls due while the user reads the question.
-    click("chkTimer");
-    QTimer* timer = timersOf(window.get()).value(0);
-    QVERIFY(timer && timer->isActive());
-    timer->setInterval(5);
-    m_env->desktop.whileOpen = [] { QTest::qWait(50); };
-    m_env->desktop.answerNext(MessageAnswer::Yes);
-    click("cmdDelete");
-    m_env->desktop.whileOpen = {};
-    QCOMPARE(keys(), QStringList{before.first()});
-    QCOMPARE(m_env->desktop.messages.size(), 1);
-    QVERIFY(m_env->expectMessage("Are you sure you wish to delete this record?",
-                                 "Delete this Record.", MessageIcon::None));
-}
+};
 
 QTEST_MAIN(TestToolWindows)
 #include "tst_toolwindows.moc"
