@@ -149,8 +149,10 @@ void RecordWindow::showRow(int row)
     const QScopedValueRollback selecting(m_selecting, true);
     if (row < 0)
         m_grid->clearSelection();
-    else
+    else {
         m_grid->selectRow(row);
+        m_grid->scrollTo(m_rows->index(row, 0));
+    }
     m_navigator->showPosition(row, recordCount());
 }
 
