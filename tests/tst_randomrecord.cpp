@@ -72,7 +72,7 @@ void TestRandomRecord::fill(const QString& table, const QStringList& values, int
     QFETCH_GLOBAL(int, keySpacing);
     copies = copies ? copies : blockSize;
     QVERIFY(db().execute("CREATE TABLE " + table + " (ID INTEGER PRIMARY KEY, word TEXT)"));
-    // Value i fills a block of rows whose keys are i + 1 apart, from the key first on.
+    // Value i fills a block of rows whose keys start at first and are i + 1 apart.
     for (qsizetype i = 0, first = 1; i < values.size(); first += copies * (i + 1), ++i)
         QVERIFY(db().execute(
             QStringLiteral(
