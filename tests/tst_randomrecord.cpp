@@ -1,8 +1,6 @@
 #include "data/Database.h"
-#include "shared/Random.h"
 #include "shared/RandomListValue.h"
-#include "support/ScriptedDesktop.h"
-#include "support/TestDatabase.h"
+#include "support/TestEnvironment.h"
 
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -29,8 +27,9 @@ private:
     // in blocks whose gaps between keys grow: no row may be favoured by its place or gap.
     void fill(const QString& table, const QStringList& values, int copies = 0);
 
-    std::unique_ptr<ScriptedDesktop> m_desktop;
-    std::unique_ptr<TestDatabase> m_db;
+    TestDatabase& db() { return m_env->db; }
+
+    std::unique_ptr<TestEnvironment> m_env;
 };
 
 // How far the counts of draws stray from equal: chi-square over its critical value at 0.1%
@@ -62,28 +61,25 @@ void TestRandomRecord::initTestCase_data()
 void TestRandomRecord::init()
 {
     QFETCH_GLOBAL(QString, journalMode);
-    m_db.reset();
-    m_desktop = std::make_unique<ScriptedDesktop>();
-    m_db = std::make_unique<TestDatabase>();
-    QVERIFY(m_db->isOpen() && m_db->execute("PRAGMA journal_mode = " + journalMode));
-    Random::instance().seed(20261206);
+    m_env.reset(); // one database at a time
+    m_env = std::make_unique<TestEnvironment>(20261206);
+    QVERIFY(db().isOpen() && db().execute("PRAGMA journal_mode = " + journalMode));
 }
 
 void TestRandomRecord::fill(const QString& table, const QStringList& values, int copies)
 {
     QFETCH_GLOBAL(int, blockSize);
     QFETCH_GLOBAL(int, keySpacing);
-    QVERIFY(m_db->execute("CREATE TABLE " + table + " (ID INTEGER PRIMARY KEY, word TEXT)"));
-    QStringList cases; // value i fills a block of rows whose keys are i + 1 apart
-    for (qsizetype i = 0; i < values.size(); ++i)
-        cases << QStringLiteral("WHEN %1 THEN %2").arg(i).arg(values[i]);
-    QVERIFY(m_db->execute(
-        QStringLiteral("WITH RECURSIVE copy(n) AS (SELECT 0 UNION ALL SELECT n + 1 FROM copy "
-                       "WHERE n + 1 < %1), item(i) AS (SELECT 0 UNION ALL SELECT i + 1 FROM item "
-                       "WHERE i + 1 < %2) INSERT INTO %3 SELECT %4 * (%1 * i * (i + 1) / 2 + n * "
-                       "(i + 1) + 1), CASE i %5 END FROM copy, item")
-            .arg(QString::number(copies ? copies : blockSize), QString::number(values.size()),
-                 table, QString::number(keySpacing), cases.join(' '))));
+    copies = copies ? copies : blockSize;
+    QVERIFY(db().execute("CREATE TABLE " + table + " (ID INTEGER PRIMARY KEY, word TEXT)"));
+    // Value i fills a block of rows whose keys start at first and are i + 1 apart.
+    for (qsizetype i = 0, first = 1; i < values.size(); first += copies * (i + 1), ++i)
+        QVERIFY(db().execute(
+            QStringLiteral(
+                "WITH RECURSIVE copy(n) AS (SELECT 0 UNION ALL SELECT n + 1 FROM copy "
+                "WHERE n + 1 < %1) INSERT INTO %2 SELECT %3 * (%4 + n * %5), %6 FROM copy")
+                .arg(QString::number(copies), table, QString::number(keySpacing),
+                     QString::number(first), QString::number(i + 1), values[i])));
 }
 
 // Every row is drawn about equally often, whatever its key, from the first draws on, and no blank
@@ -96,18 +92,14 @@ void TestRandomRecord::drawsEveryRowAboutEquallyOftenAndNoBlank()
     int late = 0; // the first draws already reach the rows that are read last
     for (int i = 0; i < 20; ++i)
         late += getRandomRecord("many").mid(1).toInt() > 2500;
-    QStringList rows;
-    for (int i = 0; i < 5000; ++i)
-        rows << QStringLiteral("W%1").arg(i);
-    QVERIFY(late > 0 && unevenness("many", rows, 100000) < 1);
+    QVERIFY(late > 0 && unevenness("many", db().column("SELECT word FROM many"), 100000) < 1);
 }
 
 // Writes through this connection or another one are drawn from at once.
 void TestRandomRecord::seesWritesBetweenDraws()
 {
     fill("grows", {"'first'"});
-    QSqlDatabase other = QSqlDatabase::addDatabase("QSQLITE", "other");
-    other.setDatabaseName(m_db->path());
+    QSqlDatabase other = QSqlDatabase::cloneDatabase(Database::connection(), "other");
     const QList<std::pair<QString, QString>> steps = {
         {"UPDATE grows SET word = 'quiet mOUSE'", "Quiet mOUSE"}, // only the first letter
         {"UPDATE grows SET word = 'é'", "É"},
@@ -118,7 +110,7 @@ void TestRandomRecord::seesWritesBetweenDraws()
         {"INSERT INTO grows (word) SELECT 'Theirs' FROM grows", "Theirs"}};
     QVERIFY(getRandomRecord("grows") == "First" && other.open());
     for (const auto& [sql, drawn] : steps) {
-        QVERIFY(sql.startsWith("other: ") ? QSqlQuery(other).exec(sql.mid(7)) : m_db->execute(sql));
+        QVERIFY(sql.startsWith("other: ") ? QSqlQuery(other).exec(sql.mid(7)) : db().execute(sql));
         QCOMPARE(getRandomRecord("grows"), drawn);
     }
     QVERIFY(QSqlQuery(other).exec("UPDATE grows SET word = 'second' WHERE ID % 2 = 0"));
@@ -132,20 +124,19 @@ void TestRandomRecord::tableNamesAndFatalTables()
 {
     fill("\"Odd Table\"", {"'lantern'"});
     fill("\"x\"\"; DROP TABLE noun; --\"", {"'safe'"});
-    QVERIFY(getRandomRecord("Odd Table") == "Lantern" &&
-            getRandomRecord("[odd table]") == "Lantern");
-    QCOMPARE(getRandomRecord("x\"; DROP TABLE noun; --"), QStringLiteral("Safe"));
-    QVERIFY(Database::hasTable("noun") && m_db->fatalErrors.isEmpty());
     fill("hollow", {"''", "NULL"});
-    QCOMPARE(getRandomRecord("hollow"), QString());
-    QCOMPARE(m_db->fatalErrors, QList<int>{3021});
-    const QString report = m_desktop->lastMessage();
-    QVERIFY2(report.startsWith("Error #  3021 was generated by getRandomRecord\r") &&
-                 report.contains("'hollow'") && report.endsWith(" in database" + m_db->path()),
-             qPrintable(report));
-    QCOMPARE(m_desktop->messages.last().title, QStringLiteral("Error"));
+    QCOMPARE(getRandomRecord("Odd Table") + getRandomRecord("[odd table]") +
+                 getRandomRecord("x\"; DROP TABLE noun; --") + getRandomRecord("hollow"),
+             QStringLiteral("LanternLanternSafe"));
+    QVERIFY(Database::hasTable("noun") && db().fatalErrors == QList<int>{3021});
+    const ScriptedDesktop::Message report = m_env->desktop.messages.last();
+    QVERIFY2(report.title == "Error" &&
+                 report.text.startsWith("Error #  3021 was generated by getRandomRecord\r") &&
+                 report.text.contains("'hollow'") &&
+                 report.text.endsWith(" in database" + db().path()),
+             qPrintable(report.text));
     getRandomRecord("nowhere");
-    QVERIFY(m_db->fatalErrors.size() == 2 && m_desktop->lastMessage().contains("'nowhere'"));
+    QVERIFY(db().fatalErrors.size() == 2 && m_env->desktop.lastMessage().contains("'nowhere'"));
 }
 
 QTEST_GUILESS_MAIN(TestRandomRecord)

@@ -20,19 +20,14 @@ public:
         MessageButtons buttons;
     };
 
-    ScriptedDesktop();
+    ScriptedDesktop() { setDesktop(this); }
     ~ScriptedDesktop() override;
 
     // Queued answers for the next questions; a question with none queued is answered No.
     void answerNext(MessageAnswer answer) { m_answers.append(answer); }
-    // Queued texts for the next input boxes; none queued means the user pressed Cancel.
-    void typeNext(const QString& text) { m_inputs.append(text); }
 
     QList<Message> messages;
-    QStringList inputPrompts;
-    int beeps = 0;
-    QStringList printed;  // every text handed to the printer
-    QStringList pdfFiles; // every PDF name asked for
+    QStringList printed; // every text handed to the printer
     QString clipboard;
     int clipboardClears = 0;
     QStringList launched;  // "browser argument" of every launch
@@ -54,24 +49,35 @@ public:
     // The text of the last message, or empty.
     QString lastMessage() const { return messages.isEmpty() ? QString() : messages.last().text; }
 
-    void beep() override { ++beeps; }
+    void beep() override {}
     void setBusyPointer(bool isBusy) override { busy = isBusy; }
     bool isBusyPointer() const override { return busy; }
     PrintResult printText(const QString& text, QString* error) override;
     bool setClipboardText(const QString& text) override;
-    void clearClipboard() override;
-    QString findBrowser(const QString& pagePath) override;
-    bool launchBrowser(const QString& program, const QString& argument) override;
-    bool showHelp(const QString& helpFile) override;
+    void clearClipboard() override
+    {
+        ++clipboardClears;
+        clipboard.clear();
+    }
+    QString findBrowser(const QString&) override { return browser; }
+    bool launchBrowser(const QString& program, const QString& argument) override
+    {
+        launched.append(program + u' ' + argument);
+        return launchWorks;
+    }
+    bool showHelp(const QString& helpFile) override
+    {
+        helpShown.append(helpFile);
+        return helpWorks;
+    }
 
 protected:
     MessageAnswer showMessageBox(const QString& text, const QString& title, MessageIcon icon,
                                  MessageButtons buttons) override;
-    QString showInputBox(const QString& prompt, const QString& title,
-                         const QString& defaultText) override;
-    QString showPdfFileDialog(const QString& suggestedName) override;
+    // No test types into an input box: each one is cancelled.
+    QString showInputBox(const QString&, const QString&, const QString&) override { return {}; }
+    QString showPdfFileDialog(const QString&) override { return pdfFileToChoose; }
 
 private:
     QList<MessageAnswer> m_answers;
-    QStringList m_inputs;
 };

@@ -11,15 +11,14 @@
 
 TestDatabase::TestDatabase(const QString& tablesFolder)
 {
-    const QString file = path();
-    if (!DatabaseBuilder::build(schemaFile(), tablesFolder, file, &m_error))
+    if (!DatabaseBuilder::build(schemaFile(), tablesFolder, path(), &m_error))
         return;
     StoreError openError;
-    m_open = Database::open(file, &openError);
+    m_open = Database::open(path(), &openError);
     if (!m_open)
         m_error = openError.description;
     runSettings().programFolder = m_folder.path();
-    runSettings().databasePath = file;
+    runSettings().databasePath = path();
     setFatalErrorExit([this](const StoreError& error) { fatalErrors.append(error.number); });
 }
 
@@ -27,11 +26,6 @@ TestDatabase::~TestDatabase()
 {
     setFatalErrorExit({});
     Database::close();
-}
-
-QString TestDatabase::path() const
-{
-    return m_folder.filePath(QStringLiteral("quillane97.mdb"));
 }
 
 bool TestDatabase::execute(const QString& sql)
@@ -46,22 +40,16 @@ bool TestDatabase::execute(const QString& sql)
 QVariant TestDatabase::scalar(const QString& sql)
 {
     QSqlQuery query(Database::connection());
-    if (query.exec(sql) && query.next())
-        return query.value(0);
-    return {};
+    return query.exec(sql) && query.next() ? query.value(0) : QVariant();
 }
 
-QString TestDatabase::schemaFile()
+QStringList TestDatabase::column(const QString& sql)
 {
-    return QStringLiteral(QUILLANE_SOURCE_DIR "/data/schema.sql");
-}
-
-QString TestDatabase::fixtureTables()
-{
-    return QStringLiteral(QUILLANE_FIXTURES_DIR "/tables");
-}
-
-QString TestDatabase::shippedTables()
-{
-    return QStringLiteral(QUILLANE_SOURCE_DIR "/data/tables");
+    QStringList values;
+    QSqlQuery query(Database::connection());
+    if (!query.exec(sql))
+        qWarning() << sql << query.lastError().text();
+    while (query.next())
+        values << query.value(0).toString();
+    return values;
 }

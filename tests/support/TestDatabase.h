@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 
 // A database of the program's schema made fresh in a temporary folder from a folder of table
@@ -17,19 +18,22 @@ public:
 
     bool isOpen() const { return m_open; }
     QString error() const { return m_error; }
-    QString path() const;
+    QString path() const { return m_folder.filePath(QStringLiteral("quillane97.mdb")); }
     QString folder() const { return m_folder.path(); }
 
     // Runs one statement on the open database; false (with a warning) when it fails.
     bool execute(const QString& sql);
     // The first field of the first row of a query, or an invalid value.
     QVariant scalar(const QString& sql);
+    // The first field of every row of a query, a Null one as empty text; nothing (with a
+    // warning) when the query fails.
+    QStringList column(const QString& sql);
 
     QList<int> fatalErrors; // the error number of each fatal report
 
-    static QString schemaFile();
-    static QString fixtureTables();
-    static QString shippedTables();
+    static QString schemaFile() { return QStringLiteral(QUILLANE_SOURCE_DIR "/data/schema.sql"); }
+    static QString fixtureTables() { return QStringLiteral(QUILLANE_FIXTURES_DIR "/tables"); }
+    static QString shippedTables() { return QStringLiteral(QUILLANE_SOURCE_DIR "/data/tables"); }
 
 private:
     QTemporaryDir m_folder;

@@ -19,11 +19,6 @@ TestEnvironment::~TestEnvironment()
     setFixedDateTime({});
 }
 
-QString TestEnvironment::headerLine(const QString& caption)
-{
-    return QStringLiteral("Quillane -- ") + caption + QStringLiteral(" 12/6/26 9:30 AM");
-}
-
 bool TestEnvironment::expectMessage(const QString& text, const QString& title,
                                     std::optional<MessageIcon> icon) const
 {

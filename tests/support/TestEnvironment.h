@@ -18,9 +18,6 @@ struct TestEnvironment
                              const QString& tablesFolder = TestDatabase::fixtureTables());
     ~TestEnvironment();
 
-    // The first line of printed and copied results, as the fixed clock writes it.
-    static QString headerLine(const QString& caption);
-
     // Opens a tool window as the main window does: loaded, shown and activated.
     template <typename Window> static std::unique_ptr<Window> open()
     {
