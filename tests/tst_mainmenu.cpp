@@ -185,7 +185,8 @@ private slots:
         QTRY_COMPARE(QApplication::focusWidget(), window->entry); // it has the keyboard
         entry(way.at(0))->trigger();                              // in front already
         m_window->openToolWindow(other);
-        QVERIFY(child(target)->isMinimized() && frame()->activeSubWindow() == child(other));
+        QVERIFY(child(target)->isMinimized() && frame()->activeSubWindow() == child(other) &&
+                child(other)->pos() == QPoint(0, 0));
         entry(way.at(0))->trigger();
         QVERIFY(child(other)->isMinimized() && !child(target)->isMinimized());
         QVERIFY(child(target)->pos() == QPoint(0, 0) && frame()->subWindowList().size() == 2);

@@ -68,7 +68,7 @@ private slots:
         auto* results = named(new QListWidget(&list), "lstResults");
         copyList(&list);
         printList(&list);
-        QVERIFY(desktop().clipboard.isEmpty()); // nothing printed either: see below
+        QVERIFY(desktop().clipboard.isEmpty()); // nor printed: only the forms below are
         results->addItems({"A quiet owl sang", "The moon fled"});
         copyList(&list);
         QCOMPARE(desktop().clipboard, expected("sharedroutines-list.txt"));
@@ -83,7 +83,7 @@ private slots:
         named(new QCheckBox("Generate", &form), "chkName");
         named(new QPushButton("Print", &form), "cmdPrint");
         appendOutput("left over from elsewhere");
-        for (int i = 0; i < 5; ++i) // the printer ready twice; then failing, then none: a PDF
+        for (int i = 0; i < 5; ++i) // ready for two forms; then failing; then none, so a PDF
             desktop().answerNext(MessageAnswer::Yes);
         printForm(&form);
         printForm(&form);
