@@ -1,4 +1,5 @@
 #include "app/HelpCommands.h"
+#include "app/ToolCatalog.h"
 #include "shared/HelpViewer.h"
 #include "support/ScriptedDesktop.h"
 
@@ -35,8 +36,7 @@ private slots:
     void init()
     {
         m_viewer = std::make_unique<HelpViewer>();
-        QVERIFY(m_viewer->showFile(Reference));
-        QVERIFY(QTest::qWaitForWindowExposed(m_viewer.get()));
+        QVERIFY(m_viewer->showFile(Reference) && QTest::qWaitForWindowExposed(m_viewer.get()));
     }
     void cleanup() { m_viewer.reset(); }
 
@@ -45,16 +45,15 @@ private slots:
     void showsTheFileWithItsContents()
     {
         HelpViewer* viewer = HelpViewer::instance();
-        QVERIFY(!viewer->showFile(QUILLANE_FIXTURES_DIR "/absent.hlp"));
-        QVERIFY(!viewer->showFile(QUILLANE_FIXTURES_DIR) && !viewer->isVisible());
+        QVERIFY(!viewer->showFile(QUILLANE_FIXTURES_DIR "/absent.hlp") &&
+                !viewer->showFile(QUILLANE_FIXTURES_DIR) && !viewer->isVisible());
         QVERIFY(viewer->showFile(Reference) && viewer->openAnchor("pacing"));
         QCOMPARE(viewer->contentsTitles().join('|'),
                  "Point of View|First Person|Third Person|Dialogue|Pacing|Revision");
         QCOMPARE(viewer->findChild<QTreeWidget*>()->topLevelItemCount(), 4);
         viewer->close();
         QVERIFY(!viewer->showFile("/no/such/writer.hlp") && viewer->showFile(Reference));
-        QVERIFY(HelpViewer::instance() == viewer && viewer->isVisible());
-        QCOMPARE(viewer->currentAnchor(), QStringLiteral("pacing"));
+        QVERIFY(HelpViewer::instance() == viewer && viewer->currentAnchor() == "pacing");
         delete viewer;
     }
 
@@ -65,8 +64,8 @@ private slots:
         click(contents, contents->visualItemRect(contents->topLevelItem(2)));
         const int pacingTop = browser->verticalScrollBar()->value();
         QVERIFY(place() == "pacing" && pacingTop > 0);
-        click(contents, contents->visualItemRect(contents->topLevelItem(3))); // has no id
-        QVERIFY(browser->verticalScrollBar()->value() > pacingTop);
+        click(contents, contents->visualItemRect(contents->topLevelItem(3)));
+        QVERIFY(browser->verticalScrollBar()->value() > pacingTop); // though it has no id
         QCOMPARE(contents->currentItem()->text(0), QStringLiteral("Revision"));
         QVERIFY(!m_viewer->openAnchor("nowhere") && m_viewer->openAnchor("dialogue"));
         QTextCursor link = browser->document()->find("viewpoint topic");
@@ -117,14 +116,14 @@ private slots:
         }
     }
 
-    // Every link and picture of the documents that ship leads somewhere.
+    // Every link and picture of the documents that ship leads somewhere; the online help
+    // pictures every window the program can open, and the main window, and no other.
     void shippedDocumentsLinkUp()
     {
         static const QRegularExpression link(
             "(?:href|src)=\"(?!https?:|mailto:)([^\"#]*)#?([^\"]*)");
-        const QStringList documents = {HelpDocuments::OnlineHelp, HelpDocuments::Features,
-                                       HelpDocuments::WritingReference};
-        for (const QString& document : documents) {
+        for (const QString& document : {HelpDocuments::OnlineHelp, HelpDocuments::Features,
+                                        HelpDocuments::WritingReference}) {
             int links = 0;
             for (auto match = link.globalMatch(read(document)); match.hasNext(); ++links) {
                 const QRegularExpressionMatch found = match.next();
@@ -136,6 +135,12 @@ private slots:
             }
             QVERIFY(links > 5);
         }
+        QMap<QString, bool> pictured; // as "frmPlot.png", or "frmPlot-2.png" for a second picture
+        static const QRegularExpression picture("images/(frm\\w+)(?:-\\d+)?\\.png");
+        for (auto match = picture.globalMatch(read(HelpDocuments::OnlineHelp)); match.hasNext();)
+            pictured.insert(match.next().captured(1), true);
+        pictured.remove("frmMainMenu"); // the main window may be pictured as well
+        QCOMPARE(pictured.keys(), ToolCatalog::windowNames());
     }
 };
 
