@@ -191,6 +191,11 @@ private slots:
         QVERIFY(child(other)->isMinimized() && !child(target)->isMinimized());
         QVERIFY(child(target)->pos() == QPoint(0, 0) && frame()->subWindowList().size() == 2);
         QVERIFY(window->loads == 1 && window->activations == 2 && !desktop().busy);
+        // The window opened second, brought back while the frame has the keyboard.
+        m_window->openToolWindow(other);
+        QCOMPARE(child(other)->pos(), QPoint(0, 0));
+        QTRY_COMPARE(QApplication::focusWidget(),
+                     static_cast<StandInWindow*>(m_window->findToolWindow(other))->entry);
     }
 
     // The toolbar shown again shows its pictures; the window menu arranges and lists children;

@@ -19,6 +19,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScopedValueRollback>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -192,9 +193,16 @@ ToolWindow* MainWindow::openToolWindow(const QString& windowName)
     ToolWindow* window = findToolWindow(windowName);
     if (window) {
         auto* child = qobject_cast<QMdiSubWindow*>(window->parentWidget());
-        if (child->isMinimized())
-            child->showNormal();
-        m_frame->setActiveSubWindow(child);
+        {
+            // Restoring announces the activation before the child is back at its old place,
+            // which would undo the activation's arrangement; it runs once restoring is done.
+            const QScopedValueRollback restoring(m_activating, true);
+            if (child->isMinimized())
+                child->showNormal();
+            m_frame->setActiveSubWindow(child);
+        }
+        if (m_activatedChild != child)
+            activateToolWindow(child);
     } else if (const ToolCatalog::Factory create = ToolCatalog::factory(windowName)) {
         window = create();
         window->setChildFrame(m_childFrame);
