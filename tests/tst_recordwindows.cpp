@@ -331,7 +331,7 @@ void TestRecordWindows::characterButtonsAndTimer()
     QCOMPARE(column("SELECT Name FROM character"), QStringList{name}); // saved by Update only
     click("cmdUpdate");
     QCOMPARE(column("SELECT Name FROM character"), QStringList{boxText("txtName")});
-
+    // Check On/Off turns every box over, a grayed one off; the timer runs while its box is on.
     auto* timer = find<QTimer>("tmrCharacter");
     QCOMPARE(timer->interval(), 15000);
     tick(find<QCheckBox>("chkHair"));
