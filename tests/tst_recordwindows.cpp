@@ -15,14 +15,51 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
-#include <QSqlError>
 #include <QSqlQuery>
 #include <QTableView>
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolButton>
 
+#include <functional>
+
 using CharacterDraws::Attribute;
+
+namespace {
+// A record window: how it opens, its table, its named field and box, what it says when there is
+// no row, where New leaves the focus, and its grid's columns.
+struct WindowCase
+{
+    QString kind;
+    std::function<std::unique_ptr<RecordWindow>()> open;
+    QString table, field, box, noRow, noRowTitle, focusAfterNew, gridColumns;
+
+    QString insert(const QString& rows) const
+    {
+        return "INSERT INTO \"" + table + "\" (\"" + field + "\", visible) VALUES " + rows;
+    }
+    QString names() const { return "SELECT \"" + field + "\" FROM \"" + table + "\" ORDER BY ID"; }
+};
+
+const QList<WindowCase> Cases = {
+    {"character", TestEnvironment::open<CharacterWindow>, "character", "Name", "txtName",
+     "You must create your first character by selecting New.  This character will not be saved.",
+     "Create a New Character.", "txtName",
+     "Name,Gender,Hair,Eye,Height,Weight,Age,Country,Language,Family,Education,Wealth,Occupation,"
+     "Hobby,Interest,Mental State,Materialism,Morality,Motivation,Intellect,Thrift,Religion"},
+    {"plot", TestEnvironment::open<PlotWindow>, "Plot Profile", "Plot Name", "txtPlotName",
+     "You must create your first plot by selecting New.  This will not be saved.",
+     "Create New First", "txtPlotName",
+     "Plot Name,Character One,Motivation One,Character Two,Motivation Two,Character Three,"
+     "Motivation Three"},
+    {"scene", TestEnvironment::open<SceneWindow>, "Scene Profile", "Scene Name", "txtSceneName",
+     "You must create your first scene by selecting New.  This will not be saved.",
+     "Create New First", "txtWeather",
+     "Weather,Conflict,Location,Time of Day,Character One,Character Two,Character Three"},
+};
+} // namespace
+
+Q_DECLARE_METATYPE(WindowCase)
 
 // The character, plot and scene windows driven as a user would, on a fresh fixture database, and
 // the models they and the story's link lists stand on.
@@ -37,36 +74,25 @@ private slots:
     void recordWindows_data();
     void rowsShownMovedAndDeleted();
     void rowsShownMovedAndDeleted_data() { recordWindows_data(); }
-    void updateWithoutRow();
-    void updateWithoutRow_data() { recordWindows_data(); }
-    void newAndItsDuplicate();
-    void newAndItsDuplicate_data() { recordWindows_data(); }
     void editsSavedAndDuplicatesRefused();
     void editsSavedAndDuplicatesRefused_data() { recordWindows_data(); }
     void printedAndCopied();
     void printedAndCopied_data() { recordWindows_data(); }
 
     void characterDraws();
-    void characterButtonsFollowRows();
-    void characterGenerateBoxes();
-    void characterCheckOnOffAndTimer();
-    void characterListsAndActivation();
+    void characterButtonsAndTimer();
+    void characterBoxesShowSaveAndGenerate();
     void plotSuggestionFollowsCatalogue();
-    void plotCatalogueProblems();
     void sceneGenerate();
     void listReadsAnyRowOfALargeTable();
     void linkTableShowsNamesAndWritesLinksOnly();
 
 private:
-    std::unique_ptr<RecordWindow> open(const QString& kind);
-    template <typename T = QWidget> T* find(const char* name)
-    {
-        return m_window->findChild<T*>(name);
-    }
+    template <typename T = QWidget> T* find(const QString& n) { return m_window->findChild<T*>(n); }
     void click(const char* name) { QTest::mouseClick(find<QAbstractButton>(name), Qt::LeftButton); }
     void navigate(const QString& button);
-    void type(const char* box, const QString& text);
-    QString boxText(const char* name);
+    void type(const QString& box, const QString& text);
+    QString boxText(const QString& name);
     QStringList column(const QString& sql);
     int rows(const QString& table) { return column("SELECT ID FROM \"" + table + "\"").size(); }
 
@@ -83,17 +109,9 @@ void TestRecordWindows::init()
 void TestRecordWindows::cleanup()
 {
     m_window.reset();
-    QVERIFY(m_env->db.fatalErrors.isEmpty());
-    m_env.reset();
-}
-
-std::unique_ptr<RecordWindow> TestRecordWindows::open(const QString& kind)
-{
-    if (kind == "character")
-        return TestEnvironment::open<CharacterWindow>();
-    if (kind == "plot")
-        return TestEnvironment::open<PlotWindow>();
-    return TestEnvironment::open<SceneWindow>();
+    const bool noFatalError = m_env->db.fatalErrors.isEmpty();
+    m_env.reset(); // also after a failure, so that the next test starts afresh
+    QVERIFY(noFatalError);
 }
 
 void TestRecordWindows::navigate(const QString& button)
@@ -105,19 +123,20 @@ void TestRecordWindows::navigate(const QString& button)
     QFAIL(qPrintable("No navigator button " + button));
 }
 
-void TestRecordWindows::type(const char* box, const QString& text)
+void TestRecordWindows::type(const QString& box, const QString& text)
 {
     if (auto* combo = find<QComboBox>(box))
         return combo->setEditText(text);
-    find<QLineEdit>(box)->selectAll();
-    QTest::keyClick(find<QLineEdit>(box), Qt::Key_Backspace);
+    find<QLineEdit>(box)->clear();
     QTest::keyClicks(find<QLineEdit>(box), text);
 }
 
-QString TestRecordWindows::boxText(const char* name)
+QString TestRecordWindows::boxText(const QString& name)
 {
     if (auto* combo = find<QComboBox>(name))
         return combo->currentText();
+    if (auto* text = find<QPlainTextEdit>(name))
+        return text->toPlainText();
     return find<QLineEdit>(name)->text();
 }
 
@@ -130,160 +149,101 @@ QStringList TestRecordWindows::column(const QString& sql)
     return values;
 }
 
-namespace {
-// Each window's table, its named field and box, what it says when there is no row, and where New
-// leaves the focus.
-struct WindowCase
-{
-    QString table, field, box, noRow, noRowTitle, focusAfterNew, gridColumns;
-};
-const QHash<QString, WindowCase> Cases = {
-    {"character",
-     {"character", "Name", "txtName",
-      "You must create your first character by selecting New.  This character will not be saved.",
-      "Create a New Character.", "txtName",
-      "Name,Gender,Hair,Eye,Height,Weight,Age,Country,Language,Family,Education,Wealth,Occupation,"
-      "Hobby,Interest,Mental State,Materialism,Morality,Motivation,Intellect,Thrift,Religion"}},
-    {"plot",
-     {"Plot Profile", "Plot Name", "txtPlotName",
-      "You must create your first plot by selecting New.  This will not be saved.",
-      "Create New First", "txtPlotName",
-      "Plot Name,Character One,Motivation One,Character Two,Motivation Two,Character Three,"
-      "Motivation Three"}},
-    {"scene",
-     {"Scene Profile", "Scene Name", "txtSceneName",
-      "You must create your first scene by selecting New.  This will not be saved.",
-      "Create New First", "txtWeather",
-      "Weather,Conflict,Location,Time of Day,Character One,Character Two,Character Three"}},
-};
-} // namespace
-
 void TestRecordWindows::recordWindows_data()
 {
-    QTest::addColumn<QString>("kind");
-    for (const char* kind : {"character", "plot", "scene"})
-        QTest::newRow(kind) << QString(kind);
-}
-
-#define RECORD_WINDOW_DATA                                                                         \
-    QFETCH(QString, kind);                                                                         \
-    const auto [table, field, box, noRow, noRowTitle, focusAfterNew, gridColumns] = Cases[kind];   \
-    const QString insert = "INSERT INTO \"" + table + "\" (\"" + field + "\", visible) VALUES ";   \
-    const QString names = "SELECT \"" + field + "\" FROM \"" + table + "\" ORDER BY ID"
-
-void TestRecordWindows::updateWithoutRow()
-{
-    RECORD_WINDOW_DATA;
-    QVERIFY(m_env->db.execute(insert + "('Hidden', -1)"));
-    m_window = open(kind);
-    type(qPrintable(box), "Typed");
-    m_window->saveRecord(); // Update, which the character window disables without a row
-    QVERIFY(m_env->expectMessage(noRow, noRowTitle, MessageIcon::Information));
-    QCOMPARE(column(names), QStringList{"Hidden"});
-}
-
-void TestRecordWindows::newAndItsDuplicate()
-{
-    RECORD_WINDOW_DATA;
-    // Every word list down to one word, so that the second New repeats the first.
-    for (const char* list : {"femaleName", "maleName", "surnames", "gender", "occupation",
-                             "motivation", "weather", "plots"})
-        QVERIFY(m_env->db.execute(QString("DELETE FROM \"%1\" WHERE rowid > 1").arg(list)));
-    QVERIFY(m_env->db.execute("CREATE UNIQUE INDEX oneWeather ON \"Scene Profile\" (Weather)"));
-    m_window = open(kind);
-    click("cmdNew");
-    QCOMPARE(m_window->focusWidget()->objectName(), focusAfterNew);
-    const QStringList first = column("SELECT ID FROM \"" + table + "\" WHERE visible = 0");
-    click("cmdNew");
-    QVERIFY(m_env->expectMessage("A duplicate exists.  Please try again.", "Duplicate Item Exists",
-                                 MessageIcon::Information));
-    QCOMPARE(m_env->desktop.messages.size(), 1);
-    QCOMPARE(column("SELECT ID FROM \"" + table + "\""), first);
-    QCOMPARE(m_window->findChild<QTableView*>()->model()->rowCount(), 1);
-}
-
-void TestRecordWindows::editsSavedAndDuplicatesRefused()
-{
-    RECORD_WINDOW_DATA;
-    // Two rows that differ only in the named field; a plot is a duplicate only in all its fields.
-    QVERIFY(m_env->db.execute(insert + "('Ann', 0), ('Bo', 0)"));
-    if (kind == "plot")
-        QVERIFY(m_env->db.execute(
-            "UPDATE \"Plot Profile\" SET \"Character One\" = 'x', "
-            "\"Motivation One\" = 'x', \"Character Two\" = 'x', \"Motivation "
-            "Two\" = 'x', \"Character Three\" = 'x', \"Motivation Three\" = 'x'"));
-    m_window = open(kind);
-    navigate("Next record");
-    type(qPrintable(box), kind == "plot" ? "Ann" : "ANN");
-    click("cmdUpdate");
-    QVERIFY(m_env->expectMessage("A duplicate exists.  Please try again."));
-    QCOMPARE(column(names), (QStringList{"Ann", "Bo"}));
-    QCOMPARE(boxText(qPrintable(box)), "Bo");
-    type(qPrintable(box), "Di");
-    click("cmdUpdate");
-    QCOMPARE(column(names), (QStringList{"Ann", "Di"}));
-    QCOMPARE(m_window->findChild<QTableView*>()->model()->index(1, 0).data().toString(),
-             kind == "scene" ? "" : "Di");
-    // Emptied names are Null, so two of them never collide.
-    type(qPrintable(box), "");
-    navigate("First record");
-    type(qPrintable(box), "");
-    click("cmdUpdate");
-    QCOMPARE(column(names), (QStringList{"<null>", "<null>"}));
-    // Edits are saved before moving, before New and on closing.
-    type(qPrintable(box), "Ada");
-    navigate("Next record");
-    type(qPrintable(box), "Bea");
-    click("cmdNew");
-    navigate("First record");
-    QCOMPARE(column(names).mid(0, 2), (QStringList{"Ada", "Bea"}));
-    type(qPrintable(box), "Al");
-    m_window->close();
-    QCOMPARE(column(names).first(), "Al");
-    QCOMPARE(m_env->desktop.messages.size(), 1);
+    QTest::addColumn<WindowCase>("window");
+    for (const WindowCase& window : Cases)
+        QTest::newRow(qPrintable(window.kind)) << window;
 }
 
 void TestRecordWindows::rowsShownMovedAndDeleted()
 {
-    RECORD_WINDOW_DATA;
-    QVERIFY(m_env->db.execute(insert + "('Hidden', -1), ('Ann', 0), ('Bo', 1), ('Cy', 0)"));
-    m_window = open(kind);
+    QFETCH(WindowCase, window);
+    QVERIFY(m_env->db.execute(window.insert("('Hidden', -1), ('Ann', 0), ('Bo', 1), ('Cy', 0)")));
+    m_window = window.open();
     auto* grid = m_window->findChild<QTableView*>();
     QStringList headings;
     for (int column = 0; column < grid->model()->columnCount(); ++column)
         headings << grid->model()->headerData(column, Qt::Horizontal).toString();
-    QCOMPARE(headings.join(','), gridColumns);
-    QCOMPARE(grid->model()->rowCount(), 3);
-    QCOMPARE(boxText(qPrintable(box)), "Ann");
+    QCOMPARE(headings.join(','), window.gridColumns);
+    QCOMPARE(boxText(window.box), "Ann");
     navigate("Last record");
     QCOMPARE(grid->currentIndex().row(), 2);
     navigate("Previous record");
-    QCOMPARE(boxText(qPrintable(box)), "Bo");
+    QCOMPARE(boxText(window.box), "Bo");
     grid->selectRow(2);
-    QCOMPARE(boxText(qPrintable(box)), "Cy");
+    QCOMPARE(boxText(window.box), "Cy");
     click("cmdDelete"); // answered No
     QVERIFY(m_env->expectMessage("Are you sure you wish to delete this record?",
                                  "Delete this Record.", MessageIcon::None));
-    QCOMPARE(rows(table), 4);
-    for (const char* left : {"Ann", "Bo"}) {
+    for (const char* left : {"Ann", "Bo", ""}) {
         m_env->desktop.answerNext(MessageAnswer::Yes);
         click("cmdDelete");
-        QCOMPARE(boxText(qPrintable(box)), left);
+        QCOMPARE(boxText(window.box), left);
     }
-    QCOMPARE(column(names), (QStringList{"Hidden", "Bo"}));
+    type(window.box, "Typed"); // with no row shown, saved nowhere
+    m_window->saveRecord();    // Update, which the character window disables without a row
+    QVERIFY(m_env->expectMessage(window.noRow, window.noRowTitle, MessageIcon::Information));
+    QCOMPARE(column(window.names()), QStringList{"Hidden"});
+}
+
+void TestRecordWindows::editsSavedAndDuplicatesRefused()
+{
+    QFETCH(WindowCase, window);
+    // Two rows that differ only in the named field; a plot is a duplicate only in all its fields.
+    QVERIFY(m_env->db.execute(window.insert("('Ann', 0), ('Bo', 0)")));
+    if (window.kind == "plot")
+        for (const QString& field : window.gridColumns.split(',').mid(1))
+            QVERIFY(m_env->db.execute("UPDATE \"Plot Profile\" SET \"" + field + "\" = 'x'"));
+    // Every word list down to one word, so that a second New repeats the first.
+    for (const char* list : {"femaleName", "maleName", "surnames", "gender", "occupation",
+                             "motivation", "weather", "plots"})
+        QVERIFY(m_env->db.execute(QString("DELETE FROM \"%1\" WHERE rowid > 1").arg(list)));
+    QVERIFY(m_env->db.execute("CREATE UNIQUE INDEX oneWeather ON \"Scene Profile\" (Weather)"));
+    m_window = window.open();
+    navigate("Next record");
+    type(window.box, window.kind == "plot" ? "Ann" : "ANN");
+    click("cmdUpdate");
+    QVERIFY(m_env->expectMessage("A duplicate exists.  Please try again."));
+    QCOMPARE(boxText(window.box), "Bo");
+    type(window.box, "Di");
+    QTest::keyClick(find(window.box), Qt::Key_Escape); // keeps the edit, for Update to save
+    click("cmdUpdate");
+    QCOMPARE(column(window.names()), (QStringList{"Ann", "Di"}));
+    QCOMPARE(m_window->findChild<QTableView*>()->model()->index(1, 0).data().toString(),
+             window.kind == "scene" ? "" : "Di");
+    // Emptied names are Null, so two of them never collide.
+    type(window.box, "");
+    navigate("First record");
+    type(window.box, "");
+    click("cmdUpdate");
+    QCOMPARE(column(window.names()), (QStringList{"<null>", "<null>"}));
+    // Edits are saved before moving, before New and on closing; a New that repeats a row is undone.
+    type(window.box, "Ada");
+    navigate("Next record");
+    type(window.box, "Bea");
+    click("cmdNew");
+    QCOMPARE(m_window->focusWidget()->objectName(), window.focusAfterNew);
+    click("cmdNew"); // the row it added goes again
+    QVERIFY(m_env->expectMessage("A duplicate exists.  Please try again.", "Duplicate Item Exists",
+                                 MessageIcon::Information));
+    type(window.box, "Cy");
+    m_window->close();
+    QCOMPARE(column(window.names()), (QStringList{"Ada", "Bea", "Cy"}));
+    QCOMPARE(m_env->desktop.messages.size(), 2);
 }
 
 void TestRecordWindows::printedAndCopied()
 {
-    RECORD_WINDOW_DATA;
+    QFETCH(WindowCase, window);
     // The row shown, and what printing it gives.
     const auto fixture = [&](const char* extension) {
-        QFile file(QUILLANE_FIXTURES_DIR "/expected/" + kind + extension);
+        QFile file(QUILLANE_FIXTURES_DIR "/expected/" + window.kind + extension);
         return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
     };
     QVERIFY(m_env->db.execute(fixture(".sql")));
     const QString expected = fixture(".txt");
-    m_window = open(kind);
+    m_window = window.open();
     if (auto* catalogue = find<QListWidget>("lstPlot"))
         catalogue->setCurrentRow(1); // the plot's description is printed too
     if (auto* tabs = find<QTabWidget>("SSTab1"))
@@ -307,10 +267,10 @@ void TestRecordWindows::characterDraws()
         return table == "gender" ? QStringLiteral("Male") : "<" + table + ">";
     };
     const auto all = CharacterDraws::draw([](Attribute) { return true; }, "Female", word);
-    QCOMPARE(asked.mid(0, 5), QStringList({"gender", "hair", "eyes", "maleName", "surnames"}));
-    QCOMPARE(all.at(3).value, "<maleName> <surnames>");
+    QCOMPARE(asked.mid(0, 5) << asked.last(),
+             QStringList({"gender", "hair", "eyes", "maleName", "surnames", "thrift"}));
     QCOMPARE(all.size(), 22);
-    QCOMPARE(asked.last(), "thrift");
+    QCOMPARE(all.at(3).value, "<maleName> <surnames>");
     const auto onlyName = [](Attribute a) { return a == Attribute::Name; };
     QCOMPARE(CharacterDraws::draw(onlyName, "male", word).value(0).value,
              "<femaleName> <surnames>");
@@ -345,9 +305,9 @@ void TestRecordWindows::characterDraws()
     }
 }
 
-void TestRecordWindows::characterButtonsFollowRows()
+void TestRecordWindows::characterButtonsAndTimer()
 {
-    m_window = open("character");
+    m_window = TestEnvironment::open<CharacterWindow>();
     const auto enabled = [&] {
         QString result;
         for (const char* name : {"cmdUpdate", "cmdGenerate", "cmdClip", "cmdDelete", "cmdPrint",
@@ -363,32 +323,51 @@ void TestRecordWindows::characterButtonsFollowRows()
     click("cmdNew");
     QCOMPARE(enabled(), "111111111");
     QVERIFY(find("txtName")->isVisible() && find("txtName")->hasFocus());
-    QSqlQuery row("SELECT Name, Gender, Hair, visible FROM character");
-    QVERIFY(row.next());
-    const QString name = row.value(0).toString();
-    QCOMPARE(boxText("txtName"), name);
-    QCOMPARE(boxText("cboHair"), row.value(2).toString()); // as drawn, first letter upper case
-    QVERIFY(row.value(2).toString().at(0).isUpper());
-    QCOMPARE(row.value(3).toInt(), 0);
+    const QString name = boxText("txtName");
+    QCOMPARE(column("SELECT Name || Hair FROM character"), QStringList{name + boxText("cboHair")});
+    QVERIFY(boxText("cboHair").at(0).isUpper()); // as drawn, first letter upper case
     click("cmdGenerate");
     QVERIFY(boxText("txtName") != name);
     QCOMPARE(column("SELECT Name FROM character"), QStringList{name}); // saved by Update only
     click("cmdUpdate");
     QCOMPARE(column("SELECT Name FROM character"), QStringList{boxText("txtName")});
+    // Check On/Off turns every box over, a grayed one off; the timer runs while its box is on.
+    auto* timer = find<QTimer>("tmrCharacter");
+    QCOMPARE(timer->interval(), 15000);
+    tick(find<QCheckBox>("chkHair"));
+    find<QCheckBox>("chkEyes")->setCheckState(Qt::PartiallyChecked);
+    click("cmdOnOff");
+    for (QCheckBox* box : m_window->findChildren<QCheckBox*>()) {
+        const bool wasUnchecked = box->objectName() == "chkHair" || box->objectName() == "chkTimer";
+        QCOMPARE(box->checkState(), wasUnchecked ? Qt::Checked : Qt::Unchecked);
+    }
+    QVERIFY(timer->isActive());
+    timer->setInterval(5); // each tick is a New, with no question asked
+    QTRY_VERIFY(rows("character") >= 3);
+    click("cmdOnOff");
+    QCOMPARE(find<QCheckBox>("chkEyes")->checkState(), Qt::Checked);
+    QVERIFY(!timer->isActive());
     QVERIFY(m_env->desktop.messages.isEmpty());
 }
 
-void TestRecordWindows::characterGenerateBoxes()
+void TestRecordWindows::characterBoxesShowSaveAndGenerate()
 {
-    QVERIFY(m_env->db.execute("INSERT INTO character (Name, Hair, Country, Language) VALUES "
-                              "('Ann Lee', 'Gray', 'Peru', 'Quechua')"));
-    m_window = open("character");
+    QVERIFY(
+        m_env->db.execute("INSERT INTO character (Name, Hair, Country, Language) VALUES "
+                          "('Ann Lee', 'Auburn', 'Peru', 'Quechua'), ('Bo', 'Bald', NULL, NULL)"));
+    m_window = TestEnvironment::open<CharacterWindow>();
+    QCOMPARE(boxText("cboHair"), "Auburn"); // shown as stored against the list's "auburn"
+    type("cboHair", "Gray");
+    QVERIFY(m_env->db.execute("INSERT INTO occupation (occupation) VALUES ('zookeeper')"));
+    m_window->activate(); // coming back reads the rows and the lists again, edits saved first
+    QCOMPARE(column("SELECT Hair FROM character"), (QStringList{"Gray", "Bald"}));
+    QCOMPARE(find<QComboBox>("cboJob")->count(), rows("occupation"));
+
     tick(find<QCheckBox>("chkName"));
     tick(find<QCheckBox>("chkCountry")); // a language is drawn only with a country
     find<QCheckBox>("chkHair")->setCheckState(Qt::PartiallyChecked); // grayed counts as ticked
     click("cmdGenerate");
-    QCOMPARE(boxText("txtName"), "Ann Lee");
-    QCOMPARE(boxText("cboLanguage"), "Quechua");
+    QCOMPARE(boxText("txtName") + boxText("cboLanguage"), "Ann LeeQuechua");
     QVERIFY(boxText("cboHair") != "Gray");
     // Without the gender drawn, only the exact text "Male" shown gives a male first name.
     tick(find<QCheckBox>("chkName"));
@@ -402,57 +381,16 @@ void TestRecordWindows::characterGenerateBoxes()
         box->setChecked(false);
     type("txtAge", "41");
     click("cmdGenerate");
-    QCOMPARE(boxText("txtAge"), "41");
     click("cmdNew");
-    QCOMPARE(column("SELECT Age FROM character"), (QStringList{"41", "<null>"}));
-    QCOMPARE(column("SELECT coalesce(Name, Gender, Hair, Eye, Height, Weight, Age, Country, "
-                    "Language, Family, Education, Religion, Wealth, Occupation, Hobby, Interest, "
-                    "\"Mental State\", Materialism, Morality, Motivation, Intellect, Thrift) "
-                    "FROM character WHERE ID = 2"),
+    QCOMPARE(column("SELECT Age FROM character"), (QStringList{"41", "<null>", "<null>"}));
+    const QString fields = Cases.first().gridColumns.split(',').join("\", \"");
+    QCOMPARE(column("SELECT coalesce(\"" + fields + "\") FROM character WHERE ID = 3"),
              QStringList{"<null>"});
-}
-
-void TestRecordWindows::characterCheckOnOffAndTimer()
-{
-    m_window = open("character");
-    auto* timer = find<QTimer>("tmrCharacter");
-    QCOMPARE(timer->interval(), 15000);
-    QVERIFY(!timer->isActive());
-    tick(find<QCheckBox>("chkHair"));
-    find<QCheckBox>("chkEyes")->setCheckState(Qt::PartiallyChecked);
-    click("cmdOnOff");
-    for (QCheckBox* box : m_window->findChildren<QCheckBox*>()) {
-        const bool wasUnchecked = box->objectName() == "chkHair" || box->objectName() == "chkTimer";
-        QCOMPARE(box->checkState(), wasUnchecked ? Qt::Checked : Qt::Unchecked);
-    }
-    QVERIFY(timer->isActive());
-    timer->setInterval(5); // each tick is a New, with no question asked
-    QTRY_VERIFY(rows("character") >= 2);
-    QVERIFY(m_env->desktop.messages.isEmpty());
-    click("cmdOnOff");
-    QCOMPARE(find<QCheckBox>("chkEyes")->checkState(), Qt::Checked);
-    QVERIFY(!timer->isActive());
-}
-
-void TestRecordWindows::characterListsAndActivation()
-{
-    QVERIFY(m_env->db.execute("INSERT INTO character (Name, Hair) VALUES ('Ann Lee', 'Auburn'), "
-                              "('Bo Chan', 'Bald')"));
-    m_window = open("character");
-    auto* jobs = find<QComboBox>("cboJob");
-    QCOMPARE(jobs->count(), rows("occupation"));
-    QCOMPARE(boxText("cboHair"), "Auburn"); // shown as stored against the list's "auburn"
-    type("cboHair", "Silver");
-    QVERIFY(m_env->db.execute("INSERT INTO occupation (occupation) VALUES ('zookeeper')"));
-    m_window->activate(); // coming back reads the rows and the lists again, edits saved first
-    QCOMPARE(column("SELECT Hair FROM character"), (QStringList{"Silver", "Bald"}));
-    QCOMPARE(boxText("cboHair"), "Silver");
-    QCOMPARE(jobs->count(), rows("occupation"));
 }
 
 void TestRecordWindows::plotSuggestionFollowsCatalogue()
 {
-    m_window = open("plot");
+    m_window = TestEnvironment::open<PlotWindow>();
     auto* catalogue = find<QListWidget>("lstPlot");
     QMap<QString, int> picked;
     for (int i = 0; i < 150; ++i) {
@@ -461,8 +399,7 @@ void TestRecordWindows::plotSuggestionFollowsCatalogue()
         QVERIFY(catalogue->item(row)->isSelected());
         QCOMPARE(column(QString("SELECT plot_name || plot_description FROM plots WHERE id = %1")
                             .arg(row + 1)),
-                 QStringList{boxText("txtPlotName") +
-                             find<QPlainTextEdit>("txtPlotDescription")->toPlainText()});
+                 QStringList{boxText("txtPlotName") + boxText("txtPlotDescription")});
         ++picked[boxText("txtPlotName")];
         QVERIFY(!boxText("txtCharacter3").isEmpty());
     }
@@ -476,13 +413,10 @@ void TestRecordWindows::plotSuggestionFollowsCatalogue()
                       catalogue->visualItemRect(catalogue->currentItem()).center());
     QCOMPARE(boxText("txtPlotName"), catalogue->currentItem()->text());
     QVERIFY(m_env->desktop.messages.isEmpty());
-}
 
-void TestRecordWindows::plotCatalogueProblems()
-{
+    // The catalogue changes, step by step, while the window shows it.
     const QString damaged = "The plot catalogue is damaged: its plots must be numbered 1, 2, 3 "
                             "and so on without gaps.";
-    m_window = open("plot"); // the catalogue changes, step by step, while the window shows it
     for (const auto& [change, message] : QList<std::pair<QString, QString>>{
              {"DELETE FROM plots WHERE id = 2", damaged},
              {"UPDATE plots SET id = 0 WHERE id = 1", damaged},
@@ -490,20 +424,18 @@ void TestRecordWindows::plotCatalogueProblems()
         QVERIFY(m_env->db.execute(change));
         click("cmdSuggest");
         QVERIFY(m_env->expectMessage(message, "Plot Reference"));
-        QCOMPARE(boxText("txtPlotName") + find<QPlainTextEdit>("txtPlotDescription")->toPlainText(),
-                 QString());
-        QVERIFY(find<QListWidget>("lstPlot")->selectedItems().isEmpty());
+        QCOMPARE(boxText("txtPlotName") + boxText("txtPlotDescription"), QString());
+        QVERIFY(catalogue->selectedItems().isEmpty());
     }
     click("cmdNew"); // a profile is still made, without a plot
     QCOMPARE(m_env->desktop.messages.size(), 4);
     QCOMPARE(column("SELECT \"Plot Name\" || '' || \"Motivation Three\" FROM \"Plot Profile\""),
              QStringList{"<null>"});
-    QCOMPARE(rows("Plot Profile"), 1);
 }
 
 void TestRecordWindows::sceneGenerate()
 {
-    m_window = open("scene");
+    m_window = TestEnvironment::open<SceneWindow>();
     click("cmdNew");
     type("txtSceneName", "Harbour");
     QTest::keyClicks(find("txtNotes"), "Fog rolls in");
@@ -511,8 +443,7 @@ void TestRecordWindows::sceneGenerate()
     const QStringList saved = column("SELECT Weather || \"Scene Notes\" FROM \"Scene Profile\"");
     Random::instance().seed(99);
     click("cmdGenerate");
-    QCOMPARE(boxText("txtSceneName"), "Harbour");
-    QCOMPARE(find<QPlainTextEdit>("txtNotes")->toPlainText(), "Fog rolls in");
+    QCOMPARE(boxText("txtSceneName") + boxText("txtNotes"), "HarbourFog rolls in");
     QCOMPARE(column("SELECT Weather || \"Scene Notes\" FROM \"Scene Profile\""), saved);
     Random::instance().seed(99); // the same draws by hand, in the order they are made
     QStringList expected, shown;
@@ -524,7 +455,6 @@ void TestRecordWindows::sceneGenerate()
           "txtWeather", "txtConflict", "txtLocation", "txtTimeOfDay"})
         shown << boxText(box);
     QCOMPARE(shown, expected);
-
     QCOMPARE(find<QTimer>("tmrScene")->interval(), 15000); // the timer is tested with Check On/Off
 }
 
@@ -565,21 +495,17 @@ void TestRecordWindows::linkTableShowsNamesAndWritesLinksOnly()
     links.setSort(0, Qt::AscendingOrder);
     links.setEditStrategy(QSqlTableModel::OnManualSubmit);
     links.setEditableFields({"Note"});
-    QVERIFY2(links.select(), qPrintable(links.lastError().text()));
+    QVERIFY(links.select());
     const int note = links.fieldIndex("Note");
     QStringList shown;
     for (int row = 0; row < links.rowCount(); ++row)
         shown << links.index(row, name).data().toString();
     QCOMPARE(shown, (QStringList{"Ann", "Hidden", ""}));
     QVERIFY(!(links.flags(links.index(0, name)) & Qt::ItemIsEditable));
-    QVERIFY(links.flags(links.index(0, note)) & Qt::ItemIsEditable);
-
     QVERIFY(links.setData(links.index(2, note), "to be cast"));
-    QVERIFY(!links.setData(links.index(0, name), 2));
-    QVERIFY2(links.submitAll(), qPrintable(links.lastError().text()));
+    QVERIFY(links.submitAll());
     QCOMPARE(column("SELECT coalesce(Note, '-') FROM Story_Character"),
              (QStringList{"lead", "-", "to be cast", "other"}));
-    QCOMPARE(m_env->db.scalar("SELECT group_concat(Name) FROM character").toString(), "Ann,Hidden");
 }
 
 QTEST_MAIN(TestRecordWindows)
