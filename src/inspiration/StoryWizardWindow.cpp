@@ -1,6 +1,6 @@
 #include "inspiration/StoryWizardWindow.h"
 
-#include "data/Database.h"
+#include "data/StoredQuery.h"
 #include "shared/BusyPointer.h"
 #include "shared/ControlMakers.h"
 #include "shared/Desktop.h"
@@ -17,7 +17,6 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSqlError>
 #include <QSqlQuery>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -42,21 +41,14 @@ QString withFirstLetterUpper(QString text)
     return text;
 }
 
-// The statement of a stored query of the database, or an empty text when it has none.
-QString storedQuery(const QString& name)
+// The first column of every row of a stored query (a view, or a statement kept in the database
+// with its parameters), in order.
+bool readFirstColumn(const QString& storedQuery, const QVariantMap& parameters, QStringList* values,
+                     StoreError* error, const QString& routine)
 {
-    QSqlQuery query(Database::connection());
-    query.prepare(QStringLiteral("SELECT sql FROM MSysQueries WHERE name = ?"));
-    query.addBindValue(name);
-    return query.exec() && query.next() ? query.value(0).toString() : QString();
-}
-
-// The first column of every row the query gives, in order.
-bool readFirstColumn(QSqlQuery& query, QStringList* values, StoreError* error,
-                     const QString& routine)
-{
-    if (!query.exec()) {
-        *error = StoreError::fromSql(query.lastError(), routine);
+    QSqlQuery query;
+    if (!StoredQuery::run(storedQuery, parameters, &query, error)) {
+        error->source = routine;
         return false;
     }
     while (query.next())
@@ -66,32 +58,15 @@ bool readFirstColumn(QSqlQuery& query, QStringList* values, StoreError* error,
 
 bool readCategories(QStringList* categories, StoreError* error)
 {
-    QSqlQuery query(Database::connection());
-    query.setForwardOnly(true);
-    query.prepare(QStringLiteral("SELECT * FROM questionCategory"));
-    return readFirstColumn(query, categories, error, QStringLiteral("addListItem"));
+    return readFirstColumn(QStringLiteral("questionCategory"), {}, categories, error,
+                           QStringLiteral("addListItem"));
 }
 
-// The questions of a category, in the order they are asked: the stored query "questionList",
-// which takes the category as its parameter CATEGORY.
+// The questions of a category, in the order they are asked.
 bool readQuestions(const QString& category, QStringList* questions, StoreError* error)
 {
-    const QString routine = QStringLiteral("getSelectedQuestion");
-    const QString sql = storedQuery(QStringLiteral("questionList"));
-    if (sql.isEmpty()) {
-        // 3078: the engine's number for a source that names nothing.
-        *error = {3078, routine,
-                  QStringLiteral("There is no table or stored query 'questionList'.")};
-        return false;
-    }
-    QSqlQuery query(Database::connection());
-    query.setForwardOnly(true);
-    if (!query.prepare(sql)) {
-        *error = StoreError::fromSql(query.lastError(), routine);
-        return false;
-    }
-    query.bindValue(QStringLiteral(":CATEGORY"), category);
-    return readFirstColumn(query, questions, error, routine);
+    return readFirstColumn(QStringLiteral("questionList"), {{QStringLiteral("CATEGORY"), category}},
+                           questions, error, QStringLiteral("getSelectedQuestion"));
 }
 
 } // namespace
