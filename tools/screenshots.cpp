@@ -11,20 +11,57 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
+#include <QInputDialog>
 #include <QMdiArea>
+#include <QMessageBox>
 #include <QTabWidget>
 #include <QTest>
 #include <QTextStream>
+#include <QTimer>
 
 namespace {
+
+// Answers the dialogs the window opens as a user would: a name box gets a name, a notice is read.
+void answerDialogs()
+{
+    static int names = 0;
+    if (auto* input = qobject_cast<QInputDialog*>(QApplication::activeModalWidget())) {
+        input->setTextValue(QStringLiteral("Story %1").arg(++names));
+        input->accept();
+    } else if (auto* notice = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+        notice->accept();
+    }
+}
+
+// Links the first character, plot and scene to the current story, where a window links them.
+void linkFirstItems(ToolWindow* window)
+{
+    for (const QString kind :
+         {QStringLiteral("Character"), QStringLiteral("Plot"), QStringLiteral("Scene")}) {
+        auto* add = window->findChild<QAbstractButton*>(QStringLiteral("cmdNew") + kind);
+        auto* items = window->findChild<QComboBox*>(QStringLiteral("cbo") + kind);
+        auto* update = window->findChild<QAbstractButton*>(QStringLiteral("cmdUpdate") + kind);
+        if (!add || !items || !update || items->count() == 0)
+            continue;
+        add->click();
+        items->setCurrentIndex(0);
+        emit items->activated(0);
+        update->click();
+    }
+}
 
 // Fills a window with a few records or results, so the picture shows it at work.
 void exercise(ToolWindow* window)
 {
     if (auto* add = window->findChild<QAbstractButton*>(QStringLiteral("cmdNew"))) {
+        QTimer answering;
+        QObject::connect(&answering, &QTimer::timeout, answerDialogs);
+        answering.start(50);
         for (int i = 0; i < 3; ++i)
             add->click();
+        linkFirstItems(window);
         return;
     }
     if (auto* random = window->findChild<QCheckBox*>(QStringLiteral("chkRandom")))

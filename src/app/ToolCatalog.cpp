@@ -11,6 +11,7 @@
 #include "records/CharacterWindow.h"
 #include "records/PlotWindow.h"
 #include "records/SceneWindow.h"
+#include "records/StoryAndStageWindow.h"
 
 #include <QHash>
 
@@ -26,6 +27,7 @@ QHash<QString, ToolCatalog::Factory>& factories()
         {QStringLiteral("frmCharacter"), [] { return new CharacterWindow; }},
         {QStringLiteral("frmPlot"), [] { return new PlotWindow; }},
         {QStringLiteral("frmScene"), [] { return new SceneWindow; }},
+        {QStringLiteral("frmStoryandStage"), [] { return new StoryAndStageWindow; }},
         {QStringLiteral("frmBrainstorm"), [] { return new BrainstormWindow; }},
         {QStringLiteral("frmFreeAss"), [] { return new FreeAssociationWindow; }},
         {QStringLiteral("frmCrystalBall"), [] { return new CrystalBallWindow; }},

@@ -20,15 +20,11 @@
 #include <QTableView>
 #include <QTimer>
 
-namespace {
-const QString ShownRows = QStringLiteral("visible <> -1");
-}
-
 RecordWindow::RecordWindow(const QString& windowName, const QString& caption, const Setup& setup,
                            QWidget* parent)
     : ToolWindow(windowName, caption, parent), m_table(setup.table),
       m_noRecordText(setup.noRecordText), m_noRecordTitle(setup.noRecordTitle),
-      m_rows(new RecordListModel(setup.table, ShownRows, setup.gridFields, this)),
+      m_rows(new RecordListModel(setup.table, setup.rowFilter, setup.gridFields, this)),
       m_record(new QSqlTableModel(this, Database::connection())),
       m_mapper(new QDataWidgetMapper(this)),
       m_navigator(new RecordNavigator(setup.navigatorName, setup.navigatorCaption, this)),
@@ -74,6 +70,11 @@ void RecordWindow::bindField(QWidget* control, const QString& field)
 int RecordWindow::recordCount() const
 {
     return m_rows->rowCount();
+}
+
+qint64 RecordWindow::currentKey() const
+{
+    return m_rows->key(m_row);
 }
 
 void RecordWindow::connectRecordButtons(QAbstractButton* update, QAbstractButton* remove,
@@ -154,6 +155,7 @@ void RecordWindow::showRow(int row)
         m_grid->scrollTo(m_rows->index(row, 0));
     }
     m_navigator->showPosition(row, recordCount());
+    recordShown(m_rows->key(row));
 }
 
 void RecordWindow::saveEdits()
@@ -187,13 +189,12 @@ bool RecordWindow::handleSaveError(const StoreError& error)
 {
     switch (error.number) {
     case EngineError::NoCurrentRecord:
-        desktop().messageBox(m_noRecordText, m_noRecordTitle, MessageIcon::Information,
-                             MessageButtons::Ok);
+        if (!m_noRecordText.isEmpty())
+            desktop().messageBox(m_noRecordText, m_noRecordTitle, MessageIcon::Information,
+                                 MessageButtons::Ok);
         return true;
     case EngineError::DuplicateValue: {
-        desktop().messageBox(QStringLiteral("A duplicate exists.  Please try again."),
-                             QStringLiteral("Duplicate Item Exists"), MessageIcon::Information,
-                             MessageButtons::Ok);
+        tellDuplicate();
         m_record->revertAll();
         m_mapper->toFirst();
         // The empty row New has just added goes again; a stored row keeps its saved values.
@@ -215,6 +216,13 @@ bool RecordWindow::handleSaveError(const StoreError& error)
         reportFatalError(error);
         return false;
     }
+}
+
+void RecordWindow::tellDuplicate()
+{
+    desktop().messageBox(QStringLiteral("A duplicate exists.  Please try again."),
+                         QStringLiteral("Duplicate Item Exists"), MessageIcon::Information,
+                         MessageButtons::Ok);
 }
 
 void RecordWindow::newRecord(const std::function<void()>& generate, QWidget* focus)

@@ -34,10 +34,15 @@ public:
         QString navigatorName;  // "dta..."
         QString navigatorCaption;
         QString gridName;
-        // What tells the user to start with New when there is no row to save.
+        // What tells the user to start with New when there is no row to save (empty: nothing).
         QString noRecordText;
         QString noRecordTitle;
+        // The rows shown: an SQL condition, empty for all.
+        QString rowFilter = QStringLiteral("visible <> -1");
     };
+
+    // Tells the user that a save would duplicate a stored record.
+    static void tellDuplicate();
 
     // Saves the current row from the bound controls. A missing row, a duplicate and a
     // cancelled save are told to the user; any other failure is fatal.
@@ -60,6 +65,8 @@ protected:
     // Shows a field of the current row in the control, which writes it back when saved.
     void bindField(QWidget* control, const QString& field);
     int recordCount() const;
+    // The key of the current row, or -1.
+    qint64 currentKey() const;
     // Update saves, Delete deletes and Close closes, as in every record window.
     void connectRecordButtons(QAbstractButton* update, QAbstractButton* remove,
                               QAbstractButton* close);
@@ -70,6 +77,8 @@ protected:
     void saveEdits();
     // Runs after rows were added or deleted, for windows whose buttons follow the row count.
     virtual void rowsChanged() {}
+    // Runs whenever a row is shown as current (key -1 for none), also the same row again.
+    virtual void recordShown(qint64 key) { Q_UNUSED(key) }
 
     void closeEvent(QCloseEvent* event) override;
 

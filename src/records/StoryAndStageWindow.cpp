@@ -1,0 +1,314 @@
+#include "records/StoryAndStageWindow.h"
+
+#include "data/Database.h"
+#include "records/ProfileForm.h"
+#include "records/StoryLinkList.h"
+#include "shared/BusyPointer.h"
+#include "shared/ControlMakers.h"
+#include "shared/Desktop.h"
+#include "shared/FatalError.h"
+#include "shared/OutputText.h"
+#include "shared/RecordNavigator.h"
+#include "shared/WindowServices.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QTableView>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+using namespace ProfileForm;
+
+namespace {
+
+QStringList linkButtons(const char* add, const char* update, const char* refresh,
+                        const char* remove)
+{
+    return {QLatin1String(add), QLatin1String(update), QLatin1String(refresh),
+            QLatin1String(remove)};
+}
+
+StoryLinkList::Setup characterLinks()
+{
+    return {{"Story_Character", "ID", "Character_ID", "character", {"Name"}, "Note"},
+            "dtaStoryCharacter",
+            "txtStoryCharacterID",
+            "cboCharacter",
+            "Character",
+            "dbgCharacters",
+            "Character List",
+            linkButtons("cmdNewCharacter", "cmdUpdateCharacter", "cmdRefreshList", "cmdDelete"),
+            {},
+            "New Character",
+            "Now select a character from the drop down and click the Update button.",
+            "Select your character."};
+}
+
+StoryLinkList::Setup plotLinks()
+{
+    return {{"Story_Plot",
+             "Id",
+             "Plot_ID",
+             "Plot Profile",
+             {"Plot Name", "Character One", "Motivation One", "Character Two", "Motivation Two",
+              "Character Three", "Motivation Three"},
+             "Comment"},
+            "dtaStory_Plot",
+            "txtStoryPlotID",
+            "cboPlot",
+            "Plot",
+            "dbgStory_Plot",
+            {},
+            linkButtons("cmdNewPlot", "cmdUpdatePlot", "cmdRefreshPlot", "cmdDeletePlot"),
+            {},
+            "New Plot",
+            "Now select a plot from the drop down and click the Update button.",
+            "Select your plot."};
+}
+
+StoryLinkList::Setup sceneLinks()
+{
+    return {{"Story_Scene", "ID", "Scene_ID", "Scene Profile", {"Scene Name"}, {}},
+            "dtaStory_Scene",
+            "txtStorySceneID",
+            "cboScene",
+            "Scene",
+            "dbgScene",
+            "Scene List",
+            linkButtons("cmdNewScene", "cmdUpdateScene", "cmdRefreshScene", "cmdDeleteScene"),
+            {"Add a new scene", "Update this scene", {}, "Delete this scene"},
+            "New Scene",
+            "Now select a scene from the drop down and click the Update button.",
+            "Select your scene."};
+}
+
+// Every field of every link after the key, but the references: "name: value" and a blank line.
+void dataListIteration(const LinkListModel* links)
+{
+    for (int row = 0; row < links->rowCount(); ++row) {
+        for (int column = 1; column < links->columnCount(); ++column) {
+            const QString field = links->record().fieldName(column);
+            if (field.endsWith(QStringLiteral("ID")))
+                continue;
+            appendOutput(field + QStringLiteral(": ") +
+                         links->index(row, column).data().toString());
+            appendOutput(QStringLiteral(" "));
+        }
+    }
+}
+
+} // namespace
+
+StoryAndStageWindow::StoryAndStageWindow(QWidget* parent)
+    : RecordWindow(QStringLiteral("frmStoryandStage"), QStringLiteral("Story and Stage"),
+                   {QStringLiteral("Story Profile"),
+                    {"ID", "Story Name", "Story Description"},
+                    QStringLiteral("dtaStory"),
+                    QStringLiteral("Story"),
+                    QStringLiteral("dbgStoryList"),
+                    {},
+                    {},
+                    {}},
+                   parent)
+{
+    createControls();
+    arrangeControls();
+    connectControls();
+    resize(sizeHint().expandedTo(QSize(800, 600)));
+}
+
+void StoryAndStageWindow::createControls()
+{
+    m_storyName = makeTextBox(QStringLiteral("txtStoryName"), QStringLiteral("Story Name"), this);
+    m_storyId = makeTextBox(QStringLiteral("txtStoryID"), QStringLiteral("Story ID"), this);
+    m_storyId->setReadOnly(true); // the key is the store's, never typed
+    grid()->setToolTip(QStringLiteral("Pick a story profile"));
+    setRoomyScrollArea(grid(), 40, 9);
+
+    m_tabs = ControlMakers::named(new QTabWidget(this), QStringLiteral("dbgPlot"));
+    m_tabs->setAccessibleName(QStringLiteral("Story"));
+    m_description =
+        ControlMakers::named(new QPlainTextEdit(this), QStringLiteral("txtStoryDescription"));
+    m_description->setAccessibleName(QStringLiteral("Story Description"));
+    m_description->setToolTip(QStringLiteral("Enter a description of this story"));
+    m_notes = ControlMakers::named(new QPlainTextEdit(this), QStringLiteral("txtNotes"));
+    m_notes->setAccessibleName(QStringLiteral("Notes"));
+    for (QPlainTextEdit* text : {m_description, m_notes})
+        text->setTabChangesFocus(true);
+    m_plots = new StoryLinkList(plotLinks(), this);
+    m_characters = new StoryLinkList(characterLinks(), this);
+    m_scenes = new StoryLinkList(sceneLinks(), this);
+    m_tabs->addTab(m_description, QStringLiteral("Description"));
+    m_tabs->addTab(m_plots, QStringLiteral("Plot"));
+    m_tabs->addTab(m_characters, QStringLiteral("Characters"));
+    m_tabs->addTab(m_notes, QStringLiteral("Notes"));
+    m_tabs->addTab(m_scenes, QStringLiteral("Scenes"));
+
+    bindField(m_storyName, QStringLiteral("Story Name"));
+    bindField(m_description, QStringLiteral("Story Description"));
+    bindField(m_notes, QStringLiteral("Notes"));
+
+    m_newButton = ControlMakers::button(QStringLiteral("cmdNew"), QStringLiteral("New"),
+                                        QStringLiteral("Create a new story"), this);
+    m_updateButton = ControlMakers::button(QStringLiteral("cmdUpdate"), QStringLiteral("Update"),
+                                           QStringLiteral("Save this profile"), this);
+    m_deleteButton =
+        ControlMakers::button(QStringLiteral("cmdDeleteStory"), QStringLiteral("Delete"),
+                              QStringLiteral("Delete this profile"), this);
+    m_printButton =
+        ControlMakers::button(QStringLiteral("cmdPrint"), QStringLiteral("Print"),
+                              QStringLiteral("Print a report on the selected story"), this);
+    m_clipboardButton =
+        ControlMakers::button(QStringLiteral("cmdClipboard"), QStringLiteral("Clipboard"),
+                              QStringLiteral("Paste a copy of the story to the clipboard"), this);
+}
+
+void StoryAndStageWindow::arrangeControls()
+{
+    auto* layout = new QVBoxLayout(this);
+    auto* story = new QGridLayout;
+    addLabelled(story, 0, 0, QStringLiteral("Story Name:"), m_storyName);
+    addLabelled(story, 0, 2, QStringLiteral("ID:"), m_storyId);
+    story->setColumnStretch(1, 1);
+    layout->addLayout(story);
+    layout->addWidget(m_tabs, 3);
+    layout->addWidget(captionedGrid(grid(), QStringLiteral("Story List")), 2);
+    layout->addWidget(navigator());
+    auto* buttons = new QHBoxLayout;
+    for (QWidget* button :
+         {m_newButton, m_updateButton, m_deleteButton, m_printButton, m_clipboardButton})
+        buttons->addWidget(button);
+    buttons->addStretch();
+    layout->addLayout(buttons);
+}
+
+void StoryAndStageWindow::connectControls()
+{
+    connect(m_newButton, &QPushButton::clicked, this, &StoryAndStageWindow::newStory);
+    connect(m_updateButton, &QPushButton::clicked, this, &StoryAndStageWindow::saveRecord);
+    connect(m_deleteButton, &QPushButton::clicked, this, &StoryAndStageWindow::deleteStory);
+    connect(m_printButton, &QPushButton::clicked, this, [this] { reportTo(printOutput); });
+    connect(m_clipboardButton, &QPushButton::clicked, this, [this] { reportTo(copyOutput); });
+}
+
+void StoryAndStageWindow::load()
+{
+    setDataControls(this);
+    checkForFirst();
+}
+
+void StoryAndStageWindow::activate()
+{
+    checkForFirst();
+    RecordWindow::activate();
+}
+
+void StoryAndStageWindow::checkForFirst()
+{
+    m_tabs->setEnabled(recordCount() > 0);
+}
+
+void StoryAndStageWindow::recordShown(qint64 key)
+{
+    m_storyId->setText(key >= 0 ? QString::number(key) : QString());
+    for (StoryLinkList* list : {m_characters, m_scenes, m_plots})
+        list->showStory(key);
+}
+
+void StoryAndStageWindow::newStory()
+{
+    newRecord(
+        [this] {
+            m_storyName->setText(
+                desktop().inputBox(QStringLiteral("Enter the name for this story."), {}, {}));
+        },
+        m_storyName);
+}
+
+void StoryAndStageWindow::deleteStory()
+{
+    const qint64 key = currentKey();
+    const MessageAnswer answer = desktop().messageBox(
+        QStringLiteral("Are you sure that you want to delete this story?"),
+        QStringLiteral("Are you Sure?"), MessageIcon::None, MessageButtons::YesNo);
+    if (answer != MessageAnswer::Yes)
+        return;
+    if (key < 0) {
+        desktop().messageBox(QStringLiteral("No item to delete."),
+                             QStringLiteral("No record to delete."), MessageIcon::Information,
+                             MessageButtons::Ok);
+        return;
+    }
+    setHourglass();
+    // The links go with the story, in one transaction: a failure leaves both as they were.
+    QSqlDatabase db = Database::connection();
+    db.transaction();
+    const QStringList statements = {
+        QStringLiteral("DELETE FROM Story_Plot WHERE Story_ID = ?"),
+        QStringLiteral("DELETE FROM Story_Character WHERE Story_ID = ?"),
+        QStringLiteral("DELETE FROM Story_Scene WHERE Story_ID = ?"),
+        QStringLiteral("DELETE FROM \"Story Profile\" WHERE ID = ?"),
+    };
+    for (const QString& statement : statements) {
+        QSqlQuery remove(db);
+        remove.prepare(statement);
+        remove.addBindValue(key);
+        if (!remove.exec()) {
+            const StoreError error =
+                StoreError::fromSql(remove.lastError(), QStringLiteral("deleteStory"));
+            db.rollback();
+            return reportFatalError(error);
+        }
+    }
+    db.commit();
+    StoreError error;
+    if (!navigator()->refresh(&error))
+        return reportFatalError(error);
+    checkForFirst();
+    resetPointer();
+}
+
+void StoryAndStageWindow::captureDataLists()
+{
+    clearOutput();
+    appendOutput(resultsHeaderLine(QStringLiteral("Story and Stage")));
+    appendOutput(resultsRule());
+    appendOutput(m_storyName->text());
+    appendOutput(m_description->toPlainText());
+    appendOutput(QStringLiteral(" "));
+    const auto section = [](const QString& heading) {
+        appendOutput(resultsRule());
+        appendOutput(heading);
+        appendOutput(resultsRule());
+    };
+    section(QStringLiteral("Characters"));
+    dataListIteration(m_characters->links());
+    section(QStringLiteral("Plot"));
+    dataListIteration(m_plots->links());
+    section(QStringLiteral("Scenes"));
+    dataListIteration(m_scenes->links());
+    section(QStringLiteral("Notes"));
+    appendOutput(m_notes->toPlainText());
+}
+
+void StoryAndStageWindow::reportTo(void (*output)())
+{
+    setHourglass();
+    captureDataLists();
+    output();
+    clearOutput();
+    resetPointer();
+}
+
+void StoryAndStageWindow::closeEvent(QCloseEvent* event)
+{
+    for (StoryLinkList* list : {m_characters, m_plots, m_scenes})
+        list->saveEdits();
+    RecordWindow::closeEvent(event);
+}

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "records/RecordWindow.h"
+
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QTabWidget;
+class StoryLinkList;
+
+// Stories, kept in "Story Profile": a name, a description and notes, and the characters, plots
+// and scenes linked to each story, listed on their own tabs. A story is reported as plain text
+// to the printer or the clipboard.
+class StoryAndStageWindow : public RecordWindow
+{
+    Q_OBJECT
+
+public:
+    explicit StoryAndStageWindow(QWidget* parent = nullptr);
+
+    void load() override;
+    void activate() override;
+
+private:
+    void createControls();
+    void arrangeControls();
+    void connectControls();
+
+    void newStory();
+    // Deletes the current story and its links, all or nothing, after asking.
+    void deleteStory();
+    // The tabs are usable exactly while a story exists.
+    void checkForFirst();
+    // Writes the report of the current story into the output text.
+    void captureDataLists();
+    void reportTo(void (*output)());
+
+    void rowsChanged() override { checkForFirst(); }
+    void recordShown(qint64 key) override;
+    void closeEvent(QCloseEvent* event) override;
+
+    QLineEdit* m_storyName = nullptr;
+    QLineEdit* m_storyId = nullptr;
+    QTabWidget* m_tabs = nullptr;
+    QPlainTextEdit* m_description = nullptr;
+    QPlainTextEdit* m_notes = nullptr;
+    StoryLinkList* m_plots = nullptr;
+    StoryLinkList* m_characters = nullptr;
+    StoryLinkList* m_scenes = nullptr;
+    QPushButton* m_newButton = nullptr;
+    QPushButton* m_updateButton = nullptr;
+    QPushButton* m_deleteButton = nullptr;
+    QPushButton* m_printButton = nullptr;
+    QPushButton* m_clipboardButton = nullptr;
+};

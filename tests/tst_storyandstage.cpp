@@ -1,0 +1,252 @@
+#include "records/StoryAndStageWindow.h"
+#include "support/TestEnvironment.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTableView>
+#include <QTabWidget>
+
+// The Story and Stage window driven as a user would, on a fresh fixture database holding three
+// characters, a plot and a scene.
+class TestStoryAndStage : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void linkAddedChosenAndListed_data();
+    void linkAddedChosenAndListed();
+    void storyLinkedReportedAndDeleted();
+
+private:
+    template <typename T = QWidget> T* find(const QString& n) { return m_window->findChild<T*>(n); }
+    void click(const QString& name)
+    {
+        QTest::mouseClick(find<QAbstractButton>(name), Qt::LeftButton);
+    }
+    // Picks the item of that name in the combo box, as the user does from its drop-down.
+    void choose(const QString& combo, const QString& item);
+    // Types into a grid's cell and leaves it.
+    void editCell(const QString& grid, int row, int column, const QString& text);
+    QStringList gridColumn(const QString& grid, int column);
+    // Makes a new story (the name box is cancelled) and names it.
+    void newStory(const QString& name);
+    QStringList column(const QString& sql) { return m_env->db.column(sql); }
+    static QString expected(const QString& name);
+
+    std::unique_ptr<TestEnvironment> m_env;
+    std::unique_ptr<StoryAndStageWindow> m_window;
+};
+
+void TestStoryAndStage::init()
+{
+    m_env = std::make_unique<TestEnvironment>();
+    QVERIFY(m_env->db.execute("INSERT INTO character (Name, Occupation) VALUES ('Ann', 'pilot'), "
+                              "('Bob', 'cook'), ('Cy', 'spy')"));
+    QVERIFY(m_env->db.execute(
+        "INSERT INTO \"Plot Profile\" (\"Plot Name\", \"Character One\", \"Motivation One\", "
+        "\"Character Two\", \"Motivation Two\", \"Character Three\", \"Motivation Three\") "
+        "VALUES ('Revenge', 'baker', 'greed', 'judge', 'fear', 'nurse', 'love')"));
+    QVERIFY(m_env->db.execute(
+        "INSERT INTO \"Scene Profile\" (\"Scene Name\", Weather) VALUES ('Harbour', 'fog')"));
+    m_window = TestEnvironment::open<StoryAndStageWindow>();
+}
+
+void TestStoryAndStage::cleanup()
+{
+    m_window.reset();
+    const bool noFatalError = m_env->db.fatalErrors.isEmpty();
+    m_env.reset();
+    QVERIFY(noFatalError);
+}
+
+void TestStoryAndStage::choose(const QString& combo, const QString& item)
+{
+    auto* box = find<QComboBox>(combo);
+    const int index = box->findText(item);
+    QVERIFY2(index >= 0, qPrintable(item));
+    box->setCurrentIndex(index);
+    emit box->activated(index);
+}
+
+void TestStoryAndStage::editCell(const QString& grid, int row, int column, const QString& text)
+{
+    auto* view = find<QTableView>(grid);
+    m_window->findChild<QTabWidget*>("dbgPlot")->setCurrentWidget(view->parentWidget());
+    const QModelIndex cell = view->model()->index(row, column);
+    view->setCurrentIndex(cell);
+    view->edit(cell);
+    auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    QVERIFY(editor);
+    editor->selectAll();
+    QTest::keyClicks(editor, text);
+    QTest::keyClick(editor, Qt::Key_Return);
+    QTRY_COMPARE(cell.data().toString(), text); // the editor hands its text on when it closes
+}
+
+QStringList TestStoryAndStage::gridColumn(const QString& grid, int column)
+{
+    const QAbstractItemModel* model = find<QTableView>(grid)->model();
+    QStringList values;
+    for (int row = 0; row < model->rowCount(); ++row)
+        values << model->index(row, column).data().toString();
+    return values;
+}
+
+void TestStoryAndStage::newStory(const QString& name)
+{
+    click("cmdNew");
+    QCOMPARE(find<QLineEdit>("txtStoryName")->text(), QString());
+    if (name.isEmpty())
+        return;
+    QTest::keyClicks(find<QLineEdit>("txtStoryName"), name);
+    click("cmdUpdate");
+}
+
+QString TestStoryAndStage::expected(const QString& name)
+{
+    QFile file(QUILLANE_FIXTURES_DIR "/expected/" + name + ".txt");
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+void TestStoryAndStage::linkAddedChosenAndListed_data()
+{
+    QTest::addColumn<QString>("list"); // the suffix of the list's controls
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<QString>("prompt");
+    QTest::addColumn<QString>("placeholder");
+    QTest::addColumn<QString>("table");
+    QTest::newRow("character") << "Character"
+                               << "Ann"
+                               << "character"
+                               << "New Character"
+                               << "Story_Character";
+    QTest::newRow("plot") << "Plot"
+                          << "Revenge"
+                          << "plot"
+                          << "New Plot"
+                          << "Story_Plot";
+    QTest::newRow("scene") << "Scene"
+                           << "Harbour"
+                           << "scene"
+                           << "New Scene"
+                           << "Story_Scene";
+}
+
+void TestStoryAndStage::linkAddedChosenAndListed()
+{
+    QFETCH(QString, list);
+    QFETCH(QString, item);
+    QFETCH(QString, prompt);
+    QFETCH(QString, placeholder);
+    QFETCH(QString, table);
+    const QHash<QString, QString> grids = {
+        {"Character", "dbgCharacters"}, {"Plot", "dbgStory_Plot"}, {"Scene", "dbgScene"}};
+    QVERIFY(!find("dbgPlot")->isEnabled()); // no story yet
+    newStory("Voyage");
+    QVERIFY(find("dbgPlot")->isEnabled());
+    QVERIFY(find<QLineEdit>("txtStoryID")->isReadOnly());
+    QCOMPARE(find<QLineEdit>("txtStory" + list + "ID")->text(), QString("1"));
+
+    click("cmdNew" + list);
+    QVERIFY(m_env->expectMessage("Now select a " + prompt +
+                                     " from the drop down and click the Update button.",
+                                 "Select your " + prompt + ".", MessageIcon::Information));
+    // The link is listed, unassigned and current, so the choice and Update apply to it.
+    QCOMPARE(gridColumn(grids[list], 1), QStringList{""});
+    QCOMPARE(find<QComboBox>("cbo" + list)->placeholderText(), placeholder);
+    QCOMPARE(column("SELECT coalesce(Story_ID || '/' || " + list + "_ID, 'none') FROM " + table),
+             QStringList{"none"});
+    choose("cbo" + list, item);
+    click("cmdUpdate" + list);
+    QCOMPARE(gridColumn(grids[list], 1), QStringList{item});
+    QCOMPARE(column("SELECT Story_ID || '/' || " + list + "_ID FROM " + table), QStringList{"1/1"});
+    QCOMPARE(find<QComboBox>("cbo" + list)->currentText(), item);
+}
+
+void TestStoryAndStage::storyLinkedReportedAndDeleted()
+{
+    // A story with no links reports its headings and rules only; its name box was cancelled.
+    newStory({});
+    QCOMPARE(column("SELECT coalesce(\"Story Name\", '-') FROM \"Story Profile\""),
+             QStringList{"-"});
+    click("cmdClipboard");
+    QCOMPARE(m_env->desktop.clipboard, expected("storyandstage-empty"));
+    QTest::keyClicks(find<QLineEdit>("txtStoryName"), "Other");
+    click("cmdUpdate");
+    QVERIFY(
+        m_env->db.execute("INSERT INTO Story_Character (Story_ID, Character_ID) VALUES (1, 1)"));
+
+    newStory("Voyage");
+    find<QPlainTextEdit>("txtStoryDescription")->setPlainText("A long way home.");
+    find<QPlainTextEdit>("txtNotes")->setPlainText("Write the storm first.");
+    for (const auto& [list, item] : {std::pair{"Character", "Ann"},
+                                     {"Character", "Bob"},
+                                     {"Plot", "Revenge"},
+                                     {"Scene", "Harbour"}}) {
+        click(QString("cmdNew") + list);
+        choose(QString("cbo") + list, item);
+        click(QString("cmdUpdate") + list);
+    }
+    QCOMPARE(gridColumn("dbgCharacters", 1), (QStringList{"Ann", "Bob"}));
+    editCell("dbgCharacters", 0, 2, "lead");
+    click("cmdUpdateCharacter");
+    QCOMPARE(column("SELECT Note FROM Story_Character WHERE Story_ID = 2 AND Character_ID = 1"),
+             QStringList{"lead"});
+    QVERIFY(
+        !(find<QTableView>("dbgCharacters")->model()->index(0, 1).flags() & Qt::ItemIsEditable));
+    // An edit not saved by Update is saved when another story becomes current.
+    editCell("dbgStory_Plot", 0, 8, "twist at the end");
+    find<QTableView>("dbgStoryList")->selectRow(0);
+    QCOMPARE(find<QLineEdit>("txtStoryID")->text(), QString("1"));
+    QCOMPARE(column("SELECT Comment FROM Story_Plot"), QStringList{"twist at the end"});
+    QCOMPARE(column("SELECT \"Story Description\" FROM \"Story Profile\" WHERE ID = 2"),
+             QStringList{"A long way home."});
+    find<QTableView>("dbgStoryList")->selectRow(1);
+
+    // Linking Ann twice: only the link just added goes again.
+    click("cmdNewCharacter");
+    choose("cboCharacter", "Ann");
+    click("cmdUpdateCharacter");
+    QVERIFY(m_env->expectMessage("A duplicate exists.  Please try again.", "Duplicate Item Exists",
+                                 MessageIcon::Information));
+    const QString links = "SELECT Story_ID || '/' || Character_ID FROM Story_Character ORDER BY ID";
+    QCOMPARE(column(links), (QStringList{"1/1", "2/1", "2/2"}));
+    QCOMPARE(gridColumn("dbgCharacters", 1), (QStringList{"Ann", "Bob"}));
+
+    m_env->desktop.answerNext(MessageAnswer::Yes);
+    click("cmdPrint");
+    QCOMPARE(m_env->desktop.printed, QStringList{expected("storyandstage")});
+
+    // Deleting Ann removes her links to this story alone; a link to a deleted item is not listed.
+    find<QTableView>("dbgCharacters")->selectRow(0);
+    click("cmdDelete");
+    QCOMPARE(column(links), (QStringList{"1/1", "2/2"}));
+    QVERIFY(m_env->db.execute("DELETE FROM character WHERE Name = 'Bob'"));
+    click("cmdRefreshList");
+    QCOMPARE(gridColumn("dbgCharacters", 1), QStringList{});
+    click("cmdDelete");
+    QVERIFY(m_env->expectMessage("No item to delete.", "No record to delete.",
+                                 MessageIcon::Information));
+
+    // The story goes with all its links, and the first remaining story becomes current.
+    m_env->desktop.answerNext(MessageAnswer::Yes);
+    click("cmdDeleteStory");
+    QVERIFY(m_env->expectMessage("Are you sure that you want to delete this story?",
+                                 "Are you Sure?", MessageIcon::None));
+    QCOMPARE(column("SELECT ID FROM \"Story Profile\""), QStringList{"1"});
+    QCOMPARE(column("SELECT Story_ID FROM Story_Character UNION ALL SELECT Story_ID FROM "
+                    "Story_Plot UNION ALL SELECT Story_ID FROM Story_Scene"),
+             QStringList{"1"});
+    QCOMPARE(find<QLineEdit>("txtStoryName")->text(), QString("Other"));
+    QCOMPARE(gridColumn("dbgCharacters", 1), QStringList{"Ann"});
+}
+
+QTEST_MAIN(TestStoryAndStage)
+#include "tst_storyandstage.moc"
