@@ -24,6 +24,8 @@ RecordWindow::RecordWindow(const QString& windowName, const QString& caption, co
                            QWidget* parent)
     : ToolWindow(windowName, caption, parent), m_table(setup.table),
       m_noRecordText(setup.noRecordText), m_noRecordTitle(setup.noRecordTitle),
+      m_deleteQuestion(setup.deleteQuestion), m_deleteTitle(setup.deleteTitle),
+      m_nothingToDelete(setup.nothingToDelete),
       m_rows(new RecordListModel(setup.table, setup.rowFilter, setup.gridFields, this)),
       m_record(new QSqlTableModel(this, Database::connection())),
       m_mapper(new QDataWidgetMapper(this)),
@@ -263,20 +265,18 @@ void RecordWindow::deleteRecord()
 {
     // The row asked about is the row deleted, whatever becomes current while the user reads.
     const qint64 key = m_rows->key(m_row);
-    const MessageAnswer answer = desktop().messageBox(
-        QStringLiteral("Are you sure you wish to delete this record?"),
-        QStringLiteral("Delete this Record."), MessageIcon::None, MessageButtons::YesNo);
+    const MessageAnswer answer = desktop().messageBox(m_deleteQuestion, m_deleteTitle,
+                                                      MessageIcon::None, MessageButtons::YesNo);
     if (answer != MessageAnswer::Yes)
         return;
     if (key < 0) {
-        desktop().messageBox(QStringLiteral("You must have a record to delete."),
-                             QStringLiteral("No record to delete."), MessageIcon::Information,
-                             MessageButtons::Ok);
+        desktop().messageBox(m_nothingToDelete, QStringLiteral("No record to delete."),
+                             MessageIcon::Information, MessageButtons::Ok);
         return;
     }
     setHourglass();
     StoreError error;
-    if (!removeRow(key, &error)) {
+    if (!removeRecord(key, &error)) {
         reportFatalError(error);
         return;
     }

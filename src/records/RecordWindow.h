@@ -39,6 +39,10 @@ public:
         QString noRecordTitle;
         // The rows shown: an SQL condition, empty for all.
         QString rowFilter = QStringLiteral("visible <> -1");
+        // What Delete asks, and what it says when there is no row.
+        QString deleteQuestion = QStringLiteral("Are you sure you wish to delete this record?");
+        QString deleteTitle = QStringLiteral("Delete this Record.");
+        QString nothingToDelete = QStringLiteral("You must have a record to delete.");
     };
 
     // Tells the user that a save would duplicate a stored record.
@@ -75,6 +79,8 @@ protected:
     void connectNewRecordTimer(QTimer* timer, QCheckBox* box, const std::function<void()>& add);
     // Saves what was typed into the bound controls since the row was shown, if anything.
     void saveEdits();
+    // Deletes the row of the key from the table and reads the rows again, the first current.
+    virtual bool removeRecord(qint64 key, StoreError* error) { return removeRow(key, error); }
     // Runs after rows were added or deleted, for windows whose buttons follow the row count.
     virtual void rowsChanged() {}
     // Runs whenever a row is shown as current (key -1 for none), also the same row again.
@@ -95,6 +101,9 @@ private:
     QString m_table;
     QString m_noRecordText;
     QString m_noRecordTitle;
+    QString m_deleteQuestion;
+    QString m_deleteTitle;
+    QString m_nothingToDelete;
     RecordListModel* m_rows;
     QSqlTableModel* m_record; // the current row alone
     QDataWidgetMapper* m_mapper;

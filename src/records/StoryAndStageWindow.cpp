@@ -106,16 +106,20 @@ void dataListIteration(const LinkListModel* links)
 } // namespace
 
 StoryAndStageWindow::StoryAndStageWindow(QWidget* parent)
-    : RecordWindow(QStringLiteral("frmStoryandStage"), QStringLiteral("Story and Stage"),
-                   {QStringLiteral("Story Profile"),
-                    {"ID", "Story Name", "Story Description"},
-                    QStringLiteral("dtaStory"),
-                    QStringLiteral("Story"),
-                    QStringLiteral("dbgStoryList"),
-                    {},
-                    {},
-                    {}},
-                   parent)
+    : RecordWindow(
+          QStringLiteral("frmStoryandStage"), QStringLiteral("Story and Stage"),
+          {.table = QStringLiteral("Story Profile"),
+           .gridFields = {"ID", "Story Name", "Story Description"},
+           .navigatorName = QStringLiteral("dtaStory"),
+           .navigatorCaption = QStringLiteral("Story"),
+           .gridName = QStringLiteral("dbgStoryList"),
+           .noRecordText = {},
+           .noRecordTitle = {},
+           .rowFilter = {},
+           .deleteQuestion = QStringLiteral("Are you sure that you want to delete this story?"),
+           .deleteTitle = QStringLiteral("Are you Sure?"),
+           .nothingToDelete = QStringLiteral("No item to delete.")},
+          parent)
 {
     createControls();
     arrangeControls();
@@ -192,7 +196,7 @@ void StoryAndStageWindow::connectControls()
 {
     connect(m_newButton, &QPushButton::clicked, this, &StoryAndStageWindow::newStory);
     connect(m_updateButton, &QPushButton::clicked, this, &StoryAndStageWindow::saveRecord);
-    connect(m_deleteButton, &QPushButton::clicked, this, &StoryAndStageWindow::deleteStory);
+    connect(m_deleteButton, &QPushButton::clicked, this, &StoryAndStageWindow::deleteRecord);
     connect(m_printButton, &QPushButton::clicked, this, [this] { reportTo(printOutput); });
     connect(m_clipboardButton, &QPushButton::clicked, this, [this] { reportTo(copyOutput); });
 }
@@ -231,21 +235,8 @@ void StoryAndStageWindow::newStory()
         m_storyName);
 }
 
-void StoryAndStageWindow::deleteStory()
+bool StoryAndStageWindow::removeRecord(qint64 key, StoreError* error)
 {
-    const qint64 key = currentKey();
-    const MessageAnswer answer = desktop().messageBox(
-        QStringLiteral("Are you sure that you want to delete this story?"),
-        QStringLiteral("Are you Sure?"), MessageIcon::None, MessageButtons::YesNo);
-    if (answer != MessageAnswer::Yes)
-        return;
-    if (key < 0) {
-        desktop().messageBox(QStringLiteral("No item to delete."),
-                             QStringLiteral("No record to delete."), MessageIcon::Information,
-                             MessageButtons::Ok);
-        return;
-    }
-    setHourglass();
     // The links go with the story, in one transaction: a failure leaves both as they were.
     QSqlDatabase db = Database::connection();
     db.transaction();
@@ -260,18 +251,13 @@ void StoryAndStageWindow::deleteStory()
         remove.prepare(statement);
         remove.addBindValue(key);
         if (!remove.exec()) {
-            const StoreError error =
-                StoreError::fromSql(remove.lastError(), QStringLiteral("deleteStory"));
+            *error = StoreError::fromSql(remove.lastError(), QStringLiteral("removeRecord"));
             db.rollback();
-            return reportFatalError(error);
+            return false;
         }
     }
     db.commit();
-    StoreError error;
-    if (!navigator()->refresh(&error))
-        return reportFatalError(error);
-    checkForFirst();
-    resetPointer();
+    return navigator()->refresh(error);
 }
 
 void StoryAndStageWindow::captureDataLists()

@@ -27,8 +27,8 @@ private:
     void connectControls();
 
     void newStory();
-    // Deletes the current story and its links, all or nothing, after asking.
-    void deleteStory();
+    // Deletes the story and its links, all or nothing.
+    bool removeRecord(qint64 key, StoreError* error) override;
     // The tabs are usable exactly while a story exists.
     void checkForFirst();
     // Writes the report of the current story into the output text.
