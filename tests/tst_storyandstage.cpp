@@ -9,6 +9,7 @@
 #include <QPlainTextEdit>
 #include <QTableView>
 #include <QTabWidget>
+#include <QTemporaryDir>
 
 // The Story and Stage window driven as a user would, on a fresh fixture database holding three
 // characters, a plot and a scene.
@@ -47,12 +48,12 @@ private:
 void TestStoryAndStage::init()
 {
     m_env = std::make_unique<TestEnvironment>();
-    QVERIFY(m_env->db.execute("INSERT INTO character (Name, Occupation) VALUES ('Ann', 'pilot'), "
-                              "('Bob', 'cook'), ('Cy', 'spy')"));
+    QVERIFY(m_env->db.execute("INSERT INTO character (Name, Occupation, visible) VALUES ('Ann', "
+                              "'pilot', 0), ('Bob', 'cook', -1), ('Cy', 'spy', 0)"));
     QVERIFY(m_env->db.execute(
         "INSERT INTO \"Plot Profile\" (\"Plot Name\", \"Character One\", \"Motivation One\", "
         "\"Character Two\", \"Motivation Two\", \"Character Three\", \"Motivation Three\") "
-        "VALUES ('Revenge', 'baker', 'greed', 'judge', 'fear', 'nurse', 'love')"));
+        "VALUES ('Rescue', 'baker', 'greed', 'judge', 'fear', 'nurse', 'love')"));
     QVERIFY(m_env->db.execute(
         "INSERT INTO \"Scene Profile\" (\"Scene Name\", Weather) VALUES ('Harbour', 'fog')"));
     m_window = TestEnvironment::open<StoryAndStageWindow>();
@@ -111,7 +112,7 @@ void TestStoryAndStage::newStory(const QString& name)
 
 QString TestStoryAndStage::expected(const QString& name)
 {
-    QFile file(QUILLANE_FIXTURES_DIR "/expected/" + name + ".txt");
+    QFile file(QUILLANE_FIXTURES_DIR "/expected/" + name);
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
 }
 
@@ -128,7 +129,7 @@ void TestStoryAndStage::linkAddedChosenAndListed_data()
                                << "New Character"
                                << "Story_Character";
     QTest::newRow("plot") << "Plot"
-                          << "Revenge"
+                          << "Rescue"
                           << "plot"
                           << "New Plot"
                           << "Story_Plot";
@@ -177,7 +178,7 @@ void TestStoryAndStage::storyLinkedReportedAndDeleted()
     QCOMPARE(column("SELECT coalesce(\"Story Name\", '-') FROM \"Story Profile\""),
              QStringList{"-"});
     click("cmdClipboard");
-    QCOMPARE(m_env->desktop.clipboard, expected("storyandstage-empty"));
+    QCOMPARE(m_env->desktop.clipboard, expected("storyandstage-empty.txt"));
     QTest::keyClicks(find<QLineEdit>("txtStoryName"), "Other");
     click("cmdUpdate");
     QVERIFY(
@@ -188,7 +189,7 @@ void TestStoryAndStage::storyLinkedReportedAndDeleted()
     find<QPlainTextEdit>("txtNotes")->setPlainText("Write the storm first.");
     for (const auto& [list, item] : {std::pair{"Character", "Ann"},
                                      {"Character", "Bob"},
-                                     {"Plot", "Revenge"},
+                                     {"Plot", "Rescue"},
                                      {"Scene", "Harbour"}}) {
         click(QString("cmdNew") + list);
         choose(QString("cbo") + list, item);
@@ -222,7 +223,17 @@ void TestStoryAndStage::storyLinkedReportedAndDeleted()
 
     m_env->desktop.answerNext(MessageAnswer::Yes);
     click("cmdPrint");
-    QCOMPARE(m_env->desktop.printed, QStringList{expected("storyandstage")});
+    QCOMPARE(m_env->desktop.printed, QStringList{expected("storyandstage.txt")});
+    // The same story whole, hidden Bob included, as a web page and as Markdown.
+    const QTemporaryDir folder;
+    for (const QString file : {"storyandstage-bible.html", "storyandstage-bible.md"}) {
+        m_env->desktop.saveFileToChoose = folder.filePath(file);
+        click("cmdExport");
+        QFile written(folder.filePath(file));
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        QFile("/tmp/x/" + file).remove();
+        QCOMPARE(QString::fromUtf8(written.readAll()), expected(file));
+    }
 
     // Deleting Ann removes her links to this story alone; a link to a deleted item is not listed.
     find<QTableView>("dbgCharacters")->selectRow(0);

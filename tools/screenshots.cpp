@@ -38,7 +38,7 @@ void answerDialogs()
 // Links the first character, plot and scene to the current story, where a window links them.
 void linkFirstItems(ToolWindow* window)
 {
-    for (const QString kind :
+    for (const QString& kind :
          {QStringLiteral("Character"), QStringLiteral("Plot"), QStringLiteral("Scene")}) {
         auto* add = window->findChild<QAbstractButton*>(QStringLiteral("cmdNew") + kind);
         auto* items = window->findChild<QComboBox*>(QStringLiteral("cbo") + kind);

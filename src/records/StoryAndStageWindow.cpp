@@ -2,6 +2,7 @@
 
 #include "data/Database.h"
 #include "records/ProfileForm.h"
+#include "records/StoryBible.h"
 #include "records/StoryLinkList.h"
 #include "shared/BusyPointer.h"
 #include "shared/ControlMakers.h"
@@ -16,6 +17,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSaveFile>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -171,6 +173,9 @@ void StoryAndStageWindow::createControls()
     m_clipboardButton =
         ControlMakers::button(QStringLiteral("cmdClipboard"), QStringLiteral("Clipboard"),
                               QStringLiteral("Paste a copy of the story to the clipboard"), this);
+    m_exportButton = ControlMakers::button(
+        QStringLiteral("cmdExport"), QStringLiteral("Export…"),
+        QStringLiteral("Save the whole story as a web page or Markdown"), this);
 }
 
 void StoryAndStageWindow::arrangeControls()
@@ -185,8 +190,8 @@ void StoryAndStageWindow::arrangeControls()
     layout->addWidget(captionedGrid(grid(), QStringLiteral("Story List")), 2);
     layout->addWidget(navigator());
     auto* buttons = new QHBoxLayout;
-    for (QWidget* button :
-         {m_newButton, m_updateButton, m_deleteButton, m_printButton, m_clipboardButton})
+    for (QWidget* button : {m_newButton, m_updateButton, m_deleteButton, m_printButton,
+                            m_clipboardButton, m_exportButton})
         buttons->addWidget(button);
     buttons->addStretch();
     layout->addLayout(buttons);
@@ -199,6 +204,7 @@ void StoryAndStageWindow::connectControls()
     connect(m_deleteButton, &QPushButton::clicked, this, &StoryAndStageWindow::deleteRecord);
     connect(m_printButton, &QPushButton::clicked, this, [this] { reportTo(printOutput); });
     connect(m_clipboardButton, &QPushButton::clicked, this, [this] { reportTo(copyOutput); });
+    connect(m_exportButton, &QPushButton::clicked, this, &StoryAndStageWindow::exportStory);
 }
 
 void StoryAndStageWindow::load()
@@ -292,9 +298,42 @@ void StoryAndStageWindow::reportTo(void (*output)())
     resetPointer();
 }
 
-void StoryAndStageWindow::closeEvent(QCloseEvent* event)
+void StoryAndStageWindow::saveAllEdits()
 {
     for (StoryLinkList* list : {m_characters, m_plots, m_scenes})
         list->saveEdits();
+    saveEdits();
+}
+
+void StoryAndStageWindow::exportStory()
+{
+    const qint64 key = currentKey();
+    if (key < 0)
+        return;
+    // The file holds the story as it is on screen.
+    saveAllEdits();
+    const QString name =
+        m_storyName->text().isEmpty() ? QStringLiteral("Story") : m_storyName->text();
+    const QString fileName = desktop().askSaveFileName(
+        QStringLiteral("Export Story"), name + QStringLiteral(".html"),
+        {QStringLiteral("Web page (*.html)"), QStringLiteral("Markdown (*.md)")});
+    if (fileName.isEmpty())
+        return;
+    setHourglass();
+    QString text;
+    StoreError error;
+    if (!StoryBible::write(key, StoryBible::formatOf(fileName), &text, &error))
+        return reportFatalError(error);
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly) || file.write(text.toUtf8()) < 0 || !file.commit())
+        desktop().messageBox(QStringLiteral("The story could not be saved.  ") + file.errorString(),
+                             QStringLiteral("Export Story"), MessageIcon::Exclamation,
+                             MessageButtons::Ok);
+    resetPointer();
+}
+
+void StoryAndStageWindow::closeEvent(QCloseEvent* event)
+{
+    saveAllEdits();
     RecordWindow::closeEvent(event);
 }

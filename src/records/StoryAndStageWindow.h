@@ -34,6 +34,10 @@ private:
     // Writes the report of the current story into the output text.
     void captureDataLists();
     void reportTo(void (*output)());
+    // Writes the whole story to a web page or a Markdown file the user picks.
+    void exportStory();
+    // Saves what was typed into the story and its link lists.
+    void saveAllEdits();
 
     void rowsChanged() override { checkForFirst(); }
     void recordShown(qint64 key) override;
@@ -52,4 +56,5 @@ private:
     QPushButton* m_deleteButton = nullptr;
     QPushButton* m_printButton = nullptr;
     QPushButton* m_clipboardButton = nullptr;
+    QPushButton* m_exportButton = nullptr;
 };

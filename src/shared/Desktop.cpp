@@ -42,3 +42,10 @@ QString Desktop::askPdfFileName(const QString& suggestedName)
     const TimerHold::MessageScope hold;
     return showPdfFileDialog(suggestedName);
 }
+
+QString Desktop::askSaveFileName(const QString& title, const QString& suggestedName,
+                                 const QStringList& filters)
+{
+    const TimerHold::MessageScope hold;
+    return showSaveFileDialog(title, suggestedName, filters);
+}

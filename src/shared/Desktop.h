@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // Everything the program asks of the desktop goes through this one interface: message and
 // input boxes, the beep, the busy pointer, the printer, the clipboard, the browser and the help
@@ -32,6 +33,10 @@ public:
     virtual PrintResult printText(const QString& text, QString* error) = 0;
     // Asks where to save a PDF file; an empty result means the user cancelled.
     QString askPdfFileName(const QString& suggestedName);
+    // Asks where to save a file of one of the kinds offered ("Web page (*.html)"); the name has
+    // the suffix of the kind chosen. An empty result means the user cancelled.
+    QString askSaveFileName(const QString& title, const QString& suggestedName,
+                            const QStringList& filters);
 
     // Replaces the clipboard's contents by the text.
     virtual bool setClipboardText(const QString& text) = 0;
@@ -51,6 +56,8 @@ protected:
     virtual QString showInputBox(const QString& prompt, const QString& title,
                                  const QString& defaultText) = 0;
     virtual QString showPdfFileDialog(const QString& suggestedName) = 0;
+    virtual QString showSaveFileDialog(const QString& title, const QString& suggestedName,
+                                       const QStringList& filters) = 0;
 };
 
 // The desktop of the run. The program installs the Qt implementation at start-up.

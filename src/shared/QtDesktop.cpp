@@ -13,6 +13,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 
 namespace {
@@ -111,6 +112,24 @@ QString QtDesktop::showPdfFileDialog(const QString& suggestedName)
         QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
             .filePath(suggestedName),
         QStringLiteral("PDF files (*.pdf)"));
+}
+
+QString QtDesktop::showSaveFileDialog(const QString& title, const QString& suggestedName,
+                                      const QStringList& filters)
+{
+    NormalPointer pointer;
+    QString filter = filters.value(0);
+    QString fileName = QFileDialog::getSaveFileName(
+        QApplication::activeWindow(), title,
+        QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
+            .filePath(suggestedName),
+        filters.join(QStringLiteral(";;")), &filter);
+    // The kind chosen gives its suffix to a name typed without one.
+    static const QRegularExpression suffix(QStringLiteral("\\*(\\.\\w+)"));
+    const QString chosenSuffix = suffix.match(filter).captured(1);
+    if (!fileName.isEmpty() && QFileInfo(fileName).suffix().isEmpty())
+        fileName += chosenSuffix;
+    return fileName;
 }
 
 bool QtDesktop::setClipboardText(const QString& text)

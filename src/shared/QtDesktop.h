@@ -23,6 +23,8 @@ protected:
     QString showInputBox(const QString& prompt, const QString& title,
                          const QString& defaultText) override;
     QString showPdfFileDialog(const QString& suggestedName) override;
+    QString showSaveFileDialog(const QString& title, const QString& suggestedName,
+                               const QStringList& filters) override;
 
 private:
     bool m_busy = false;

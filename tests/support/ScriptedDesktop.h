@@ -37,6 +37,7 @@ public:
     bool busy = false;
     PrintResult printResult = PrintResult::Printed;
     QString pdfFileToChoose;
+    QString saveFileToChoose; // what every save dialog answers
     bool clipboardWorks = true;
     QString browser = QStringLiteral("/usr/bin/browser");
     bool launchWorks = true;
@@ -77,6 +78,10 @@ protected:
     // No test types into an input box: each one is cancelled.
     QString showInputBox(const QString&, const QString&, const QString&) override { return {}; }
     QString showPdfFileDialog(const QString&) override { return pdfFileToChoose; }
+    QString showSaveFileDialog(const QString&, const QString&, const QStringList&) override
+    {
+        return saveFileToChoose;
+    }
 
 private:
     QList<MessageAnswer> m_answers;

@@ -1,0 +1,205 @@
+#include "records/StoryBible.h"
+
+#include "data/Database.h"
+
+#include <QFileInfo>
+#include <QList>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+
+namespace {
+
+// One linked item: its name and its other fields, in table order.
+struct Entry
+{
+    QString name;
+    QList<std::pair<QString, QString>> fields;
+};
+
+struct Section
+{
+    QString heading;
+    QString sql; // the item's fields, then the link's own; bound to the story's key
+    QList<Entry> entries;
+};
+
+const QString CatalogueDescription = QStringLiteral(
+    "(SELECT plot_description FROM plots WHERE plot_name = item.\"Plot Name\" COLLATE NOCASE "
+    "ORDER BY id LIMIT 1) AS Description");
+
+QList<Section> sections()
+{
+    return {
+        {QStringLiteral("Characters"),
+         QStringLiteral("SELECT item.*, link.Note FROM Story_Character AS link JOIN character AS "
+                        "item ON item.ID = link.Character_ID WHERE link.Story_ID = ? ORDER BY "
+                        "link.ID"),
+         {}},
+        {QStringLiteral("Plots"),
+         QStringLiteral("SELECT item.*, %1, link.Comment FROM Story_Plot AS link JOIN \"Plot "
+                        "Profile\" AS item ON item.ID = link.Plot_ID WHERE link.Story_ID = ? "
+                        "ORDER BY link.Id")
+             .arg(CatalogueDescription),
+         {}},
+        {QStringLiteral("Scenes"),
+         QStringLiteral("SELECT item.* FROM Story_Scene AS link JOIN \"Scene Profile\" AS item ON "
+                        "item.ID = link.Scene_ID WHERE link.Story_ID = ? ORDER BY link.ID"),
+         {}},
+    };
+}
+
+struct Story
+{
+    QString name;
+    QString description;
+    QString notes;
+    QList<Section> sections;
+};
+
+bool run(QSqlQuery& query, const QString& sql, qint64 storyKey, StoreError* error)
+{
+    query.setForwardOnly(true);
+    query.prepare(sql);
+    query.addBindValue(storyKey);
+    if (query.exec())
+        return true;
+    *error = StoreError::fromSql(query.lastError(), QStringLiteral("StoryBible.write"));
+    return false;
+}
+
+bool read(qint64 storyKey, Story* story, StoreError* error)
+{
+    QSqlQuery query(Database::connection());
+    if (!run(query,
+             QStringLiteral("SELECT \"Story Name\", \"Story Description\", Notes FROM \"Story "
+                            "Profile\" WHERE ID = ?"),
+             storyKey, error))
+        return false;
+    if (query.next()) {
+        story->name = query.value(0).toString();
+        story->description = query.value(1).toString();
+        story->notes = query.value(2).toString();
+    }
+    story->sections = sections();
+    for (Section& section : story->sections) {
+        if (!run(query, section.sql, storyKey, error))
+            return false;
+        while (query.next()) {
+            Entry entry;
+            const QSqlRecord fields = query.record();
+            for (int i = 0; i < fields.count(); ++i) {
+                const QString field = fields.fieldName(i);
+                if (field.compare(QStringLiteral("ID"), Qt::CaseInsensitive) == 0 ||
+                    field.compare(QStringLiteral("visible"), Qt::CaseInsensitive) == 0)
+                    continue;
+                if (entry.name.isNull())
+                    entry.name = query.value(i).toString();
+                else
+                    entry.fields.append({field, query.value(i).toString()});
+            }
+            section.entries.append(entry);
+        }
+    }
+    return true;
+}
+
+QString untitled(const QString& name)
+{
+    return name.isEmpty() ? QStringLiteral("Untitled") : name;
+}
+
+QString markdown(const Story& story)
+{
+    QString text = QStringLiteral("# ") + untitled(story.name) + QStringLiteral("\n\n");
+    if (!story.description.isEmpty())
+        text += story.description + QStringLiteral("\n\n");
+    if (!story.notes.isEmpty())
+        text += QStringLiteral("## Notes\n\n") + story.notes + QStringLiteral("\n\n");
+    for (const Section& section : story.sections) {
+        text += QStringLiteral("## ") + section.heading + QStringLiteral("\n\n");
+        if (section.entries.isEmpty())
+            text += QStringLiteral("None.\n\n");
+        for (const Entry& entry : section.entries) {
+            text += QStringLiteral("### ") + untitled(entry.name) + QStringLiteral("\n\n");
+            // A value of several lines stays within its list item.
+            for (const auto& [field, value] : entry.fields)
+                text += QStringLiteral("- **%1:** %2")
+                            .arg(field, QString(value).replace(u'\n', QStringLiteral("\n  ")))
+                            .trimmed() +
+                        u'\n';
+            text += u'\n';
+        }
+    }
+    return text.trimmed() + u'\n';
+}
+
+QString paragraphs(const QString& text)
+{
+    QString html;
+    for (const QString& paragraph : text.split(QStringLiteral("\n\n"), Qt::SkipEmptyParts))
+        html += QStringLiteral("<p>") +
+                paragraph.toHtmlEscaped().replace(u'\n', QStringLiteral("<br>")) +
+                QStringLiteral("</p>\n");
+    return html;
+}
+
+// Light or dark as the browser is, black on white when printed.
+const char* const Style = R"(<style>
+:root { color-scheme: light dark; --rule: #8888; --label: #666; }
+@media (prefers-color-scheme: dark) { :root { --label: #aaa; } }
+body { font-family: Georgia, serif; max-width: 42em; margin: 2em auto; padding: 0 1em;
+       line-height: 1.5; }
+h1, h2, h3 { font-family: sans-serif; }
+h2 { border-bottom: 1px solid var(--rule); margin-top: 2em; }
+section { break-inside: avoid; }
+dl { display: grid; grid-template-columns: max-content auto; gap: 0.2em 1em; }
+dt { color: var(--label); }
+dd { margin: 0; }
+@media print { :root { color-scheme: light; } body { margin: 0; max-width: none; } }
+</style>
+)";
+
+QString html(const Story& story)
+{
+    const QString title = untitled(story.name).toHtmlEscaped();
+    QString text = QStringLiteral("<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta "
+                                  "charset=\"utf-8\">\n<title>%1</title>\n")
+                       .arg(title);
+    text += QLatin1String(Style) + QStringLiteral("</head>\n<body>\n<h1>%1</h1>\n").arg(title);
+    text += paragraphs(story.description);
+    if (!story.notes.isEmpty())
+        text += QStringLiteral("<h2>Notes</h2>\n") + paragraphs(story.notes);
+    for (const Section& section : story.sections) {
+        text += QStringLiteral("<h2>%1</h2>\n").arg(section.heading);
+        if (section.entries.isEmpty())
+            text += QStringLiteral("<p>None.</p>\n");
+        for (const Entry& entry : section.entries) {
+            text += QStringLiteral("<section>\n<h3>%1</h3>\n<dl>\n")
+                        .arg(untitled(entry.name).toHtmlEscaped());
+            for (const auto& [field, value] : entry.fields)
+                text += QStringLiteral("<dt>%1</dt><dd>%2</dd>\n")
+                            .arg(field.toHtmlEscaped(), value.toHtmlEscaped());
+            text += QStringLiteral("</dl>\n</section>\n");
+        }
+    }
+    return text + QStringLiteral("</body>\n</html>\n");
+}
+
+} // namespace
+
+StoryBible::Format StoryBible::formatOf(const QString& fileName)
+{
+    const QString suffix = QFileInfo(fileName).suffix();
+    return suffix.compare(QStringLiteral("md"), Qt::CaseInsensitive) == 0 ? Format::Markdown
+                                                                          : Format::Html;
+}
+
+bool StoryBible::write(qint64 storyKey, Format format, QString* text, StoreError* error)
+{
+    Story story;
+    if (!read(storyKey, &story, error))
+        return false;
+    *text = format == Format::Markdown ? markdown(story) : html(story);
+    return true;
+}

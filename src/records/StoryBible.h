@@ -1,0 +1,20 @@
+#pragma once
+
+#include "data/StoreError.h"
+
+#include <QString>
+
+// A story written out whole, as one self-contained web page or as Markdown: its name,
+// description and notes, then every linked character with all its attributes and its note,
+// every linked plot with its profile, the catalogue's description of the plot and its comment,
+// and every linked scene with its full profile. Hidden items are included; links to items that
+// no longer exist are not.
+namespace StoryBible {
+
+enum class Format { Html, Markdown };
+
+// The format a file name asks for: Markdown for ".md", a web page otherwise.
+Format formatOf(const QString& fileName);
+bool write(qint64 storyKey, Format format, QString* text, StoreError* error);
+
+} // namespace StoryBible
