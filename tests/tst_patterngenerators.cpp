@@ -3,7 +3,7 @@
 #include "generators/NumberKinds.h"
 #include "generators/SentencePattern.h"
 #include "generators/SentenceWindow.h"
-#include "generators/SpinButton.h"
+#include "shared/SpinButton.h"
 #include "support/TestEnvironment.h"
 
 #include <QCheckBox>

@@ -3,13 +3,14 @@
 #include "app/DatabaseSession.h"
 #include "app/HelpCommands.h"
 #include "app/MenuLayout.h"
-#include "app/SettingsRow.h"
 #include "app/ToolCatalog.h"
 #include "shared/BusyPointer.h"
 #include "shared/ChildFrame.h"
 #include "shared/Desktop.h"
 #include "shared/FatalError.h"
 #include "shared/RunSettings.h"
+#include "shared/SettingsNotifier.h"
+#include "shared/SettingsRow.h"
 #include "shared/ToolWindow.h"
 
 #include <QApplication>
@@ -55,6 +56,8 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     connect(m_frame, &QMdiArea::subWindowActivated, this, &MainWindow::activateToolWindow);
     createMenus();
     createToolBar();
+    connect(&SettingsNotifier::instance(), &SettingsNotifier::changed, this,
+            &MainWindow::applyToolBarSetting);
     resize(1000, 720);
 }
 

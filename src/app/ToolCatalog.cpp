@@ -1,5 +1,6 @@
 #include "app/ToolCatalog.h"
 
+#include "customization/CustomizationWindow.h"
 #include "generators/NameGeneratorWindow.h"
 #include "generators/NumberGeneratorWindow.h"
 #include "generators/SentenceWindow.h"
@@ -33,6 +34,7 @@ QHash<QString, ToolCatalog::Factory>& factories()
         {QStringLiteral("frmCrystalBall"), [] { return new CrystalBallWindow; }},
         {QStringLiteral("frmStoryWizard"), [] { return new StoryWizardWindow; }},
         {QStringLiteral("frmPsycho"), [] { return new PsychoStimulatronWindow; }},
+        {QStringLiteral("frmCustom"), [] { return new CustomizationWindow; }},
     };
     return table;
 }

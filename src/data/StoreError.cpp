@@ -26,3 +26,20 @@ StoreError StoreError::fromSql(const QSqlError& error, const QString& source)
     }
     return result;
 }
+
+bool StoreError::isRecoverable() const
+{
+    if (number == EngineError::DuplicateValue)
+        return true;
+    // SQLite's primary result codes: busy, locked, read only, constraint, datatype mismatch.
+    switch (number & 0xff) {
+    case 5:
+    case 6:
+    case 8:
+    case 19:
+    case 20:
+        return true;
+    default:
+        return false;
+    }
+}

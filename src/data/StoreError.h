@@ -23,6 +23,9 @@ struct StoreError
     QString description;
 
     bool isSet() const { return number != 0; }
+    // A failure the user can mend and try again: a duplicate, a value a column refuses, or a
+    // database another program holds locked. Any other failure leaves the database unusable.
+    bool isRecoverable() const;
 
     // Translates an SQL error; unique and primary-key violations become DuplicateValue.
     static StoreError fromSql(const QSqlError& error, const QString& source);

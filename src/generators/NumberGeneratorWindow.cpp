@@ -1,12 +1,12 @@
 #include "generators/NumberGeneratorWindow.h"
 
 #include "generators/NumberKinds.h"
-#include "generators/SpinButton.h"
 #include "shared/BusyPointer.h"
 #include "shared/ControlMakers.h"
 #include "shared/Desktop.h"
 #include "shared/OutputText.h"
 #include "shared/RandomListValue.h"
+#include "shared/SpinButton.h"
 #include "shared/TimerHold.h"
 
 #include <QButtonGroup>

@@ -1,4 +1,4 @@
-#include "generators/SpinButton.h"
+#include "shared/SpinButton.h"
 
 #include <QKeyEvent>
 #include <QStyleOptionFocusRect>

@@ -1,4 +1,4 @@
-#include "app/SettingsRow.h"
+#include "shared/SettingsRow.h"
 
 #include "data/Database.h"
 #include "shared/BusyPointer.h"
@@ -39,25 +39,57 @@ SettingsRow SettingsRow::fromValues(const QVariant& timerInterval, const QVarian
         // Anything but a whole number in range opens no start window.
         const bool usable = *form == std::floor(*form) && *form >= 0 && *form <= 10;
         row.startWindow = usable ? int(*form) : -1;
+        row.startOption = int(std::lround(std::clamp(*form, 0.0, 10.0)));
     }
     return row;
 }
 
-bool loadSettings(StoreError* error)
+bool readSettingsRow(SettingsRow* row, StoreError* error)
 {
-    setHourglass();
     QSqlQuery query(Database::connection());
     query.setForwardOnly(true);
     if (!query.exec(QStringLiteral(
             "SELECT timerInterval, personalReminder, toolBar, startForm FROM customize "
             "ORDER BY rowid LIMIT 1"))) {
         *error = StoreError::fromSql(query.lastError(), QStringLiteral("getCustomization"));
+        return false;
+    }
+    *row = query.next() ? SettingsRow::fromValues(query.value(0), query.value(1), query.value(2),
+                                                  query.value(3))
+                        : SettingsRow();
+    return true;
+}
+
+bool writeSettingsRow(const SettingsRow& row, StoreError* error)
+{
+    QSqlQuery query(Database::connection());
+    const bool stored =
+        query.exec(QStringLiteral("SELECT 1 FROM customize LIMIT 1")) && query.next();
+    query.prepare(stored ? QStringLiteral("UPDATE customize SET timerInterval = ?, "
+                                          "personalReminder = ?, toolBar = ?, startForm = ? "
+                                          "WHERE rowid = (SELECT min(rowid) FROM customize)")
+                         : QStringLiteral("INSERT INTO customize (timerInterval, "
+                                          "personalReminder, toolBar, startForm) "
+                                          "VALUES (?, ?, ?, ?)"));
+    query.addBindValue(double(row.intervalSeconds));
+    query.addBindValue(row.personalReminder);
+    query.addBindValue(row.toolBarShown ? -1 : 0);
+    query.addBindValue(row.startWindow);
+    if (!query.exec()) {
+        *error = StoreError::fromSql(query.lastError(), QStringLiteral("saveCustomization"));
+        return false;
+    }
+    return true;
+}
+
+bool loadSettings(StoreError* error)
+{
+    setHourglass();
+    SettingsRow row;
+    if (!readSettingsRow(&row, error)) {
         resetPointer();
         return false;
     }
-    const SettingsRow row = query.next() ? SettingsRow::fromValues(query.value(0), query.value(1),
-                                                                   query.value(2), query.value(3))
-                                         : SettingsRow();
     RunSettings& settings = runSettings();
     settings.timerInterval = row.intervalSeconds * 1000;
     settings.personalReminder = row.personalReminder;

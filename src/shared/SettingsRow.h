@@ -18,10 +18,15 @@ struct SettingsRow
     QString personalReminder = QStringLiteral("Never run with scissors.");
     bool toolBarShown = true;
     int startWindow = DefaultStartForm; // outside 0 to 10: no start window
+    int startOption = DefaultStartForm; // the stored number brought into 0 to 10, for showing
 
     static SettingsRow fromValues(const QVariant& timerInterval, const QVariant& personalReminder,
                                   const QVariant& toolBar, const QVariant& startForm);
 };
 
-// Reads the first settings row into the run settings. A missing row gives the defaults.
+// Reads the first settings row; a missing row gives the defaults.
+bool readSettingsRow(SettingsRow* row, StoreError* error);
+// Writes the values into the first settings row, making the row when there is none.
+bool writeSettingsRow(const SettingsRow& row, StoreError* error);
+// Reads the first settings row into the run settings.
 bool loadSettings(StoreError* error);

@@ -1,0 +1,442 @@
+#include "customization/CustomizationWindow.h"
+
+#include "data/Database.h"
+#include "data/UserTables.h"
+#include "shared/BusyPointer.h"
+#include "shared/CodeKeys.h"
+#include "shared/ControlMakers.h"
+#include "shared/Desktop.h"
+#include "shared/FatalError.h"
+#include "shared/RunSettings.h"
+#include "shared/SettingsNotifier.h"
+#include "shared/SettingsRow.h"
+#include "shared/SpinButton.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSqlError>
+#include <QSqlField>
+#include <QSqlIndex>
+#include <QSqlQuery>
+#include <QSqlTableModel>
+#include <QTableView>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+using namespace ControlMakers;
+
+namespace {
+
+const QStringList StartWindowCaptions = {
+    "Character Generator", "Name Generator",    "Number Generator", "Sentence Generator",
+    "Brainstorm",          "Free Association",  "Crystal Ball",     "Story Wizard",
+    "Plot Wizard",         "Psychostimulatron", "Story and Stage"};
+
+const QString Quillane = QStringLiteral("Quillane");
+
+void tell(const QString& text, const QString& title = Quillane)
+{
+    desktop().messageBox(text, title, MessageIcon::Information, MessageButtons::Ok);
+}
+
+} // namespace
+
+CustomizationWindow::CustomizationWindow(QWidget* parent)
+    : ToolWindow(QStringLiteral("frmCustom"), QStringLiteral("Customization"), parent)
+{
+    m_tabs = named(new QTabWidget(this), QStringLiteral("tabCustom"));
+    m_tabs->setAccessibleName(QStringLiteral("Customization"));
+    m_tabs->addTab(createDatabasePage(), QStringLiteral("Database Customization"));
+    m_tabs->addTab(createApplicationPage(), QStringLiteral("Application Customization"));
+    m_closeButton = button(QStringLiteral("cmdOK"), QStringLiteral("Close"));
+
+    auto* window = new QVBoxLayout(this);
+    window->addWidget(m_tabs, 1);
+    auto* closeRow = new QHBoxLayout;
+    closeRow->addStretch();
+    closeRow->addWidget(m_closeButton);
+    window->addLayout(closeRow);
+    resize(sizeHint().expandedTo(QSize(640, 520)));
+
+    connect(m_closeButton, &QPushButton::clicked, this, &ToolWindow::unload);
+}
+
+QWidget* CustomizationWindow::createDatabasePage()
+{
+    auto* page = new QWidget;
+    m_tableName = named(new QComboBox(page), QStringLiteral("cboTableName"));
+    m_tableName->setAccessibleName(QStringLiteral("Table"));
+    auto* label = named(new QLabel(QStringLiteral("Table:"), page), QStringLiteral("lblTableName"));
+    label->setBuddy(m_tableName);
+
+    m_rows = new QSqlTableModel(this, Database::connection());
+    m_rows->setEditStrategy(QSqlTableModel::OnManualSubmit);
+    m_grid = named(new QTableView(page), QStringLiteral("grdCustom"));
+    m_grid->setAccessibleName(QStringLiteral("Table rows"));
+    m_grid->setToolTip(QStringLiteral("Enter new or edit existing items here."));
+    m_grid->setModel(m_rows);
+    m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_grid->horizontalHeader()->setStretchLastSection(true);
+    m_grid->verticalHeader()->hide();
+    m_grid->setTabKeyNavigation(false);
+    m_grid->setVisible(false);
+
+    m_newButton = button(QStringLiteral("cmdNew"), QStringLiteral("&New"), {}, page);
+    m_updateButton = button(QStringLiteral("cmdUpdate"), QStringLiteral("&Update"), {}, page);
+    m_deleteButton = button(QStringLiteral("cmdDelete"), QStringLiteral("&Delete"), {}, page);
+    m_sentenceButton =
+        button(QStringLiteral("cmdSentence"), QStringLiteral("Sentence Codes"), {}, page);
+    m_nameButton = button(QStringLiteral("cmdName"), QStringLiteral("Name Codes"), {}, page);
+
+    auto* layout = new QVBoxLayout(page);
+    auto* tableRow = new QHBoxLayout;
+    tableRow->addWidget(label);
+    tableRow->addWidget(m_tableName, 1);
+    layout->addLayout(tableRow);
+    layout->addWidget(m_grid, 1);
+    auto* buttons = new QHBoxLayout;
+    for (QPushButton* rowButton : {m_newButton, m_updateButton, m_deleteButton})
+        buttons->addWidget(rowButton);
+    buttons->addStretch();
+    buttons->addWidget(m_sentenceButton);
+    buttons->addWidget(m_nameButton);
+    layout->addLayout(buttons);
+
+    connect(m_tableName, &QComboBox::activated, this, &CustomizationWindow::chooseTable);
+    connect(m_newButton, &QPushButton::clicked, this, &CustomizationWindow::newRow);
+    connect(m_updateButton, &QPushButton::clicked, this, &CustomizationWindow::saveRows);
+    connect(m_deleteButton, &QPushButton::clicked, this, &CustomizationWindow::deleteRow);
+    connect(m_sentenceButton, &QPushButton::clicked, this, &showSentenceKey);
+    connect(m_nameButton, &QPushButton::clicked, this, &showNameKey);
+    return page;
+}
+
+QWidget* CustomizationWindow::createApplicationPage()
+{
+    auto* page = new QWidget;
+    auto* environment =
+        named(new QGroupBox(QStringLiteral("Environment"), page), QStringLiteral("Frame1"));
+    m_toolBar = checkBox(QStringLiteral("chkToolBar"), QStringLiteral("Display Toolbar"));
+    m_timerInterval = named(new QLineEdit(environment), QStringLiteral("txtTimerInterval"));
+    m_timerInterval->setAccessibleName(QStringLiteral("Timer Interval"));
+    m_timerInterval->setEnabled(false); // only the spin button changes it
+    m_timerInterval->setMaximumWidth(60);
+    auto* intervalLabel =
+        named(new QLabel(QStringLiteral("Timer Interval: (seconds)"), environment),
+              QStringLiteral("lblTimerInterval"));
+    m_spin = new SpinButton(QStringLiteral("spnRange1"), environment);
+    m_spin->setStepName(QStringLiteral("Timer Interval"));
+    intervalLabel->setBuddy(m_spin);
+    auto* environmentLayout = new QGridLayout(environment);
+    environmentLayout->addWidget(m_toolBar, 0, 0, 1, 4);
+    environmentLayout->addWidget(intervalLabel, 1, 0);
+    environmentLayout->addWidget(m_timerInterval, 1, 1);
+    environmentLayout->addWidget(m_spin, 1, 2);
+    environmentLayout->setColumnStretch(3, 1);
+
+    auto* message = named(new QGroupBox(QStringLiteral("Personal Message"), page),
+                          QStringLiteral("frmPersonalMessage"));
+    m_reminder = named(new QLineEdit(QStringLiteral("Never run with scissors."), message),
+                       QStringLiteral("txtCustomReminder"));
+    m_reminder->setAccessibleName(QStringLiteral("Personal Message"));
+    (new QVBoxLayout(message))->addWidget(m_reminder);
+
+    auto* startup =
+        named(new QGroupBox(QStringLiteral("Initial Form"), page), QStringLiteral("frmStartup"));
+    m_startOptions = new QButtonGroup(this);
+    auto* options = new QGridLayout(startup);
+    for (int number = 0; number < StartWindowCaptions.size(); ++number) {
+        auto* option = named(new QRadioButton(StartWindowCaptions.at(number), startup),
+                             QStringLiteral("optFormStart_%1").arg(number));
+        m_startOptions->addButton(option, number);
+        options->addWidget(option, number % 6, number / 6);
+    }
+    m_updateApplicationButton =
+        button(QStringLiteral("cmdUpdateApplication"), QStringLiteral("&Update"), {}, page);
+
+    auto* layout = new QGridLayout(page);
+    layout->addWidget(environment, 0, 0);
+    layout->addWidget(message, 1, 0);
+    layout->addWidget(startup, 0, 1, 2, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(m_updateApplicationButton);
+    layout->addLayout(buttons, 2, 0, 1, 2);
+    layout->setRowStretch(3, 1);
+
+    connect(m_spin, &SpinButton::spinUp, this, &CustomizationWindow::spinUp);
+    connect(m_spin, &SpinButton::spinDown, this, &CustomizationWindow::spinDown);
+    connect(m_startOptions, &QButtonGroup::idClicked, this,
+            &CustomizationWindow::chooseStartWindow);
+    connect(m_updateApplicationButton, &QPushButton::clicked, this,
+            &CustomizationWindow::saveCustomization);
+    return page;
+}
+
+void CustomizationWindow::load()
+{
+    setHourglass();
+    tileChildren();
+    setApplicationCustomization();
+    setCustomTable();
+    resetPointer();
+}
+
+void CustomizationWindow::activate()
+{
+    showAlone();
+}
+
+bool CustomizationWindow::tellRecoverable(const StoreError& error)
+{
+    resetPointer();
+    if (!error.isRecoverable()) {
+        reportFatalError(error);
+        return false;
+    }
+    tell(QStringLiteral("The change could not be saved: %1.  Please correct it or try again.")
+             .arg(error.description));
+    return true;
+}
+
+void CustomizationWindow::setCustomTable()
+{
+    StoreError error;
+    const QStringList tables = UserTables::names(&error);
+    if (error.isSet()) {
+        reportFatalError(error);
+        return;
+    }
+    m_tableName->clear();
+    m_tableName->addItems(tables);
+    m_tableName->setCurrentText(QStringLiteral("adverb"));
+    refreshTableName(m_tableName->currentText());
+    m_grid->setVisible(true);
+}
+
+void CustomizationWindow::refreshTableName(const QString& table)
+{
+    m_newRowKey.clear();
+    m_rows->setTable(table);
+    if (!m_rows->select()) {
+        reportFatalError(
+            StoreError::fromSql(m_rows->lastError(), QStringLiteral("refreshTableName")));
+        return;
+    }
+    makeRowCurrent(0);
+}
+
+void CustomizationWindow::chooseTable(int index)
+{
+    const QString table = m_tableName->itemText(index);
+    if (table == m_rows->tableName())
+        return;
+    // What was typed into the table shown is saved first, or the user stays with it.
+    if (m_rows->isDirty() && !saveRows()) {
+        m_tableName->setCurrentText(m_rows->tableName());
+        return;
+    }
+    refreshTableName(table);
+}
+
+void CustomizationWindow::makeRowCurrent(int row)
+{
+    if (row < 0 || row >= m_rows->rowCount())
+        return;
+    const QModelIndex cell = m_rows->index(row, qMin(1, m_rows->columnCount() - 1));
+    m_grid->setCurrentIndex(cell);
+    m_grid->scrollTo(cell);
+}
+
+void CustomizationWindow::newRow()
+{
+    if (m_rows->isDirty() && !saveRows())
+        return;
+    setHourglass();
+    QSqlQuery query(Database::connection());
+    if (!query.exec(QStringLiteral("INSERT INTO %1 DEFAULT VALUES")
+                        .arg(Database::quoteIdentifier(m_rows->tableName())))) {
+        tellRecoverable(StoreError::fromSql(query.lastError(), QStringLiteral("cmdNew_Click")));
+        return;
+    }
+    const QVariant key = query.lastInsertId();
+    refreshTableName(m_rows->tableName());
+    m_newRowKey = key;
+    while (m_rows->canFetchMore())
+        m_rows->fetchMore();
+    makeRowCurrent(m_rows->rowCount() - 1);
+    m_grid->setFocus();
+    resetPointer();
+}
+
+int CustomizationWindow::unsavedNewRow() const
+{
+    const QSqlIndex key = m_rows->primaryKey();
+    if (!m_newRowKey.isValid() || key.count() != 1)
+        return -1;
+    const int column = m_rows->fieldIndex(key.fieldName(0));
+    for (int row = m_rows->rowCount() - 1; row >= 0; --row) {
+        if (m_rows->index(row, column).data() == m_newRowKey)
+            return row;
+    }
+    return -1;
+}
+
+bool CustomizationWindow::saveRows()
+{
+    setHourglass();
+    if (m_rows->submitAll()) {
+        m_newRowKey.clear();
+        resetPointer();
+        return true;
+    }
+    const StoreError error =
+        StoreError::fromSql(m_rows->lastError(), QStringLiteral("cmdUpdate_Click"));
+    if (error.number != EngineError::DuplicateValue) {
+        tellRecoverable(error);
+        return false;
+    }
+    tell(QStringLiteral("A duplicate exists.  Please try again."),
+         QStringLiteral("Duplicate Item Exists"));
+    // A row New made goes again; a stored row the user edited gets its stored values back.
+    const int newRow = unsavedNewRow();
+    bool removeNewRow = false;
+    for (int column = 0; newRow >= 0 && column < m_rows->columnCount(); ++column)
+        removeNewRow = removeNewRow || m_rows->isDirty(m_rows->index(newRow, column));
+    m_rows->revertAll();
+    StoreError countError;
+    if (removeNewRow && UserTables::rowCount(m_rows->tableName(), &countError) > 1) {
+        m_rows->removeRow(newRow);
+        if (!m_rows->submitAll()) {
+            tellRecoverable(
+                StoreError::fromSql(m_rows->lastError(), QStringLiteral("cmdUpdate_Click")));
+            return false;
+        }
+        m_newRowKey.clear();
+        while (m_rows->canFetchMore())
+            m_rows->fetchMore();
+        makeRowCurrent(m_rows->rowCount() - 1);
+    }
+    resetPointer();
+    return false;
+}
+
+void CustomizationWindow::deleteRow()
+{
+    const int row = m_grid->currentIndex().row();
+    const MessageAnswer answer = desktop().messageBox(
+        QStringLiteral("Are you sure that you wish to delete this item?"),
+        QStringLiteral("Delete Item"), MessageIcon::None, MessageButtons::YesNo);
+    if (answer != MessageAnswer::Yes || row < 0)
+        return;
+    setHourglass();
+    StoreError error;
+    const qint64 count = UserTables::rowCount(m_rows->tableName(), &error);
+    if (count < 0) {
+        tellRecoverable(error);
+        return;
+    }
+    if (count < 2) {
+        resetPointer();
+        desktop().beep();
+        tell(QStringLiteral("You must leave at least one item in the table."));
+        return;
+    }
+    m_rows->removeRow(row);
+    if (!m_rows->submitAll()) {
+        m_rows->revertAll();
+        tellRecoverable(
+            StoreError::fromSql(m_rows->lastError(), QStringLiteral("cmdDelete_Click")));
+        return;
+    }
+    if (unsavedNewRow() < 0)
+        m_newRowKey.clear();
+    makeRowCurrent(0);
+    resetPointer();
+}
+
+void CustomizationWindow::setApplicationCustomization()
+{
+    setHourglass();
+    SettingsRow row;
+    StoreError error;
+    if (!readSettingsRow(&row, &error)) {
+        reportFatalError(error);
+        return;
+    }
+    showInterval(row.intervalSeconds);
+    m_reminder->setText(row.personalReminder);
+    m_toolBar->setChecked(row.toolBarShown);
+    chooseStartWindow(row.startOption);
+    m_startOptions->button(row.startOption)->setChecked(true);
+    resetPointer();
+}
+
+void CustomizationWindow::showInterval(int seconds)
+{
+    m_timerInterval->setText(QStringLiteral(" %1").arg(seconds));
+}
+
+void CustomizationWindow::chooseStartWindow(int number)
+{
+    runSettings().startWindow = number;
+}
+
+void CustomizationWindow::spinUp()
+{
+    const int seconds = m_timerInterval->text().trimmed().toInt() + 1;
+    if (seconds > SettingsRow::MaximumIntervalSeconds) {
+        tell(QStringLiteral("Interval greater then twenty not accepted."));
+        return;
+    }
+    showInterval(seconds);
+    runSettings().timerInterval = seconds * 1000;
+}
+
+void CustomizationWindow::spinDown()
+{
+    const int seconds = m_timerInterval->text().trimmed().toInt() - 1;
+    if (seconds < SettingsRow::MinimumIntervalSeconds) {
+        tell(QStringLiteral("Interval less then one not accepted."));
+        return;
+    }
+    showInterval(seconds);
+    runSettings().timerInterval = seconds * 1000;
+}
+
+void CustomizationWindow::saveCustomization()
+{
+    setHourglass();
+    SettingsRow row;
+    row.intervalSeconds = m_timerInterval->text().trimmed().toInt();
+    row.personalReminder = m_reminder->text();
+    row.toolBarShown = m_toolBar->isChecked();
+    row.startWindow = runSettings().startWindow;
+    StoreError error;
+    if (!writeSettingsRow(row, &error)) {
+        tellRecoverable(error);
+        return;
+    }
+    runSettings().toolBarShown = row.toolBarShown;
+    SettingsNotifier::instance().announceChange();
+    resetPointer();
+}
+
+void CustomizationWindow::closeEvent(QCloseEvent* event)
+{
+    // Rows typed but not saved are saved now; when they cannot be, the window stays open.
+    if (m_rows->isDirty() && !saveRows()) {
+        event->ignore();
+        return;
+    }
+    ToolWindow::closeEvent(event);
+}

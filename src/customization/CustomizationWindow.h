@@ -1,0 +1,74 @@
+#pragma once
+
+#include "data/StoreError.h"
+#include "shared/ToolWindow.h"
+
+#include <QVariant>
+
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+class QSqlTableModel;
+class QTableView;
+class QTabWidget;
+class SpinButton;
+
+// The user's own lists and settings: any table of the database in an editable grid, and the
+// settings row (toolbar, timer interval, personal message, start window).
+class CustomizationWindow : public ToolWindow
+{
+    Q_OBJECT
+
+public:
+    explicit CustomizationWindow(QWidget* parent = nullptr);
+
+    void load() override;
+    void activate() override;
+
+private:
+    QWidget* createDatabasePage();
+    QWidget* createApplicationPage();
+
+    void setCustomTable();
+    void refreshTableName(const QString& table);
+    void chooseTable(int index);
+    void newRow();
+    // Saves what was typed into the grid; false when it could not be saved.
+    bool saveRows();
+    void deleteRow();
+    // The grid row of the row New made and nobody has saved since, or -1.
+    int unsavedNewRow() const;
+    void makeRowCurrent(int row);
+
+    void setApplicationCustomization();
+    void saveCustomization();
+    void chooseStartWindow(int number);
+    void spinUp();
+    void spinDown();
+    void showInterval(int seconds);
+
+    // Tells a failure the user can mend and gives true; any other ends the program.
+    static bool tellRecoverable(const StoreError& error);
+    void closeEvent(QCloseEvent* event) override;
+
+    QTabWidget* m_tabs = nullptr;
+    QComboBox* m_tableName = nullptr;
+    QTableView* m_grid = nullptr;
+    QSqlTableModel* m_rows = nullptr;
+    QVariant m_newRowKey;
+    QPushButton* m_newButton = nullptr;
+    QPushButton* m_updateButton = nullptr;
+    QPushButton* m_deleteButton = nullptr;
+    QPushButton* m_sentenceButton = nullptr;
+    QPushButton* m_nameButton = nullptr;
+
+    QCheckBox* m_toolBar = nullptr;
+    QLineEdit* m_timerInterval = nullptr;
+    SpinButton* m_spin = nullptr;
+    QLineEdit* m_reminder = nullptr;
+    QButtonGroup* m_startOptions = nullptr;
+    QPushButton* m_updateApplicationButton = nullptr;
+    QPushButton* m_closeButton = nullptr;
+};

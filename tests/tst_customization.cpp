@@ -1,0 +1,232 @@
+#include "app/MainWindow.h"
+#include "customization/CustomizationWindow.h"
+#include "inspiration/CrystalBallWindow.h"
+#include "shared/RandomListValue.h"
+#include "shared/RunSettings.h"
+#include "shared/SpinButton.h"
+#include "support/TestEnvironment.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTableView>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+
+// The customization window driven as a user would, on a fresh fixture database.
+class TestCustomization : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<TestEnvironment> m_env;
+    std::unique_ptr<CustomizationWindow> m_window;
+
+    template <typename T = QWidget> T* find(const QString& n) { return m_window->findChild<T*>(n); }
+    void click(const QString& name)
+    {
+        QTest::mouseClick(find<QAbstractButton>(name), Qt::LeftButton);
+    }
+    void open() { m_window = TestEnvironment::open<CustomizationWindow>(); }
+    QTableView* grid() { return find<QTableView>("grdCustom"); }
+    void choose(const QString& table)
+    {
+        auto* box = find<QComboBox>("cboTableName");
+        box->setCurrentIndex(box->findText(table));
+        emit box->activated(box->currentIndex());
+        QCOMPARE(grid()->model()->headerData(1, Qt::Horizontal).toString(), table);
+    }
+    // Types into the value cell of a grid row and leaves the cell.
+    void typeValue(int row, const QString& text)
+    {
+        const QModelIndex cell = grid()->model()->index(row, 1);
+        grid()->setCurrentIndex(cell);
+        grid()->edit(cell);
+        auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+        QVERIFY(editor);
+        editor->selectAll();
+        QTest::keyClicks(editor, text);
+        QTest::keyClick(editor, Qt::Key_Return);
+        QTRY_COMPARE(cell.data().toString(), text);
+    }
+    QStringList column(const QString& sql) { return m_env->db.column(sql); }
+    QString shownInterval() { return find<QLineEdit>("txtTimerInterval")->text(); }
+
+private slots:
+    void init() { m_env = std::make_unique<TestEnvironment>(); }
+    void cleanup()
+    {
+        m_window.reset();
+        const bool noFatalError = m_env->db.fatalErrors.isEmpty();
+        m_env.reset();
+        runSettings() = RunSettings();
+        QVERIFY(noFatalError);
+    }
+
+    // The user's tables in the database's order: never the engine's own, a view or "MSys...".
+    void tableListShowsUserTablesOnly()
+    {
+        for (const char* sql :
+             {"CREATE TABLE MSysObjects (ID INTEGER PRIMARY KEY, name TEXT)",
+              "CREATE TABLE msysMine (ID INTEGER PRIMARY KEY AUTOINCREMENT, msysMine TEXT)",
+              "INSERT INTO msysMine (msysMine) VALUES ('a')",
+              "CREATE VIEW nounView AS SELECT * FROM noun"})
+            QVERIFY(m_env->db.execute(sql));
+        open();
+        auto* box = find<QComboBox>("cboTableName");
+        QStringList tables;
+        for (int i = 0; i < box->count(); ++i)
+            tables << box->itemText(i);
+        QCOMPARE(tables, column("SELECT name FROM sqlite_master WHERE type = 'table' AND name "
+                                "NOT LIKE 'sqlite%' AND name NOT GLOB 'MSys*' ORDER BY rowid"));
+        QVERIFY(m_env->db.scalar("SELECT count(*) FROM sqlite_master WHERE name LIKE 'sqlite%'")
+                    .toInt() > 0);
+        QVERIFY(tables.contains("customize") && tables.contains("character") &&
+                tables.contains("msysMine"));
+        QCOMPARE(box->currentText(), QString("adverb"));
+        QCOMPARE(grid()->model()->rowCount(), m_env->db.scalar("SELECT count(*) FROM adverb"));
+    }
+
+    // A word typed into a new row is the next word drawn; the last row cannot be deleted.
+    void newWordIsDrawnAndLastRowKept()
+    {
+        QVERIFY(m_env->db.execute("DELETE FROM noun WHERE rowid > (SELECT min(rowid) FROM noun)"));
+        open();
+        choose("noun");
+        click("cmdNew");
+        QCOMPARE(grid()->model()->rowCount(), 2);
+        QCOMPARE(grid()->currentIndex().row(), 1);
+        typeValue(1, "zeppelin");
+        click("cmdUpdate");
+        grid()->setCurrentIndex(grid()->model()->index(0, 1));
+        m_env->desktop.answerNext(MessageAnswer::Yes);
+        click("cmdDelete");
+        QVERIFY(
+            m_env->expectMessage("Are you sure that you wish to delete this item?", "Delete Item"));
+        QCOMPARE(column("SELECT noun FROM noun"), QStringList{"zeppelin"});
+        QCOMPARE(getRandomRecord("noun"), QString("Zeppelin"));
+        m_env->desktop.answerNext(MessageAnswer::Yes);
+        click("cmdDelete");
+        QVERIFY(m_env->expectMessage("You must leave at least one item in the table.", "Quillane",
+                                     MessageIcon::Information));
+        QCOMPARE(column("SELECT noun FROM noun"), QStringList{"zeppelin"});
+    }
+
+    // A new row repeating a word goes again; an edited row gets its stored value back.
+    void duplicateIsUndone()
+    {
+        open();
+        choose("noun");
+        const QStringList stored = column("SELECT noun FROM noun ORDER BY ID");
+        click("cmdNew");
+        typeValue(stored.size(), stored.at(1).toUpper());
+        click("cmdUpdate");
+        QVERIFY(m_env->expectMessage("A duplicate exists.  Please try again.",
+                                     "Duplicate Item Exists", MessageIcon::Information));
+        QCOMPARE(column("SELECT noun FROM noun ORDER BY ID"), stored);
+        QCOMPARE(grid()->model()->rowCount(), stored.size());
+        QCOMPARE(grid()->currentIndex().row(), stored.size() - 1);
+
+        typeValue(0, stored.at(1));
+        click("cmdUpdate");
+        QCOMPARE(m_env->desktop.messages.size(), 2);
+        QCOMPARE(column("SELECT noun FROM noun ORDER BY ID"), stored);
+        QCOMPARE(grid()->model()->index(0, 1).data().toString(), stored.at(0));
+    }
+
+    // A value the column refuses is told plainly; the typed value stays to be mended.
+    void refusedValueIsToldAndKept()
+    {
+        QVERIFY(m_env->db.execute("CREATE TABLE rating (ID INTEGER PRIMARY KEY, rating INTEGER "
+                                  "CHECK (rating BETWEEN 1 AND 5))"));
+        QVERIFY(m_env->db.execute("INSERT INTO rating (rating) VALUES (2)"));
+        open();
+        choose("rating");
+        typeValue(0, "9");
+        click("cmdUpdate");
+        QVERIFY(m_env->desktop.lastMessage().startsWith("The change could not be saved: "));
+        QCOMPARE(grid()->model()->index(0, 1).data().toString(), QString("9"));
+        typeValue(0, "4");
+        click("cmdUpdate");
+        QCOMPARE(column("SELECT rating FROM rating"), QStringList{"4"});
+    }
+
+    // The interval keeps to 1 to 20 seconds; each accepted spin is in effect at once.
+    void spinKeepsLimits_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<bool>("up");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("message");
+        const QString greater = "Interval greater then twenty not accepted.";
+        const QString less = "Interval less then one not accepted.";
+        QTest::newRow("20 up") << "20" << true << " 20" << greater;
+        QTest::newRow("1 down") << "1" << false << " 1" << less;
+        QTest::newRow("50 shown as 20") << "50" << true << " 20" << greater;
+        QTest::newRow("-3 shown as 1") << "-3" << false << " 1" << less;
+        QTest::newRow("8 down") << "8" << false << " 7" << QString();
+        QTest::newRow("8 up") << "8" << true << " 9" << QString();
+    }
+    void spinKeepsLimits()
+    {
+        QFETCH(QString, stored);
+        QFETCH(bool, up);
+        QFETCH(QString, shown);
+        QFETCH(QString, message);
+        QVERIFY(m_env->db.execute("UPDATE customize SET timerInterval = " + stored));
+        runSettings().timerInterval = 3000;
+        open();
+        auto* spin = find<SpinButton>("spnRange1");
+        QTest::mouseClick(up ? spin->upArrow() : spin->downArrow(), Qt::LeftButton);
+        QCOMPARE(shownInterval(), shown);
+        if (!message.isEmpty()) {
+            QVERIFY(m_env->expectMessage(message, "Quillane", MessageIcon::Information));
+            QCOMPARE(runSettings().timerInterval, 3000);
+            return;
+        }
+        QVERIFY(m_env->desktop.messages.isEmpty());
+        m_window.reset(); // closed without Update: the spun interval stays for the run
+        auto crystalBall = TestEnvironment::open<CrystalBallWindow>();
+        QCOMPARE(crystalBall->findChild<QTimer*>("tmrAdvice")->interval(),
+                 shown.trimmed().toInt() * 1000);
+        QCOMPARE(m_env->db.scalar("SELECT timerInterval FROM customize").toString(), stored);
+    }
+
+    // Update writes the row and shows or hides the toolbar at once; a start window chosen
+    // is stored only by Update.
+    void settingsAreSavedByUpdate()
+    {
+        QVERIFY(m_env->db.execute("UPDATE customize SET startForm = 70"));
+        MainWindow main;
+        main.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&main));
+        QTest::keySequence(&main, QKeySequence("Ctrl+F6"));
+        auto* opened = qobject_cast<CustomizationWindow*>(main.findToolWindow("frmCustom"));
+        QVERIFY(opened);
+        m_window.reset(opened);
+        QVERIFY(find<QAbstractButton>("optFormStart_10")->isChecked());
+        auto* toolBar = main.findChild<QToolBar*>("pcbToolBar");
+        QVERIFY(toolBar->isVisible());
+
+        click("optFormStart_7");
+        QCOMPARE(runSettings().startWindow, 7);
+        QCOMPARE(m_env->db.scalar("SELECT startForm FROM customize").toInt(), 70);
+        find<QLineEdit>("txtCustomReminder")->setText("Write daily.");
+        tick(find<QCheckBox>("chkToolBar"));
+        click("cmdUpdateApplication");
+        QVERIFY(!toolBar->isVisible());
+        QCOMPARE(column("SELECT timerInterval || '|' || personalReminder || '|' || toolBar || "
+                        "'|' || startForm FROM customize"),
+                 QStringList{"5.0|Write daily.|0|7"});
+        tick(find<QCheckBox>("chkToolBar"));
+        click("cmdUpdateApplication");
+        QVERIFY(toolBar->isVisible());
+        QCOMPARE(m_env->db.scalar("SELECT toolBar FROM customize").toInt(), -1);
+        m_window.release(); // the main window's frame owns it
+    }
+};
+
+QTEST_MAIN(TestCustomization)
+#include "tst_customization.moc"
