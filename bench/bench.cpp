@@ -1,5 +1,7 @@
 // Prints the figures the program is measured by: the cost of one random draw from list tables
-// of growing size, and the time from starting the program to its main window on screen.
+// of growing size, the time from starting the program to its main window on screen, and the
+// customization window over a large list.
+#include "customization/CustomizationWindow.h"
 #include "data/Database.h"
 #include "data/RandomRecord.h"
 #include "generators/NamePattern.h"
@@ -11,11 +13,16 @@
 #include "support/TestDatabase.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
+#include <QPushButton>
 #include <QSet>
 #include <QSqlQuery>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
 #include <QTextStream>
 #include <QToolButton>
 
@@ -262,6 +269,59 @@ void benchCharacterWindow()
     }
 }
 
+// The customization window over a large list: opening it in the grid, paging down through it,
+// and importing a file of as many new words.
+void benchCustomization()
+{
+    constexpr int Rows = 100000;
+    ScriptedDesktop desktop;
+    TestDatabase db;
+    fillTable(db, QStringLiteral("bigList"), Rows);
+    fillTable(db, QStringLiteral("importList"), 1);
+    CustomizationWindow window;
+    window.load();
+    window.show();
+    QCoreApplication::processEvents();
+    auto* tables = window.findChild<QComboBox*>(QStringLiteral("cboTableName"));
+    auto* grid = window.findChild<QTableView*>(QStringLiteral("grdCustom"));
+    const auto choose = [&](const QString& table) {
+        tables->setCurrentIndex(tables->findText(table));
+        emit tables->activated(tables->currentIndex());
+        QCoreApplication::processEvents();
+    };
+    QElapsedTimer timer;
+    timer.start();
+    choose(QStringLiteral("bigList"));
+    const double openMs = double(timer.nsecsElapsed()) / 1e6;
+    const double pageMs = medianMicroseconds(5, 40,
+                                             [&] {
+                                                 QTest::keyClick(grid, Qt::Key_PageDown);
+                                                 QCoreApplication::processEvents();
+                                             }) /
+                          1000;
+
+    QTemporaryDir folder;
+    QFile file(folder.filePath(QStringLiteral("words.txt")));
+    if (file.open(QIODevice::WriteOnly)) {
+        for (int i = 0; i < Rows; ++i)
+            file.write(QStringLiteral("imported%1\n").arg(i).toUtf8());
+        file.close();
+    }
+    choose(QStringLiteral("importList"));
+    desktop.openFileToChoose = file.fileName();
+    timer.restart();
+    window.findChild<QPushButton*>(QStringLiteral("cmdImport"))->click();
+    const double importMs = double(timer.nsecsElapsed()) / 1e6;
+    out << QStringLiteral("Customization window, a list of %1 rows: opened in the grid in %2 ms, "
+                          "%3 ms a page down; %1 lines imported in %4 ms (%5)\n")
+               .arg(Rows)
+               .arg(openMs, 0, 'f', 1)
+               .arg(pageMs, 0, 'f', 2)
+               .arg(importMs, 0, 'f', 0)
+               .arg(desktop.lastMessage());
+    out.flush();
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -274,5 +334,6 @@ int main(int argc, char* argv[])
     measureSentenceReadings();
     benchStartUp();
     benchCharacterWindow();
+    benchCustomization();
     return 0;
 }

@@ -1,6 +1,8 @@
 #include "customization/CustomizationWindow.h"
 
 #include "data/Database.h"
+#include "data/ListFile.h"
+#include "data/ListImport.h"
 #include "data/UserTables.h"
 #include "shared/BusyPointer.h"
 #include "shared/CodeKeys.h"
@@ -16,6 +18,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -41,6 +44,8 @@ const QStringList StartWindowCaptions = {
     "Plot Wizard",         "Psychostimulatron", "Story and Stage"};
 
 const QString Quillane = QStringLiteral("Quillane");
+const QStringList FileKinds = {QStringLiteral("Text files (*.txt)"),
+                               QStringLiteral("CSV files (*.csv)")};
 
 void tell(const QString& text, const QString& title = Quillane)
 {
@@ -96,6 +101,11 @@ QWidget* CustomizationWindow::createDatabasePage()
     m_sentenceButton =
         button(QStringLiteral("cmdSentence"), QStringLiteral("Sentence Codes"), {}, page);
     m_nameButton = button(QStringLiteral("cmdName"), QStringLiteral("Name Codes"), {}, page);
+    m_importButton =
+        button(QStringLiteral("cmdImport"), QStringLiteral("Import…"),
+               QStringLiteral("Add the words of a text or CSV file to this list"), page);
+    m_exportButton = button(QStringLiteral("cmdExport"), QStringLiteral("Export…"),
+                            QStringLiteral("Save this table as a text or CSV file"), page);
 
     auto* layout = new QVBoxLayout(page);
     auto* tableRow = new QHBoxLayout;
@@ -104,7 +114,8 @@ QWidget* CustomizationWindow::createDatabasePage()
     layout->addLayout(tableRow);
     layout->addWidget(m_grid, 1);
     auto* buttons = new QHBoxLayout;
-    for (QPushButton* rowButton : {m_newButton, m_updateButton, m_deleteButton})
+    for (QPushButton* rowButton :
+         {m_newButton, m_updateButton, m_deleteButton, m_importButton, m_exportButton})
         buttons->addWidget(rowButton);
     buttons->addStretch();
     buttons->addWidget(m_sentenceButton);
@@ -115,6 +126,8 @@ QWidget* CustomizationWindow::createDatabasePage()
     connect(m_newButton, &QPushButton::clicked, this, &CustomizationWindow::newRow);
     connect(m_updateButton, &QPushButton::clicked, this, &CustomizationWindow::saveRows);
     connect(m_deleteButton, &QPushButton::clicked, this, &CustomizationWindow::deleteRow);
+    connect(m_importButton, &QPushButton::clicked, this, &CustomizationWindow::importList);
+    connect(m_exportButton, &QPushButton::clicked, this, &CustomizationWindow::exportList);
     connect(m_sentenceButton, &QPushButton::clicked, this, &showSentenceKey);
     connect(m_nameButton, &QPushButton::clicked, this, &showNameKey);
     return page;
@@ -362,6 +375,65 @@ void CustomizationWindow::deleteRow()
         m_newRowKey.clear();
     makeRowCurrent(0);
     resetPointer();
+}
+
+void CustomizationWindow::importList()
+{
+    const QString table = m_rows->tableName();
+    if (!ListImport::isValueList(table)) {
+        tell(QStringLiteral("Only a list of one value a row can be imported into.  Please choose "
+                            "a word, name or pattern list."),
+             QStringLiteral("Import"));
+        return;
+    }
+    const QString path =
+        desktop().askOpenFileName(QStringLiteral("Import into %1").arg(table), FileKinds);
+    if (path.isEmpty() || (m_rows->isDirty() && !saveRows()))
+        return;
+    QString problem;
+    const auto values = ListFile::readValues(path, &problem);
+    if (!values) {
+        tell(QStringLiteral("%1 cannot be imported: %2.  Nothing was changed.")
+                 .arg(QFileInfo(path).fileName(), problem),
+             QStringLiteral("Import"));
+        return;
+    }
+    setHourglass();
+    ListImport::Counts counts;
+    StoreError error;
+    if (!ListImport::addValues(table, *values, &counts, &error)) {
+        tellRecoverable(error);
+        return;
+    }
+    refreshTableName(table);
+    resetPointer();
+    tell(QStringLiteral("%1 added, %2 skipped (blank or already in the list).")
+             .arg(counts.added)
+             .arg(counts.skipped),
+         QStringLiteral("Import"));
+}
+
+void CustomizationWindow::exportList()
+{
+    const QString table = m_rows->tableName();
+    const QString path = desktop().askSaveFileName(QStringLiteral("Export %1").arg(table),
+                                                   table + ".txt", FileKinds);
+    if (path.isEmpty() || (m_rows->isDirty() && !saveRows()))
+        return;
+    setHourglass();
+    StoreError error;
+    const QList<QStringList> rows = ListImport::rowsWithoutKey(table, &error);
+    if (error.isSet()) {
+        tellRecoverable(error);
+        return;
+    }
+    QString problem;
+    const bool written = ListFile::writeRows(path, rows, &problem);
+    resetPointer();
+    if (!written)
+        tell(
+            QStringLiteral("%1 could not be written: %2.").arg(QFileInfo(path).fileName(), problem),
+            QStringLiteral("Export"));
 }
 
 void CustomizationWindow::setApplicationCustomization()

@@ -41,6 +41,10 @@ private:
     // The grid row of the row New made and nobody has saved since, or -1.
     int unsavedNewRow() const;
     void makeRowCurrent(int row);
+    // Adds the values of a text or CSV file to the chosen list table.
+    void importList();
+    // Writes the chosen table to a text or CSV file.
+    void exportList();
 
     void setApplicationCustomization();
     void saveCustomization();
@@ -63,6 +67,8 @@ private:
     QPushButton* m_deleteButton = nullptr;
     QPushButton* m_sentenceButton = nullptr;
     QPushButton* m_nameButton = nullptr;
+    QPushButton* m_importButton = nullptr;
+    QPushButton* m_exportButton = nullptr;
 
     QCheckBox* m_toolBar = nullptr;
     QLineEdit* m_timerInterval = nullptr;

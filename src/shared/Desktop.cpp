@@ -49,3 +49,9 @@ QString Desktop::askSaveFileName(const QString& title, const QString& suggestedN
     const TimerHold::MessageScope hold;
     return showSaveFileDialog(title, suggestedName, filters);
 }
+
+QString Desktop::askOpenFileName(const QString& title, const QStringList& filters)
+{
+    const TimerHold::MessageScope hold;
+    return showOpenFileDialog(title, filters);
+}

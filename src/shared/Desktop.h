@@ -37,6 +37,8 @@ public:
     // the suffix of the kind chosen. An empty result means the user cancelled.
     QString askSaveFileName(const QString& title, const QString& suggestedName,
                             const QStringList& filters);
+    // Asks which file to open, of the kinds offered; an empty result means the user cancelled.
+    QString askOpenFileName(const QString& title, const QStringList& filters);
 
     // Replaces the clipboard's contents by the text.
     virtual bool setClipboardText(const QString& text) = 0;
@@ -58,6 +60,7 @@ protected:
     virtual QString showPdfFileDialog(const QString& suggestedName) = 0;
     virtual QString showSaveFileDialog(const QString& title, const QString& suggestedName,
                                        const QStringList& filters) = 0;
+    virtual QString showOpenFileDialog(const QString& title, const QStringList& filters) = 0;
 };
 
 // The desktop of the run. The program installs the Qt implementation at start-up.

@@ -132,6 +132,15 @@ QString QtDesktop::showSaveFileDialog(const QString& title, const QString& sugge
     return fileName;
 }
 
+QString QtDesktop::showOpenFileDialog(const QString& title, const QStringList& filters)
+{
+    NormalPointer pointer;
+    return QFileDialog::getOpenFileName(
+        QApplication::activeWindow(), title,
+        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
+        filters.join(QStringLiteral(";;")));
+}
+
 bool QtDesktop::setClipboardText(const QString& text)
 {
     QClipboard* clipboard = QGuiApplication::clipboard();

@@ -25,6 +25,7 @@ protected:
     QString showPdfFileDialog(const QString& suggestedName) override;
     QString showSaveFileDialog(const QString& title, const QString& suggestedName,
                                const QStringList& filters) override;
+    QString showOpenFileDialog(const QString& title, const QStringList& filters) override;
 
 private:
     bool m_busy = false;

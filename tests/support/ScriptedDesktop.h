@@ -38,6 +38,7 @@ public:
     PrintResult printResult = PrintResult::Printed;
     QString pdfFileToChoose;
     QString saveFileToChoose; // what every save dialog answers
+    QString openFileToChoose; // what every open dialog answers
     bool clipboardWorks = true;
     QString browser = QStringLiteral("/usr/bin/browser");
     bool launchWorks = true;
@@ -81,6 +82,10 @@ protected:
     QString showSaveFileDialog(const QString&, const QString&, const QStringList&) override
     {
         return saveFileToChoose;
+    }
+    QString showOpenFileDialog(const QString&, const QStringList&) override
+    {
+        return openFileToChoose;
     }
 
 private:

@@ -1,0 +1,91 @@
+#include "data/ListImport.h"
+
+#include "data/Database.h"
+
+#include <QSet>
+#include <QSqlError>
+#include <QSqlField>
+#include <QSqlIndex>
+#include <QSqlQuery>
+#include <QSqlRecord>
+
+namespace {
+
+QString keyField(const QString& table)
+{
+    const QSqlIndex key = Database::connection().primaryIndex(table);
+    return key.count() == 1 ? key.fieldName(0) : QString();
+}
+
+} // namespace
+
+bool ListImport::isValueList(const QString& table)
+{
+    const QSqlRecord fields = Database::connection().record(table);
+    return fields.count() == 2 && keyField(table) == fields.fieldName(0) &&
+           fields.field(0).metaType().id() != QMetaType::QString;
+}
+
+bool ListImport::addValues(const QString& table, const QStringList& values, Counts* counts,
+                           StoreError* error)
+{
+    QSqlDatabase db = Database::connection();
+    const QString valueField = db.record(table).fieldName(1);
+    const QString quotedTable = Database::quoteIdentifier(table);
+    QSqlQuery query(db);
+    query.setForwardOnly(true);
+    const auto fail = [&](const QSqlError& sqlError) {
+        *error = StoreError::fromSql(sqlError, QStringLiteral("importList"));
+        db.rollback();
+        return false;
+    };
+    if (!db.transaction())
+        return fail(db.lastError());
+    QSet<QString> present;
+    if (!query.exec(QStringLiteral("SELECT %1 FROM %2")
+                        .arg(Database::quoteIdentifier(valueField), quotedTable)))
+        return fail(query.lastError());
+    while (query.next())
+        present.insert(query.value(0).toString().trimmed().toCaseFolded());
+    query.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (?)")
+                      .arg(quotedTable, Database::quoteIdentifier(valueField)));
+    Counts result;
+    for (const QString& line : values) {
+        const QString value = line.trimmed();
+        if (value.isEmpty() || present.contains(value.toCaseFolded())) {
+            ++result.skipped;
+            continue;
+        }
+        query.addBindValue(value);
+        if (!query.exec())
+            return fail(query.lastError());
+        present.insert(value.toCaseFolded());
+        ++result.added;
+    }
+    if (!db.commit())
+        return fail(db.lastError());
+    *counts = result;
+    return true;
+}
+
+QList<QStringList> ListImport::rowsWithoutKey(const QString& table, StoreError* error)
+{
+    const int keyColumn = Database::connection().record(table).indexOf(keyField(table));
+    QSqlQuery query(Database::connection());
+    query.setForwardOnly(true);
+    if (!query.exec(QStringLiteral("SELECT * FROM %1 ORDER BY rowid")
+                        .arg(Database::quoteIdentifier(table)))) {
+        *error = StoreError::fromSql(query.lastError(), QStringLiteral("exportList"));
+        return {};
+    }
+    QList<QStringList> rows;
+    while (query.next()) {
+        QStringList fields;
+        for (int column = 0; column < query.record().count(); ++column) {
+            if (column != keyColumn)
+                fields << query.value(column).toString();
+        }
+        rows << fields;
+    }
+    return rows;
+}
