@@ -505,8 +505,9 @@ void CustomizationWindow::saveCustomization()
 
 void CustomizationWindow::closeEvent(QCloseEvent* event)
 {
-    // Rows typed but not saved are saved now; when they cannot be, the window stays open.
-    if (m_rows->isDirty() && !saveRows()) {
+    // Rows typed but not saved are saved now; when they cannot be, the window stays open. At
+    // the end of the program the database has gone first, and nothing is asked.
+    if (Database::isOpen() && m_rows->isDirty() && !saveRows()) {
         event->ignore();
         return;
     }
