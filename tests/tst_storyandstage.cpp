@@ -103,6 +103,7 @@ QStringList TestStoryAndStage::gridColumn(const QString& grid, int column)
 void TestStoryAndStage::newStory(const QString& name)
 {
     click("cmdNew");
+    QCOMPARE(m_env->desktop.inputBoxes.last(), "Enter the name for this story.|");
     QCOMPARE(find<QLineEdit>("txtStoryName")->text(), QString());
     if (name.isEmpty())
         return;

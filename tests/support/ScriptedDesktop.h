@@ -27,7 +27,8 @@ public:
     void answerNext(MessageAnswer answer) { m_answers.append(answer); }
 
     QList<Message> messages;
-    QStringList printed; // every text handed to the printer
+    QStringList inputBoxes; // every input box shown, as "prompt|title"
+    QStringList printed;    // every text handed to the printer
     QString clipboard;
     int clipboardClears = 0;
     QStringList launched;  // "browser argument" of every launch
@@ -77,7 +78,12 @@ protected:
     MessageAnswer showMessageBox(const QString& text, const QString& title, MessageIcon icon,
                                  MessageButtons buttons) override;
     // No test types into an input box: each one is cancelled.
-    QString showInputBox(const QString&, const QString&, const QString&) override { return {}; }
+    // Every input box is cancelled; its prompt and title are kept as "prompt|title".
+    QString showInputBox(const QString& prompt, const QString& title, const QString&) override
+    {
+        inputBoxes << prompt + u'|' + title;
+        return {};
+    }
     QString showPdfFileDialog(const QString&) override { return pdfFileToChoose; }
     QString showSaveFileDialog(const QString&, const QString&, const QStringList&) override
     {
