@@ -12,6 +12,9 @@ enum : int {
     DuplicateValue = 3022,
     FileNotFound = 3024,
     ActionCancelled = 3426,
+    // SQLite's own codes for a file that is damaged or not a database at all.
+    DamagedFile = 11,
+    NotADatabase = 26,
 };
 }
 

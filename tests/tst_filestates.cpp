@@ -1,0 +1,156 @@
+#include "app/MainWindow.h"
+#include "app/ToolCatalog.h"
+#include "data/Database.h"
+#include "shared/RunSettings.h"
+#include "shared/ToolWindow.h"
+#include "support/TestEnvironment.h"
+
+#include <QCryptographicHash>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QtTest>
+
+namespace {
+
+struct StandInWindow : ToolWindow
+{
+    StandInWindow() : ToolWindow(QStringLiteral("frmBrainstorm"), QStringLiteral("Brainstorm")) {}
+    void load() override {}
+};
+
+QByteArray checksum(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly)
+               ? QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256)
+               : QByteArray();
+}
+
+const QString PutBack = " Quillane has left it as it is. Put back a copy of quillane97.mdb from "
+                        "a backup or from the installation, then start Quillane again.";
+const QString ReadOnly = " is read-only, so Quillane can show what is saved but cannot save "
+                         "changes. Make it writable (check its permissions) and start Quillane "
+                         "again.";
+
+} // namespace
+
+// Every state the database file may be found in: the user is told what is wrong and what to do,
+// and a file the program cannot use keeps every byte.
+class TestFileStates : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<TestEnvironment> m_env;
+    std::unique_ptr<MainWindow> m_window;
+
+    QString told()
+    {
+        static const QStringList icons = {"none", "information", "exclamation", "critical"};
+        QStringList lines;
+        for (const ScriptedDesktop::Message& m : m_env->desktop.messages)
+            lines << m.title + " (" + icons.at(int(m.icon)) + "): " + m.text;
+        return lines.join('\n').replace(m_env->db.folder(), "<folder>").replace('\r', "<CR>");
+    }
+
+    // Brings the file into the state named.
+    bool damage(const QString& state)
+    {
+        const QString path = m_env->db.path();
+        if (state == "no table" || state == "no column") {
+            const QString sql = state == "no table" ? "DROP TABLE customize"
+                                                    : "ALTER TABLE customize DROP COLUMN toolBar";
+            if (!m_env->db.execute(sql))
+                return false;
+        }
+        Database::close();
+        QFile file(path);
+        if (state == "missing" || state == "folder")
+            return file.remove() && (state == "missing" || QDir().mkdir(path));
+        if (state == "empty" || state == "cut short")
+            return file.resize(state == "empty" ? 0 : file.size() / 2);
+        if (state == "garbage")
+            return file.open(QIODevice::WriteOnly) && file.write(QByteArray(4096, 'x')) == 4096;
+        if (state == "locked") {
+            QSqlDatabase other = QSqlDatabase::addDatabase("QSQLITE", "other");
+            other.setDatabaseName(path);
+            m_env->desktop.whileOpen = [] { QSqlDatabase::database("other").rollback(); };
+            return other.open() && other.exec("BEGIN EXCLUSIVE").isActive();
+        }
+        if (state == "read-only")
+            return file.setPermissions(QFileDevice::ReadOwner);
+        if (state == "read-only folder")
+            return QFile::setPermissions(m_env->db.folder(),
+                                         QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        return true;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        ToolCatalog::setFactory("frmBrainstorm", [] { return new StandInWindow; });
+    }
+    void init() { m_env = std::make_unique<TestEnvironment>(); }
+    void cleanup()
+    {
+        m_window.reset();
+        QFile::setPermissions(m_env->db.folder(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                      QFileDevice::ExeOwner);
+        QSqlDatabase::removeDatabase("other");
+        m_env.reset();
+        runSettings() = RunSettings();
+    }
+
+    void startUpSaysWhatIsWrong_data()
+    {
+        QTest::addColumn<bool>("starts");
+        QTest::addColumn<QString>("message");
+        const QString stopped = "The Magic Stopped. (critical): <folder>/quillane97.mdb ";
+        QTest::newRow("missing")
+            << false
+            << "The Magic Stopped. (information): Quillane cannot find the magical database.";
+        QTest::newRow("folder") << false
+                                << stopped + "is a folder, not the database file." + PutBack;
+        for (const char* state : {"empty", "cut short", "garbage"})
+            QTest::newRow(state) << false
+                                 << stopped + "is empty, cut short or not a Quillane database." +
+                                        PutBack;
+        QTest::newRow("no table") << false
+                                  << stopped +
+                                         "lacks part of what Quillane needs (no such table: "
+                                         "customize)." +
+                                         PutBack;
+        QTest::newRow("no column") << false
+                                   << stopped +
+                                          "lacks part of what Quillane needs (no such "
+                                          "column: toolBar)." +
+                                          PutBack;
+        QTest::newRow("locked") << true
+                                << "Retry (exclamation): <folder>/quillane97.mdb is in use by "
+                                   "another program. Close that program, then choose Yes to try "
+                                   "again or No to leave Quillane.";
+        QTest::newRow("read-only")
+            << true
+            << "The Magic Stopped. (exclamation): The database <folder>/quillane97.mdb" + ReadOnly;
+        QTest::newRow("read-only folder")
+            << true << "The Magic Stopped. (exclamation): The folder <folder>" + ReadOnly;
+    }
+    void startUpSaysWhatIsWrong()
+    {
+        QFETCH(bool, starts);
+        QFETCH(QString, message);
+        QVERIFY(damage(QTest::currentDataTag()));
+        const QByteArray before = checksum(m_env->db.path());
+        runSettings().programFolder = m_env->db.folder();
+        m_window = std::make_unique<MainWindow>();
+        m_env->desktop.answerNext(MessageAnswer::Yes);
+        QCOMPARE(m_window->initializeEnvironment(), starts);
+        QCOMPARE(told(), message);
+        QVERIFY(m_env->db.fatalErrors.isEmpty());
+        m_window.reset();
+        Database::close();
+        QCOMPARE(checksum(m_env->db.path()), before);
+    }
+};
+
+QTEST_MAIN(TestFileStates)
+#include "tst_filestates.moc"
