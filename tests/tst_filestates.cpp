@@ -1,11 +1,13 @@
 #include "app/MainWindow.h"
 #include "app/ToolCatalog.h"
 #include "data/Database.h"
+#include "records/CharacterWindow.h"
 #include "shared/RunSettings.h"
 #include "shared/ToolWindow.h"
 #include "support/TestEnvironment.h"
 
 #include <QCryptographicHash>
+#include <QLineEdit>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QtTest>
@@ -149,6 +151,41 @@ private slots:
         m_window.reset();
         Database::close();
         QCOMPARE(checksum(m_env->db.path()), before);
+    }
+
+    // A save the disk or the file refuses keeps what was typed, for a save once it is mended.
+    void savingKeepsWhatWasTyped_data()
+    {
+        QTest::addColumn<QString>("limit");
+        QTest::addColumn<QString>("problem");
+        QTest::newRow("disk full") << "max_page_count = %1"
+                                   << "the disk is full: free some space on the disk";
+        QTest::newRow("read-only") << "query_only = 1"
+                                   << "the database or its folder is read-only: make "
+                                      "quillane97.mdb and its folder writable";
+    }
+    void savingKeepsWhatWasTyped()
+    {
+        QFETCH(QString, limit);
+        QFETCH(QString, problem);
+        QVERIFY(m_env->db.execute("INSERT INTO character (Name, visible) VALUES ('Ann', 0)"));
+        auto window = TestEnvironment::open<CharacterWindow>();
+        const QString pages = m_env->db.scalar("PRAGMA page_count").toString();
+        QVERIFY(m_env->db.execute("PRAGMA " + QString(limit).replace("%1", pages)));
+        const QString typed(20000, u'n');
+        window->findChild<QLineEdit*>("txtName")->setText(typed);
+        window->saveRecord();
+        const QStringList said = problem.split(": ");
+        QVERIFY(m_env->expectMessage("Quillane could not save this record because " + said[0] +
+                                         ". What you typed is still here: " + said[1] +
+                                         ", then save again.",
+                                     "Not Saved", MessageIcon::Exclamation));
+        QCOMPARE(m_env->db.scalar("SELECT Name FROM character"), "Ann");
+        QVERIFY(m_env->db.execute("PRAGMA max_page_count = 1000000") &&
+                m_env->db.execute("PRAGMA query_only = 0"));
+        window->saveRecord();
+        QCOMPARE(m_env->db.scalar("SELECT Name FROM character").toString(), typed);
+        QVERIFY(m_env->db.fatalErrors.isEmpty());
     }
 };
 
