@@ -41,15 +41,20 @@ bool isLocked(const StoreError& error)
     return code == 5 || code == 6; // SQLite's busy and locked
 }
 
-// Saving needs the file and its folder writable (SQLite writes its journal beside the file);
-// the permission bits say so even for an administrator, whom the system would let through.
+// Saving needs the file and its folder writable (SQLite writes its journal beside the file).
+// The owner's permission bits count too: an administrator would be let through regardless.
+bool isReadOnly(const QString& path)
+{
+    return !QFileInfo(path).isWritable() || !(QFile::permissions(path) & QFileDevice::WriteOwner);
+}
+
 void warnWhenReadOnly(const QString& path)
 {
     const QString folder = QFileInfo(path).absolutePath();
     QString where;
-    if (!(QFile::permissions(path) & QFileDevice::WriteOwner))
+    if (isReadOnly(path))
         where = QStringLiteral("The database %1 is read-only").arg(QDir::toNativeSeparators(path));
-    else if (!(QFile::permissions(folder) & QFileDevice::WriteOwner))
+    else if (isReadOnly(folder))
         where = QStringLiteral("The folder %1 is read-only").arg(QDir::toNativeSeparators(folder));
     if (!where.isEmpty())
         tell(where + QStringLiteral(", so Quillane can show what is saved but cannot save "
