@@ -34,13 +34,6 @@ QString unusableReason(const QString& path, const StoreError& error)
     return {};
 }
 
-// Another program writes to the file for longer than the open waits.
-bool isLocked(const StoreError& error)
-{
-    const int code = error.number & 0xff;
-    return code == 5 || code == 6; // SQLite's busy and locked
-}
-
 // Saving needs the file and its folder writable (SQLite writes its journal beside the file).
 // The owner's permission bits count too: an administrator would be let through regardless.
 bool isReadOnly(const QString& path)
@@ -86,7 +79,7 @@ bool openDatabase()
                  MessageIcon::Information);
             return false;
         }
-        if (isLocked(error)) {
+        if (error.isBusy()) {
             if (desktop().messageBox(QStringLiteral("%1 is in use by another program. Close "
                                                     "that program, then choose Yes to try again "
                                                     "or No to leave Quillane.")

@@ -43,3 +43,9 @@ bool StoreError::isRecoverable() const
         return false;
     }
 }
+
+bool StoreError::isBusy() const
+{
+    const int code = number & 0xff;
+    return code == 5 || code == 6; // SQLite's busy and locked
+}

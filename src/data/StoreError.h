@@ -29,6 +29,8 @@ struct StoreError
     // A failure the user can mend and try again: a duplicate, a value a column refuses, or a
     // database another program holds locked. Any other failure leaves the database unusable.
     bool isRecoverable() const;
+    // Another connection is writing to the database for longer than a statement waits.
+    bool isBusy() const;
 
     // Translates an SQL error; unique and primary-key violations become DuplicateValue.
     static StoreError fromSql(const QSqlError& error, const QString& source);
