@@ -26,8 +26,9 @@ struct StoreError
     QString description;
 
     bool isSet() const { return number != 0; }
-    // A failure the user can mend and try again: a duplicate, a value a column refuses, or a
-    // database another program holds locked. Any other failure leaves the database unusable.
+    // A failure the user can mend and try again: a duplicate, a value a column refuses, a
+    // database another program holds locked, a read-only file or folder, or a full disk. Any other
+    // failure leaves the database unusable.
     bool isRecoverable() const;
     // Another connection is writing to the database for longer than a statement waits.
     bool isBusy() const;
