@@ -134,18 +134,28 @@ private slots:
         QCOMPARE(grid()->model()->index(0, 1).data().toString(), stored.at(0));
     }
 
-    // A value the column refuses is told plainly; the typed value stays to be mended.
+    // A value the column or a full disk refuses is told plainly; the typed value stays.
+    void refusedValueIsToldAndKept_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("refused") << "9";
+        QTest::newRow("disk full") << QString(5000, 'x');
+    }
     void refusedValueIsToldAndKept()
     {
+        QFETCH(QString, typed);
         QVERIFY(m_env->db.execute("CREATE TABLE rating (ID INTEGER PRIMARY KEY, rating INTEGER "
-                                  "CHECK (rating BETWEEN 1 AND 5))"));
+                                  "CHECK (rating BETWEEN 1 AND 5 OR length(rating) > 9))"));
         QVERIFY(m_env->db.execute("INSERT INTO rating (rating) VALUES (2)"));
+        const QString pages = m_env->db.scalar("PRAGMA page_count").toString();
+        QVERIFY(m_env->db.execute("PRAGMA max_page_count = " + pages));
         open();
         choose("rating");
-        typeValue(0, "9");
+        typeValue(0, typed);
         click("cmdUpdate");
         QVERIFY(m_env->desktop.lastMessage().startsWith("The change could not be saved: "));
-        QCOMPARE(grid()->model()->index(0, 1).data().toString(), QString("9"));
+        QCOMPARE(grid()->model()->index(0, 1).data().toString(), typed);
+        QVERIFY(m_env->db.execute("PRAGMA max_page_count = 1000000"));
         typeValue(0, "4");
         QVERIFY(m_window->close()); // what was typed is saved on closing
         QCOMPARE(column("SELECT rating FROM rating"), QStringList{"4"});

@@ -87,29 +87,6 @@ private slots:
         runSettings() = RunSettings();
     }
 
-    // What the user is told; the database is never made afresh and no window shows.
-    void failedStartUpIsTold_data()
-    {
-        QTest::addColumn<QString>("damage");
-        for (const char* damage : {"missing", "garbled", "nosettings"})
-            QTest::newRow(damage) << QString(damage);
-    }
-    void failedStartUpIsTold()
-    {
-        QFETCH(QString, damage);
-        QVERIFY(damage != "nosettings" || m_env->db.execute("DROP TABLE customize"));
-        Database::close();
-        QFile file(m_env->db.path());
-        QVERIFY(damage != "missing" || file.remove());
-        if (damage == "garbled" && file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-            QVERIFY(file.write(QByteArray(4096, 'x')) && file.flush());
-        desktop().answerNext(MessageAnswer::Yes); // try again, then give up
-        QVERIFY(!startWith() && !m_window->isVisible());
-        QCOMPARE(told(), expected(QString("mainmenu-%1.txt").arg(QTest::currentDataTag())));
-        QCOMPARE(m_env->db.fatalErrors.size(), damage == "missing" ? 0 : 1);
-        QCOMPARE(QFile::exists(m_env->db.path()), damage != "missing");
-    }
-
     // The settings row as held (interval in ms, reminder, toolbar, start window), and applied.
     void settingsRowIsReadAndApplied_data()
     {

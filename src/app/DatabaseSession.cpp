@@ -6,25 +6,103 @@
 #include "shared/FatalError.h"
 #include "shared/RunSettings.h"
 
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+
+const QString StoppedTitle = QStringLiteral("The Magic Stopped.");
+const QString PutBack = QStringLiteral(
+    "Quillane has left it as it is. Put back a copy of quillane97.mdb from a backup or from "
+    "the installation, then start Quillane again.");
+
+void tell(const QString& text, MessageIcon icon)
+{
+    desktop().messageBox(text, StoppedTitle, icon, MessageButtons::Ok);
+}
+
+// Why the file at the path can never serve as the database, or nothing when trying again
+// might help.
+QString unusableReason(const QString& path, const StoreError& error)
+{
+    const QString name = QDir::toNativeSeparators(path);
+    if (QFileInfo(path).isDir())
+        return QStringLiteral("%1 is a folder, not the database file. ").arg(name) + PutBack;
+    if (error.number == EngineError::NotADatabase || error.number == EngineError::DamagedFile)
+        return QStringLiteral("%1 is empty, cut short or not a Quillane database. ").arg(name) +
+               PutBack;
+    return {};
+}
+
+// Saving needs the file and its folder writable (SQLite writes its journal beside the file).
+// The owner's permission bits count too: an administrator would be let through regardless.
+bool isReadOnly(const QString& path)
+{
+    return !QFileInfo(path).isWritable() || !(QFile::permissions(path) & QFileDevice::WriteOwner);
+}
+
+void warnWhenReadOnly(const QString& path)
+{
+    const QString folder = QFileInfo(path).absolutePath();
+    QString where;
+    if (isReadOnly(path))
+        where = QStringLiteral("The database %1 is read-only").arg(QDir::toNativeSeparators(path));
+    else if (isReadOnly(folder))
+        where = QStringLiteral("The folder %1 is read-only").arg(QDir::toNativeSeparators(folder));
+    if (!where.isEmpty())
+        tell(where + QStringLiteral(", so Quillane can show what is saved but cannot save "
+                                    "changes. Make it writable (check its permissions) and "
+                                    "start Quillane again."),
+             MessageIcon::Exclamation);
+}
+
+} // namespace
+
 bool openDatabase()
 {
     setHourglass();
+    const QString path = runSettings().databasePath;
     for (;;) {
         StoreError error;
-        if (Database::open(runSettings().databasePath, &error)) {
+        if (Database::open(path, &error)) {
             resetPointer();
+            warnWhenReadOnly(path);
             return true;
         }
         resetPointer();
-        if (error.number == EngineError::FileNotFound) {
-            desktop().messageBox(QStringLiteral("Quillane cannot find the magical database."),
-                                 QStringLiteral("The Magic Stopped."), MessageIcon::Information,
-                                 MessageButtons::Ok);
+        if (const QString reason = unusableReason(path, error); !reason.isEmpty()) {
+            tell(reason, MessageIcon::Critical);
             return false;
         }
-        if (!offerRetry(error, QStringLiteral("Retry")))
+        if (error.number == EngineError::FileNotFound) {
+            tell(QStringLiteral("Quillane cannot find the magical database."),
+                 MessageIcon::Information);
             return false;
+        }
+        if (error.isBusy()) {
+            if (desktop().messageBox(QStringLiteral("%1 is in use by another program. Close "
+                                                    "that program, then choose Yes to try again "
+                                                    "or No to leave Quillane.")
+                                         .arg(QDir::toNativeSeparators(path)),
+                                     QStringLiteral("Retry"), MessageIcon::Exclamation,
+                                     MessageButtons::YesNo) != MessageAnswer::Yes)
+                return false;
+            setHourglass();
+        } else if (!offerRetry(error, QStringLiteral("Retry"))) {
+            return false;
+        }
     }
+}
+
+bool explainMissingContents(const StoreError& error)
+{
+    if (!error.description.startsWith(QLatin1String("no such ")))
+        return false;
+    tell(QStringLiteral("%1 lacks part of what Quillane needs (%2). ")
+                 .arg(QDir::toNativeSeparators(runSettings().databasePath), error.description) +
+             PutBack,
+         MessageIcon::Critical);
+    return true;
 }
 
 void closeDatabase()

@@ -156,7 +156,8 @@ bool MainWindow::initializeEnvironment()
     if (!openDatabase())
         return false;
     for (StoreError error; !loadSettings(&error);) {
-        if (!offerRetry(error, QStringLiteral("Pray for Absolution")))
+        if (explainMissingContents(error) ||
+            !offerRetry(error, QStringLiteral("Pray for Absolution")))
             return false;
     }
     show();

@@ -12,7 +12,21 @@
 
 namespace {
 QString openPath;
+
+// Opening is lazy in SQLite: read the whole file now so that a damaged one is noticed before
+// any window writes to it. SQLite takes an empty file for a new database; ours never is one.
+StoreError checkWhole(const QSqlDatabase& db)
+{
+    QSqlQuery probe(db);
+    if (!probe.exec(QStringLiteral("PRAGMA quick_check(1)")) || !probe.next())
+        return StoreError::fromSql(probe.lastError(), {});
+    if (probe.value(0).toString() != QLatin1String("ok"))
+        return {EngineError::DamagedFile, {}, QStringLiteral("database disk image is malformed")};
+    if (!probe.exec(QStringLiteral("SELECT 1 FROM sqlite_master")) || !probe.next())
+        return {EngineError::NotADatabase, {}, QStringLiteral("file is not a database")};
+    return {};
 }
+} // namespace
 
 bool Database::open(const QString& path, StoreError* error)
 {
@@ -27,24 +41,19 @@ bool Database::open(const QString& path, StoreError* error)
                     QStringLiteral("Could not find file '%1'.").arg(path));
 
     close();
-    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"));
-    // "mode=rw" keeps SQLite from creating an empty file in place of a missing one.
-    QUrl url = QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath());
-    url.setQuery(QStringLiteral("mode=rw"));
-    db.setDatabaseName(url.toString(QUrl::FullyEncoded));
-    db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=5000"));
-    if (!db.open()) {
-        const StoreError sqlError = StoreError::fromSql(db.lastError(), "openDatabase");
-        close();
-        return fail(sqlError.number, sqlError.description);
+    StoreError failure;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"));
+        // "mode=rw" keeps SQLite from creating an empty file in place of a missing one.
+        QUrl url = QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath());
+        url.setQuery(QStringLiteral("mode=rw"));
+        db.setDatabaseName(url.toString(QUrl::FullyEncoded));
+        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=5000"));
+        failure = db.open() ? checkWhole(db) : StoreError::fromSql(db.lastError(), {});
     }
-    // Opening is lazy in SQLite: read the schema now so that a damaged file is noticed here.
-    QSqlQuery probe(db);
-    if (!probe.exec(QStringLiteral("SELECT count(*) FROM sqlite_master"))) {
-        const StoreError sqlError = StoreError::fromSql(probe.lastError(), "openDatabase");
-        probe = QSqlQuery();
+    if (failure.isSet()) {
         close();
-        return fail(sqlError.number, sqlError.description);
+        return fail(failure.number, failure.description);
     }
     openPath = path;
     return true;

@@ -31,15 +31,24 @@ bool StoreError::isRecoverable() const
 {
     if (number == EngineError::DuplicateValue)
         return true;
-    // SQLite's primary result codes: busy, locked, read only, constraint, datatype mismatch.
+    // SQLite's primary result codes: busy, locked, read only, disk full, journal not made,
+    // constraint, datatype mismatch.
     switch (number & 0xff) {
     case 5:
     case 6:
     case 8:
+    case 13:
+    case 14:
     case 19:
     case 20:
         return true;
     default:
         return false;
     }
+}
+
+bool StoreError::isBusy() const
+{
+    const int code = number & 0xff;
+    return code == 5 || code == 6; // SQLite's busy and locked
 }

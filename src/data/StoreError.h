@@ -12,6 +12,9 @@ enum : int {
     DuplicateValue = 3022,
     FileNotFound = 3024,
     ActionCancelled = 3426,
+    // SQLite's own codes for a file that is damaged or not a database at all.
+    DamagedFile = 11,
+    NotADatabase = 26,
 };
 }
 
@@ -23,9 +26,12 @@ struct StoreError
     QString description;
 
     bool isSet() const { return number != 0; }
-    // A failure the user can mend and try again: a duplicate, a value a column refuses, or a
-    // database another program holds locked. Any other failure leaves the database unusable.
+    // A failure the user can mend and try again: a duplicate, a value a column refuses, a
+    // database another program holds locked, a read-only file or folder, or a full disk. Any other
+    // failure leaves the database unusable.
     bool isRecoverable() const;
+    // Another connection is writing to the database for longer than a statement waits.
+    bool isBusy() const;
 
     // Translates an SQL error; unique and primary-key violations become DuplicateValue.
     static StoreError fromSql(const QSqlError& error, const QString& source);

@@ -215,6 +215,11 @@ bool RecordWindow::handleSaveError(const StoreError& error)
     case EngineError::ActionCancelled:
         return true;
     default:
+        if (const QString text = unsavedChangesText(error); !text.isEmpty()) {
+            desktop().messageBox(text, QStringLiteral("Not Saved"), MessageIcon::Exclamation,
+                                 MessageButtons::Ok);
+            return true;
+        }
         reportFatalError(error);
         return false;
     }

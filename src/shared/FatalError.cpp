@@ -29,6 +29,36 @@ QString fatalErrorText(const StoreError& error)
            runSettings().databasePath;
 }
 
+QString unsavedChangesText(const StoreError& error)
+{
+    QString problem, remedy;
+    switch (error.number & 0xff) { // SQLite's primary result codes
+    case 13:
+        problem = QStringLiteral("the disk is full");
+        remedy = QStringLiteral("free some space on the disk");
+        break;
+    case 8:
+    case 14:
+        problem = QStringLiteral("the database or its folder is read-only");
+        remedy = QStringLiteral("make quillane97.mdb and its folder writable");
+        break;
+    case 5:
+    case 6:
+        problem = QStringLiteral("another program is using the database");
+        remedy = QStringLiteral("close that program");
+        break;
+    case 10:
+        problem = QStringLiteral("the disk could not be written");
+        remedy = QStringLiteral("check the disk");
+        break;
+    default:
+        return {};
+    }
+    return QStringLiteral("Quillane could not save this record because %1. What you typed is "
+                          "still here: %2, then save again.")
+        .arg(problem, remedy);
+}
+
 void reportFatalError(const StoreError& error)
 {
     resetPointer();

@@ -13,6 +13,11 @@ void reportFatalError(const StoreError& error);
 // pointer back on); No reports the error as fatal and gives false.
 bool offerRetry(const StoreError& error, const QString& title);
 
+// What to tell the user when a save failed because the database could not be written at that
+// moment (a full disk, a read-only file or folder, another program writing), the edits being
+// kept for a later save; empty for any other failure.
+QString unsavedChangesText(const StoreError& error);
+
 // The text of the report, built from the error and the database path.
 QString fatalErrorText(const StoreError& error);
 
