@@ -31,9 +31,8 @@ QByteArray checksum(const QString& path)
 // An expected-output file; as a text file it ends with a line feed that the output lacks.
 QString expected(const QString& state)
 {
-    QFile file(QStringLiteral(QUILLANE_FIXTURES_DIR "/expected/filestates-%1.txt")
-                   .arg(QString(state).replace(' ', '-')));
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()).chopped(1) : "";
+    return TestEnvironment::expectedOutput(
+        QStringLiteral("filestates-%1.txt").arg(QString(state).replace(' ', '-')), true);
 }
 
 } // namespace

@@ -158,9 +158,9 @@ private slots:
         open(QTest::currentDataTag());
         play(steps.split('|'));
         QCOMPARE(results()->currentRow(), results()->count() - 1);
-        QFile file(QUILLANE_FIXTURES_DIR "/expected/" + QString(QTest::currentDataTag()) + ".txt");
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QString expected = QString::fromUtf8(file.readAll());
+        const QString expected =
+            TestEnvironment::expectedOutput(QString(QTest::currentDataTag()) + ".txt");
+        QVERIFY(!expected.isEmpty());
         click("cmdClip");
         QVERIFY(m_env->desktop.clipboard == expected &&
                 m_env->desktop.messages.last().title == "Clipboard Paste");

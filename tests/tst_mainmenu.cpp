@@ -10,13 +10,6 @@
 
 namespace {
 
-// An expected-output file; as a text file it ends with a line feed that the output lacks.
-QString expected(const QString& name)
-{
-    QFile file(QStringLiteral(QUILLANE_FIXTURES_DIR "/expected/") + name);
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()).chopped(1) : "";
-}
-
 // Every tool window is a stand-in here, counting its loads and activations.
 struct StandInWindow : ToolWindow
 {
@@ -234,7 +227,8 @@ private slots:
         desktop().answerNext(MessageAnswer::Yes);
         QTest::mouseClick(button("cmdExit"), Qt::LeftButton);
         QVERIFY(!m_window->isVisible() && !Database::isOpen());
-        QCOMPARE(listed.join('|') + '\n' + told(), expected("mainmenu-commands.txt"));
+        QCOMPARE(listed.join('|') + '\n' + told(),
+                 TestEnvironment::expectedOutput("mainmenu-commands.txt", true));
     }
 };
 

@@ -62,9 +62,8 @@ class TestPatternGenerators : public QObject
     // Copy and Print hand on the same text: the expected file's, byte for byte.
     void expectOutput(const QString& expectedFile)
     {
-        QFile file(QStringLiteral(QUILLANE_FIXTURES_DIR "/expected/") + expectedFile);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QString expected = QString::fromUtf8(file.readAll());
+        const QString expected = TestEnvironment::expectedOutput(expectedFile);
+        QVERIFY(!expected.isEmpty());
         click("cmdClip");
         QCOMPARE(m_env->desktop.clipboard, expected);
         m_env->desktop.answerNext(MessageAnswer::Yes);

@@ -247,8 +247,7 @@ void TestRecordWindows::printedAndCopied()
     QFETCH(WindowCase, window);
     // The row shown, and what printing it gives.
     const auto fixture = [&](const char* extension) {
-        QFile file(QUILLANE_FIXTURES_DIR "/expected/" + window.kind + extension);
-        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+        return TestEnvironment::expectedOutput(window.kind + extension);
     };
     QVERIFY(m_env->db.execute(fixture(".sql")));
     const QString expected = fixture(".txt");

@@ -10,16 +10,7 @@
 
 using ControlMakers::named;
 
-namespace {
-
-// An expected-output file; as a text file it ends with a line feed that the output lacks.
-QString expected(const char* name)
-{
-    QFile file(QStringLiteral(QUILLANE_FIXTURES_DIR "/expected/") + QLatin1String(name));
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()).chopped(1) : "";
-}
-
-} // namespace
+namespace {} // namespace
 
 class TestSharedRoutines : public QObject
 {
@@ -71,7 +62,8 @@ private slots:
         QVERIFY(desktop().clipboard.isEmpty()); // nor printed: only the forms below are
         results->addItems({"A quiet owl sang", "The moon fled"});
         copyList(&list);
-        QCOMPARE(desktop().clipboard, expected("sharedroutines-list.txt"));
+        QCOMPARE(desktop().clipboard,
+                 TestEnvironment::expectedOutput("sharedroutines-list.txt", true));
 
         QWidget form;
         form.setWindowTitle("Character Generator");
@@ -87,9 +79,11 @@ private slots:
             desktop().answerNext(MessageAnswer::Yes);
         printForm(&form);
         printForm(&form);
-        QCOMPARE(desktop().printed, QStringList(2, expected("sharedroutines-form.txt")));
+        QCOMPARE(desktop().printed,
+                 QStringList(2, TestEnvironment::expectedOutput("sharedroutines-form.txt", true)));
         copyForm(&form);
-        QCOMPARE(desktop().clipboard, expected("sharedroutines-form.txt"));
+        QCOMPARE(desktop().clipboard,
+                 TestEnvironment::expectedOutput("sharedroutines-form.txt", true));
         QCOMPARE(desktop().clipboardClears, 3);
 
         // The printer failing, then none installed, then not ready; the clipboard failing.
@@ -106,7 +100,7 @@ private slots:
                 !desktop().busy);
         showSentenceKey();
         showNameKey();
-        QCOMPARE(told(), expected("sharedroutines-messages.txt"));
+        QCOMPARE(told(), TestEnvironment::expectedOutput("sharedroutines-messages.txt", true));
     }
 };
 

@@ -113,8 +113,7 @@ void TestStoryAndStage::newStory(const QString& name)
 
 QString TestStoryAndStage::expected(const QString& name)
 {
-    QFile file(QUILLANE_FIXTURES_DIR "/expected/" + name);
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    return TestEnvironment::expectedOutput(name);
 }
 
 void TestStoryAndStage::linkAddedChosenAndListed_data()

@@ -4,6 +4,7 @@
 #include "shared/Random.h"
 
 #include <QCheckBox>
+#include <QFile>
 #include <QLocale>
 #include <QTest>
 
@@ -34,6 +35,17 @@ bool TestEnvironment::expectMessage(const QString& text, const QString& title,
         return false;
     return !icon ||
            QTest::qCompare(int(last.icon), int(*icon), "icon", "expected", __FILE__, __LINE__);
+}
+
+QString TestEnvironment::expectedOutput(const QString& name, bool dropFinalLineFeed)
+{
+    QFile file(QStringLiteral(QUILLANE_FIXTURES_DIR "/expected/") + name);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QString text = QString::fromUtf8(file.readAll());
+    if (dropFinalLineFeed && text.endsWith(u'\n'))
+        text.chop(1);
+    return text;
 }
 
 void tick(QCheckBox* box)

@@ -35,6 +35,10 @@ struct TestEnvironment
     bool expectMessage(const QString& text, const QString& title = {},
                        std::optional<MessageIcon> icon = std::nullopt) const;
 
+    // The text of a file in the fixtures' expected/ folder, or an empty text when it is missing.
+    // As a text file it ends with a line feed, which output written without one drops.
+    static QString expectedOutput(const QString& name, bool dropFinalLineFeed = false);
+
     ScriptedDesktop desktop;
     TestDatabase db;
 };
