@@ -1,5 +1,3 @@
-#include "data/Database.h"
-#include "data/EditableFieldsModel.h"
 #include "data/RecordListModel.h"
 #include "records/CharacterDraws.h"
 #include "records/CharacterWindow.h"
@@ -87,7 +85,6 @@ private slots:
     void plotSuggestionFollowsCatalogue();
     void sceneGenerate();
     void listReadsAnyRowOfALargeTable();
-    void linkTableShowsNamesAndWritesLinksOnly();
 
 private:
     template <typename T = QWidget> T* find(const QString& n) { return m_window->findChild<T*>(n); }
@@ -484,36 +481,6 @@ void TestRecordWindows::listReadsAnyRowOfALargeTable()
     QCOMPARE(list.index(899, 1).data().toString(), "Name 999"); // until told
     list.rowChanged(899);
     QCOMPARE(list.index(899, 1).data().toString(), "Renamed");
-}
-
-// A story's character links, as the Story and Stage window lists them: the linked character's
-// name beside the link's own note, a link to no character still listed, only the note editable.
-void TestRecordWindows::linkTableShowsNamesAndWritesLinksOnly()
-{
-    QVERIFY(m_env->db.execute("INSERT INTO character (ID, Name, visible) VALUES (1, 'Ann', 0), "
-                              "(2, 'Hidden', -1)"));
-    QVERIFY(m_env->db.execute("INSERT INTO Story_Character (Story_ID, Character_ID, Note) VALUES "
-                              "(7, 1, 'lead'), (7, 2, NULL), (7, NULL, NULL), (8, 1, 'other')"));
-    EditableFieldsModel links(nullptr, Database::connection());
-    links.setTable("Story_Character");
-    const int name = links.fieldIndex("Character_ID"); // shows the character's name
-    links.setRelation(name, QSqlRelation("character", "ID", "Name"));
-    links.setJoinMode(QSqlRelationalTableModel::LeftJoin);
-    links.setFilter("Story_ID = 7");
-    links.setSort(0, Qt::AscendingOrder);
-    links.setEditStrategy(QSqlTableModel::OnManualSubmit);
-    links.setEditableFields({"Note"});
-    QVERIFY(links.select());
-    const int note = links.fieldIndex("Note");
-    QStringList shown;
-    for (int row = 0; row < links.rowCount(); ++row)
-        shown << links.index(row, name).data().toString();
-    QCOMPARE(shown, (QStringList{"Ann", "Hidden", ""}));
-    QVERIFY(!(links.flags(links.index(0, name)) & Qt::ItemIsEditable));
-    QVERIFY(links.setData(links.index(2, note), "to be cast"));
-    QVERIFY(links.submitAll());
-    QCOMPARE(column("SELECT coalesce(Note, '-') FROM Story_Character"),
-             (QStringList{"lead", "-", "to be cast", "other"}));
 }
 
 QTEST_MAIN(TestRecordWindows)
