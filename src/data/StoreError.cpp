@@ -27,28 +27,25 @@ StoreError StoreError::fromSql(const QSqlError& error, const QString& source)
     return result;
 }
 
-bool StoreError::isRecoverable() const
+StoreError::Cause StoreError::cause() const
 {
     if (number == EngineError::DuplicateValue)
-        return true;
-    // SQLite's primary result codes: busy, locked, read only, disk full, journal not made,
-    // constraint, datatype mismatch.
-    switch (number & 0xff) {
-    case 5:
-    case 6:
-    case 8:
+        return Cause::Duplicate;
+    switch (number & 0xff) { // SQLite's primary result codes
+    case 5:                  // busy
+    case 6:                  // locked
+        return Cause::Busy;
+    case 8:  // read only
+    case 14: // the journal could not be made
+        return Cause::ReadOnly;
     case 13:
-    case 14:
-    case 19:
-    case 20:
-        return true;
+        return Cause::DiskFull;
+    case 10:
+        return Cause::WriteFailed;
+    case 19: // constraint
+    case 20: // datatype mismatch
+        return Cause::RefusedValue;
     default:
-        return false;
+        return Cause::Other;
     }
-}
-
-bool StoreError::isBusy() const
-{
-    const int code = number & 0xff;
-    return code == 5 || code == 6; // SQLite's busy and locked
 }

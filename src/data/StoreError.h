@@ -25,13 +25,24 @@ struct StoreError
     QString source;
     QString description;
 
+    // Why a write failed, where the user can do something about it.
+    enum class Cause {
+        Other,        // the database is not usable as it is
+        Duplicate,    // a unique index refused the value
+        RefusedValue, // a column refused the value
+        Busy,         // another connection writes for longer than a statement waits
+        ReadOnly,     // the file or its folder cannot be written
+        DiskFull,
+        WriteFailed, // the disk refused the write
+    };
+
     bool isSet() const { return number != 0; }
+    Cause cause() const;
     // A failure the user can mend and try again: a duplicate, a value a column refuses, a
     // database another program holds locked, a read-only file or folder, or a full disk. Any other
     // failure leaves the database unusable.
-    bool isRecoverable() const;
-    // Another connection is writing to the database for longer than a statement waits.
-    bool isBusy() const;
+    bool isRecoverable() const { return cause() != Cause::Other && cause() != Cause::WriteFailed; }
+    bool isBusy() const { return cause() == Cause::Busy; }
 
     // Translates an SQL error; unique and primary-key violations become DuplicateValue.
     static StoreError fromSql(const QSqlError& error, const QString& source);

@@ -32,22 +32,20 @@ QString fatalErrorText(const StoreError& error)
 QString unsavedChangesText(const StoreError& error)
 {
     QString problem, remedy;
-    switch (error.number & 0xff) { // SQLite's primary result codes
-    case 13:
+    switch (error.cause()) {
+    case StoreError::Cause::DiskFull:
         problem = QStringLiteral("the disk is full");
         remedy = QStringLiteral("free some space on the disk");
         break;
-    case 8:
-    case 14:
+    case StoreError::Cause::ReadOnly:
         problem = QStringLiteral("the database or its folder is read-only");
         remedy = QStringLiteral("make quillane97.mdb and its folder writable");
         break;
-    case 5:
-    case 6:
+    case StoreError::Cause::Busy:
         problem = QStringLiteral("another program is using the database");
         remedy = QStringLiteral("close that program");
         break;
-    case 10:
+    case StoreError::Cause::WriteFailed:
         problem = QStringLiteral("the disk could not be written");
         remedy = QStringLiteral("check the disk");
         break;
