@@ -2,14 +2,17 @@
 #include "app/ToolCatalog.h"
 #include "data/Database.h"
 #include "records/CharacterWindow.h"
+#include "records/StoryAndStageWindow.h"
 #include "shared/RunSettings.h"
 #include "shared/ToolWindow.h"
 #include "support/TestEnvironment.h"
 
 #include <QCryptographicHash>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <QTableView>
 #include <QtTest>
 
 namespace {
@@ -157,6 +160,106 @@ private slots:
                 m_env->db.execute("PRAGMA query_only = 0"));
         window->saveRecord();
         QCOMPARE(m_env->db.scalar("SELECT Name FROM character").toString(), typed);
+        QVERIFY(m_env->db.fatalErrors.isEmpty());
+    }
+
+    // A change the database refuses for the moment is told, changes nothing and can be made
+    // again once the cause is gone; what was typed or chosen stays on screen meanwhile.
+    void refusedChangesAreToldAndKept_data()
+    {
+        QTest::addColumn<QString>("state"); // what tells whether the change was made
+        QTest::addColumn<QString>("refusal");
+        const QString characters = "SELECT group_concat(ID || Name) FROM character";
+        const QString links = "SELECT count(*) || group_concat(Character_ID || ifnull(Note, '')) "
+                              "FROM Story_Character";
+        QTest::newRow("new read-only") << characters << "query_only = 1";
+        QTest::newRow("new locked") << characters << "locked";
+        QTest::newRow("delete locked") << characters << "locked";
+        QTest::newRow("move disk full") << characters << "disk full";
+        QTest::newRow("close locked") << characters << "locked";
+        QTest::newRow("story delete read") << "SELECT count(*) FROM \"Story Profile\""
+                                           << "read";
+        QTest::newRow("link update locked") << links << "locked";
+        QTest::newRow("link add read-only") << links << "query_only = 1";
+        QTest::newRow("link delete locked") << links << "locked";
+    }
+    void refusedChangesAreToldAndKept()
+    {
+        QFETCH(QString, state);
+        QFETCH(QString, refusal);
+        const QString tag = QTest::currentDataTag();
+        QVERIFY(m_env->db.execute("INSERT INTO character (Name, visible) VALUES ('Ann', 0), "
+                                  "('Bob', 0)") &&
+                m_env->db.execute("INSERT INTO \"Story Profile\" (\"Story Name\") VALUES "
+                                  "('Voyage')") &&
+                m_env->db.execute("INSERT INTO Story_Character (Story_ID, Character_ID) "
+                                  "VALUES (1, 1)"));
+        std::unique_ptr<RecordWindow> window;
+        if (tag.startsWith("story") || tag.startsWith("link"))
+            window = TestEnvironment::open<StoryAndStageWindow>();
+        else
+            window = TestEnvironment::open<CharacterWindow>();
+        auto* name = window->findChild<QLineEdit*>("txtName");
+        auto* links = window->findChild<QTableView*>("dbgCharacters");
+        const auto click = [&](const char* button) {
+            window->findChild<QPushButton*>(button)->click();
+        };
+        const std::function<void()> act = [&] {
+            if (tag.startsWith("new")) {
+                click("cmdNew");
+            } else if (tag.startsWith("delete") || tag.startsWith("story delete")) {
+                m_env->desktop.answerNext(MessageAnswer::Yes);
+                click(tag.startsWith("story") ? "cmdDeleteStory" : "cmdDelete");
+            } else if (tag.startsWith("move")) {
+                window->findChild<QTableView*>("dbgGridCharacter")->selectRow(1);
+            } else if (tag.startsWith("close")) {
+                window->close();
+            } else if (tag.startsWith("link update")) {
+                click("cmdUpdateCharacter");
+            } else if (tag.startsWith("link add")) {
+                click("cmdNewCharacter");
+            } else {
+                links->selectRow(0);
+                click("cmdDelete");
+            }
+        };
+        // Text typed into the record to be left or closed, not yet saved.
+        const QString typed = tag.startsWith("move") ? QString(20000, u'n') : "Nan";
+        const bool editsRecord = tag.startsWith("move") || tag.startsWith("close");
+        if (editsRecord)
+            name->setText(typed);
+        const bool editsLink = tag.startsWith("link update");
+        if (editsLink)
+            links->model()->setData(links->model()->index(0, 2), "lead");
+        const QString before = m_env->db.scalar(state).toString();
+        m_env->desktop.messages.clear();
+
+        QSqlDatabase other = QSqlDatabase::addDatabase("QSQLITE", "other");
+        other.setDatabaseName(m_env->db.path());
+        QVERIFY(other.open() && m_env->db.execute("PRAGMA busy_timeout = 10"));
+        if (refusal == "locked")
+            QVERIFY(other.exec("BEGIN IMMEDIATE").isActive());
+        else if (refusal == "read") // a reader in the middle of its reading
+            QVERIFY(other.transaction() && other.exec("SELECT * FROM character").next());
+        else if (refusal == "disk full")
+            QVERIFY(m_env->db.execute("PRAGMA max_page_count = " +
+                                      m_env->db.scalar("PRAGMA page_count").toString()));
+        else
+            QVERIFY(m_env->db.execute("PRAGMA " + refusal));
+        act();
+        QCOMPARE(told(), expected(tag));
+        QCOMPARE(m_env->db.scalar(state).toString(), before);
+        if (editsRecord)
+            QCOMPARE(name->text(), typed);
+        if (editsLink)
+            QCOMPARE(links->model()->index(0, 2).data().toString(), "lead");
+        QVERIFY(window->isVisible());
+
+        other.rollback();
+        QVERIFY(m_env->db.execute("PRAGMA max_page_count = 1000000") &&
+                m_env->db.execute("PRAGMA query_only = 0"));
+        act();
+        QVERIFY(m_env->db.scalar(state).toString() != before);
         QVERIFY(m_env->db.fatalErrors.isEmpty());
     }
 };

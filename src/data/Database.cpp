@@ -104,6 +104,16 @@ QString Database::quoteIdentifier(const QString& name)
     return u'"' + bare + u'"';
 }
 
+bool Database::commit(const QString& source, StoreError* error)
+{
+    QSqlQuery commit(connection());
+    if (commit.exec(QStringLiteral("COMMIT")))
+        return true;
+    *error = StoreError::fromSql(commit.lastError(), source);
+    connection().rollback();
+    return false;
+}
+
 bool Database::hasTable(const QString& name)
 {
     QSqlQuery query(connection());

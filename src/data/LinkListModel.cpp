@@ -93,7 +93,13 @@ void LinkListModel::setItem(int row, qint64 itemKey)
 bool LinkListModel::saveChanges(StoreError* error)
 {
     QSqlDatabase db = Database::connection();
-    db.transaction();
+    const auto fail = [&] {
+        *error = StoreError::fromSql(db.lastError(), QStringLiteral("LinkListModel.saveChanges"));
+        db.rollback();
+        return false;
+    };
+    if (!db.transaction())
+        return fail();
     for (auto row = m_pending.cbegin(); row != m_pending.cend(); ++row) {
         QStringList assignments;
         for (auto field = row->cbegin(); field != row->cend(); ++field)
@@ -112,7 +118,9 @@ bool LinkListModel::saveChanges(StoreError* error)
             return false;
         }
     }
-    db.commit();
+    // A commit another program's lock refuses keeps the changes pending for the next save.
+    if (!Database::commit(QStringLiteral("LinkListModel.saveChanges"), error))
+        return false;
     m_pending.clear();
     return true;
 }

@@ -62,8 +62,8 @@ bool ListImport::addValues(const QString& table, const QStringList& values, Coun
         present.insert(value.toCaseFolded());
         ++result.added;
     }
-    if (!db.commit())
-        return fail(db.lastError());
+    if (!Database::commit(QStringLiteral("importList"), error))
+        return false;
     *counts = result;
     return true;
 }

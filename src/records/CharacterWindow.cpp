@@ -298,12 +298,15 @@ void CharacterWindow::enableRecordButtons()
 void CharacterWindow::activate()
 {
     setHourglass();
-    // Coming back reads the characters again; an edit typed before leaving is kept first.
-    saveEdits();
+    // Coming back reads the characters again; an edit typed before leaving is kept first, and
+    // one the database refused stays on screen instead.
+    const bool saved = saveEdits();
     tileChildren();
-    // Words added to the lists since are offered; the rows shown next set the boxes' texts.
-    ListTableModels::refreshAll();
-    setDataControls(this);
+    if (saved) {
+        // Words added to the lists since are offered; the rows shown next set the boxes' texts.
+        ListTableModels::refreshAll();
+        setDataControls(this);
+    }
     enableRecordButtons();
     showAlone();
     resetPointer();

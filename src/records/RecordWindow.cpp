@@ -131,7 +131,12 @@ void RecordWindow::moveTo(int row)
 {
     if (row == m_row || row < 0 || row >= recordCount())
         return;
-    saveEdits();
+    // Edits the database refused stay on screen with their record.
+    if (!saveEdits()) {
+        const QScopedValueRollback selecting(m_selecting, true);
+        m_grid->selectRow(m_row);
+        return;
+    }
     showRow(row);
 }
 
@@ -160,13 +165,15 @@ void RecordWindow::showRow(int row)
     recordShown(m_rows->key(row));
 }
 
-void RecordWindow::saveEdits()
+bool RecordWindow::saveEdits()
 {
     if (m_row < 0)
-        return;
+        return true;
     m_mapper->submit();
     if (m_record->isDirty())
         saveRecord();
+    // A refused save keeps the edits; a saved or a reverted one leaves none.
+    return !m_record->isDirty();
 }
 
 void RecordWindow::saveRecord()
@@ -215,11 +222,8 @@ bool RecordWindow::handleSaveError(const StoreError& error)
     case EngineError::ActionCancelled:
         return true;
     default:
-        if (const QString text = unsavedChangesText(error); !text.isEmpty()) {
-            desktop().messageBox(text, QStringLiteral("Not Saved"), MessageIcon::Exclamation,
-                                 MessageButtons::Ok);
+        if (tellRefusedWrite(error, UnsavedRecord))
             return true;
-        }
         reportFatalError(error);
         return false;
     }
@@ -239,7 +243,8 @@ void RecordWindow::newRecord(const std::function<void()>& generate, QWidget* foc
         return;
     const QScopedValueRollback adding(m_addingRecord, true);
     // A new row clears the controls, so what the user typed into them is saved first.
-    saveEdits();
+    if (!saveEdits())
+        return;
     setHourglass();
     QSqlQuery insert(Database::connection());
     StoreError error;
@@ -258,8 +263,10 @@ void RecordWindow::newRecord(const std::function<void()>& generate, QWidget* foc
         resetPointer();
         return;
     }
+    const RefusedWrite notAdded = {QStringLiteral("Not Added"), QStringLiteral("add a record"),
+                                   QStringLiteral("Nothing was added: %1, then try again.")};
     if (error.number != EngineError::NoCurrentRecord &&
-        error.number != EngineError::ActionCancelled) {
+        error.number != EngineError::ActionCancelled && !tellRefusedWrite(error, notAdded)) {
         reportFatalError(error);
         return;
     }
@@ -282,7 +289,11 @@ void RecordWindow::deleteRecord()
     setHourglass();
     StoreError error;
     if (!removeRecord(key, &error)) {
-        reportFatalError(error);
+        const RefusedWrite notDeleted = {QStringLiteral("Not Deleted"),
+                                         QStringLiteral("delete this record"),
+                                         QStringLiteral("It is still there: %1, then try again.")};
+        if (!tellRefusedWrite(error, notDeleted))
+            reportFatalError(error);
         return;
     }
     rowsChanged();
@@ -291,6 +302,12 @@ void RecordWindow::deleteRecord()
 
 void RecordWindow::closeEvent(QCloseEvent* event)
 {
-    saveEdits();
+    if (!saveEdits() &&
+        desktop().messageBox(QStringLiteral("Close the window without saving what you typed?"),
+                             UnsavedRecord.title, MessageIcon::Exclamation,
+                             MessageButtons::YesNo) != MessageAnswer::Yes) {
+        event->ignore();
+        return;
+    }
     ToolWindow::closeEvent(event);
 }

@@ -77,8 +77,9 @@ protected:
     // Runs the timer exactly while its box is not unchecked (from now on); each tick adds a
     // record as New does, without a question.
     void connectNewRecordTimer(QTimer* timer, QCheckBox* box, const std::function<void()>& add);
-    // Saves what was typed into the bound controls since the row was shown, if anything.
-    void saveEdits();
+    // Saves what was typed into the bound controls since the row was shown, if anything; false
+    // when the database refused it and the edits are still on screen.
+    virtual bool saveEdits();
     // Deletes the row of the key from the table and reads the rows again, the first current.
     virtual bool removeRecord(qint64 key, StoreError* error) { return removeRow(key, error); }
     // Runs after rows were added or deleted, for windows whose buttons follow the row count.

@@ -245,7 +245,10 @@ bool StoryAndStageWindow::removeRecord(qint64 key, StoreError* error)
 {
     // The links go with the story, in one transaction: a failure leaves both as they were.
     QSqlDatabase db = Database::connection();
-    db.transaction();
+    if (!db.transaction()) {
+        *error = StoreError::fromSql(db.lastError(), QStringLiteral("removeRecord"));
+        return false;
+    }
     const QStringList statements = {
         QStringLiteral("DELETE FROM Story_Plot WHERE Story_ID = ?"),
         QStringLiteral("DELETE FROM Story_Character WHERE Story_ID = ?"),
@@ -262,7 +265,8 @@ bool StoryAndStageWindow::removeRecord(qint64 key, StoreError* error)
             return false;
         }
     }
-    db.commit();
+    if (!Database::commit(QStringLiteral("removeRecord"), error))
+        return false;
     return navigator()->refresh(error);
 }
 
@@ -298,11 +302,12 @@ void StoryAndStageWindow::reportTo(void (*output)())
     resetPointer();
 }
 
-void StoryAndStageWindow::saveAllEdits()
+bool StoryAndStageWindow::saveEdits()
 {
+    bool saved = true;
     for (StoryLinkList* list : {m_characters, m_plots, m_scenes})
-        list->saveEdits();
-    saveEdits();
+        saved = list->saveEdits() && saved;
+    return RecordWindow::saveEdits() && saved;
 }
 
 void StoryAndStageWindow::exportStory()
@@ -311,7 +316,8 @@ void StoryAndStageWindow::exportStory()
     if (key < 0)
         return;
     // The file holds the story as it is on screen.
-    saveAllEdits();
+    if (!saveEdits())
+        return;
     const QString name =
         m_storyName->text().isEmpty() ? QStringLiteral("Story") : m_storyName->text();
     const QString fileName = desktop().askSaveFileName(
@@ -330,10 +336,4 @@ void StoryAndStageWindow::exportStory()
                              QStringLiteral("Export Story"), MessageIcon::Exclamation,
                              MessageButtons::Ok);
     resetPointer();
-}
-
-void StoryAndStageWindow::closeEvent(QCloseEvent* event)
-{
-    saveAllEdits();
-    RecordWindow::closeEvent(event);
 }

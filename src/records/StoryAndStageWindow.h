@@ -37,11 +37,10 @@ private:
     // Writes the whole story to a web page or a Markdown file the user picks.
     void exportStory();
     // Saves what was typed into the story and its link lists.
-    void saveAllEdits();
+    bool saveEdits() override;
 
     void rowsChanged() override { checkForFirst(); }
     void recordShown(qint64 key) override;
-    void closeEvent(QCloseEvent* event) override;
 
     QLineEdit* m_storyName = nullptr;
     QLineEdit* m_storyId = nullptr;

@@ -114,10 +114,11 @@ void StoryLinkList::showStory(qint64 storyKey)
     requery(-1);
 }
 
-void StoryLinkList::saveEdits()
+bool StoryLinkList::saveEdits()
 {
     if (m_links->isDirty())
         updateLinks();
+    return !m_links->isDirty();
 }
 
 void StoryLinkList::requery(qint64 key)
@@ -189,21 +190,27 @@ bool StoryLinkList::save(qint64 currentKey)
     case EngineError::ActionCancelled:
         return true;
     default:
-        reportFatalError(error);
+        if (!tellRefusedWrite(error, {UnsavedRecord.title, QStringLiteral("save these links"),
+                                      QStringLiteral("Your choices are still here: %1, then "
+                                                     "save again.")}))
+            reportFatalError(error);
         return false;
     }
 }
 
 void StoryLinkList::addLink()
 {
-    if (m_links->storyKey() < 0)
+    if (m_links->storyKey() < 0 || !saveEdits())
         return;
-    saveEdits();
     setHourglass();
     StoreError error;
     const qint64 key = m_links->addLink(&error);
-    if (key < 0)
-        return reportFatalError(error);
+    if (key < 0) {
+        if (!tellRefusedWrite(error, {QStringLiteral("Not Added"), QStringLiteral("add a link"),
+                                      QStringLiteral("Nothing was added: %1, then try again.")}))
+            reportFatalError(error);
+        return;
+    }
     m_newLinkKey = key;
     requery(key);
     desktop().messageBox(m_prompt, m_promptTitle, MessageIcon::Information, MessageButtons::Ok);
@@ -222,14 +229,15 @@ void StoryLinkList::updateLinks()
 
 void StoryLinkList::refresh()
 {
-    saveEdits();
-    requery(m_links->key(currentRow()));
+    if (saveEdits())
+        requery(m_links->key(currentRow()));
 }
 
 void StoryLinkList::deleteLinks()
 {
     const qint64 key = m_links->key(currentRow());
-    saveEdits();
+    if (!saveEdits())
+        return;
     const int row = m_links->rowOf(key);
     if (key < 0 || row < 0) {
         desktop().messageBox(QStringLiteral("No item to delete."),
@@ -239,8 +247,14 @@ void StoryLinkList::deleteLinks()
     }
     setHourglass();
     StoreError error;
-    if (!m_links->removeItemLinks(row, &error))
-        return reportFatalError(error);
+    if (!m_links->removeItemLinks(row, &error)) {
+        if (!tellRefusedWrite(error,
+                              {QStringLiteral("Not Deleted"), QStringLiteral("delete these links"),
+                               QStringLiteral("They are still there: %1, then try "
+                                              "again.")}))
+            reportFatalError(error);
+        return;
+    }
     if (key == m_newLinkKey)
         m_newLinkKey = -1;
     requery(-1);

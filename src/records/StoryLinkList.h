@@ -41,8 +41,9 @@ public:
 
     // Lists the links of the story after saving the edits of the links shown.
     void showStory(qint64 storyKey);
-    // Saves what was changed in the links since they were listed, if anything.
-    void saveEdits();
+    // Saves what was changed in the links since they were listed, if anything; false when the
+    // database refused it and the changes are still shown.
+    bool saveEdits();
     const LinkListModel* links() const { return m_links; }
 
     void addLink();

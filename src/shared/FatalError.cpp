@@ -29,7 +29,11 @@ QString fatalErrorText(const StoreError& error)
            runSettings().databasePath;
 }
 
-QString unsavedChangesText(const StoreError& error)
+const RefusedWrite UnsavedRecord = {
+    QStringLiteral("Not Saved"), QStringLiteral("save this record"),
+    QStringLiteral("What you typed is still here: %1, then save again.")};
+
+bool tellRefusedWrite(const StoreError& error, const RefusedWrite& write)
 {
     QString problem, remedy;
     switch (error.cause()) {
@@ -50,11 +54,14 @@ QString unsavedChangesText(const StoreError& error)
         remedy = QStringLiteral("check the disk");
         break;
     default:
-        return {};
+        return false;
     }
-    return QStringLiteral("Quillane could not save this record because %1. What you typed is "
-                          "still here: %2, then save again.")
-        .arg(problem, remedy);
+    resetPointer();
+    desktop().messageBox(
+        QStringLiteral("Quillane could not %1 because %2. ").arg(write.attempt, problem) +
+            write.outcome.arg(remedy),
+        write.title, MessageIcon::Exclamation, MessageButtons::Ok);
+    return true;
 }
 
 void reportFatalError(const StoreError& error)

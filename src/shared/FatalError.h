@@ -13,10 +13,21 @@ void reportFatalError(const StoreError& error);
 // pointer back on); No reports the error as fatal and gives false.
 bool offerRetry(const StoreError& error, const QString& title);
 
-// What to tell the user when a save failed because the database could not be written at that
-// moment (a full disk, a read-only file or folder, another program writing), the edits being
-// kept for a later save; empty for any other failure.
-QString unsavedChangesText(const StoreError& error);
+// A change the user asked for, as the message about its refusal names it.
+struct RefusedWrite
+{
+    QString title;   // "Not Saved"
+    QString attempt; // "save this record"
+    QString outcome; // what is left as it was, "%1" standing for the remedy
+};
+
+// Tells the user why the database could not be written at that moment (a full disk, a read-only
+// file or folder, another program writing) and gives true: the program goes on, the change can
+// be tried again once that is mended. Any other failure is not told here and gives false.
+bool tellRefusedWrite(const StoreError& error, const RefusedWrite& write);
+
+// The refusal of a record's save: what was typed stays on screen for a later save.
+extern const RefusedWrite UnsavedRecord;
 
 // The text of the report, built from the error and the database path.
 QString fatalErrorText(const StoreError& error);
