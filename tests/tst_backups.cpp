@@ -166,12 +166,22 @@ private slots:
         QVERIFY(m_env->db.execute("INSERT INTO character (Name, visible) VALUES ('Ann', 0)"));
         StoreError error;
         QVERIFY(DatabaseBackup(path).keepDaily(QDate(2026, 12, 4), &error));
-        // Cut short to half, or empty where there was none: SQLite takes an empty file for an
-        // empty database.
+        // The page of the saved rows overwritten, or an empty file where there was none: SQLite
+        // reads the rest of either without complaint.
+        const qint64 pageSize = m_env->db.scalar("PRAGMA page_size").toLongLong();
+        const qint64 rowsAt = m_env->db
+                                  .scalar("SELECT rootpage FROM sqlite_master WHERE name = "
+                                          "'character'")
+                                  .toLongLong() -
+                              1;
         QFile damagedBackup(backups() + "/quillane97-" + damagedDay + ".mdb");
-        if (!damagedDay.isEmpty())
-            QVERIFY(damagedBackup.open(QIODevice::ReadWrite) &&
-                    damagedBackup.resize(damagedBackup.size() / 2));
+        if (!damagedDay.isEmpty()) {
+            QVERIFY(damagedBackup.open(QIODevice::ReadWrite));
+            if (damagedBackup.size() > 0)
+                QVERIFY(damagedBackup.seek(rowsAt * pageSize) &&
+                        damagedBackup.write(QByteArray(pageSize, 'x')) == pageSize);
+            damagedBackup.close();
+        }
         QVERIFY(m_env->db.execute("DELETE FROM character"));
         Database::close();
         QVERIFY(missing ? QFile::remove(path) : writeGarbage(path));
