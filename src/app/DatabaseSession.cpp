@@ -1,13 +1,16 @@
 #include "app/DatabaseSession.h"
 
 #include "data/Database.h"
+#include "data/DatabaseBackup.h"
 #include "shared/BusyPointer.h"
+#include "shared/Clock.h"
 #include "shared/Desktop.h"
 #include "shared/FatalError.h"
 #include "shared/RunSettings.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QLocale>
 
 namespace {
 
@@ -56,20 +59,78 @@ void warnWhenReadOnly(const QString& path)
              MessageIcon::Exclamation);
 }
 
+// A backup a day, made quietly: the start goes on without one, and a read-only folder has its
+// own warning already.
+void keepBackup(const QString& path)
+{
+    StoreError error;
+    if (!DatabaseBackup(path).keepDaily(currentDateTime().date(), &error))
+        qWarning("No backup of the database was made: %s", qPrintable(error.description));
+}
+
+// A file SQLite cannot read, or no file at all, may be replaced by a backup.
+bool isLost(const QString& path, const StoreError& error)
+{
+    return !QFileInfo(path).isDir() &&
+           (error.number == EngineError::NotADatabase || error.number == EngineError::DamagedFile ||
+            error.number == EngineError::FileNotFound);
+}
+
+// Offers the newest whole backup in place of the lost database; true when it was put back. A
+// damaged file is set aside in the backups folder, never deleted.
+bool restoreBackup(const QString& path, bool missing)
+{
+    const DatabaseBackup backups(path);
+    setHourglass();
+    const std::optional<DatabaseBackup::Copy> backup = backups.newestWhole();
+    resetPointer();
+    if (!backup)
+        return false;
+    const QString setAside = backups.pathForSetAside(currentDateTime().date());
+    const QString name = QDir::toNativeSeparators(path);
+    const QString made = QLocale().toString(backup->day, QLocale::LongFormat);
+    const QString question =
+        missing ? QStringLiteral("Quillane cannot find the magical database %1: choose Yes to put "
+                                 "back the backup made on %2, or No to leave Quillane.")
+                      .arg(name, made)
+                : QStringLiteral("%1 is empty, cut short or not a Quillane database: choose Yes "
+                                 "to put back the backup made on %2, keeping the damaged file as "
+                                 "%3, or No to leave it as it is.")
+                      .arg(name, made, QDir::toNativeSeparators(setAside));
+    if (desktop().messageBox(question, StoppedTitle, MessageIcon::Exclamation,
+                             MessageButtons::YesNo) != MessageAnswer::Yes)
+        return false;
+    StoreError error;
+    if (backups.restore(backup->path, setAside, &error))
+        return true;
+    qWarning("The backup was not put back: %s", qPrintable(error.description));
+    return false;
+}
+
 } // namespace
 
 bool openDatabase()
 {
     setHourglass();
     const QString path = runSettings().databasePath;
+    bool offered = false;
     for (;;) {
         StoreError error;
         if (Database::open(path, &error)) {
+            keepBackup(path);
             resetPointer();
             warnWhenReadOnly(path);
             return true;
         }
         resetPointer();
+        // Once only: a backup put back that still fails to open is not offered again.
+        if (!offered && isLost(path, error)) {
+            offered = true;
+            if (restoreBackup(path, error.number == EngineError::FileNotFound)) {
+                setHourglass();
+                continue;
+            }
+        }
         if (const QString reason = unusableReason(path, error); !reason.isEmpty()) {
             tell(reason, MessageIcon::Critical);
             return false;

@@ -2,9 +2,10 @@
 
 #include "data/StoreError.h"
 
-// Opens the run's database at the path in the run settings, telling the user what went wrong:
-// a missing file ends the start-up, any other failure may be retried. False means the program
-// must end.
+// Opens the run's database at the path in the run settings and keeps the day's backup of it,
+// telling the user what went wrong: a missing or damaged file ends the start-up unless the user
+// takes the newest whole backup in its place, any other failure may be retried. False means the
+// program must end.
 bool openDatabase();
 // Tells the user that the database lacks a table or a column the program needs, when the error
 // says so; true when it was told.

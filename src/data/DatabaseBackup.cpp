@@ -1,0 +1,200 @@
+#include "data/DatabaseBackup.h"
+
+#include "data/Database.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
+
+#include <sqlite3.h>
+
+#include <algorithm>
+
+namespace {
+
+// What SQLite may keep beside a database file; a journal left there belongs to that file only.
+const QStringList Companions = {QString(), QStringLiteral("-journal"), QStringLiteral("-wal"),
+                                QStringLiteral("-shm")};
+// A backup is written under this suffix and renamed once whole, so a copy cut short by a crash
+// never passes for a backup.
+const QString Partial = QStringLiteral(".partial");
+
+bool fail(StoreError* error, int number, const QString& description)
+{
+    if (error)
+        *error = {number, QStringLiteral("DatabaseBackup"), description};
+    return false;
+}
+
+QString firstValue(sqlite3* db, const char* sql)
+{
+    sqlite3_stmt* statement = nullptr;
+    QString value;
+    if (sqlite3_prepare_v2(db, sql, -1, &statement, nullptr) == SQLITE_OK &&
+        sqlite3_step(statement) == SQLITE_ROW)
+        value = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(statement, 0)));
+    sqlite3_finalize(statement);
+    return value;
+}
+
+} // namespace
+
+DatabaseBackup::DatabaseBackup(const QString& databasePath) : m_databasePath(databasePath) {}
+
+QString DatabaseBackup::folder() const
+{
+    return QFileInfo(m_databasePath).absoluteDir().filePath(QStringLiteral("backups"));
+}
+
+QString DatabaseBackup::pathFor(QDate day) const
+{
+    const QFileInfo database(m_databasePath);
+    return QDir(folder()).filePath(
+        QStringLiteral("%1-%2.%3")
+            .arg(database.completeBaseName(), day.toString(Qt::ISODate), database.suffix()));
+}
+
+QList<DatabaseBackup::Copy> DatabaseBackup::copies() const
+{
+    const QFileInfo database(m_databasePath);
+    const QRegularExpression named(QStringLiteral("^%1-(\\d{4}-\\d\\d-\\d\\d)\\.%2$")
+                                       .arg(QRegularExpression::escape(database.completeBaseName()),
+                                            QRegularExpression::escape(database.suffix())));
+    QList<Copy> found;
+    for (const QFileInfo& file : QDir(folder()).entryInfoList(QDir::Files)) {
+        const QDate day = QDate::fromString(named.match(file.fileName()).captured(1), Qt::ISODate);
+        if (day.isValid())
+            found.append({day, file.filePath()});
+    }
+    std::sort(found.begin(), found.end(),
+              [](const Copy& a, const Copy& b) { return a.day > b.day; });
+    return found;
+}
+
+std::optional<DatabaseBackup::Copy> DatabaseBackup::newestWhole() const
+{
+    const QList<Copy> all = copies();
+    const auto whole =
+        std::find_if(all.begin(), all.end(), [](const Copy& copy) { return isWhole(copy.path); });
+    return whole == all.end() ? std::nullopt : std::optional<Copy>(*whole);
+}
+
+bool DatabaseBackup::keepDaily(QDate today, StoreError* error) const
+{
+    const QString target = pathFor(today);
+    if (!QFileInfo::exists(target)) {
+        if (!QDir().mkpath(folder()))
+            return fail(error, SQLITE_CANTOPEN,
+                        QStringLiteral("Could not make the folder '%1'.").arg(folder()));
+        if (!copyOpenDatabase(target, error))
+            return false;
+    }
+    prune();
+    return true;
+}
+
+bool DatabaseBackup::copyOpenDatabase(const QString& target, StoreError* error) const
+{
+    sqlite3* source = Database::handle();
+    if (!source)
+        return fail(error, SQLITE_MISUSE, QStringLiteral("The database is not open."));
+    const QString partial = target + Partial;
+    QFile::remove(partial);
+    sqlite3* copy = nullptr;
+    int result = sqlite3_open_v2(partial.toUtf8().constData(), &copy,
+                                 SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+    if (result == SQLITE_OK) {
+        sqlite3_backup* backup = sqlite3_backup_init(copy, "main", source, "main");
+        if (backup) {
+            const int step = sqlite3_backup_step(backup, -1);
+            result = sqlite3_backup_finish(backup);
+            if (result == SQLITE_OK && step != SQLITE_DONE)
+                result = step;
+        } else {
+            result = sqlite3_errcode(copy);
+        }
+    }
+    // The copy stands alone, whatever journal the database itself keeps.
+    if (result == SQLITE_OK)
+        result = sqlite3_exec(copy, "PRAGMA journal_mode = DELETE", nullptr, nullptr, nullptr);
+    const QString reason = result == SQLITE_OK ? QString()
+                           : copy              ? QString::fromUtf8(sqlite3_errmsg(copy))
+                                               : QString::fromUtf8(sqlite3_errstr(result));
+    sqlite3_close(copy);
+    if (result == SQLITE_OK && QFile::rename(partial, target))
+        return true;
+    QFile::remove(partial);
+    return fail(error, result == SQLITE_OK ? SQLITE_IOERR : result,
+                reason.isEmpty() ? QStringLiteral("Could not write '%1'.").arg(target) : reason);
+}
+
+void DatabaseBackup::prune() const
+{
+    const QList<Copy> all = copies();
+    for (qsizetype i = Kept; i < all.size(); ++i)
+        QFile::remove(all.at(i).path);
+    // What a start ended during a backup left behind.
+    const QFileInfo database(m_databasePath);
+    const QString day = QStringLiteral("[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9]");
+    QDir backups(folder());
+    for (const QString& name : backups.entryList(
+             {database.completeBaseName() + '-' + day + '.' + database.suffix() + Partial + '*'},
+             QDir::Files))
+        backups.remove(name);
+}
+
+QString DatabaseBackup::pathForSetAside(QDate today) const
+{
+    const QFileInfo database(m_databasePath);
+    const QString stem = QDir(folder()).filePath(
+        database.completeBaseName() + QStringLiteral("-damaged-") + today.toString(Qt::ISODate));
+    const auto isFree = [](const QString& path) {
+        return std::none_of(Companions.begin(), Companions.end(), [&](const QString& companion) {
+            return QFileInfo::exists(path + companion);
+        });
+    };
+    QString path = stem + '.' + database.suffix();
+    for (int number = 2; !isFree(path); ++number)
+        path = QStringLiteral("%1-%2.%3").arg(stem).arg(number).arg(database.suffix());
+    return path;
+}
+
+bool DatabaseBackup::restore(const QString& backupPath, const QString& setAsidePath,
+                             StoreError* error) const
+{
+    QStringList moved;
+    const auto putBack = [&] {
+        for (const QString& companion : moved)
+            QFile::rename(setAsidePath + companion, m_databasePath + companion);
+    };
+    if (!QDir().mkpath(QFileInfo(setAsidePath).absolutePath()))
+        return fail(error, SQLITE_CANTOPEN,
+                    QStringLiteral("Could not make the folder '%1'.").arg(folder()));
+    for (const QString& companion : Companions) {
+        if (!QFileInfo::exists(m_databasePath + companion))
+            continue;
+        if (!QFile::rename(m_databasePath + companion, setAsidePath + companion)) {
+            putBack();
+            return fail(error, SQLITE_IOERR,
+                        QStringLiteral("Could not move '%1'.").arg(m_databasePath + companion));
+        }
+        moved.append(companion);
+    }
+    if (!QFile::copy(backupPath, m_databasePath)) {
+        putBack();
+        return fail(error, SQLITE_IOERR,
+                    QStringLiteral("Could not copy '%1' to '%2'.").arg(backupPath, m_databasePath));
+    }
+    return true;
+}
+
+bool DatabaseBackup::isWhole(const QString& path)
+{
+    sqlite3* db = nullptr;
+    const bool whole = sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READONLY,
+                                       nullptr) == SQLITE_OK &&
+                       firstValue(db, "PRAGMA integrity_check(1)") == QLatin1String("ok") &&
+                       firstValue(db, "SELECT count(*) FROM sqlite_master").toInt() > 0;
+    sqlite3_close(db);
+    return whole;
+}

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "data/StoreError.h"
+
+#include <QDate>
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+// Dated copies of a database file in a "backups" folder beside it, one a day at most
+// ("backups/quillane97-2026-12-06.mdb"). Only files named that way count as backups: anything
+// else in the folder is left alone.
+class DatabaseBackup
+{
+public:
+    static constexpr int Kept = 7;
+
+    struct Copy
+    {
+        QDate day;
+        QString path;
+    };
+
+    explicit DatabaseBackup(const QString& databasePath);
+
+    QString folder() const;
+    QString pathFor(QDate day) const;
+    // The backups there are, newest first.
+    QList<Copy> copies() const;
+    // The newest backup that is a whole database, if any.
+    std::optional<Copy> newestWhole() const;
+
+    // Copies the open database into the day's backup unless that exists, then removes all but
+    // the Kept newest backups.
+    bool keepDaily(QDate today, StoreError* error) const;
+
+    // A free name in the backups folder for the database file put aside on that day.
+    QString pathForSetAside(QDate today) const;
+    // Moves the database file, and any journal left beside it, to setAsidePath, then copies the
+    // backup in its place. On failure the database file is back where it was.
+    bool restore(const QString& backupPath, const QString& setAsidePath, StoreError* error) const;
+
+    // True when the file is a database SQLite reads without fault and that holds tables.
+    static bool isWhole(const QString& path);
+
+private:
+    bool copyOpenDatabase(const QString& target, StoreError* error) const;
+    void prune() const;
+
+    QString m_databasePath;
+};

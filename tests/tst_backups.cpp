@@ -1,0 +1,204 @@
+#include "app/DatabaseSession.h"
+#include "data/Database.h"
+#include "data/DatabaseBackup.h"
+#include "support/TestEnvironment.h"
+
+#include <QCryptographicHash>
+#include <QtTest>
+
+namespace {
+
+QByteArray checksum(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly)
+               ? QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256)
+               : QByteArray("no file");
+}
+
+bool writeGarbage(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(QByteArray(4096, 'x')) == 4096;
+}
+
+const QString Question = "The Magic Stopped. (exclamation): <folder>/quillane97.mdb is empty, cut "
+                         "short or not a Quillane database: choose Yes to put back the backup made "
+                         "on Friday, December 4, 2026, keeping the damaged file as "
+                         "<folder>/backups/quillane97-damaged-2026-12-06.mdb, or No to leave it as "
+                         "it is.";
+
+} // namespace
+
+// Each start keeps a dated copy of the database beside it; a database found damaged or gone at
+// start may be replaced by the newest whole copy, and the damaged file is kept.
+class TestBackups : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<TestEnvironment> m_env;
+
+    QString backups() const { return m_env->db.folder() + "/backups"; }
+    QStringList backupFolder() const { return QDir(backups()).entryList(QDir::Files, QDir::Name); }
+
+    // Every message shown, one a line, as its title (icon): text.
+    QString told() const
+    {
+        static const QStringList icons = {"none", "information", "exclamation", "critical"};
+        QStringList lines;
+        for (const ScriptedDesktop::Message& m : m_env->desktop.messages)
+            lines << QString("%1 (%2): %3").arg(m.title, icons.at(int(m.icon)), m.text);
+        return lines.join('\n').replace(m_env->db.folder(), "<folder>");
+    }
+
+private slots:
+    void init() { m_env = std::make_unique<TestEnvironment>(); }
+    void cleanup()
+    {
+        QFile::setPermissions(m_env->db.folder(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                      QFileDevice::ExeOwner);
+        m_env.reset();
+    }
+
+    void startKeepsOneBackupADay()
+    {
+        QTest::failOnWarning(QRegularExpression("backup"));
+        QVERIFY(m_env->db.execute("INSERT INTO character (Name, visible) VALUES ('Ann', 0)"));
+        QVERIFY(openDatabase());
+        QCOMPARE(backupFolder(), QStringList{"quillane97-2026-12-06.mdb"});
+        QVERIFY(m_env->db.execute("ATTACH '" + backups() + "/quillane97-2026-12-06.mdb' AS copy"));
+        const QStringList tables =
+            m_env->db.column("SELECT name FROM main.sqlite_master WHERE type = 'table'");
+        QVERIFY(tables.contains("character"));
+        for (const QString& table : tables) {
+            const QString differences = "SELECT count(*) FROM (SELECT * FROM %1.%3 EXCEPT "
+                                        "SELECT * FROM %2.%3)";
+            const QString name = Database::quoteIdentifier(table);
+            QCOMPARE(m_env->db.scalar(differences.arg("main", "copy", name)), 0);
+            QCOMPARE(m_env->db.scalar(differences.arg("copy", "main", name)), 0);
+        }
+
+        // A second start the same day keeps the first copy.
+        QVERIFY(m_env->db.execute("INSERT INTO character (Name, visible) VALUES ('Bob', 0)"));
+        QVERIFY(openDatabase());
+        QCOMPARE(backupFolder(), QStringList{"quillane97-2026-12-06.mdb"});
+        QVERIFY(m_env->db.execute("ATTACH '" + backups() + "/quillane97-2026-12-06.mdb' AS copy"));
+        QCOMPARE(m_env->db.column("SELECT Name FROM copy.character"), QStringList{"Ann"});
+        QVERIFY(m_env->desktop.messages.isEmpty());
+    }
+
+    // Only the newest seven of our dated copies stay; whatever else is in the folder stays too.
+    void startKeepsTheNewestSeven()
+    {
+        QVERIFY(QDir().mkdir(backups()));
+        QStringList others = {"notes.txt", "quillane97-damaged-2026-11-01.mdb",
+                              "quillane97-2026-13-01.mdb"};
+        for (int daysBack = 1; daysBack <= 9; ++daysBack)
+            others << "quillane97-" + QDate(2026, 12, 6).addDays(-daysBack).toString(Qt::ISODate) +
+                          ".mdb";
+        for (const QString& name : others + QStringList{"quillane97-2026-11-02.mdb.partial"})
+            QVERIFY(writeGarbage(backups() + '/' + name));
+        QVERIFY(openDatabase());
+        const QStringList kept = {"notes.txt",
+                                  "quillane97-2026-11-30.mdb",
+                                  "quillane97-2026-12-01.mdb",
+                                  "quillane97-2026-12-02.mdb",
+                                  "quillane97-2026-12-03.mdb",
+                                  "quillane97-2026-12-04.mdb",
+                                  "quillane97-2026-12-05.mdb",
+                                  "quillane97-2026-12-06.mdb",
+                                  "quillane97-2026-13-01.mdb",
+                                  "quillane97-damaged-2026-11-01.mdb"};
+        QCOMPARE(backupFolder(), kept);
+        QVERIFY(DatabaseBackup::isWhole(backups() + "/quillane97-2026-12-06.mdb"));
+    }
+
+    // A backup that cannot be made is no reason to stop or to say more than the start says.
+    void startGoesOnWithoutBackup_data()
+    {
+        QTest::addColumn<QString>("told");
+        QTest::newRow("read-only folder")
+            << TestEnvironment::expectedOutput("filestates-read-only-folder.txt", true);
+        QTest::newRow("a file in the way") << QString();
+    }
+    void startGoesOnWithoutBackup()
+    {
+        QFETCH(QString, told);
+        if (told.isEmpty()) {
+            QVERIFY(writeGarbage(backups()));
+            QTest::ignoreMessage(QtWarningMsg,
+                                 QRegularExpression("^No backup of the database was made: "));
+        } else {
+            QVERIFY(QFile::setPermissions(m_env->db.folder(),
+                                          QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+        }
+        QVERIFY(openDatabase());
+        QCOMPARE(this->told(), told);
+    }
+
+    void damagedDatabaseOffersBackup_data()
+    {
+        QTest::addColumn<bool>("missing");
+        QTest::addColumn<QString>("damagedDay");
+        QTest::addColumn<MessageAnswer>("answer");
+        QTest::addColumn<bool>("starts");
+        QTest::addColumn<QString>("told");
+        const QString damaged = TestEnvironment::expectedOutput("filestates-garbage.txt", true);
+        const auto yes = MessageAnswer::Yes;
+        QTest::newRow("Yes") << false << QString() << yes << true << Question;
+        QTest::newRow("No") << false << QString() << MessageAnswer::No << false
+                            << Question + '\n' + damaged;
+        QTest::newRow("newest backup damaged") << false << "2026-12-05" << yes << true << Question;
+        QTest::newRow("no whole backup") << false << "2026-12-04" << yes << false << damaged;
+        QTest::newRow("missing")
+            << true << QString() << yes << true
+            << "The Magic Stopped. (exclamation): Quillane cannot find the magical database "
+               "<folder>/quillane97.mdb: choose Yes to put back the backup made on Friday, "
+               "December 4, 2026, or No to leave Quillane.";
+    }
+    void damagedDatabaseOffersBackup()
+    {
+        QFETCH(bool, missing);
+        QFETCH(QString, damagedDay);
+        QFETCH(MessageAnswer, answer);
+        QFETCH(bool, starts);
+        QFETCH(QString, told);
+        const QString path = m_env->db.path();
+        QVERIFY(m_env->db.execute("INSERT INTO character (Name, visible) VALUES ('Ann', 0)"));
+        StoreError error;
+        QVERIFY(DatabaseBackup(path).keepDaily(QDate(2026, 12, 4), &error));
+        // The page of the saved rows overwritten, or an empty file where there was none: SQLite
+        // reads the rest of either without complaint.
+        const qint64 pageSize = m_env->db.scalar("PRAGMA page_size").toLongLong();
+        const qint64 rowsAt = m_env->db
+                                  .scalar("SELECT rootpage FROM sqlite_master WHERE name = "
+                                          "'character'")
+                                  .toLongLong() -
+                              1;
+        QFile damagedBackup(backups() + "/quillane97-" + damagedDay + ".mdb");
+        if (!damagedDay.isEmpty()) {
+            QVERIFY(damagedBackup.open(QIODevice::ReadWrite));
+            if (damagedBackup.size() > 0)
+                QVERIFY(damagedBackup.seek(rowsAt * pageSize) &&
+                        damagedBackup.write(QByteArray(pageSize, 'x')) == pageSize);
+            damagedBackup.close();
+        }
+        QVERIFY(m_env->db.execute("DELETE FROM character"));
+        Database::close();
+        QVERIFY(missing ? QFile::remove(path) : writeGarbage(path));
+        const QByteArray before = checksum(path);
+
+        m_env->desktop.answerNext(answer);
+        QCOMPARE(openDatabase(), starts);
+        QCOMPARE(this->told(), told);
+        if (starts) {
+            QCOMPARE(m_env->db.column("SELECT Name FROM character"), QStringList{"Ann"});
+            QCOMPARE(checksum(backups() + "/quillane97-damaged-2026-12-06.mdb"), before);
+        } else {
+            QCOMPARE(checksum(path), before);
+        }
+    }
+};
+
+QTEST_MAIN(TestBackups)
+#include "tst_backups.moc"
