@@ -1,6 +1,6 @@
 // Prints the figures the program is measured by: the cost of one random draw from list tables
-// of growing size, the time from starting the program to its main window on screen, and the
-// customization window over a large list.
+// of growing size, the time from starting the program to its main window on screen, the
+// customization window over a large list, and the cost of saving a character.
 #include "customization/CustomizationWindow.h"
 #include "data/Database.h"
 #include "data/RandomRecord.h"
@@ -269,6 +269,30 @@ void benchCharacterWindow()
     }
 }
 
+// One character New (a row added, drawn and saved: two commits) under each journal mode and
+// sync level considered for the database (no sync at all for comparison); the program opens it
+// with the first.
+void benchSaves()
+{
+    out << "Character New, median of 5 rounds of 20, by journal mode and sync level:\n";
+    for (const char* choice : {"DELETE FULL", "DELETE NORMAL", "DELETE OFF", "TRUNCATE FULL",
+                               "WAL FULL", "WAL NORMAL"}) {
+        ScriptedDesktop desktop;
+        TestDatabase db(TestDatabase::shippedTables());
+        const QStringList levels = QString::fromLatin1(choice).split(u' ');
+        db.execute(QStringLiteral("PRAGMA journal_mode = ") + levels[0]);
+        db.execute(QStringLiteral("PRAGMA synchronous = ") + levels[1]);
+        CharacterWindow window;
+        window.load();
+        window.show();
+        window.activate();
+        auto* add = window.findChild<QPushButton*>(QStringLiteral("cmdNew"));
+        const double ms = medianMicroseconds(5, 20, [add] { add->click(); }) / 1000;
+        out << QStringLiteral("  %1: %2 ms\n").arg(QLatin1String(choice), -14).arg(ms, 0, 'f', 2);
+        out.flush();
+    }
+}
+
 // The customization window over a large list: opening it in the grid, paging down through it,
 // and importing a file of as many new words.
 void benchCustomization()
@@ -335,5 +359,6 @@ int main(int argc, char* argv[])
     benchStartUp();
     benchCharacterWindow();
     benchCustomization();
+    benchSaves();
     return 0;
 }
