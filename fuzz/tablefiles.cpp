@@ -30,7 +30,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     tables.removeRecursively();
     tables.mkpath(QStringLiteral("."));
     QFile file(tables.filePath(name));
-    if (!file.open(QIODevice::WriteOnly) || file.write(input.mid(end + 1)) != size - end - 1)
+    const QByteArray content = input.mid(end + 1);
+    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size())
         FuzzSupport::fail(file.errorString());
     file.close();
     const QString database = folder.filePath(QStringLiteral("quillane97.mdb"));
