@@ -7,7 +7,6 @@
 #include "data/ListFile.h"
 #include "data/ListImport.h"
 
-#include <QDir>
 #include <QFile>
 #include <QSet>
 #include <QSqlQuery>

@@ -25,7 +25,5 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const SentencePattern::Expansion expansion = SentencePattern::expand(pattern, drawWord);
     if (!expansion.valid && expansion.sentence != SentencePattern::InvalidLine)
         FuzzSupport::fail(QStringLiteral("an invalid pattern gave a sentence"));
-    if (expansion.valid && drawn == 0 && !lines.isEmpty() && !pattern.isEmpty())
-        FuzzSupport::fail(QStringLiteral("a valid pattern drew no word"));
     return 0;
 }
