@@ -189,10 +189,12 @@ private slots:
         QCOMPARE(grid()->model()->rowCount(), stored.size());
 
         QFile file(m_env->desktop.openFileToChoose);
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("Quill\r\n \r\nANCHOR\n") > 0);
+        // A joined file's byte-order mark starts a line: no invisible twin of "Quill".
+        QVERIFY(file.open(QIODevice::WriteOnly) &&
+                file.write("Quill\r\n \r\n\xef\xbb\xbfquill\nANCHOR\n") > 0);
         file.close();
         click("cmdImport");
-        QVERIFY(m_env->expectMessage("1 added, 2 skipped (blank or already in the list)."));
+        QVERIFY(m_env->expectMessage("1 added, 3 skipped (blank or already in the list)."));
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write("\xff\xfe\0q\0") > 0);
         file.close();
         click("cmdImport");

@@ -56,6 +56,12 @@ std::optional<QStringList> ListFile::readValues(const QString& path, QString* pr
     QStringList values = text.split(u'\n');
     if (values.last().isEmpty())
         values.removeLast(); // the end of the last line
+    // Files joined end to end keep each one's byte-order mark at the start of a line; left
+    // there, it would make an invisible twin of a word already in the list.
+    for (QString& value : values) {
+        if (value.startsWith(QChar::ByteOrderMark))
+            value.remove(0, 1);
+    }
     if (isCsv(path)) {
         for (QString& value : values)
             value = firstCsvField(value);

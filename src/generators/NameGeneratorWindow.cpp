@@ -20,7 +20,7 @@ NameGeneratorWindow::NameGeneratorWindow(QWidget* parent)
     // The two ways of choosing are never on together: the box just checked wins.
     for (auto [clicked, other] :
          {std::pair{randomPatternBox(), m_realNames}, std::pair{m_realNames, randomPatternBox()}}) {
-        connect(clicked, &QCheckBox::clicked, other, [clicked, other] {
+        connect(clicked, &QCheckBox::clicked, other, [clicked = clicked, other = other] {
             if (clicked->isChecked())
                 other->setChecked(false);
         });

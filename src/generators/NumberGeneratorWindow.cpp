@@ -180,9 +180,9 @@ void NumberGeneratorWindow::connectControls()
     connect(m_kinds, &QButtonGroup::idClicked, this, &NumberGeneratorWindow::chooseKind);
     for (auto [spin, box] : {std::pair{m_firstSpin, m_firstBound}, {m_secondSpin, m_secondBound}}) {
         connect(spin, &SpinButton::spinUp, box,
-                [box] { box->setText(NumberKinds::spinUp(box->text())); });
+                [box = box] { box->setText(NumberKinds::spinUp(box->text())); });
         connect(spin, &SpinButton::spinDown, box,
-                [box] { box->setText(NumberKinds::spinDown(box->text())); });
+                [box = box] { box->setText(NumberKinds::spinDown(box->text())); });
     }
     connect(m_generate, &QPushButton::clicked, this, &NumberGeneratorWindow::generate);
     connect(m_timerBox, &QCheckBox::clicked, this, &NumberGeneratorWindow::toggleTimer);
