@@ -2,6 +2,7 @@
 #include "shared/QtDesktop.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QTimer>
 
 #include <cstdlib>
@@ -11,6 +12,8 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quillane"));
     QApplication::setApplicationDisplayName(QStringLiteral("Quillane 98"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(QUILLANE_APP_ID));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/" QUILLANE_APP_ID ".svg")));
 
     QtDesktop desktop;
     setDesktop(&desktop);

@@ -118,7 +118,7 @@ private slots:
     {
         QTest::addColumn<QString>("told");
         QTest::newRow("read-only folder")
-            << TestEnvironment::expectedOutput("filestates-read-only-folder.txt", true);
+            << TestEnvironment::expectedOutput("backups-read-only-folder.txt", true);
         QTest::newRow("a file in the way") << QString();
     }
     void startGoesOnWithoutBackup()

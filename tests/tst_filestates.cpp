@@ -12,7 +12,9 @@
 #include <QPushButton>
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <QStandardPaths>
 #include <QTableView>
+#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
@@ -48,6 +50,7 @@ class TestFileStates : public QObject
 
     std::unique_ptr<TestEnvironment> m_env;
     std::unique_ptr<MainWindow> m_window;
+    std::unique_ptr<QTemporaryDir> m_home; // the user's data folder is in here
 
     QString told()
     {
@@ -55,7 +58,10 @@ class TestFileStates : public QObject
         QStringList lines;
         for (const ScriptedDesktop::Message& m : m_env->desktop.messages)
             lines << m.title + " (" + icons.at(int(m.icon)) + "): " + m.text;
-        return lines.join('\n').replace(m_env->db.folder(), "<folder>").replace('\r', "<CR>");
+        return lines.join('\n')
+            .replace(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation), "<data>")
+            .replace(m_env->db.folder(), "<folder>")
+            .replace('\r', "<CR>");
     }
 
     // Brings the file into the state named.
@@ -100,7 +106,12 @@ private slots:
     {
         ToolCatalog::setFactory("frmBrainstorm", [] { return new StandInWindow; });
     }
-    void init() { m_env = std::make_unique<TestEnvironment>(); }
+    void init()
+    {
+        m_env = std::make_unique<TestEnvironment>();
+        m_home = std::make_unique<QTemporaryDir>();
+        qputenv("XDG_DATA_HOME", m_home->path().toLocal8Bit());
+    }
     void cleanup()
     {
         m_window.reset();
@@ -135,6 +146,8 @@ private slots:
         m_window.reset();
         Database::close();
         QCOMPARE(checksum(m_env->db.path()), before);
+        // Where the program's folder is read-only, the user's work goes on in a copy.
+        QCOMPARE(runSettings().databasePath != m_env->db.path(), message.contains("<data>"));
     }
 
     // A save the disk or the file refuses keeps what was typed, for a save once it is mended.

@@ -1,5 +1,6 @@
 // Saves a picture of the main window with each tool window open, for the help pages and for
-// checking layouts: quillane-screenshots <program folder> <output folder>
+// checking layouts: quillane-screenshots <program folder> <output folder> [--dark]
+// --dark takes them under a dark palette, as a desktop with a dark theme gives the program.
 // The database of the program folder is used as it is; run it on a copy if it matters.
 #include "app/MainWindow.h"
 #include "app/MenuLayout.h"
@@ -16,12 +17,34 @@
 #include <QInputDialog>
 #include <QMdiArea>
 #include <QMessageBox>
+#include <QPalette>
 #include <QTabWidget>
 #include <QTest>
 #include <QTextStream>
 #include <QTimer>
 
 namespace {
+
+void useDarkPalette()
+{
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    QPalette dark;
+    dark.setColor(QPalette::Window, QColor(0x2b, 0x2d, 0x33));
+    dark.setColor(QPalette::WindowText, QColor(0xe6, 0xe6, 0xe6));
+    dark.setColor(QPalette::Base, QColor(0x1e, 0x1f, 0x24));
+    dark.setColor(QPalette::AlternateBase, QColor(0x2b, 0x2d, 0x33));
+    dark.setColor(QPalette::Text, QColor(0xe6, 0xe6, 0xe6));
+    dark.setColor(QPalette::Button, QColor(0x35, 0x38, 0x3f));
+    dark.setColor(QPalette::ButtonText, QColor(0xe6, 0xe6, 0xe6));
+    dark.setColor(QPalette::Highlight, QColor(0x3d, 0x7a, 0xd6));
+    dark.setColor(QPalette::HighlightedText, Qt::white);
+    dark.setColor(QPalette::ToolTipBase, QColor(0x35, 0x38, 0x3f));
+    dark.setColor(QPalette::ToolTipText, QColor(0xe6, 0xe6, 0xe6));
+    dark.setColor(QPalette::Disabled, QPalette::Text, QColor(0x80, 0x80, 0x80));
+    dark.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(0x80, 0x80, 0x80));
+    dark.setColor(QPalette::Disabled, QPalette::WindowText, QColor(0x80, 0x80, 0x80));
+    QApplication::setPalette(dark);
+}
 
 // Answers the dialogs the window opens as a user would: a name box gets a name, a notice is read.
 void answerDialogs()
@@ -99,10 +122,14 @@ void save(QWidget* frame, ToolWindow* window, const QDir& output)
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    if (argc != 3) {
-        QTextStream(stderr) << "usage: quillane-screenshots <program folder> <output folder>\n";
+    const bool dark = argc == 4 && QByteArray(argv[3]) == "--dark";
+    if (argc != 3 && !dark) {
+        QTextStream(stderr)
+            << "usage: quillane-screenshots <program folder> <output folder> [--dark]\n";
         return 2;
     }
+    if (dark)
+        useDarkPalette();
     QtDesktop desktop;
     setDesktop(&desktop);
     runSettings().programFolder = QString::fromLocal8Bit(argv[1]);

@@ -1,5 +1,7 @@
 #include "app/DatabaseSession.h"
 
+#include "app/DataLocations.h"
+
 #include "data/Database.h"
 #include "data/DatabaseBackup.h"
 #include "shared/BusyPointer.h"
@@ -11,6 +13,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLocale>
+#include <QStandardPaths>
 
 namespace {
 
@@ -38,10 +41,9 @@ QString unusableReason(const QString& path, const StoreError& error)
 }
 
 // Saving needs the file and its folder writable (SQLite writes its journal beside the file).
-// The owner's permission bits count too: an administrator would be let through regardless.
 bool isReadOnly(const QString& path)
 {
-    return !QFileInfo(path).isWritable() || !(QFile::permissions(path) & QFileDevice::WriteOwner);
+    return !DataLocations::isWritable(path);
 }
 
 void warnWhenReadOnly(const QString& path)
@@ -108,6 +110,24 @@ bool restoreBackup(const QString& path, bool missing)
 }
 
 } // namespace
+
+void locateDatabase()
+{
+    RunSettings& settings = runSettings();
+    DataLocations locations(settings.programFolder,
+                            QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    locations.prepareDatabase();
+    settings.dataFolder = locations.dataFolder();
+    settings.databasePath = locations.databasePath();
+    const QString from = locations.copiedFromProgramFolder();
+    if (!from.isEmpty())
+        tell(QStringLiteral("The folder %1 is read-only, so Quillane keeps your work in %2, a copy "
+                            "of %3 made now. Changes are saved in the copy from now on.")
+                 .arg(QDir::toNativeSeparators(QFileInfo(from).absolutePath()),
+                      QDir::toNativeSeparators(settings.databasePath),
+                      QDir::toNativeSeparators(from)),
+             MessageIcon::Information);
+}
 
 bool openDatabase()
 {

@@ -8,7 +8,7 @@
 
 QString HelpDocuments::pathOf(const QString& document)
 {
-    return QDir(runSettings().programFolder).filePath(document);
+    return QDir(runSettings().dataFolder).filePath(document);
 }
 
 void openWebPage(const QString& pagePath)

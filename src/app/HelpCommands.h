@@ -2,7 +2,7 @@
 
 #include <QString>
 
-// The help documents in the program folder, and the commands that show them.
+// The help documents in the program's data folder, and the commands that show them.
 namespace HelpDocuments {
 inline const QString OnlineHelp = QStringLiteral("quillane_online_help.htm");
 inline const QString Features = QStringLiteral("features.htm");

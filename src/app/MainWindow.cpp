@@ -152,7 +152,7 @@ bool MainWindow::initializeEnvironment()
     RunSettings& settings = runSettings();
     if (settings.programFolder.isEmpty())
         settings.programFolder = QCoreApplication::applicationDirPath();
-    settings.databasePath = QDir(settings.programFolder).filePath(QStringLiteral("quillane97.mdb"));
+    locateDatabase();
     if (!openDatabase())
         return false;
     for (StoreError error; !loadSettings(&error);) {

@@ -7,6 +7,7 @@
 struct RunSettings
 {
     QString programFolder;
+    QString dataFolder; // help documents and the template database
     QString databasePath;
     QString helpFilePath;
 

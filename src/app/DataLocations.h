@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QString>
+
+// Where this run finds its read-only files (help documents, the template database) and which
+// database it opens. A program whose folder holds its files and can be written to (a build
+// folder, a portable copy) keeps the database beside itself. An installed program, whose files
+// are in ../share/quillane, or a program in a folder it cannot write to, keeps the database in
+// the user's data folder, copied there on the first start and never overwritten afterwards.
+class DataLocations
+{
+public:
+    static inline const QString DatabaseName = QStringLiteral("quillane97.mdb");
+
+    DataLocations(const QString& programFolder, const QString& userFolder);
+
+    // The folder of the help documents, their pictures and the template database.
+    QString dataFolder() const { return m_dataFolder; }
+    // The database this run opens; made ready by prepareDatabase().
+    QString databasePath() const { return m_databasePath; }
+    // The database beside the program, when it was copied to the user's data folder just now;
+    // empty otherwise (also when the template of an installed program was copied).
+    QString copiedFromProgramFolder() const { return m_copiedFromProgramFolder; }
+
+    // Copies the database to the user's data folder when that is where it belongs and there is
+    // none yet. A database lost from there after its first start (its backups folder is there)
+    // is not replaced, so the user may put a backup back instead.
+    void prepareDatabase();
+
+    // Saving needs the file or folder writable; the owner's permission bits count too, since an
+    // administrator would be let through regardless.
+    static bool isWritable(const QString& path);
+
+private:
+    QString m_programFolder;
+    QString m_userFolder;
+    QString m_dataFolder;
+    QString m_databasePath;
+    QString m_copiedFromProgramFolder;
+    bool m_installed = false;
+};
