@@ -28,21 +28,13 @@ namespace {
 void useDarkPalette()
 {
     QApplication::setStyle(QStringLiteral("Fusion"));
-    QPalette dark;
-    dark.setColor(QPalette::Window, QColor(0x2b, 0x2d, 0x33));
-    dark.setColor(QPalette::WindowText, QColor(0xe6, 0xe6, 0xe6));
+    // Light, mid, dark and the other shades follow from the button and window colours.
+    QPalette dark(QColor(0x35, 0x38, 0x3f), QColor(0x2b, 0x2d, 0x33));
     dark.setColor(QPalette::Base, QColor(0x1e, 0x1f, 0x24));
-    dark.setColor(QPalette::AlternateBase, QColor(0x2b, 0x2d, 0x33));
-    dark.setColor(QPalette::Text, QColor(0xe6, 0xe6, 0xe6));
-    dark.setColor(QPalette::Button, QColor(0x35, 0x38, 0x3f));
-    dark.setColor(QPalette::ButtonText, QColor(0xe6, 0xe6, 0xe6));
     dark.setColor(QPalette::Highlight, QColor(0x3d, 0x7a, 0xd6));
-    dark.setColor(QPalette::HighlightedText, Qt::white);
-    dark.setColor(QPalette::ToolTipBase, QColor(0x35, 0x38, 0x3f));
-    dark.setColor(QPalette::ToolTipText, QColor(0xe6, 0xe6, 0xe6));
-    dark.setColor(QPalette::Disabled, QPalette::Text, QColor(0x80, 0x80, 0x80));
-    dark.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(0x80, 0x80, 0x80));
-    dark.setColor(QPalette::Disabled, QPalette::WindowText, QColor(0x80, 0x80, 0x80));
+    for (const QPalette::ColorRole role :
+         {QPalette::WindowText, QPalette::Text, QPalette::ButtonText, QPalette::ToolTipText})
+        dark.setColor(role, QColor(0xe6, 0xe6, 0xe6));
     QApplication::setPalette(dark);
 }
 

@@ -52,6 +52,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     m_frame->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_frame->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(m_frame);
+    followPalette();
     m_childFrame = new ChildFrame(m_frame);
     connect(m_frame, &QMdiArea::subWindowActivated, this, &MainWindow::activateToolWindow);
     createMenus();
@@ -289,6 +290,20 @@ void MainWindow::confirmExit()
         return;
     m_exitConfirmed = true;
     close();
+}
+
+void MainWindow::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::PaletteChange)
+        followPalette();
+    QMainWindow::changeEvent(event);
+}
+
+// The frame's own background is a fixed grey; behind the tool windows it follows the desktop's
+// light or dark palette.
+void MainWindow::followPalette()
+{
+    m_frame->setBackground(palette().dark());
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

@@ -34,8 +34,10 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    void followPalette();
     void createMenus();
     void createToolBar();
     void openStartWindow();
