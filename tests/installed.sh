@@ -37,7 +37,7 @@ install)
     home=$scratch/home
     mkdir "$home"
     env -u XDG_DATA_HOME HOME="$home" QT_QPA_PLATFORM=offscreen QUILLANE_QUIT_WHEN_SHOWN=1 \
-        timeout 120 "$prefix/bin/quillane"
+        timeout 60 "$prefix/bin/quillane"
     cmp "$home/.local/share/Quillane/quillane97.mdb" "$prefix/share/quillane/quillane97.mdb"
     ;;
 package)
