@@ -1,4 +1,5 @@
 #include "app/HelpCommands.h"
+#include "app/MainWindow.h"
 #include "app/ToolCatalog.h"
 #include "shared/HelpViewer.h"
 #include "support/ScriptedDesktop.h"
@@ -15,6 +16,24 @@ QString read(const QString& document)
 {
     QFile file(HelpFolder.filePath(document));
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+// The plain text of each <tag> element of the online help from one mark to the next, the
+// cells of a table row joined by '|'.
+QStringList helpElements(const QString& tag, const QString& from, const QString& to)
+{
+    static const QRegularExpression cells("</t[dh]>\\s*<t[dh]>"), tags("<[^>]*>"), space("\\s+");
+    const QRegularExpression element('<' + tag + ">(.*?)</" + tag + '>',
+                                     QRegularExpression::DotMatchesEverythingOption);
+    const QString page = read(HelpDocuments::OnlineHelp);
+    const int start = page.indexOf(from);
+    QStringList texts;
+    for (auto match = element.globalMatch(page.mid(start, page.indexOf(to, start) - start));
+         match.hasNext();) {
+        QString text = match.next().captured(1).replace(cells, "|").remove(tags);
+        texts << text.replace(space, " ").trimmed();
+    }
+    return texts;
 }
 } // namespace
 
@@ -141,6 +160,38 @@ private slots:
             pictured.insert(match.next().captured(1), true);
         pictured.remove("frmMainMenu"); // the main window may be pictured as well
         QCOMPARE(pictured.keys(), ToolCatalog::windowNames());
+    }
+
+    // Every entry of the program's menus is named in the help's list of its menu, and every
+    // shortcut has its row in the table of keys.
+    void menusAndShortcutsAreInTheHelp_data()
+    {
+        QTest::addColumn<QString>("menu");
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QString>("keys");
+        MainWindow window;
+        for (QAction* menu : window.menuBar()->actions()) {
+            for (QAction* entry : menu->menu()->actions()) {
+                if (!entry->isSeparator())
+                    QTest::addRow("%s", qPrintable(entry->objectName()))
+                        << menu->text().remove('&') << entry->text().remove('&')
+                        << entry->shortcut().toString(QKeySequence::PortableText);
+            }
+        }
+    }
+    void menusAndShortcutsAreInTheHelp()
+    {
+        QFETCH(QString, menu);
+        QFETCH(QString, entry);
+        QFETCH(QString, keys);
+        const QStringList lists = helpElements("li", "<h3>The menus</h3>", "</ul>");
+        const auto list = std::find_if(lists.cbegin(), lists.cend(), [&](const QString& text) {
+            return text.startsWith(menu + ':');
+        });
+        QVERIFY2(list != lists.cend() && list->contains(entry), qPrintable(menu + ": " + entry));
+        const QStringList rows = helpElements("tr", "id=\"shortcuts\"", "</table>");
+        const QString row = keys + '|' + entry + '|' + menu;
+        QVERIFY2(keys.isEmpty() || rows.contains(row), qPrintable(row));
     }
 };
 
