@@ -1,8 +1,8 @@
+#include "app/ApplicationIdentity.h"
 #include "app/MainWindow.h"
 #include "shared/QtDesktop.h"
 
 #include <QApplication>
-#include <QIcon>
 #include <QTimer>
 
 #include <cstdlib>
@@ -10,10 +10,7 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Quillane"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Quillane 98"));
-    QGuiApplication::setDesktopFileName(QStringLiteral(QUILLANE_APP_ID));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/" QUILLANE_APP_ID ".svg")));
+    setApplicationIdentity();
 
     QtDesktop desktop;
     setDesktop(&desktop);

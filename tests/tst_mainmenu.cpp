@@ -1,3 +1,4 @@
+#include "app/ApplicationIdentity.h"
 #include "app/MainWindow.h"
 #include "app/ToolCatalog.h"
 #include "data/Database.h"
@@ -69,6 +70,7 @@ class TestMainMenu : public QObject
 private slots:
     void initTestCase()
     {
+        setApplicationIdentity();
         for (const QString& window : StartWindows + QStringList{"frmScene", "frmCustom"})
             ToolCatalog::setFactory(window, [window] { return new StandInWindow(window); });
     }
@@ -166,6 +168,10 @@ private slots:
         QCOMPARE(child(other)->pos(), QPoint(0, 0));
         QTRY_COMPARE(QApplication::focusWidget(),
                      static_cast<StandInWindow*>(m_window->findToolWindow(other))->entry);
+        // Each carries the program's own icon on its title bar, as the frame does.
+        QVERIFY(!QApplication::windowIcon().pixmap(16).isNull());
+        for (QWidget* window : {child(target), child(other), static_cast<QWidget*>(m_window.get())})
+            QCOMPARE(window->windowIcon().cacheKey(), QApplication::windowIcon().cacheKey());
     }
 
     // The toolbar shown again shows its pictures; the window menu arranges and lists children;

@@ -2,10 +2,12 @@
 // checking layouts: quillane-screenshots <program folder> <output folder> [--dark]
 // --dark takes them under a dark palette, as a desktop with a dark theme gives the program.
 // The database of the program folder is used as it is; run it on a copy if it matters.
+#include "app/ApplicationIdentity.h"
 #include "app/MainWindow.h"
 #include "app/MenuLayout.h"
 #include "app/ToolCatalog.h"
 #include "shared/QtDesktop.h"
+#include "shared/Random.h"
 #include "shared/RunSettings.h"
 #include "shared/ToolWindow.h"
 
@@ -114,6 +116,9 @@ void save(QWidget* frame, ToolWindow* window, const QDir& output)
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    setApplicationIdentity();
+    // The same draws every time, so that the pictures change only when the windows do.
+    Random::instance().seed(1998);
     const bool dark = argc == 4 && QByteArray(argv[3]) == "--dark";
     if (argc != 3 && !dark) {
         QTextStream(stderr)

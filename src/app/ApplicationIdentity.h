@@ -1,0 +1,5 @@
+#pragma once
+
+// Gives the application its names, its desktop entry and its icon, which every window and
+// dialog then carries on its title bar. Call once, right after the QApplication is made.
+void setApplicationIdentity();
