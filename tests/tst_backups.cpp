@@ -3,24 +3,9 @@
 #include "data/DatabaseBackup.h"
 #include "support/TestEnvironment.h"
 
-#include <QCryptographicHash>
 #include <QtTest>
 
 namespace {
-
-QByteArray checksum(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly)
-               ? QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256)
-               : QByteArray("no file");
-}
-
-bool writeGarbage(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(QByteArray(4096, 'x')) == 4096;
-}
 
 const QString Question = "The Magic Stopped. (exclamation): <folder>/quillane97.mdb is empty, cut "
                          "short or not a Quillane database: choose Yes to put back the backup made "
@@ -40,16 +25,6 @@ class TestBackups : public QObject
 
     QString backups() const { return m_env->db.folder() + "/backups"; }
     QStringList backupFolder() const { return QDir(backups()).entryList(QDir::Files, QDir::Name); }
-
-    // Every message shown, one a line, as its title (icon): text.
-    QString told() const
-    {
-        static const QStringList icons = {"none", "information", "exclamation", "critical"};
-        QStringList lines;
-        for (const ScriptedDesktop::Message& m : m_env->desktop.messages)
-            lines << QString("%1 (%2): %3").arg(m.title, icons.at(int(m.icon)), m.text);
-        return lines.join('\n').replace(m_env->db.folder(), "<folder>");
-    }
 
 private slots:
     void init() { m_env = std::make_unique<TestEnvironment>(); }
@@ -133,7 +108,7 @@ private slots:
                                           QFileDevice::ReadOwner | QFileDevice::ExeOwner));
         }
         QVERIFY(openDatabase());
-        QCOMPARE(this->told(), told);
+        QCOMPARE(m_env->told(), told);
     }
 
     void damagedDatabaseOffersBackup_data()
@@ -190,7 +165,7 @@ private slots:
 
         m_env->desktop.answerNext(answer);
         QCOMPARE(openDatabase(), starts);
-        QCOMPARE(this->told(), told);
+        QCOMPARE(m_env->told(), told);
         if (starts) {
             QCOMPARE(m_env->db.column("SELECT Name FROM character"), QStringList{"Ann"});
             QCOMPARE(checksum(backups() + "/quillane97-damaged-2026-12-06.mdb"), before);

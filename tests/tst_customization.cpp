@@ -7,7 +7,6 @@
 #include "support/TestEnvironment.h"
 
 #include <QAbstractButton>
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
@@ -41,19 +40,7 @@ class TestCustomization : public QObject
         emit box->activated(box->currentIndex());
         QCOMPARE(qobject_cast<QSqlTableModel*>(grid()->model())->tableName(), table);
     }
-    // Types into the value cell of a grid row and leaves the cell.
-    void typeValue(int row, const QString& text)
-    {
-        const QModelIndex cell = grid()->model()->index(row, 1);
-        grid()->setCurrentIndex(cell);
-        grid()->edit(cell);
-        auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
-        QVERIFY(editor);
-        editor->selectAll();
-        QTest::keyClicks(editor, text);
-        QTest::keyClick(editor, Qt::Key_Return);
-        QTRY_COMPARE(cell.data().toString(), text);
-    }
+    void typeValue(int row, const QString& text) { editCell(grid(), row, 1, text); }
     QStringList column(const QString& sql) { return m_env->db.column(sql); }
 
 private slots:
@@ -78,11 +65,9 @@ private slots:
             QVERIFY(m_env->db.execute(sql));
         open();
         auto* box = find<QComboBox>("cboTableName");
-        QStringList tables;
-        for (int i = 0; i < box->count(); ++i)
-            tables << box->itemText(i);
-        QCOMPARE(tables, column("SELECT name FROM sqlite_master WHERE type = 'table' AND name "
-                                "NOT LIKE 'sqlite%' AND name NOT GLOB 'MSys*' ORDER BY rowid"));
+        QCOMPARE(columnTexts(box->model()),
+                 column("SELECT name FROM sqlite_master WHERE type = 'table' AND name "
+                        "NOT LIKE 'sqlite%' AND name NOT GLOB 'MSys*' ORDER BY rowid"));
         QCOMPARE(box->currentText(), QString("adverb"));
         QCOMPARE(grid()->model()->rowCount(), m_env->db.scalar("SELECT count(*) FROM adverb"));
     }

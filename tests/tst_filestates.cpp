@@ -7,12 +7,10 @@
 #include "shared/ToolWindow.h"
 #include "support/TestEnvironment.h"
 
-#include <QCryptographicHash>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSqlDatabase>
 #include <QSqlQuery>
-#include <QStandardPaths>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -24,14 +22,6 @@ struct StandInWindow : ToolWindow
     StandInWindow() : ToolWindow(QStringLiteral("frmBrainstorm"), QStringLiteral("Brainstorm")) {}
     void load() override {}
 };
-
-QByteArray checksum(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly)
-               ? QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256)
-               : QByteArray();
-}
 
 // An expected-output file; as a text file it ends with a line feed that the output lacks.
 QString expected(const QString& state)
@@ -51,18 +41,6 @@ class TestFileStates : public QObject
     std::unique_ptr<TestEnvironment> m_env;
     std::unique_ptr<MainWindow> m_window;
     std::unique_ptr<QTemporaryDir> m_home; // the user's data folder is in here
-
-    QString told()
-    {
-        static const QStringList icons = {"none", "information", "exclamation", "critical"};
-        QStringList lines;
-        for (const ScriptedDesktop::Message& m : m_env->desktop.messages)
-            lines << m.title + " (" + icons.at(int(m.icon)) + "): " + m.text;
-        return lines.join('\n')
-            .replace(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation), "<data>")
-            .replace(m_env->db.folder(), "<folder>")
-            .replace('\r', "<CR>");
-    }
 
     // Brings the file into the state named.
     bool damage(const QString& state)
@@ -86,12 +64,10 @@ class TestFileStates : public QObject
         if (state == "empty" || state == "cut short")
             return file.resize(state == "empty" ? 0 : file.size() / 2);
         if (state == "garbage")
-            return file.open(QIODevice::WriteOnly) && file.write(QByteArray(4096, 'x')) == 4096;
+            return writeGarbage(path);
         if (state == "locked") {
-            QSqlDatabase other = QSqlDatabase::addDatabase("QSQLITE", "other");
-            other.setDatabaseName(path);
             m_env->desktop.whileOpen = [] { QSqlDatabase::database("other").rollback(); };
-            return other.open() && other.exec("BEGIN EXCLUSIVE").isActive();
+            return m_env->db.otherConnection().exec("BEGIN EXCLUSIVE").isActive();
         }
         if (state == "read-only")
             return file.setPermissions(QFileDevice::ReadOwner);
@@ -117,7 +93,6 @@ private slots:
         m_window.reset();
         QFile::setPermissions(m_env->db.folder(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
                                                       QFileDevice::ExeOwner);
-        QSqlDatabase::removeDatabase("other");
         m_env.reset();
         runSettings() = RunSettings();
     }
@@ -141,7 +116,7 @@ private slots:
         m_window = std::make_unique<MainWindow>();
         m_env->desktop.answerNext(MessageAnswer::Yes);
         QCOMPARE(m_window->initializeEnvironment(), starts);
-        QCOMPARE(told(), message);
+        QCOMPARE(m_env->told(), message);
         QCOMPARE(m_env->db.fatalErrors.isEmpty(), !message.contains("Error # "));
         m_window.reset();
         Database::close();
@@ -167,7 +142,7 @@ private slots:
         const QString typed(20000, u'n');
         window->findChild<QLineEdit*>("txtName")->setText(typed);
         window->saveRecord();
-        QCOMPARE(told(), expected(QString("saving ") + QTest::currentDataTag()));
+        QCOMPARE(m_env->told(), expected(QString("saving ") + QTest::currentDataTag()));
         QCOMPARE(m_env->db.scalar("SELECT Name FROM character"), "Ann");
         QVERIFY(m_env->db.execute("PRAGMA max_page_count = 1000000") &&
                 m_env->db.execute("PRAGMA query_only = 0"));
@@ -247,9 +222,8 @@ private slots:
         const QString before = m_env->db.scalar(state).toString();
         m_env->desktop.messages.clear();
 
-        QSqlDatabase other = QSqlDatabase::addDatabase("QSQLITE", "other");
-        other.setDatabaseName(m_env->db.path());
-        QVERIFY(other.open() && m_env->db.execute("PRAGMA busy_timeout = 10"));
+        QSqlDatabase other = m_env->db.otherConnection();
+        QVERIFY(other.isOpen() && m_env->db.execute("PRAGMA busy_timeout = 10"));
         if (refusal == "locked")
             QVERIFY(other.exec("BEGIN IMMEDIATE").isActive());
         else if (refusal == "read") // a reader in the middle of its reading
@@ -260,7 +234,7 @@ private slots:
         else
             QVERIFY(m_env->db.execute("PRAGMA " + refusal));
         act();
-        QCOMPARE(told(), expected(tag));
+        QCOMPARE(m_env->told(), expected(tag));
         QCOMPARE(m_env->db.scalar(state).toString(), before);
         if (editsRecord)
             QCOMPARE(name->text(), typed);

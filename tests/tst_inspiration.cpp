@@ -76,12 +76,7 @@ class TestInspiration : public QObject
             qFatal("No control %s", qPrintable(name));
         return control;
     }
-    QString text(const QString& name) const
-    {
-        const QWidget* box = w(name);
-        const bool plain = box->inherits("QPlainTextEdit"), combo = box->inherits("QComboBox");
-        return box->property(plain ? "plainText" : combo ? "currentText" : "text").toString();
-    }
+    QString text(const QString& name) const { return shownText(w(name)); }
     bool focused(const QString& name) const { return w(name)->hasFocus(); }
     bool enabled(const QString& name) const { return w(name)->isEnabled(); }
     QListWidget* results() const { return w<QListWidget>("lstResults"); }

@@ -57,16 +57,6 @@ class TestMainMenu : public QObject
     QToolBar* toolBar() { return m_window->findChild<QToolBar*>("pcbToolBar"); }
     void press(const QString& keys) { QTest::keySequence(m_window.get(), QKeySequence(keys)); }
     QWidget* child(const QString& name) { return m_window->findToolWindow(name)->parentWidget(); }
-    // Pages launched, help files shown, then messages as "title (icon): text", one a line.
-    QString told()
-    {
-        static const QStringList icons = {"none", "information", "exclamation", "critical"};
-        QStringList lines = desktop().launched + desktop().helpShown;
-        for (const ScriptedDesktop::Message& m : desktop().messages)
-            lines << m.title + " (" + icons.at(int(m.icon)) + "): " + m.text;
-        return lines.join('\n').replace(m_env->db.folder(), "<folder>").replace('\r', "<CR>");
-    }
-
 private slots:
     void initTestCase()
     {
@@ -112,7 +102,8 @@ private slots:
         const QString start = StartWindows.value(run.startWindow);
         QCOMPARE(frame()->subWindowList().size(), start.isEmpty() ? 0 : 1);
         QVERIFY(start.isEmpty() || m_window->findToolWindow(start));
-        QVERIFY(toolBar()->isVisible() == run.toolBarShown && told().isEmpty() && !desktop().busy);
+        QVERIFY(toolBar()->isVisible() == run.toolBarShown && m_env->told().isEmpty() &&
+                !desktop().busy);
     }
 
     // Each way to a tool window opens it once, with the keyboard; a later request brings it back
@@ -233,7 +224,7 @@ private slots:
         desktop().answerNext(MessageAnswer::Yes);
         QTest::mouseClick(button("cmdExit"), Qt::LeftButton);
         QVERIFY(!m_window->isVisible() && !Database::isOpen());
-        QCOMPARE(listed.join('|') + '\n' + told(),
+        QCOMPARE(listed.join('|') + '\n' + m_env->told(),
                  TestEnvironment::expectedOutput("mainmenu-commands.txt", true));
     }
 };

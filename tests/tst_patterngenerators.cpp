@@ -52,13 +52,7 @@ class TestPatternGenerators : public QObject
         control<QLineEdit>("txtRange1")->setText(first);
         control<QLineEdit>("txtRange2")->setText(second);
     }
-    QStringList results() const
-    {
-        QStringList lines;
-        for (int row = 0; row < control<QListWidget>("lstResults")->count(); ++row)
-            lines << control<QListWidget>("lstResults")->item(row)->text();
-        return lines;
-    }
+    QStringList results() const { return columnTexts(control<QListWidget>("lstResults")->model()); }
     // Copy and Print hand on the same text: the expected file's, byte for byte.
     void expectOutput(const QString& expectedFile)
     {

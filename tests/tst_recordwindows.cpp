@@ -91,7 +91,7 @@ private:
     void click(const char* name) { QTest::mouseClick(find<QAbstractButton>(name), Qt::LeftButton); }
     void navigate(const QString& button);
     void type(const QString& box, const QString& text);
-    QString boxText(const QString& name);
+    QString boxText(const QString& name) { return shownText(find(name)); }
     QStringList column(const QString& sql);
     int rows(const QString& table) { return column("SELECT ID FROM \"" + table + "\"").size(); }
 
@@ -128,15 +128,6 @@ void TestRecordWindows::type(const QString& box, const QString& text)
         return combo->setEditText(text);
     find<QLineEdit>(box)->clear();
     QTest::keyClicks(find<QLineEdit>(box), text);
-}
-
-QString TestRecordWindows::boxText(const QString& name)
-{
-    if (auto* combo = find<QComboBox>(name))
-        return combo->currentText();
-    if (auto* text = find<QPlainTextEdit>(name))
-        return text->toPlainText();
-    return find<QLineEdit>(name)->text();
 }
 
 QStringList TestRecordWindows::column(const QString& sql)

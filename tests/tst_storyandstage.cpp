@@ -2,7 +2,6 @@
 #include "support/TestEnvironment.h"
 
 #include <QAbstractButton>
-#include <QApplication>
 #include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
@@ -35,11 +34,13 @@ private:
     void choose(const QString& combo, const QString& item);
     // Types into a grid's cell and leaves it.
     void editCell(const QString& grid, int row, int column, const QString& text);
-    QStringList gridColumn(const QString& grid, int column);
+    QStringList gridColumn(const QString& grid, int column)
+    {
+        return columnTexts(find<QTableView>(grid)->model(), column);
+    }
     // Makes a new story (the name box is cancelled) and names it.
     void newStory(const QString& name);
     QStringList column(const QString& sql) { return m_env->db.column(sql); }
-    static QString expected(const QString& name);
 
     std::unique_ptr<TestEnvironment> m_env;
     std::unique_ptr<StoryAndStageWindow> m_window;
@@ -80,24 +81,7 @@ void TestStoryAndStage::editCell(const QString& grid, int row, int column, const
 {
     auto* view = find<QTableView>(grid);
     m_window->findChild<QTabWidget*>("dbgPlot")->setCurrentWidget(view->parentWidget());
-    const QModelIndex cell = view->model()->index(row, column);
-    view->setCurrentIndex(cell);
-    view->edit(cell);
-    auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
-    QVERIFY(editor);
-    editor->selectAll();
-    QTest::keyClicks(editor, text);
-    QTest::keyClick(editor, Qt::Key_Return);
-    QTRY_COMPARE(cell.data().toString(), text); // the editor hands its text on when it closes
-}
-
-QStringList TestStoryAndStage::gridColumn(const QString& grid, int column)
-{
-    const QAbstractItemModel* model = find<QTableView>(grid)->model();
-    QStringList values;
-    for (int row = 0; row < model->rowCount(); ++row)
-        values << model->index(row, column).data().toString();
-    return values;
+    ::editCell(view, row, column, text);
 }
 
 void TestStoryAndStage::newStory(const QString& name)
@@ -111,44 +95,28 @@ void TestStoryAndStage::newStory(const QString& name)
     click("cmdUpdate");
 }
 
-QString TestStoryAndStage::expected(const QString& name)
-{
-    return TestEnvironment::expectedOutput(name);
-}
-
 void TestStoryAndStage::linkAddedChosenAndListed_data()
 {
     QTest::addColumn<QString>("list"); // the suffix of the list's controls
     QTest::addColumn<QString>("item");
-    QTest::addColumn<QString>("prompt");
-    QTest::addColumn<QString>("placeholder");
-    QTest::addColumn<QString>("table");
+    QTest::addColumn<QString>("grid");
     QTest::newRow("character") << "Character"
                                << "Ann"
-                               << "character"
-                               << "New Character"
-                               << "Story_Character";
+                               << "dbgCharacters";
     QTest::newRow("plot") << "Plot"
                           << "Rescue"
-                          << "plot"
-                          << "New Plot"
-                          << "Story_Plot";
+                          << "dbgStory_Plot";
     QTest::newRow("scene") << "Scene"
                            << "Harbour"
-                           << "scene"
-                           << "New Scene"
-                           << "Story_Scene";
+                           << "dbgScene";
 }
 
 void TestStoryAndStage::linkAddedChosenAndListed()
 {
     QFETCH(QString, list);
     QFETCH(QString, item);
-    QFETCH(QString, prompt);
-    QFETCH(QString, placeholder);
-    QFETCH(QString, table);
-    const QHash<QString, QString> grids = {
-        {"Character", "dbgCharacters"}, {"Plot", "dbgStory_Plot"}, {"Scene", "dbgScene"}};
+    QFETCH(QString, grid);
+    const QString prompt = list.toLower(), table = "Story_" + list;
     QVERIFY(!find("dbgPlot")->isEnabled()); // no story yet
     newStory("Voyage");
     QVERIFY(find("dbgPlot")->isEnabled());
@@ -160,13 +128,13 @@ void TestStoryAndStage::linkAddedChosenAndListed()
                                      " from the drop down and click the Update button.",
                                  "Select your " + prompt + ".", MessageIcon::Information));
     // The link is listed, unassigned and current, so the choice and Update apply to it.
-    QCOMPARE(gridColumn(grids[list], 1), QStringList{""});
-    QCOMPARE(find<QComboBox>("cbo" + list)->placeholderText(), placeholder);
+    QCOMPARE(gridColumn(grid, 1), QStringList{""});
+    QCOMPARE(find<QComboBox>("cbo" + list)->placeholderText(), "New " + list);
     QCOMPARE(column("SELECT coalesce(Story_ID || '/' || " + list + "_ID, 'none') FROM " + table),
              QStringList{"none"});
     choose("cbo" + list, item);
     click("cmdUpdate" + list);
-    QCOMPARE(gridColumn(grids[list], 1), QStringList{item});
+    QCOMPARE(gridColumn(grid, 1), QStringList{item});
     QCOMPARE(column("SELECT Story_ID || '/' || " + list + "_ID FROM " + table), QStringList{"1/1"});
     QCOMPARE(find<QComboBox>("cbo" + list)->currentText(), item);
 }
@@ -178,7 +146,7 @@ void TestStoryAndStage::storyLinkedReportedAndDeleted()
     QCOMPARE(column("SELECT coalesce(\"Story Name\", '-') FROM \"Story Profile\""),
              QStringList{"-"});
     click("cmdClipboard");
-    QCOMPARE(m_env->desktop.clipboard, expected("storyandstage-empty.txt"));
+    QCOMPARE(m_env->desktop.clipboard, TestEnvironment::expectedOutput("storyandstage-empty.txt"));
     QTest::keyClicks(find<QLineEdit>("txtStoryName"), "Other");
     click("cmdUpdate");
     QVERIFY(
@@ -223,7 +191,8 @@ void TestStoryAndStage::storyLinkedReportedAndDeleted()
 
     m_env->desktop.answerNext(MessageAnswer::Yes);
     click("cmdPrint");
-    QCOMPARE(m_env->desktop.printed, QStringList{expected("storyandstage.txt")});
+    QCOMPARE(m_env->desktop.printed,
+             QStringList{TestEnvironment::expectedOutput("storyandstage.txt")});
     // The same story whole, hidden Bob included, as a web page and as Markdown.
     const QTemporaryDir folder;
     for (const QString file : {"storyandstage-bible.html", "storyandstage-bible.md"}) {
@@ -231,8 +200,7 @@ void TestStoryAndStage::storyLinkedReportedAndDeleted()
         click("cmdExport");
         QFile written(folder.filePath(file));
         QVERIFY(written.open(QIODevice::ReadOnly));
-        QFile("/tmp/x/" + file).remove();
-        QCOMPARE(QString::fromUtf8(written.readAll()), expected(file));
+        QCOMPARE(QString::fromUtf8(written.readAll()), TestEnvironment::expectedOutput(file));
     }
 
     // Deleting Ann removes her links to this story alone; a link to a deleted item is not listed.

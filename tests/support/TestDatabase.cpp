@@ -9,6 +9,10 @@
 #include <QSqlError>
 #include <QSqlQuery>
 
+namespace {
+const QString OtherConnection = QStringLiteral("other");
+}
+
 TestDatabase::TestDatabase(const QString& tablesFolder)
 {
     if (!DatabaseBuilder::build(schemaFile(), tablesFolder, path(), &m_error))
@@ -26,6 +30,16 @@ TestDatabase::~TestDatabase()
 {
     setFatalErrorExit({});
     Database::close();
+    QSqlDatabase::removeDatabase(OtherConnection);
+}
+
+QSqlDatabase TestDatabase::otherConnection()
+{
+    QSqlDatabase other = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), OtherConnection);
+    other.setDatabaseName(path());
+    if (!other.open())
+        qWarning() << other.lastError().text();
+    return other;
 }
 
 bool TestDatabase::execute(const QString& sql)

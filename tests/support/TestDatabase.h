@@ -3,6 +3,7 @@
 #include "data/StoreError.h"
 
 #include <QList>
+#include <QSqlDatabase>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -28,6 +29,10 @@ public:
     // The first field of every row of a query, a Null one as empty text; nothing (with a
     // warning) when the query fails.
     QStringList column(const QString& sql);
+
+    // A second connection to the file, as another program would hold; it goes with this
+    // database. Its transactions lock out the program's own.
+    QSqlDatabase otherConnection();
 
     QList<int> fatalErrors; // the error number of each fatal report
 

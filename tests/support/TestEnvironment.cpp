@@ -3,9 +3,15 @@
 #include "shared/Clock.h"
 #include "shared/Random.h"
 
+#include <QAbstractItemModel>
+#include <QApplication>
 #include <QCheckBox>
+#include <QCryptographicHash>
 #include <QFile>
+#include <QLineEdit>
 #include <QLocale>
+#include <QStandardPaths>
+#include <QTableView>
 #include <QTest>
 
 TestEnvironment::TestEnvironment(quint32 seed, const QString& tablesFolder) : db(tablesFolder)
@@ -51,4 +57,58 @@ QString TestEnvironment::expectedOutput(const QString& name, bool dropFinalLineF
 void tick(QCheckBox* box)
 {
     QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
+}
+
+QString TestEnvironment::told() const
+{
+    static const QStringList icons = {"none", "information", "exclamation", "critical"};
+    QStringList lines = desktop.launched + desktop.helpShown;
+    for (const ScriptedDesktop::Message& m : desktop.messages)
+        lines << m.title + " (" + icons.at(int(m.icon)) + "): " + m.text;
+    return lines.join('\n')
+        .replace(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation), "<data>")
+        .replace(db.folder(), "<folder>")
+        .replace('\r', "<CR>");
+}
+
+QString shownText(const QWidget* control)
+{
+    const bool plain = control->inherits("QPlainTextEdit");
+    const bool combo = control->inherits("QComboBox");
+    return control->property(plain ? "plainText" : combo ? "currentText" : "text").toString();
+}
+
+QStringList columnTexts(const QAbstractItemModel* model, int column)
+{
+    QStringList texts;
+    for (int row = 0; row < model->rowCount(); ++row)
+        texts << model->index(row, column).data().toString();
+    return texts;
+}
+
+void editCell(QTableView* grid, int row, int column, const QString& text)
+{
+    const QModelIndex cell = grid->model()->index(row, column);
+    grid->setCurrentIndex(cell);
+    grid->edit(cell);
+    auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    QVERIFY(editor);
+    editor->selectAll();
+    QTest::keyClicks(editor, text);
+    QTest::keyClick(editor, Qt::Key_Return);
+    QTRY_COMPARE(cell.data().toString(), text); // the editor hands its text on when it closes
+}
+
+QByteArray checksum(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly)
+               ? QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256)
+               : QByteArray();
+}
+
+bool writeGarbage(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(QByteArray(4096, 'x')) == 4096;
 }
