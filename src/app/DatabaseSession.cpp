@@ -40,19 +40,14 @@ QString unusableReason(const QString& path, const StoreError& error)
     return {};
 }
 
-// Saving needs the file and its folder writable (SQLite writes its journal beside the file).
-bool isReadOnly(const QString& path)
-{
-    return !DataLocations::isWritable(path);
-}
-
 void warnWhenReadOnly(const QString& path)
 {
     const QString folder = QFileInfo(path).absolutePath();
     QString where;
-    if (isReadOnly(path))
+    // Saving needs the file and its folder writable (SQLite writes its journal beside the file).
+    if (!DataLocations::isWritable(path))
         where = QStringLiteral("The database %1 is read-only").arg(QDir::toNativeSeparators(path));
-    else if (isReadOnly(folder))
+    else if (!DataLocations::isWritable(folder))
         where = QStringLiteral("The folder %1 is read-only").arg(QDir::toNativeSeparators(folder));
     if (!where.isEmpty())
         tell(where + QStringLiteral(", so Quillane can show what is saved but cannot save "

@@ -54,15 +54,20 @@ QString DatabaseBackup::pathFor(QDate day) const
             .arg(database.completeBaseName(), day.toString(Qt::ISODate), database.suffix()));
 }
 
-QList<DatabaseBackup::Copy> DatabaseBackup::copies() const
+QDate DatabaseBackup::dayOf(const QString& fileName) const
 {
     const QFileInfo database(m_databasePath);
     const QRegularExpression named(QStringLiteral("^%1-(\\d{4}-\\d\\d-\\d\\d)\\.%2$")
                                        .arg(QRegularExpression::escape(database.completeBaseName()),
                                             QRegularExpression::escape(database.suffix())));
+    return QDate::fromString(named.match(fileName).captured(1), Qt::ISODate);
+}
+
+QList<DatabaseBackup::Copy> DatabaseBackup::copies() const
+{
     QList<Copy> found;
     for (const QFileInfo& file : QDir(folder()).entryInfoList(QDir::Files)) {
-        const QDate day = QDate::fromString(named.match(file.fileName()).captured(1), Qt::ISODate);
+        const QDate day = dayOf(file.fileName());
         if (day.isValid())
             found.append({day, file.filePath()});
     }
@@ -133,14 +138,12 @@ void DatabaseBackup::prune() const
     const QList<Copy> all = copies();
     for (qsizetype i = Kept; i < all.size(); ++i)
         QFile::remove(all.at(i).path);
-    // What a start ended during a backup left behind.
-    const QFileInfo database(m_databasePath);
-    const QString day = QStringLiteral("[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9]");
+    // What a start ended during a backup left behind: the partial copy and its journal.
     QDir backups(folder());
-    for (const QString& name : backups.entryList(
-             {database.completeBaseName() + '-' + day + '.' + database.suffix() + Partial + '*'},
-             QDir::Files))
-        backups.remove(name);
+    for (const QString& name : backups.entryList({'*' + Partial + '*'}, QDir::Files)) {
+        if (dayOf(name.left(name.lastIndexOf(Partial))).isValid())
+            backups.remove(name);
+    }
 }
 
 QString DatabaseBackup::pathForSetAside(QDate today) const

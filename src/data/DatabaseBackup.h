@@ -45,6 +45,8 @@ public:
     static bool isWhole(const QString& path);
 
 private:
+    // The day in the name of one of our backups; invalid for any other file name.
+    QDate dayOf(const QString& fileName) const;
     bool copyOpenDatabase(const QString& target, StoreError* error) const;
     void prune() const;
 

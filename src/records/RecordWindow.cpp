@@ -20,6 +20,15 @@
 #include <QTableView>
 #include <QTimer>
 
+namespace {
+// A save the database refused keeps what was typed on screen for another try.
+RefusedWrite unsavedRecord()
+{
+    return RefusedWrite::saving(QStringLiteral("this record"),
+                                QStringLiteral("What you typed is still here"));
+}
+} // namespace
+
 RecordWindow::RecordWindow(const QString& windowName, const QString& caption, const Setup& setup,
                            QWidget* parent)
     : ToolWindow(windowName, caption, parent), m_table(setup.table),
@@ -222,7 +231,7 @@ bool RecordWindow::handleSaveError(const StoreError& error)
     case EngineError::ActionCancelled:
         return true;
     default:
-        if (tellRefusedWrite(error, UnsavedRecord))
+        if (tellRefusedWrite(error, unsavedRecord()))
             return true;
         reportFatalError(error);
         return false;
@@ -263,11 +272,9 @@ void RecordWindow::newRecord(const std::function<void()>& generate, QWidget* foc
         resetPointer();
         return;
     }
-    const RefusedWrite notAdded = {QStringLiteral("Not Added"), QStringLiteral("add a record"),
-                                   QStringLiteral("Nothing was added: %1, then try again.")};
     if (error.number != EngineError::NoCurrentRecord &&
-        error.number != EngineError::ActionCancelled && !tellRefusedWrite(error, notAdded)) {
-        reportFatalError(error);
+        error.number != EngineError::ActionCancelled) {
+        reportFailedWrite(error, RefusedWrite::adding(QStringLiteral("a record")));
         return;
     }
     resetPointer();
@@ -289,11 +296,8 @@ void RecordWindow::deleteRecord()
     setHourglass();
     StoreError error;
     if (!removeRecord(key, &error)) {
-        const RefusedWrite notDeleted = {QStringLiteral("Not Deleted"),
-                                         QStringLiteral("delete this record"),
-                                         QStringLiteral("It is still there: %1, then try again.")};
-        if (!tellRefusedWrite(error, notDeleted))
-            reportFatalError(error);
+        reportFailedWrite(error, RefusedWrite::deleting(QStringLiteral("this record"),
+                                                        QStringLiteral("It is still there")));
         return;
     }
     rowsChanged();
@@ -304,7 +308,7 @@ void RecordWindow::closeEvent(QCloseEvent* event)
 {
     if (!saveEdits() &&
         desktop().messageBox(QStringLiteral("Close the window without saving what you typed?"),
-                             UnsavedRecord.title, MessageIcon::Exclamation,
+                             unsavedRecord().title, MessageIcon::Exclamation,
                              MessageButtons::YesNo) != MessageAnswer::Yes) {
         event->ignore();
         return;

@@ -190,10 +190,9 @@ bool StoryLinkList::save(qint64 currentKey)
     case EngineError::ActionCancelled:
         return true;
     default:
-        if (!tellRefusedWrite(error, {UnsavedRecord.title, QStringLiteral("save these links"),
-                                      QStringLiteral("Your choices are still here: %1, then "
-                                                     "save again.")}))
-            reportFatalError(error);
+        reportFailedWrite(error,
+                          RefusedWrite::saving(QStringLiteral("these links"),
+                                               QStringLiteral("Your choices are still here")));
         return false;
     }
 }
@@ -206,9 +205,7 @@ void StoryLinkList::addLink()
     StoreError error;
     const qint64 key = m_links->addLink(&error);
     if (key < 0) {
-        if (!tellRefusedWrite(error, {QStringLiteral("Not Added"), QStringLiteral("add a link"),
-                                      QStringLiteral("Nothing was added: %1, then try again.")}))
-            reportFatalError(error);
+        reportFailedWrite(error, RefusedWrite::adding(QStringLiteral("a link")));
         return;
     }
     m_newLinkKey = key;
@@ -248,11 +245,8 @@ void StoryLinkList::deleteLinks()
     setHourglass();
     StoreError error;
     if (!m_links->removeItemLinks(row, &error)) {
-        if (!tellRefusedWrite(error,
-                              {QStringLiteral("Not Deleted"), QStringLiteral("delete these links"),
-                               QStringLiteral("They are still there: %1, then try "
-                                              "again.")}))
-            reportFatalError(error);
+        reportFailedWrite(error, RefusedWrite::deleting(QStringLiteral("these links"),
+                                                        QStringLiteral("They are still there")));
         return;
     }
     if (key == m_newLinkKey)

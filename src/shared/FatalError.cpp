@@ -29,9 +29,23 @@ QString fatalErrorText(const StoreError& error)
            runSettings().databasePath;
 }
 
-const RefusedWrite UnsavedRecord = {
-    QStringLiteral("Not Saved"), QStringLiteral("save this record"),
-    QStringLiteral("What you typed is still here: %1, then save again.")};
+RefusedWrite RefusedWrite::saving(const QString& what, const QString& kept)
+{
+    return {QStringLiteral("Not Saved"), QStringLiteral("save ") + what,
+            kept + QStringLiteral(": %1, then save again.")};
+}
+
+RefusedWrite RefusedWrite::adding(const QString& what)
+{
+    return {QStringLiteral("Not Added"), QStringLiteral("add ") + what,
+            QStringLiteral("Nothing was added: %1, then try again.")};
+}
+
+RefusedWrite RefusedWrite::deleting(const QString& what, const QString& stays)
+{
+    return {QStringLiteral("Not Deleted"), QStringLiteral("delete ") + what,
+            stays + QStringLiteral(": %1, then try again.")};
+}
 
 bool tellRefusedWrite(const StoreError& error, const RefusedWrite& write)
 {
@@ -62,6 +76,12 @@ bool tellRefusedWrite(const StoreError& error, const RefusedWrite& write)
             write.outcome.arg(remedy),
         write.title, MessageIcon::Exclamation, MessageButtons::Ok);
     return true;
+}
+
+void reportFailedWrite(const StoreError& error, const RefusedWrite& write)
+{
+    if (!tellRefusedWrite(error, write))
+        reportFatalError(error);
 }
 
 void reportFatalError(const StoreError& error)

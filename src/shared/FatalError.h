@@ -19,15 +19,20 @@ struct RefusedWrite
     QString title;   // "Not Saved"
     QString attempt; // "save this record"
     QString outcome; // what is left as it was, "%1" standing for the remedy
+
+    // A save refused, what was kept ("What you typed is still here") waiting for another.
+    static RefusedWrite saving(const QString& what, const QString& kept);
+    static RefusedWrite adding(const QString& what);
+    // A deletion refused, what stays ("It is still there") to be deleted again.
+    static RefusedWrite deleting(const QString& what, const QString& stays);
 };
 
 // Tells the user why the database could not be written at that moment (a full disk, a read-only
 // file or folder, another program writing) and gives true: the program goes on, the change can
 // be tried again once that is mended. Any other failure is not told here and gives false.
 bool tellRefusedWrite(const StoreError& error, const RefusedWrite& write);
-
-// The refusal of a record's save: what was typed stays on screen for a later save.
-extern const RefusedWrite UnsavedRecord;
+// Tells a refused write as tellRefusedWrite does, and reports any other failure as fatal.
+void reportFailedWrite(const StoreError& error, const RefusedWrite& write);
 
 // The text of the report, built from the error and the database path.
 QString fatalErrorText(const StoreError& error);
