@@ -121,6 +121,15 @@ QString Database::quoteIdentifier(const QString& name)
     return u'"' + bare + u'"';
 }
 
+bool Database::begin(const QString& source, StoreError* error)
+{
+    QSqlQuery begin(connection());
+    if (begin.exec(QStringLiteral("BEGIN")))
+        return true;
+    *error = StoreError::fromSql(begin.lastError(), source);
+    return false;
+}
+
 bool Database::commit(const QString& source, StoreError* error)
 {
     QSqlQuery commit(connection());

@@ -93,13 +93,8 @@ void LinkListModel::setItem(int row, qint64 itemKey)
 bool LinkListModel::saveChanges(StoreError* error)
 {
     QSqlDatabase db = Database::connection();
-    const auto fail = [&] {
-        *error = StoreError::fromSql(db.lastError(), QStringLiteral("LinkListModel.saveChanges"));
-        db.rollback();
+    if (!Database::begin(QStringLiteral("LinkListModel.saveChanges"), error))
         return false;
-    };
-    if (!db.transaction())
-        return fail();
     for (auto row = m_pending.cbegin(); row != m_pending.cend(); ++row) {
         QStringList assignments;
         for (auto field = row->cbegin(); field != row->cend(); ++field)

@@ -39,8 +39,8 @@ bool ListImport::addValues(const QString& table, const QStringList& values, Coun
         db.rollback();
         return false;
     };
-    if (!db.transaction())
-        return fail(db.lastError());
+    if (!Database::begin(QStringLiteral("importList"), error))
+        return false;
     QSet<QString> present;
     if (!query.exec(QStringLiteral("SELECT %1 FROM %2")
                         .arg(Database::quoteIdentifier(valueField), quotedTable)))

@@ -245,10 +245,8 @@ bool StoryAndStageWindow::removeRecord(qint64 key, StoreError* error)
 {
     // The links go with the story, in one transaction: a failure leaves both as they were.
     QSqlDatabase db = Database::connection();
-    if (!db.transaction()) {
-        *error = StoreError::fromSql(db.lastError(), QStringLiteral("removeRecord"));
+    if (!Database::begin(QStringLiteral("removeRecord"), error))
         return false;
-    }
     const QStringList statements = {
         QStringLiteral("DELETE FROM Story_Plot WHERE Story_ID = ?"),
         QStringLiteral("DELETE FROM Story_Character WHERE Story_ID = ?"),
