@@ -11,7 +11,6 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -263,10 +262,4 @@ void NumberGeneratorWindow::toggleTimer()
         m_timer->stop();
     else
         m_timer->start();
-}
-
-void NumberGeneratorWindow::closeEvent(QCloseEvent* event)
-{
-    m_timer->stop();
-    ToolWindow::closeEvent(event);
 }

@@ -27,9 +27,6 @@ public:
 
     void load() override;
 
-protected:
-    void closeEvent(QCloseEvent* event) override;
-
 private:
     void createControls();
     void arrangeControls();

@@ -11,7 +11,6 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -243,10 +242,4 @@ void BrainstormWindow::clearResults()
     m_promptWord->clear();
     m_idea->clear();
     m_idea->setFocus();
-}
-
-void BrainstormWindow::closeEvent(QCloseEvent* event)
-{
-    m_timer->stop();
-    ToolWindow::closeEvent(event);
 }

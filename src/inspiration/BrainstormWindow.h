@@ -25,9 +25,6 @@ public:
 
     void activate() override;
 
-protected:
-    void closeEvent(QCloseEvent* event) override;
-
 private:
     void createControls();
     void arrangeControls();

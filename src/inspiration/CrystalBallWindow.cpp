@@ -8,7 +8,6 @@
 
 #include <QBoxLayout>
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
@@ -67,10 +66,4 @@ void CrystalBallWindow::switchTimer()
     else
         m_timer->stop();
     m_adviceButton->setFocus();
-}
-
-void CrystalBallWindow::closeEvent(QCloseEvent* event)
-{
-    m_timer->stop();
-    ToolWindow::closeEvent(event);
 }

@@ -18,9 +18,6 @@ public:
 
     void activate() override;
 
-protected:
-    void closeEvent(QCloseEvent* event) override;
-
 private:
     void showAdvice();
     void switchTimer();

@@ -115,8 +115,6 @@ void PsychoStimulatronWindow::closeEvent(QCloseEvent* event)
     // A maximised child would leave the frame's next active child maximised too.
     QWidget* outer = outerWindow();
     outer->setWindowState(outer->windowState() & ~(Qt::WindowMaximized | Qt::WindowMinimized));
-    m_moveTimer->stop();
-    m_wordTimer->stop();
     ToolWindow::closeEvent(event);
 }
 

@@ -1,11 +1,13 @@
 #include "shared/ToolWindow.h"
 
 #include "shared/ChildFrame.h"
+#include "shared/ControlOrder.h"
 
 #include <QAbstractButton>
 #include <QKeyEvent>
 #include <QMdiSubWindow>
 #include <QPushButton>
+#include <QTimer>
 
 ToolWindow::ToolWindow(const QString& windowName, const QString& caption, QWidget* parent)
     : QWidget(parent)
@@ -50,6 +52,13 @@ void ToolWindow::setTabOrderChain(const QList<QWidget*>& chain)
 {
     for (qsizetype i = 1; i < chain.size(); ++i)
         setTabOrder(chain.at(i - 1), chain.at(i));
+}
+
+void ToolWindow::closeEvent(QCloseEvent* event)
+{
+    for (QTimer* timer : controlsWithPrefix<QTimer>(this, QStringLiteral("tmr")))
+        timer->stop();
+    QWidget::closeEvent(event);
 }
 
 void ToolWindow::keyPressEvent(QKeyEvent* event)

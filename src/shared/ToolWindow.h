@@ -40,6 +40,8 @@ protected:
     // Tab moves through the controls in the order given.
     static void setTabOrderChain(const QList<QWidget*>& chain);
     void keyPressEvent(QKeyEvent* event) override;
+    // Closing unloads the window: its timers stop, so no tick runs before it is gone.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     QPointer<QAbstractButton> m_defaultButton;
