@@ -215,7 +215,6 @@ ToolWindow* MainWindow::openToolWindow(const QString& windowName)
         QMdiSubWindow* child = m_frame->addSubWindow(window);
         child->setAttribute(Qt::WA_DeleteOnClose);
         releaseMenuKeys(child);
-        child->setWindowIcon(windowIcon());
         child->show();
         // A window shown into an empty frame is not always announced as activated.
         if (m_activatedChild != child)
