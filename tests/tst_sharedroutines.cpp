@@ -1,5 +1,6 @@
 #include "shared/CodeKeys.h"
 #include "shared/ControlMakers.h"
+#include "shared/FatalError.h"
 #include "shared/OutputText.h"
 #include "shared/RecordNavigator.h"
 #include "shared/WindowServices.h"
@@ -9,6 +10,8 @@
 #include <QtWidgets>
 
 using ControlMakers::named;
+
+Q_DECLARE_METATYPE(StoreError)
 
 namespace {} // namespace
 
@@ -47,6 +50,39 @@ private slots:
         QCOMPARE(refreshed, (QStringList{"dtaNoun", "dtaBroken"})); // the program ended first
         QVERIFY(told().startsWith("Quillane (0, 0): An error occurred on control dtaBroken\n"));
         QCOMPARE(m_env->db.fatalErrors, QList<int>{3078});
+    }
+
+    // A write refused for a cause the user can mend is told; any other failure is reported and
+    // ends the program. The program's own error numbers are never read as SQLite's codes.
+    void failedWritesAreToldByTheirCause_data()
+    {
+        QTest::addColumn<StoreError>("error");
+        QTest::addColumn<QString>("expected");
+        const QString told = "Not Saved (2, 0): Quillane could not save this record because %1.";
+        QTest::newRow("busy") << StoreError::fromSqlite(5, "save", "database is locked")
+                              << told.arg("another program is using the database");
+        QTest::newRow("locked, extended") << StoreError::fromSqlite(262, "save", "locked")
+                                          << told.arg("another program is using the database");
+        QTest::newRow("disk full")
+            << StoreError::fromSqlite(13, "save", "full") << told.arg("the disk is full");
+        QTest::newRow("read-only") << StoreError::fromSqlite(1032, "save", "readonly")
+                                   << told.arg("the database or its folder is read-only");
+        // 3078 & 0xff is 6, SQLite's "locked"; 3080 & 0xff is 8, "read only".
+        QTest::newRow("missing table")
+            << StoreError{3078, "save", "Cannot find the table"} << "fatal 3078";
+        QTest::newRow("program's 3080") << StoreError{3080, "save", "not a lock"} << "fatal 3080";
+    }
+    void failedWritesAreToldByTheirCause()
+    {
+        QFETCH(StoreError, error);
+        QFETCH(QString, expected);
+        reportFailedWrite(error, RefusedWrite::saving("this record", "It is still shown"));
+        if (expected.startsWith("fatal")) {
+            QCOMPARE(m_env->db.fatalErrors, QList<int>{expected.mid(6).toInt()});
+        } else {
+            QVERIFY2(told().startsWith(expected), qPrintable(told()));
+            QVERIFY(m_env->db.fatalErrors.isEmpty());
+        }
     }
 
     // An empty list is refused; a list, and text and combo boxes in control order whatever the

@@ -70,7 +70,10 @@ bool Database::open(const QString& path, StoreError* error)
     }
     if (failure.isSet()) {
         close();
-        return fail(failure.number, failure.description);
+        failure.source = QStringLiteral("openDatabase");
+        if (error)
+            *error = failure;
+        return false;
     }
     openPath = path;
     return true;

@@ -19,10 +19,10 @@ const QStringList Companions = {QString(), QStringLiteral("-journal"), QStringLi
 // never passes for a backup.
 const QString Partial = QStringLiteral(".partial");
 
-bool fail(StoreError* error, int number, const QString& description)
+bool fail(StoreError* error, int sqliteCode, const QString& description)
 {
     if (error)
-        *error = {number, QStringLiteral("DatabaseBackup"), description};
+        *error = StoreError::fromSqlite(sqliteCode, QStringLiteral("DatabaseBackup"), description);
     return false;
 }
 

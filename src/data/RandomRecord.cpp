@@ -33,7 +33,8 @@ using Statement = std::unique_ptr<sqlite3_stmt, StatementDeleter>;
 
 bool sqliteFailure(sqlite3* db, StoreError* error)
 {
-    *error = {sqlite3_extended_errcode(db), Source, QString::fromUtf8(sqlite3_errmsg(db))};
+    *error = StoreError::fromSqlite(sqlite3_extended_errcode(db), Source,
+                                    QString::fromUtf8(sqlite3_errmsg(db)));
     return false;
 }
 

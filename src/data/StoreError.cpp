@@ -15,6 +15,7 @@ StoreError StoreError::fromSql(const QSqlError& error, const QString& source)
     result.source = source;
     result.description = error.databaseText().isEmpty() ? error.text() : error.databaseText();
     const QString code = error.nativeErrorCode();
+    result.sqliteCode = code.toInt();
     if (code == UniqueViolation || code == PrimaryKeyViolation ||
         (code == PlainConstraintViolation && result.description.contains("UNIQUE"))) {
         result.number = EngineError::DuplicateValue;
@@ -31,9 +32,9 @@ StoreError::Cause StoreError::cause() const
 {
     if (number == EngineError::DuplicateValue)
         return Cause::Duplicate;
-    switch (number & 0xff) { // SQLite's primary result codes
-    case 5:                  // busy
-    case 6:                  // locked
+    switch (sqliteCode & 0xff) { // SQLite's primary result codes
+    case 5:                      // busy
+    case 6:                      // locked
         return Cause::Busy;
     case 8:  // read only
     case 14: // the journal could not be made

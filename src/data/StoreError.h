@@ -21,9 +21,13 @@ enum : int {
 // A failure of the record store: its number, the routine it came from and what went wrong.
 struct StoreError
 {
+    // The number the messages show: one of EngineError's, or SQLite's code for its own failures.
     int number = 0;
     QString source;
     QString description;
+    // SQLite's extended result code when SQLite reported the failure, else 0. Kept apart from
+    // the number because the program's own numbers (3021, 3078...) would read as SQLite codes.
+    int sqliteCode = 0;
 
     // Why a write failed, where the user can do something about it.
     enum class Cause {
@@ -45,5 +49,11 @@ struct StoreError
     bool isBusy() const { return cause() == Cause::Busy; }
 
     // Translates an SQL error; unique and primary-key violations become DuplicateValue.
+    // Only errors made here know SQLite's code, and only they can be told apart by cause().
     static StoreError fromSql(const QSqlError& error, const QString& source);
+    // A failure SQLite reported through its own interface, by its extended result code.
+    static StoreError fromSqlite(int code, const QString& source, const QString& description)
+    {
+        return {code, source, description, code};
+    }
 };
