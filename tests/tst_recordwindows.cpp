@@ -5,6 +5,7 @@
 #include "records/SceneWindow.h"
 #include "shared/Random.h"
 #include "shared/RandomListValue.h"
+#include "shared/WindowServices.h"
 #include "support/TestEnvironment.h"
 
 #include <QCheckBox>
@@ -76,6 +77,8 @@ private slots:
     void rowsShownMovedAndDeleted_data() { recordWindows_data(); }
     void editsSavedAndDuplicatesRefused();
     void editsSavedAndDuplicatesRefused_data() { recordWindows_data(); }
+    void rowsDeletedElsewhere();
+    void rowsDeletedElsewhere_data() { recordWindows_data(); }
     void printedAndCopied();
     void printedAndCopied_data() { recordWindows_data(); }
 
@@ -228,6 +231,48 @@ void TestRecordWindows::editsSavedAndDuplicatesRefused()
     m_window->close();
     QCOMPARE(column(window.names()), (QStringList{"Ada", "Bea", "Cy"}));
     QCOMPARE(m_env->desktop.messages.size(), 2);
+}
+
+// Reading the rows again, as coming back to the character window does, keeps the writer's
+// place, or shows the first row when it is gone. A row deleted elsewhere while shown is never
+// saved as if it were there: the typing stays on screen, or is saved as a new row.
+void TestRecordWindows::rowsDeletedElsewhere()
+{
+    QFETCH(WindowCase, window);
+    QVERIFY(m_env->db.execute(window.insert("('Ann', 0), ('Bo', 0), ('Cy', 0)")));
+    const QString other = window.gridColumns.section(',', 1, 1);
+    QVERIFY(m_env->db.execute("UPDATE \"" + window.table + "\" SET \"" + other + "\" = 'kept'"));
+    m_window = window.open();
+    navigate("Last record");
+    m_window->activate();
+    setDataControls(m_window.get());
+    QCOMPARE(boxText(window.box), "Cy");
+    navigate("Previous record");
+    const QString deleteElsewhere =
+        "DELETE FROM \"" + window.table + "\" WHERE \"" + window.field + "\" = '%1'";
+    QVERIFY(m_env->db.execute(deleteElsewhere.arg("Bo")));
+    type(window.box, "Bob");
+    click("cmdUpdate"); // answered No
+    const QString deleted = "This record was deleted after it was shown here, so what you typed "
+                            "was not saved. Save it as a new record?";
+    QVERIFY(m_env->expectMessage(deleted, "Not Saved", MessageIcon::Exclamation));
+    QCOMPARE(boxText(window.box), "Bob");
+    navigate("First record"); // asked again, answered No: the typing stays
+    QVERIFY(m_env->expectMessage(deleted));
+    QCOMPARE(boxText(window.box), "Bob");
+    QCOMPARE(column(window.names()), (QStringList{"Ann", "Cy"}));
+    m_env->desktop.answerNext(MessageAnswer::Yes);
+    navigate("First record");
+    QCOMPARE(column(window.names()), (QStringList{"Ann", "Cy", "Bob"}));
+    QCOMPARE(column("SELECT \"" + other + "\" FROM \"" + window.table + "\""),
+             QStringList(3, "kept"));
+    QCOMPARE(boxText(window.box), "Ann");
+    navigate("Last record");
+    QCOMPARE(boxText(window.box), "Bob");
+    QVERIFY(m_env->db.execute(deleteElsewhere.arg("Bob")));
+    setDataControls(m_window.get());
+    QCOMPARE(boxText(window.box), "Ann");
+    QCOMPARE(m_window->findChild<QTableView*>()->model()->rowCount(), 2);
 }
 
 void TestRecordWindows::printedAndCopied()

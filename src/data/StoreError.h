@@ -11,6 +11,7 @@ enum : int {
     NoCurrentRecord = 3021,
     DuplicateValue = 3022,
     FileNotFound = 3024,
+    RecordDeleted = 3167,
     ActionCancelled = 3426,
     // SQLite's own codes for a file that is damaged or not a database at all.
     DamagedFile = 11,

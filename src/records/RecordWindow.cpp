@@ -16,6 +16,7 @@
 #include <QScopedValueRollback>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QSqlRecord>
 #include <QSqlTableModel>
 #include <QTableView>
 #include <QTimer>
@@ -47,7 +48,9 @@ RecordWindow::RecordWindow(const QString& windowName, const QString& caption, co
     m_mapper->setItemDelegate(new BoundFieldDelegate(m_mapper));
     m_mapper->setSubmitPolicy(QDataWidgetMapper::ManualSubmit);
 
-    m_navigator->setRefresh([this](StoreError* error) { return reloadRows(-1, error); });
+    // Reading the rows again (as the character window does on every activation) keeps the
+    // writer's place.
+    m_navigator->setRefresh([this](StoreError* error) { return reloadRows(currentKey(), error); });
     connect(m_navigator, &RecordNavigator::moveRequested, this, &RecordWindow::moveTo);
 
     m_grid->setObjectName(setup.gridName);
@@ -118,7 +121,8 @@ bool RecordWindow::reloadRows(qint64 key, StoreError* error)
 {
     if (!m_rows->select(error))
         return false;
-    const int row = key >= 0 ? m_rows->rowOf(key) : 0;
+    // The row of the key again, or the first when it is gone.
+    const int row = std::max(key >= 0 ? m_rows->rowOf(key) : 0, 0);
     showRow(row < recordCount() ? row : -1);
     return true;
 }
@@ -141,12 +145,15 @@ void RecordWindow::moveTo(int row)
     if (row == m_row || row < 0 || row >= recordCount())
         return;
     // Edits the database refused stay on screen with their record.
+    const qint64 target = m_rows->key(row);
     if (!saveEdits()) {
         const QScopedValueRollback selecting(m_selecting, true);
         m_grid->selectRow(m_row);
         return;
     }
-    showRow(row);
+    // Saving may have read the rows again (a row saved anew), moving the one asked for.
+    const int now = m_rows->rowOf(target);
+    showRow(now >= 0 ? now : std::min(row, recordCount() - 1));
 }
 
 void RecordWindow::showRow(int row)
@@ -191,16 +198,28 @@ void RecordWindow::saveRecord()
     StoreError error{EngineError::NoCurrentRecord, QStringLiteral("saveRecord"), {}};
     if (m_row >= 0 && m_record->rowCount() > 0) {
         m_mapper->submit();
-        if (m_record->submitAll()) {
-            m_mapper->toFirst();
-            m_rows->rowChanged(m_row);
-            error = {};
-        } else {
-            error = StoreError::fromSql(m_record->lastError(), QStringLiteral("saveRecord"));
-        }
+        error = submitEdits();
     }
     if (!error.isSet() || handleSaveError(error))
         resetPointer();
+}
+
+StoreError RecordWindow::submitEdits()
+{
+    const QString source = QStringLiteral("saveRecord");
+    StoreError error;
+    // An update of a row deleted since (by the Customization grid, another program) would change
+    // nothing and pass for a save.
+    if (!m_rows->isStored(currentKey(), &error)) {
+        if (!error.isSet())
+            error = {EngineError::RecordDeleted, source, QStringLiteral("Record is deleted.")};
+        return error;
+    }
+    if (!m_record->submitAll())
+        return StoreError::fromSql(m_record->lastError(), source);
+    m_mapper->toFirst();
+    m_rows->rowChanged(m_row);
+    return {};
 }
 
 bool RecordWindow::handleSaveError(const StoreError& error)
@@ -230,12 +249,45 @@ bool RecordWindow::handleSaveError(const StoreError& error)
     }
     case EngineError::ActionCancelled:
         return true;
+    case EngineError::RecordDeleted:
+        return offerToSaveAsNew();
     default:
         if (tellRefusedWrite(error, unsavedRecord()))
             return true;
         reportFatalError(error);
         return false;
     }
+}
+
+bool RecordWindow::offerToSaveAsNew()
+{
+    resetPointer();
+    if (desktop().messageBox(QStringLiteral("This record was deleted after it was shown here, so "
+                                            "what you typed was not saved. Save it as a new "
+                                            "record?"),
+                             unsavedRecord().title, MessageIcon::Exclamation,
+                             MessageButtons::YesNo) != MessageAnswer::Yes)
+        return true; // the edits stay on screen, to be copied or saved later
+    setHourglass();
+    StoreError error;
+    const qint64 key = m_rows->insert(m_record->record(0), &error);
+    if (key < 0) {
+        // The edits stay on screen whatever the database said.
+        if (error.number == EngineError::DuplicateValue) {
+            tellDuplicate();
+            return true;
+        }
+        if (tellRefusedWrite(error, unsavedRecord()))
+            return true;
+        reportFatalError(error);
+        return false;
+    }
+    if (!reloadRows(key, &error)) {
+        reportFatalError(error);
+        return false;
+    }
+    rowsChanged();
+    return true;
 }
 
 void RecordWindow::tellDuplicate()

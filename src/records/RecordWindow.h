@@ -96,8 +96,12 @@ private:
     bool removeRow(qint64 key, StoreError* error);
     void moveTo(int row);
     void showRow(int row);
+    // Saves the bound controls' edits into the current row, which must still be stored.
+    StoreError submitEdits();
     // Handles a failed save; false when the failure was fatal.
     bool handleSaveError(const StoreError& error);
+    // The current row was deleted elsewhere: offers to keep what was typed as a new row.
+    bool offerToSaveAsNew();
 
     QString m_table;
     QString m_noRecordText;
