@@ -191,7 +191,7 @@ private slots:
         QProcess second;
         second.start(QCoreApplication::applicationFilePath(),
                      {RunningChild, m_env->db.folder(), "-platform", "offscreen"});
-        QTRY_VERIFY(!m_window->isMinimized());
+        QTRY_VERIFY_WITH_TIMEOUT(!m_window->isMinimized(), 30000); // a checking build starts slowly
         QVERIFY(second.waitForFinished() || second.state() == QProcess::NotRunning);
         QCOMPARE(second.exitStatus(), QProcess::NormalExit);
         QCOMPARE(second.exitCode(), EXIT_SUCCESS);
