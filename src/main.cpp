@@ -17,7 +17,7 @@ int main(int argc, char* argv[])
 
     MainWindow mainWindow;
     if (!mainWindow.initializeEnvironment())
-        return EXIT_FAILURE;
+        return mainWindow.handedOver() ? EXIT_SUCCESS : EXIT_FAILURE;
     // The start-up benchmark measures the time until the main window is on screen.
     if (qEnvironmentVariableIsSet("QUILLANE_QUIT_WHEN_SHOWN"))
         QTimer::singleShot(0, &app, [] { std::_Exit(EXIT_SUCCESS); });

@@ -1,4 +1,5 @@
 #include "app/MainWindow.h"
+#include "app/SingleInstance.h"
 #include "app/ToolCatalog.h"
 #include "data/Database.h"
 #include "records/CharacterWindow.h"
@@ -8,12 +9,16 @@
 #include "support/TestEnvironment.h"
 
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <csignal>
+#include <cstdio>
 
 namespace {
 
@@ -28,6 +33,42 @@ QString expected(const QString& state)
 {
     return TestEnvironment::expectedOutput(
         QStringLiteral("filestates-%1.txt").arg(QString(state).replace(' ', '-')), true);
+}
+
+const char* const RunningChild = "--running";
+
+// The program as the user starts it for the database in the folder, minimized once started. It
+// says "ready" then, and "activated" when brought to the front; a run that ends at once ends
+// as the program does.
+int runProgram(const QString& folder)
+{
+    ScriptedDesktop desktop;
+    runSettings().programFolder = folder;
+    MainWindow main;
+    if (!main.initializeEnvironment())
+        return main.handedOver() ? EXIT_SUCCESS : EXIT_FAILURE;
+    main.showMinimized();
+    QObject::connect(main.findChild<SingleInstance*>(), &SingleInstance::activationRequested, &main,
+                     [&main] {
+                         std::puts(main.isMinimized() ? "still minimized" : "activated");
+                         std::fflush(stdout);
+                     });
+    std::puts("ready");
+    std::fflush(stdout);
+    return QApplication::exec();
+}
+
+// Reads the child's output until the line comes; false when the child ends without it.
+bool waitForLine(QProcess& child, const QByteArray& line)
+{
+    QByteArray output;
+    for (;;) {
+        output += child.readAllStandardOutput();
+        if (output.split('\n').contains(line))
+            return true;
+        if (!child.waitForReadyRead())
+            return (output + child.readAllStandardOutput()).split('\n').contains(line);
+    }
 }
 
 } // namespace
@@ -123,6 +164,39 @@ private slots:
         QCOMPARE(checksum(m_env->db.path()), before);
         // Where the program's folder is read-only, the user's work goes on in a copy.
         QCOMPARE(runSettings().databasePath != m_env->db.path(), message.contains("<data>"));
+    }
+
+    // A second start for the database brings the run that has it to the front and ends without
+    // opening it; the run left by a program that was killed is taken over.
+    void aSecondRunBringsTheFirstToTheFront()
+    {
+        Database::close();
+        runSettings().programFolder = m_env->db.folder();
+        QProcess first;
+        first.start(QCoreApplication::applicationFilePath(),
+                    {RunningChild, m_env->db.folder(), "-platform", "offscreen"});
+        QVERIFY(waitForLine(first, "ready"));
+        m_window = std::make_unique<MainWindow>();
+        QVERIFY(!m_window->initializeEnvironment());
+        QVERIFY(m_window->handedOver());
+        QVERIFY(!Database::isOpen());
+        QCOMPARE(m_env->told(), "");
+        QVERIFY(waitForLine(first, "activated"));
+
+        ::kill(pid_t(first.processId()), SIGKILL);
+        QVERIFY(first.waitForFinished());
+        m_window = std::make_unique<MainWindow>();
+        QVERIFY(m_window->initializeEnvironment());
+        m_window->showMinimized();
+        QProcess second;
+        second.start(QCoreApplication::applicationFilePath(),
+                     {RunningChild, m_env->db.folder(), "-platform", "offscreen"});
+        QTRY_VERIFY_WITH_TIMEOUT(!m_window->isMinimized(), 30000); // a checking build starts slowly
+        QVERIFY(second.waitForFinished() || second.state() == QProcess::NotRunning);
+        QCOMPARE(second.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(second.exitCode(), EXIT_SUCCESS);
+        QCOMPARE(second.readAllStandardOutput(), "");
+        QCOMPARE(m_env->told(), "");
     }
 
     // A save the disk or the file refuses keeps what was typed, for a save once it is mended.
@@ -251,5 +325,13 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestFileStates)
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    if (argc >= 3 && qstrcmp(argv[1], RunningChild) == 0)
+        return runProgram(QString::fromLocal8Bit(argv[2]));
+    TestFileStates test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_filestates.moc"

@@ -5,7 +5,7 @@
 
 void setApplicationIdentity()
 {
-    QApplication::setApplicationName(QStringLiteral("Quillane"));
+    QApplication::setApplicationName(ProgramName);
     QApplication::setApplicationDisplayName(QStringLiteral("Quillane 98"));
     QGuiApplication::setDesktopFileName(QStringLiteral(QUILLANE_APP_ID));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/" QUILLANE_APP_ID ".svg")));

@@ -5,6 +5,47 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
+#include <QTemporaryFile>
+
+#include <unistd.h>
+
+namespace {
+
+const QString Backups = QStringLiteral("backups");
+
+// The program folder as the user's data folder remembers it; the same folder reached by another
+// path (a link) is the same folder.
+QString folderIdentity(const QString& folder)
+{
+    const QFileInfo info(folder);
+    const QString canonical = info.canonicalFilePath();
+    return canonical.isEmpty() ? QDir::cleanPath(info.absoluteFilePath()) : canonical;
+}
+
+// Fills a new temporary file with the source, whole and on the disk, ready to be renamed.
+bool copyInto(const QString& source, QTemporaryFile& part)
+{
+    QFile in(source);
+    if (!in.open(QIODevice::ReadOnly) || !part.open())
+        return false;
+    for (QByteArray block; !(block = in.read(1 << 20)).isEmpty();) {
+        if (part.write(block) != block.size())
+            return false;
+    }
+    // The template is read-only where it is installed; the user's copy is theirs to change.
+    return in.error() == QFileDevice::NoError && part.flush() && ::fsync(part.handle()) == 0 &&
+           part.setPermissions(QFile::permissions(source) | QFileDevice::ReadOwner |
+                               QFileDevice::WriteOwner);
+}
+
+bool writeText(const QString& path, const QString& text)
+{
+    QSaveFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(text.toUtf8()) >= 0 && file.commit();
+}
+
+} // namespace
 
 DataLocations::DataLocations(const QString& programFolder, const QString& userFolder)
     : m_programFolder(programFolder), m_userFolder(userFolder), m_dataFolder(programFolder)
@@ -26,27 +67,52 @@ bool DataLocations::isWritable(const QString& path)
 
 void DataLocations::prepareDatabase()
 {
-    if (!m_installed && isWritable(m_programFolder))
+    if (!m_installed && isWritable(m_programFolder) && !keepsCopy())
         return;
     const QString beside = m_databasePath;
     const QDir user(m_userFolder);
     m_databasePath = user.filePath(DatabaseName);
-    if (QFileInfo::exists(m_databasePath) || user.exists(QStringLiteral("backups")))
+    if (QFileInfo::exists(m_databasePath) || user.exists(Backups))
         return;
     const QString source = !m_installed && QFileInfo::exists(beside)
                                ? beside
                                : QDir(m_dataFolder).filePath(DatabaseName);
     if (!QFileInfo::exists(source))
         return; // told as a missing database, at the place it belongs
-    // The template is read-only where it is installed; the user's copy is theirs to change.
-    if (!user.mkpath(QStringLiteral(".")) || !QFile::copy(source, m_databasePath) ||
-        !QFile::setPermissions(m_databasePath,
-                               QFile::permissions(m_databasePath) | QFileDevice::WriteOwner)) {
+    if (!copyToUserFolder(source)) {
         qWarning("Could not copy %s to %s", qPrintable(source), qPrintable(m_databasePath));
-        QFile::remove(m_databasePath);
         m_databasePath = source; // opened as it is, with the read-only warning
-        return;
     }
-    if (source == beside)
-        m_copiedFromProgramFolder = beside;
+}
+
+// The user was told that their work is saved in the copy from now on: the copy stays in use
+// while it, or its backups, are there.
+bool DataLocations::keepsCopy() const
+{
+    const QDir user(m_userFolder);
+    QFile copiedFrom(user.filePath(CopiedFromName));
+    return (user.exists(DatabaseName) || user.exists(Backups)) &&
+           copiedFrom.open(QIODevice::ReadOnly) &&
+           QString::fromUtf8(copiedFrom.readAll()).trimmed() == folderIdentity(m_programFolder);
+}
+
+// The copy is made whole under a name of its own and renamed into place without replacing
+// anything, so that of two first starts at once neither loses or removes the other's copy: one
+// made meanwhile is as good as this one.
+bool DataLocations::copyToUserFolder(const QString& source)
+{
+    const bool fromProgramFolder = source == QDir(m_programFolder).filePath(DatabaseName);
+    QTemporaryFile part(m_databasePath + QStringLiteral(".XXXXXX"));
+    if (!QDir(m_userFolder).mkpath(QStringLiteral(".")) || !copyInto(source, part))
+        return false;
+    // Remembered before the copy is in place, so that no start finds the copy without the choice.
+    if (fromProgramFolder && !writeText(QDir(m_userFolder).filePath(CopiedFromName),
+                                        folderIdentity(m_programFolder) + u'\n'))
+        return false;
+    if (!part.rename(m_databasePath))
+        return QFileInfo::exists(m_databasePath);
+    part.setAutoRemove(false);
+    if (fromProgramFolder)
+        m_copiedFromProgramFolder = source;
+    return true;
 }

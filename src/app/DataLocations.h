@@ -4,13 +4,16 @@
 
 // Where this run finds its read-only files (help documents, the template database) and which
 // database it opens. A program whose folder holds its files and can be written to (a build
-// folder, a portable copy) keeps the database beside itself. An installed program, whose files
-// are in ../share/quillane, or a program in a folder it cannot write to, keeps the database in
-// the user's data folder, copied there on the first start and never overwritten afterwards.
+// folder, a portable copy) keeps the database beside itself. An installed program, or a program
+// in a folder it cannot write to, keeps the database in the user's data folder, copied there on
+// the first start and never overwritten afterwards. A program whose database was copied out of
+// its folder goes on with the copy, also once the folder can be written to again.
 class DataLocations
 {
 public:
     static inline const QString DatabaseName = QStringLiteral("quillane97.mdb");
+    // In the user's data folder: the program folder whose database was copied there.
+    static inline const QString CopiedFromName = QStringLiteral("copied-from.txt");
 
     DataLocations(const QString& programFolder, const QString& userFolder);
 
@@ -32,6 +35,9 @@ public:
     static bool isWritable(const QString& path);
 
 private:
+    bool keepsCopy() const;
+    bool copyToUserFolder(const QString& source);
+
     QString m_programFolder;
     QString m_userFolder;
     QString m_dataFolder;

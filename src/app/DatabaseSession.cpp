@@ -1,5 +1,6 @@
 #include "app/DatabaseSession.h"
 
+#include "app/ApplicationIdentity.h"
 #include "app/DataLocations.h"
 
 #include "data/Database.h"
@@ -116,12 +117,22 @@ void locateDatabase()
     settings.databasePath = locations.databasePath();
     const QString from = locations.copiedFromProgramFolder();
     if (!from.isEmpty())
-        tell(QStringLiteral("The folder %1 is read-only, so Quillane keeps your work in %2, a copy "
-                            "of %3 made now. Changes are saved in the copy from now on.")
-                 .arg(QDir::toNativeSeparators(QFileInfo(from).absolutePath()),
-                      QDir::toNativeSeparators(settings.databasePath),
-                      QDir::toNativeSeparators(from)),
-             MessageIcon::Information);
+        // All is well, so the notice has the program's ordinary title.
+        desktop().messageBox(
+            QStringLiteral("The folder %1 is read-only, so Quillane keeps your work in %2, a copy "
+                           "of %3 made now. Changes are saved in the copy from now on.")
+                .arg(QDir::toNativeSeparators(QFileInfo(from).absolutePath()),
+                     QDir::toNativeSeparators(settings.databasePath),
+                     QDir::toNativeSeparators(from)),
+            ProgramName, MessageIcon::Information, MessageButtons::Ok);
+}
+
+void tellDatabaseHeld()
+{
+    tell(QStringLiteral("Quillane is already running for %1 but does not answer. Close it, then "
+                        "start Quillane again.")
+             .arg(QDir::toNativeSeparators(runSettings().databasePath)),
+         MessageIcon::Exclamation);
 }
 
 bool openDatabase()

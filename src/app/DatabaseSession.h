@@ -5,6 +5,9 @@
 // Decides where the run's files are, puts the folders in the run settings, and tells the user
 // when the database was copied out of a read-only program folder.
 void locateDatabase();
+// Tells the user that the program already runs for the database but does not answer, so this
+// run ends.
+void tellDatabaseHeld();
 // Opens the run's database at the path in the run settings and keeps the day's backup of it,
 // telling the user what went wrong: a missing or damaged file ends the start-up unless the user
 // takes the newest whole backup in its place, any other failure may be retried. False means the

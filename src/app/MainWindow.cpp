@@ -1,8 +1,10 @@
 #include "app/MainWindow.h"
 
+#include "app/ApplicationIdentity.h"
 #include "app/DatabaseSession.h"
 #include "app/HelpCommands.h"
 #include "app/MenuLayout.h"
+#include "app/SingleInstance.h"
 #include "app/ToolCatalog.h"
 #include "shared/BusyPointer.h"
 #include "shared/ChildFrame.h"
@@ -25,8 +27,6 @@
 #include <QToolButton>
 
 namespace {
-
-const QString ProgramTitle = QStringLiteral("Quillane");
 
 // A child's own window menu closes it on Ctrl+F4, the key of the Sentence Generator; the menu
 // entry keeps the key.
@@ -57,6 +57,8 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     connect(m_frame, &QMdiArea::subWindowActivated, this, &MainWindow::activateToolWindow);
     createMenus();
     createToolBar();
+    m_instance = new SingleInstance(this);
+    connect(m_instance, &SingleInstance::activationRequested, this, &MainWindow::comeToFront);
     connect(&SettingsNotifier::instance(), &SettingsNotifier::changed, this,
             &MainWindow::applyToolBarSetting);
     resize(1000, 720);
@@ -154,6 +156,14 @@ bool MainWindow::initializeEnvironment()
     if (settings.programFolder.isEmpty())
         settings.programFolder = QCoreApplication::applicationDirPath();
     locateDatabase();
+    // A second run for the database would hide the first run's unsaved work, or lose its own.
+    if (const SingleInstance::Claim claim = m_instance->claim(settings.databasePath);
+        claim != SingleInstance::Claim::First) {
+        m_handedOver = claim == SingleInstance::Claim::HandedOver;
+        if (!m_handedOver)
+            tellDatabaseHeld();
+        return false;
+    }
     if (!openDatabase())
         return false;
     for (StoreError error; !loadSettings(&error);) {
@@ -268,10 +278,23 @@ void MainWindow::fillWindowMenu()
 void MainWindow::showAbout()
 {
     desktop().messageBox(
-        QStringLiteral("Quillane 98 is the property of the Quillane team.  All rights reserved."),
+        QStringLiteral("Quillane 98 is the property of the Quillane team.  All rights reserved.") +
+            QStringLiteral("\n\nYour work is saved in %1.")
+                .arg(QDir::toNativeSeparators(runSettings().databasePath)),
         QStringLiteral(
             "Quillane 98 (Windows 95, 98).  Technical support: support@quillane.example"),
         MessageIcon::Information, MessageButtons::Ok);
+}
+
+void MainWindow::comeToFront()
+{
+    // Until the start-up is done, its own messages are in front.
+    if (!isVisible())
+        return;
+    if (isMinimized())
+        showNormal();
+    raise();
+    activateWindow();
 }
 
 void MainWindow::showPersonalMessage()
@@ -283,7 +306,7 @@ void MainWindow::showPersonalMessage()
 void MainWindow::confirmExit()
 {
     const MessageAnswer answer =
-        desktop().messageBox(QStringLiteral("Are you sure that you wish to exit?"), ProgramTitle,
+        desktop().messageBox(QStringLiteral("Are you sure that you wish to exit?"), ProgramName,
                              MessageIcon::None, MessageButtons::YesNo);
     if (answer != MessageAnswer::Yes)
         return;
@@ -309,8 +332,8 @@ void MainWindow::closeEvent(QCloseEvent* event)
 {
     if (!m_exitConfirmed) {
         const MessageAnswer answer =
-            desktop().messageBox(QStringLiteral("Are you sure that you wish to exit?"),
-                                 ProgramTitle, MessageIcon::None, MessageButtons::YesNo);
+            desktop().messageBox(QStringLiteral("Are you sure that you wish to exit?"), ProgramName,
+                                 MessageIcon::None, MessageButtons::YesNo);
         if (answer != MessageAnswer::Yes) {
             event->ignore();
             return;

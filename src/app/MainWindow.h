@@ -8,6 +8,7 @@ class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
 class QToolBar;
+class SingleInstance;
 class ToolWindow;
 
 // The main window: a frame for the tool windows, with the toolbar and menus that open them.
@@ -23,6 +24,9 @@ public:
     // Opens the database, reads the settings, shows the frame and opens the start window.
     // False when the program cannot go on and must end.
     bool initializeEnvironment();
+    // True when initializeEnvironment() ended because the program already runs for the database
+    // and was brought to the front: nothing went wrong.
+    bool handedOver() const { return m_handedOver; }
     // Shows or hides the toolbar after the run's toolbar flag.
     void applyToolBarSetting();
     // Asks whether to end the program, and ends it on Yes.
@@ -47,13 +51,16 @@ private:
     void showAbout();
     void showPersonalMessage();
     void closeToolWindows();
+    void comeToFront();
 
     QMdiArea* m_frame = nullptr;
     ChildFrame* m_childFrame = nullptr;
     QToolBar* m_toolBar = nullptr;
     QMenu* m_windowMenu = nullptr;
+    SingleInstance* m_instance = nullptr;
     QList<QAction*> m_windowListActions;
     QPointer<QMdiSubWindow> m_activatedChild; // cleared when the child goes
     bool m_activating = false;
     bool m_exitConfirmed = false;
+    bool m_handedOver = false;
 };

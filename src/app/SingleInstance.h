@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QObject>
+
+#include <memory>
+
+class QLocalServer;
+class QLocalSocket;
+class QLockFile;
+
+// One run of the program for each database, so that no two runs hold the same work. The first
+// run for a database takes a lock named after it and listens for later runs; a later run asks
+// the first to come to the front and ends. The lock of a run that ended without releasing it
+// (killed, crashed) is taken over, and the socket it left behind removed.
+class SingleInstance : public QObject
+{
+    Q_OBJECT
+
+public:
+    enum class Claim {
+        First,      // this run holds the database
+        HandedOver, // another run holds it and was asked to come to the front
+        NoAnswer,   // another run holds it but cannot be reached
+    };
+
+    explicit SingleInstance(QObject* parent = nullptr);
+    ~SingleInstance() override;
+
+    // Claims the database for this run, or asks the run that holds it to come to the front.
+    Claim claim(const QString& databasePath);
+
+signals:
+    // A later run for the same database asked this one to come to the front.
+    void activationRequested();
+
+private:
+    void listen(const QString& name);
+    void answer(QLocalSocket* socket);
+
+    std::unique_ptr<QLockFile> m_lock;
+    QLocalServer* m_server = nullptr;
+};
