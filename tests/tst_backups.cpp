@@ -62,7 +62,8 @@ private slots:
         QVERIFY(m_env->desktop.messages.isEmpty());
     }
 
-    // Only the newest seven of our dated copies stay; whatever else is in the folder stays too.
+    // Only the newest seven of our dated copies stay; whatever else is in the folder stays too,
+    // another start's partial copy among it. Partial copies left by an ended start go.
     void startKeepsTheNewestSeven()
     {
         QVERIFY(QDir().mkdir(backups()));
@@ -71,8 +72,18 @@ private slots:
         for (int daysBack = 1; daysBack <= 9; ++daysBack)
             others << "quillane97-" + QDate(2026, 12, 6).addDays(-daysBack).toString(Qt::ISODate) +
                           ".mdb";
-        for (const QString& name : others + QStringList{"quillane97-2026-11-02.mdb.partial"})
+        others << "quillane97-2026-12-06.mdb.partial"
+               << "quillane97-2026-12-06.mdb.77.partial";
+        const QStringList leftovers = {"quillane97-2026-11-02.mdb.partial",
+                                       "quillane97-2026-11-03.mdb.12.partial-journal"};
+        for (const QString& name : others + leftovers)
             QVERIFY(writeGarbage(backups() + '/' + name));
+        for (const QString& name : leftovers) {
+            QFile file(backups() + '/' + name);
+            QVERIFY(file.open(QIODevice::ReadWrite) &&
+                    file.setFileTime(QDateTime::currentDateTime().addSecs(-7200),
+                                     QFileDevice::FileModificationTime));
+        }
         QVERIFY(openDatabase());
         const QStringList kept = {"notes.txt",
                                   "quillane97-2026-11-30.mdb",
@@ -82,10 +93,41 @@ private slots:
                                   "quillane97-2026-12-04.mdb",
                                   "quillane97-2026-12-05.mdb",
                                   "quillane97-2026-12-06.mdb",
+                                  "quillane97-2026-12-06.mdb.77.partial",
+                                  "quillane97-2026-12-06.mdb.partial",
                                   "quillane97-2026-13-01.mdb",
                                   "quillane97-damaged-2026-11-01.mdb"};
         QCOMPARE(backupFolder(), kept);
         QVERIFY(DatabaseBackup::isWhole(backups() + "/quillane97-2026-12-06.mdb"));
+    }
+
+    // A database whose indexes no longer match their tables opens, but is not copied over the
+    // backups; the newest whole backup stays whatever its age, and one dated in the future
+    // (a clock set wrong once) neither keeps a place nor is offered first.
+    void damagedDatabaseLeavesTheWholeBackup()
+    {
+        StoreError error;
+        const DatabaseBackup backup(m_env->db.path());
+        QVERIFY(backup.keepDaily(QDate(2026, 11, 20), &error));
+        QVERIFY(backup.keepDaily(QDate(2031, 1, 1), &error));
+        for (int daysBack = 1; daysBack <= 7; ++daysBack)
+            QVERIFY(writeGarbage(backup.pathFor(QDate(2026, 12, 6).addDays(-daysBack))));
+        QVERIFY(m_env->db.execute("CREATE INDEX byName ON character (Name)"));
+        QVERIFY(m_env->db.execute("INSERT INTO character (Name, visible) VALUES ('Ann', 0)"));
+        QVERIFY(m_env->db.execute("PRAGMA writable_schema = ON"));
+        QVERIFY(m_env->db.execute("UPDATE sqlite_master SET sql = 'CREATE INDEX byName ON "
+                                  "character (Gender)' WHERE name = 'byName'"));
+        Database::close();
+        QTest::ignoreMessage(QtWarningMsg, "No backup of the database was made: The database "
+                                           "failed its integrity check, so it was not copied "
+                                           "over the backups.");
+        QVERIFY(openDatabase());
+        QStringList kept;
+        for (int daysBack = 7; daysBack >= 1; --daysBack)
+            kept << "quillane97-" + QDate(2026, 12, 6).addDays(-daysBack).toString(Qt::ISODate) +
+                        ".mdb";
+        QCOMPARE(backupFolder(), QStringList{"quillane97-2026-11-20.mdb"} + kept);
+        QCOMPARE(backup.newestWhole(QDate(2026, 12, 6))->day, QDate(2026, 11, 20));
     }
 
     // A backup that cannot be made is no reason to stop or to say more than the start says.

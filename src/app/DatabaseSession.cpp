@@ -80,7 +80,8 @@ bool restoreBackup(const QString& path, bool missing)
 {
     const DatabaseBackup backups(path);
     setHourglass();
-    const std::optional<DatabaseBackup::Copy> backup = backups.newestWhole();
+    const std::optional<DatabaseBackup::Copy> backup =
+        backups.newestWhole(currentDateTime().date());
     resetPointer();
     if (!backup)
         return false;

@@ -2,6 +2,8 @@
 
 #include "data/Database.h"
 
+#include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -16,8 +18,12 @@ namespace {
 const QStringList Companions = {QString(), QStringLiteral("-journal"), QStringLiteral("-wal"),
                                 QStringLiteral("-shm")};
 // A backup is written under this suffix and renamed once whole, so a copy cut short by a crash
-// never passes for a backup.
+// never passes for a backup. Each run writes its own ("...mdb.<process>.partial"), so that two
+// starts on one day never write, or remove, the same file.
 const QString Partial = QStringLiteral(".partial");
+// A partial copy older than this was left by a run that ended while writing it; a younger one
+// may still be being written by another start.
+constexpr qint64 LeftoverAgeSeconds = 3600;
 
 bool fail(StoreError* error, int sqliteCode, const QString& description)
 {
@@ -63,7 +69,7 @@ QDate DatabaseBackup::dayOf(const QString& fileName) const
     return QDate::fromString(named.match(fileName).captured(1), Qt::ISODate);
 }
 
-QList<DatabaseBackup::Copy> DatabaseBackup::copies() const
+QList<DatabaseBackup::Copy> DatabaseBackup::copies(QDate today) const
 {
     QList<Copy> found;
     for (const QFileInfo& file : QDir(folder()).entryInfoList(QDir::Files)) {
@@ -71,14 +77,16 @@ QList<DatabaseBackup::Copy> DatabaseBackup::copies() const
         if (day.isValid())
             found.append({day, file.filePath()});
     }
-    std::sort(found.begin(), found.end(),
-              [](const Copy& a, const Copy& b) { return a.day > b.day; });
+    std::sort(found.begin(), found.end(), [today](const Copy& a, const Copy& b) {
+        const bool aFuture = a.day > today, bFuture = b.day > today;
+        return aFuture != bFuture ? bFuture : a.day > b.day;
+    });
     return found;
 }
 
-std::optional<DatabaseBackup::Copy> DatabaseBackup::newestWhole() const
+std::optional<DatabaseBackup::Copy> DatabaseBackup::newestWhole(QDate today) const
 {
-    const QList<Copy> all = copies();
+    const QList<Copy> all = copies(today);
     const auto whole =
         std::find_if(all.begin(), all.end(), [](const Copy& copy) { return isWhole(copy.path); });
     return whole == all.end() ? std::nullopt : std::optional<Copy>(*whole);
@@ -91,10 +99,12 @@ bool DatabaseBackup::keepDaily(QDate today, StoreError* error) const
         if (!QDir().mkpath(folder()))
             return fail(error, SQLITE_CANTOPEN,
                         QStringLiteral("Could not make the folder '%1'.").arg(folder()));
-        if (!copyOpenDatabase(target, error))
-            return false;
+        // Pruning never removes the newest whole backup, so it runs after a failed copy too.
+        const bool copied = copyOpenDatabase(target, error);
+        prune(today);
+        return copied;
     }
-    prune();
+    prune(today);
     return true;
 }
 
@@ -103,7 +113,8 @@ bool DatabaseBackup::copyOpenDatabase(const QString& target, StoreError* error) 
     sqlite3* source = Database::handle();
     if (!source)
         return fail(error, SQLITE_MISUSE, QStringLiteral("The database is not open."));
-    const QString partial = target + Partial;
+    const QString partial =
+        QStringLiteral("%1.%2%3").arg(target).arg(QCoreApplication::applicationPid()).arg(Partial);
     QFile::remove(partial);
     sqlite3* copy = nullptr;
     int result = sqlite3_open_v2(partial.toUtf8().constData(), &copy,
@@ -126,23 +137,51 @@ bool DatabaseBackup::copyOpenDatabase(const QString& target, StoreError* error) 
                            : copy              ? QString::fromUtf8(sqlite3_errmsg(copy))
                                                : QString::fromUtf8(sqlite3_errstr(result));
     sqlite3_close(copy);
-    if (result == SQLITE_OK && QFile::rename(partial, target))
+    // The open check at start reads the pages, not whether each index matches its table: a copy
+    // of a file damaged that way would replace whole backups day after day.
+    if (result == SQLITE_OK && !isWhole(partial)) {
+        QFile::remove(partial);
+        return fail(error, SQLITE_CORRUPT,
+                    QStringLiteral("The database failed its integrity check, so it was not "
+                                   "copied over the backups."));
+    }
+    // Another start may have made the day's backup meanwhile; either copy will do.
+    if (result == SQLITE_OK && (QFile::rename(partial, target) || QFileInfo::exists(target))) {
+        QFile::remove(partial);
         return true;
+    }
     QFile::remove(partial);
     return fail(error, result == SQLITE_OK ? SQLITE_IOERR : result,
                 reason.isEmpty() ? QStringLiteral("Could not write '%1'.").arg(target) : reason);
 }
 
-void DatabaseBackup::prune() const
+void DatabaseBackup::prune(QDate today) const
 {
-    const QList<Copy> all = copies();
-    for (qsizetype i = Kept; i < all.size(); ++i)
-        QFile::remove(all.at(i).path);
+    const QList<Copy> all = copies(today);
+    if (all.size() > Kept) {
+        // The newest whole backup stays whatever its age, so that damaged copies never push out
+        // the last good one.
+        const std::optional<Copy> whole = newestWhole(today);
+        for (qsizetype i = Kept; i < all.size(); ++i) {
+            if (!whole || all.at(i).path != whole->path)
+                QFile::remove(all.at(i).path);
+        }
+    }
+    removeLeftovers();
+}
+
+void DatabaseBackup::removeLeftovers() const
+{
     // What a start ended during a backup left behind: the partial copy and its journal.
+    static const QRegularExpression partialName(QStringLiteral("^(.*?)(\\.\\d+)?") +
+                                                QRegularExpression::escape(Partial) +
+                                                QStringLiteral("(-journal)?$"));
+    const QDateTime stale = QDateTime::currentDateTime().addSecs(-LeftoverAgeSeconds);
     QDir backups(folder());
-    for (const QString& name : backups.entryList({'*' + Partial + '*'}, QDir::Files)) {
-        if (dayOf(name.left(name.lastIndexOf(Partial))).isValid())
-            backups.remove(name);
+    for (const QFileInfo& file : backups.entryInfoList({'*' + Partial + '*'}, QDir::Files)) {
+        const QRegularExpressionMatch match = partialName.match(file.fileName());
+        if (match.hasMatch() && dayOf(match.captured(1)).isValid() && file.lastModified() < stale)
+            backups.remove(file.fileName());
     }
 }
 

@@ -26,13 +26,15 @@ public:
 
     QString folder() const;
     QString pathFor(QDate day) const;
-    // The backups there are, newest first.
-    QList<Copy> copies() const;
+    // The backups there are, newest first. Those dated after today (made while the clock was
+    // set wrong) come last, so that they are neither offered first nor kept longest.
+    QList<Copy> copies(QDate today) const;
     // The newest backup that is a whole database, if any.
-    std::optional<Copy> newestWhole() const;
+    std::optional<Copy> newestWhole(QDate today) const;
 
     // Copies the open database into the day's backup unless that exists, then removes all but
-    // the Kept newest backups.
+    // the Kept newest backups and the newest whole one. A database that fails its integrity
+    // check is not copied: it would push whole backups out.
     bool keepDaily(QDate today, StoreError* error) const;
 
     // A free name in the backups folder for the database file put aside on that day.
@@ -48,7 +50,8 @@ private:
     // The day in the name of one of our backups; invalid for any other file name.
     QDate dayOf(const QString& fileName) const;
     bool copyOpenDatabase(const QString& target, StoreError* error) const;
-    void prune() const;
+    void prune(QDate today) const;
+    void removeLeftovers() const;
 
     QString m_databasePath;
 };
