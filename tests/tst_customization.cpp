@@ -234,7 +234,7 @@ private slots:
     }
 
     // Update writes the row and shows or hides the toolbar at once; a start window chosen
-    // is stored only by Update.
+    // is stored only by Update, and one out of range only shows as the nearest option.
     void settingsAreSavedByUpdate()
     {
         QVERIFY(m_env->db.execute("UPDATE customize SET startForm = 70"));
@@ -248,14 +248,16 @@ private slots:
         QVERIFY(find<QAbstractButton>("optFormStart_10")->isChecked());
         auto* toolBar = main.findChild<QToolBar*>("pcbToolBar");
         QVERIFY(toolBar->isVisible());
+        tick(find<QCheckBox>("chkToolBar"));
+        click("cmdUpdateApplication");
+        QVERIFY(!toolBar->isVisible());
+        QCOMPARE(m_env->db.scalar("SELECT startForm FROM customize").toInt(), 70);
 
         click("optFormStart_7");
         QCOMPARE(runSettings().startWindow, 7);
         QCOMPARE(m_env->db.scalar("SELECT startForm FROM customize").toInt(), 70);
         find<QLineEdit>("txtCustomReminder")->setText("Write daily.");
-        tick(find<QCheckBox>("chkToolBar"));
         click("cmdUpdateApplication");
-        QVERIFY(!toolBar->isVisible());
         QCOMPARE(column("SELECT timerInterval || '|' || personalReminder || '|' || toolBar || "
                         "'|' || startForm FROM customize"),
                  QStringList{"5.0|Write daily.|0|7"});

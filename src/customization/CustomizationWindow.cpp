@@ -448,7 +448,9 @@ void CustomizationWindow::setApplicationCustomization()
     showInterval(row.intervalSeconds);
     m_reminder->setText(row.personalReminder);
     m_toolBar->setChecked(row.toolBarShown);
-    chooseStartWindow(row.startOption);
+    // A stored number no option stands for shows as the nearest option, but stays the running
+    // (and stored) one until the user picks an option.
+    chooseStartWindow(row.startWindow);
     m_startOptions->button(row.startOption)->setChecked(true);
     resetPointer();
 }
