@@ -7,6 +7,7 @@
 #include "support/TestEnvironment.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
@@ -95,6 +96,19 @@ private slots:
         QVERIFY(m_env->expectMessage("You must leave at least one item in the table.", "Quillane",
                                      MessageIcon::Information));
         QCOMPARE(column("SELECT noun FROM noun"), QStringList{"zeppelin"});
+
+        // A blank row never stands in for the last word, but may go itself.
+        click("cmdNew");
+        grid()->setCurrentIndex(grid()->model()->index(0, 1));
+        m_env->desktop.answerNext(MessageAnswer::Yes);
+        click("cmdDelete");
+        QVERIFY(m_env->expectMessage("You must leave at least one item in the table."));
+        QCOMPARE(column("SELECT noun FROM noun ORDER BY ID"), (QStringList{"zeppelin", ""}));
+        grid()->setCurrentIndex(grid()->model()->index(1, 1));
+        m_env->desktop.answerNext(MessageAnswer::Yes);
+        click("cmdDelete");
+        QCOMPARE(column("SELECT noun FROM noun"), QStringList{"zeppelin"});
+        QCOMPARE(getRandomRecord("noun"), QString("Zeppelin"));
     }
 
     // A new row repeating a word goes again; an edited row gets its stored value back.
@@ -117,6 +131,74 @@ private slots:
         QCOMPARE(m_env->desktop.messages.size(), 2);
         QCOMPARE(column("SELECT noun FROM noun ORDER BY ID"), stored);
         QCOMPARE(grid()->model()->index(0, 1).data().toString(), stored.at(0));
+
+        // An edit left unsaved is refused before a delete, which does not happen then.
+        typeValue(0, stored.at(1));
+        grid()->setCurrentIndex(grid()->model()->index(2, 1));
+        m_env->desktop.answerNext(MessageAnswer::Yes);
+        click("cmdDelete");
+        QVERIFY(m_env->expectMessage("A duplicate exists.  Please try again.",
+                                     "Duplicate Item Exists", MessageIcon::Information));
+        QCOMPARE(m_env->desktop.messages.size(), 3);
+        QCOMPARE(column("SELECT noun FROM noun ORDER BY ID"), stored);
+        QCOMPARE(columnTexts(grid()->model(), 1), stored);
+    }
+
+    // A cell being typed is kept whatever comes next: a shortcut, another table or closing.
+    void typedCellIsKept_data()
+    {
+        QTest::addColumn<QString>("next");
+        QTest::newRow("Update") << "Alt+U";
+        QTest::newRow("New") << "Alt+N";
+        QTest::newRow("Delete") << "Alt+D";
+        QTest::newRow("table") << "verb";
+        QTest::newRow("Close") << QString();
+    }
+    void typedCellIsKept()
+    {
+        QFETCH(QString, next);
+        open();
+        m_window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        choose("noun");
+        click("cmdNew");
+        grid()->edit(grid()->currentIndex());
+        auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+        QVERIFY(editor);
+        QTest::keyClicks(editor, "quirkily");
+        if (next.startsWith("Alt+"))
+            QTest::keySequence(editor, QKeySequence(next));
+        else if (next.isEmpty())
+            QVERIFY(m_window->close());
+        else
+            choose(next);
+        QTRY_COMPARE(column("SELECT noun FROM noun WHERE noun = 'quirkily'"),
+                     QStringList{"quirkily"});
+    }
+
+    // A question gets the category of the current one, and a list cannot be imported into
+    // the questions: the message says why.
+    void questionIsAddedToItsCategory()
+    {
+        open();
+        choose("questions");
+        grid()->setCurrentIndex(grid()->model()->index(3, 1));
+        click("cmdNew");
+        QVERIFY(m_env->desktop.messages.isEmpty());
+        const int added = grid()->model()->rowCount() - 1;
+        QCOMPARE(grid()->currentIndex().row(), added);
+        QCOMPARE(grid()->model()->index(added, 1).data().toString(), QString("Setting"));
+        editCell(grid(), added, 2, "Who lives next door?");
+        click("cmdUpdate");
+        QCOMPARE(
+            column("SELECT question FROM questions WHERE category = 'setting' ORDER BY ID").last(),
+            QString("Who lives next door?"));
+
+        click("cmdImport");
+        QVERIFY(m_env->expectMessage(
+            "Only a list of one value a row can be imported into: questions holds 2 values a row "
+            "(category, question).  Please choose a word, name or pattern list.",
+            "Import", MessageIcon::Information));
     }
 
     // A value the column or a full disk refuses is told plainly; the typed value stays.
@@ -189,11 +271,14 @@ private slots:
         QCOMPARE(column(sql), stored + QStringList{"Quill"});
         choose("customize");
         click("cmdImport");
-        QVERIFY(m_env->expectMessage("Only a list of one value a row can be imported into.  "
-                                     "Please choose a word, name or pattern list."));
+        QVERIFY(m_env->expectMessage("Only a list of one value a row can be imported into: "
+                                     "customize holds 4 values a row (timerInterval, "
+                                     "personalReminder, toolBar, startForm).  Please choose a "
+                                     "word, name or pattern list."));
     }
 
-    // The interval keeps to 1 to 20 seconds; each accepted spin is in effect at once.
+    // The interval keeps to 1 to 20 seconds; each accepted spin is in effect at once. An arrow
+    // held at the limit tells once and lets go.
     void spinKeepsLimits_data()
     {
         QTest::addColumn<QString>("stored");
@@ -218,13 +303,20 @@ private slots:
         runSettings().timerInterval = 3000;
         open();
         auto* spin = find<SpinButton>("spnRange1");
-        QTest::mouseClick(up ? spin->upArrow() : spin->downArrow(), Qt::LeftButton);
-        QCOMPARE(find<QLineEdit>("txtTimerInterval")->text(), shown);
+        QToolButton* arrow = up ? spin->upArrow() : spin->downArrow();
         if (!message.isEmpty()) {
+            QTest::mousePress(arrow, Qt::LeftButton);
+            QTRY_VERIFY(!m_env->desktop.messages.isEmpty());
+            QTRY_VERIFY(!arrow->isDown());
+            QTest::mouseRelease(arrow, Qt::LeftButton);
+            QCOMPARE(m_env->desktop.messages.size(), 1);
+            QCOMPARE(find<QLineEdit>("txtTimerInterval")->text(), shown);
             QVERIFY(m_env->expectMessage(message, "Quillane", MessageIcon::Information));
             QCOMPARE(runSettings().timerInterval, 3000);
             return;
         }
+        QTest::mouseClick(arrow, Qt::LeftButton);
+        QCOMPARE(find<QLineEdit>("txtTimerInterval")->text(), shown);
         QVERIFY(m_env->desktop.messages.isEmpty());
         m_window.reset(); // closed without Update: the spun interval stays for the run
         auto crystalBall = TestEnvironment::open<CrystalBallWindow>();
@@ -234,7 +326,7 @@ private slots:
     }
 
     // Update writes the row and shows or hides the toolbar at once; a start window chosen
-    // is stored only by Update.
+    // is stored only by Update, and one out of range only shows as the nearest option.
     void settingsAreSavedByUpdate()
     {
         QVERIFY(m_env->db.execute("UPDATE customize SET startForm = 70"));
@@ -248,14 +340,16 @@ private slots:
         QVERIFY(find<QAbstractButton>("optFormStart_10")->isChecked());
         auto* toolBar = main.findChild<QToolBar*>("pcbToolBar");
         QVERIFY(toolBar->isVisible());
+        tick(find<QCheckBox>("chkToolBar"));
+        click("cmdUpdateApplication");
+        QVERIFY(!toolBar->isVisible());
+        QCOMPARE(m_env->db.scalar("SELECT startForm FROM customize").toInt(), 70);
 
         click("optFormStart_7");
         QCOMPARE(runSettings().startWindow, 7);
         QCOMPARE(m_env->db.scalar("SELECT startForm FROM customize").toInt(), 70);
         find<QLineEdit>("txtCustomReminder")->setText("Write daily.");
-        tick(find<QCheckBox>("chkToolBar"));
         click("cmdUpdateApplication");
-        QVERIFY(!toolBar->isVisible());
         QCOMPARE(column("SELECT timerInterval || '|' || personalReminder || '|' || toolBar || "
                         "'|' || startForm FROM customize"),
                  QStringList{"5.0|Write daily.|0|7"});

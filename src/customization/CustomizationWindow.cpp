@@ -3,6 +3,7 @@
 #include "data/Database.h"
 #include "data/ListFile.h"
 #include "data/ListImport.h"
+#include "data/RandomRecord.h"
 #include "data/UserTables.h"
 #include "shared/BusyPointer.h"
 #include "shared/CodeKeys.h"
@@ -14,6 +15,7 @@
 #include "shared/SettingsRow.h"
 #include "shared/SpinButton.h"
 
+#include <QAbstractItemDelegate>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -28,7 +30,7 @@
 #include <QSqlError>
 #include <QSqlField>
 #include <QSqlIndex>
-#include <QSqlQuery>
+#include <QSqlRecord>
 #include <QSqlTableModel>
 #include <QTableView>
 #include <QTabWidget>
@@ -250,6 +252,7 @@ void CustomizationWindow::refreshTableName(const QString& table)
 
 void CustomizationWindow::chooseTable(int index)
 {
+    commitTyping();
     const QString table = m_tableName->itemText(index);
     if (table == m_rows->tableName())
         return;
@@ -270,18 +273,33 @@ void CustomizationWindow::makeRowCurrent(int row)
     m_grid->scrollTo(cell);
 }
 
+void CustomizationWindow::commitTyping()
+{
+    // A shortcut leaves the focus in the cell being typed: its editor is still open.
+    const QModelIndex cell = m_grid->currentIndex();
+    QWidget* editor = m_grid->indexWidget(cell);
+    if (!editor)
+        return;
+    QAbstractItemDelegate* delegate = m_grid->itemDelegateForIndex(cell);
+    emit delegate->commitData(editor);
+    emit delegate->closeEditor(editor);
+}
+
 void CustomizationWindow::newRow()
 {
+    commitTyping();
     if (m_rows->isDirty() && !saveRows())
         return;
     setHourglass();
-    QSqlQuery query(Database::connection());
-    if (!query.exec(QStringLiteral("INSERT INTO %1 DEFAULT VALUES")
-                        .arg(Database::quoteIdentifier(m_rows->tableName())))) {
-        tellRecoverable(StoreError::fromSql(query.lastError(), QStringLiteral("cmdNew_Click")));
+    // Fields that must be filled take the current row's category, or the like.
+    const int current = m_grid->currentIndex().row();
+    StoreError error;
+    const QVariant key = UserTables::addRow(
+        m_rows->tableName(), current >= 0 ? m_rows->record(current) : QSqlRecord(), &error);
+    if (error.isSet()) {
+        tellRecoverable(error);
         return;
     }
-    const QVariant key = query.lastInsertId();
     refreshTableName(m_rows->tableName());
     m_newRowKey = key;
     while (m_rows->canFetchMore())
@@ -306,6 +324,7 @@ int CustomizationWindow::unsavedNewRow() const
 
 bool CustomizationWindow::saveRows()
 {
+    commitTyping();
     setHourglass();
     if (m_rows->submitAll()) {
         m_newRowKey.clear();
@@ -345,6 +364,10 @@ bool CustomizationWindow::saveRows()
 
 void CustomizationWindow::deleteRow()
 {
+    // What was typed is saved (or refused) first, so that the delete is written on its own.
+    commitTyping();
+    if (m_rows->isDirty() && !saveRows())
+        return;
     const int row = m_grid->currentIndex().row();
     const MessageAnswer answer = desktop().messageBox(
         QStringLiteral("Are you sure that you wish to delete this item?"),
@@ -352,13 +375,18 @@ void CustomizationWindow::deleteRow()
     if (answer != MessageAnswer::Yes || row < 0)
         return;
     setHourglass();
+    // A row with a value to draw may go while another such value stays, a blank row while
+    // another row stays: a blank row never stands in for the last value.
+    const QString table = m_rows->tableName();
     StoreError error;
-    const qint64 count = UserTables::rowCount(m_rows->tableName(), &error);
-    if (count < 0) {
+    const qint64 left = RandomRecord::isDrawable(m_rows->index(row, 1).data())
+                            ? RandomRecord::drawableCount(table, &error)
+                            : UserTables::rowCount(table, &error);
+    if (left < 0) {
         tellRecoverable(error);
         return;
     }
-    if (count < 2) {
+    if (left < 2) {
         resetPointer();
         desktop().beep();
         tell(QStringLiteral("You must leave at least one item in the table."));
@@ -366,9 +394,9 @@ void CustomizationWindow::deleteRow()
     }
     m_rows->removeRow(row);
     if (!m_rows->submitAll()) {
+        error = StoreError::fromSql(m_rows->lastError(), QStringLiteral("cmdDelete_Click"));
         m_rows->revertAll();
-        tellRecoverable(
-            StoreError::fromSql(m_rows->lastError(), QStringLiteral("cmdDelete_Click")));
+        tellRecoverable(error);
         return;
     }
     if (unsavedNewRow() < 0)
@@ -380,9 +408,10 @@ void CustomizationWindow::deleteRow()
 void CustomizationWindow::importList()
 {
     const QString table = m_rows->tableName();
-    if (!ListImport::isValueList(table)) {
-        tell(QStringLiteral("Only a list of one value a row can be imported into.  Please choose "
-                            "a word, name or pattern list."),
+    if (QString why; !ListImport::isValueList(table, &why)) {
+        tell(QStringLiteral("Only a list of one value a row can be imported into: %1.  Please "
+                            "choose a word, name or pattern list.")
+                 .arg(why),
              QStringLiteral("Import"));
         return;
     }
@@ -448,7 +477,9 @@ void CustomizationWindow::setApplicationCustomization()
     showInterval(row.intervalSeconds);
     m_reminder->setText(row.personalReminder);
     m_toolBar->setChecked(row.toolBarShown);
-    chooseStartWindow(row.startOption);
+    // A stored number no option stands for shows as the nearest option, but stays the running
+    // (and stored) one until the user picks an option.
+    chooseStartWindow(row.startWindow);
     m_startOptions->button(row.startOption)->setChecked(true);
     resetPointer();
 }
@@ -507,9 +538,12 @@ void CustomizationWindow::closeEvent(QCloseEvent* event)
 {
     // Rows typed but not saved are saved now; when they cannot be, the window stays open. At
     // the end of the program the database has gone first, and nothing is asked.
-    if (Database::isOpen() && m_rows->isDirty() && !saveRows()) {
-        event->ignore();
-        return;
+    if (Database::isOpen()) {
+        commitTyping();
+        if (m_rows->isDirty() && !saveRows()) {
+            event->ignore();
+            return;
+        }
     }
     ToolWindow::closeEvent(event);
 }

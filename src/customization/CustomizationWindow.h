@@ -34,6 +34,8 @@ private:
     void setCustomTable();
     void refreshTableName(const QString& table);
     void chooseTable(int index);
+    // Hands the text of a cell being typed to the grid, as leaving the cell would.
+    void commitTyping();
     void newRow();
     // Saves what was typed into the grid; false when it could not be saved.
     bool saveRows();

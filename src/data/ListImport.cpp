@@ -19,11 +19,27 @@ QString keyField(const QString& table)
 
 } // namespace
 
-bool ListImport::isValueList(const QString& table)
+bool ListImport::isValueList(const QString& table, QString* why)
 {
     const QSqlRecord fields = Database::connection().record(table);
-    return fields.count() == 2 && keyField(table) == fields.fieldName(0) &&
-           fields.field(0).metaType().id() != QMetaType::QString;
+    const bool keyed = !fields.isEmpty() && keyField(table) == fields.fieldName(0) &&
+                       fields.field(0).metaType().id() != QMetaType::QString;
+    if (fields.count() == 2 && keyed)
+        return true;
+    if (why) {
+        QStringList values;
+        for (int field = keyed ? 1 : 0; field < fields.count(); ++field)
+            values << fields.fieldName(field);
+        if (values.size() > 1)
+            *why = QStringLiteral("%1 holds %2 values a row (%3)")
+                       .arg(table)
+                       .arg(values.size())
+                       .arg(values.join(QStringLiteral(", ")));
+        else
+            *why = values.isEmpty() ? QStringLiteral("%1 holds no value").arg(table)
+                                    : QStringLiteral("%1 has no whole-number key").arg(table);
+    }
+    return false;
 }
 
 bool ListImport::addValues(const QString& table, const QStringList& values, Counts* counts,

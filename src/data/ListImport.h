@@ -13,8 +13,9 @@ struct Counts
     int skipped = 0; // blank, or present already (ignoring case)
 };
 
-// A list table holds one value a row: a whole-number key and one value field.
-bool isValueList(const QString& table);
+// A list table holds one value a row: a whole-number key and one value field. Of any other
+// table, why tells what it holds instead ("questions holds 2 values a row (category, question)").
+bool isValueList(const QString& table, QString* why = nullptr);
 // Adds the values that are neither blank nor present already, all or none.
 bool addValues(const QString& table, const QStringList& values, Counts* counts, StoreError* error);
 // Every row of the table in table order, the key left out.

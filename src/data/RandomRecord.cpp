@@ -5,7 +5,9 @@
 #include <QFile>
 #include <QHash>
 #include <QRandomGenerator>
+#include <QVariant>
 
+#include <algorithm>
 #include <limits>
 #include <memory>
 #include <sqlite3.h>
@@ -45,6 +47,37 @@ bool prepare(sqlite3* db, const QByteArray& sql, Statement* statement, StoreErro
         return sqliteFailure(db, error);
     statement->reset(raw);
     return true;
+}
+
+// The name of the table's value field (its second), quoted.
+bool valueColumn(sqlite3* db, const QString& table, QByteArray* column, StoreError* error)
+{
+    Statement columns;
+    if (!prepare(db, "PRAGMA table_info(" + Database::quoteIdentifier(table).toUtf8() + ")",
+                 &columns, error))
+        return false;
+    int columnCount = 0;
+    while (sqlite3_step(columns.get()) == SQLITE_ROW) {
+        if (columnCount++ == 1)
+            *column = Database::quoteIdentifier(QString::fromUtf8(reinterpret_cast<const char*>(
+                                                    sqlite3_column_text(columns.get(), 1))))
+                          .toUtf8();
+    }
+    if (columnCount == 0) {
+        *error = {3078, Source, QStringLiteral("Cannot find the table '%1'").arg(table)};
+        return false;
+    }
+    if (columnCount < 2) {
+        *error = {3265, Source, QStringLiteral("The table '%1' has no value field").arg(table)};
+        return false;
+    }
+    return true;
+}
+
+// The condition a row's value meets to be drawn (see RandomRecord::isDrawable).
+QByteArray drawable(const QByteArray& column)
+{
+    return "trim(CAST(" + column + " AS TEXT)) <> ''";
 }
 
 // The value (second column) of the current row as it is drawn: its first letter upper-cased.
@@ -141,29 +174,12 @@ public:
         m_db = db;
         m_table = table;
         const QByteArray quotedTable = Database::quoteIdentifier(table).toUtf8();
-        Statement columns;
-        if (!prepare(db, "PRAGMA table_info(" + quotedTable + ")", &columns, error))
+        QByteArray column;
+        if (!valueColumn(db, table, &column, error))
             return false;
-        QByteArray valueColumn;
-        int columnCount = 0;
-        while (sqlite3_step(columns.get()) == SQLITE_ROW) {
-            if (columnCount++ == 1)
-                valueColumn = reinterpret_cast<const char*>(sqlite3_column_text(columns.get(), 1));
-        }
-        if (columnCount == 0) {
-            *error = {3078, Source, QStringLiteral("Cannot find the table '%1'").arg(table)};
-            return false;
-        }
-        if (columnCount < 2) {
-            *error = {3265, Source, QStringLiteral("The table '%1' has no value field").arg(table)};
-            return false;
-        }
         // The value is the second field, read as text; blank values are never drawn.
-        const QByteArray value =
-            "CAST(" + Database::quoteIdentifier(QString::fromUtf8(valueColumn)).toUtf8() +
-            " AS TEXT)";
-        const QByteArray select =
-            "SELECT rowid, " + value + " FROM " + quotedTable + " WHERE trim(" + value + ") <> ''";
+        const QByteArray select = "SELECT rowid, CAST(" + column + " AS TEXT) FROM " + quotedTable +
+                                  " WHERE " + drawable(column);
         Statement span;
         if (!prepare(db,
                      "SELECT (SELECT min(rowid) FROM " + quotedTable +
@@ -330,6 +346,36 @@ std::optional<QString> RandomRecord::draw(const QString& table, QRandomGenerator
 {
     StoreError ignored;
     return KeptTables::instance().draw(table, random, error ? error : &ignored);
+}
+
+qint64 RandomRecord::drawableCount(const QString& table, StoreError* error)
+{
+    sqlite3* db = Database::handle();
+    if (!db) {
+        *error = {3000, Source, QStringLiteral("The database is not open")};
+        return -1;
+    }
+    QByteArray column;
+    Statement count;
+    if (!valueColumn(db, table, &column, error) ||
+        !prepare(db,
+                 "SELECT count(*) FROM " + Database::quoteIdentifier(table).toUtf8() + " WHERE " +
+                     drawable(column),
+                 &count, error))
+        return -1;
+    if (sqlite3_step(count.get()) != SQLITE_ROW) {
+        sqliteFailure(db, error);
+        return -1;
+    }
+    return sqlite3_column_int64(count.get(), 0);
+}
+
+bool RandomRecord::isDrawable(const QVariant& value)
+{
+    // As SQLite's trim() reads it: blank is empty or spaces only.
+    const QString text = value.toString();
+    return !value.isNull() &&
+           std::any_of(text.cbegin(), text.cend(), [](QChar c) { return c != u' '; });
 }
 
 void RandomRecord::forgetTables()

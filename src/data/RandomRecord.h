@@ -6,6 +6,7 @@
 #include <QString>
 
 class QRandomGenerator;
+class QVariant;
 
 // Draws a uniformly chosen value from a list table: the table's second field, read by
 // position, with its first letter upper-cased. Rows whose value is empty or blank are never
@@ -17,6 +18,10 @@ class QRandomGenerator;
 // changes, through this connection or any other, so a row added anywhere is drawn from at once.
 namespace RandomRecord {
 std::optional<QString> draw(const QString& table, QRandomGenerator& random, StoreError* error);
+// How many values a draw from the table can return now; -1 after a failure.
+qint64 drawableCount(const QString& table, StoreError* error);
+// Whether a draw could return the value of a row: it is neither Null nor blank (empty or spaces).
+bool isDrawable(const QVariant& value);
 // Forgets every kept table and the connection; must run before the database closes.
 void forgetTables();
 } // namespace RandomRecord

@@ -3,6 +3,9 @@
 #include "data/StoreError.h"
 
 #include <QStringList>
+#include <QVariant>
+
+class QSqlRecord;
 
 // The tables of the database the user may edit, and their sizes.
 namespace UserTables {
@@ -11,4 +14,9 @@ namespace UserTables {
 QStringList names(StoreError* error);
 // The number of rows of the table, or -1 after a failure.
 qint64 rowCount(const QString& table, StoreError* error);
+// Adds a row for the user to fill in and gives its key (invalid after a failure). Its fields
+// are empty, but for those that must have a value and have no default: such a field takes the
+// value of the given row (or else the first) when rows share values in it, as a category,
+// and an empty text (or 0 for a number) when each row has its own.
+QVariant addRow(const QString& table, const QSqlRecord& current, StoreError* error);
 } // namespace UserTables

@@ -65,8 +65,11 @@ bool writeSettingsRow(const SettingsRow& row, StoreError* error)
     QSqlQuery query(Database::connection());
     const bool stored =
         query.exec(QStringLiteral("SELECT 1 FROM customize LIMIT 1")) && query.next();
+    // No option stands for such a number, so the user never chose it: the stored one stays.
+    const bool keepStartForm = row.startWindow < 0 || row.startWindow > 10;
     query.prepare(stored ? QStringLiteral("UPDATE customize SET timerInterval = ?, "
-                                          "personalReminder = ?, toolBar = ?, startForm = ? "
+                                          "personalReminder = ?, toolBar = ?, "
+                                          "startForm = coalesce(?, startForm) "
                                           "WHERE rowid = (SELECT min(rowid) FROM customize)")
                          : QStringLiteral("INSERT INTO customize (timerInterval, "
                                           "personalReminder, toolBar, startForm) "
@@ -74,7 +77,7 @@ bool writeSettingsRow(const SettingsRow& row, StoreError* error)
     query.addBindValue(double(row.intervalSeconds));
     query.addBindValue(row.personalReminder);
     query.addBindValue(row.toolBarShown ? -1 : 0);
-    query.addBindValue(row.startWindow);
+    query.addBindValue(keepStartForm ? QVariant() : QVariant(row.startWindow));
     if (!query.exec()) {
         *error = StoreError::fromSql(query.lastError(), QStringLiteral("saveCustomization"));
         return false;

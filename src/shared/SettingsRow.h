@@ -17,7 +17,8 @@ struct SettingsRow
     int intervalSeconds = DefaultIntervalSeconds;
     QString personalReminder = QStringLiteral("Never run with scissors.");
     bool toolBarShown = true;
-    int startWindow = DefaultStartForm; // outside 0 to 10: no start window
+    // Outside 0 to 10: no start window; written, the stored number stays as it is.
+    int startWindow = DefaultStartForm;
     int startOption = DefaultStartForm; // the stored number brought into 0 to 10, for showing
 
     static SettingsRow fromValues(const QVariant& timerInterval, const QVariant& personalReminder,
@@ -26,7 +27,8 @@ struct SettingsRow
 
 // Reads the first settings row; a missing row gives the defaults.
 bool readSettingsRow(SettingsRow* row, StoreError* error);
-// Writes the values into the first settings row, making the row when there is none.
+// Writes the values into the first settings row, making the row when there is none. A start
+// window outside 0 to 10 leaves the stored number as it is.
 bool writeSettingsRow(const SettingsRow& row, StoreError* error);
 // Reads the first settings row into the run settings.
 bool loadSettings(StoreError* error);

@@ -1,5 +1,7 @@
 #include "shared/SpinButton.h"
 
+#include "shared/TimerHold.h"
+
 #include <QKeyEvent>
 #include <QStyleOptionFocusRect>
 #include <QStylePainter>
@@ -39,8 +41,8 @@ SpinButton::SpinButton(const QString& name, QWidget* parent)
     layout->setSpacing(0);
     layout->addWidget(m_up);
     layout->addWidget(m_down);
-    connect(m_up, &QToolButton::clicked, this, &SpinButton::spinUp);
-    connect(m_down, &QToolButton::clicked, this, &SpinButton::spinDown);
+    TimerHold::connectSteps(m_up, [this] { emit spinUp(); });
+    TimerHold::connectSteps(m_down, [this] { emit spinDown(); });
 }
 
 void SpinButton::setStepName(const QString& boxName)

@@ -6,7 +6,8 @@ class QToolButton;
 
 // A spin button: an up arrow over a down arrow beside a box it steps. It keeps no value of its
 // own; its owner does the arithmetic when spinUp or spinDown arrives. Held down, an arrow
-// repeats; with the focus, the Up and Down keys step as well.
+// repeats until released or until a step opens a message; with the focus, the Up and Down keys
+// step as well.
 class SpinButton : public QWidget
 {
     Q_OBJECT

@@ -19,9 +19,10 @@ QList<QPointer<QTimer>>& connectedTimers()
     return timers;
 }
 
-Tick currentTick;             // the tick being handled, if any
-int openMessages = 0;         // messages open inside one another
-QList<QPointer<QTimer>> held; // the timers the outermost message stopped
+Tick currentTick;                       // the tick being handled, if any
+QPointer<QAbstractButton> currentArrow; // the arrow whose step is being handled, if any
+int openMessages = 0;                   // messages open inside one another
+QList<QPointer<QTimer>> held;           // the timers the outermost message stopped
 
 } // namespace
 
@@ -38,10 +39,22 @@ void TimerHold::connectTicks(QTimer* timer, QAbstractButton* timerBox, std::func
                      });
 }
 
+void TimerHold::connectSteps(QAbstractButton* arrow, std::function<void()> onStep)
+{
+    QObject::connect(arrow, &QAbstractButton::clicked, arrow, [arrow, onStep = std::move(onStep)] {
+        const QPointer outer = std::exchange(currentArrow, arrow);
+        onStep();
+        currentArrow = outer;
+    });
+}
+
 TimerHold::MessageScope::MessageScope()
 {
     if (openMessages++ > 0)
         return;
+    // Letting the arrow go stops its repeats; its release then clicks it no more.
+    if (QAbstractButton* arrow = currentArrow)
+        arrow->setDown(false);
     if (QTimer* ticking = currentTick.timer) {
         // Unticking the box runs the window's own "timer off"; the stop makes sure of it.
         if (QAbstractButton* box = currentTick.timerBox; box && box->isChecked()) {
