@@ -26,11 +26,16 @@ bool ListImport::isValueList(const QString& table)
            fields.field(0).metaType().id() != QMetaType::QString;
 }
 
+QString ListImport::valueField(const QString& table)
+{
+    return Database::connection().record(table).fieldName(1);
+}
+
 bool ListImport::addValues(const QString& table, const QStringList& values, Counts* counts,
                            StoreError* error)
 {
     QSqlDatabase db = Database::connection();
-    const QString valueField = db.record(table).fieldName(1);
+    const QString valueField = ListImport::valueField(table);
     const QString quotedTable = Database::quoteIdentifier(table);
     QSqlQuery query(db);
     query.setForwardOnly(true);
@@ -66,6 +71,18 @@ bool ListImport::addValues(const QString& table, const QStringList& values, Coun
         return false;
     *counts = result;
     return true;
+}
+
+QStringList ListImport::fieldsWithoutKey(const QString& table)
+{
+    const QSqlRecord fields = Database::connection().record(table);
+    const QString key = keyField(table);
+    QStringList names;
+    for (int column = 0; column < fields.count(); ++column) {
+        if (fields.fieldName(column) != key)
+            names << fields.fieldName(column);
+    }
+    return names;
 }
 
 QList<QStringList> ListImport::rowsWithoutKey(const QString& table, StoreError* error)

@@ -15,8 +15,11 @@ struct Counts
 
 // A list table holds one value a row: a whole-number key and one value field.
 bool isValueList(const QString& table);
+// The field holding a list table's values; it names the list in a CSV file's heading.
+QString valueField(const QString& table);
 // Adds the values that are neither blank nor present already, all or none.
 bool addValues(const QString& table, const QStringList& values, Counts* counts, StoreError* error);
-// Every row of the table in table order, the key left out.
+// The names of the table's fields and every row of it in table order, the key left out.
+QStringList fieldsWithoutKey(const QString& table);
 QList<QStringList> rowsWithoutKey(const QString& table, StoreError* error);
 } // namespace ListImport
