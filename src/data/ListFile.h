@@ -5,7 +5,7 @@
 #include <QString>
 #include <QStringList>
 
-// Word lists kept in files: plain UTF-8 text, one value a line, or CSV, one row a line.
+// Word lists kept in files: plain UTF-8 text, one value a line, or CSV, one value a row.
 namespace ListFile {
 struct Contents
 {
