@@ -232,6 +232,9 @@ private slots:
             << "2 added, 0 skipped (blank or already in the list).  The first line, \"Noun\", was "
                "taken as the column heading."
             << QStringList{"Write every day,\neven a line.", "a \"b\", c"};
+        QTest::newRow("quoted byte-order mark")
+            << "csv" << QByteArray("\"\xef\xbb\xbf  dove\"")
+            << "1 added, 0 skipped (blank or already in the list)." << QStringList{"dove"};
         for (const QString suffix : {"txt", "csv"})
             QTest::addRow("not UTF-8 %s", qPrintable(suffix))
                 << suffix << QByteArray("\xff\xfe\0q\0", 5)

@@ -17,6 +17,16 @@ QString keyField(const QString& table)
     return key.count() == 1 ? key.fieldName(0) : QString();
 }
 
+// The value as it is stored: without blanks around it, nor byte-order marks before it, which
+// the database drops, leaving a blank first.
+QString stored(const QString& value)
+{
+    QString trimmed = value.trimmed();
+    while (trimmed.startsWith(QChar::ByteOrderMark))
+        trimmed = trimmed.mid(1).trimmed();
+    return trimmed;
+}
+
 } // namespace
 
 bool ListImport::isValueList(const QString& table)
@@ -56,7 +66,7 @@ bool ListImport::addValues(const QString& table, const QStringList& values, Coun
                       .arg(quotedTable, Database::quoteIdentifier(valueField)));
     Counts result;
     for (const QString& line : values) {
-        const QString value = line.trimmed();
+        const QString value = stored(line);
         if (value.isEmpty() || present.contains(value.toCaseFolded())) {
             ++result.skipped;
             continue;

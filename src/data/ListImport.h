@@ -17,7 +17,8 @@ struct Counts
 bool isValueList(const QString& table);
 // The field holding a list table's values; it names the list in a CSV file's heading.
 QString valueField(const QString& table);
-// Adds the values that are neither blank nor present already, all or none.
+// Adds the values that are neither blank nor present already, all or none; each without the
+// blanks and byte-order marks around it.
 bool addValues(const QString& table, const QStringList& values, Counts* counts, StoreError* error);
 // The names of the table's fields and every row of it in table order, the key left out.
 QStringList fieldsWithoutKey(const QString& table);
