@@ -1,18 +1,29 @@
-// The customization window imports word lists from any file the user picks. The input is read
-// as a text file and as a CSV file, imported into an empty word table, exported again and read
-// back: the values must survive the round trip.
+// The customization window imports word lists from any file the user picks, and exports them.
+// The input is read as a text file and as a CSV file and imported into an empty word table;
+// that list is exported in both forms and imported again into an empty table, and must come
+// back exactly. The input split at NUL characters is also taken as values of any kind, written
+// in both forms and read back: each must come back as it was, unless a text file refuses it
+// for a line break or a leading byte-order mark.
 #include "FuzzSupport.h"
 
 #include "data/Database.h"
 #include "data/ListFile.h"
 #include "data/ListImport.h"
 
+#include <algorithm>
 #include <QFile>
-#include <QSet>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 
 namespace {
+
+const QString Table = QStringLiteral("noun");
+
+QTemporaryDir& folder()
+{
+    static QTemporaryDir temporary;
+    return temporary;
+}
 
 QString writeInput(const QString& path, const uint8_t* data, size_t size)
 {
@@ -23,40 +34,55 @@ QString writeInput(const QString& path, const uint8_t* data, size_t size)
     return path;
 }
 
-QSet<QString> caseFolded(const QStringList& values)
+// The values read from the file, which must be readable.
+QStringList readBack(const QString& path)
 {
-    QSet<QString> folded;
-    for (const QString& value : values) {
-        if (!value.trimmed().isEmpty())
-            folded.insert(value.trimmed().toCaseFolded());
-    }
-    return folded;
+    QString problem;
+    const auto contents = ListFile::readValues(path, ListImport::valueField(Table), &problem);
+    if (!contents)
+        FuzzSupport::fail(path + QStringLiteral(" as written cannot be read: ") + problem);
+    return contents->values;
 }
 
-void importAndExport(const QString& path, const QString& exportPath)
+// Imports the values into the emptied table; the values stored, in table order.
+QStringList import(const QStringList& values)
 {
-    const QString table = QStringLiteral("noun");
-    QString problem;
-    const auto values = ListFile::readValues(path, &problem);
-    if (!values) {
-        if (problem.isEmpty())
-            FuzzSupport::fail(QStringLiteral("a refused file gave no reason"));
-        return;
-    }
+    if (!QSqlQuery(Database::connection()).exec(QStringLiteral("DELETE FROM noun")))
+        FuzzSupport::fail(QStringLiteral("the table cannot be emptied"));
     ListImport::Counts counts;
     StoreError error;
-    if (!ListImport::addValues(table, *values, &counts, &error))
+    if (!ListImport::addValues(Table, values, &counts, &error))
         FuzzSupport::fail(QStringLiteral("import: ") + error.description);
-    if (counts.added + counts.skipped != values->size())
+    if (counts.added + counts.skipped != values.size())
         FuzzSupport::fail(QStringLiteral("the counts do not add up to the lines"));
-    const QList<QStringList> rows = ListImport::rowsWithoutKey(table, &error);
-    if (error.isSet() || !ListFile::writeRows(exportPath, rows, &problem))
-        FuzzSupport::fail(QStringLiteral("export: ") + error.description + problem);
-    const auto exported = ListFile::readValues(exportPath, &problem);
-    if (!exported || caseFolded(*exported) != caseFolded(*values) ||
-        exported->size() != counts.added)
-        FuzzSupport::fail(QStringLiteral("the exported list differs from the imported one"));
-    QSqlQuery(Database::connection()).exec(QStringLiteral("DELETE FROM noun"));
+    QStringList stored;
+    for (const QStringList& row : ListImport::rowsWithoutKey(Table, &error))
+        stored << row.value(0);
+    if (error.isSet() || stored.size() != counts.added)
+        FuzzSupport::fail(QStringLiteral("the stored list differs from the counts"));
+    return stored;
+}
+
+bool fitsOneALine(const QString& value)
+{
+    return !value.contains(u'\n') && !value.contains(u'\r') &&
+           !value.startsWith(QChar::ByteOrderMark);
+}
+
+// Writes the values one a row; false when a text file refuses them, as it must for a value it
+// cannot keep and only then.
+bool write(const QString& path, const QStringList& values)
+{
+    QList<QStringList> rows;
+    for (const QString& value : values)
+        rows << QStringList{value};
+    QString problem;
+    if (ListFile::writeRows(path, ListImport::fieldsWithoutKey(Table), rows, &problem))
+        return true;
+    if (problem.isEmpty() || path.endsWith(QStringLiteral(".csv")) ||
+        std::all_of(values.cbegin(), values.cend(), fitsOneALine))
+        FuzzSupport::fail(QStringLiteral("export refused: ") + problem);
+    return false;
 }
 
 } // namespace
@@ -70,10 +96,34 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    static QTemporaryDir folder;
-    for (const QString& suffix : {QStringLiteral("txt"), QStringLiteral("csv")}) {
-        importAndExport(writeInput(folder.filePath(QStringLiteral("list.") + suffix), data, size),
-                        folder.filePath(QStringLiteral("export.") + suffix));
+    const QStringList suffixes = {QStringLiteral(".txt"), QStringLiteral(".csv")};
+    const QStringList anyValues = FuzzSupport::text(data, size).split(QChar(0));
+    for (const QString& suffix : suffixes) {
+        const QString path = folder().filePath(QStringLiteral("values") + suffix);
+        if (write(path, anyValues) && readBack(path) != anyValues)
+            FuzzSupport::fail(QStringLiteral("values read back from ") + path +
+                              QStringLiteral(" differ from those written"));
+    }
+    for (const QString& suffix : suffixes) {
+        const QString path =
+            writeInput(folder().filePath(QStringLiteral("list") + suffix), data, size);
+        QString problem;
+        const auto contents = ListFile::readValues(path, ListImport::valueField(Table), &problem);
+        if (!contents) {
+            if (problem.isEmpty())
+                FuzzSupport::fail(QStringLiteral("a refused file gave no reason"));
+            continue;
+        }
+        const QStringList stored = import(contents->values);
+        for (const QString& exportSuffix : suffixes) {
+            const QString exported = folder().filePath(QStringLiteral("export") + exportSuffix);
+            if (!write(exported, stored))
+                continue;
+            const QStringList values = readBack(exported);
+            if (values != stored || import(values) != stored)
+                FuzzSupport::fail(QStringLiteral("the list imported from ") + exported +
+                                  QStringLiteral(" differs from the one exported"));
+        }
     }
     return 0;
 }

@@ -153,10 +153,13 @@ private slots:
         QTest::newRow("Delete") << "Alt+D";
         QTest::newRow("table") << "verb";
         QTest::newRow("Close") << QString();
+        QTest::newRow("Export") << "cmdExport";
     }
     void typedCellIsKept()
     {
         QFETCH(QString, next);
+        QTemporaryDir folder;
+        m_env->desktop.saveFileToChoose = folder.filePath("nouns.txt");
         open();
         m_window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
@@ -170,6 +173,8 @@ private slots:
             QTest::keySequence(editor, QKeySequence(next));
         else if (next.isEmpty())
             QVERIFY(m_window->close());
+        else if (next.startsWith("cmd"))
+            click(qPrintable(next));
         else
             choose(next);
         QTRY_COMPARE(column("SELECT noun FROM noun WHERE noun = 'quirkily'"),
@@ -228,16 +233,24 @@ private slots:
         QCOMPARE(column("SELECT rating FROM rating"), QStringList{"4"});
     }
 
-    // A list goes out to a file and comes back whole; blanks and words present are skipped.
+    // A list goes out to a file and comes back whole, the list's own name first included; a
+    // word of two lines goes out whole as CSV, and a text file, one word a line, refuses it.
     void listRoundTripsThroughFiles_data()
     {
         QTest::addColumn<QString>("suffix");
-        QTest::newRow("text") << "txt";
-        QTest::newRow("csv") << "csv";
+        QTest::addColumn<QString>("heading"); // what the import says of the file's first line
+        QTest::addColumn<bool>("keepsLines");
+        QTest::newRow("text") << "txt" << QString() << false;
+        QTest::newRow("csv") << "csv"
+                             << "  The first line, \"noun\", was taken as the column heading."
+                             << true;
     }
     void listRoundTripsThroughFiles()
     {
         QFETCH(QString, suffix);
+        QFETCH(QString, heading);
+        QFETCH(bool, keepsLines);
+        QVERIFY(m_env->db.execute("UPDATE noun SET noun = 'Noun' WHERE ID = 1"));
         QVERIFY(m_env->db.execute("INSERT INTO noun (noun) VALUES ('salt, \"fine\"')"));
         const QString sql = "SELECT noun FROM noun ORDER BY ID";
         const QStringList stored = column(sql);
@@ -247,34 +260,100 @@ private slots:
         m_env->desktop.saveFileToChoose = m_env->desktop.openFileToChoose =
             folder.filePath("nouns." + suffix);
         click("cmdExport");
-        QVERIFY(m_env->db.execute("DELETE FROM noun WHERE ID > 2"));
+        QVERIFY(m_env->db.execute("DELETE FROM noun"));
         click("cmdImport");
         QVERIFY(m_env->expectMessage(
-            QString("%1 added, 2 skipped (blank or already in the list).").arg(stored.size() - 2),
+            QString("%1 added, 0 skipped (blank or already in the list).").arg(stored.size()) +
+                heading,
             "Import", MessageIcon::Information));
         QCOMPARE(column(sql), stored);
         QCOMPARE(grid()->model()->rowCount(), stored.size());
 
+        const QString twoLines = "Write every day\neven a line.";
+        QVERIFY(m_env->db.execute("INSERT INTO noun (noun) VALUES ('Write every day' || char(10) "
+                                  "|| 'even a line.')"));
         QFile file(m_env->desktop.openFileToChoose);
-        // A joined file's byte-order mark starts a line: no invisible twin of "Quill".
-        QVERIFY(file.open(QIODevice::WriteOnly) &&
-                file.write("Quill\r\n \r\n\xef\xbb\xbfquill\nANCHOR\n") > 0);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray before = file.readAll();
         file.close();
+        click("cmdExport");
+        if (!keepsLines) {
+            QVERIFY(m_env->expectMessage(
+                QString("nouns.txt could not be written: row %1, \"Write every day⏎even a "
+                        "line.\", holds a line break, which a text file cannot keep; export it "
+                        "as CSV.")
+                    .arg(stored.size() + 1),
+                "Export", MessageIcon::Information));
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QCOMPARE(file.readAll(), before);
+            return;
+        }
+        QVERIFY(m_env->db.execute("DELETE FROM noun"));
         click("cmdImport");
-        QVERIFY(m_env->expectMessage("1 added, 3 skipped (blank or already in the list)."));
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("\xff\xfe\0q\0") > 0);
-        file.close();
-        click("cmdImport");
-        QVERIFY(m_env->expectMessage("nouns." + suffix +
-                                     " cannot be imported: it is not a UTF-8 "
-                                     "text file.  Nothing was changed."));
-        QCOMPARE(column(sql), stored + QStringList{"Quill"});
+        QCOMPARE(column(sql), stored + QStringList{twoLines});
         choose("customize");
         click("cmdImport");
         QVERIFY(m_env->expectMessage("Only a list of one value a row can be imported into: "
                                      "customize holds 4 values a row (timerInterval, "
                                      "personalReminder, toolBar, startForm).  Please choose a "
                                      "word, name or pattern list."));
+    }
+
+    // A file's words are added as the user sees them in it: a line end of any kind ends a word,
+    // unless CSV quotes it; a CSV file's heading is not a word; a joined file's byte-order mark
+    // makes no invisible twin of "Quill". A file that is not UTF-8 text, or whose quotes are not
+    // closed, changes nothing.
+    void listFileIsImported_data()
+    {
+        QTest::addColumn<QString>("suffix");
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QStringList>("added");
+        const QByteArray joined = "Quill\r\n \r\n\xef\xbb\xbfquill\nANCHOR\n";
+        const QString skipped = "1 added, 3 skipped (blank or already in the list).";
+        QTest::newRow("joined text") << "txt" << joined << skipped << QStringList{"Quill"};
+        QTest::newRow("joined csv") << "csv" << joined << skipped << QStringList{"Quill"};
+        QTest::newRow("carriage returns")
+            << "txt" << QByteArray("ant\rbee\r")
+            << "2 added, 0 skipped (blank or already in the list)." << QStringList{"ant", "bee"};
+        QTest::newRow("csv heading and quotes")
+            << "csv" << QByteArray("Noun\r\"Write every day,\neven a line.\"\r\"a \"\"b\"\", c\",2")
+            << "2 added, 0 skipped (blank or already in the list).  The first line, \"Noun\", was "
+               "taken as the column heading."
+            << QStringList{"Write every day,\neven a line.", "a \"b\", c"};
+        QTest::newRow("quoted byte-order mark")
+            << "csv" << QByteArray("\"\xef\xbb\xbf  dove\"")
+            << "1 added, 0 skipped (blank or already in the list)." << QStringList{"dove"};
+        for (const QString suffix : {"txt", "csv"})
+            QTest::addRow("not UTF-8 %s", qPrintable(suffix))
+                << suffix << QByteArray("\xff\xfe\0q\0", 5)
+                << "nouns." + suffix +
+                       " cannot be imported: it is not a UTF-8 text file.  Nothing was changed."
+                << QStringList{};
+        QTest::newRow("quote not closed")
+            << "csv" << QByteArray("ant\n\"bee,\ncow\n")
+            << "nouns.csv cannot be imported: the quoted text that opens on line 2 is never "
+               "closed.  Nothing was changed."
+            << QStringList{};
+    }
+    void listFileIsImported()
+    {
+        QFETCH(QString, suffix);
+        QFETCH(QByteArray, content);
+        QFETCH(QString, message);
+        QFETCH(QStringList, added);
+        const QString sql = "SELECT noun FROM noun ORDER BY ID";
+        const QStringList stored = column(sql);
+        QTemporaryDir folder;
+        QFile file(folder.filePath("nouns." + suffix));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
+        file.close();
+        open();
+        choose("noun");
+        m_env->desktop.openFileToChoose = file.fileName();
+        click("cmdImport");
+        QVERIFY(m_env->expectMessage(message, "Import", MessageIcon::Information));
+        QCOMPARE(column(sql), stored + added);
     }
 
     // The interval keeps to 1 to 20 seconds; each accepted spin is in effect at once. An arrow

@@ -2,6 +2,7 @@
 #include "shared/ControlMakers.h"
 #include "shared/FatalError.h"
 #include "shared/OutputText.h"
+#include "shared/QtDesktop.h"
 #include "shared/RecordNavigator.h"
 #include "shared/WindowServices.h"
 #include "support/TestEnvironment.h"
@@ -137,6 +138,36 @@ private slots:
         showSentenceKey();
         showNameKey();
         QCOMPARE(told(), TestEnvironment::expectedOutput("sharedroutines-messages.txt", true));
+    }
+
+    // A name typed without a suffix takes the chosen kind's before the save dialog checks it:
+    // the dialog asks before replacing the file that would be written.
+    void saveDialogAsksAboutTheFileWritten()
+    {
+        QTemporaryDir folder;
+        QVERIFY(QFile(folder.filePath("notes.txt")).open(QIODevice::WriteOnly));
+        QFileDialog dialog(nullptr, "Export noun", folder.filePath("noun.txt"));
+        dialog.setOption(QFileDialog::DontUseNativeDialog); // as offscreen, whatever the theme
+        QtDesktop::makeSaveDialog(&dialog, {"Text files (*.txt)", "CSV files (*.csv)"});
+        dialog.show();
+        auto* name = dialog.findChild<QLineEdit*>("fileNameEdit");
+        auto* kind = dialog.findChild<QComboBox*>("fileTypeCombo");
+        QTest::keyClick(kind, Qt::Key_Down);
+        name->setText("report");
+        QCOMPARE(dialog.selectedFiles(), QStringList{folder.filePath("report.csv")});
+        QTest::keyClick(kind, Qt::Key_Up);
+        name->setText("notes");
+        QCOMPARE(dialog.selectedFiles(), QStringList{folder.filePath("notes.txt")});
+        QString asked;
+        QTimer::singleShot(0, &dialog, [&asked] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                asked = box->text();
+                box->button(QMessageBox::No)->click();
+            }
+        });
+        QTest::keyClick(name, Qt::Key_Return);
+        QCOMPARE(asked, "notes.txt already exists.\nDo you want to replace it?");
+        QVERIFY(dialog.isVisible()); // No: the user chooses again
     }
 };
 

@@ -193,7 +193,21 @@ void TestStoryAndStage::storyLinkedReportedAndDeleted()
     click("cmdPrint");
     QCOMPARE(m_env->desktop.printed,
              QStringList{TestEnvironment::expectedOutput("storyandstage.txt")});
-    // The same story whole, hidden Bob included, as a web page and as Markdown.
+    // The same story whole, hidden Bob included, as a web page and as Markdown. Items without
+    // a name are listed whole under an untitled heading; markup typed by the writer is shown
+    // as typed.
+    for (const char* sql :
+         {"INSERT INTO character (Name, Gender) VALUES (NULL, 'male'), ('<b>Kit</b> *Bold* "
+          "`code` [link](x) _u_ C# &amp; | ~~gone~~ \\', NULL)",
+          "INSERT INTO Story_Character (Story_ID, Character_ID, Note) VALUES (2, 4, NULL), (2, 5, "
+          "'Quick' || char(10) || '---' || char(10) || '# 1. not a heading' || char(10) || "
+          "'2) + - > not a list' || char(10) || char(10) || '    not code')",
+          "INSERT INTO \"Plot Profile\" (\"Character One\") VALUES ('baker')",
+          "INSERT INTO Story_Plot (Story_ID, Plot_ID) VALUES (2, 2)",
+          "INSERT INTO \"Scene Profile\" (Weather) VALUES ('fog')",
+          "INSERT INTO Story_Scene (Story_ID, Scene_ID) VALUES (2, 2)"})
+        QVERIFY(m_env->db.execute(sql));
+    find<QPlainTextEdit>("txtNotes")->setPlainText("Write the storm first.\n===\n<!-- -->");
     const QTemporaryDir folder;
     for (const QString file : {"storyandstage-bible.html", "storyandstage-bible.md"}) {
         m_env->desktop.saveFileToChoose = folder.filePath(file);
@@ -202,6 +216,10 @@ void TestStoryAndStage::storyLinkedReportedAndDeleted()
         QVERIFY(written.open(QIODevice::ReadOnly));
         QCOMPARE(QString::fromUtf8(written.readAll()), TestEnvironment::expectedOutput(file));
     }
+    for (const char* sql :
+         {"DELETE FROM Story_Character WHERE Character_ID > 3",
+          "DELETE FROM Story_Plot WHERE Plot_ID > 1", "DELETE FROM Story_Scene WHERE Scene_ID > 1"})
+        QVERIFY(m_env->db.execute(sql));
 
     // Deleting Ann removes her links to this story alone; a link to a deleted item is not listed.
     find<QTableView>("dbgCharacters")->selectRow(0);

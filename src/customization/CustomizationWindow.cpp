@@ -417,11 +417,12 @@ void CustomizationWindow::importList()
     }
     const QString path =
         desktop().askOpenFileName(QStringLiteral("Import into %1").arg(table), FileKinds);
+    commitTyping();
     if (path.isEmpty() || (m_rows->isDirty() && !saveRows()))
         return;
     QString problem;
-    const auto values = ListFile::readValues(path, &problem);
-    if (!values) {
+    const auto file = ListFile::readValues(path, ListImport::valueField(table), &problem);
+    if (!file) {
         tell(QStringLiteral("%1 cannot be imported: %2.  Nothing was changed.")
                  .arg(QFileInfo(path).fileName(), problem),
              QStringLiteral("Import"));
@@ -430,16 +431,19 @@ void CustomizationWindow::importList()
     setHourglass();
     ListImport::Counts counts;
     StoreError error;
-    if (!ListImport::addValues(table, *values, &counts, &error)) {
+    if (!ListImport::addValues(table, file->values, &counts, &error)) {
         tellRecoverable(error);
         return;
     }
     refreshTableName(table);
     resetPointer();
-    tell(QStringLiteral("%1 added, %2 skipped (blank or already in the list).")
-             .arg(counts.added)
-             .arg(counts.skipped),
-         QStringLiteral("Import"));
+    QString counted = QStringLiteral("%1 added, %2 skipped (blank or already in the list).")
+                          .arg(counts.added)
+                          .arg(counts.skipped);
+    if (!file->heading.isNull())
+        counted += QStringLiteral("  The first line, \"%1\", was taken as the column heading.")
+                       .arg(file->heading);
+    tell(counted, QStringLiteral("Import"));
 }
 
 void CustomizationWindow::exportList()
@@ -447,6 +451,7 @@ void CustomizationWindow::exportList()
     const QString table = m_rows->tableName();
     const QString path = desktop().askSaveFileName(QStringLiteral("Export %1").arg(table),
                                                    table + ".txt", FileKinds);
+    commitTyping();
     if (path.isEmpty() || (m_rows->isDirty() && !saveRows()))
         return;
     setHourglass();
@@ -457,7 +462,8 @@ void CustomizationWindow::exportList()
         return;
     }
     QString problem;
-    const bool written = ListFile::writeRows(path, rows, &problem);
+    const bool written =
+        ListFile::writeRows(path, ListImport::fieldsWithoutKey(table), rows, &problem);
     resetPointer();
     if (!written)
         tell(

@@ -1,7 +1,10 @@
 #include "data/ListFile.h"
 
+#include "data/CsvText.h"
+
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QStringDecoder>
 
@@ -12,33 +15,7 @@ bool isCsv(const QString& path)
     return QFileInfo(path).suffix().compare(QLatin1String("csv"), Qt::CaseInsensitive) == 0;
 }
 
-// The first field of a CSV line; a quoted field may hold commas and doubled quotes.
-QString firstCsvField(const QString& line)
-{
-    if (!line.startsWith(u'"'))
-        return line.section(u',', 0, 0);
-    QString field;
-    for (qsizetype i = 1; i < line.size(); ++i) {
-        if (line.at(i) != u'"')
-            field += line.at(i);
-        else if (i + 1 < line.size() && line.at(i + 1) == u'"')
-            field += line.at(++i);
-        else
-            break;
-    }
-    return field;
-}
-
-QString csvField(const QString& value)
-{
-    if (!value.contains(u',') && !value.contains(u'"'))
-        return value;
-    return u'"' + QString(value).replace(QLatin1String("\""), QLatin1String("\"\"")) + u'"';
-}
-
-} // namespace
-
-std::optional<QStringList> ListFile::readValues(const QString& path, QString* problem)
+std::optional<QString> readText(const QString& path, QString* problem)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -52,32 +29,97 @@ std::optional<QStringList> ListFile::readValues(const QString& path, QString* pr
         *problem = QStringLiteral("it is not a UTF-8 text file");
         return std::nullopt;
     }
-    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    QStringList values = text.split(u'\n');
-    if (values.last().isEmpty())
-        values.removeLast(); // the end of the last line
-    // Files joined end to end keep each one's byte-order mark at the start of a line; left
-    // there, it would make an invisible twin of a word already in the list.
-    for (QString& value : values) {
-        if (value.startsWith(QChar::ByteOrderMark))
-            value.remove(0, 1);
-    }
-    if (isCsv(path)) {
-        for (QString& value : values)
-            value = firstCsvField(value);
-    }
-    return values;
+    return text;
 }
 
-bool ListFile::writeRows(const QString& path, const QList<QStringList>& rows, QString* problem)
+const QRegularExpression& lineEnd()
 {
-    const bool csv = isCsv(path);
-    QByteArray bytes;
-    for (QStringList fields : rows) {
-        if (csv)
-            std::transform(fields.begin(), fields.end(), fields.begin(), csvField);
-        bytes += fields.join(csv ? u',' : u'\t').toUtf8() + '\n';
+    static const QRegularExpression crLfCrOrLf(QStringLiteral("\r\n|\r|\n"));
+    return crLfCrOrLf;
+}
+
+QStringList lines(const QString& text)
+{
+    QStringList lines = text.split(lineEnd());
+    if (lines.last().isEmpty())
+        lines.removeLast(); // the end of the last line
+    // Files joined end to end keep each one's byte-order mark at the start of a line; left
+    // there, it would make an invisible twin of a word already in the list.
+    for (QString& line : lines) {
+        if (line.startsWith(QChar::ByteOrderMark))
+            line.remove(0, 1);
     }
+    return lines;
+}
+
+// The field as a message shows it: on one line, and not too long.
+QString shown(QString field)
+{
+    field.remove(QChar::ByteOrderMark).replace(lineEnd(), QStringLiteral("⏎"));
+    return field.size() > 60 ? field.left(59) + u'…' : field;
+}
+
+// Why the rows cannot be written one a line, or an empty text when they can.
+QString unfitForLines(const QList<QStringList>& rows)
+{
+    for (qsizetype row = 0; row < rows.size(); ++row) {
+        for (const QString& field : rows.at(row)) {
+            const char* fault = nullptr;
+            if (field.contains(u'\n') || field.contains(u'\r'))
+                fault = "holds a line break";
+            else if (field.startsWith(QChar::ByteOrderMark))
+                fault = "begins with an invisible byte-order mark";
+            if (fault)
+                return QStringLiteral("row %1, \"%2\", %3, which a text file cannot keep; export "
+                                      "it as CSV")
+                    .arg(row + 1)
+                    .arg(shown(field), QLatin1String(fault));
+        }
+    }
+    return {};
+}
+
+} // namespace
+
+std::optional<ListFile::Contents> ListFile::readValues(const QString& path,
+                                                       const QString& fieldName, QString* problem)
+{
+    const auto text = readText(path, problem);
+    if (!text)
+        return std::nullopt;
+    Contents contents;
+    if (!isCsv(path)) {
+        contents.values = lines(*text);
+        return contents;
+    }
+    const auto rows = CsvText::rows(*text, problem);
+    if (!rows)
+        return std::nullopt;
+    for (const QStringList& row : *rows)
+        contents.values << row.first();
+    if (!contents.values.isEmpty() &&
+        contents.values.first().trimmed().compare(fieldName, Qt::CaseInsensitive) == 0)
+        contents.heading = contents.values.takeFirst();
+    return contents;
+}
+
+bool ListFile::writeRows(const QString& path, const QStringList& fieldNames,
+                         const QList<QStringList>& rows, QString* problem)
+{
+    QString text;
+    if (isCsv(path)) {
+        if (!fieldNames.isEmpty())
+            text = CsvText::row(fieldNames) + u'\n';
+        for (const QStringList& row : rows)
+            text += CsvText::row(row) + u'\n';
+    } else {
+        *problem = unfitForLines(rows);
+        if (!problem->isEmpty())
+            return false;
+        for (const QStringList& row : rows)
+            text += row.join(u'\t') + u'\n';
+    }
+    const QByteArray bytes = text.toUtf8();
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
         *problem = file.errorString();

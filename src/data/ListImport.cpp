@@ -17,6 +17,16 @@ QString keyField(const QString& table)
     return key.count() == 1 ? key.fieldName(0) : QString();
 }
 
+// The value as it is stored: without blanks around it, nor byte-order marks before it, which
+// the database drops, leaving a blank first.
+QString stored(const QString& value)
+{
+    QString trimmed = value.trimmed();
+    while (trimmed.startsWith(QChar::ByteOrderMark))
+        trimmed = trimmed.mid(1).trimmed();
+    return trimmed;
+}
+
 } // namespace
 
 bool ListImport::isValueList(const QString& table, QString* why)
@@ -42,11 +52,16 @@ bool ListImport::isValueList(const QString& table, QString* why)
     return false;
 }
 
+QString ListImport::valueField(const QString& table)
+{
+    return Database::connection().record(table).fieldName(1);
+}
+
 bool ListImport::addValues(const QString& table, const QStringList& values, Counts* counts,
                            StoreError* error)
 {
     QSqlDatabase db = Database::connection();
-    const QString valueField = db.record(table).fieldName(1);
+    const QString valueField = ListImport::valueField(table);
     const QString quotedTable = Database::quoteIdentifier(table);
     QSqlQuery query(db);
     query.setForwardOnly(true);
@@ -67,7 +82,7 @@ bool ListImport::addValues(const QString& table, const QStringList& values, Coun
                       .arg(quotedTable, Database::quoteIdentifier(valueField)));
     Counts result;
     for (const QString& line : values) {
-        const QString value = line.trimmed();
+        const QString value = stored(line);
         if (value.isEmpty() || present.contains(value.toCaseFolded())) {
             ++result.skipped;
             continue;
@@ -82,6 +97,18 @@ bool ListImport::addValues(const QString& table, const QStringList& values, Coun
         return false;
     *counts = result;
     return true;
+}
+
+QStringList ListImport::fieldsWithoutKey(const QString& table)
+{
+    const QSqlRecord fields = Database::connection().record(table);
+    const QString key = keyField(table);
+    QStringList names;
+    for (int column = 0; column < fields.count(); ++column) {
+        if (fields.fieldName(column) != key)
+            names << fields.fieldName(column);
+    }
+    return names;
 }
 
 QList<QStringList> ListImport::rowsWithoutKey(const QString& table, StoreError* error)

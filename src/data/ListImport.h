@@ -16,8 +16,12 @@ struct Counts
 // A list table holds one value a row: a whole-number key and one value field. Of any other
 // table, why tells what it holds instead ("questions holds 2 values a row (category, question)").
 bool isValueList(const QString& table, QString* why = nullptr);
-// Adds the values that are neither blank nor present already, all or none.
+// The field holding a list table's values; it names the list in a CSV file's heading.
+QString valueField(const QString& table);
+// Adds the values that are neither blank nor present already, all or none; each without the
+// blanks and byte-order marks around it.
 bool addValues(const QString& table, const QStringList& values, Counts* counts, StoreError* error);
-// Every row of the table in table order, the key left out.
+// The names of the table's fields and every row of it in table order, the key left out.
+QStringList fieldsWithoutKey(const QString& table);
 QList<QStringList> rowsWithoutKey(const QString& table, StoreError* error);
 } // namespace ListImport

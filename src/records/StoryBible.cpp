@@ -1,6 +1,7 @@
 #include "records/StoryBible.h"
 
 #include "data/Database.h"
+#include "records/MarkdownText.h"
 
 #include <QFileInfo>
 #include <QList>
@@ -20,7 +21,9 @@ struct Entry
 struct Section
 {
     QString heading;
-    QString sql; // the item's fields, then the link's own; bound to the story's key
+    QString nameField;
+    QString untitled; // the heading of an item without a name
+    QString sql;      // the item's fields, then the link's own; bound to the story's key
     QList<Entry> entries;
 };
 
@@ -32,17 +35,23 @@ QList<Section> sections()
 {
     return {
         {QStringLiteral("Characters"),
+         QStringLiteral("Name"),
+         QStringLiteral("Untitled character"),
          QStringLiteral("SELECT item.*, link.Note FROM Story_Character AS link JOIN character AS "
                         "item ON item.ID = link.Character_ID WHERE link.Story_ID = ? ORDER BY "
                         "link.ID"),
          {}},
         {QStringLiteral("Plots"),
+         QStringLiteral("Plot Name"),
+         QStringLiteral("Untitled plot"),
          QStringLiteral("SELECT item.*, %1, link.Comment FROM Story_Plot AS link JOIN \"Plot "
                         "Profile\" AS item ON item.ID = link.Plot_ID WHERE link.Story_ID = ? "
                         "ORDER BY link.Id")
              .arg(CatalogueDescription),
          {}},
         {QStringLiteral("Scenes"),
+         QStringLiteral("Scene Name"),
+         QStringLiteral("Untitled scene"),
          QStringLiteral("SELECT item.* FROM Story_Scene AS link JOIN \"Scene Profile\" AS item ON "
                         "item.ID = link.Scene_ID WHERE link.Story_ID = ? ORDER BY link.ID"),
          {}},
@@ -93,7 +102,7 @@ bool read(qint64 storyKey, Story* story, StoreError* error)
                 if (field.compare(QStringLiteral("ID"), Qt::CaseInsensitive) == 0 ||
                     field.compare(QStringLiteral("visible"), Qt::CaseInsensitive) == 0)
                     continue;
-                if (entry.name.isNull())
+                if (field == section.nameField)
                     entry.name = query.value(i).toString();
                 else
                     entry.fields.append({field, query.value(i).toString()});
@@ -104,28 +113,32 @@ bool read(qint64 storyKey, Story* story, StoreError* error)
     return true;
 }
 
-QString untitled(const QString& name)
+QString untitled(const QString& name, const QString& untitledName = QStringLiteral("Untitled"))
 {
-    return name.isEmpty() ? QStringLiteral("Untitled") : name;
+    return name.isEmpty() ? untitledName : name;
 }
 
 QString markdown(const Story& story)
 {
-    QString text = QStringLiteral("# ") + untitled(story.name) + QStringLiteral("\n\n");
+    using namespace MarkdownText;
+    QString text =
+        QStringLiteral("# ") + escapedLine(untitled(story.name)) + QStringLiteral("\n\n");
     if (!story.description.isEmpty())
-        text += story.description + QStringLiteral("\n\n");
+        text += escaped(story.description) + QStringLiteral("\n\n");
     if (!story.notes.isEmpty())
-        text += QStringLiteral("## Notes\n\n") + story.notes + QStringLiteral("\n\n");
+        text += QStringLiteral("## Notes\n\n") + escaped(story.notes) + QStringLiteral("\n\n");
     for (const Section& section : story.sections) {
         text += QStringLiteral("## ") + section.heading + QStringLiteral("\n\n");
         if (section.entries.isEmpty())
             text += QStringLiteral("None.\n\n");
         for (const Entry& entry : section.entries) {
-            text += QStringLiteral("### ") + untitled(entry.name) + QStringLiteral("\n\n");
+            text += QStringLiteral("### ") + escapedLine(untitled(entry.name, section.untitled)) +
+                    QStringLiteral("\n\n");
             // A value of several lines stays within its list item.
             for (const auto& [field, value] : entry.fields)
                 text += QStringLiteral("- **%1:** %2")
-                            .arg(field, QString(value).replace(u'\n', QStringLiteral("\n  ")))
+                            .arg(escapedLine(field),
+                                 escaped(value).replace(u'\n', QStringLiteral("\n  ")))
                             .trimmed() +
                         u'\n';
             text += u'\n';
@@ -176,7 +189,7 @@ QString html(const Story& story)
             text += QStringLiteral("<p>None.</p>\n");
         for (const Entry& entry : section.entries) {
             text += QStringLiteral("<section>\n<h3>%1</h3>\n<dl>\n")
-                        .arg(untitled(entry.name).toHtmlEscaped());
+                        .arg(untitled(entry.name, section.untitled).toHtmlEscaped());
             for (const auto& [field, value] : entry.fields)
                 text += QStringLiteral("<dt>%1</dt><dd>%2</dd>\n")
                             .arg(field.toHtmlEscaped(), value.toHtmlEscaped());

@@ -114,22 +114,28 @@ QString QtDesktop::showPdfFileDialog(const QString& suggestedName)
         QStringLiteral("PDF files (*.pdf)"));
 }
 
+void QtDesktop::makeSaveDialog(QFileDialog* dialog, const QStringList& filters)
+{
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    dialog->setFileMode(QFileDialog::AnyFile);
+    dialog->setNameFilters(filters);
+    const auto takeSuffixOf = [dialog](const QString& filter) {
+        static const QRegularExpression suffix(QStringLiteral("\\*\\.(\\w+)"));
+        dialog->setDefaultSuffix(suffix.match(filter).captured(1));
+    };
+    takeSuffixOf(dialog->selectedNameFilter());
+    QObject::connect(dialog, &QFileDialog::filterSelected, dialog, takeSuffixOf);
+}
+
 QString QtDesktop::showSaveFileDialog(const QString& title, const QString& suggestedName,
                                       const QStringList& filters)
 {
     NormalPointer pointer;
-    QString filter = filters.value(0);
-    QString fileName = QFileDialog::getSaveFileName(
-        QApplication::activeWindow(), title,
-        QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
-            .filePath(suggestedName),
-        filters.join(QStringLiteral(";;")), &filter);
-    // The kind chosen gives its suffix to a name typed without one.
-    static const QRegularExpression suffix(QStringLiteral("\\*(\\.\\w+)"));
-    const QString chosenSuffix = suffix.match(filter).captured(1);
-    if (!fileName.isEmpty() && QFileInfo(fileName).suffix().isEmpty())
-        fileName += chosenSuffix;
-    return fileName;
+    QFileDialog dialog(QApplication::activeWindow(), title,
+                       QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
+                           .filePath(suggestedName));
+    makeSaveDialog(&dialog, filters);
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
 }
 
 QString QtDesktop::showOpenFileDialog(const QString& title, const QStringList& filters)

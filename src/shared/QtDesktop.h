@@ -2,6 +2,8 @@
 
 #include "shared/Desktop.h"
 
+class QFileDialog;
+
 // The desktop as Qt reaches it: message boxes, the clipboard, the default printer, the
 // browser found on the path and the program's own help viewer.
 class QtDesktop : public Desktop
@@ -16,6 +18,11 @@ public:
     QString findBrowser(const QString& pagePath) override;
     bool launchBrowser(const QString& browser, const QString& argument) override;
     bool showHelp(const QString& helpFile) override;
+
+    // Makes the dialog ask where to save a file of one of the kinds offered ("Web page
+    // (*.html)"). The kind chosen gives its suffix to a name typed without one before the dialog
+    // checks that name, so its question whether to replace a file asks about the file written.
+    static void makeSaveDialog(QFileDialog* dialog, const QStringList& filters);
 
 protected:
     MessageAnswer showMessageBox(const QString& text, const QString& title, MessageIcon icon,
