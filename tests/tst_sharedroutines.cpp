@@ -1,3 +1,4 @@
+#include "shared/BusyPointer.h"
 #include "shared/CodeKeys.h"
 #include "shared/ControlMakers.h"
 #include "shared/FatalError.h"
@@ -54,7 +55,8 @@ private slots:
     }
 
     // A write refused for a cause the user can mend is told; any other failure is reported and
-    // ends the program. The program's own error numbers are never read as SQLite's codes.
+    // ends the program. The program's own error numbers are never read as SQLite's codes. The
+    // busy pointer is down while the message is open, even with guards still living.
     void failedWritesAreToldByTheirCause_data()
     {
         QTest::addColumn<StoreError>("error");
@@ -77,7 +79,13 @@ private slots:
     {
         QFETCH(StoreError, error);
         QFETCH(QString, expected);
-        reportFailedWrite(error, RefusedWrite::saving("this record", "It is still shown"));
+        bool busyWhileOpen = false;
+        desktop().whileOpen = [&] { busyWhileOpen = busyWhileOpen || desktop().busy; };
+        {
+            const BusyPointer outer, inner;
+            reportFailedWrite(error, RefusedWrite::saving("this record", "It is still shown"));
+        }
+        QVERIFY(!busyWhileOpen && !desktop().busy);
         if (expected.startsWith("fatal")) {
             QCOMPARE(m_env->db.fatalErrors, QList<int>{expected.mid(6).toInt()});
         } else {
@@ -89,6 +97,7 @@ private slots:
     // An empty list is refused; a list, and text and combo boxes in control order whatever the
     // case of their prefix, are printed and copied, the same text each time. When printing or
     // copying goes wrong the user is told and the text is kept. Then the keys to the codes.
+    // Busy pointers nest: copying inside other work leaves the pointer busy until that ends.
     void textIsPrintedAndCopied()
     {
         QWidget list; // with a results list, as every generator window has one
@@ -118,7 +127,12 @@ private slots:
         printForm(&form);
         QCOMPARE(desktop().printed,
                  QStringList(2, TestEnvironment::expectedOutput("sharedroutines-form.txt", true)));
-        copyForm(&form);
+        {
+            const BusyPointer outer;
+            copyForm(&form);
+            QVERIFY(desktop().busy);
+        }
+        QVERIFY(!desktop().busy);
         QCOMPARE(desktop().clipboard,
                  TestEnvironment::expectedOutput("sharedroutines-form.txt", true));
         QCOMPARE(desktop().clipboardClears, 3);

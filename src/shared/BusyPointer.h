@@ -1,6 +1,30 @@
 #pragma once
 
-// The application's busy pointer, shown while work that may take time runs.
+#include <QtGlobal>
+
+// Shows the application's busy pointer while work that may take time runs: from the guard's
+// start to its end. Guards nest, so the pointer goes back only when the last living one ends.
+class BusyPointer
+{
+public:
+    // Shows the pointer, again if a message took it down while an outer guard lived.
+    BusyPointer();
+    ~BusyPointer();
+
+    // Ends this guard's hold before its scope does.
+    void release();
+
+    // Takes the pointer down before a message opens, whatever guards live: the pointer is never
+    // busy while a message is open. It stays down until resume() or a new guard.
+    static void letGoForMessage();
+    // Shows the pointer again after a message, when a guard still lives.
+    static void resume();
+
+private:
+    Q_DISABLE_COPY_MOVE(BusyPointer)
+    bool m_holding = true;
+};
+
+// The older pair of calls, kept while the windows move to the guard.
 void setHourglass();
-// Ends any number of setHourglass calls at once: the calls do not nest.
 void resetPointer();

@@ -10,7 +10,7 @@
 void reportFatalError(const StoreError& error);
 
 // Asks whether to try a failed step again, under the given title. Yes gives true (with the busy
-// pointer back on); No reports the error as fatal and gives false.
+// pointer back on while a guard lives); No reports the error as fatal and gives false.
 bool offerRetry(const StoreError& error, const QString& title);
 
 // A change the user asked for, as the message about its refusal names it.

@@ -162,39 +162,35 @@ void captureListText(QWidget* window)
 
 void printForm(QWidget* window)
 {
-    setHourglass();
+    const BusyPointer busy;
     clearOutput();
     captureFormText(window);
     printOutput();
-    resetPointer();
 }
 
 void copyForm(QWidget* window)
 {
-    setHourglass();
+    const BusyPointer busy;
     clearOutput();
     desktop().clearClipboard();
     captureFormText(window);
     copyOutput();
-    resetPointer();
 }
 
 void printList(QWidget* window)
 {
-    setHourglass();
+    const BusyPointer busy;
     if (!refusedAsEmpty(window)) {
         captureListText(window);
         printOutput();
     }
-    resetPointer();
 }
 
 void copyList(QWidget* window)
 {
-    setHourglass();
+    const BusyPointer busy;
     if (!refusedAsEmpty(window)) {
         captureListText(window);
         copyOutput();
     }
-    resetPointer();
 }

@@ -87,17 +87,14 @@ bool writeSettingsRow(const SettingsRow& row, StoreError* error)
 
 bool loadSettings(StoreError* error)
 {
-    setHourglass();
+    const BusyPointer busy;
     SettingsRow row;
-    if (!readSettingsRow(&row, error)) {
-        resetPointer();
+    if (!readSettingsRow(&row, error))
         return false;
-    }
     RunSettings& settings = runSettings();
     settings.timerInterval = row.intervalSeconds * 1000;
     settings.personalReminder = row.personalReminder;
     settings.toolBarShown = row.toolBarShown;
     settings.startWindow = row.startWindow;
-    resetPointer();
     return true;
 }
