@@ -79,10 +79,12 @@ bool isLost(const QString& path, const StoreError& error)
 bool restoreBackup(const QString& path, bool missing)
 {
     const DatabaseBackup backups(path);
-    setHourglass();
-    const std::optional<DatabaseBackup::Copy> backup =
-        backups.newestWhole(currentDateTime().date());
-    resetPointer();
+    std::optional<DatabaseBackup::Copy> backup;
+    {
+        const BusyPointer busy;
+        backup = backups.newestWhole(currentDateTime().date());
+    }
+    BusyPointer::letGoForMessage(); // an outer guard may live on while the question is open
     if (!backup)
         return false;
     const QString setAside = backups.pathForSetAside(currentDateTime().date());
@@ -138,23 +140,23 @@ void tellDatabaseHeld()
 
 bool openDatabase()
 {
-    setHourglass();
+    const BusyPointer busy;
     const QString path = runSettings().databasePath;
     bool offered = false;
     for (;;) {
         StoreError error;
         if (Database::open(path, &error)) {
             keepBackup(path);
-            resetPointer();
+            BusyPointer::letGoForMessage();
             warnWhenReadOnly(path);
             return true;
         }
-        resetPointer();
+        BusyPointer::letGoForMessage();
         // Once only: a backup put back that still fails to open is not offered again.
         if (!offered && isLost(path, error)) {
             offered = true;
             if (restoreBackup(path, error.number == EngineError::FileNotFound)) {
-                setHourglass();
+                BusyPointer::resume();
                 continue;
             }
         }
@@ -175,7 +177,7 @@ bool openDatabase()
                                      QStringLiteral("Retry"), MessageIcon::Exclamation,
                                      MessageButtons::YesNo) != MessageAnswer::Yes)
                 return false;
-            setHourglass();
+            BusyPointer::resume();
         } else if (!offerRetry(error, QStringLiteral("Retry"))) {
             return false;
         }

@@ -151,7 +151,7 @@ void MainWindow::runMenuEntry(const QString& name, const QString& window)
 
 bool MainWindow::initializeEnvironment()
 {
-    setHourglass();
+    const BusyPointer busy;
     RunSettings& settings = runSettings();
     if (settings.programFolder.isEmpty())
         settings.programFolder = QCoreApplication::applicationDirPath();
@@ -167,6 +167,7 @@ bool MainWindow::initializeEnvironment()
     if (!openDatabase())
         return false;
     for (StoreError error; !loadSettings(&error);) {
+        BusyPointer::letGoForMessage();
         if (explainMissingContents(error) ||
             !offerRetry(error, QStringLiteral("Pray for Absolution")))
             return false;
@@ -174,7 +175,6 @@ bool MainWindow::initializeEnvironment()
     show();
     openStartWindow();
     settings.helpFilePath = HelpDocuments::pathOf(HelpDocuments::WritingReference);
-    resetPointer();
     return true;
 }
 
@@ -204,7 +204,7 @@ ToolWindow* MainWindow::findToolWindow(const QString& windowName) const
 
 ToolWindow* MainWindow::openToolWindow(const QString& windowName)
 {
-    setHourglass();
+    const BusyPointer busy;
     ToolWindow* window = findToolWindow(windowName);
     if (window) {
         auto* child = qobject_cast<QMdiSubWindow*>(window->parentWidget());
@@ -230,7 +230,6 @@ ToolWindow* MainWindow::openToolWindow(const QString& windowName)
         if (m_activatedChild != child)
             activateToolWindow(child);
     }
-    resetPointer();
     return window;
 }
 

@@ -199,11 +199,10 @@ QWidget* CustomizationWindow::createApplicationPage()
 
 void CustomizationWindow::load()
 {
-    setHourglass();
+    const BusyPointer busy;
     tileChildren();
     setApplicationCustomization();
     setCustomTable();
-    resetPointer();
 }
 
 void CustomizationWindow::activate()
@@ -213,7 +212,7 @@ void CustomizationWindow::activate()
 
 bool CustomizationWindow::tellRecoverable(const StoreError& error)
 {
-    resetPointer();
+    BusyPointer::letGoForMessage();
     if (!error.isRecoverable()) {
         reportFatalError(error);
         return false;
@@ -290,7 +289,7 @@ void CustomizationWindow::newRow()
     commitTyping();
     if (m_rows->isDirty() && !saveRows())
         return;
-    setHourglass();
+    const BusyPointer busy;
     // Fields that must be filled take the current row's category, or the like.
     const int current = m_grid->currentIndex().row();
     StoreError error;
@@ -306,7 +305,6 @@ void CustomizationWindow::newRow()
         m_rows->fetchMore();
     makeRowCurrent(m_rows->rowCount() - 1);
     m_grid->setFocus();
-    resetPointer();
 }
 
 int CustomizationWindow::unsavedNewRow() const
@@ -325,10 +323,9 @@ int CustomizationWindow::unsavedNewRow() const
 bool CustomizationWindow::saveRows()
 {
     commitTyping();
-    setHourglass();
+    const BusyPointer busy;
     if (m_rows->submitAll()) {
         m_newRowKey.clear();
-        resetPointer();
         return true;
     }
     const StoreError error =
@@ -358,7 +355,6 @@ bool CustomizationWindow::saveRows()
             m_rows->fetchMore();
         makeRowCurrent(m_rows->rowCount() - 1);
     }
-    resetPointer();
     return false;
 }
 
@@ -374,7 +370,7 @@ void CustomizationWindow::deleteRow()
         QStringLiteral("Delete Item"), MessageIcon::None, MessageButtons::YesNo);
     if (answer != MessageAnswer::Yes || row < 0)
         return;
-    setHourglass();
+    BusyPointer busy;
     // A row with a value to draw may go while another such value stays, a blank row while
     // another row stays: a blank row never stands in for the last value.
     const QString table = m_rows->tableName();
@@ -387,7 +383,7 @@ void CustomizationWindow::deleteRow()
         return;
     }
     if (left < 2) {
-        resetPointer();
+        busy.release();
         desktop().beep();
         tell(QStringLiteral("You must leave at least one item in the table."));
         return;
@@ -402,7 +398,6 @@ void CustomizationWindow::deleteRow()
     if (unsavedNewRow() < 0)
         m_newRowKey.clear();
     makeRowCurrent(0);
-    resetPointer();
 }
 
 void CustomizationWindow::importList()
@@ -428,7 +423,7 @@ void CustomizationWindow::importList()
              QStringLiteral("Import"));
         return;
     }
-    setHourglass();
+    BusyPointer busy;
     ListImport::Counts counts;
     StoreError error;
     if (!ListImport::addValues(table, file->values, &counts, &error)) {
@@ -436,7 +431,7 @@ void CustomizationWindow::importList()
         return;
     }
     refreshTableName(table);
-    resetPointer();
+    busy.release();
     QString counted = QStringLiteral("%1 added, %2 skipped (blank or already in the list).")
                           .arg(counts.added)
                           .arg(counts.skipped);
@@ -454,7 +449,7 @@ void CustomizationWindow::exportList()
     commitTyping();
     if (path.isEmpty() || (m_rows->isDirty() && !saveRows()))
         return;
-    setHourglass();
+    BusyPointer busy;
     StoreError error;
     const QList<QStringList> rows = ListImport::rowsWithoutKey(table, &error);
     if (error.isSet()) {
@@ -464,7 +459,7 @@ void CustomizationWindow::exportList()
     QString problem;
     const bool written =
         ListFile::writeRows(path, ListImport::fieldsWithoutKey(table), rows, &problem);
-    resetPointer();
+    busy.release();
     if (!written)
         tell(
             QStringLiteral("%1 could not be written: %2.").arg(QFileInfo(path).fileName(), problem),
@@ -473,7 +468,7 @@ void CustomizationWindow::exportList()
 
 void CustomizationWindow::setApplicationCustomization()
 {
-    setHourglass();
+    const BusyPointer busy;
     SettingsRow row;
     StoreError error;
     if (!readSettingsRow(&row, &error)) {
@@ -487,7 +482,6 @@ void CustomizationWindow::setApplicationCustomization()
     // (and stored) one until the user picks an option.
     chooseStartWindow(row.startWindow);
     m_startOptions->button(row.startOption)->setChecked(true);
-    resetPointer();
 }
 
 void CustomizationWindow::showInterval(int seconds)
@@ -524,7 +518,7 @@ void CustomizationWindow::spinDown()
 
 void CustomizationWindow::saveCustomization()
 {
-    setHourglass();
+    const BusyPointer busy;
     SettingsRow row;
     row.intervalSeconds = m_timerInterval->text().trimmed().toInt();
     row.personalReminder = m_reminder->text();
@@ -537,7 +531,6 @@ void CustomizationWindow::saveCustomization()
     }
     runSettings().toolBarShown = row.toolBarShown;
     SettingsNotifier::instance().announceChange();
-    resetPointer();
 }
 
 void CustomizationWindow::closeEvent(QCloseEvent* event)

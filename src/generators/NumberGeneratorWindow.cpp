@@ -242,10 +242,10 @@ void NumberGeneratorWindow::showBounds()
 
 void NumberGeneratorWindow::generate()
 {
-    setHourglass();
+    BusyPointer busy;
     const auto result =
         NumberKinds::generate(m_kind, m_firstBound->text(), m_secondBound->text(), getRandomRecord);
-    resetPointer();
+    busy.release();
     if (!result) {
         desktop().messageBox(QStringLiteral("The Number you have selected is out of range"),
                              QStringLiteral("Out of Range"), MessageIcon::None, MessageButtons::Ok);

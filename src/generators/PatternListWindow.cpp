@@ -97,9 +97,8 @@ QWidget* PatternListWindow::closeButton() const
 
 void PatternListWindow::load()
 {
-    setHourglass();
+    const BusyPointer busy;
     loadPatterns();
-    resetPointer();
 }
 
 void PatternListWindow::loadPatterns()

@@ -47,11 +47,10 @@ CrystalBallWindow::CrystalBallWindow(QWidget* parent)
 
 void CrystalBallWindow::activate()
 {
-    setHourglass();
+    const BusyPointer busy;
     tileChildren();
     setTimers(this);
     showAlone();
-    resetPointer();
 }
 
 void CrystalBallWindow::showAdvice()

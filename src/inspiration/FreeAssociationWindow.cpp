@@ -104,9 +104,8 @@ void FreeAssociationWindow::newWord()
 
 void FreeAssociationWindow::activate()
 {
-    setHourglass();
+    const BusyPointer busy;
     ToolWindow::activate();
-    resetPointer();
 }
 
 void FreeAssociationWindow::startOrStop()

@@ -76,11 +76,10 @@ void PsychoStimulatronWindow::load()
 
 void PsychoStimulatronWindow::activate()
 {
-    setHourglass();
+    const BusyPointer busy;
     tileChildren();
     showAlone();
     outerWindow()->showMaximized();
-    resetPointer();
 }
 
 void PsychoStimulatronWindow::jumpButton()

@@ -152,11 +152,7 @@ void StoryWizardWindow::connectControls()
     connect(m_categories, &QComboBox::activated, this, &StoryWizardWindow::chooseCategory);
     m_categories->installEventFilter(this);
     connect(m_answer, &QLineEdit::returnPressed, this, &StoryWizardWindow::recordAnswer);
-    connect(m_buttons.at(0), &QPushButton::clicked, this, [this] {
-        setHourglass();
-        copyList(this);
-        resetPointer();
-    });
+    connect(m_buttons.at(0), &QPushButton::clicked, this, [this] { copyList(this); });
     connect(m_buttons.at(1), &QPushButton::clicked, this, [this] { printList(this); });
     connect(m_buttons.at(2), &QPushButton::clicked, this, &StoryWizardWindow::restartCategory);
     connect(m_buttons.at(3), &QPushButton::clicked, this, &ToolWindow::unload);
@@ -164,10 +160,9 @@ void StoryWizardWindow::connectControls()
 
 void StoryWizardWindow::load()
 {
-    setHourglass();
+    const BusyPointer busy;
     tileChildren();
     fillCategories();
-    resetPointer();
 }
 
 void StoryWizardWindow::activate()
@@ -195,10 +190,9 @@ void StoryWizardWindow::fillCategories()
 
 void StoryWizardWindow::chooseCategory()
 {
-    setHourglass();
+    const BusyPointer busy;
     if (!m_categories->currentText().isEmpty())
         startCategory();
-    resetPointer();
 }
 
 void StoryWizardWindow::startCategory()

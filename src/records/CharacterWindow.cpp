@@ -257,11 +257,7 @@ void CharacterWindow::arrangeControls()
 void CharacterWindow::connectControls()
 {
     connect(m_newButton, &QPushButton::clicked, this, &CharacterWindow::addCharacter);
-    connect(m_generateButton, &QPushButton::clicked, this, [this] {
-        setHourglass();
-        drawCharacter();
-        resetPointer();
-    });
+    connect(m_generateButton, &QPushButton::clicked, this, &CharacterWindow::drawCharacter);
     connectRecordButtons(m_updateButton, m_deleteButton, m_closeButton);
     connect(m_printButton, &QPushButton::clicked, this, [this] { printForm(this); });
     connect(m_clipboardButton, &QPushButton::clicked, this, [this] { copyForm(this); });
@@ -271,7 +267,7 @@ void CharacterWindow::connectControls()
 
 void CharacterWindow::drawCharacter()
 {
-    setHourglass();
+    const BusyPointer busy;
     const auto ticked = [this](Attribute attribute) {
         return m_generateBoxes[size_t(attribute)]->checkState() != Qt::Unchecked;
     };
@@ -279,7 +275,6 @@ void CharacterWindow::drawCharacter()
     for (const auto& [attribute, value] :
          CharacterDraws::draw(ticked, shownGender, getRandomRecord))
         BoundFieldDelegate::showValue(editor(attribute), value);
-    resetPointer();
 }
 
 void CharacterWindow::addCharacter()
@@ -297,7 +292,7 @@ void CharacterWindow::enableRecordButtons()
 
 void CharacterWindow::activate()
 {
-    setHourglass();
+    const BusyPointer busy;
     // Coming back reads the characters again; an edit typed before leaving is kept first, and
     // one the database refused stays on screen instead.
     const bool saved = saveEdits();
@@ -309,7 +304,6 @@ void CharacterWindow::activate()
     }
     enableRecordButtons();
     showAlone();
-    resetPointer();
 }
 
 void CharacterWindow::invertCheckBoxes()

@@ -241,11 +241,10 @@ void PlotWindow::showChosenPlot()
 
 void PlotWindow::suggest()
 {
-    setHourglass();
+    const BusyPointer busy;
     clearSuggestion();
     pickRandomPlot();
     drawCharacters();
-    resetPointer();
 }
 
 void PlotWindow::addPlot()

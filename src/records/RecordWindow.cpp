@@ -67,9 +67,8 @@ RecordWindow::RecordWindow(const QString& windowName, const QString& caption, co
 
 void RecordWindow::activate()
 {
-    setHourglass();
+    const BusyPointer busy;
     ToolWindow::activate();
-    resetPointer();
 }
 
 void RecordWindow::bindField(QWidget* control, const QString& field)
@@ -111,9 +110,8 @@ void RecordWindow::connectNewRecordTimer(QTimer* timer, QCheckBox* box,
     connect(box, &QCheckBox::stateChanged, this, follow);
     follow();
     TimerHold::connectTicks(timer, box, [add] {
-        setHourglass();
+        const BusyPointer busy;
         add();
-        resetPointer();
     });
 }
 
@@ -194,14 +192,14 @@ bool RecordWindow::saveEdits()
 
 void RecordWindow::saveRecord()
 {
-    setHourglass();
+    const BusyPointer busy;
     StoreError error{EngineError::NoCurrentRecord, QStringLiteral("saveRecord"), {}};
     if (m_row >= 0 && m_record->rowCount() > 0) {
         m_mapper->submit();
         error = submitEdits();
     }
-    if (!error.isSet() || handleSaveError(error))
-        resetPointer();
+    if (error.isSet())
+        handleSaveError(error);
 }
 
 StoreError RecordWindow::submitEdits()
@@ -261,14 +259,14 @@ bool RecordWindow::handleSaveError(const StoreError& error)
 
 bool RecordWindow::offerToSaveAsNew()
 {
-    resetPointer();
+    BusyPointer::letGoForMessage();
     if (desktop().messageBox(QStringLiteral("This record was deleted after it was shown here, so "
                                             "what you typed was not saved. Save it as a new "
                                             "record?"),
                              unsavedRecord().title, MessageIcon::Exclamation,
                              MessageButtons::YesNo) != MessageAnswer::Yes)
         return true; // the edits stay on screen, to be copied or saved later
-    setHourglass();
+    const BusyPointer busy;
     StoreError error;
     const qint64 key = m_rows->insert(m_record->record(0), &error);
     if (key < 0) {
@@ -306,7 +304,7 @@ void RecordWindow::newRecord(const std::function<void()>& generate, QWidget* foc
     // A new row clears the controls, so what the user typed into them is saved first.
     if (!saveEdits())
         return;
-    setHourglass();
+    const BusyPointer busy;
     QSqlQuery insert(Database::connection());
     StoreError error;
     if (!insert.exec(QStringLiteral("INSERT INTO %1 DEFAULT VALUES")
@@ -321,7 +319,6 @@ void RecordWindow::newRecord(const std::function<void()>& generate, QWidget* foc
         m_newRowKey = -1;
         if (focus)
             showAndFocus(focus);
-        resetPointer();
         return;
     }
     if (error.number != EngineError::NoCurrentRecord &&
@@ -329,7 +326,6 @@ void RecordWindow::newRecord(const std::function<void()>& generate, QWidget* foc
         reportFailedWrite(error, RefusedWrite::adding(QStringLiteral("a record")));
         return;
     }
-    resetPointer();
 }
 
 void RecordWindow::deleteRecord()
@@ -345,7 +341,7 @@ void RecordWindow::deleteRecord()
                              MessageIcon::Information, MessageButtons::Ok);
         return;
     }
-    setHourglass();
+    const BusyPointer busy;
     StoreError error;
     if (!removeRecord(key, &error)) {
         reportFailedWrite(error, RefusedWrite::deleting(QStringLiteral("this record"),
@@ -353,7 +349,6 @@ void RecordWindow::deleteRecord()
         return;
     }
     rowsChanged();
-    resetPointer();
 }
 
 void RecordWindow::closeEvent(QCloseEvent* event)

@@ -168,10 +168,9 @@ void SceneWindow::drawSetting()
 
 void SceneWindow::generate()
 {
-    setHourglass();
+    const BusyPointer busy;
     drawCharacters();
     drawSetting();
-    resetPointer();
 }
 
 void SceneWindow::addScene()

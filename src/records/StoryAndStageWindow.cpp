@@ -293,11 +293,10 @@ void StoryAndStageWindow::captureDataLists()
 
 void StoryAndStageWindow::reportTo(void (*output)())
 {
-    setHourglass();
+    const BusyPointer busy;
     captureDataLists();
     output();
     clearOutput();
-    resetPointer();
 }
 
 bool StoryAndStageWindow::saveEdits()
@@ -323,7 +322,7 @@ void StoryAndStageWindow::exportStory()
         {QStringLiteral("Web page (*.html)"), QStringLiteral("Markdown (*.md)")});
     if (fileName.isEmpty())
         return;
-    setHourglass();
+    const BusyPointer busy;
     QString text;
     StoreError error;
     if (!StoryBible::write(key, StoryBible::formatOf(fileName), &text, &error))
@@ -333,5 +332,4 @@ void StoryAndStageWindow::exportStory()
         desktop().messageBox(QStringLiteral("The story could not be saved.  ") + file.errorString(),
                              QStringLiteral("Export Story"), MessageIcon::Exclamation,
                              MessageButtons::Ok);
-    resetPointer();
 }

@@ -201,7 +201,7 @@ void StoryLinkList::addLink()
 {
     if (m_links->storyKey() < 0 || !saveEdits())
         return;
-    setHourglass();
+    const BusyPointer busy;
     StoreError error;
     const qint64 key = m_links->addLink(&error);
     if (key < 0) {
@@ -211,17 +211,14 @@ void StoryLinkList::addLink()
     m_newLinkKey = key;
     requery(key);
     desktop().messageBox(m_prompt, m_promptTitle, MessageIcon::Information, MessageButtons::Ok);
-    resetPointer();
 }
 
 void StoryLinkList::updateLinks()
 {
-    setHourglass();
+    const BusyPointer busy;
     const qint64 current = m_links->key(currentRow());
-    if (save(current)) {
+    if (save(current))
         requery(current);
-        resetPointer();
-    }
 }
 
 void StoryLinkList::refresh()
@@ -242,7 +239,7 @@ void StoryLinkList::deleteLinks()
                              MessageButtons::Ok);
         return;
     }
-    setHourglass();
+    const BusyPointer busy;
     StoreError error;
     if (!m_links->removeItemLinks(row, &error)) {
         reportFailedWrite(error, RefusedWrite::deleting(QStringLiteral("these links"),
@@ -252,5 +249,4 @@ void StoryLinkList::deleteLinks()
     if (key == m_newLinkKey)
         m_newLinkKey = -1;
     requery(-1);
-    resetPointer();
 }

@@ -36,13 +36,3 @@ void BusyPointer::resume()
     if (livingGuards > 0)
         desktop().setBusyPointer(true);
 }
-
-void setHourglass()
-{
-    desktop().setBusyPointer(true);
-}
-
-void resetPointer()
-{
-    desktop().setBusyPointer(false);
-}

@@ -24,7 +24,3 @@ private:
     Q_DISABLE_COPY_MOVE(BusyPointer)
     bool m_holding = true;
 };
-
-// The older pair of calls, kept while the windows move to the guard.
-void setHourglass();
-void resetPointer();
