@@ -124,25 +124,6 @@ QString Database::quoteIdentifier(const QString& name)
     return u'"' + bare + u'"';
 }
 
-bool Database::begin(const QString& source, StoreError* error)
-{
-    QSqlQuery begin(connection());
-    if (begin.exec(QStringLiteral("BEGIN")))
-        return true;
-    *error = StoreError::fromSql(begin.lastError(), source);
-    return false;
-}
-
-bool Database::commit(const QString& source, StoreError* error)
-{
-    QSqlQuery commit(connection());
-    if (commit.exec(QStringLiteral("COMMIT")))
-        return true;
-    *error = StoreError::fromSql(commit.lastError(), source);
-    connection().rollback();
-    return false;
-}
-
 bool Database::hasTable(const QString& name)
 {
     QSqlQuery query(connection());

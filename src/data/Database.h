@@ -27,9 +27,4 @@ public:
     static QString quoteIdentifier(const QString& name);
     // True when the database holds a table of that name, compared without regard to case.
     static bool hasTable(const QString& name);
-    // Begins a transaction on the connection, and commits it or rolls it back and gives the
-    // error when the database refuses. QSqlDatabase's own transaction() and commit() drop the
-    // engine's error code, which tells a busy or full database from a broken one.
-    static bool begin(const QString& source, StoreError* error);
-    static bool commit(const QString& source, StoreError* error);
 };

@@ -1,6 +1,7 @@
 #include "data/LinkListModel.h"
 
 #include "data/Database.h"
+#include "data/Transaction.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
@@ -93,7 +94,8 @@ void LinkListModel::setItem(int row, qint64 itemKey)
 bool LinkListModel::saveChanges(StoreError* error)
 {
     QSqlDatabase db = Database::connection();
-    if (!Database::begin(QStringLiteral("LinkListModel.saveChanges"), error))
+    Transaction transaction(QStringLiteral("LinkListModel.saveChanges"));
+    if (!transaction.begin(error))
         return false;
     for (auto row = m_pending.cbegin(); row != m_pending.cend(); ++row) {
         QStringList assignments;
@@ -108,13 +110,11 @@ bool LinkListModel::saveChanges(StoreError* error)
         for (const QVariant& value : *row)
             update.addBindValue(value);
         update.addBindValue(key(row.key()));
-        if (!exec(update, QStringLiteral("LinkListModel.saveChanges"), error)) {
-            db.rollback();
+        if (!exec(update, QStringLiteral("LinkListModel.saveChanges"), error))
             return false;
-        }
     }
     // A commit another program's lock refuses keeps the changes pending for the next save.
-    if (!Database::commit(QStringLiteral("LinkListModel.saveChanges"), error))
+    if (!transaction.commit(error))
         return false;
     m_pending.clear();
     return true;

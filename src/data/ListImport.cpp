@@ -1,6 +1,7 @@
 #include "data/ListImport.h"
 
 #include "data/Database.h"
+#include "data/Transaction.h"
 
 #include <QSet>
 #include <QSqlError>
@@ -67,10 +68,10 @@ bool ListImport::addValues(const QString& table, const QStringList& values, Coun
     query.setForwardOnly(true);
     const auto fail = [&](const QSqlError& sqlError) {
         *error = StoreError::fromSql(sqlError, QStringLiteral("importList"));
-        db.rollback();
         return false;
     };
-    if (!Database::begin(QStringLiteral("importList"), error))
+    Transaction transaction(QStringLiteral("importList"));
+    if (!transaction.begin(error))
         return false;
     QSet<QString> present;
     if (!query.exec(QStringLiteral("SELECT %1 FROM %2")
@@ -93,7 +94,7 @@ bool ListImport::addValues(const QString& table, const QStringList& values, Coun
         present.insert(value.toCaseFolded());
         ++result.added;
     }
-    if (!Database::commit(QStringLiteral("importList"), error))
+    if (!transaction.commit(error))
         return false;
     *counts = result;
     return true;

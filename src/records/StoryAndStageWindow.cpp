@@ -1,6 +1,7 @@
 #include "records/StoryAndStageWindow.h"
 
 #include "data/Database.h"
+#include "data/Transaction.h"
 #include "records/ProfileForm.h"
 #include "records/StoryBible.h"
 #include "records/StoryLinkList.h"
@@ -245,7 +246,8 @@ bool StoryAndStageWindow::removeRecord(qint64 key, StoreError* error)
 {
     // The links go with the story, in one transaction: a failure leaves both as they were.
     QSqlDatabase db = Database::connection();
-    if (!Database::begin(QStringLiteral("removeRecord"), error))
+    Transaction transaction(QStringLiteral("removeRecord"));
+    if (!transaction.begin(error))
         return false;
     const QStringList statements = {
         QStringLiteral("DELETE FROM Story_Plot WHERE Story_ID = ?"),
@@ -259,11 +261,10 @@ bool StoryAndStageWindow::removeRecord(qint64 key, StoreError* error)
         remove.addBindValue(key);
         if (!remove.exec()) {
             *error = StoreError::fromSql(remove.lastError(), QStringLiteral("removeRecord"));
-            db.rollback();
             return false;
         }
     }
-    if (!Database::commit(QStringLiteral("removeRecord"), error))
+    if (!transaction.commit(error))
         return false;
     return navigator()->refresh(error);
 }
