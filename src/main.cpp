@@ -1,4 +1,5 @@
 #include "app/ApplicationIdentity.h"
+#include "app/HelpCommands.h"
 #include "app/MainWindow.h"
 #include "shared/QtDesktop.h"
 
@@ -12,7 +13,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     setApplicationIdentity();
 
-    QtDesktop desktop;
+    QtDesktop desktop(showInHelpViewer);
     setDesktop(&desktop);
 
     MainWindow mainWindow;

@@ -1,10 +1,12 @@
 #include <QDirIterator>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QTest>
 
 // The program is built in floors: the data layer at the bottom includes nothing of ours outside
 // itself; the shared routines stand on it; each tool window module stands on both and never on
-// the main window or on another window module.
+// the main window or on another window module. The desktop seam among the shared routines
+// includes no window.
 class TestLayering : public QObject
 {
     Q_OBJECT
@@ -37,8 +39,12 @@ void TestLayering::includesGoDownOnly()
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
         ++filesRead;
+        QString reach = QStringLiteral("(%1)/").arg(forbidden.value(module));
+        // The desktop seam shows no window of its own: the program hands it the ones it shows.
+        if (module == QLatin1String("shared") && QFileInfo(path).baseName().endsWith("Desktop"))
+            reach += QStringLiteral("|shared/(?!(Qt)?Desktop\\.|TimerHold\\.|TextPrinting\\.)");
         const QRegularExpression include(
-            QStringLiteral("^\\s*#\\s*include\\s*\"(%1)/").arg(forbidden.value(module)),
+            QStringLiteral("^\\s*#\\s*include\\s*\"((%1)[^\"]*)").arg(reach),
             QRegularExpression::MultilineOption);
         for (auto match = include.globalMatch(QString::fromUtf8(file.readAll())); match.hasNext();)
             offences << source.relativeFilePath(path) + " includes " + match.next().captured(1);

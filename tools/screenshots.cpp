@@ -3,6 +3,7 @@
 // --dark takes them under a dark palette, as a desktop with a dark theme gives the program.
 // The database of the program folder is used as it is; run it on a copy if it matters.
 #include "app/ApplicationIdentity.h"
+#include "app/HelpCommands.h"
 #include "app/MainWindow.h"
 #include "app/MenuLayout.h"
 #include "app/ToolCatalog.h"
@@ -127,7 +128,7 @@ int main(int argc, char* argv[])
     }
     if (dark)
         useDarkPalette();
-    QtDesktop desktop;
+    QtDesktop desktop(showInHelpViewer);
     setDesktop(&desktop);
     runSettings().programFolder = QString::fromLocal8Bit(argv[1]);
     const QDir output(QString::fromLocal8Bit(argv[2]));

@@ -1,6 +1,7 @@
 #include "app/HelpCommands.h"
 
 #include "shared/Desktop.h"
+#include "shared/HelpViewer.h"
 #include "shared/RunSettings.h"
 
 #include <QDir>
@@ -40,4 +41,9 @@ void showHelpFile(const QString& helpFile)
         desktop().messageBox(QStringLiteral("Help could not be loaded."),
                              QStringLiteral("Help File Not Available"), MessageIcon::Critical,
                              MessageButtons::Ok);
+}
+
+bool showInHelpViewer(const QString& helpFile)
+{
+    return HelpViewer::instance()->showFile(helpFile);
 }

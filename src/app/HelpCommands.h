@@ -19,3 +19,6 @@ QString pathOf(const QString& document);
 void openWebPage(const QString& pagePath);
 // Shows the help file in the help viewer at its contents.
 void showHelpFile(const QString& helpFile);
+// Shows the help file in the run's help viewer; false, with the viewer unchanged, when it cannot
+// be read. The desktop is handed this to show help with.
+bool showInHelpViewer(const QString& helpFile);

@@ -1,6 +1,5 @@
 #include "shared/QtDesktop.h"
 
-#include "shared/HelpViewer.h"
 #include "shared/TextPrinting.h"
 
 #include <QApplication>
@@ -15,6 +14,8 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
+
+#include <utility>
 
 namespace {
 
@@ -42,6 +43,8 @@ public:
 };
 
 } // namespace
+
+QtDesktop::QtDesktop(HelpViewing showHelp) : m_showHelp(std::move(showHelp)) {}
 
 MessageAnswer QtDesktop::showMessageBox(const QString& text, const QString& title, MessageIcon icon,
                                         MessageButtons buttons)
@@ -187,5 +190,5 @@ bool QtDesktop::launchBrowser(const QString& browser, const QString& argument)
 
 bool QtDesktop::showHelp(const QString& helpFile)
 {
-    return HelpViewer::instance()->showFile(helpFile);
+    return m_showHelp(helpFile);
 }

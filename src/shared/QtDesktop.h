@@ -2,6 +2,8 @@
 
 #include "shared/Desktop.h"
 
+#include <functional>
+
 class QFileDialog;
 
 // The desktop as Qt reaches it: message boxes, the clipboard, the default printer, the
@@ -9,6 +11,12 @@ class QFileDialog;
 class QtDesktop : public Desktop
 {
 public:
+    // Shows a help file at its contents; false when it cannot be shown.
+    using HelpViewing = std::function<bool(const QString& helpFile)>;
+
+    // The program hands in its help viewer, so that the desktop depends on no window.
+    explicit QtDesktop(HelpViewing showHelp);
+
     void beep() override;
     void setBusyPointer(bool busy) override;
     bool isBusyPointer() const override { return m_busy; }
@@ -35,5 +43,6 @@ protected:
     QString showOpenFileDialog(const QString& title, const QStringList& filters) override;
 
 private:
+    HelpViewing m_showHelp;
     bool m_busy = false;
 };
