@@ -1,33 +1,15 @@
 #include "generators/SentencePattern.h"
 
 #include "generators/VowelSound.h"
+#include "shared/SentenceCodes.h"
 
 #include <algorithm>
 
 namespace {
 
-struct Code
+const SentenceCode* codeOf(QChar letter)
 {
-    char16_t letter;
-    QString table;
-};
-
-// The codes in the order they are tested.
-const Code Codes[] = {
-    {u'q', QStringLiteral("possessivePronoun")},
-    {u'y', QStringLiteral("directObjectPronoun")},
-    {u'x', QStringLiteral("preposition")},
-    {u'n', QStringLiteral("noun")},
-    {u'v', QStringLiteral("verb")},
-    {u'j', QStringLiteral("adjective")},
-    {u'p', QStringLiteral("pronouns")},
-    {u'r', QStringLiteral("adverb")},
-    {u't', QStringLiteral("article")},
-};
-
-const Code* codeOf(QChar letter)
-{
-    for (const Code& code : Codes) {
+    for (const SentenceCode& code : SentenceCodes) {
         if (code.letter == letter.unicode())
             return &code;
     }
@@ -59,7 +41,7 @@ bool isPronounI(QStringView word)
 
 QString SentencePattern::tableOf(QChar code)
 {
-    const Code* found = codeOf(code);
+    const SentenceCode* found = codeOf(code);
     return found ? found->table : QString();
 }
 
@@ -72,7 +54,7 @@ SentencePattern::expand(const QString& pattern,
     // An article waits for the next word, whose sound decides between "a" and "an".
     QStringView article;
     for (const QChar letter : pattern) {
-        const Code* code = codeOf(letter);
+        const SentenceCode* code = codeOf(letter);
         if (!code)
             return {InvalidLine, false};
         const QString drawn = drawWord(code->table);
