@@ -412,6 +412,13 @@ private slots:
         QVERIFY(opened);
         m_window.reset(opened);
         QVERIFY(find<QAbstractButton>("optFormStart_10")->isChecked());
+        QStringList captions; // in number order, the numbers the main window opens by
+        for (int number = 0; number <= 10; ++number)
+            captions << find<QAbstractButton>(QString("optFormStart_%1").arg(number))->text();
+        const QString listed = "Character Generator|Name Generator|Number Generator|"
+                               "Sentence Generator|Brainstorm|Free Association|Crystal Ball|"
+                               "Story Wizard|Plot Wizard|Psychostimulatron|Story and Stage";
+        QCOMPARE(captions.join('|'), listed);
         auto* toolBar = main.findChild<QToolBar*>("pcbToolBar");
         QVERIFY(toolBar->isVisible());
         tick(find<QCheckBox>("chkToolBar"));

@@ -5,12 +5,12 @@
 #include "app/ApplicationIdentity.h"
 #include "app/HelpCommands.h"
 #include "app/MainWindow.h"
-#include "app/MenuLayout.h"
 #include "app/ToolCatalog.h"
 #include "shared/QtDesktop.h"
 #include "shared/Random.h"
 #include "shared/RunSettings.h"
 #include "shared/ToolWindow.h"
+#include "shared/ToolWindowCatalog.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -141,14 +141,12 @@ int main(int argc, char* argv[])
     mainWindow.findChild<QMdiArea*>()->closeAllSubWindows();
     QTest::qWait(100);
     mainWindow.grab().save(output.filePath(QStringLiteral("frmMainMenu.png")));
-    for (const MenuDefinition& menu : mainMenus()) {
-        for (const MenuEntry& entry : menu.entries) {
-            if (entry.window.isEmpty() || !ToolCatalog::isAvailable(entry.window))
-                continue;
-            ToolWindow* window = mainWindow.openToolWindow(entry.window);
-            exercise(window);
-            save(&mainWindow, window, output);
-        }
+    for (const ToolWindowEntry& entry : ToolWindowCatalog::entries()) {
+        if (!ToolCatalog::isAvailable(entry.window))
+            continue;
+        ToolWindow* window = mainWindow.openToolWindow(entry.window);
+        exercise(window);
+        save(&mainWindow, window, output);
     }
     return 0;
 }

@@ -14,6 +14,7 @@
 #include "shared/SettingsNotifier.h"
 #include "shared/SettingsRow.h"
 #include "shared/ToolWindow.h"
+#include "shared/ToolWindowCatalog.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -24,7 +25,6 @@
 #include <QMenuBar>
 #include <QScopedValueRollback>
 #include <QToolBar>
-#include <QToolButton>
 
 namespace {
 
@@ -55,6 +55,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     followPalette();
     m_childFrame = new ChildFrame(m_frame);
     connect(m_frame, &QMdiArea::subWindowActivated, this, &MainWindow::activateToolWindow);
+    createCommands();
     createMenus();
     createToolBar();
     m_instance = new SingleInstance(this);
@@ -70,27 +71,56 @@ MainWindow::~MainWindow()
     disconnect(m_frame, nullptr, this, nullptr);
 }
 
+void MainWindow::createCommands()
+{
+    for (const ToolWindowEntry& tool : ToolWindowCatalog::entries()) {
+        QAction* action = addCommand(tool.command, tool.caption, tool.shortcut,
+                                     [this, window = tool.window] { openToolWindow(window); });
+        action->setEnabled(ToolCatalog::isAvailable(tool.window));
+    }
+    addCommand(QStringLiteral("MNU_Exit"), QStringLiteral("E&xit"), {}, [this] { confirmExit(); });
+    addCommand(QStringLiteral("Window_Cascade"), QStringLiteral("&Cascade"),
+               QStringLiteral("Shift+F4"), [this] { m_frame->cascadeSubWindows(); });
+    addCommand(QStringLiteral("Window_Tile"), QStringLiteral("&Tile"), QStringLiteral("Shift+F5"),
+               [this] { m_childFrame->tile(Qt::Vertical); });
+    addCommand(QStringLiteral("Window_Arrange"), QStringLiteral("&Arrange Icons"),
+               QStringLiteral("Shift+F6"), [this] { m_childFrame->arrangeIcons(); });
+    addCommand(QStringLiteral("Help_How_To"), QStringLiteral("How to Use This Program"), {},
+               [] { openWebPage(HelpDocuments::pathOf(HelpDocuments::OnlineHelp)); });
+    addCommand(QStringLiteral("Help_CBT"), QStringLiteral("Writing Reference"), {},
+               [] { showHelpFile(runSettings().helpFilePath); });
+    addCommand(QStringLiteral("mnuCorvaneWeb"), QStringLiteral("Corvane on the Web"), {},
+               [] { openWebPage(HelpDocuments::pathOf(HelpDocuments::Features)); });
+    addCommand(QStringLiteral("Help_About"), QStringLiteral("About the Quillane"), {},
+               [this] { showAbout(); });
+    addCommand(QStringLiteral("mnu_personal_message"), QStringLiteral("Personal Message"),
+               QStringLiteral("Ctrl+M"), [this] { showPersonalMessage(); });
+}
+
+QAction* MainWindow::addCommand(const QString& name, const QString& caption,
+                                const QString& shortcut, const std::function<void()>& run)
+{
+    auto* action = new QAction(caption, this);
+    action->setObjectName(name);
+    if (!shortcut.isEmpty()) {
+        action->setShortcut(QKeySequence(shortcut));
+        action->setShortcutContext(Qt::ApplicationShortcut);
+    }
+    connect(action, &QAction::triggered, this, run);
+    m_commands.insert(name, action);
+    return action;
+}
+
 void MainWindow::createMenus()
 {
     for (const MenuDefinition& definition : mainMenus()) {
         QMenu* menu = menuBar()->addMenu(definition.caption);
         menu->setObjectName(definition.name);
-        for (const MenuEntry& entry : definition.entries) {
-            if (entry.name.isEmpty()) {
+        for (const QString& command : definition.commands) {
+            if (command.isEmpty())
                 menu->addSeparator();
-                continue;
-            }
-            QAction* action = menu->addAction(entry.caption);
-            action->setObjectName(entry.name);
-            if (!entry.shortcut.isEmpty()) {
-                action->setShortcut(QKeySequence(entry.shortcut));
-                action->setShortcutContext(Qt::ApplicationShortcut);
-            }
-            if (!entry.window.isEmpty())
-                action->setEnabled(ToolCatalog::isAvailable(entry.window));
-            connect(
-                action, &QAction::triggered, this,
-                [this, name = entry.name, window = entry.window] { runMenuEntry(name, window); });
+            else
+                menu->addAction(m_commands.value(command));
         }
     }
     m_windowMenu = menuBar()->findChild<QMenu*>(QStringLiteral("Window_Main"));
@@ -106,47 +136,21 @@ void MainWindow::createToolBar()
     m_toolBar->setIconSize(QSize(24, 24));
     m_toolBar->toggleViewAction()->setVisible(false);
     for (const ToolbarButton& definition : toolbarButtons()) {
-        auto* button = new QToolButton(m_toolBar);
+        QAction* action = m_commands.value(definition.command);
+        Q_ASSERT(action);
+        action->setIcon(QIcon(QStringLiteral(":/toolbar/%1.svg").arg(definition.name)));
+        action->setIconVisibleInMenu(false);
+        // The button shows the action's icon text and tooltip, which the menu does not.
+        action->setIconText(definition.caption);
+        action->setToolTip(definition.caption);
+        m_toolBar->addAction(action);
+        QWidget* button = m_toolBar->widgetForAction(action);
         button->setObjectName(definition.name);
-        button->setIcon(QIcon(QStringLiteral(":/toolbar/%1.svg").arg(definition.name)));
-        button->setText(definition.caption);
-        button->setToolTip(definition.caption);
         button->setAccessibleName(definition.caption);
-        button->setAutoRaise(true);
-        auto* entry = menuBar()->findChild<QAction*>(definition.menuEntry);
-        Q_ASSERT(entry);
-        // A button does nothing but run its menu entry, so the two always behave alike.
-        connect(button, &QToolButton::clicked, entry, &QAction::trigger);
-        button->setEnabled(entry->isEnabled());
-        connect(entry, &QAction::enabledChanged, button, &QToolButton::setEnabled);
-        m_toolBar->addWidget(button);
+        button->setFocusPolicy(Qt::TabFocus); // a toolbar's buttons take none of their own
         if (definition.endsGroup)
             m_toolBar->addSeparator();
     }
-}
-
-void MainWindow::runMenuEntry(const QString& name, const QString& window)
-{
-    if (!window.isEmpty())
-        openToolWindow(window);
-    else if (name == QLatin1String("MNU_Exit"))
-        confirmExit();
-    else if (name == QLatin1String("Window_Cascade"))
-        m_frame->cascadeSubWindows();
-    else if (name == QLatin1String("Window_Tile"))
-        m_childFrame->tile(Qt::Vertical);
-    else if (name == QLatin1String("Window_Arrange"))
-        m_childFrame->arrangeIcons();
-    else if (name == QLatin1String("Help_How_To"))
-        openWebPage(HelpDocuments::pathOf(HelpDocuments::OnlineHelp));
-    else if (name == QLatin1String("Help_CBT"))
-        showHelpFile(runSettings().helpFilePath);
-    else if (name == QLatin1String("mnuCorvaneWeb"))
-        openWebPage(HelpDocuments::pathOf(HelpDocuments::Features));
-    else if (name == QLatin1String("Help_About"))
-        showAbout();
-    else if (name == QLatin1String("mnu_personal_message"))
-        showPersonalMessage();
 }
 
 bool MainWindow::initializeEnvironment()
@@ -180,7 +184,7 @@ bool MainWindow::initializeEnvironment()
 
 void MainWindow::openStartWindow()
 {
-    const QString window = startWindowName(runSettings().startWindow);
+    const QString window = ToolWindowCatalog::startWindow(runSettings().startWindow);
     if (!window.isEmpty() && ToolCatalog::isAvailable(window))
         openToolWindow(window);
     applyToolBarSetting();

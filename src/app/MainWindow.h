@@ -1,7 +1,10 @@
 #pragma once
 
+#include <QHash>
 #include <QMainWindow>
 #include <QPointer>
+
+#include <functional>
 
 class ChildFrame;
 class QMdiArea;
@@ -42,10 +45,12 @@ protected:
 
 private:
     void followPalette();
+    void createCommands();
+    QAction* addCommand(const QString& name, const QString& caption, const QString& shortcut,
+                        const std::function<void()>& run);
     void createMenus();
     void createToolBar();
     void openStartWindow();
-    void runMenuEntry(const QString& name, const QString& window);
     void fillWindowMenu();
     void activateToolWindow(QMdiSubWindow* child);
     void showAbout();
@@ -57,6 +62,7 @@ private:
     ChildFrame* m_childFrame = nullptr;
     QToolBar* m_toolBar = nullptr;
     QMenu* m_windowMenu = nullptr;
+    QHash<QString, QAction*> m_commands; // by object name
     SingleInstance* m_instance = nullptr;
     QList<QAction*> m_windowListActions;
     QPointer<QMdiSubWindow> m_activatedChild; // cleared when the child goes

@@ -5,52 +5,17 @@ const QList<MenuDefinition>& mainMenus()
     static const QList<MenuDefinition> menus = {
         {"Create_Main",
          "C&reative",
-         {
-             {"Create_Brainstorm", "&Brainstorm", "Ctrl+F1", "frmBrainstorm"},
-             {"Create_Free", "&Free Association", "Ctrl+F2", "frmFreeAss"},
-             {"Create_Psycho", "&PsychoStimulatron", "Ctrl+F3", "frmPsycho"},
-             {},
-             {"Create_Sentence", "&Sentence Generator", "Ctrl+F4", "frmSentence"},
-             {"Create_Number", "&Number Generator", "Ctrl+F5", "frmNumberGenerator"},
-             {},
-             {"mnuCustomizaton", "&Customization", "Ctrl+F6", "frmCustom"},
-             {},
-             {"MNU_Exit", "E&xit", "", ""},
-         }},
-        {"Char_Main",
-         "&Character",
-         {
-             {"Char_Gen", "Character &Generator", "Ctrl+F7", "frmCharacter"},
-             {"Char_Name", "&Name Generator", "Ctrl+F8", "frmNameGenerator"},
-         }},
+         {"Create_Brainstorm", "Create_Free", "Create_Psycho", "", "Create_Sentence",
+          "Create_Number", "", "mnuCustomizaton", "", "MNU_Exit"}},
+        {"Char_Main", "&Character", {"Char_Gen", "Char_Name"}},
         {"Story_Main",
          "&Story",
-         {
-             {"Story_Wizard", "Story &Wizard", "", "frmStoryWizard"},
-             {"Story_Ball", "&Crystal Ball", "", "frmCrystalBall"},
-             {"mnuStoryStage", "Story and Stage", "", "frmStoryandStage"},
-             {},
-             {"Story_Plot", "&Plot", "", "frmPlot"},
-             {"mnu_scene", "&Scene Generator", "", "frmScene"},
-         }},
-        {"Window_Main",
-         "&Window",
-         {
-             {"Window_Cascade", "&Cascade", "Shift+F4", ""},
-             {"Window_Tile", "&Tile", "Shift+F5", ""},
-             {"Window_Arrange", "&Arrange Icons", "Shift+F6", ""},
-         }},
+         {"Story_Wizard", "Story_Ball", "mnuStoryStage", "", "Story_Plot", "mnu_scene"}},
+        {"Window_Main", "&Window", {"Window_Cascade", "Window_Tile", "Window_Arrange"}},
         {"Help_Main",
          "&Help",
-         {
-             {"Help_How_To", "How to Use This Program", "", ""},
-             {"Help_CBT", "Writing Reference", "", ""},
-             {"mnuCorvaneWeb", "Corvane on the Web", "", ""},
-             {},
-             {"Help_About", "About the Quillane", "", ""},
-             {},
-             {"mnu_personal_message", "Personal Message", "Ctrl+M", ""},
-         }},
+         {"Help_How_To", "Help_CBT", "mnuCorvaneWeb", "", "Help_About", "",
+          "mnu_personal_message"}},
     };
     return menus;
 }
@@ -73,15 +38,4 @@ const QList<ToolbarButton>& toolbarButtons()
         {"cmdExit", "Exit Application", "MNU_Exit"},
     };
     return buttons;
-}
-
-QString startWindowName(int startForm)
-{
-    // Numbered as the start-window choices of the customization window.
-    static const QStringList windows = {
-        "frmCharacter",  "frmNameGenerator", "frmNumberGenerator", "frmSentence",
-        "frmBrainstorm", "frmFreeAss",       "frmCrystalBall",     "frmStoryWizard",
-        "frmPlot",       "frmPsycho",        "frmStoryandStage",
-    };
-    return startForm >= 0 && startForm < windows.size() ? windows.at(startForm) : QString();
 }

@@ -2,33 +2,23 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
-// What the main window's menus and toolbar hold. Entries are known by name; an entry that
-// opens a tool window names it.
-struct MenuEntry
-{
-    QString name; // empty for a separator
-    QString caption;
-    QString shortcut;
-    QString window; // the tool window it opens, if any
-};
-
+// Where the main window's commands stand. Commands are known by the object name of their action.
 struct MenuDefinition
 {
     QString name;
     QString caption;
-    QList<MenuEntry> entries;
+    QStringList commands; // an empty name stands for a separator
 };
 
 struct ToolbarButton
 {
     QString name;
     QString caption;
-    QString menuEntry; // the entry whose command the button runs
+    QString command; // the command the button runs
     bool endsGroup = false;
 };
 
 const QList<MenuDefinition>& mainMenus();
 const QList<ToolbarButton>& toolbarButtons();
-// The tool window that a start window number opens, or an empty name.
-QString startWindowName(int startForm);

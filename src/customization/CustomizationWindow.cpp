@@ -14,6 +14,7 @@
 #include "shared/SettingsNotifier.h"
 #include "shared/SettingsRow.h"
 #include "shared/SpinButton.h"
+#include "shared/ToolWindowCatalog.h"
 
 #include <QAbstractItemDelegate>
 #include <QButtonGroup>
@@ -39,11 +40,6 @@
 using namespace ControlMakers;
 
 namespace {
-
-const QStringList StartWindowCaptions = {
-    "Character Generator", "Name Generator",    "Number Generator", "Sentence Generator",
-    "Brainstorm",          "Free Association",  "Crystal Ball",     "Story Wizard",
-    "Plot Wizard",         "Psychostimulatron", "Story and Stage"};
 
 const QString Quillane = QStringLiteral("Quillane");
 const QStringList FileKinds = {QStringLiteral("Text files (*.txt)"),
@@ -169,8 +165,9 @@ QWidget* CustomizationWindow::createApplicationPage()
         named(new QGroupBox(QStringLiteral("Initial Form"), page), QStringLiteral("frmStartup"));
     m_startOptions = new QButtonGroup(this);
     auto* options = new QGridLayout(startup);
-    for (int number = 0; number < StartWindowCaptions.size(); ++number) {
-        auto* option = named(new QRadioButton(StartWindowCaptions.at(number), startup),
+    const QStringList captions = ToolWindowCatalog::startCaptions();
+    for (int number = 0; number < captions.size(); ++number) {
+        auto* option = named(new QRadioButton(captions.at(number), startup),
                              QStringLiteral("optFormStart_%1").arg(number));
         m_startOptions->addButton(option, number);
         options->addWidget(option, number % 6, number / 6);
