@@ -111,13 +111,19 @@ private slots:
         QCOMPARE(getRandomRecord("noun"), QString("Zeppelin"));
     }
 
-    // A new row repeating a word goes again; an edited row gets its stored value back.
+    // A new row repeating a word goes again; an edited row gets its stored value back, and a
+    // new row nobody typed into stays.
     void duplicateIsUndone()
     {
         open();
         choose("noun");
         const QStringList stored = column("SELECT noun FROM noun ORDER BY ID");
         click("cmdNew");
+        typeValue(0, stored.at(1));
+        click("cmdUpdate");
+        QVERIFY(m_env->expectMessage("A duplicate exists.  Please try again.",
+                                     "Duplicate Item Exists", MessageIcon::Information));
+        QCOMPARE(grid()->model()->rowCount(), stored.size() + 1);
         typeValue(stored.size(), stored.at(1).toUpper());
         click("cmdUpdate");
         QVERIFY(m_env->expectMessage("A duplicate exists.  Please try again.",
@@ -128,7 +134,7 @@ private slots:
 
         typeValue(0, stored.at(1));
         click("cmdUpdate");
-        QCOMPARE(m_env->desktop.messages.size(), 2);
+        QCOMPARE(m_env->desktop.messages.size(), 3);
         QCOMPARE(column("SELECT noun FROM noun ORDER BY ID"), stored);
         QCOMPARE(grid()->model()->index(0, 1).data().toString(), stored.at(0));
 
@@ -139,7 +145,7 @@ private slots:
         click("cmdDelete");
         QVERIFY(m_env->expectMessage("A duplicate exists.  Please try again.",
                                      "Duplicate Item Exists", MessageIcon::Information));
-        QCOMPARE(m_env->desktop.messages.size(), 3);
+        QCOMPARE(m_env->desktop.messages.size(), 4);
         QCOMPARE(column("SELECT noun FROM noun ORDER BY ID"), stored);
         QCOMPARE(columnTexts(grid()->model(), 1), stored);
     }

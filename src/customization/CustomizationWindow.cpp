@@ -4,6 +4,7 @@
 #include "data/ListFile.h"
 #include "data/ListImport.h"
 #include "data/RandomRecord.h"
+#include "data/SettingsRow.h"
 #include "data/UserTables.h"
 #include "shared/BusyPointer.h"
 #include "shared/CodeKeys.h"
@@ -12,7 +13,6 @@
 #include "shared/FatalError.h"
 #include "shared/RunSettings.h"
 #include "shared/SettingsNotifier.h"
-#include "shared/SettingsRow.h"
 #include "shared/SpinButton.h"
 #include "shared/ToolWindowCatalog.h"
 
@@ -236,7 +236,7 @@ void CustomizationWindow::setCustomTable()
 
 void CustomizationWindow::refreshTableName(const QString& table)
 {
-    m_newRowKey.clear();
+    m_newRow.clear();
     m_rows->setTable(table);
     if (!m_rows->select()) {
         reportFatalError(
@@ -297,7 +297,7 @@ void CustomizationWindow::newRow()
         return;
     }
     refreshTableName(m_rows->tableName());
-    m_newRowKey = key;
+    m_newRow.mark(key);
     while (m_rows->canFetchMore())
         m_rows->fetchMore();
     makeRowCurrent(m_rows->rowCount() - 1);
@@ -307,11 +307,11 @@ void CustomizationWindow::newRow()
 int CustomizationWindow::unsavedNewRow() const
 {
     const QSqlIndex key = m_rows->primaryKey();
-    if (!m_newRowKey.isValid() || key.count() != 1)
+    if (!m_newRow.isMarked() || key.count() != 1)
         return -1;
     const int column = m_rows->fieldIndex(key.fieldName(0));
     for (int row = m_rows->rowCount() - 1; row >= 0; --row) {
-        if (m_rows->index(row, column).data() == m_newRowKey)
+        if (m_rows->index(row, column).data() == m_newRow.key())
             return row;
     }
     return -1;
@@ -322,7 +322,7 @@ bool CustomizationWindow::saveRows()
     commitTyping();
     const BusyPointer busy;
     if (m_rows->submitAll()) {
-        m_newRowKey.clear();
+        m_newRow.clear();
         return true;
     }
     const StoreError error =
@@ -333,24 +333,31 @@ bool CustomizationWindow::saveRows()
     }
     tell(QStringLiteral("A duplicate exists.  Please try again."),
          QStringLiteral("Duplicate Item Exists"));
-    // A row New made goes again; a stored row the user edited gets its stored values back.
+    // A stored row the user edited gets its stored values back.
     const int newRow = unsavedNewRow();
-    bool removeNewRow = false;
+    bool newRowEdited = false;
     for (int column = 0; newRow >= 0 && column < m_rows->columnCount(); ++column)
-        removeNewRow = removeNewRow || m_rows->isDirty(m_rows->index(newRow, column));
+        newRowEdited = newRowEdited || m_rows->isDirty(m_rows->index(newRow, column));
     m_rows->revertAll();
-    StoreError countError;
-    if (removeNewRow && UserTables::rowCount(m_rows->tableName(), &countError) > 1) {
+    StoreError failure;
+    const auto rowCount = [this] {
+        StoreError countError;
+        return UserTables::rowCount(m_rows->tableName(), &countError);
+    };
+    const auto remove = [this, newRow](const QVariant&, StoreError* error) {
         m_rows->removeRow(newRow);
-        if (!m_rows->submitAll()) {
-            tellRecoverable(
-                StoreError::fromSql(m_rows->lastError(), QStringLiteral("cmdUpdate_Click")));
-            return false;
-        }
-        m_newRowKey.clear();
+        if (m_rows->submitAll())
+            return true;
+        *error = StoreError::fromSql(m_rows->lastError(), QStringLiteral("cmdUpdate_Click"));
+        return false;
+    };
+    if (m_newRow.removeAfterDuplicate(newRowEdited ? m_newRow.key() : QVariant(), rowCount, remove,
+                                      &failure)) {
         while (m_rows->canFetchMore())
             m_rows->fetchMore();
         makeRowCurrent(m_rows->rowCount() - 1);
+    } else if (failure.isSet()) {
+        tellRecoverable(failure);
     }
     return false;
 }
@@ -393,7 +400,7 @@ void CustomizationWindow::deleteRow()
         return;
     }
     if (unsavedNewRow() < 0)
-        m_newRowKey.clear();
+        m_newRow.clear();
     makeRowCurrent(0);
 }
 

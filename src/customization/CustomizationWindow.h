@@ -1,9 +1,8 @@
 #pragma once
 
+#include "data/NewRowMark.h"
 #include "data/StoreError.h"
 #include "shared/ToolWindow.h"
-
-#include <QVariant>
 
 class QButtonGroup;
 class QCheckBox;
@@ -63,7 +62,7 @@ private:
     QComboBox* m_tableName = nullptr;
     QTableView* m_grid = nullptr;
     QSqlTableModel* m_rows = nullptr;
-    QVariant m_newRowKey;
+    NewRowMark m_newRow;
     QPushButton* m_newButton = nullptr;
     QPushButton* m_updateButton = nullptr;
     QPushButton* m_deleteButton = nullptr;

@@ -151,6 +151,14 @@ bool LinkListModel::removeLink(qint64 key, StoreError* error)
     return exec(remove, QStringLiteral("LinkListModel.removeLink"), error);
 }
 
+void LinkListModel::listItems(QSqlQueryModel* items) const
+{
+    items->setQuery(QStringLiteral("SELECT ID, %1 FROM %2 ORDER BY ID")
+                        .arg(Database::quoteIdentifier(m_setup.itemFields.first()),
+                             Database::quoteIdentifier(m_setup.itemTable)),
+                    Database::connection());
+}
+
 QVariant LinkListModel::data(const QModelIndex& index, int role) const
 {
     if (role == Qt::DisplayRole || role == Qt::EditRole) {

@@ -13,6 +13,10 @@
 //
 // The link's own text and its item reference are changed in the model and written to the link
 // table alone, on saveChanges(); the item's fields are read only.
+//
+// Not a QSqlRelationalTableModel: a relation shows one field of the item in place of its
+// reference, where this grid shows several beside it, and its joins either drop the links whose
+// item is not chosen yet or keep those whose item was deleted; this list wants neither.
 class LinkListModel : public QSqlQueryModel
 {
     Q_OBJECT
@@ -57,6 +61,9 @@ public:
     bool removeItemLinks(int row, StoreError* error);
     // Deletes one link by its key.
     bool removeLink(qint64 key, StoreError* error);
+    // Lists the key and first shown field of every item of the item table, in key order, into
+    // items, for choosing the item of a link.
+    void listItems(QSqlQueryModel* items) const;
 
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;

@@ -32,3 +32,14 @@ bool StoredQuery::run(const QString& name, const QVariantMap& parameters, QSqlQu
     }
     return query->exec() || fail(*query);
 }
+
+bool StoredQuery::firstColumn(const QString& name, const QVariantMap& parameters,
+                              QStringList* values, StoreError* error)
+{
+    QSqlQuery query;
+    if (!run(name, parameters, &query, error))
+        return false;
+    while (query.next())
+        values->append(query.value(0).toString());
+    return true;
+}

@@ -91,6 +91,21 @@ qint64 UserTables::rowCount(const QString& table, StoreError* error)
     return query.value(0).toLongLong();
 }
 
+bool UserTables::fieldValues(const QString& table, const QString& field, QStringList* values,
+                             StoreError* error)
+{
+    QSqlQuery query(Database::connection());
+    query.setForwardOnly(true);
+    if (!query.exec(QStringLiteral("SELECT %1 FROM %2")
+                        .arg(Database::quoteIdentifier(field), Database::quoteIdentifier(table)))) {
+        *error = StoreError::fromSql(query.lastError(), QStringLiteral("fieldValues"));
+        return false;
+    }
+    while (query.next())
+        values->append(query.value(0).toString());
+    return true;
+}
+
 QVariant UserTables::addRow(const QString& table, const QSqlRecord& current, StoreError* error)
 {
     QList<RequiredField> fields;

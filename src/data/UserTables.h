@@ -14,6 +14,9 @@ namespace UserTables {
 QStringList names(StoreError* error);
 // The number of rows of the table, or -1 after a failure.
 qint64 rowCount(const QString& table, StoreError* error);
+// The values of one field of every row of the table, in the table's order; false after a failure.
+bool fieldValues(const QString& table, const QString& field, QStringList* values,
+                 StoreError* error);
 // Adds a row for the user to fill in and gives its key (invalid after a failure). Its fields
 // are empty, but for those that must have a value and have no default: such a field takes the
 // value of the given row (or else the first) when rows share values in it, as a category,

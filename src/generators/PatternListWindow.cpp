@@ -1,6 +1,6 @@
 #include "generators/PatternListWindow.h"
 
-#include "data/Database.h"
+#include "data/UserTables.h"
 #include "shared/BusyPointer.h"
 #include "shared/ControlMakers.h"
 #include "shared/Desktop.h"
@@ -14,8 +14,6 @@
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QSqlError>
-#include <QSqlQuery>
 #include <QTimer>
 
 PatternListWindow::PatternListWindow(const QString& windowName, const QString& caption,
@@ -103,15 +101,15 @@ void PatternListWindow::load()
 
 void PatternListWindow::loadPatterns()
 {
-    const QString field = Database::quoteIdentifier(m_patternTable);
-    QSqlQuery query(Database::connection());
-    query.setForwardOnly(true);
-    if (!query.exec(QStringLiteral("SELECT %1 FROM %1").arg(field))) {
-        reportFatalError(StoreError::fromSql(query.lastError(), QStringLiteral("loadListBox")));
+    // Each pattern table keeps its patterns in a field of its own name.
+    QStringList patterns;
+    StoreError error;
+    if (!UserTables::fieldValues(m_patternTable, m_patternTable, &patterns, &error)) {
+        error.source = QStringLiteral("loadListBox");
+        reportFatalError(error);
         return;
     }
-    while (query.next())
-        m_patterns->addItem(query.value(0).toString());
+    m_patterns->addItems(patterns);
 }
 
 void PatternListWindow::generate()

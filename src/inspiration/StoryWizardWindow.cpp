@@ -17,7 +17,6 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSqlQuery>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -42,18 +41,14 @@ QString withFirstLetterUpper(QString text)
 }
 
 // The first column of every row of a stored query (a view, or a statement kept in the database
-// with its parameters), in order.
+// with its parameters), in order; a failure is told as the routine's.
 bool readFirstColumn(const QString& storedQuery, const QVariantMap& parameters, QStringList* values,
                      StoreError* error, const QString& routine)
 {
-    QSqlQuery query;
-    if (!StoredQuery::run(storedQuery, parameters, &query, error)) {
-        error->source = routine;
-        return false;
-    }
-    while (query.next())
-        values->append(query.value(0).toString());
-    return true;
+    if (StoredQuery::firstColumn(storedQuery, parameters, values, error))
+        return true;
+    error->source = routine;
+    return false;
 }
 
 bool readCategories(QStringList* categories, StoreError* error)

@@ -15,7 +15,6 @@
 #include <QDataWidgetMapper>
 #include <QScopedValueRollback>
 #include <QSqlError>
-#include <QSqlQuery>
 #include <QSqlRecord>
 #include <QSqlTableModel>
 #include <QTableView>
@@ -127,15 +126,7 @@ bool RecordWindow::reloadRows(qint64 key, StoreError* error)
 
 bool RecordWindow::removeRow(qint64 key, StoreError* error)
 {
-    QSqlQuery statement(Database::connection());
-    statement.prepare(
-        QStringLiteral("DELETE FROM %1 WHERE ID = ?").arg(Database::quoteIdentifier(m_table)));
-    statement.addBindValue(key);
-    if (!statement.exec()) {
-        *error = StoreError::fromSql(statement.lastError(), QStringLiteral("removeRow"));
-        return false;
-    }
-    return reloadRows(-1, error);
+    return m_table.remove(key, error) && reloadRows(-1, error);
 }
 
 void RecordWindow::moveTo(int row)
@@ -232,16 +223,18 @@ bool RecordWindow::handleSaveError(const StoreError& error)
         tellDuplicate();
         m_record->revertAll();
         m_mapper->toFirst();
-        // The empty row New has just added goes again; a stored row keeps its saved values.
-        if (m_newRowKey >= 0 && m_rows->key(m_row) == m_newRowKey && recordCount() > 1) {
-            StoreError failure;
-            if (!removeRow(m_newRowKey, &failure)) {
-                reportFatalError(failure);
-                return false;
-            }
+        StoreError failure;
+        if (m_newRow.removeAfterDuplicate(
+                currentKey(), [this] { return recordCount(); },
+                [this](const QVariant& key, StoreError* error) {
+                    return removeRow(key.toLongLong(), error);
+                },
+                &failure)) {
             showRow(recordCount() - 1);
-            m_newRowKey = -1;
             rowsChanged();
+        } else if (failure.isSet()) {
+            reportFatalError(failure);
+            return false;
         }
         return true;
     }
@@ -305,18 +298,15 @@ void RecordWindow::newRecord(const std::function<void()>& generate, QWidget* foc
     if (!saveEdits())
         return;
     const BusyPointer busy;
-    QSqlQuery insert(Database::connection());
     StoreError error;
-    if (!insert.exec(QStringLiteral("INSERT INTO %1 DEFAULT VALUES")
-                         .arg(Database::quoteIdentifier(m_table)))) {
-        error = StoreError::fromSql(insert.lastError(), QStringLiteral("newRecord"));
-    } else if (reloadRows(insert.lastInsertId().toLongLong(), &error)) {
-        m_newRowKey = m_rows->key(m_row);
+    const qint64 key = m_table.insertEmpty(&error);
+    if (key >= 0 && reloadRows(key, &error)) {
+        m_newRow.mark(currentKey());
         rowsChanged();
         generate();
         saveRecord();
         // Only New's own save may remove the row again; later saves keep it whatever happens.
-        m_newRowKey = -1;
+        m_newRow.clear();
         if (focus)
             showAndFocus(focus);
         return;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/NewRowMark.h"
+#include "data/RecordTable.h"
 #include "shared/ToolWindow.h"
 
 #include <QStringList>
@@ -103,7 +105,7 @@ private:
     // The current row was deleted elsewhere: offers to keep what was typed as a new row.
     bool offerToSaveAsNew();
 
-    QString m_table;
+    RecordTable m_table;
     QString m_noRecordText;
     QString m_noRecordTitle;
     QString m_deleteQuestion;
@@ -116,7 +118,7 @@ private:
     RecordNavigator* m_navigator;
     QTableView* m_grid;
     int m_row = -1;
-    qint64 m_newRowKey = -1; // the row New has just added, which a duplicate may remove again
+    NewRowMark m_newRow;
     bool m_addingRecord = false;
     bool m_selecting = false;
 };

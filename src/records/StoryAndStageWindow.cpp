@@ -1,7 +1,6 @@
 #include "records/StoryAndStageWindow.h"
 
-#include "data/Database.h"
-#include "data/Transaction.h"
+#include "data/RecordTable.h"
 #include "records/ProfileForm.h"
 #include "records/StoryBible.h"
 #include "records/StoryLinkList.h"
@@ -19,8 +18,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSaveFile>
-#include <QSqlError>
-#include <QSqlQuery>
 #include <QSqlRecord>
 #include <QTableView>
 #include <QTabWidget>
@@ -244,27 +241,11 @@ void StoryAndStageWindow::newStory()
 
 bool StoryAndStageWindow::removeRecord(qint64 key, StoreError* error)
 {
-    // The links go with the story, in one transaction: a failure leaves both as they were.
-    QSqlDatabase db = Database::connection();
-    Transaction transaction(QStringLiteral("removeRecord"));
-    if (!transaction.begin(error))
-        return false;
-    const QStringList statements = {
-        QStringLiteral("DELETE FROM Story_Plot WHERE Story_ID = ?"),
-        QStringLiteral("DELETE FROM Story_Character WHERE Story_ID = ?"),
-        QStringLiteral("DELETE FROM Story_Scene WHERE Story_ID = ?"),
-        QStringLiteral("DELETE FROM \"Story Profile\" WHERE ID = ?"),
-    };
-    for (const QString& statement : statements) {
-        QSqlQuery remove(db);
-        remove.prepare(statement);
-        remove.addBindValue(key);
-        if (!remove.exec()) {
-            *error = StoreError::fromSql(remove.lastError(), QStringLiteral("removeRecord"));
-            return false;
-        }
-    }
-    if (!transaction.commit(error))
+    // The links go with the story: a failure leaves both as they were.
+    const QStringList links = {QStringLiteral("Story_Plot"), QStringLiteral("Story_Character"),
+                               QStringLiteral("Story_Scene")};
+    if (!RecordTable(QStringLiteral("Story Profile"))
+             .removeWithLinks(key, links, QStringLiteral("Story_ID"), error))
         return false;
     return navigator()->refresh(error);
 }

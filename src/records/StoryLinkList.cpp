@@ -1,6 +1,5 @@
 #include "records/StoryLinkList.h"
 
-#include "data/Database.h"
 #include "records/ProfileForm.h"
 #include "records/RecordWindow.h"
 #include "shared/BusyPointer.h"
@@ -107,7 +106,7 @@ void StoryLinkList::showStory(qint64 storyKey)
 {
     saveEdits();
     m_storyBox->setText(storyKey >= 0 ? QString::number(storyKey) : QString());
-    m_newLinkKey = -1;
+    m_newLink.clear();
     StoreError error;
     if (!m_links->select(storyKey, &error))
         return reportFatalError(error);
@@ -127,11 +126,7 @@ void StoryLinkList::requery(qint64 key)
     StoreError error;
     if (!m_links->select(m_links->storyKey(), &error))
         return reportFatalError(error);
-    const LinkListModel::Setup& link = m_links->setup();
-    m_items->setQuery(QStringLiteral("SELECT ID, %1 FROM %2 ORDER BY ID")
-                          .arg(Database::quoteIdentifier(link.itemFields.first()),
-                               Database::quoteIdentifier(link.itemTable)),
-                      Database::connection());
+    m_links->listItems(m_items);
     if (!m_grid)
         return;
     const int row = std::max(m_links->rowOf(key), 0);
@@ -166,23 +161,28 @@ bool StoryLinkList::save(qint64 currentKey)
 {
     StoreError error;
     // Once saved with its item, the link Add made is a stored link like any other.
-    const bool assignsNewLink = !m_links->itemKey(m_links->rowOf(m_newLinkKey)).isNull();
+    const bool assignsNewLink =
+        m_newLink.isMarked() &&
+        !m_links->itemKey(m_links->rowOf(m_newLink.key().toLongLong())).isNull();
     if (m_links->saveChanges(&error)) {
         if (assignsNewLink)
-            m_newLinkKey = -1;
+            m_newLink.clear();
         return true;
     }
     switch (error.number) {
     case EngineError::DuplicateValue: {
         RecordWindow::tellDuplicate();
         m_links->revertChanges();
-        // The link Add has just made goes again; a stored link keeps its saved item.
-        if (m_newLinkKey >= 0 && currentKey == m_newLinkKey && m_links->rowCount() > 1) {
-            if (!m_links->removeLink(m_newLinkKey, &error)) {
-                reportFatalError(error);
-                return false;
-            }
-            m_newLinkKey = -1;
+        error = {};
+        m_newLink.removeAfterDuplicate(
+            currentKey, [this] { return m_links->rowCount(); },
+            [this](const QVariant& key, StoreError* failure) {
+                return m_links->removeLink(key.toLongLong(), failure);
+            },
+            &error);
+        if (error.isSet()) {
+            reportFatalError(error);
+            return false;
         }
         return true;
     }
@@ -208,7 +208,7 @@ void StoryLinkList::addLink()
         reportFailedWrite(error, RefusedWrite::adding(QStringLiteral("a link")));
         return;
     }
-    m_newLinkKey = key;
+    m_newLink.mark(key);
     requery(key);
     desktop().messageBox(m_prompt, m_promptTitle, MessageIcon::Information, MessageButtons::Ok);
 }
@@ -246,7 +246,7 @@ void StoryLinkList::deleteLinks()
                                                         QStringLiteral("They are still there")));
         return;
     }
-    if (key == m_newLinkKey)
-        m_newLinkKey = -1;
+    if (key == m_newLink.key())
+        m_newLink.clear();
     requery(-1);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/LinkListModel.h"
+#include "data/NewRowMark.h"
 
 #include <QWidget>
 
@@ -71,6 +72,6 @@ private:
     QComboBox* m_combo = nullptr;
     QTableView* m_grid = nullptr;
     QList<QPushButton*> m_buttons;
-    qint64 m_newLinkKey = -1; // the link Add has just made, which a duplicate may remove again
+    NewRowMark m_newLink; // the link Add has just made
     bool m_requerying = false;
 };

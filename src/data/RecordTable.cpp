@@ -1,0 +1,57 @@
+#include "data/RecordTable.h"
+
+#include "data/Database.h"
+#include "data/Transaction.h"
+
+#include <QSqlError>
+#include <QSqlQuery>
+
+namespace {
+
+// Runs a statement that deletes the rows whose field holds the key.
+bool removeWhere(const QString& quotedTable, const QString& field, qint64 key,
+                 const QString& source, StoreError* error)
+{
+    QSqlQuery statement(Database::connection());
+    statement.prepare(QStringLiteral("DELETE FROM %1 WHERE %2 = ?")
+                          .arg(quotedTable, Database::quoteIdentifier(field)));
+    statement.addBindValue(key);
+    if (statement.exec())
+        return true;
+    *error = StoreError::fromSql(statement.lastError(), source);
+    return false;
+}
+
+} // namespace
+
+RecordTable::RecordTable(const QString& table) : m_table(Database::quoteIdentifier(table)) {}
+
+qint64 RecordTable::insertEmpty(StoreError* error) const
+{
+    QSqlQuery insert(Database::connection());
+    if (!insert.exec(QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(m_table))) {
+        *error = StoreError::fromSql(insert.lastError(), QStringLiteral("newRecord"));
+        return -1;
+    }
+    return insert.lastInsertId().toLongLong();
+}
+
+bool RecordTable::remove(qint64 key, StoreError* error) const
+{
+    return removeWhere(m_table, QStringLiteral("ID"), key, QStringLiteral("removeRow"), error);
+}
+
+bool RecordTable::removeWithLinks(qint64 key, const QStringList& linkTables,
+                                  const QString& linkField, StoreError* error) const
+{
+    const QString source = QStringLiteral("removeRecord");
+    Transaction transaction(source);
+    if (!transaction.begin(error))
+        return false;
+    for (const QString& link : linkTables) {
+        if (!removeWhere(Database::quoteIdentifier(link), linkField, key, source, error))
+            return false;
+    }
+    return removeWhere(m_table, QStringLiteral("ID"), key, source, error) &&
+           transaction.commit(error);
+}

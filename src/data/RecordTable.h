@@ -1,0 +1,27 @@
+#pragma once
+
+#include "data/StoreError.h"
+
+#include <QString>
+#include <QStringList>
+
+// Writes to one record table, whose rows are known by their ID: adds an empty row and deletes
+// rows, alone or with the rows of other tables that link to them. Each write gives the
+// database's error on failure.
+class RecordTable
+{
+public:
+    explicit RecordTable(const QString& table);
+
+    // Adds a row of the table's default values and gives its key, or -1 with the error set.
+    qint64 insertEmpty(StoreError* error) const;
+    // Deletes the row of the key.
+    bool remove(qint64 key, StoreError* error) const;
+    // Deletes the row of the key with every row of the link tables whose link field holds the
+    // key, in one transaction: a failure leaves them all as they were.
+    bool removeWithLinks(qint64 key, const QStringList& linkTables, const QString& linkField,
+                         StoreError* error) const;
+
+private:
+    QString m_table; // quoted
+};
