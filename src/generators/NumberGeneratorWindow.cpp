@@ -124,7 +124,7 @@ void NumberGeneratorWindow::createControls()
     m_generate->setDefault(true);
     setDefaultButton(m_generate);
 
-    m_timer = ControlMakers::named(new QTimer(this), QStringLiteral("tmrNumber"));
+    m_timer = addTimer(QStringLiteral("tmrNumber"));
     m_timer->setInterval(1000);
 }
 

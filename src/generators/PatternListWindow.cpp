@@ -38,7 +38,7 @@ PatternListWindow::PatternListWindow(const QString& windowName, const QString& c
     m_copy = ControlMakers::button(QStringLiteral("cmdClip"), QStringLiteral("&Clipboard"));
     m_clear = ControlMakers::button(QStringLiteral("cmdClear"), QStringLiteral("Clear List"));
     m_close = ControlMakers::button(QStringLiteral("OK_BT"), QStringLiteral("Close"));
-    m_timer = ControlMakers::named(new QTimer(this), timerName);
+    m_timer = addTimer(timerName);
     m_timer->setInterval(1000);
     setDefaultButton(m_generate);
     m_generate->setDefault(true);

@@ -87,7 +87,7 @@ void BrainstormWindow::createControls()
                  button(QStringLiteral("cmdOK"), QStringLiteral("Close"))};
     m_closeButton = m_buttons.last();
 
-    m_timer = named(new QTimer(this), QStringLiteral("tmrBrainstorm"));
+    m_timer = addTimer(QStringLiteral("tmrBrainstorm"));
     setTimers(this);
 }
 

@@ -25,7 +25,7 @@ CrystalBallWindow::CrystalBallWindow(QWidget* parent)
     m_adviceButton = button(QStringLiteral("cmdAdvice"), QStringLiteral("&Advice"));
     m_timerBox = checkBox(QStringLiteral("chkTimer"), QStringLiteral("Timer"));
     auto* closeButton = button(QStringLiteral("cmdClose"), QStringLiteral("Close"));
-    m_timer = named(new QTimer(this), QStringLiteral("tmrAdvice"));
+    m_timer = addTimer(QStringLiteral("tmrAdvice"));
     setTimers(this);
 
     auto* commands = new QHBoxLayout;

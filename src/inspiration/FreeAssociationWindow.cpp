@@ -52,7 +52,7 @@ FreeAssociationWindow::FreeAssociationWindow(QWidget* parent)
                  ControlMakers::button(QStringLiteral("cmdClip"), QStringLiteral("&Clipboard")),
                  ControlMakers::button(QStringLiteral("cmdClear"), QStringLiteral("Clear List")),
                  ControlMakers::button(QStringLiteral("cmdOK"), QStringLiteral("Close"))};
-    m_timer = named(new QTimer(this), QStringLiteral("tmrFreeAss"));
+    m_timer = addTimer(QStringLiteral("tmrFreeAss"));
     m_timer->setInterval(AnswerPeriod);
     // A coarse timer may stretch the user's time to answer by a twentieth.
     m_timer->setTimerType(Qt::PreciseTimer);

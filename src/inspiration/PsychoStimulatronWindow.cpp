@@ -22,14 +22,6 @@ const QStringList WordTables = {QStringLiteral("noun"), QStringLiteral("verb"),
                                 QStringLiteral("adjective"), QStringLiteral("femaleName"),
                                 QStringLiteral("maleName")};
 
-QTimer* makeTimer(const QString& name, int interval, QObject* parent)
-{
-    auto* timer = new QTimer(parent);
-    timer->setObjectName(name);
-    timer->setInterval(interval);
-    return timer;
-}
-
 } // namespace
 
 PsychoStimulatronWindow::PsychoStimulatronWindow(QWidget* parent)
@@ -59,8 +51,10 @@ PsychoStimulatronWindow::PsychoStimulatronWindow(QWidget* parent)
     setDefaultButton(m_wordButton);
 
     // Both intervals are the window's own; the settings interval does not apply here.
-    m_moveTimer = makeTimer(QStringLiteral("tmrMoveButton"), 200, this);
-    m_wordTimer = makeTimer(QStringLiteral("tmrPsycho1"), 6000, this);
+    m_moveTimer = addTimer(QStringLiteral("tmrMoveButton"));
+    m_moveTimer->setInterval(200);
+    m_wordTimer = addTimer(QStringLiteral("tmrPsycho1"));
+    m_wordTimer->setInterval(6000);
     m_moveTimer->start();
     m_wordTimer->start();
 

@@ -177,7 +177,7 @@ void CharacterWindow::createButtons()
     m_timerBox->setToolTip(
         QStringLiteral("Start the timer to generate a series of new characters"));
 
-    m_timer = ControlMakers::named(new QTimer(this), QStringLiteral("tmrCharacter"));
+    m_timer = addTimer(QStringLiteral("tmrCharacter"));
     m_timer->setInterval(15000); // fixed: this window ignores the settings interval
 }
 

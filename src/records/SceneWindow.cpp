@@ -95,7 +95,7 @@ void SceneWindow::createControls()
                                           QStringLiteral("Close this form"), this);
     m_timerBox = ControlMakers::named(new QCheckBox(QStringLiteral("Timer"), this),
                                       QStringLiteral("chkTimer"));
-    m_timer = ControlMakers::named(new QTimer(this), QStringLiteral("tmrScene"));
+    m_timer = addTimer(QStringLiteral("tmrScene"));
     m_timer->setInterval(15000); // fixed: this window ignores the settings interval
 }
 

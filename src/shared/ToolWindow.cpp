@@ -48,6 +48,14 @@ void ToolWindow::unload()
         close();
 }
 
+QTimer* ToolWindow::addTimer(const QString& name)
+{
+    auto* timer = new QTimer(this);
+    timer->setObjectName(name);
+    m_timers.append(timer);
+    return timer;
+}
+
 void ToolWindow::setTabOrderChain(const QList<QWidget*>& chain)
 {
     for (qsizetype i = 1; i < chain.size(); ++i)
@@ -56,7 +64,7 @@ void ToolWindow::setTabOrderChain(const QList<QWidget*>& chain)
 
 void ToolWindow::closeEvent(QCloseEvent* event)
 {
-    for (QTimer* timer : controlsWithPrefix<QTimer>(this, QStringLiteral("tmr")))
+    for (QTimer* timer : std::as_const(m_timers))
         timer->stop();
     QWidget::closeEvent(event);
 }

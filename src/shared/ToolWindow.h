@@ -1,10 +1,12 @@
 #pragma once
 
 #include <QAbstractButton>
+#include <QList>
 #include <QPointer>
 #include <QWidget>
 
 class ChildFrame;
+class QTimer;
 
 // A tool window: a child of the main window's frame, opened at most once at a time. The frame
 // runs load() once when the window is opened and activate() each time it becomes the active
@@ -31,7 +33,13 @@ public:
     // The button that Enter presses unless the focus is on another push button; may be null.
     QAbstractButton* defaultButton() const { return m_defaultButton; }
 
+    // The window's timers, made by addTimer.
+    const QList<QTimer*>& timers() const { return m_timers; }
+
 protected:
+    // Makes a timer of the window, named for tests and readers; it stops when the window closes
+    // and takes the settings interval from setTimers.
+    QTimer* addTimer(const QString& name);
     // Tiles the frame's restored children as bands, one above the other.
     void tileChildren();
     // Minimizes the frame's other children and shows this one alone at the top left.
@@ -46,4 +54,5 @@ protected:
 private:
     QPointer<QAbstractButton> m_defaultButton;
     QPointer<ChildFrame> m_childFrame;
+    QList<QTimer*> m_timers; // children of the window, so they live as long as it does
 };

@@ -5,6 +5,7 @@
 #include "shared/FatalError.h"
 #include "shared/RecordNavigator.h"
 #include "shared/RunSettings.h"
+#include "shared/ToolWindow.h"
 
 #include <QTabWidget>
 #include <QTimer>
@@ -24,9 +25,9 @@ void setDataControls(QWidget* window)
     }
 }
 
-void setTimers(QWidget* window)
+void setTimers(ToolWindow* window)
 {
-    for (QTimer* timer : controlsWithPrefix<QTimer>(window, QStringLiteral("tmr")))
+    for (QTimer* timer : window->timers())
         timer->setInterval(runSettings().timerInterval);
 }
 
