@@ -2,7 +2,7 @@
 
 #include "data/RecordTable.h"
 #include "records/ProfileForm.h"
-#include "records/StoryBible.h"
+#include "data/StoryBible.h"
 #include "records/StoryLinkList.h"
 #include "shared/BusyPointer.h"
 #include "shared/ControlMakers.h"

@@ -1,4 +1,4 @@
-#include "records/MarkdownText.h"
+#include "data/MarkdownText.h"
 
 #include <QRegularExpression>
 #include <QStringList>

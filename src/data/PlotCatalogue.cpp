@@ -1,4 +1,4 @@
-#include "records/PlotCatalogue.h"
+#include "data/PlotCatalogue.h"
 
 #include "data/Database.h"
 

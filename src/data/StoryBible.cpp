@@ -1,7 +1,7 @@
-#include "records/StoryBible.h"
+#include "data/StoryBible.h"
 
 #include "data/Database.h"
-#include "records/MarkdownText.h"
+#include "data/MarkdownText.h"
 
 #include <QFileInfo>
 #include <QList>
