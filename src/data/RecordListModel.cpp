@@ -2,10 +2,8 @@
 
 #include "data/Database.h"
 
-#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
-#include <QSqlRecord>
 
 #include <algorithm>
 
@@ -42,36 +40,6 @@ void RecordListModel::rowChanged(int row)
 {
     if (m_values.remove(key(row)))
         emit dataChanged(index(row, 0), index(row, columnCount() - 1));
-}
-
-bool RecordListModel::isStored(qint64 key, StoreError* error) const
-{
-    QSqlQuery query(Database::connection());
-    query.prepare(QStringLiteral("SELECT 1 FROM %1 WHERE ID = ?").arg(m_table));
-    query.addBindValue(key);
-    if (!query.exec()) {
-        *error = StoreError::fromSql(query.lastError(), QStringLiteral("RecordListModel.isStored"));
-        return false;
-    }
-    return query.next();
-}
-
-qint64 RecordListModel::insert(const QSqlRecord& fields, StoreError* error)
-{
-    QSqlRecord values = fields;
-    values.remove(values.indexOf(QStringLiteral("ID")));
-    for (int field = 0; field < values.count(); ++field)
-        values.setGenerated(field, true); // a model's record marks only the edited fields
-    const QSqlDatabase db = Database::connection();
-    QSqlQuery insert(db);
-    insert.prepare(db.driver()->sqlStatement(QSqlDriver::InsertStatement, m_table, values, true));
-    for (int field = 0; field < values.count(); ++field)
-        insert.addBindValue(values.value(field));
-    if (!insert.exec()) {
-        *error = StoreError::fromSql(insert.lastError(), QStringLiteral("RecordListModel.insert"));
-        return -1;
-    }
-    return insert.lastInsertId().toLongLong();
 }
 
 int RecordListModel::rowOf(qint64 key) const

@@ -14,8 +14,6 @@
 // it, so a navigator's "last" over a large table would read it whole. This model reads the keys
 // of the rows at once and their fields a page at a time, so any row is shown at once and only
 // the pages looked at are kept.
-class QSqlRecord;
-
 class RecordListModel : public QAbstractTableModel
 {
     Q_OBJECT
@@ -30,13 +28,6 @@ public:
     bool select(StoreError* error);
     // The row's fields changed in the table: they are read again when next shown.
     void rowChanged(int row);
-
-    // Whether the table still holds the row of the key, which another window or program may have
-    // deleted since it was read; false with the error set when the table cannot be read.
-    bool isStored(qint64 key, StoreError* error) const;
-    // Adds a row to the table with the given fields (any key field is left to the table) and
-    // returns its key, or -1 with the error set.
-    qint64 insert(const QSqlRecord& fields, StoreError* error);
 
     qint64 key(int row) const { return m_keys.value(row, -1); }
     // The row of a key, or -1.

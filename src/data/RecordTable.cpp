@@ -3,8 +3,10 @@
 #include "data/Database.h"
 #include "data/Transaction.h"
 
+#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QSqlRecord>
 
 namespace {
 
@@ -31,6 +33,36 @@ qint64 RecordTable::insertEmpty(StoreError* error) const
     QSqlQuery insert(Database::connection());
     if (!insert.exec(QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(m_table))) {
         *error = StoreError::fromSql(insert.lastError(), QStringLiteral("newRecord"));
+        return -1;
+    }
+    return insert.lastInsertId().toLongLong();
+}
+
+bool RecordTable::isStored(qint64 key, StoreError* error) const
+{
+    QSqlQuery query(Database::connection());
+    query.prepare(QStringLiteral("SELECT 1 FROM %1 WHERE ID = ?").arg(m_table));
+    query.addBindValue(key);
+    if (!query.exec()) {
+        *error = StoreError::fromSql(query.lastError(), QStringLiteral("RecordTable.isStored"));
+        return false;
+    }
+    return query.next();
+}
+
+qint64 RecordTable::insert(const QSqlRecord& fields, StoreError* error) const
+{
+    QSqlRecord values = fields;
+    values.remove(values.indexOf(QStringLiteral("ID")));
+    for (int field = 0; field < values.count(); ++field)
+        values.setGenerated(field, true); // a model's record marks only the edited fields
+    const QSqlDatabase db = Database::connection();
+    QSqlQuery insert(db);
+    insert.prepare(db.driver()->sqlStatement(QSqlDriver::InsertStatement, m_table, values, true));
+    for (int field = 0; field < values.count(); ++field)
+        insert.addBindValue(values.value(field));
+    if (!insert.exec()) {
+        *error = StoreError::fromSql(insert.lastError(), QStringLiteral("RecordTable.insert"));
         return -1;
     }
     return insert.lastInsertId().toLongLong();

@@ -5,7 +5,9 @@
 #include <QString>
 #include <QStringList>
 
-// Writes to one record table, whose rows are known by their ID: adds an empty row and deletes
+class QSqlRecord;
+
+// Writes to one record table, whose rows are known by their ID: adds rows and deletes
 // rows, alone or with the rows of other tables that link to them. Each write gives the
 // database's error on failure.
 class RecordTable
@@ -15,6 +17,12 @@ public:
 
     // Adds a row of the table's default values and gives its key, or -1 with the error set.
     qint64 insertEmpty(StoreError* error) const;
+    // Adds a row with the given fields (any key field is left to the table) and gives its key, or
+    // -1 with the error set.
+    qint64 insert(const QSqlRecord& fields, StoreError* error) const;
+    // Whether the table still holds the row of the key, which another window or program may have
+    // deleted since it was read; false with the error set when the table cannot be read.
+    bool isStored(qint64 key, StoreError* error) const;
     // Deletes the row of the key.
     bool remove(qint64 key, StoreError* error) const;
     // Deletes the row of the key with every row of the link tables whose link field holds the

@@ -199,7 +199,7 @@ StoreError RecordWindow::submitEdits()
     StoreError error;
     // An update of a row deleted since (by the Customization grid, another program) would change
     // nothing and pass for a save.
-    if (!m_rows->isStored(currentKey(), &error)) {
+    if (!m_table.isStored(currentKey(), &error)) {
         if (!error.isSet())
             error = {EngineError::RecordDeleted, source, QStringLiteral("Record is deleted.")};
         return error;
@@ -261,7 +261,7 @@ bool RecordWindow::offerToSaveAsNew()
         return true; // the edits stay on screen, to be copied or saved later
     const BusyPointer busy;
     StoreError error;
-    const qint64 key = m_rows->insert(m_record->record(0), &error);
+    const qint64 key = m_table.insert(m_record->record(0), &error);
     if (key < 0) {
         // The edits stay on screen whatever the database said.
         if (error.number == EngineError::DuplicateValue) {
