@@ -95,17 +95,13 @@ std::optional<DatabaseBackup::Copy> DatabaseBackup::newestWhole(QDate today) con
 bool DatabaseBackup::keepDaily(QDate today, StoreError* error) const
 {
     const QString target = pathFor(today);
-    if (!QFileInfo::exists(target)) {
-        if (!QDir().mkpath(folder()))
-            return fail(error, SQLITE_CANTOPEN,
-                        QStringLiteral("Could not make the folder '%1'.").arg(folder()));
-        // Pruning never removes the newest whole backup, so it runs after a failed copy too.
-        const bool copied = copyOpenDatabase(target, error);
-        prune(today);
-        return copied;
-    }
+    if (!QDir().mkpath(folder()))
+        return fail(error, SQLITE_CANTOPEN,
+                    QStringLiteral("Could not make the folder '%1'.").arg(folder()));
+    const bool kept = QFileInfo::exists(target) || copyOpenDatabase(target, error);
+    // Pruning never removes the newest whole backup, so it runs after a refused copy too.
     prune(today);
-    return true;
+    return kept;
 }
 
 bool DatabaseBackup::copyOpenDatabase(const QString& target, StoreError* error) const
