@@ -248,12 +248,11 @@ void CustomizationWindow::refreshTableName(const QString& table)
 
 void CustomizationWindow::chooseTable(int index)
 {
-    commitTyping();
     const QString table = m_tableName->itemText(index);
     if (table == m_rows->tableName())
         return;
     // What was typed into the table shown is saved first, or the user stays with it.
-    if (m_rows->isDirty() && !saveRows()) {
+    if (!savePendingEdits()) {
         m_tableName->setCurrentText(m_rows->tableName());
         return;
     }
@@ -281,10 +280,15 @@ void CustomizationWindow::commitTyping()
     emit delegate->closeEditor(editor);
 }
 
-void CustomizationWindow::newRow()
+bool CustomizationWindow::savePendingEdits()
 {
     commitTyping();
-    if (m_rows->isDirty() && !saveRows())
+    return !m_rows->isDirty() || saveRows();
+}
+
+void CustomizationWindow::newRow()
+{
+    if (!savePendingEdits())
         return;
     const BusyPointer busy;
     // Fields that must be filled take the current row's category, or the like.
@@ -365,8 +369,7 @@ bool CustomizationWindow::saveRows()
 void CustomizationWindow::deleteRow()
 {
     // What was typed is saved (or refused) first, so that the delete is written on its own.
-    commitTyping();
-    if (m_rows->isDirty() && !saveRows())
+    if (!savePendingEdits())
         return;
     const int row = m_grid->currentIndex().row();
     const MessageAnswer answer = desktop().messageBox(
@@ -416,8 +419,7 @@ void CustomizationWindow::importList()
     }
     const QString path =
         desktop().askOpenFileName(QStringLiteral("Import into %1").arg(table), FileKinds);
-    commitTyping();
-    if (path.isEmpty() || (m_rows->isDirty() && !saveRows()))
+    if (path.isEmpty() || !savePendingEdits())
         return;
     QString problem;
     const auto file = ListFile::readValues(path, ListImport::valueField(table), &problem);
@@ -450,8 +452,7 @@ void CustomizationWindow::exportList()
     const QString table = m_rows->tableName();
     const QString path = desktop().askSaveFileName(QStringLiteral("Export %1").arg(table),
                                                    table + ".txt", FileKinds);
-    commitTyping();
-    if (path.isEmpty() || (m_rows->isDirty() && !saveRows()))
+    if (path.isEmpty() || !savePendingEdits())
         return;
     BusyPointer busy;
     StoreError error;
@@ -542,8 +543,7 @@ void CustomizationWindow::closeEvent(QCloseEvent* event)
     // Rows typed but not saved are saved now; when they cannot be, the window stays open. At
     // the end of the program the database has gone first, and nothing is asked.
     if (Database::isOpen()) {
-        commitTyping();
-        if (m_rows->isDirty() && !saveRows()) {
+        if (!savePendingEdits()) {
             event->ignore();
             return;
         }

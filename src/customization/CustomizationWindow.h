@@ -38,6 +38,8 @@ private:
     void newRow();
     // Saves what was typed into the grid; false when it could not be saved.
     bool saveRows();
+    // Takes the cell being typed and saves what the grid holds unsaved; false when refused.
+    bool savePendingEdits();
     void deleteRow();
     // The grid row of the row New made and nobody has saved since, or -1.
     int unsavedNewRow() const;
