@@ -14,15 +14,6 @@ namespace {
 
 const QString Backups = QStringLiteral("backups");
 
-// The program folder as the user's data folder remembers it; the same folder reached by another
-// path (a link) is the same folder.
-QString folderIdentity(const QString& folder)
-{
-    const QFileInfo info(folder);
-    const QString canonical = info.canonicalFilePath();
-    return canonical.isEmpty() ? QDir::cleanPath(info.absoluteFilePath()) : canonical;
-}
-
 // Fills a new temporary file with the source, whole and on the disk, ready to be renamed.
 bool copyInto(const QString& source, QTemporaryFile& part)
 {
@@ -60,6 +51,13 @@ DataLocations::DataLocations(const QString& programFolder, const QString& userFo
     m_databasePath = QDir(programFolder).filePath(DatabaseName);
 }
 
+QString DataLocations::identityOf(const QString& path)
+{
+    const QFileInfo info(path);
+    const QString canonical = info.canonicalFilePath();
+    return canonical.isEmpty() ? QDir::cleanPath(info.absoluteFilePath()) : canonical;
+}
+
 bool DataLocations::isWritable(const QString& path)
 {
     return QFileInfo(path).isWritable() && (QFile::permissions(path) & QFileDevice::WriteOwner);
@@ -93,7 +91,7 @@ bool DataLocations::keepsCopy() const
     QFile copiedFrom(user.filePath(CopiedFromName));
     return (user.exists(DatabaseName) || user.exists(Backups)) &&
            copiedFrom.open(QIODevice::ReadOnly) &&
-           QString::fromUtf8(copiedFrom.readAll()).trimmed() == folderIdentity(m_programFolder);
+           QString::fromUtf8(copiedFrom.readAll()).trimmed() == identityOf(m_programFolder);
 }
 
 // The copy is made whole under a name of its own and renamed into place without replacing
@@ -107,7 +105,7 @@ bool DataLocations::copyToUserFolder(const QString& source)
         return false;
     // Remembered before the copy is in place, so that no start finds the copy without the choice.
     if (fromProgramFolder && !writeText(QDir(m_userFolder).filePath(CopiedFromName),
-                                        folderIdentity(m_programFolder) + u'\n'))
+                                        identityOf(m_programFolder) + u'\n'))
         return false;
     if (!part.rename(m_databasePath))
         return QFileInfo::exists(m_databasePath);

@@ -33,6 +33,9 @@ public:
     // Saving needs the file or folder writable; the owner's permission bits count too, since an
     // administrator would be let through regardless.
     static bool isWritable(const QString& path);
+    // The same file or folder whichever path (a link, "..") leads to it; a path to nothing yet is
+    // cleaned up only.
+    static QString identityOf(const QString& path);
 
 private:
     bool keepsCopy() const;

@@ -1,9 +1,10 @@
 #include "app/SingleInstance.h"
 
+#include "app/DataLocations.h"
+
 #include <QCryptographicHash>
 #include <QDeadlineTimer>
 #include <QDir>
-#include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QLockFile>
@@ -21,12 +22,9 @@ constexpr int AnswerMs = 10000;
 // leads to it; the user's home keeps two users of a shared database apart.
 QString socketPath(const QString& databasePath)
 {
-    const QFileInfo file(databasePath);
-    QString database = file.canonicalFilePath();
-    if (database.isEmpty()) // missing for now
-        database = QDir::cleanPath(file.absoluteFilePath());
-    const QByteArray hash = QCryptographicHash::hash((QDir::homePath() + u'\n' + database).toUtf8(),
-                                                     QCryptographicHash::Sha256);
+    const QByteArray hash = QCryptographicHash::hash(
+        (QDir::homePath() + u'\n' + DataLocations::identityOf(databasePath)).toUtf8(),
+        QCryptographicHash::Sha256);
     return QDir(QDir::tempPath())
         .filePath(QStringLiteral("quillane-") + QString::fromLatin1(hash.toHex().left(24)));
 }
