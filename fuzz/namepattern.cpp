@@ -2,8 +2,8 @@
 // sound picks "a" or "an" come from the word tables, which the user edits too.
 #include "FuzzSupport.h"
 
-#include "generators/NamePattern.h"
-#include "generators/VowelSound.h"
+#include "engines/NamePattern.h"
+#include "engines/VowelSound.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

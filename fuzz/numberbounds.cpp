@@ -3,7 +3,7 @@
 // stepped.
 #include "FuzzSupport.h"
 
-#include "generators/NumberKinds.h"
+#include "engines/NumberKinds.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

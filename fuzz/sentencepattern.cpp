@@ -3,7 +3,7 @@
 // words drawn in turn in place of the shipped tables' words.
 #include "FuzzSupport.h"
 
-#include "generators/SentencePattern.h"
+#include "engines/SentencePattern.h"
 
 #include <QStringList>
 

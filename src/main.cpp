@@ -1,7 +1,7 @@
 #include "app/ApplicationIdentity.h"
 #include "app/HelpCommands.h"
 #include "app/MainWindow.h"
-#include "shared/QtDesktop.h"
+#include "shared/desktop/QtDesktop.h"
 
 #include <QApplication>
 #include <QTimer>

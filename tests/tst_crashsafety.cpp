@@ -1,7 +1,7 @@
 #include "app/MainWindow.h"
 #include "data/Database.h"
-#include "shared/RunSettings.h"
-#include "shared/ToolWindow.h"
+#include "shared/widgets/RunSettings.h"
+#include "shared/widgets/ToolWindow.h"
 #include "support/ScriptedDesktop.h"
 #include "support/TestDatabase.h"
 

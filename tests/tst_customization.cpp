@@ -1,9 +1,9 @@
 #include "app/MainWindow.h"
 #include "customization/CustomizationWindow.h"
 #include "inspiration/CrystalBallWindow.h"
-#include "shared/RandomListValue.h"
-#include "shared/RunSettings.h"
-#include "shared/SpinButton.h"
+#include "shared/widgets/RandomListValue.h"
+#include "shared/widgets/RunSettings.h"
+#include "shared/widgets/SpinButton.h"
 #include "support/TestEnvironment.h"
 
 #include <QAbstractButton>

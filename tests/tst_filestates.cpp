@@ -4,8 +4,8 @@
 #include "data/Database.h"
 #include "records/CharacterWindow.h"
 #include "records/StoryAndStageWindow.h"
-#include "shared/RunSettings.h"
-#include "shared/ToolWindow.h"
+#include "shared/widgets/RunSettings.h"
+#include "shared/widgets/ToolWindow.h"
 #include "support/TestEnvironment.h"
 
 #include <QLineEdit>

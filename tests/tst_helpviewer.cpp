@@ -1,7 +1,7 @@
 #include "app/HelpCommands.h"
 #include "app/MainWindow.h"
 #include "app/ToolCatalog.h"
-#include "shared/HelpViewer.h"
+#include "shared/widgets/HelpViewer.h"
 #include "support/ScriptedDesktop.h"
 
 #include <QtTest>

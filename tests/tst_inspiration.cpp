@@ -7,8 +7,8 @@
 #include "inspiration/PsychoStimulatronWindow.h"
 #include "inspiration/ShowerSurface.h"
 #include "inspiration/StoryWizardWindow.h"
-#include "shared/ChildFrame.h"
-#include "shared/RunSettings.h"
+#include "shared/widgets/ChildFrame.h"
+#include "shared/widgets/RunSettings.h"
 #include "support/TestEnvironment.h"
 
 #include <QComboBox>

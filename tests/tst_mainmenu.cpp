@@ -2,8 +2,8 @@
 #include "app/MainWindow.h"
 #include "app/ToolCatalog.h"
 #include "data/Database.h"
-#include "shared/RunSettings.h"
-#include "shared/ToolWindow.h"
+#include "shared/widgets/RunSettings.h"
+#include "shared/widgets/ToolWindow.h"
 #include "support/TestEnvironment.h"
 
 #include <QtTest>

@@ -1,9 +1,9 @@
+#include "engines/NumberKinds.h"
+#include "engines/SentencePattern.h"
 #include "generators/NameGeneratorWindow.h"
 #include "generators/NumberGeneratorWindow.h"
-#include "generators/NumberKinds.h"
-#include "generators/SentencePattern.h"
 #include "generators/SentenceWindow.h"
-#include "shared/SpinButton.h"
+#include "shared/widgets/SpinButton.h"
 #include "support/TestEnvironment.h"
 
 #include <QCheckBox>

@@ -1,5 +1,5 @@
 #include "data/Database.h"
-#include "shared/RandomListValue.h"
+#include "shared/widgets/RandomListValue.h"
 #include "support/TestEnvironment.h"
 
 #include <QSqlDatabase>

@@ -1,11 +1,11 @@
 #include "data/RecordListModel.h"
-#include "records/CharacterDraws.h"
+#include "engines/CharacterDraws.h"
+#include "engines/Random.h"
 #include "records/CharacterWindow.h"
 #include "records/PlotWindow.h"
 #include "records/SceneWindow.h"
-#include "shared/Random.h"
-#include "shared/RandomListValue.h"
-#include "shared/WindowServices.h"
+#include "shared/widgets/RandomListValue.h"
+#include "shared/widgets/WindowServices.h"
 #include "support/TestEnvironment.h"
 
 #include <QCheckBox>

@@ -1,5 +1,5 @@
 #include "app/ToolCatalog.h"
-#include "shared/ToolWindow.h"
+#include "shared/widgets/ToolWindow.h"
 #include "support/TestEnvironment.h"
 
 #include <QAccessible>

@@ -6,11 +6,11 @@
 #include "app/HelpCommands.h"
 #include "app/MainWindow.h"
 #include "app/ToolCatalog.h"
-#include "shared/QtDesktop.h"
-#include "shared/Random.h"
-#include "shared/RunSettings.h"
-#include "shared/ToolWindow.h"
-#include "shared/ToolWindowCatalog.h"
+#include "engines/Random.h"
+#include "shared/desktop/QtDesktop.h"
+#include "shared/widgets/RunSettings.h"
+#include "shared/widgets/ToolWindow.h"
+#include "shared/widgets/ToolWindowCatalog.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -5,11 +5,11 @@
 
 #include "data/Database.h"
 #include "data/DatabaseBackup.h"
-#include "shared/BusyPointer.h"
-#include "shared/Clock.h"
-#include "shared/Desktop.h"
-#include "shared/FatalError.h"
-#include "shared/RunSettings.h"
+#include "shared/desktop/BusyPointer.h"
+#include "shared/desktop/Clock.h"
+#include "shared/desktop/Desktop.h"
+#include "shared/widgets/FatalError.h"
+#include "shared/widgets/RunSettings.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,8 +1,8 @@
 #include "app/HelpCommands.h"
 
-#include "shared/Desktop.h"
-#include "shared/HelpViewer.h"
-#include "shared/RunSettings.h"
+#include "shared/desktop/Desktop.h"
+#include "shared/widgets/HelpViewer.h"
+#include "shared/widgets/RunSettings.h"
 
 #include <QDir>
 #include <QUrl>

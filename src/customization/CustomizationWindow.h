@@ -2,7 +2,7 @@
 
 #include "data/NewRowMark.h"
 #include "data/StoreError.h"
-#include "shared/ToolWindow.h"
+#include "shared/widgets/ToolWindow.h"
 
 class QButtonGroup;
 class QCheckBox;

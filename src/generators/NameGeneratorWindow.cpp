@@ -1,11 +1,11 @@
 #include "generators/NameGeneratorWindow.h"
 
-#include "generators/NamePattern.h"
-#include "shared/CodeKeys.h"
-#include "shared/ControlMakers.h"
-#include "shared/Desktop.h"
-#include "shared/Random.h"
-#include "shared/RandomListValue.h"
+#include "engines/NamePattern.h"
+#include "engines/Random.h"
+#include "shared/desktop/Desktop.h"
+#include "shared/widgets/CodeKeyMessages.h"
+#include "shared/widgets/ControlMakers.h"
+#include "shared/widgets/RandomListValue.h"
 
 #include <QCheckBox>
 

@@ -1,13 +1,13 @@
 #include "generators/NumberGeneratorWindow.h"
 
-#include "generators/NumberKinds.h"
-#include "shared/BusyPointer.h"
-#include "shared/ControlMakers.h"
-#include "shared/Desktop.h"
-#include "shared/OutputText.h"
-#include "shared/RandomListValue.h"
-#include "shared/SpinButton.h"
-#include "shared/TimerHold.h"
+#include "engines/NumberKinds.h"
+#include "shared/desktop/BusyPointer.h"
+#include "shared/desktop/Desktop.h"
+#include "shared/desktop/TimerHold.h"
+#include "shared/widgets/ControlMakers.h"
+#include "shared/widgets/OutputText.h"
+#include "shared/widgets/RandomListValue.h"
+#include "shared/widgets/SpinButton.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "generators/NumberKinds.h"
-#include "shared/ToolWindow.h"
+#include "engines/NumberKinds.h"
+#include "shared/widgets/ToolWindow.h"
 
 #include <QList>
 

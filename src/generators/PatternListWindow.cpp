@@ -1,13 +1,13 @@
 #include "generators/PatternListWindow.h"
 
 #include "data/UserTables.h"
-#include "shared/BusyPointer.h"
-#include "shared/ControlMakers.h"
-#include "shared/Desktop.h"
-#include "shared/FatalError.h"
-#include "shared/OutputText.h"
-#include "shared/Random.h"
-#include "shared/TimerHold.h"
+#include "engines/Random.h"
+#include "shared/desktop/BusyPointer.h"
+#include "shared/desktop/Desktop.h"
+#include "shared/desktop/TimerHold.h"
+#include "shared/widgets/ControlMakers.h"
+#include "shared/widgets/FatalError.h"
+#include "shared/widgets/OutputText.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

@@ -1,9 +1,9 @@
 #include "generators/SentenceWindow.h"
 
-#include "generators/SentencePattern.h"
-#include "shared/CodeKeys.h"
-#include "shared/Desktop.h"
-#include "shared/RandomListValue.h"
+#include "engines/SentencePattern.h"
+#include "shared/desktop/Desktop.h"
+#include "shared/widgets/CodeKeyMessages.h"
+#include "shared/widgets/RandomListValue.h"
 
 SentenceWindow::SentenceWindow(QWidget* parent)
     : PatternListWindow(QStringLiteral("frmSentence"), QStringLiteral("Sentence Generator"),

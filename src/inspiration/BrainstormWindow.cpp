@@ -1,12 +1,12 @@
 #include "inspiration/BrainstormWindow.h"
 
-#include "shared/ControlMakers.h"
-#include "shared/Desktop.h"
-#include "shared/OutputText.h"
-#include "shared/Random.h"
-#include "shared/RandomListValue.h"
-#include "shared/TimerHold.h"
-#include "shared/WindowServices.h"
+#include "engines/Random.h"
+#include "shared/desktop/Desktop.h"
+#include "shared/desktop/TimerHold.h"
+#include "shared/widgets/ControlMakers.h"
+#include "shared/widgets/OutputText.h"
+#include "shared/widgets/RandomListValue.h"
+#include "shared/widgets/WindowServices.h"
 
 #include <QApplication>
 #include <QButtonGroup>

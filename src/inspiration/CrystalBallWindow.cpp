@@ -1,10 +1,10 @@
 #include "inspiration/CrystalBallWindow.h"
 
-#include "shared/BusyPointer.h"
-#include "shared/ControlMakers.h"
-#include "shared/RandomListValue.h"
-#include "shared/TimerHold.h"
-#include "shared/WindowServices.h"
+#include "shared/desktop/BusyPointer.h"
+#include "shared/desktop/TimerHold.h"
+#include "shared/widgets/ControlMakers.h"
+#include "shared/widgets/RandomListValue.h"
+#include "shared/widgets/WindowServices.h"
 
 #include <QBoxLayout>
 #include <QCheckBox>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shared/ToolWindow.h"
+#include "shared/widgets/ToolWindow.h"
 
 class QCheckBox;
 class QPlainTextEdit;

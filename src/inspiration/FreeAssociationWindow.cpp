@@ -1,10 +1,10 @@
 #include "inspiration/FreeAssociationWindow.h"
 
-#include "shared/BusyPointer.h"
-#include "shared/ControlMakers.h"
-#include "shared/OutputText.h"
-#include "shared/RandomListValue.h"
-#include "shared/TimerHold.h"
+#include "shared/desktop/BusyPointer.h"
+#include "shared/desktop/TimerHold.h"
+#include "shared/widgets/ControlMakers.h"
+#include "shared/widgets/OutputText.h"
+#include "shared/widgets/RandomListValue.h"
 
 #include <QGridLayout>
 #include <QLabel>

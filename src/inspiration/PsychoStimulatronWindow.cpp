@@ -1,14 +1,14 @@
 #include "inspiration/PsychoStimulatronWindow.h"
 
-#include "inspiration/CircleShower.h"
-#include "inspiration/PsychoJump.h"
+#include "engines/CircleShower.h"
+#include "engines/PsychoJump.h"
+#include "engines/Random.h"
 #include "inspiration/ShowerSurface.h"
-#include "shared/BusyPointer.h"
-#include "shared/Desktop.h"
-#include "shared/Random.h"
-#include "shared/RandomListValue.h"
-#include "shared/TimerHold.h"
-#include "shared/WindowServices.h"
+#include "shared/desktop/BusyPointer.h"
+#include "shared/desktop/Desktop.h"
+#include "shared/desktop/TimerHold.h"
+#include "shared/widgets/RandomListValue.h"
+#include "shared/widgets/WindowServices.h"
 
 #include <QMdiSubWindow>
 #include <QPushButton>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "inspiration/CircleShower.h"
+#include "engines/CircleShower.h"
 
 #include <QWidget>
 

@@ -1,12 +1,12 @@
 #include "inspiration/StoryWizardWindow.h"
 
 #include "data/StoredQuery.h"
-#include "shared/BusyPointer.h"
-#include "shared/ControlMakers.h"
-#include "shared/Desktop.h"
-#include "shared/FatalError.h"
-#include "shared/OutputText.h"
-#include "shared/WindowServices.h"
+#include "shared/desktop/BusyPointer.h"
+#include "shared/desktop/Desktop.h"
+#include "shared/widgets/ControlMakers.h"
+#include "shared/widgets/FatalError.h"
+#include "shared/widgets/OutputText.h"
+#include "shared/widgets/WindowServices.h"
 
 #include <QComboBox>
 #include <QFocusEvent>

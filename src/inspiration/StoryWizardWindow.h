@@ -1,7 +1,7 @@
 #pragma once
 
-#include "shared/Desktop.h"
-#include "shared/ToolWindow.h"
+#include "shared/desktop/Desktop.h"
+#include "shared/widgets/ToolWindow.h"
 
 #include <QStringList>
 

@@ -1,7 +1,7 @@
 #include "records/CharacterSketchBoxes.h"
 
 #include "records/ProfileForm.h"
-#include "shared/RandomListValue.h"
+#include "shared/widgets/RandomListValue.h"
 
 #include <QGridLayout>
 #include <QLineEdit>

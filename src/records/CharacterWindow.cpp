@@ -2,13 +2,13 @@
 
 #include "data/ListTableModels.h"
 #include "records/BoundFieldDelegate.h"
-#include "shared/BusyPointer.h"
-#include "shared/ControlMakers.h"
-#include "shared/ControlOrder.h"
-#include "shared/OutputText.h"
-#include "shared/RandomListValue.h"
-#include "shared/RecordNavigator.h"
-#include "shared/WindowServices.h"
+#include "shared/desktop/BusyPointer.h"
+#include "shared/widgets/ControlMakers.h"
+#include "shared/widgets/ControlOrder.h"
+#include "shared/widgets/OutputText.h"
+#include "shared/widgets/RandomListValue.h"
+#include "shared/widgets/RecordNavigator.h"
+#include "shared/widgets/WindowServices.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "records/CharacterDraws.h"
+#include "engines/CharacterDraws.h"
 #include "records/RecordWindow.h"
 
 #include <array>

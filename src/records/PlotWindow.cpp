@@ -1,14 +1,14 @@
 #include "records/PlotWindow.h"
 
+#include "engines/Random.h"
 #include "records/ProfileForm.h"
-#include "shared/BusyPointer.h"
-#include "shared/ControlMakers.h"
-#include "shared/Desktop.h"
-#include "shared/FatalError.h"
-#include "shared/OutputText.h"
-#include "shared/Random.h"
-#include "shared/RecordNavigator.h"
-#include "shared/WindowServices.h"
+#include "shared/desktop/BusyPointer.h"
+#include "shared/desktop/Desktop.h"
+#include "shared/widgets/ControlMakers.h"
+#include "shared/widgets/FatalError.h"
+#include "shared/widgets/OutputText.h"
+#include "shared/widgets/RecordNavigator.h"
+#include "shared/widgets/WindowServices.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "records/CharacterSketchBoxes.h"
 #include "data/PlotCatalogue.h"
+#include "records/CharacterSketchBoxes.h"
 #include "records/RecordWindow.h"
 
 #include <optional>

@@ -3,12 +3,12 @@
 #include "data/Database.h"
 #include "data/RecordListModel.h"
 #include "records/BoundFieldDelegate.h"
-#include "shared/BusyPointer.h"
-#include "shared/Desktop.h"
-#include "shared/FatalError.h"
-#include "shared/RecordNavigator.h"
-#include "shared/TimerHold.h"
-#include "shared/WindowServices.h"
+#include "shared/desktop/BusyPointer.h"
+#include "shared/desktop/Desktop.h"
+#include "shared/desktop/TimerHold.h"
+#include "shared/widgets/FatalError.h"
+#include "shared/widgets/RecordNavigator.h"
+#include "shared/widgets/WindowServices.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>

@@ -2,7 +2,7 @@
 
 #include "data/NewRowMark.h"
 #include "data/RecordTable.h"
-#include "shared/ToolWindow.h"
+#include "shared/widgets/ToolWindow.h"
 
 #include <QStringList>
 

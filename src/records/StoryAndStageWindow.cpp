@@ -1,16 +1,16 @@
 #include "records/StoryAndStageWindow.h"
 
 #include "data/RecordTable.h"
-#include "records/ProfileForm.h"
 #include "data/StoryBible.h"
+#include "records/ProfileForm.h"
 #include "records/StoryLinkList.h"
-#include "shared/BusyPointer.h"
-#include "shared/ControlMakers.h"
-#include "shared/Desktop.h"
-#include "shared/FatalError.h"
-#include "shared/OutputText.h"
-#include "shared/RecordNavigator.h"
-#include "shared/WindowServices.h"
+#include "shared/desktop/BusyPointer.h"
+#include "shared/desktop/Desktop.h"
+#include "shared/widgets/ControlMakers.h"
+#include "shared/widgets/FatalError.h"
+#include "shared/widgets/OutputText.h"
+#include "shared/widgets/RecordNavigator.h"
+#include "shared/widgets/WindowServices.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

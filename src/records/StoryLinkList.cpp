@@ -2,10 +2,10 @@
 
 #include "records/ProfileForm.h"
 #include "records/RecordWindow.h"
-#include "shared/BusyPointer.h"
-#include "shared/ControlMakers.h"
-#include "shared/Desktop.h"
-#include "shared/FatalError.h"
+#include "shared/desktop/BusyPointer.h"
+#include "shared/desktop/Desktop.h"
+#include "shared/widgets/ControlMakers.h"
+#include "shared/widgets/FatalError.h"
 
 #include <QComboBox>
 #include <QGridLayout>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shared/Desktop.h"
+#include "shared/desktop/Desktop.h"
 
 #include <functional>
 #include <QList>

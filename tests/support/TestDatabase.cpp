@@ -2,8 +2,8 @@
 
 #include "data/Database.h"
 #include "data/DatabaseBuilder.h"
-#include "shared/FatalError.h"
-#include "shared/RunSettings.h"
+#include "shared/widgets/FatalError.h"
+#include "shared/widgets/RunSettings.h"
 
 #include <QDebug>
 #include <QSqlError>

@@ -1,7 +1,7 @@
 #include "support/TestEnvironment.h"
 
-#include "shared/Clock.h"
-#include "shared/Random.h"
+#include "engines/Random.h"
+#include "shared/desktop/Clock.h"
 
 #include <QAbstractItemModel>
 #include <QApplication>

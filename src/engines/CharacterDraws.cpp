@@ -1,0 +1,81 @@
+#include "engines/CharacterDraws.h"
+
+#include "engines/Random.h"
+
+#include <utility>
+
+namespace CharacterDraws {
+
+namespace {
+
+// Out of 100 characters, this many come from abroad and this many have a condition.
+const int ForeignPercent = 12;
+const int ConditionPercent = 10;
+
+const QString Domestic = QStringLiteral("United States");
+const QString DomesticLanguage = QStringLiteral("English");
+const QString NoCondition = QStringLiteral("Normal");
+
+} // namespace
+
+QList<Drawn> draw(const IsTicked& ticked, const QString& shownGender, const WordSource& word)
+{
+    QList<Drawn> drawn;
+    const auto fromTable = [&](Attribute attribute, const QString& table) {
+        if (ticked(attribute))
+            drawn.append({attribute, word(table)});
+    };
+    const auto fromTables = [&](std::initializer_list<std::pair<Attribute, QString>> tables) {
+        for (const auto& [attribute, table] : tables)
+            fromTable(attribute, table);
+    };
+    const auto number = [&](Attribute attribute, int low, int high) {
+        if (ticked(attribute))
+            drawn.append({attribute, QString::number(randomInRange(low, high))});
+    };
+
+    QString gender = shownGender;
+    if (ticked(Attribute::Gender)) {
+        gender = word(QStringLiteral("gender"));
+        drawn.append({Attribute::Gender, gender});
+    }
+    fromTables(
+        {{Attribute::Hair, QStringLiteral("hair")}, {Attribute::Eyes, QStringLiteral("eyes")}});
+    if (ticked(Attribute::Name)) {
+        // Only the exact text "Male" picks a male name; anything else, even "male", does not.
+        const QString first = word(gender == QLatin1String("Male") ? QStringLiteral("maleName")
+                                                                   : QStringLiteral("femaleName"));
+        drawn.append({Attribute::Name, first + u' ' + word(QStringLiteral("surnames"))});
+    }
+    number(Attribute::Height, 48, 96);
+    number(Attribute::Weight, 50, 300);
+    number(Attribute::Age, 15, 120);
+    if (ticked(Attribute::Country)) {
+        if (randomNumber(100) <= ForeignPercent) {
+            drawn.append({Attribute::Country, word(QStringLiteral("country"))});
+            fromTable(Attribute::Language, QStringLiteral("languages"));
+        } else {
+            drawn.append({Attribute::Country, Domestic});
+            drawn.append({Attribute::Language, DomesticLanguage});
+        }
+    }
+    fromTables({{Attribute::Family, QStringLiteral("family")},
+                {Attribute::Education, QStringLiteral("education")},
+                {Attribute::Religion, QStringLiteral("Religion")},
+                {Attribute::Wealth, QStringLiteral("wealth")},
+                {Attribute::Job, QStringLiteral("occupation")},
+                {Attribute::Hobby, QStringLiteral("hobbies")},
+                {Attribute::Interest, QStringLiteral("interests")}});
+    if (ticked(Attribute::Mental)) {
+        const bool condition = randomNumber(100) <= ConditionPercent;
+        drawn.append({Attribute::Mental, condition ? word(QStringLiteral("mental")) : NoCondition});
+    }
+    fromTables({{Attribute::Materialism, QStringLiteral("materialism")},
+                {Attribute::Morality, QStringLiteral("morality")},
+                {Attribute::Motivation, QStringLiteral("motivation")},
+                {Attribute::Intellect, QStringLiteral("intellect")},
+                {Attribute::Thrift, QStringLiteral("thrift")}});
+    return drawn;
+}
+
+} // namespace CharacterDraws

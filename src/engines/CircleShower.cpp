@@ -1,0 +1,39 @@
+#include "engines/CircleShower.h"
+
+#include "engines/PsychoMeasures.h"
+#include "engines/Random.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// Rounded to the nearest whole number, halves to even (the default rounding mode).
+int colourComponent()
+{
+    return int(std::lrint(Random::instance().unit() * 255.0));
+}
+
+} // namespace
+
+QList<CircleShower::Circle> CircleShower::draw(const QSize& area)
+{
+    // A window squeezed to nothing still gets a shower, in its corner.
+    const int width = std::max(1, area.width());
+    const int height = std::max(1, area.height());
+    QList<Circle> shower;
+    shower.reserve(CirclesPerShower);
+    for (int i = 0; i < CirclesPerShower; ++i) {
+        Circle circle;
+        const int x = randomNumber(width);
+        const int y = randomNumber(height);
+        circle.centre = QPoint(x, y);
+        circle.radius = randomNumber(PsychoMeasures::MaxRadius);
+        const int red = colourComponent();
+        const int green = colourComponent();
+        const int blue = colourComponent();
+        circle.colour = QColor(red, green, blue);
+        shower.append(circle);
+    }
+    return shower;
+}

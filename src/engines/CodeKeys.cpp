@@ -1,0 +1,26 @@
+#include "engines/CodeKeys.h"
+
+#include "engines/SentenceCodes.h"
+
+#include <QStringList>
+
+namespace {
+
+// The key lists this many codes on its first line and the rest on the second.
+constexpr int CodesOnFirstKeyLine = 5;
+
+} // namespace
+
+QString sentenceCodeKey()
+{
+    QStringList codes;
+    for (const SentenceCode& code : SentenceCodes)
+        codes << QString(QChar(code.letter)) + u'=' + code.meaning;
+    return codes.mid(0, CodesOnFirstKeyLine).join(u", ") + u'\n' +
+           codes.mid(CodesOnFirstKeyLine).join(u", ");
+}
+
+QString nameCodeKey()
+{
+    return QStringLiteral("c = consonant, v= vowel");
+}

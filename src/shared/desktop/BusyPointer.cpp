@@ -1,0 +1,38 @@
+#include "shared/desktop/BusyPointer.h"
+
+#include "shared/desktop/Desktop.h"
+
+namespace {
+int livingGuards = 0;
+} // namespace
+
+BusyPointer::BusyPointer()
+{
+    ++livingGuards;
+    desktop().setBusyPointer(true);
+}
+
+BusyPointer::~BusyPointer()
+{
+    release();
+}
+
+void BusyPointer::release()
+{
+    if (!m_holding)
+        return;
+    m_holding = false;
+    if (--livingGuards == 0)
+        desktop().setBusyPointer(false);
+}
+
+void BusyPointer::letGoForMessage()
+{
+    desktop().setBusyPointer(false);
+}
+
+void BusyPointer::resume()
+{
+    if (livingGuards > 0)
+        desktop().setBusyPointer(true);
+}

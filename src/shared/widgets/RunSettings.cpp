@@ -1,0 +1,7 @@
+#include "shared/widgets/RunSettings.h"
+
+RunSettings& runSettings()
+{
+    static RunSettings settings;
+    return settings;
+}

@@ -1,0 +1,7 @@
+#include "shared/widgets/SettingsNotifier.h"
+
+SettingsNotifier& SettingsNotifier::instance()
+{
+    static SettingsNotifier notifier;
+    return notifier;
+}
