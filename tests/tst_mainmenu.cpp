@@ -1,4 +1,5 @@
 #include "app/ApplicationIdentity.h"
+#include "app/HelpCommands.h"
 #include "app/MainWindow.h"
 #include "app/ToolCatalog.h"
 #include "data/Database.h"
@@ -208,12 +209,19 @@ private slots:
         for (QAction* action : windowMenu->actions())
             listed << action->text();
 
+        const QDir folder(m_env->db.folder());
+        for (const QString& page : {HelpDocuments::OnlineHelp, HelpDocuments::Features})
+            QVERIFY(QFile(folder.filePath(page)).open(QIODevice::WriteOnly));
         entry("Help_How_To")->trigger();
         entry("mnuCorvaneWeb")->trigger();
         desktop().launchWorks = false;
         entry("Help_How_To")->trigger();
         desktop().browser.clear();
         QTest::mouseClick(button("cmdHelp"), Qt::LeftButton);
+        desktop().launchWorks = true;
+        desktop().browser = QStringLiteral("/usr/bin/browser");
+        QVERIFY(QFile::remove(folder.filePath(HelpDocuments::Features))); // finds no browser
+        entry("mnuCorvaneWeb")->trigger();
         entry("Help_CBT")->trigger();
         desktop().helpWorks = false;
         QTest::mouseClick(button("cmdCBT"), Qt::LeftButton);

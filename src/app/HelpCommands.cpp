@@ -5,6 +5,7 @@
 #include "shared/widgets/RunSettings.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QUrl>
 
 QString HelpDocuments::pathOf(const QString& document)
@@ -14,20 +15,18 @@ QString HelpDocuments::pathOf(const QString& document)
 
 void openWebPage(const QString& pagePath)
 {
-    const QString browser = desktop().findBrowser(pagePath);
-    if (browser.isEmpty()) {
+    const bool isOnlineHelp = pagePath == HelpDocuments::pathOf(HelpDocuments::OnlineHelp);
+    const QUrl destination = QUrl::fromLocalFile(
+        isOnlineHelp ? pagePath : HelpDocuments::pathOf(HelpDocuments::MakerWebSite));
+    // The page itself must be there: it is what the desktop finds its web browser by.
+    const UrlOpening opening =
+        QFileInfo(pagePath).isFile() ? desktop().openUrl(destination) : UrlOpening::NoBrowser;
+    if (opening == UrlOpening::NoBrowser) {
         desktop().messageBox(
             QStringLiteral("You must have an Internet browser for our help files.  Your browser "
                            "must recognize the .HTM extension for web files."),
             QStringLiteral("Browser Not Found"), MessageIcon::Exclamation, MessageButtons::Ok);
-        return;
-    }
-    const bool isOnlineHelp = pagePath == HelpDocuments::pathOf(HelpDocuments::OnlineHelp);
-    const QString destination =
-        isOnlineHelp
-            ? pagePath
-            : QUrl::fromLocalFile(HelpDocuments::pathOf(HelpDocuments::MakerWebSite)).toString();
-    if (!desktop().launchBrowser(browser, destination)) {
+    } else if (opening == UrlOpening::Failed) {
         desktop().messageBox(
             QStringLiteral("Help file not Opened.  Be sure that you haven't deleted files or "
                            "moved files from the Quillane directory."),

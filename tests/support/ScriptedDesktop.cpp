@@ -1,5 +1,7 @@
 #include "support/ScriptedDesktop.h"
 
+#include <QUrl>
+
 ScriptedDesktop::~ScriptedDesktop()
 {
     if (installedDesktop() == this)
@@ -32,4 +34,12 @@ bool ScriptedDesktop::setClipboardText(const QString& text)
     if (clipboardWorks)
         clipboard = text;
     return clipboardWorks;
+}
+
+UrlOpening ScriptedDesktop::openUrl(const QUrl& url)
+{
+    if (browser.isEmpty())
+        return UrlOpening::NoBrowser;
+    launched.append(browser + u' ' + url.toString(QUrl::PreferLocalFile));
+    return launchWorks ? UrlOpening::Opened : UrlOpening::Failed;
 }

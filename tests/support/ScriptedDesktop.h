@@ -31,7 +31,7 @@ public:
     QStringList printed;    // every text handed to the printer
     QString clipboard;
     int clipboardClears = 0;
-    QStringList launched;  // "browser argument" of every launch
+    QStringList launched;  // "browser page" of every page opened (a local page by its path)
     QStringList helpShown; // every help file shown
 
     // What the desktop pretends about itself.
@@ -41,7 +41,7 @@ public:
     QString saveFileToChoose; // what every save dialog answers
     QString openFileToChoose; // what every open dialog answers
     bool clipboardWorks = true;
-    QString browser = QStringLiteral("/usr/bin/browser");
+    QString browser = QStringLiteral("/usr/bin/browser"); // empty: no browser
     bool launchWorks = true;
     bool helpWorks = true;
 
@@ -62,12 +62,7 @@ public:
         ++clipboardClears;
         clipboard.clear();
     }
-    QString findBrowser(const QString&) override { return browser; }
-    bool launchBrowser(const QString& program, const QString& argument) override
-    {
-        launched.append(program + u' ' + argument);
-        return launchWorks;
-    }
+    UrlOpening openUrl(const QUrl& url) override;
     bool showHelp(const QString& helpFile) override
     {
         helpShown.append(helpFile);

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+class QUrl;
+
 // Everything the program asks of the desktop goes through this one interface: message and
 // input boxes, the beep, the busy pointer, the printer, the clipboard, the browser and the help
 // viewer. The program uses a Qt implementation; tests install a scripted double so that no test
@@ -13,6 +15,8 @@ enum class MessageButtons { Ok, YesNo };
 enum class MessageAnswer { Ok, Yes, No };
 
 enum class PrintResult { Printed, NoPrinter, Failed };
+// How a request to show a web page or file in the browser ended.
+enum class UrlOpening { Opened, NoBrowser, Failed };
 
 class Desktop
 {
@@ -44,9 +48,8 @@ public:
     virtual bool setClipboardText(const QString& text) = 0;
     virtual void clearClipboard() = 0;
 
-    // The program that opens web pages, or an empty text when there is none.
-    virtual QString findBrowser(const QString& pagePath) = 0;
-    virtual bool launchBrowser(const QString& browser, const QString& argument) = 0;
+    // Hands a web address or a local page to the program the desktop opens such pages with.
+    virtual UrlOpening openUrl(const QUrl& url) = 0;
 
     // Shows a help file at its contents; false when it cannot be shown.
     virtual bool showHelp(const QString& helpFile) = 0;

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -11,9 +12,9 @@
 #include <QMessageBox>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
+#include <QUrl>
 
 #include <utility>
 
@@ -165,27 +166,15 @@ void QtDesktop::clearClipboard()
         clipboard->clear();
 }
 
-QString QtDesktop::findBrowser(const QString& pagePath)
+UrlOpening QtDesktop::openUrl(const QUrl& url)
 {
-    if (!QFileInfo(pagePath).isFile())
-        return {};
-    const QString chosen = qEnvironmentVariable("BROWSER").section(u':', 0, 0);
-    QStringList candidates = {QStringLiteral("xdg-open"), QStringLiteral("sensible-browser"),
-                              QStringLiteral("x-www-browser"), QStringLiteral("firefox"),
-                              QStringLiteral("chromium")};
-    if (!chosen.isEmpty())
-        candidates.prepend(chosen);
-    for (const QString& candidate : candidates) {
-        const QString program = QStandardPaths::findExecutable(candidate);
-        if (!program.isEmpty())
-            return program;
-    }
-    return {};
-}
-
-bool QtDesktop::launchBrowser(const QString& browser, const QString& argument)
-{
-    return QProcess::startDetached(browser, {argument});
+    if (QDesktopServices::openUrl(url))
+        return UrlOpening::Opened;
+    // Qt gives one answer for "nothing opens web pages here" and "it would not start". Qt's first
+    // choice on this desktop is xdg-open: without it, no program was found to open the page.
+    return QStandardPaths::findExecutable(QStringLiteral("xdg-open")).isEmpty()
+               ? UrlOpening::NoBrowser
+               : UrlOpening::Failed;
 }
 
 bool QtDesktop::showHelp(const QString& helpFile)

@@ -7,7 +7,7 @@
 class QFileDialog;
 
 // The desktop as Qt reaches it: message boxes, the clipboard, the default printer, the
-// browser found on the path and the program's own help viewer.
+// desktop's web browser and the program's own help viewer.
 class QtDesktop : public Desktop
 {
 public:
@@ -23,8 +23,7 @@ public:
     PrintResult printText(const QString& text, QString* error) override;
     bool setClipboardText(const QString& text) override;
     void clearClipboard() override;
-    QString findBrowser(const QString& pagePath) override;
-    bool launchBrowser(const QString& browser, const QString& argument) override;
+    UrlOpening openUrl(const QUrl& url) override;
     bool showHelp(const QString& helpFile) override;
 
     // Makes the dialog ask where to save a file of one of the kinds offered ("Web page

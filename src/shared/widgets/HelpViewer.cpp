@@ -274,10 +274,7 @@ void HelpViewer::followLink(const QUrl& link)
         return;
     }
     // Everything else is for the web browser; without one the link does nothing.
-    const QString browser = desktop().findBrowser(m_fileName);
-    if (!browser.isEmpty())
-        desktop().launchBrowser(browser,
-                                target.isLocalFile() ? target.toLocalFile() : target.toString());
+    desktop().openUrl(target);
 }
 
 int HelpViewer::search(const QString& text)
