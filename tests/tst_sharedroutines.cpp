@@ -84,6 +84,7 @@ private slots:
         {
             const BusyPointer outer, inner;
             reportFailedWrite(error, RefusedWrite::saving("this record", "It is still shown"));
+            QVERIFY(desktop().busy); // the work under the guards goes on
         }
         QVERIFY(!busyWhileOpen && !desktop().busy);
         if (expected.startsWith("fatal")) {

@@ -84,7 +84,7 @@ bool restoreBackup(const QString& path, bool missing)
         const BusyPointer busy;
         backup = backups.newestWhole(currentDateTime().date());
     }
-    BusyPointer::letGoForMessage(); // an outer guard may live on while the question is open
+    const BusyPointer::Pause forQuestion; // an outer guard may live on while it is open
     if (!backup)
         return false;
     const QString setAside = backups.pathForSetAside(currentDateTime().date());
@@ -147,18 +147,16 @@ bool openDatabase()
         StoreError error;
         if (Database::open(path, &error)) {
             keepBackup(path);
-            BusyPointer::letGoForMessage();
+            const BusyPointer::Pause forNotice;
             warnWhenReadOnly(path);
             return true;
         }
-        BusyPointer::letGoForMessage();
+        const BusyPointer::Pause forMessages; // until the next attempt
         // Once only: a backup put back that still fails to open is not offered again.
         if (!offered && isLost(path, error)) {
             offered = true;
-            if (restoreBackup(path, error.number == EngineError::FileNotFound)) {
-                BusyPointer::resume();
+            if (restoreBackup(path, error.number == EngineError::FileNotFound))
                 continue;
-            }
         }
         if (const QString reason = unusableReason(path, error); !reason.isEmpty()) {
             tell(reason, MessageIcon::Critical);
@@ -177,7 +175,6 @@ bool openDatabase()
                                      QStringLiteral("Retry"), MessageIcon::Exclamation,
                                      MessageButtons::YesNo) != MessageAnswer::Yes)
                 return false;
-            BusyPointer::resume();
         } else if (!offerRetry(error, QStringLiteral("Retry"))) {
             return false;
         }

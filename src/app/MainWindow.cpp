@@ -171,7 +171,7 @@ bool MainWindow::initializeEnvironment()
     if (!openDatabase())
         return false;
     for (StoreError error; !loadSettings(&error);) {
-        BusyPointer::letGoForMessage();
+        const BusyPointer::Pause forMessages;
         if (explainMissingContents(error) ||
             !offerRetry(error, QStringLiteral("Pray for Absolution")))
             return false;

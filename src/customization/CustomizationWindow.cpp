@@ -209,7 +209,7 @@ void CustomizationWindow::activate()
 
 bool CustomizationWindow::tellRecoverable(const StoreError& error)
 {
-    BusyPointer::letGoForMessage();
+    const BusyPointer::Pause forMessage;
     if (!error.isRecoverable()) {
         reportFatalError(error);
         return false;

@@ -252,7 +252,7 @@ bool RecordWindow::handleSaveError(const StoreError& error)
 
 bool RecordWindow::offerToSaveAsNew()
 {
-    BusyPointer::letGoForMessage();
+    const BusyPointer::Pause forQuestion;
     if (desktop().messageBox(QStringLiteral("This record was deleted after it was shown here, so "
                                             "what you typed was not saved. Save it as a new "
                                             "record?"),

@@ -4,6 +4,7 @@
 
 namespace {
 int livingGuards = 0;
+int livingPauses = 0;
 } // namespace
 
 BusyPointer::BusyPointer()
@@ -26,13 +27,14 @@ void BusyPointer::release()
         desktop().setBusyPointer(false);
 }
 
-void BusyPointer::letGoForMessage()
+BusyPointer::Pause::Pause()
 {
+    ++livingPauses;
     desktop().setBusyPointer(false);
 }
 
-void BusyPointer::resume()
+BusyPointer::Pause::~Pause()
 {
-    if (livingGuards > 0)
+    if (--livingPauses == 0 && livingGuards > 0)
         desktop().setBusyPointer(true);
 }

@@ -14,11 +14,17 @@ public:
     // Ends this guard's hold before its scope does.
     void release();
 
-    // Takes the pointer down before a message opens, whatever guards live: the pointer is never
-    // busy while a message is open. It stays down until resume() or a new guard.
-    static void letGoForMessage();
-    // Shows the pointer again after a message, when a guard still lives.
-    static void resume();
+    // Takes the pointer down for a message, whatever guards live: the pointer is never busy while
+    // a message is open. When the last pause ends, the pointer shows again if a guard still lives.
+    class Pause
+    {
+    public:
+        Pause();
+        ~Pause();
+
+    private:
+        Q_DISABLE_COPY_MOVE(Pause)
+    };
 
 private:
     Q_DISABLE_COPY_MOVE(BusyPointer)

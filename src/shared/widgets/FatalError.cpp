@@ -70,7 +70,7 @@ bool tellRefusedWrite(const StoreError& error, const RefusedWrite& write)
     default:
         return false;
     }
-    BusyPointer::letGoForMessage();
+    const BusyPointer::Pause forMessage;
     desktop().messageBox(
         QStringLiteral("Quillane could not %1 because %2. ").arg(write.attempt, problem) +
             write.outcome.arg(remedy),
@@ -86,7 +86,7 @@ void reportFailedWrite(const StoreError& error, const RefusedWrite& write)
 
 void reportFatalError(const StoreError& error)
 {
-    BusyPointer::letGoForMessage();
+    const BusyPointer::Pause forMessage;
     desktop().messageBox(fatalErrorText(error), QStringLiteral("Error"), MessageIcon::Information,
                          MessageButtons::Ok);
     if (exitStep)
@@ -97,7 +97,7 @@ void reportFatalError(const StoreError& error)
 
 bool offerRetry(const StoreError& error, const QString& title)
 {
-    BusyPointer::letGoForMessage();
+    const BusyPointer::Pause forQuestion;
     const MessageAnswer answer = desktop().messageBox(
         QStringLiteral("An unknown error has occurred.  Would you like to try again?"), title,
         MessageIcon::None, MessageButtons::YesNo);
@@ -105,7 +105,6 @@ bool offerRetry(const StoreError& error, const QString& title)
         reportFatalError(error);
         return false;
     }
-    BusyPointer::resume();
     return true;
 }
 
