@@ -1,17 +1,15 @@
 #include "shared/desktop/BusyPointer.h"
 #include "shared/desktop/QtDesktop.h"
 #include "shared/widgets/CodeKeyMessages.h"
-#include "shared/widgets/ControlMakers.h"
 #include "shared/widgets/FatalError.h"
 #include "shared/widgets/OutputText.h"
 #include "shared/widgets/RecordNavigator.h"
+#include "shared/widgets/Report.h"
 #include "shared/widgets/WindowServices.h"
 #include "support/TestEnvironment.h"
 
 #include <QtTest>
 #include <QtWidgets>
-
-using ControlMakers::named;
 
 Q_DECLARE_METATYPE(StoreError)
 
@@ -95,61 +93,52 @@ private slots:
         }
     }
 
-    // An empty list is refused; a list, and text and combo boxes in control order whatever the
-    // case of their prefix, are printed and copied, the same text each time. When printing or
-    // copying goes wrong the user is told and the text is kept. Then the keys to the codes.
-    // Busy pointers nest: copying inside other work leaves the pointer busy until that ends.
+    // An empty list is refused; a list, and a report of labelled lines, are printed and copied,
+    // the same text each time. When printing or copying goes wrong the user is told. Then the
+    // keys to the codes. Busy pointers nest: copying inside other work leaves the pointer busy
+    // until that ends.
     void textIsPrintedAndCopied()
     {
-        QWidget list; // with a results list, as every generator window has one
-        list.setWindowTitle("Sentence Generator");
-        auto* results = named(new QListWidget(&list), "lstResults");
-        copyList(&list);
-        printList(&list);
-        QVERIFY(desktop().clipboard.isEmpty()); // nor printed: only the forms below are
-        results->addItems({"A quiet owl sang", "The moon fled"});
-        copyList(&list);
+        QListWidget results; // as every generator window has one
+        const QString caption = "Sentence Generator";
+        copyResults(caption, &results);
+        printResults(caption, &results);
+        QVERIFY(desktop().clipboard.isEmpty()); // nor printed: only the reports below are
+        results.addItems({"A quiet owl sang", "The moon fled"});
+        copyResults(caption, &results);
         QCOMPARE(desktop().clipboard,
                  TestEnvironment::expectedOutput("sharedroutines-list.txt", true));
 
-        QWidget form;
-        form.setWindowTitle("Character Generator");
-        auto* panel = named(new QWidget(&form), "framePanel");
-        named(new QLineEdit("42", panel), "txtAge");
-        named(new QLabel("Name", panel), "lblName");
-        named(new QLineEdit("Mei Tanaka", &form), "TXTName");
-        named(new QComboBox(&form), "cboGender")->addItem("Female");
-        named(new QCheckBox("Generate", &form), "chkName");
-        named(new QPushButton("Print", &form), "cmdPrint");
-        appendOutput("left over from elsewhere");
-        for (int i = 0; i < 5; ++i) // ready for two forms; then failing; then none, so a PDF
+        Report form("Character Generator");
+        form.addLabelled("Age", "42");
+        form.addLabelled("Name", "Mei Tanaka");
+        form.addLabelled("Gender", "Female");
+        for (int i = 0; i < 5; ++i) // ready for two reports; then failing; then none, so a PDF
             desktop().answerNext(MessageAnswer::Yes);
-        printForm(&form);
-        printForm(&form);
+        printReport(form);
+        printReport(form);
         QCOMPARE(desktop().printed,
                  QStringList(2, TestEnvironment::expectedOutput("sharedroutines-form.txt", true)));
         {
             const BusyPointer outer;
-            copyForm(&form);
+            copyReport(form);
             QVERIFY(desktop().busy);
         }
         QVERIFY(!desktop().busy);
         QCOMPARE(desktop().clipboard,
                  TestEnvironment::expectedOutput("sharedroutines-form.txt", true));
-        QCOMPARE(desktop().clipboardClears, 3);
+        QCOMPARE(desktop().clipboardClears, 2);
 
         // The printer failing, then none installed, then not ready; the clipboard failing.
         desktop().pdfFileToChoose = m_env->db.folder() + "/out.pdf";
         desktop().clipboardWorks = false;
         for (auto result : {PrintResult::Failed, PrintResult::NoPrinter, PrintResult::Printed}) {
             desktop().printResult = result;
-            printList(&list);
-            QVERIFY(outputText().endsWith("\nThe moon fled\n"));
+            printResults(caption, &results);
             QCOMPARE(QFile(desktop().pdfFileToChoose).size() > 0, result != PrintResult::Failed);
         }
-        copyList(&list);
-        QVERIFY(desktop().printed.size() == 2 && outputText().endsWith("\nThe moon fled\n") &&
-                !desktop().busy);
+        copyResults(caption, &results);
+        QVERIFY(desktop().printed.size() == 2 && desktop().clipboard.isEmpty() && !desktop().busy);
         showSentenceKey();
         showNameKey();
         QCOMPARE(told(), TestEnvironment::expectedOutput("sharedroutines-messages.txt", true));

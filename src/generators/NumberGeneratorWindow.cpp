@@ -187,8 +187,9 @@ void NumberGeneratorWindow::connectControls()
     connect(m_timerBox, &QCheckBox::clicked, this, &NumberGeneratorWindow::toggleTimer);
     TimerHold::connectTicks(m_timer, m_timerBox, [this] { generate(); });
     connect(m_clear, &QPushButton::clicked, m_results, &QListWidget::clear);
-    connect(m_print, &QPushButton::clicked, this, [this] { printList(this); });
-    connect(m_copy, &QPushButton::clicked, this, [this] { copyList(this); });
+    connect(m_print, &QPushButton::clicked, this,
+            [this] { printResults(windowTitle(), m_results); });
+    connect(m_copy, &QPushButton::clicked, this, [this] { copyResults(windowTitle(), m_results); });
     connect(m_close, &QPushButton::clicked, this, &NumberGeneratorWindow::unload);
 }
 

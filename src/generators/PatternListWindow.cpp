@@ -63,8 +63,9 @@ PatternListWindow::PatternListWindow(const QString& windowName, const QString& c
     TimerHold::connectTicks(m_timer, m_timerBox, [this] { generate(); });
     connect(m_timerBox, &QCheckBox::clicked, this, &PatternListWindow::toggleTimer);
     connect(m_clear, &QPushButton::clicked, m_results, &QListWidget::clear);
-    connect(m_print, &QPushButton::clicked, this, [this] { printList(this); });
-    connect(m_copy, &QPushButton::clicked, this, [this] { copyList(this); });
+    connect(m_print, &QPushButton::clicked, this,
+            [this] { printResults(windowTitle(), m_results); });
+    connect(m_copy, &QPushButton::clicked, this, [this] { copyResults(windowTitle(), m_results); });
     connect(m_close, &QPushButton::clicked, this, &PatternListWindow::unload);
 }
 

@@ -137,8 +137,10 @@ void BrainstormWindow::connectControls()
     connect(m_timerBox, &QCheckBox::clicked, this, &BrainstormWindow::switchTimer);
     connect(m_randomKind, &QCheckBox::clicked, m_idea, qOverload<>(&QWidget::setFocus));
     TimerHold::connectTicks(m_timer, m_timerBox, [this] { showTimedWord(); });
-    connect(m_buttons.at(0), &QPushButton::clicked, this, [this] { printList(this); });
-    connect(m_buttons.at(1), &QPushButton::clicked, this, [this] { copyList(this); });
+    connect(m_buttons.at(0), &QPushButton::clicked, this,
+            [this] { printResults(windowTitle(), m_results); });
+    connect(m_buttons.at(1), &QPushButton::clicked, this,
+            [this] { copyResults(windowTitle(), m_results); });
     connect(m_buttons.at(2), &QPushButton::clicked, this, &BrainstormWindow::clearResults);
     connect(m_closeButton, &QPushButton::clicked, this, &ToolWindow::unload);
 

@@ -88,8 +88,10 @@ void FreeAssociationWindow::connectControls()
     connect(m_startButton, &QPushButton::clicked, this, &FreeAssociationWindow::startOrStop);
     connect(m_response, &QLineEdit::returnPressed, this, &FreeAssociationWindow::recordResponse);
     TimerHold::connectTicks(m_timer, nullptr, [this] { newWord(); });
-    connect(m_buttons.at(1), &QPushButton::clicked, this, [this] { printList(this); });
-    connect(m_buttons.at(2), &QPushButton::clicked, this, [this] { copyList(this); });
+    connect(m_buttons.at(1), &QPushButton::clicked, this,
+            [this] { printResults(windowTitle(), m_results); });
+    connect(m_buttons.at(2), &QPushButton::clicked, this,
+            [this] { copyResults(windowTitle(), m_results); });
     connect(m_buttons.at(3), &QPushButton::clicked, this, &FreeAssociationWindow::clearResults);
     connect(m_buttons.at(4), &QPushButton::clicked, this, &ToolWindow::unload);
 }

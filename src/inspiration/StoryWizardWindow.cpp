@@ -147,8 +147,10 @@ void StoryWizardWindow::connectControls()
     connect(m_categories, &QComboBox::activated, this, &StoryWizardWindow::chooseCategory);
     m_categories->installEventFilter(this);
     connect(m_answer, &QLineEdit::returnPressed, this, &StoryWizardWindow::recordAnswer);
-    connect(m_buttons.at(0), &QPushButton::clicked, this, [this] { copyList(this); });
-    connect(m_buttons.at(1), &QPushButton::clicked, this, [this] { printList(this); });
+    connect(m_buttons.at(0), &QPushButton::clicked, this,
+            [this] { copyResults(windowTitle(), m_results); });
+    connect(m_buttons.at(1), &QPushButton::clicked, this,
+            [this] { printResults(windowTitle(), m_results); });
     connect(m_buttons.at(2), &QPushButton::clicked, this, &StoryWizardWindow::restartCategory);
     connect(m_buttons.at(3), &QPushButton::clicked, this, &ToolWindow::unload);
 }

@@ -4,9 +4,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
-namespace {
-
-QString shownText(const QWidget* editor)
+QString BoundFieldDelegate::shownText(const QWidget* editor)
 {
     if (auto* line = qobject_cast<const QLineEdit*>(editor))
         return line->text();
@@ -16,8 +14,6 @@ QString shownText(const QWidget* editor)
         return combo->currentText();
     return {};
 }
-
-} // namespace
 
 void BoundFieldDelegate::showValue(QWidget* editor, const QVariant& value)
 {

@@ -20,4 +20,6 @@ public:
 
     // Shows a value in a bound control, as setEditorData does.
     static void showValue(QWidget* editor, const QVariant& value);
+    // The text a bound control shows, as setModelData reads it.
+    static QString shownText(const QWidget* editor);
 };

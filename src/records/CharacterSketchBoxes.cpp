@@ -2,6 +2,7 @@
 
 #include "records/ProfileForm.h"
 #include "shared/widgets/RandomListValue.h"
+#include "shared/widgets/Report.h"
 
 #include <QGridLayout>
 #include <QLineEdit>
@@ -12,27 +13,17 @@ const std::array<QString, 3> Ordinals = {QStringLiteral("One"), QStringLiteral("
 }
 
 void CharacterSketchBoxes::createCharacterBoxes(QWidget* parent, QGridLayout* grid, int firstRow,
-                                                const std::array<QString, 3>& occupationCaptions,
-                                                CreationOrder order)
+                                                const std::array<QString, 3>& occupationCaptions)
 {
     // The accessible names follow the fields, since the motivation labels all read alike.
-    const auto createOccupation = [&](int n) {
+    for (int n = 0; n < 3; ++n) {
         m_occupations[n] =
             ProfileForm::makeTextBox(QStringLiteral("txtJob%1").arg(n + 1),
                                      QStringLiteral("Character ") + Ordinals[n], parent);
-    };
-    const auto createMotivation = [&](int n) {
         m_motivations[n] =
             ProfileForm::makeTextBox(QStringLiteral("txtCharacter%1").arg(n + 1),
                                      QStringLiteral("Motivation ") + Ordinals[n], parent);
-    };
-    for (int n = 0; n < 3; ++n) {
-        if (order == CreationOrder::PairByPair)
-            createOccupation(n);
-        createMotivation(n);
     }
-    for (int n = 0; n < 3 && order == CreationOrder::MotivationsFirst; ++n)
-        createOccupation(n);
 
     for (int n = 0; n < 3; ++n) {
         ProfileForm::addLabelled(grid, firstRow + n, 0, occupationCaptions[n], m_occupations[n]);
@@ -64,4 +55,21 @@ std::array<QLineEdit*, 6> CharacterSketchBoxes::characterBoxes() const
 {
     return {m_occupations[0], m_motivations[0], m_occupations[1],
             m_motivations[1], m_occupations[2], m_motivations[2]};
+}
+
+void CharacterSketchBoxes::addCharacterLines(Report* report, ReportOrder order) const
+{
+    const auto addOccupation = [&](int n) {
+        report->addLabelled(QStringLiteral("Job%1").arg(n + 1), m_occupations[n]->text());
+    };
+    const auto addMotivation = [&](int n) {
+        report->addLabelled(QStringLiteral("Character%1").arg(n + 1), m_motivations[n]->text());
+    };
+    for (int n = 0; n < 3; ++n) {
+        if (order == ReportOrder::PairByPair)
+            addOccupation(n);
+        addMotivation(n);
+    }
+    for (int n = 0; n < 3 && order == ReportOrder::MotivationsFirst; ++n)
+        addOccupation(n);
 }

@@ -8,6 +8,7 @@
 class QGridLayout;
 class QLineEdit;
 class QWidget;
+class Report;
 
 // The three characters that plot and scene profiles sketch, each by an occupation and a
 // motivation; the profile windows inherit the boxes. The occupation boxes txtJob1..3 hold the
@@ -16,8 +17,8 @@ class QWidget;
 class CharacterSketchBoxes
 {
 protected:
-    // The order the boxes are created in, which is the order they are printed in.
-    enum class CreationOrder {
+    // The order the boxes are printed in, each labelled "Job<n>" or "Character<n>".
+    enum class ReportOrder {
         PairByPair,       // Job1, Character1, Job2, Character2, Job3, Character3
         MotivationsFirst, // Character1, Character2, Character3, Job1, Job2, Job3
     };
@@ -25,8 +26,7 @@ protected:
     // Creates the boxes in parent, one character per row of grid from firstRow on: the
     // occupation's label and box in columns 0 and 1, "Motivation:" and its box in 2 and 3.
     void createCharacterBoxes(QWidget* parent, QGridLayout* grid, int firstRow,
-                              const std::array<QString, 3>& occupationCaptions,
-                              CreationOrder order);
+                              const std::array<QString, 3>& occupationCaptions);
     // Binds each box to its field through the window's bind.
     void bindCharacterBoxes(const std::function<void(QWidget*, const QString&)>& bind);
     // Draws occupation then motivation for the first character, then the second, then the
@@ -34,6 +34,8 @@ protected:
     void drawCharacters();
     // The boxes as they stand on screen, row by row: occupation, motivation, occupation ...
     std::array<QLineEdit*, 6> characterBoxes() const;
+    // Adds a "label: text" line per box to the printout.
+    void addCharacterLines(Report* report, ReportOrder order) const;
 
 private:
     std::array<QLineEdit*, 3> m_occupations = {};

@@ -8,6 +8,7 @@
 #include "shared/widgets/OutputText.h"
 #include "shared/widgets/RandomListValue.h"
 #include "shared/widgets/RecordNavigator.h"
+#include "shared/widgets/Report.h"
 #include "shared/widgets/WindowServices.h"
 
 #include <QCheckBox>
@@ -63,8 +64,7 @@ constexpr AttributeControls comboBox(Attribute attribute, Tab tab, int row, cons
             field ? field : key, listTable, nullptr};
 }
 
-// In control order within each tab, which with the tabs from psychology to personal is the order
-// of the printed lines. The rows give the order on screen.
+// In the order of the printed lines, labelled by their keys. The rows give the order on screen.
 const AttributeControls Attributes[] = {
     comboBox(Attribute::Mental, Psychology, 0, "Mental", "mental", "Mental State", "Mental State"),
     comboBox(Attribute::Materialism, Psychology, 1, "Materialism", "materialism"),
@@ -134,16 +134,6 @@ void CharacterWindow::createTabs()
         m_tabs->addTab(page, caption);
         m_frames[tab] = frame;
     }
-    keepPagesInControlOrder();
-    connect(m_tabs, &QTabWidget::currentChanged, this, &CharacterWindow::keepPagesInControlOrder);
-}
-
-void CharacterWindow::keepPagesInControlOrder()
-{
-    // Showing a tab raises its page, which moves it among its siblings, and control order follows
-    // the siblings. Raising the pages back in control order leaves the hidden ones hidden.
-    for (int tab = TabCount - 1; tab >= 0; --tab)
-        m_tabs->widget(tab)->raise();
 }
 
 void CharacterWindow::createButtons()
@@ -259,8 +249,8 @@ void CharacterWindow::connectControls()
     connect(m_newButton, &QPushButton::clicked, this, &CharacterWindow::addCharacter);
     connect(m_generateButton, &QPushButton::clicked, this, &CharacterWindow::drawCharacter);
     connectRecordButtons(m_updateButton, m_deleteButton, m_closeButton);
-    connect(m_printButton, &QPushButton::clicked, this, [this] { printForm(this); });
-    connect(m_clipboardButton, &QPushButton::clicked, this, [this] { copyForm(this); });
+    connect(m_printButton, &QPushButton::clicked, this, [this] { printReport(report()); });
+    connect(m_clipboardButton, &QPushButton::clicked, this, [this] { copyReport(report()); });
     connect(m_checkOnOffButton, &QPushButton::clicked, this, &CharacterWindow::invertCheckBoxes);
     connectNewRecordTimer(m_timer, m_timerBox, [this] { addCharacter(); });
 }
@@ -310,4 +300,13 @@ void CharacterWindow::invertCheckBoxes()
 {
     for (QCheckBox* box : controlsWithPrefix<QCheckBox>(this, QStringLiteral("chk")))
         box->setCheckState(box->checkState() == Qt::Unchecked ? Qt::Checked : Qt::Unchecked);
+}
+
+Report CharacterWindow::report() const
+{
+    Report report(windowTitle());
+    for (const AttributeControls& entry : Attributes)
+        report.addLabelled(QString::fromLatin1(entry.key),
+                           BoundFieldDelegate::shownText(editor(entry.attribute)));
+    return report;
 }

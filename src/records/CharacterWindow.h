@@ -10,6 +10,7 @@ class QGroupBox;
 class QPushButton;
 class QTabWidget;
 class QTimer;
+class Report;
 
 // The character generator: stored characters with 22 attributes on four tabs, stepped through,
 // edited by hand, and filled at random wherever a generate box is ticked.
@@ -29,8 +30,6 @@ private:
     static const int AttributeCount = 22;
 
     void createTabs();
-    // The psychology tab's controls come first in control order, the personal tab's last.
-    void keepPagesInControlOrder();
     void createButtons();
     void createAttributeControls();
     void arrangeControls();
@@ -43,6 +42,8 @@ private:
     void enableRecordButtons();
     // Inverts every check box of the window, the timer's too.
     void invertCheckBoxes();
+    // Every attribute as "Key: text", from the psychology tab to the personal tab.
+    Report report() const;
 
     QWidget* editor(CharacterDraws::Attribute attribute) const
     {

@@ -8,6 +8,7 @@
 #include "shared/widgets/FatalError.h"
 #include "shared/widgets/OutputText.h"
 #include "shared/widgets/RecordNavigator.h"
+#include "shared/widgets/Report.h"
 #include "shared/widgets/WindowServices.h"
 
 #include <QGridLayout>
@@ -44,8 +45,6 @@ PlotWindow::PlotWindow(QWidget* parent)
 
 void PlotWindow::createControls()
 {
-    // Control order, which is the order Print writes the fields in: the plot name, each
-    // character's occupation and motivation in turn, then the catalogue's description.
     m_suggestionFrame =
         makeFrame(QStringLiteral("frmPlotComponents"), QStringLiteral("Plot Suggestion"), this);
     m_plotName =
@@ -54,8 +53,7 @@ void PlotWindow::createControls()
     addLabelled(suggestion, 0, 0, QStringLiteral("Plot Name:"), m_plotName, 3);
     createCharacterBoxes(m_suggestionFrame, suggestion, 1,
                          {QStringLiteral("Character One:"), QStringLiteral("Character Two:"),
-                          QStringLiteral("Character Three:")},
-                         CreationOrder::PairByPair);
+                          QStringLiteral("Character Three:")});
     suggestion->setRowStretch(4, 1);
 
     m_referenceFrame =
@@ -116,7 +114,7 @@ void PlotWindow::connectControls()
     connect(m_newButton, &QPushButton::clicked, this, &PlotWindow::addPlot);
     connectRecordButtons(m_updateButton, m_deleteButton, m_closeButton);
     connect(m_suggestButton, &QPushButton::clicked, this, &PlotWindow::suggest);
-    connect(m_printButton, &QPushButton::clicked, this, [this] { printForm(this); });
+    connect(m_printButton, &QPushButton::clicked, this, [this] { printReport(report()); });
     // A change of selection, by mouse or keyboard; not the focus arriving in the list, which
     // moves its current entry without selecting it. A click on the plot already selected shows
     // it again.
@@ -250,4 +248,13 @@ void PlotWindow::suggest()
 void PlotWindow::addPlot()
 {
     newRecord([this] { suggest(); }, m_plotName);
+}
+
+Report PlotWindow::report() const
+{
+    Report report(windowTitle());
+    report.addLabelled(QStringLiteral("PlotName"), m_plotName->text());
+    addCharacterLines(&report, ReportOrder::PairByPair);
+    report.addLabelled(QStringLiteral("PlotDescription"), m_description->toPlainText());
+    return report;
 }

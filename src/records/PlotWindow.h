@@ -11,6 +11,7 @@ class QLineEdit;
 class QListWidget;
 class QPlainTextEdit;
 class QPushButton;
+class Report;
 
 // Plot profiles: a plot type and three characters sketched for it, kept in "Plot Profile". The
 // catalogue of plot types beside them shows what each plot is about, and Suggest picks a plot
@@ -43,6 +44,8 @@ private:
     void addPlot();
     // Shows the description and the name of the selected catalogue plot.
     void showChosenPlot();
+    // The plot name, each character's occupation and motivation in turn, then the description.
+    Report report() const;
 
     // The state of the catalogue; tells the user when it cannot be used. Empty on a store
     // failure, which has been reported as fatal.

@@ -6,6 +6,7 @@
 #include "shared/widgets/OutputText.h"
 #include "shared/widgets/RandomListValue.h"
 #include "shared/widgets/RecordNavigator.h"
+#include "shared/widgets/Report.h"
 #include "shared/widgets/WindowServices.h"
 
 #include <QCheckBox>
@@ -42,8 +43,6 @@ SceneWindow::SceneWindow(QWidget* parent)
 
 void SceneWindow::createControls()
 {
-    // Created in the order Print writes the fields in: name, notes, the setting as weather,
-    // location, conflict and time, then the three motivations before the three occupations.
     m_notesFrame = makeFrame(QStringLiteral("frmSceneNotes"), QStringLiteral("Scene Notes"), this);
     m_sceneName =
         makeTextBox(QStringLiteral("txtSceneName"), QStringLiteral("Scene Name"), m_notesFrame);
@@ -66,9 +65,9 @@ void SceneWindow::createControls()
     m_charactersFrame =
         makeFrame(QStringLiteral("frmPlotComponents"), QStringLiteral("Characters"), this);
     auto* characterRows = new QGridLayout(m_charactersFrame);
-    createCharacterBoxes(m_charactersFrame, characterRows, 0,
-                         {QStringLiteral("One:"), QStringLiteral("Two:"), QStringLiteral("Three:")},
-                         CreationOrder::MotivationsFirst);
+    createCharacterBoxes(
+        m_charactersFrame, characterRows, 0,
+        {QStringLiteral("One:"), QStringLiteral("Two:"), QStringLiteral("Three:")});
 
     bindField(m_sceneName, QStringLiteral("Scene Name"));
     bindField(m_notes, QStringLiteral("Scene Notes"));
@@ -148,8 +147,8 @@ void SceneWindow::connectControls()
     connect(m_newButton, &QPushButton::clicked, this, &SceneWindow::addScene);
     connect(m_generateButton, &QPushButton::clicked, this, &SceneWindow::generate);
     connectRecordButtons(m_updateButton, m_deleteButton, m_closeButton);
-    connect(m_printButton, &QPushButton::clicked, this, [this] { printForm(this); });
-    connect(m_clipboardButton, &QPushButton::clicked, this, [this] { copyForm(this); });
+    connect(m_printButton, &QPushButton::clicked, this, [this] { printReport(report()); });
+    connect(m_clipboardButton, &QPushButton::clicked, this, [this] { copyReport(report()); });
     connectNewRecordTimer(m_timer, m_timerBox, [this] { addScene(); });
 }
 
@@ -176,4 +175,17 @@ void SceneWindow::generate()
 void SceneWindow::addScene()
 {
     newRecord([this] { generate(); }, m_weather);
+}
+
+Report SceneWindow::report() const
+{
+    Report report(windowTitle());
+    report.addLabelled(QStringLiteral("SceneName"), m_sceneName->text());
+    report.addLabelled(QStringLiteral("Notes"), m_notes->toPlainText());
+    report.addLabelled(QStringLiteral("Weather"), m_weather->text());
+    report.addLabelled(QStringLiteral("Location"), m_location->text());
+    report.addLabelled(QStringLiteral("Conflict"), m_conflict->text());
+    report.addLabelled(QStringLiteral("TimeOfDay"), m_timeOfDay->text());
+    addCharacterLines(&report, ReportOrder::MotivationsFirst);
+    return report;
 }

@@ -9,6 +9,7 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class QTimer;
+class Report;
 
 // Scene profiles, kept in "Scene Profile": a name and notes typed by the user, four setting
 // elements and three characters drawn from the word tables. With the timer on, a new scene is
@@ -32,6 +33,9 @@ private:
     // Draws the characters and the setting; the name and the notes stay.
     void generate();
     void addScene();
+    // The name, the notes, the setting as weather, location, conflict and time, then the three
+    // motivations before the three occupations.
+    Report report() const;
 
     QGroupBox* m_notesFrame = nullptr;
     QLineEdit* m_sceneName = nullptr;

@@ -10,6 +10,7 @@
 #include "shared/widgets/FatalError.h"
 #include "shared/widgets/OutputText.h"
 #include "shared/widgets/RecordNavigator.h"
+#include "shared/widgets/Report.h"
 #include "shared/widgets/WindowServices.h"
 
 #include <QGridLayout>
@@ -89,16 +90,15 @@ StoryLinkList::Setup sceneLinks()
 }
 
 // Every field of every link after the key, but the references: "name: value" and a blank line.
-void dataListIteration(const LinkListModel* links)
+void addLinkLines(Report* report, const LinkListModel* links)
 {
     for (int row = 0; row < links->rowCount(); ++row) {
         for (int column = 1; column < links->columnCount(); ++column) {
             const QString field = links->record().fieldName(column);
             if (field.endsWith(QStringLiteral("ID")))
                 continue;
-            appendOutput(field + QStringLiteral(": ") +
-                         links->index(row, column).data().toString());
-            appendOutput(QStringLiteral(" "));
+            report->addLabelled(field, links->index(row, column).data().toString());
+            report->addLine(QStringLiteral(" "));
         }
     }
 }
@@ -200,8 +200,8 @@ void StoryAndStageWindow::connectControls()
     connect(m_newButton, &QPushButton::clicked, this, &StoryAndStageWindow::newStory);
     connect(m_updateButton, &QPushButton::clicked, this, &StoryAndStageWindow::saveRecord);
     connect(m_deleteButton, &QPushButton::clicked, this, &StoryAndStageWindow::deleteRecord);
-    connect(m_printButton, &QPushButton::clicked, this, [this] { reportTo(printOutput); });
-    connect(m_clipboardButton, &QPushButton::clicked, this, [this] { reportTo(copyOutput); });
+    connect(m_printButton, &QPushButton::clicked, this, [this] { printReport(report()); });
+    connect(m_clipboardButton, &QPushButton::clicked, this, [this] { copyReport(report()); });
     connect(m_exportButton, &QPushButton::clicked, this, &StoryAndStageWindow::exportStory);
 }
 
@@ -250,35 +250,26 @@ bool StoryAndStageWindow::removeRecord(qint64 key, StoreError* error)
     return navigator()->refresh(error);
 }
 
-void StoryAndStageWindow::captureDataLists()
+Report StoryAndStageWindow::report() const
 {
-    clearOutput();
-    appendOutput(resultsHeaderLine(QStringLiteral("Story and Stage")));
-    appendOutput(resultsRule());
-    appendOutput(m_storyName->text());
-    appendOutput(m_description->toPlainText());
-    appendOutput(QStringLiteral(" "));
-    const auto section = [](const QString& heading) {
-        appendOutput(resultsRule());
-        appendOutput(heading);
-        appendOutput(resultsRule());
+    Report report(QStringLiteral("Story and Stage"));
+    report.addLine(m_storyName->text());
+    report.addLine(m_description->toPlainText());
+    report.addLine(QStringLiteral(" "));
+    const auto section = [&report](const QString& heading) {
+        report.addRule();
+        report.addLine(heading);
+        report.addRule();
     };
     section(QStringLiteral("Characters"));
-    dataListIteration(m_characters->links());
+    addLinkLines(&report, m_characters->links());
     section(QStringLiteral("Plot"));
-    dataListIteration(m_plots->links());
+    addLinkLines(&report, m_plots->links());
     section(QStringLiteral("Scenes"));
-    dataListIteration(m_scenes->links());
+    addLinkLines(&report, m_scenes->links());
     section(QStringLiteral("Notes"));
-    appendOutput(m_notes->toPlainText());
-}
-
-void StoryAndStageWindow::reportTo(void (*output)())
-{
-    const BusyPointer busy;
-    captureDataLists();
-    output();
-    clearOutput();
+    report.addLine(m_notes->toPlainText());
+    return report;
 }
 
 bool StoryAndStageWindow::saveEdits()

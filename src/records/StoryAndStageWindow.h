@@ -6,6 +6,7 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class QTabWidget;
+class Report;
 class StoryLinkList;
 
 // Stories, kept in "Story Profile": a name, a description and notes, and the characters, plots
@@ -31,9 +32,9 @@ private:
     bool removeRecord(qint64 key, StoreError* error) override;
     // The tabs are usable exactly while a story exists.
     void checkForFirst();
-    // Writes the report of the current story into the output text.
-    void captureDataLists();
-    void reportTo(void (*output)());
+    // The current story: its name and description, then its characters, plots and scenes and
+    // its notes, each under a heading between rules.
+    Report report() const;
     // Writes the whole story to a web page or a Markdown file the user picks.
     void exportStory();
     // Saves what was typed into the story and its link lists.

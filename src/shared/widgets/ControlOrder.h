@@ -7,7 +7,7 @@
 // A window's "control order" is the order in which the window creates its controls: the
 // routines that walk a window visit its objects depth first, each container's children in the
 // order they were created (or placed into that container). A window that wants a particular
-// order for printing or for the prefix walks creates its controls in that order.
+// order for the prefix walks creates its controls in that order.
 //
 // Every object of the window whose name begins with the prefix, in control order.
 QList<QObject*> controlsWithPrefix(const QObject* window, const QString& prefix,

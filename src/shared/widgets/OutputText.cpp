@@ -1,59 +1,35 @@
 #include "shared/widgets/OutputText.h"
 
 #include "shared/desktop/BusyPointer.h"
-#include "shared/desktop/Clock.h"
 #include "shared/desktop/Desktop.h"
 #include "shared/desktop/TextPrinting.h"
-#include "shared/widgets/ControlOrder.h"
+#include "shared/widgets/Report.h"
 
-#include <QComboBox>
-#include <QLineEdit>
 #include <QListWidget>
-#include <QLocale>
-#include <QPlainTextEdit>
-#include <QTextEdit>
 
 #include <optional>
 
 namespace {
 
-QString text;
-
 const QString PrintTitle = QStringLiteral("Print List");
 const QString ClipboardTitle = QStringLiteral("Clipboard Paste");
 
-QListWidget* resultsList(QWidget* window)
+// The list's report; none for an empty list, which the user is told is not printed or copied.
+std::optional<Report> resultsReport(const QString& caption, const QListWidget* list)
 {
-    auto* list = window->findChild<QListWidget*>(QStringLiteral("lstResults"));
-    Q_ASSERT_X(list, "resultsList", "the window has no lstResults");
-    return list;
+    if (list->count() == 0) {
+        desktop().messageBox(QStringLiteral("There are no items in this list."),
+                             QStringLiteral("No Items"), MessageIcon::Critical, MessageButtons::Ok);
+        return std::nullopt;
+    }
+    Report report(caption);
+    for (int i = 0; i < list->count(); ++i)
+        report.addLine(list->item(i)->text());
+    report.addLine(QString()); // the position one past the last entry reads as an empty line
+    return report;
 }
 
-// The text a text box or combo box shows; nothing for other kinds of control.
-std::optional<QString> controlText(const QObject* control)
-{
-    if (auto* edit = qobject_cast<const QLineEdit*>(control))
-        return edit->text();
-    if (auto* combo = qobject_cast<const QComboBox*>(control))
-        return combo->currentText();
-    if (auto* plain = qobject_cast<const QPlainTextEdit*>(control))
-        return plain->toPlainText();
-    if (auto* rich = qobject_cast<const QTextEdit*>(control))
-        return rich->toPlainText();
-    return std::nullopt;
-}
-
-// An empty results list is not printed or copied; the user is told why.
-bool refusedAsEmpty(QWidget* window)
-{
-    if (resultsList(window)->count() > 0)
-        return false;
-    desktop().messageBox(QStringLiteral("There are no items in this list."),
-                         QStringLiteral("No Items"), MessageIcon::Critical, MessageButtons::Ok);
-    return true;
-}
-
-void offerPdfInstead()
+void offerPdfInstead(const QString& text)
 {
     const MessageAnswer answer = desktop().messageBox(
         QStringLiteral("No printer is installed.  Would you like to save the text as a PDF file "
@@ -72,35 +48,20 @@ void offerPdfInstead()
 
 } // namespace
 
-void appendOutput(const QString& line)
+void printReport(const Report& report)
 {
-    text += u'\n';
-    text += line;
-}
-
-void clearOutput()
-{
-    text.clear();
-}
-
-const QString& outputText()
-{
-    return text;
-}
-
-void printOutput()
-{
+    const BusyPointer busy;
     const MessageAnswer ready =
         desktop().messageBox(QStringLiteral("Is your printer on and loaded with paper."),
                              PrintTitle, MessageIcon::None, MessageButtons::YesNo);
     if (ready != MessageAnswer::Yes)
         return;
     QString error;
-    switch (desktop().printText(text, &error)) {
+    switch (desktop().printText(report.text(), &error)) {
     case PrintResult::Printed:
         break;
     case PrintResult::NoPrinter:
-        offerPdfInstead();
+        offerPdfInstead(report.text());
         break;
     case PrintResult::Failed:
         desktop().messageBox(QStringLiteral("The text could not be printed.  ") + error, PrintTitle,
@@ -109,10 +70,11 @@ void printOutput()
     }
 }
 
-void copyOutput()
+void copyReport(const Report& report)
 {
+    const BusyPointer busy;
     desktop().clearClipboard();
-    if (!desktop().setClipboardText(text)) {
+    if (!desktop().setClipboardText(report.text())) {
         desktop().messageBox(
             QStringLiteral("The text could not be copied to the clipboard.  Please try again."),
             ClipboardTitle, MessageIcon::Exclamation, MessageButtons::Ok);
@@ -124,73 +86,16 @@ void copyOutput()
         ClipboardTitle, MessageIcon::Information, MessageButtons::Ok);
 }
 
-QString resultsHeaderLine(const QString& caption)
-{
-    return QStringLiteral("Quillane -- ") + caption + u' ' +
-           QLocale().toString(currentDateTime(), QLocale::ShortFormat);
-}
-
-QString resultsRule()
-{
-    return QString(80, u'-');
-}
-
-void captureFormText(QWidget* window)
-{
-    appendOutput(resultsHeaderLine(window->windowTitle()));
-    appendOutput(resultsRule());
-    for (QObject* control : controlsWithPrefix(window, QString())) {
-        const QString name = control->objectName();
-        const QString prefix = name.left(3).toLower();
-        if (prefix != QLatin1String("txt") && prefix != QLatin1String("cbo"))
-            continue;
-        if (const auto shown = controlText(control))
-            appendOutput(name.mid(3) + QStringLiteral(": ") + *shown);
-    }
-}
-
-void captureListText(QWidget* window)
-{
-    clearOutput();
-    appendOutput(resultsHeaderLine(window->windowTitle()));
-    appendOutput(resultsRule());
-    const QListWidget* list = resultsList(window);
-    for (int i = 0; i < list->count(); ++i)
-        appendOutput(list->item(i)->text());
-    appendOutput(QString()); // the position one past the last entry reads as an empty line
-}
-
-void printForm(QWidget* window)
+void printResults(const QString& caption, const QListWidget* list)
 {
     const BusyPointer busy;
-    clearOutput();
-    captureFormText(window);
-    printOutput();
+    if (const std::optional<Report> report = resultsReport(caption, list))
+        printReport(*report);
 }
 
-void copyForm(QWidget* window)
+void copyResults(const QString& caption, const QListWidget* list)
 {
     const BusyPointer busy;
-    clearOutput();
-    desktop().clearClipboard();
-    captureFormText(window);
-    copyOutput();
-}
-
-void printList(QWidget* window)
-{
-    const BusyPointer busy;
-    if (!refusedAsEmpty(window)) {
-        captureListText(window);
-        printOutput();
-    }
-}
-
-void copyList(QWidget* window)
-{
-    const BusyPointer busy;
-    if (!refusedAsEmpty(window)) {
-        captureListText(window);
-        copyOutput();
-    }
+    if (const std::optional<Report> report = resultsReport(caption, list))
+        copyReport(*report);
 }
