@@ -11,8 +11,7 @@
 #include "shared/widgets/CodeKeyMessages.h"
 #include "shared/widgets/ControlMakers.h"
 #include "shared/widgets/FatalError.h"
-#include "shared/widgets/RunSettings.h"
-#include "shared/widgets/SettingsNotifier.h"
+#include "shared/widgets/Settings.h"
 #include "shared/widgets/SpinButton.h"
 #include "shared/widgets/ToolWindowCatalog.h"
 
@@ -496,7 +495,7 @@ void CustomizationWindow::showInterval(int seconds)
 
 void CustomizationWindow::chooseStartWindow(int number)
 {
-    runSettings().startWindow = number;
+    m_startWindow = number;
 }
 
 void CustomizationWindow::spinUp()
@@ -507,7 +506,6 @@ void CustomizationWindow::spinUp()
         return;
     }
     showInterval(seconds);
-    runSettings().timerInterval = seconds * 1000;
 }
 
 void CustomizationWindow::spinDown()
@@ -518,7 +516,6 @@ void CustomizationWindow::spinDown()
         return;
     }
     showInterval(seconds);
-    runSettings().timerInterval = seconds * 1000;
 }
 
 void CustomizationWindow::saveCustomization()
@@ -528,14 +525,10 @@ void CustomizationWindow::saveCustomization()
     row.intervalSeconds = m_timerInterval->text().trimmed().toInt();
     row.personalReminder = m_reminder->text();
     row.toolBarShown = m_toolBar->isChecked();
-    row.startWindow = runSettings().startWindow;
+    row.startWindow = m_startWindow;
     StoreError error;
-    if (!writeSettingsRow(row, &error)) {
+    if (!Settings::instance().save(row, &error))
         tellRecoverable(error);
-        return;
-    }
-    runSettings().toolBarShown = row.toolBarShown;
-    SettingsNotifier::instance().announceChange();
 }
 
 void CustomizationWindow::closeEvent(QCloseEvent* event)

@@ -52,6 +52,7 @@ private:
     void setApplicationCustomization();
     void saveCustomization();
     void chooseStartWindow(int number);
+    // The spin button changes the interval shown only; the run takes it at Update.
     void spinUp();
     void spinDown();
     void showInterval(int seconds);
@@ -78,6 +79,8 @@ private:
     SpinButton* m_spin = nullptr;
     QLineEdit* m_reminder = nullptr;
     QButtonGroup* m_startOptions = nullptr;
+    // The start window chosen here; the run and the row take it at Update.
+    int m_startWindow = -1;
     QPushButton* m_updateApplicationButton = nullptr;
     QPushButton* m_closeButton = nullptr;
 };
