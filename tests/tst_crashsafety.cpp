@@ -1,6 +1,6 @@
 #include "app/MainWindow.h"
 #include "data/Database.h"
-#include "shared/widgets/RunSettings.h"
+#include "shared/widgets/RunPaths.h"
 #include "shared/widgets/ToolWindow.h"
 #include "support/ScriptedDesktop.h"
 #include "support/TestDatabase.h"
@@ -42,7 +42,7 @@ public:
 
     bool start(const QString& folder)
     {
-        runSettings().programFolder = folder;
+        runPaths().programFolder = folder;
         if (!m_main.initializeEnvironment())
             return false;
         const char* const windows[][3] = {{"Char_Gen", "frmCharacter", "tmrCharacter"},

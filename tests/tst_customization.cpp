@@ -2,7 +2,7 @@
 #include "customization/CustomizationWindow.h"
 #include "inspiration/CrystalBallWindow.h"
 #include "shared/widgets/RandomListValue.h"
-#include "shared/widgets/RunSettings.h"
+#include "shared/widgets/Settings.h"
 #include "shared/widgets/SpinButton.h"
 #include "support/TestEnvironment.h"
 
@@ -12,6 +12,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
+#include <QSignalSpy>
 #include <QSqlTableModel>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -51,7 +52,7 @@ private slots:
         m_window.reset();
         const bool noFatalError = m_env->db.fatalErrors.isEmpty();
         m_env.reset();
-        runSettings() = RunSettings();
+        Settings::instance().setValues(SettingsRow());
         QVERIFY(noFatalError);
     }
 
@@ -357,8 +358,8 @@ private slots:
         QCOMPARE(column(sql), stored + added);
     }
 
-    // The interval keeps to 1 to 20 seconds; each accepted spin is in effect at once. An arrow
-    // held at the limit tells once and lets go.
+    // The interval keeps to 1 to 20 seconds. A spin changes only the interval shown: the run and
+    // its timed windows take it at Update. An arrow held at the limit tells once and lets go.
     void spinKeepsLimits_data()
     {
         QTest::addColumn<QString>("stored");
@@ -372,6 +373,7 @@ private slots:
         QTest::newRow("50 shown as 20") << "50" << true << " 20" << greater;
         QTest::newRow("-3 shown as 1") << "-3" << false << " 1" << less;
         QTest::newRow("8 down") << "8" << false << " 7" << QString();
+        QTest::newRow("8 up") << "8" << true << " 9" << QString();
     }
     void spinKeepsLimits()
     {
@@ -380,7 +382,9 @@ private slots:
         QFETCH(QString, shown);
         QFETCH(QString, message);
         QVERIFY(m_env->db.execute("UPDATE customize SET timerInterval = " + stored));
-        runSettings().timerInterval = 3000;
+        Settings& settings = Settings::instance();
+        settings.setTimerInterval(3000);
+        QSignalSpy changed(&settings, &Settings::changed);
         open();
         auto* spin = find<SpinButton>("spnRange1");
         QToolButton* arrow = up ? spin->upArrow() : spin->downArrow();
@@ -392,21 +396,28 @@ private slots:
             QCOMPARE(m_env->desktop.messages.size(), 1);
             QCOMPARE(find<QLineEdit>("txtTimerInterval")->text(), shown);
             QVERIFY(m_env->expectMessage(message, "Quillane", MessageIcon::Information));
-            QCOMPARE(runSettings().timerInterval, 3000);
+            QVERIFY(settings.timerInterval() == 3000 && changed.isEmpty());
             return;
         }
         QTest::mouseClick(arrow, Qt::LeftButton);
         QCOMPARE(find<QLineEdit>("txtTimerInterval")->text(), shown);
         QVERIFY(m_env->desktop.messages.isEmpty());
-        m_window.reset(); // closed without Update: the spun interval stays for the run
         auto crystalBall = TestEnvironment::open<CrystalBallWindow>();
-        QCOMPARE(crystalBall->findChild<QTimer*>("tmrAdvice")->interval(),
-                 shown.trimmed().toInt() * 1000);
+        auto* timer = crystalBall->findChild<QTimer*>("tmrAdvice");
+        QVERIFY(settings.timerInterval() == 3000 && timer->interval() == 3000 && changed.isEmpty());
         QCOMPARE(m_env->db.scalar("SELECT timerInterval FROM customize").toString(), stored);
+        click("cmdUpdateApplication");
+        const int spun = shown.trimmed().toInt();
+        QVERIFY(changed.count() == 1 && settings.timerInterval() == spun * 1000);
+        QCOMPARE(m_env->db.scalar("SELECT timerInterval FROM customize").toInt(), spun);
+        QCOMPARE(timer->interval(), 3000); // until the window's next activation
+        crystalBall->activate();
+        QCOMPARE(timer->interval(), spun * 1000);
     }
 
-    // Update writes the row and shows or hides the toolbar at once; a start window chosen
-    // is stored only by Update, and one out of range only shows as the nearest option.
+    // Update writes the row and the run's settings and shows or hides the toolbar at once; a
+    // start window chosen is taken only by Update, and one out of range only shows as the
+    // nearest option.
     void settingsAreSavedByUpdate()
     {
         QVERIFY(m_env->db.execute("UPDATE customize SET startForm = 70"));
@@ -433,13 +444,15 @@ private slots:
         QCOMPARE(m_env->db.scalar("SELECT startForm FROM customize").toInt(), 70);
 
         click("optFormStart_7");
-        QCOMPARE(runSettings().startWindow, 7);
+        QCOMPARE(Settings::instance().startWindow(), -1);
         QCOMPARE(m_env->db.scalar("SELECT startForm FROM customize").toInt(), 70);
         find<QLineEdit>("txtCustomReminder")->setText("Write daily.");
         click("cmdUpdateApplication");
         QCOMPARE(column("SELECT timerInterval || '|' || personalReminder || '|' || toolBar || "
                         "'|' || startForm FROM customize"),
                  QStringList{"5.0|Write daily.|0|7"});
+        QVERIFY(Settings::instance().startWindow() == 7 &&
+                Settings::instance().personalReminder() == "Write daily.");
         tick(find<QCheckBox>("chkToolBar"));
         click("cmdUpdateApplication");
         QVERIFY(toolBar->isVisible());

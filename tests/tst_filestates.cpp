@@ -4,7 +4,8 @@
 #include "data/Database.h"
 #include "records/CharacterWindow.h"
 #include "records/StoryAndStageWindow.h"
-#include "shared/widgets/RunSettings.h"
+#include "shared/widgets/RunPaths.h"
+#include "shared/widgets/Settings.h"
 #include "shared/widgets/ToolWindow.h"
 #include "support/TestEnvironment.h"
 
@@ -43,7 +44,7 @@ const char* const RunningChild = "--running";
 int runProgram(const QString& folder)
 {
     ScriptedDesktop desktop;
-    runSettings().programFolder = folder;
+    runPaths().programFolder = folder;
     MainWindow main;
     if (!main.initializeEnvironment())
         return main.handedOver() ? EXIT_SUCCESS : EXIT_FAILURE;
@@ -135,7 +136,8 @@ private slots:
         QFile::setPermissions(m_env->db.folder(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
                                                       QFileDevice::ExeOwner);
         m_env.reset();
-        runSettings() = RunSettings();
+        runPaths() = RunPaths();
+        Settings::instance().setValues(SettingsRow());
     }
 
     void startUpSaysWhatIsWrong_data()
@@ -153,7 +155,7 @@ private slots:
         const QString message = expected(QTest::currentDataTag());
         QVERIFY(damage(QTest::currentDataTag()));
         const QByteArray before = checksum(m_env->db.path());
-        runSettings().programFolder = m_env->db.folder();
+        runPaths().programFolder = m_env->db.folder();
         m_window = std::make_unique<MainWindow>();
         m_env->desktop.answerNext(MessageAnswer::Yes);
         QCOMPARE(m_window->initializeEnvironment(), starts);
@@ -163,7 +165,7 @@ private slots:
         Database::close();
         QCOMPARE(checksum(m_env->db.path()), before);
         // Where the program's folder is read-only, the user's work goes on in a copy.
-        QCOMPARE(runSettings().databasePath != m_env->db.path(), message.contains("<data>"));
+        QCOMPARE(runPaths().databasePath != m_env->db.path(), message.contains("<data>"));
     }
 
     // A second start for the database brings the run that has it to the front and ends without
@@ -171,7 +173,7 @@ private slots:
     void aSecondRunBringsTheFirstToTheFront()
     {
         Database::close();
-        runSettings().programFolder = m_env->db.folder();
+        runPaths().programFolder = m_env->db.folder();
         QProcess first;
         first.start(QCoreApplication::applicationFilePath(),
                     {RunningChild, m_env->db.folder(), "-platform", "offscreen"});

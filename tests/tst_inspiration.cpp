@@ -8,7 +8,7 @@
 #include "inspiration/ShowerSurface.h"
 #include "inspiration/StoryWizardWindow.h"
 #include "shared/widgets/ChildFrame.h"
-#include "shared/widgets/RunSettings.h"
+#include "shared/widgets/Settings.h"
 #include "support/TestEnvironment.h"
 
 #include <QComboBox>
@@ -136,7 +136,7 @@ private slots:
         m_main.reset();
         m_owned.reset();
         m_env.reset();
-        runSettings() = RunSettings();
+        Settings::instance().setValues(SettingsRow());
     }
 
     void resultsAreCopiedPrintedAndCleared_data()
@@ -185,7 +185,7 @@ private slots:
     {
         QFETCH(QString, row);
         const QStringList names = row.split('|');
-        runSettings().timerInterval = 50;
+        Settings::instance().setTimerInterval(50);
         open(QTest::currentDataTag());
         m_window->activate(); // activation neither draws nor starts anything
         auto* timer = w<QTimer>(names.at(0));
@@ -197,7 +197,7 @@ private slots:
         QSignalSpy ticks(timer, &QTimer::timeout);
         QTRY_VERIFY(ticks.count() >= 3);
         // A new setting waits for the next activation, which keeps the timer running.
-        runSettings().timerInterval = 70;
+        Settings::instance().setTimerInterval(70);
         QVERIFY(text(names.at(1)) == names.at(4) && timer->interval() == 50);
         m_window->activate();
         QVERIFY(timer->interval() == 70 && timer->isActive());
@@ -270,7 +270,7 @@ private slots:
 
     void promptWordsFollowTheKindAndTicksLeaveTheWriterWhereTheyAre()
     {
-        runSettings().timerInterval = 20;
+        Settings::instance().setTimerInterval(20);
         open("brainstorm");
         play({"txtTopic=Lighthouse"});
         const auto idea = [&] { play({"txtResponse=an idea"}); };
@@ -307,7 +307,7 @@ private slots:
 
     void freeAssociationGivesEachNounEightSeconds()
     {
-        runSettings().timerInterval = 1000; // the setting does not apply here
+        Settings::instance().setTimerInterval(1000); // the setting does not apply here
         open("freeassociation");
         auto* timer = w<QTimer>("tmrFreeAss");
         QVERIFY(!enabled("txtResponse") && !enabled("txtStimulus"));

@@ -3,7 +3,8 @@
 #include "app/MainWindow.h"
 #include "app/ToolCatalog.h"
 #include "data/Database.h"
-#include "shared/widgets/RunSettings.h"
+#include "shared/widgets/RunPaths.h"
+#include "shared/widgets/Settings.h"
 #include "shared/widgets/ToolWindow.h"
 #include "support/TestEnvironment.h"
 
@@ -47,7 +48,7 @@ class TestMainMenu : public QObject
         if (!settingsSql.isEmpty() && !m_env->db.execute("UPDATE customize SET " + settingsSql))
             return false;
         Database::close();
-        runSettings().programFolder = m_env->db.folder();
+        runPaths().programFolder = m_env->db.folder();
         m_window = std::make_unique<MainWindow>();
         return m_window->initializeEnvironment() && QTest::qWaitForWindowActive(m_window.get());
     }
@@ -70,7 +71,8 @@ private slots:
     {
         m_window.reset();
         m_env.reset();
-        runSettings() = RunSettings();
+        runPaths() = RunPaths();
+        Settings::instance().setValues(SettingsRow());
     }
 
     // The settings row as held (interval in ms, reminder, toolbar, start window), and applied.
@@ -96,14 +98,15 @@ private slots:
         QFETCH(QString, row);
         QVERIFY(!row.startsWith('|') || m_env->db.execute("DELETE FROM customize"));
         QVERIFY(startWith(row.section('|', 0, 0)));
-        const RunSettings& run = runSettings();
-        const QString reminder = QString(run.personalReminder).replace("r run with scissors.", "r");
-        const QString values = QString("%1 %2 %3 %4").arg(run.timerInterval).arg(reminder);
-        QCOMPARE(values.arg(run.toolBarShown ? -1 : 0).arg(run.startWindow), row.section('|', 1));
-        const QString start = StartWindows.value(run.startWindow);
+        const Settings& run = Settings::instance();
+        const QString reminder = run.personalReminder().replace("r run with scissors.", "r");
+        const QString values = QString("%1 %2 %3 %4").arg(run.timerInterval()).arg(reminder);
+        QCOMPARE(values.arg(run.toolBarShown() ? -1 : 0).arg(run.startWindow()),
+                 row.section('|', 1));
+        const QString start = StartWindows.value(run.startWindow());
         QCOMPARE(frame()->subWindowList().size(), start.isEmpty() ? 0 : 1);
         QVERIFY(start.isEmpty() || m_window->findToolWindow(start));
-        QVERIFY(toolBar()->isVisible() == run.toolBarShown && m_env->told().isEmpty() &&
+        QVERIFY(toolBar()->isVisible() == run.toolBarShown() && m_env->told().isEmpty() &&
                 !desktop().busy);
     }
 
@@ -167,13 +170,13 @@ private slots:
     }
 
     // The toolbar shown again shows its pictures; the window menu arranges and lists children;
-    // help commands and their failures; exit asked, answered No, No and Yes.
+    // help commands and their failures; the reminder the run started with; exit asked, answered
+    // No, No and Yes.
     void frameCommands()
     {
         QVERIFY(
             startWith("toolBar = 0, startForm = -1, personalReminder = 'Back up your drafts.'"));
-        runSettings().toolBarShown = true;
-        m_window->applyToolBarSetting();
+        Settings::instance().setToolBarShown(true);
         QStringList listed; // the toolbar's buttons, then the window menu's entries
         for (auto* tool : toolBar()->findChildren<QToolButton*>(QRegularExpression("^cmd"))) {
             listed << tool->objectName();
@@ -225,6 +228,7 @@ private slots:
         entry("Help_CBT")->trigger();
         desktop().helpWorks = false;
         QTest::mouseClick(button("cmdCBT"), Qt::LeftButton);
+        Settings::instance().setPersonalReminder("Write daily."); // shown from the next start
         press("Ctrl+M");
         entry("Help_About")->trigger();
         entry("MNU_Exit")->trigger();

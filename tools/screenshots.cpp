@@ -8,7 +8,7 @@
 #include "app/ToolCatalog.h"
 #include "engines/Random.h"
 #include "shared/desktop/QtDesktop.h"
-#include "shared/widgets/RunSettings.h"
+#include "shared/widgets/RunPaths.h"
 #include "shared/widgets/ToolWindow.h"
 #include "shared/widgets/ToolWindowCatalog.h"
 
@@ -130,7 +130,7 @@ int main(int argc, char* argv[])
         useDarkPalette();
     QtDesktop desktop(showInHelpViewer);
     setDesktop(&desktop);
-    runSettings().programFolder = QString::fromLocal8Bit(argv[1]);
+    runPaths().programFolder = QString::fromLocal8Bit(argv[1]);
     const QDir output(QString::fromLocal8Bit(argv[2]));
     QDir().mkpath(output.path());
 

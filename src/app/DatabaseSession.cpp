@@ -9,7 +9,7 @@
 #include "shared/desktop/Clock.h"
 #include "shared/desktop/Desktop.h"
 #include "shared/widgets/FatalError.h"
-#include "shared/widgets/RunSettings.h"
+#include "shared/widgets/RunPaths.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -112,12 +112,12 @@ bool restoreBackup(const QString& path, bool missing)
 
 void locateDatabase()
 {
-    RunSettings& settings = runSettings();
-    DataLocations locations(settings.programFolder,
+    RunPaths& paths = runPaths();
+    DataLocations locations(paths.programFolder,
                             QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     locations.prepareDatabase();
-    settings.dataFolder = locations.dataFolder();
-    settings.databasePath = locations.databasePath();
+    paths.dataFolder = locations.dataFolder();
+    paths.databasePath = locations.databasePath();
     const QString from = locations.copiedFromProgramFolder();
     if (!from.isEmpty())
         // All is well, so the notice has the program's ordinary title.
@@ -125,8 +125,7 @@ void locateDatabase()
             QStringLiteral("The folder %1 is read-only, so Quillane keeps your work in %2, a copy "
                            "of %3 made now. Changes are saved in the copy from now on.")
                 .arg(QDir::toNativeSeparators(QFileInfo(from).absolutePath()),
-                     QDir::toNativeSeparators(settings.databasePath),
-                     QDir::toNativeSeparators(from)),
+                     QDir::toNativeSeparators(paths.databasePath), QDir::toNativeSeparators(from)),
             ProgramName, MessageIcon::Information, MessageButtons::Ok);
 }
 
@@ -134,14 +133,14 @@ void tellDatabaseHeld()
 {
     tell(QStringLiteral("Quillane is already running for %1 but does not answer. Close it, then "
                         "start Quillane again.")
-             .arg(QDir::toNativeSeparators(runSettings().databasePath)),
+             .arg(QDir::toNativeSeparators(runPaths().databasePath)),
          MessageIcon::Exclamation);
 }
 
 bool openDatabase()
 {
     const BusyPointer busy;
-    const QString path = runSettings().databasePath;
+    const QString path = runPaths().databasePath;
     bool offered = false;
     for (;;) {
         StoreError error;
@@ -186,7 +185,7 @@ bool explainMissingContents(const StoreError& error)
     if (!error.description.startsWith(QLatin1String("no such ")))
         return false;
     tell(QStringLiteral("%1 lacks part of what Quillane needs (%2). ")
-                 .arg(QDir::toNativeSeparators(runSettings().databasePath), error.description) +
+                 .arg(QDir::toNativeSeparators(runPaths().databasePath), error.description) +
              PutBack,
          MessageIcon::Critical);
     return true;

@@ -2,7 +2,7 @@
 
 #include "shared/desktop/Desktop.h"
 #include "shared/widgets/HelpViewer.h"
-#include "shared/widgets/RunSettings.h"
+#include "shared/widgets/RunPaths.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -10,7 +10,7 @@
 
 QString HelpDocuments::pathOf(const QString& document)
 {
-    return QDir(runSettings().dataFolder).filePath(document);
+    return QDir(runPaths().dataFolder).filePath(document);
 }
 
 void openWebPage(const QString& pagePath)

@@ -10,9 +10,8 @@
 #include "shared/desktop/Desktop.h"
 #include "shared/widgets/ChildFrame.h"
 #include "shared/widgets/FatalError.h"
-#include "shared/widgets/RunSettings.h"
-#include "shared/widgets/SettingsNotifier.h"
-#include "shared/widgets/SettingsRow.h"
+#include "shared/widgets/RunPaths.h"
+#include "shared/widgets/Settings.h"
 #include "shared/widgets/ToolWindow.h"
 #include "shared/widgets/ToolWindowCatalog.h"
 
@@ -60,8 +59,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     createToolBar();
     m_instance = new SingleInstance(this);
     connect(m_instance, &SingleInstance::activationRequested, this, &MainWindow::comeToFront);
-    connect(&SettingsNotifier::instance(), &SettingsNotifier::changed, this,
-            &MainWindow::applyToolBarSetting);
+    connect(&Settings::instance(), &Settings::changed, this, &MainWindow::applyToolBarSetting);
     resize(1000, 720);
 }
 
@@ -88,7 +86,7 @@ void MainWindow::createCommands()
     addCommand(QStringLiteral("Help_How_To"), QStringLiteral("How to Use This Program"), {},
                [] { openWebPage(HelpDocuments::pathOf(HelpDocuments::OnlineHelp)); });
     addCommand(QStringLiteral("Help_CBT"), QStringLiteral("Writing Reference"), {},
-               [] { showHelpFile(runSettings().helpFilePath); });
+               [] { showHelpFile(runPaths().helpFilePath); });
     addCommand(QStringLiteral("mnuCorvaneWeb"), QStringLiteral("Corvane on the Web"), {},
                [] { openWebPage(HelpDocuments::pathOf(HelpDocuments::Features)); });
     addCommand(QStringLiteral("Help_About"), QStringLiteral("About the Quillane"), {},
@@ -156,12 +154,12 @@ void MainWindow::createToolBar()
 bool MainWindow::initializeEnvironment()
 {
     const BusyPointer busy;
-    RunSettings& settings = runSettings();
-    if (settings.programFolder.isEmpty())
-        settings.programFolder = QCoreApplication::applicationDirPath();
+    RunPaths& paths = runPaths();
+    if (paths.programFolder.isEmpty())
+        paths.programFolder = QCoreApplication::applicationDirPath();
     locateDatabase();
     // A second run for the database would hide the first run's unsaved work, or lose its own.
-    if (const SingleInstance::Claim claim = m_instance->claim(settings.databasePath);
+    if (const SingleInstance::Claim claim = m_instance->claim(paths.databasePath);
         claim != SingleInstance::Claim::First) {
         m_handedOver = claim == SingleInstance::Claim::HandedOver;
         if (!m_handedOver)
@@ -170,21 +168,22 @@ bool MainWindow::initializeEnvironment()
     }
     if (!openDatabase())
         return false;
-    for (StoreError error; !loadSettings(&error);) {
+    for (StoreError error; !Settings::instance().load(&error);) {
         const BusyPointer::Pause forMessages;
         if (explainMissingContents(error) ||
             !offerRetry(error, QStringLiteral("Pray for Absolution")))
             return false;
     }
+    m_personalReminder = Settings::instance().personalReminder();
     show();
     openStartWindow();
-    settings.helpFilePath = HelpDocuments::pathOf(HelpDocuments::WritingReference);
+    paths.helpFilePath = HelpDocuments::pathOf(HelpDocuments::WritingReference);
     return true;
 }
 
 void MainWindow::openStartWindow()
 {
-    const QString window = ToolWindowCatalog::startWindow(runSettings().startWindow);
+    const QString window = ToolWindowCatalog::startWindow(Settings::instance().startWindow());
     if (!window.isEmpty() && ToolCatalog::isAvailable(window))
         openToolWindow(window);
     applyToolBarSetting();
@@ -192,7 +191,7 @@ void MainWindow::openStartWindow()
 
 void MainWindow::applyToolBarSetting()
 {
-    const bool shown = runSettings().toolBarShown;
+    const bool shown = Settings::instance().toolBarShown();
     m_toolBar->setVisible(shown);
     m_toolBar->setEnabled(shown);
 }
@@ -283,7 +282,7 @@ void MainWindow::showAbout()
     desktop().messageBox(
         QStringLiteral("Quillane 98 is the property of the Quillane team.  All rights reserved.") +
             QStringLiteral("\n\nYour work is saved in %1.")
-                .arg(QDir::toNativeSeparators(runSettings().databasePath)),
+                .arg(QDir::toNativeSeparators(runPaths().databasePath)),
         QStringLiteral(
             "Quillane 98 (Windows 95, 98).  Technical support: support@quillane.example"),
         MessageIcon::Information, MessageButtons::Ok);
@@ -302,7 +301,7 @@ void MainWindow::comeToFront()
 
 void MainWindow::showPersonalMessage()
 {
-    desktop().messageBox(runSettings().personalReminder, QStringLiteral("Personal Message"),
+    desktop().messageBox(m_personalReminder, QStringLiteral("Personal Message"),
                          MessageIcon::Information, MessageButtons::Ok);
 }
 

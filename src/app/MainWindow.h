@@ -69,4 +69,6 @@ private:
     bool m_activating = false;
     bool m_exitConfirmed = false;
     bool m_handedOver = false;
+    // The reminder the run started with: one saved meanwhile is shown from the next start.
+    QString m_personalReminder;
 };

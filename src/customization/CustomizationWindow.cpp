@@ -1,205 +1,46 @@
 #include "customization/CustomizationWindow.h"
 
+#include "customization/ListTablesPage.h"
+#include "customization/SettingsPage.h"
 #include "data/Database.h"
-#include "data/ListFile.h"
-#include "data/ListImport.h"
-#include "data/RandomRecord.h"
-#include "data/SettingsRow.h"
-#include "data/UserTables.h"
 #include "shared/desktop/BusyPointer.h"
-#include "shared/desktop/Desktop.h"
-#include "shared/widgets/CodeKeyMessages.h"
 #include "shared/widgets/ControlMakers.h"
-#include "shared/widgets/FatalError.h"
-#include "shared/widgets/RunSettings.h"
-#include "shared/widgets/SettingsNotifier.h"
-#include "shared/widgets/SpinButton.h"
-#include "shared/widgets/ToolWindowCatalog.h"
 
-#include <QAbstractItemDelegate>
-#include <QButtonGroup>
-#include <QCheckBox>
 #include <QCloseEvent>
-#include <QComboBox>
-#include <QFileInfo>
-#include <QGroupBox>
-#include <QHeaderView>
-#include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
-#include <QRadioButton>
-#include <QSqlError>
-#include <QSqlField>
-#include <QSqlIndex>
-#include <QSqlRecord>
-#include <QSqlTableModel>
-#include <QTableView>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
 using namespace ControlMakers;
 
-namespace {
-
-const QString Quillane = QStringLiteral("Quillane");
-const QStringList FileKinds = {QStringLiteral("Text files (*.txt)"),
-                               QStringLiteral("CSV files (*.csv)")};
-
-void tell(const QString& text, const QString& title = Quillane)
-{
-    desktop().messageBox(text, title, MessageIcon::Information, MessageButtons::Ok);
-}
-
-} // namespace
-
 CustomizationWindow::CustomizationWindow(QWidget* parent)
     : ToolWindow(QStringLiteral("frmCustom"), QStringLiteral("Customization"), parent)
 {
-    m_tabs = named(new QTabWidget(this), QStringLiteral("tabCustom"));
-    m_tabs->setAccessibleName(QStringLiteral("Customization"));
-    m_tabs->addTab(createDatabasePage(), QStringLiteral("Database Customization"));
-    m_tabs->addTab(createApplicationPage(), QStringLiteral("Application Customization"));
-    m_closeButton = button(QStringLiteral("cmdOK"), QStringLiteral("Close"));
+    auto* tabs = named(new QTabWidget(this), QStringLiteral("tabCustom"));
+    tabs->setAccessibleName(QStringLiteral("Customization"));
+    m_listTables = new ListTablesPage;
+    tabs->addTab(m_listTables, QStringLiteral("Database Customization"));
+    m_settings = new SettingsPage;
+    tabs->addTab(m_settings, QStringLiteral("Application Customization"));
+    auto* closeButton = button(QStringLiteral("cmdOK"), QStringLiteral("Close"));
 
     auto* window = new QVBoxLayout(this);
-    window->addWidget(m_tabs, 1);
+    window->addWidget(tabs, 1);
     auto* closeRow = new QHBoxLayout;
     closeRow->addStretch();
-    closeRow->addWidget(m_closeButton);
+    closeRow->addWidget(closeButton);
     window->addLayout(closeRow);
     resize(sizeHint().expandedTo(QSize(640, 520)));
 
-    connect(m_closeButton, &QPushButton::clicked, this, &ToolWindow::unload);
-}
-
-QWidget* CustomizationWindow::createDatabasePage()
-{
-    auto* page = new QWidget;
-    m_tableName = named(new QComboBox(page), QStringLiteral("cboTableName"));
-    m_tableName->setAccessibleName(QStringLiteral("Table"));
-    auto* label = named(new QLabel(QStringLiteral("Table:"), page), QStringLiteral("lblTableName"));
-    label->setBuddy(m_tableName);
-
-    m_rows = new QSqlTableModel(this, Database::connection());
-    m_rows->setEditStrategy(QSqlTableModel::OnManualSubmit);
-    m_grid = named(new QTableView(page), QStringLiteral("grdCustom"));
-    m_grid->setAccessibleName(QStringLiteral("Table rows"));
-    m_grid->setToolTip(QStringLiteral("Enter new or edit existing items here."));
-    m_grid->setModel(m_rows);
-    m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_grid->horizontalHeader()->setStretchLastSection(true);
-    m_grid->verticalHeader()->hide();
-    m_grid->setTabKeyNavigation(false);
-    m_grid->setVisible(false);
-
-    m_newButton = button(QStringLiteral("cmdNew"), QStringLiteral("&New"), {}, page);
-    m_updateButton = button(QStringLiteral("cmdUpdate"), QStringLiteral("&Update"), {}, page);
-    m_deleteButton = button(QStringLiteral("cmdDelete"), QStringLiteral("&Delete"), {}, page);
-    m_sentenceButton =
-        button(QStringLiteral("cmdSentence"), QStringLiteral("Sentence Codes"), {}, page);
-    m_nameButton = button(QStringLiteral("cmdName"), QStringLiteral("Name Codes"), {}, page);
-    m_importButton =
-        button(QStringLiteral("cmdImport"), QStringLiteral("Import…"),
-               QStringLiteral("Add the words of a text or CSV file to this list"), page);
-    m_exportButton = button(QStringLiteral("cmdExport"), QStringLiteral("Export…"),
-                            QStringLiteral("Save this table as a text or CSV file"), page);
-
-    auto* layout = new QVBoxLayout(page);
-    auto* tableRow = new QHBoxLayout;
-    tableRow->addWidget(label);
-    tableRow->addWidget(m_tableName, 1);
-    layout->addLayout(tableRow);
-    layout->addWidget(m_grid, 1);
-    auto* buttons = new QHBoxLayout;
-    for (QPushButton* rowButton :
-         {m_newButton, m_updateButton, m_deleteButton, m_importButton, m_exportButton})
-        buttons->addWidget(rowButton);
-    buttons->addStretch();
-    buttons->addWidget(m_sentenceButton);
-    buttons->addWidget(m_nameButton);
-    layout->addLayout(buttons);
-
-    connect(m_tableName, &QComboBox::activated, this, &CustomizationWindow::chooseTable);
-    connect(m_newButton, &QPushButton::clicked, this, &CustomizationWindow::newRow);
-    connect(m_updateButton, &QPushButton::clicked, this, &CustomizationWindow::saveRows);
-    connect(m_deleteButton, &QPushButton::clicked, this, &CustomizationWindow::deleteRow);
-    connect(m_importButton, &QPushButton::clicked, this, &CustomizationWindow::importList);
-    connect(m_exportButton, &QPushButton::clicked, this, &CustomizationWindow::exportList);
-    connect(m_sentenceButton, &QPushButton::clicked, this, &showSentenceKey);
-    connect(m_nameButton, &QPushButton::clicked, this, &showNameKey);
-    return page;
-}
-
-QWidget* CustomizationWindow::createApplicationPage()
-{
-    auto* page = new QWidget;
-    auto* environment =
-        named(new QGroupBox(QStringLiteral("Environment"), page), QStringLiteral("Frame1"));
-    m_toolBar = checkBox(QStringLiteral("chkToolBar"), QStringLiteral("Display Toolbar"));
-    m_timerInterval = named(new QLineEdit(environment), QStringLiteral("txtTimerInterval"));
-    m_timerInterval->setAccessibleName(QStringLiteral("Timer Interval"));
-    m_timerInterval->setEnabled(false); // only the spin button changes it
-    m_timerInterval->setMaximumWidth(60);
-    auto* intervalLabel =
-        named(new QLabel(QStringLiteral("Timer Interval: (seconds)"), environment),
-              QStringLiteral("lblTimerInterval"));
-    m_spin = new SpinButton(QStringLiteral("spnRange1"), environment);
-    m_spin->setStepName(QStringLiteral("Timer Interval"));
-    intervalLabel->setBuddy(m_spin);
-    auto* environmentLayout = new QGridLayout(environment);
-    environmentLayout->addWidget(m_toolBar, 0, 0, 1, 4);
-    environmentLayout->addWidget(intervalLabel, 1, 0);
-    environmentLayout->addWidget(m_timerInterval, 1, 1);
-    environmentLayout->addWidget(m_spin, 1, 2);
-    environmentLayout->setColumnStretch(3, 1);
-
-    auto* message = named(new QGroupBox(QStringLiteral("Personal Message"), page),
-                          QStringLiteral("frmPersonalMessage"));
-    m_reminder = named(new QLineEdit(QStringLiteral("Never run with scissors."), message),
-                       QStringLiteral("txtCustomReminder"));
-    m_reminder->setAccessibleName(QStringLiteral("Personal Message"));
-    (new QVBoxLayout(message))->addWidget(m_reminder);
-
-    auto* startup =
-        named(new QGroupBox(QStringLiteral("Initial Form"), page), QStringLiteral("frmStartup"));
-    m_startOptions = new QButtonGroup(this);
-    auto* options = new QGridLayout(startup);
-    const QStringList captions = ToolWindowCatalog::startCaptions();
-    for (int number = 0; number < captions.size(); ++number) {
-        auto* option = named(new QRadioButton(captions.at(number), startup),
-                             QStringLiteral("optFormStart_%1").arg(number));
-        m_startOptions->addButton(option, number);
-        options->addWidget(option, number % 6, number / 6);
-    }
-    m_updateApplicationButton =
-        button(QStringLiteral("cmdUpdateApplication"), QStringLiteral("&Update"), {}, page);
-
-    auto* layout = new QGridLayout(page);
-    layout->addWidget(environment, 0, 0);
-    layout->addWidget(message, 1, 0);
-    layout->addWidget(startup, 0, 1, 2, 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(m_updateApplicationButton);
-    layout->addLayout(buttons, 2, 0, 1, 2);
-    layout->setRowStretch(3, 1);
-
-    connect(m_spin, &SpinButton::spinUp, this, &CustomizationWindow::spinUp);
-    connect(m_spin, &SpinButton::spinDown, this, &CustomizationWindow::spinDown);
-    connect(m_startOptions, &QButtonGroup::idClicked, this,
-            &CustomizationWindow::chooseStartWindow);
-    connect(m_updateApplicationButton, &QPushButton::clicked, this,
-            &CustomizationWindow::saveCustomization);
-    return page;
+    connect(closeButton, &QPushButton::clicked, this, &ToolWindow::unload);
 }
 
 void CustomizationWindow::load()
 {
     const BusyPointer busy;
     tileChildren();
-    setApplicationCustomization();
-    setCustomTable();
+    m_settings->load();
+    m_listTables->load();
 }
 
 void CustomizationWindow::activate()
@@ -207,343 +48,12 @@ void CustomizationWindow::activate()
     showAlone();
 }
 
-bool CustomizationWindow::tellRecoverable(const StoreError& error)
-{
-    const BusyPointer::Pause forMessage;
-    if (!error.isRecoverable()) {
-        reportFatalError(error);
-        return false;
-    }
-    tell(QStringLiteral("The change could not be saved: %1.  Please correct it or try again.")
-             .arg(error.description));
-    return true;
-}
-
-void CustomizationWindow::setCustomTable()
-{
-    StoreError error;
-    const QStringList tables = UserTables::names(&error);
-    if (error.isSet()) {
-        reportFatalError(error);
-        return;
-    }
-    m_tableName->clear();
-    m_tableName->addItems(tables);
-    m_tableName->setCurrentText(QStringLiteral("adverb"));
-    refreshTableName(m_tableName->currentText());
-    m_grid->setVisible(true);
-}
-
-void CustomizationWindow::refreshTableName(const QString& table)
-{
-    m_newRow.clear();
-    m_rows->setTable(table);
-    if (!m_rows->select()) {
-        reportFatalError(
-            StoreError::fromSql(m_rows->lastError(), QStringLiteral("refreshTableName")));
-        return;
-    }
-    makeRowCurrent(0);
-}
-
-void CustomizationWindow::chooseTable(int index)
-{
-    const QString table = m_tableName->itemText(index);
-    if (table == m_rows->tableName())
-        return;
-    // What was typed into the table shown is saved first, or the user stays with it.
-    if (!savePendingEdits()) {
-        m_tableName->setCurrentText(m_rows->tableName());
-        return;
-    }
-    refreshTableName(table);
-}
-
-void CustomizationWindow::makeRowCurrent(int row)
-{
-    if (row < 0 || row >= m_rows->rowCount())
-        return;
-    const QModelIndex cell = m_rows->index(row, qMin(1, m_rows->columnCount() - 1));
-    m_grid->setCurrentIndex(cell);
-    m_grid->scrollTo(cell);
-}
-
-void CustomizationWindow::commitTyping()
-{
-    // A shortcut leaves the focus in the cell being typed: its editor is still open.
-    const QModelIndex cell = m_grid->currentIndex();
-    QWidget* editor = m_grid->indexWidget(cell);
-    if (!editor)
-        return;
-    QAbstractItemDelegate* delegate = m_grid->itemDelegateForIndex(cell);
-    emit delegate->commitData(editor);
-    emit delegate->closeEditor(editor);
-}
-
-bool CustomizationWindow::savePendingEdits()
-{
-    commitTyping();
-    return !m_rows->isDirty() || saveRows();
-}
-
-void CustomizationWindow::newRow()
-{
-    if (!savePendingEdits())
-        return;
-    const BusyPointer busy;
-    // Fields that must be filled take the current row's category, or the like.
-    const int current = m_grid->currentIndex().row();
-    StoreError error;
-    const QVariant key = UserTables::addRow(
-        m_rows->tableName(), current >= 0 ? m_rows->record(current) : QSqlRecord(), &error);
-    if (error.isSet()) {
-        tellRecoverable(error);
-        return;
-    }
-    refreshTableName(m_rows->tableName());
-    m_newRow.mark(key);
-    while (m_rows->canFetchMore())
-        m_rows->fetchMore();
-    makeRowCurrent(m_rows->rowCount() - 1);
-    m_grid->setFocus();
-}
-
-int CustomizationWindow::unsavedNewRow() const
-{
-    const QSqlIndex key = m_rows->primaryKey();
-    if (!m_newRow.isMarked() || key.count() != 1)
-        return -1;
-    const int column = m_rows->fieldIndex(key.fieldName(0));
-    for (int row = m_rows->rowCount() - 1; row >= 0; --row) {
-        if (m_rows->index(row, column).data() == m_newRow.key())
-            return row;
-    }
-    return -1;
-}
-
-bool CustomizationWindow::saveRows()
-{
-    commitTyping();
-    const BusyPointer busy;
-    if (m_rows->submitAll()) {
-        m_newRow.clear();
-        return true;
-    }
-    const StoreError error =
-        StoreError::fromSql(m_rows->lastError(), QStringLiteral("cmdUpdate_Click"));
-    if (error.number != EngineError::DuplicateValue) {
-        tellRecoverable(error);
-        return false;
-    }
-    tell(QStringLiteral("A duplicate exists.  Please try again."),
-         QStringLiteral("Duplicate Item Exists"));
-    // A stored row the user edited gets its stored values back.
-    const int newRow = unsavedNewRow();
-    bool newRowEdited = false;
-    for (int column = 0; newRow >= 0 && column < m_rows->columnCount(); ++column)
-        newRowEdited = newRowEdited || m_rows->isDirty(m_rows->index(newRow, column));
-    m_rows->revertAll();
-    StoreError failure;
-    const auto rowCount = [this] {
-        StoreError countError;
-        return UserTables::rowCount(m_rows->tableName(), &countError);
-    };
-    const auto remove = [this, newRow](const QVariant&, StoreError* error) {
-        m_rows->removeRow(newRow);
-        if (m_rows->submitAll())
-            return true;
-        *error = StoreError::fromSql(m_rows->lastError(), QStringLiteral("cmdUpdate_Click"));
-        return false;
-    };
-    if (m_newRow.removeAfterDuplicate(newRowEdited ? m_newRow.key() : QVariant(), rowCount, remove,
-                                      &failure)) {
-        while (m_rows->canFetchMore())
-            m_rows->fetchMore();
-        makeRowCurrent(m_rows->rowCount() - 1);
-    } else if (failure.isSet()) {
-        tellRecoverable(failure);
-    }
-    return false;
-}
-
-void CustomizationWindow::deleteRow()
-{
-    // What was typed is saved (or refused) first, so that the delete is written on its own.
-    if (!savePendingEdits())
-        return;
-    const int row = m_grid->currentIndex().row();
-    const MessageAnswer answer = desktop().messageBox(
-        QStringLiteral("Are you sure that you wish to delete this item?"),
-        QStringLiteral("Delete Item"), MessageIcon::None, MessageButtons::YesNo);
-    if (answer != MessageAnswer::Yes || row < 0)
-        return;
-    BusyPointer busy;
-    // A row with a value to draw may go while another such value stays, a blank row while
-    // another row stays: a blank row never stands in for the last value.
-    const QString table = m_rows->tableName();
-    StoreError error;
-    const qint64 left = RandomRecord::isDrawable(m_rows->index(row, 1).data())
-                            ? RandomRecord::drawableCount(table, &error)
-                            : UserTables::rowCount(table, &error);
-    if (left < 0) {
-        tellRecoverable(error);
-        return;
-    }
-    if (left < 2) {
-        busy.release();
-        desktop().beep();
-        tell(QStringLiteral("You must leave at least one item in the table."));
-        return;
-    }
-    m_rows->removeRow(row);
-    if (!m_rows->submitAll()) {
-        error = StoreError::fromSql(m_rows->lastError(), QStringLiteral("cmdDelete_Click"));
-        m_rows->revertAll();
-        tellRecoverable(error);
-        return;
-    }
-    if (unsavedNewRow() < 0)
-        m_newRow.clear();
-    makeRowCurrent(0);
-}
-
-void CustomizationWindow::importList()
-{
-    const QString table = m_rows->tableName();
-    if (QString why; !ListImport::isValueList(table, &why)) {
-        tell(QStringLiteral("Only a list of one value a row can be imported into: %1.  Please "
-                            "choose a word, name or pattern list.")
-                 .arg(why),
-             QStringLiteral("Import"));
-        return;
-    }
-    const QString path =
-        desktop().askOpenFileName(QStringLiteral("Import into %1").arg(table), FileKinds);
-    if (path.isEmpty() || !savePendingEdits())
-        return;
-    QString problem;
-    const auto file = ListFile::readValues(path, ListImport::valueField(table), &problem);
-    if (!file) {
-        tell(QStringLiteral("%1 cannot be imported: %2.  Nothing was changed.")
-                 .arg(QFileInfo(path).fileName(), problem),
-             QStringLiteral("Import"));
-        return;
-    }
-    BusyPointer busy;
-    ListImport::Counts counts;
-    StoreError error;
-    if (!ListImport::addValues(table, file->values, &counts, &error)) {
-        tellRecoverable(error);
-        return;
-    }
-    refreshTableName(table);
-    busy.release();
-    QString counted = QStringLiteral("%1 added, %2 skipped (blank or already in the list).")
-                          .arg(counts.added)
-                          .arg(counts.skipped);
-    if (!file->heading.isNull())
-        counted += QStringLiteral("  The first line, \"%1\", was taken as the column heading.")
-                       .arg(file->heading);
-    tell(counted, QStringLiteral("Import"));
-}
-
-void CustomizationWindow::exportList()
-{
-    const QString table = m_rows->tableName();
-    const QString path = desktop().askSaveFileName(QStringLiteral("Export %1").arg(table),
-                                                   table + ".txt", FileKinds);
-    if (path.isEmpty() || !savePendingEdits())
-        return;
-    BusyPointer busy;
-    StoreError error;
-    const QList<QStringList> rows = ListImport::rowsWithoutKey(table, &error);
-    if (error.isSet()) {
-        tellRecoverable(error);
-        return;
-    }
-    QString problem;
-    const bool written =
-        ListFile::writeRows(path, ListImport::fieldsWithoutKey(table), rows, &problem);
-    busy.release();
-    if (!written)
-        tell(
-            QStringLiteral("%1 could not be written: %2.").arg(QFileInfo(path).fileName(), problem),
-            QStringLiteral("Export"));
-}
-
-void CustomizationWindow::setApplicationCustomization()
-{
-    const BusyPointer busy;
-    SettingsRow row;
-    StoreError error;
-    if (!readSettingsRow(&row, &error)) {
-        reportFatalError(error);
-        return;
-    }
-    showInterval(row.intervalSeconds);
-    m_reminder->setText(row.personalReminder);
-    m_toolBar->setChecked(row.toolBarShown);
-    // A stored number no option stands for shows as the nearest option, but stays the running
-    // (and stored) one until the user picks an option.
-    chooseStartWindow(row.startWindow);
-    m_startOptions->button(row.startOption)->setChecked(true);
-}
-
-void CustomizationWindow::showInterval(int seconds)
-{
-    m_timerInterval->setText(QStringLiteral(" %1").arg(seconds));
-}
-
-void CustomizationWindow::chooseStartWindow(int number)
-{
-    runSettings().startWindow = number;
-}
-
-void CustomizationWindow::spinUp()
-{
-    const int seconds = m_timerInterval->text().trimmed().toInt() + 1;
-    if (seconds > SettingsRow::MaximumIntervalSeconds) {
-        tell(QStringLiteral("Interval greater then twenty not accepted."));
-        return;
-    }
-    showInterval(seconds);
-    runSettings().timerInterval = seconds * 1000;
-}
-
-void CustomizationWindow::spinDown()
-{
-    const int seconds = m_timerInterval->text().trimmed().toInt() - 1;
-    if (seconds < SettingsRow::MinimumIntervalSeconds) {
-        tell(QStringLiteral("Interval less then one not accepted."));
-        return;
-    }
-    showInterval(seconds);
-    runSettings().timerInterval = seconds * 1000;
-}
-
-void CustomizationWindow::saveCustomization()
-{
-    const BusyPointer busy;
-    SettingsRow row;
-    row.intervalSeconds = m_timerInterval->text().trimmed().toInt();
-    row.personalReminder = m_reminder->text();
-    row.toolBarShown = m_toolBar->isChecked();
-    row.startWindow = runSettings().startWindow;
-    StoreError error;
-    if (!writeSettingsRow(row, &error)) {
-        tellRecoverable(error);
-        return;
-    }
-    runSettings().toolBarShown = row.toolBarShown;
-    SettingsNotifier::instance().announceChange();
-}
-
 void CustomizationWindow::closeEvent(QCloseEvent* event)
 {
     // Rows typed but not saved are saved now; when they cannot be, the window stays open. At
     // the end of the program the database has gone first, and nothing is asked.
     if (Database::isOpen()) {
-        if (!savePendingEdits()) {
+        if (!m_listTables->savePendingEdits()) {
             event->ignore();
             return;
         }

@@ -3,7 +3,7 @@
 #include "data/Database.h"
 #include "data/DatabaseBuilder.h"
 #include "shared/widgets/FatalError.h"
-#include "shared/widgets/RunSettings.h"
+#include "shared/widgets/RunPaths.h"
 
 #include <QDebug>
 #include <QSqlError>
@@ -21,8 +21,8 @@ TestDatabase::TestDatabase(const QString& tablesFolder)
     m_open = Database::open(path(), &openError);
     if (!m_open)
         m_error = openError.description;
-    runSettings().programFolder = m_folder.path();
-    runSettings().databasePath = path();
+    runPaths().programFolder = m_folder.path();
+    runPaths().databasePath = path();
     setFatalErrorExit([this](const StoreError& error) { fatalErrors.append(error.number); });
 }
 

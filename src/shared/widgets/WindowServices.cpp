@@ -4,7 +4,7 @@
 #include "shared/widgets/ControlOrder.h"
 #include "shared/widgets/FatalError.h"
 #include "shared/widgets/RecordNavigator.h"
-#include "shared/widgets/RunSettings.h"
+#include "shared/widgets/Settings.h"
 #include "shared/widgets/ToolWindow.h"
 
 #include <QTabWidget>
@@ -28,7 +28,7 @@ void setDataControls(QWidget* window)
 void setTimers(ToolWindow* window)
 {
     for (QTimer* timer : window->timers())
-        timer->setInterval(runSettings().timerInterval);
+        timer->setInterval(Settings::instance().timerInterval());
 }
 
 void showAndFocus(QWidget* control)

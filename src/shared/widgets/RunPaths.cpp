@@ -1,0 +1,7 @@
+#include "shared/widgets/RunPaths.h"
+
+RunPaths& runPaths()
+{
+    static RunPaths paths;
+    return paths;
+}

@@ -1,7 +1,0 @@
-#include "shared/widgets/RunSettings.h"
-
-RunSettings& runSettings()
-{
-    static RunSettings settings;
-    return settings;
-}
