@@ -8,6 +8,7 @@
 #include "shared/widgets/OutputText.h"
 #include "shared/widgets/RandomListValue.h"
 #include "shared/widgets/RecordNavigator.h"
+#include "shared/widgets/RunRandom.h"
 #include "shared/widgets/WindowServices.h"
 
 #include <QCheckBox>
@@ -273,7 +274,7 @@ void CharacterWindow::drawCharacter()
     };
     const QString shownGender = static_cast<QComboBox*>(editor(Attribute::Gender))->currentText();
     for (const auto& [attribute, value] :
-         CharacterDraws::draw(ticked, shownGender, getRandomRecord))
+         CharacterDraws::draw(ticked, shownGender, getRandomRecord, runRandom()))
         BoundFieldDelegate::showValue(editor(attribute), value);
 }
 
