@@ -5,10 +5,10 @@
 #include "data/Database.h"
 #include "data/RandomRecord.h"
 #include "engines/NamePattern.h"
-#include "engines/Random.h"
 #include "engines/SentencePattern.h"
 #include "records/CharacterWindow.h"
 #include "shared/widgets/RandomListValue.h"
+#include "shared/widgets/RunRandom.h"
 #include "support/ScriptedDesktop.h"
 #include "support/TestDatabase.h"
 
@@ -65,17 +65,17 @@ void benchRandomDraws()
 {
     ScriptedDesktop desktop;
     TestDatabase db;
-    Random::instance().seed(1);
+    runRandom().seed(1);
     out << "getRandomRecord, median of 31 rounds of 2000 draws:\n";
     for (const int rows : {100, 10000, 1000000}) {
         const QString table = QStringLiteral("bench%1").arg(rows);
         fillTable(db, table, rows);
         QElapsedTimer first;
         first.start();
-        RandomRecord::draw(table, Random::instance().generator(), nullptr);
+        RandomRecord::draw(table, runRandom().generator(), nullptr);
         const double firstMs = double(first.nsecsElapsed()) / 1e6;
         const double draw = medianMicroseconds(
-            31, 2000, [&] { RandomRecord::draw(table, Random::instance().generator(), nullptr); });
+            31, 2000, [&] { RandomRecord::draw(table, runRandom().generator(), nullptr); });
         out << QStringLiteral("  %1 rows: %2 us per draw (first draw, reading the table: %3 ms)\n")
                    .arg(rows, 9)
                    .arg(draw, 0, 'f', 2)
@@ -97,14 +97,15 @@ void benchGenerators()
 {
     ScriptedDesktop desktop;
     TestDatabase db(TestDatabase::shippedTables());
-    Random::instance().seed(2);
+    runRandom().seed(2);
     getRandomRecord("noun"); // the first draw of a table reads it
     const auto sentences = perSecond(
         200000, [] { SentencePattern::expand(QStringLiteral("tjnvrxqpy"), getRandomRecord); });
-    const auto patternNames = perSecond(200000, [] { NamePattern::expand("cvccvcv"); });
+    const auto patternNames =
+        perSecond(200000, [] { NamePattern::expand("cvccvcv", runRandom()); });
     const auto realNames = perSecond(200000, [] {
         const QString first =
-            getRandomRecord(randomInRange(1, 100) > 50 ? "maleName" : "femaleName");
+            getRandomRecord(runRandom().inRange(1, 100) > 50 ? "maleName" : "femaleName");
         return first + u' ' + getRandomRecord("surnames");
     });
     out << QStringLiteral("Shipped database: %1 sentences/s from a nine-code pattern, %2 pattern "
@@ -122,7 +123,7 @@ void measureSentenceReadings()
 {
     ScriptedDesktop desktop;
     TestDatabase db(TestDatabase::shippedTables());
-    Random::instance().seed(3);
+    runRandom().seed(3);
     QStringList patterns;
     QSqlQuery query(QStringLiteral("SELECT sentencePattern FROM sentencePattern"),
                     Database::connection());
@@ -133,7 +134,7 @@ void measureSentenceReadings()
     QSet<QString> exceptions;
     const QString vowels = QStringLiteral("aeiou");
     for (int i = 0; i < count; ++i) {
-        const QString pattern = patterns.at(randomInRange(1, int(patterns.size())) - 1);
+        const QString pattern = patterns.at(runRandom().inRange(1, int(patterns.size())) - 1);
         const QStringList words = SentencePattern::expand(pattern, getRandomRecord)
                                       .sentence.split(u' ', Qt::SkipEmptyParts);
         bool an = false, a = false, i_ = false;

@@ -1,5 +1,4 @@
 #include "engines/NumberKinds.h"
-#include "engines/SentencePattern.h"
 #include "generators/NameGeneratorWindow.h"
 #include "generators/NumberGeneratorWindow.h"
 #include "generators/SentenceWindow.h"
@@ -12,7 +11,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QTimer>
 #include <QToolButton>
 
@@ -74,83 +72,6 @@ private slots:
         m_window.reset();
         QVERIFY(m_env->db.fatalErrors.isEmpty());
         m_env.reset();
-    }
-
-    void sentenceRules()
-    {
-        const QString invalid = "Not a valid custom sentence pattern.";
-        // clang-format off
-        const QStringList rows[] = { // pattern, every word drawn in order, sentence
-            {"n", "owl", "Owl "},
-            {"tjnv", "THE Silver OWL Sang", "The silver owl sang "},
-            {"tntntn", "a Owl A hour a heir", "An owl an hour an heir "},
-            {"tntn", "An Scourge an unicorn", "A scourge a unicorn "},
-            {"tntntn", "an one-off an European an ewe", "A one-off a european a ewe "},
-            {"tntntn", "a unintentional a urn a oncoming", "An unintentional an urn an oncoming "},
-            {"tnpt", "The owl we AN", "The owl we an "},
-            {"pvtnp", "i'm i a Honest I", "I'm I an honest I "},
-            {"jnvr", "ÉPIQUE Œuvre ÇA ÅSE", "Épique œuvre ça åse "},
-            {"tnV", "the owl", invalid}, {"tn v", "the owl", invalid}, {"N", "", invalid},
-            {"tnv.", "the owl sang", invalid}, {"tnv,", "the owl sang", invalid},
-            {"tnz", "the owl", invalid}};
-        // clang-format on
-        for (const QStringList& row : rows) {
-            const QStringList words = row.at(1).split(' ', Qt::SkipEmptyParts);
-            qsizetype drawn = 0;
-            const auto expansion = SentencePattern::expand(
-                row.at(0), [&](const QString&) { return words.value(drawn++); });
-            QCOMPARE(expansion.sentence, row.at(2));
-            QCOMPARE(expansion.valid, row.at(2) != invalid);
-            QCOMPARE(drawn, words.size()); // the words before a bad character are drawn too
-        }
-    }
-
-    void numbersKeepToTheirBoundsAndDatesExist()
-    {
-        // clang-format off
-        const QStringList rows[] = { // kind, bounds, the form of a value and the lowest and
-                                     // highest number it captures, all drawn; no form: no value
-            {"0", "30", "32", "^(\\d+) time$", "30", "32"},
-            {"0", "-3", "2.5 years", "^(\\d+) time$", "1", "2"},
-            {"2", "999.9", "1000", "^(\\d+) UnitOfMeasure$", "999", "1000"},
-            {"4", "0", "3", "^(\\d+)%$", "1", "3"}, {"4", "-5", "0", "^(\\d+)%$", "1", "100"},
-            {"3", "6", "2", "^([1-6]) [1-6] $", "1", "6"}, {"3", "1", "3", "^(1) 1 1 $", "1", "1"},
-            {"3", "4", "0", "^()$", "0", "0"}, {"3", "1", "1", "^(1) $", "1", "1"},
-            {"0", "20", "20"}, {"0", "120", "18"}, {"2", "-10", "0"}, {"4", "0.2", "0.5"},
-            {"0", "1", "99999999999"}, {"3", "0", "2"}, {"3", "d6", "2"}, {"3", "6", "1e9"}};
-        // clang-format on
-        for (const QStringList& row : rows) {
-            QSet<int> seen;
-            for (int draw = 0; draw < 2000; ++draw) {
-                const auto value = NumberKinds::generate(NumberKinds::Kind(row.at(0).toInt()),
-                                                         row.at(1), row.at(2), std::identity());
-                QVERIFY2(value.has_value() == (row.size() > 3), qPrintable(row.join(' ')));
-                if (!value)
-                    break;
-                const auto match = QRegularExpression(row.at(3)).match(*value);
-                const int number = match.captured(1).toInt();
-                QVERIFY2(match.hasMatch() && number >= row.at(4).toInt() &&
-                             number <= row.at(5).toInt(),
-                         qPrintable(*value));
-                seen.insert(number);
-            }
-            QCOMPARE(seen.size(), row.size() > 3 ? row.at(5).toInt() - row.at(4).toInt() + 1 : 0);
-        }
-
-        // Every date exists in its year of the 1900s; the last days of the months all come up,
-        // February 29 in leap years only.
-        QSet<QString> lastDays;
-        const QRegularExpression form("^([1-9]\\d?)/([1-9]\\d?)/([1-9]\\d?)$");
-        for (int draw = 0; draw < 20000; ++draw) {
-            const QString date = *NumberKinds::generate(NumberKinds::Date, {}, {}, {});
-            const auto parts = form.match(date);
-            const QDate drawn(1900 + parts.captured(3).toInt(), parts.captured(1).toInt(),
-                              parts.captured(2).toInt());
-            QVERIFY2(parts.hasMatch() && drawn.isValid(), qPrintable(date));
-            if (drawn.day() == drawn.daysInMonth())
-                lastDays.insert(QStringLiteral("%1/%2").arg(drawn.month()).arg(drawn.day()));
-        }
-        QCOMPARE(lastDays.size(), 13);
     }
 
     void timerFollowsClicksAndStopsAtAMessage_data()

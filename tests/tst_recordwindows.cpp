@@ -1,10 +1,9 @@
 #include "data/RecordListModel.h"
-#include "engines/CharacterDraws.h"
-#include "engines/Random.h"
 #include "records/CharacterWindow.h"
 #include "records/PlotWindow.h"
 #include "records/SceneWindow.h"
 #include "shared/widgets/RandomListValue.h"
+#include "shared/widgets/RunRandom.h"
 #include "shared/widgets/WindowServices.h"
 #include "support/TestEnvironment.h"
 
@@ -23,8 +22,6 @@
 #include <QToolButton>
 
 #include <functional>
-
-using CharacterDraws::Attribute;
 
 namespace {
 // A record window: how it opens, its table, its named field and box, what it says when there is
@@ -82,7 +79,6 @@ private slots:
     void printedAndCopied();
     void printedAndCopied_data() { recordWindows_data(); }
 
-    void characterDraws();
     void characterButtonsAndTimer();
     void characterBoxesShowSaveAndGenerate();
     void plotSuggestionFollowsCatalogue();
@@ -301,52 +297,6 @@ void TestRecordWindows::printedAndCopied()
     QCOMPARE(m_env->desktop.printed, (QStringList{expected, expected}));
 }
 
-void TestRecordWindows::characterDraws()
-{
-    QStringList asked;
-    const auto word = [&](const QString& table) {
-        asked << table;
-        return table == "gender" ? QStringLiteral("Male") : "<" + table + ">";
-    };
-    const auto all = CharacterDraws::draw([](Attribute) { return true; }, "Female", word);
-    QCOMPARE(asked.mid(0, 5) << asked.last(),
-             QStringList({"gender", "hair", "eyes", "maleName", "surnames", "thrift"}));
-    QCOMPARE(all.size(), 22);
-    QCOMPARE(all.at(3).value, "<maleName> <surnames>");
-    const auto onlyName = [](Attribute a) { return a == Attribute::Name; };
-    QCOMPARE(CharacterDraws::draw(onlyName, "male", word).value(0).value,
-             "<femaleName> <surnames>");
-
-    const QList<Attribute> ticked = {Attribute::Height, Attribute::Weight, Attribute::Age,
-                                     Attribute::Country, Attribute::Mental};
-    QHash<Attribute, QStringList> drawn;
-    for (int i = 0; i < 10000; ++i) {
-        for (const auto& [attribute, value] :
-             CharacterDraws::draw([&](Attribute a) { return ticked.contains(a); }, {}, word))
-            drawn[attribute] << value;
-    }
-    for (const auto& [attribute, low, high] :
-         QList<std::tuple<Attribute, int, int>>{{Attribute::Height, 48, 96},
-                                                {Attribute::Weight, 50, 300},
-                                                {Attribute::Age, 15, 120}}) {
-        QSet<int> seen;
-        for (const QString& value : drawn.value(attribute))
-            seen << value.toInt();
-        QCOMPARE(seen.size(), high - low + 1); // every value, both ends included, nothing else
-        QVERIFY(seen.contains(low) && seen.contains(high));
-    }
-    // About 12 in 100 are foreign and 10 in 100 have a condition (within five deviations).
-    for (const auto& [attribute, fromTable, usual, expected] :
-         QList<std::tuple<Attribute, QString, QString, int>>{
-             {Attribute::Country, "<country>", "United States", 1200},
-             {Attribute::Mental, "<mental>", "Normal", 1000}}) {
-        const int fromTableCount = int(drawn.value(attribute).count(fromTable));
-        QCOMPARE(fromTableCount + drawn.value(attribute).count(usual), 10000);
-        QVERIFY2(std::abs(fromTableCount - expected) < 160,
-                 qPrintable(QString::number(fromTableCount)));
-    }
-}
-
 void TestRecordWindows::characterButtonsAndTimer()
 {
     m_window = TestEnvironment::open<CharacterWindow>();
@@ -483,11 +433,11 @@ void TestRecordWindows::sceneGenerate()
     QTest::keyClicks(find("txtNotes"), "Fog rolls in");
     click("cmdUpdate");
     const QStringList saved = column("SELECT Weather || \"Scene Notes\" FROM \"Scene Profile\"");
-    Random::instance().seed(99);
+    runRandom().seed(99);
     click("cmdGenerate");
     QCOMPARE(boxText("txtSceneName") + boxText("txtNotes"), "HarbourFog rolls in");
     QCOMPARE(column("SELECT Weather || \"Scene Notes\" FROM \"Scene Profile\""), saved);
-    Random::instance().seed(99); // the same draws by hand, in the order they are made
+    runRandom().seed(99); // the same draws by hand, in the order they are made
     QStringList expected, shown;
     for (const char* table : {"occupation", "motivation", "occupation", "motivation", "occupation",
                               "motivation", "weather", "conflict", "location", "time_of_day"})

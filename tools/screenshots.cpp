@@ -6,9 +6,9 @@
 #include "app/HelpCommands.h"
 #include "app/MainWindow.h"
 #include "app/ToolCatalog.h"
-#include "engines/Random.h"
 #include "shared/desktop/QtDesktop.h"
 #include "shared/widgets/RunPaths.h"
+#include "shared/widgets/RunRandom.h"
 #include "shared/widgets/ToolWindow.h"
 #include "shared/widgets/ToolWindowCatalog.h"
 
@@ -119,7 +119,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     setApplicationIdentity();
     // The same draws every time, so that the pictures change only when the windows do.
-    Random::instance().seed(1998);
+    runRandom().seed(1998);
     const bool dark = argc == 4 && QByteArray(argv[3]) == "--dark";
     if (argc != 3 && !dark) {
         QTextStream(stderr)

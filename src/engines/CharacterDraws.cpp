@@ -18,7 +18,8 @@ const QString NoCondition = QStringLiteral("Normal");
 
 } // namespace
 
-QList<Drawn> draw(const IsTicked& ticked, const QString& shownGender, const WordSource& word)
+QList<Drawn> draw(const IsTicked& ticked, const QString& shownGender, const WordSource& word,
+                  Random& random)
 {
     QList<Drawn> drawn;
     const auto fromTable = [&](Attribute attribute, const QString& table) {
@@ -31,7 +32,7 @@ QList<Drawn> draw(const IsTicked& ticked, const QString& shownGender, const Word
     };
     const auto number = [&](Attribute attribute, int low, int high) {
         if (ticked(attribute))
-            drawn.append({attribute, QString::number(randomInRange(low, high))});
+            drawn.append({attribute, QString::number(random.inRange(low, high))});
     };
 
     QString gender = shownGender;
@@ -51,7 +52,7 @@ QList<Drawn> draw(const IsTicked& ticked, const QString& shownGender, const Word
     number(Attribute::Weight, 50, 300);
     number(Attribute::Age, 15, 120);
     if (ticked(Attribute::Country)) {
-        if (randomNumber(100) <= ForeignPercent) {
+        if (random.number(100) <= ForeignPercent) {
             drawn.append({Attribute::Country, word(QStringLiteral("country"))});
             fromTable(Attribute::Language, QStringLiteral("languages"));
         } else {
@@ -67,7 +68,7 @@ QList<Drawn> draw(const IsTicked& ticked, const QString& shownGender, const Word
                 {Attribute::Hobby, QStringLiteral("hobbies")},
                 {Attribute::Interest, QStringLiteral("interests")}});
     if (ticked(Attribute::Mental)) {
-        const bool condition = randomNumber(100) <= ConditionPercent;
+        const bool condition = random.number(100) <= ConditionPercent;
         drawn.append({Attribute::Mental, condition ? word(QStringLiteral("mental")) : NoCondition});
     }
     fromTables({{Attribute::Materialism, QStringLiteral("materialism")},

@@ -5,6 +5,8 @@
 #include <QPoint>
 #include <QSize>
 
+class Random;
+
 // One shower of the PsychoStimulatron: circles of random place, size and colour.
 namespace CircleShower {
 
@@ -17,8 +19,8 @@ struct Circle
     QColor colour;
 };
 
-// A new shower over an area: each centre lies from 1 to the area's width and height, each
-// radius from 1 to the largest, and each colour is three uniform draws scaled to 0..255.
-QList<Circle> draw(const QSize& area);
+// A new shower over an area, drawn with random: each centre lies from 1 to the area's width
+// and height, each radius from 1 to the largest, each colour is three draws scaled to 0..255.
+QList<Circle> draw(const QSize& area, Random& random);
 
 } // namespace CircleShower

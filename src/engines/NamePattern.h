@@ -2,6 +2,8 @@
 
 #include <QString>
 
+class Random;
+
 // Name patterns: "c" stands for a random consonant and "v" for a random vowel.
 namespace NamePattern {
 
@@ -11,7 +13,8 @@ struct Expansion
     bool valid = true;
 };
 
-// Builds the lower-case letters of a pattern; stops at the first character that is no code.
-Expansion expand(const QString& pattern);
+// Builds the lower-case letters of a pattern, each drawn with random; stops at the first
+// character that is no code.
+Expansion expand(const QString& pattern, Random& random);
 
 } // namespace NamePattern

@@ -27,7 +27,7 @@ std::optional<std::pair<int, int>> drawableRange(double low, double high)
     return std::pair{int(first), int(last)};
 }
 
-std::optional<QString> rollDice(double faces, double count)
+std::optional<QString> rollDice(double faces, double count, Random& random)
 {
     const auto range = drawableRange(1, faces);
     if (!range || count > NumberKinds::MaxDice)
@@ -36,17 +36,17 @@ std::optional<QString> rollDice(double faces, double count)
     const int dice = count >= 1 ? int(count) : 0;
     QString rolls;
     for (int die = 1; die <= dice; ++die)
-        rolls += QString::number(randomInRange(range->first, range->second)) + u' ';
+        rolls += QString::number(random.inRange(range->first, range->second)) + u' ';
     return rolls;
 }
 
-QString drawDate()
+QString drawDate(Random& random)
 {
     // Two-digit years stand for 1901 to 1999, so every year divisible by 4 is a leap year.
     // The day is drawn last, from the days its month has in that year.
-    const int month = randomInRange(1, 12);
-    const int year = randomInRange(1, 99);
-    const int day = randomInRange(1, QDate(1900 + year, month, 1).daysInMonth());
+    const int month = random.inRange(1, 12);
+    const int year = random.inRange(1, 99);
+    const int day = random.inRange(1, QDate(1900 + year, month, 1).daysInMonth());
     return QStringLiteral("%1/%2/%3").arg(month).arg(day).arg(year);
 }
 
@@ -108,15 +108,16 @@ QString NumberKinds::spinDown(const QString& text)
 }
 
 std::optional<QString> NumberKinds::generate(Kind kind, const QString& firstText,
-                                             const QString& secondText, const UnitSource& unit)
+                                             const QString& secondText, const UnitSource& unit,
+                                             Random& random)
 {
     double low = leadingNumber(firstText);
     double high = leadingNumber(secondText);
     switch (kind) {
     case Date:
-        return drawDate();
+        return drawDate(random);
     case Dice:
-        return rollDice(low, high);
+        return rollDice(low, high, random);
     case Age:
     case Distance:
     case Percent:
@@ -134,7 +135,7 @@ std::optional<QString> NumberKinds::generate(Kind kind, const QString& firstText
     const auto range = drawableRange(low, high);
     if (!range)
         return std::nullopt;
-    const QString number = QString::number(randomInRange(range->first, range->second));
+    const QString number = QString::number(random.inRange(range->first, range->second));
     if (kind == Percent)
         return number + u'%';
     return number + u' ' +

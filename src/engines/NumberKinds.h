@@ -4,6 +4,8 @@
 #include <optional>
 #include <QString>
 
+class Random;
+
 // The five kinds of number the number generator draws, and the arithmetic of its two bound
 // boxes. Nothing here touches a widget, so every rule can be checked on its own.
 namespace NumberKinds {
@@ -44,9 +46,10 @@ QString spinDown(const QString& text);
 // Draws a unit word from a list table ("time" for ages, "UnitOfMeasure" for distances).
 using UnitSource = std::function<QString(const QString& table)>;
 
-// One value of the kind drawn from the two boxes' texts, or nothing when the bounds leave no
-// value to draw. Dice take the first box as faces per die and the second as the number of dice.
+// One value of the kind drawn with random from the two boxes' texts, or nothing when the
+// bounds leave no value to draw. Dice take the first box as faces per die and the second as the
+// number of dice.
 std::optional<QString> generate(Kind kind, const QString& firstText, const QString& secondText,
-                                const UnitSource& unit);
+                                const UnitSource& unit, Random& random);
 
 } // namespace NumberKinds

@@ -7,7 +7,7 @@
 // side's bound, in which case it is thrown back to a fixed distance inside the bound.
 namespace PsychoJump {
 
-// The draw of randomNumber(4) gives the direction.
+// A uniform draw of a whole number from 1 to 4 gives the direction.
 enum class Direction { Up = 1, Down = 2, Right = 3, Left = 4 };
 
 struct Bounds

@@ -1,11 +1,11 @@
 #include "generators/NameGeneratorWindow.h"
 
 #include "engines/NamePattern.h"
-#include "engines/Random.h"
 #include "shared/desktop/Desktop.h"
 #include "shared/widgets/CodeKeyMessages.h"
 #include "shared/widgets/ControlMakers.h"
 #include "shared/widgets/RandomListValue.h"
+#include "shared/widgets/RunRandom.h"
 
 #include <QCheckBox>
 
@@ -29,7 +29,7 @@ NameGeneratorWindow::NameGeneratorWindow(QWidget* parent)
 
 QString NameGeneratorWindow::inventedName() const
 {
-    const NamePattern::Expansion expansion = NamePattern::expand(currentPattern());
+    const NamePattern::Expansion expansion = NamePattern::expand(currentPattern(), runRandom());
     if (!expansion.valid) {
         desktop().messageBox(currentPattern() +
                                  QStringLiteral(": is not valid.  Please use customization to "
@@ -43,8 +43,8 @@ QString NameGeneratorWindow::inventedName() const
 
 QString NameGeneratorWindow::realName()
 {
-    const QString firstNames =
-        randomInRange(1, 100) > 50 ? QStringLiteral("maleName") : QStringLiteral("femaleName");
+    const QString firstNames = runRandom().inRange(1, 100) > 50 ? QStringLiteral("maleName")
+                                                                : QStringLiteral("femaleName");
     const QString firstName = getRandomRecord(firstNames);
     return firstName + u' ' + getRandomRecord(QStringLiteral("surnames"));
 }

@@ -7,6 +7,7 @@
 #include "shared/widgets/ControlMakers.h"
 #include "shared/widgets/OutputText.h"
 #include "shared/widgets/RandomListValue.h"
+#include "shared/widgets/RunRandom.h"
 #include "shared/widgets/SpinButton.h"
 
 #include <QButtonGroup>
@@ -244,8 +245,8 @@ void NumberGeneratorWindow::showBounds()
 void NumberGeneratorWindow::generate()
 {
     BusyPointer busy;
-    const auto result =
-        NumberKinds::generate(m_kind, m_firstBound->text(), m_secondBound->text(), getRandomRecord);
+    const auto result = NumberKinds::generate(m_kind, m_firstBound->text(), m_secondBound->text(),
+                                              getRandomRecord, runRandom());
     busy.release();
     if (!result) {
         desktop().messageBox(QStringLiteral("The Number you have selected is out of range"),

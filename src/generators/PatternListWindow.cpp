@@ -1,13 +1,13 @@
 #include "generators/PatternListWindow.h"
 
 #include "data/UserTables.h"
-#include "engines/Random.h"
 #include "shared/desktop/BusyPointer.h"
 #include "shared/desktop/Desktop.h"
 #include "shared/desktop/TimerHold.h"
 #include "shared/widgets/ControlMakers.h"
 #include "shared/widgets/FatalError.h"
 #include "shared/widgets/OutputText.h"
+#include "shared/widgets/RunRandom.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -117,7 +117,7 @@ void PatternListWindow::generate()
 {
     if (m_randomPattern->isChecked()) {
         const int count = m_patterns->count();
-        const int n = int(count * Random::instance().unit() + 1);
+        const int n = int(count * runRandom().unit() + 1);
         m_patterns->setCurrentRow(n - 1);
         m_currentPattern = count > 0 ? m_patterns->item(n - 1)->text() : QString();
     } else {

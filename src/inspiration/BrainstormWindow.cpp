@@ -1,11 +1,11 @@
 #include "inspiration/BrainstormWindow.h"
 
-#include "engines/Random.h"
 #include "shared/desktop/Desktop.h"
 #include "shared/desktop/TimerHold.h"
 #include "shared/widgets/ControlMakers.h"
 #include "shared/widgets/OutputText.h"
 #include "shared/widgets/RandomListValue.h"
+#include "shared/widgets/RunRandom.h"
 #include "shared/widgets/WindowServices.h"
 
 #include <QApplication>
@@ -230,7 +230,7 @@ void BrainstormWindow::switchTimer()
 void BrainstormWindow::showTimedWord()
 {
     if (m_timerBox->isChecked() && m_randomKind->isChecked())
-        showPromptWord(randomNumber(PromptKindCount) - 1);
+        showPromptWord(runRandom().below(PromptKindCount));
     else if (m_timerBox->isChecked())
         showPromptWord(m_promptKinds->checkedId());
     // A tick never pulls the writer out of the topic box, nor in from another window.

@@ -2,12 +2,12 @@
 
 #include "engines/CircleShower.h"
 #include "engines/PsychoJump.h"
-#include "engines/Random.h"
 #include "inspiration/ShowerSurface.h"
 #include "shared/desktop/BusyPointer.h"
 #include "shared/desktop/Desktop.h"
 #include "shared/desktop/TimerHold.h"
 #include "shared/widgets/RandomListValue.h"
+#include "shared/widgets/RunRandom.h"
 #include "shared/widgets/WindowServices.h"
 
 #include <QMdiSubWindow>
@@ -79,14 +79,14 @@ void PsychoStimulatronWindow::activate()
 void PsychoStimulatronWindow::jumpButton()
 {
     const PsychoJump::Bounds bounds = PsychoJump::boundsOf(outerWindow()->frameGeometry());
-    m_shower->setShower(CircleShower::draw(m_shower->size()));
-    const auto direction = PsychoJump::Direction(randomNumber(4));
+    m_shower->setShower(CircleShower::draw(m_shower->size(), runRandom()));
+    const auto direction = PsychoJump::Direction(runRandom().number(4));
     m_wordButton->move(PsychoJump::jump(m_wordButton->geometry(), bounds, direction));
 }
 
 void PsychoStimulatronWindow::showNewWord()
 {
-    const int kind = randomNumber(int(WordTables.size()));
+    const int kind = runRandom().number(int(WordTables.size()));
     m_wordButton->setText(getRandomRecord(WordTables.at(kind - 1)));
 }
 

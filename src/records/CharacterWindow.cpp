@@ -9,6 +9,7 @@
 #include "shared/widgets/RandomListValue.h"
 #include "shared/widgets/RecordNavigator.h"
 #include "shared/widgets/Report.h"
+#include "shared/widgets/RunRandom.h"
 #include "shared/widgets/WindowServices.h"
 
 #include <QCheckBox>
@@ -263,7 +264,7 @@ void CharacterWindow::drawCharacter()
     };
     const QString shownGender = static_cast<QComboBox*>(editor(Attribute::Gender))->currentText();
     for (const auto& [attribute, value] :
-         CharacterDraws::draw(ticked, shownGender, getRandomRecord))
+         CharacterDraws::draw(ticked, shownGender, getRandomRecord, runRandom()))
         BoundFieldDelegate::showValue(editor(attribute), value);
 }
 

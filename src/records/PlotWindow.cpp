@@ -1,6 +1,5 @@
 #include "records/PlotWindow.h"
 
-#include "engines/Random.h"
 #include "records/ProfileForm.h"
 #include "shared/desktop/BusyPointer.h"
 #include "shared/desktop/Desktop.h"
@@ -9,6 +8,7 @@
 #include "shared/widgets/OutputText.h"
 #include "shared/widgets/RecordNavigator.h"
 #include "shared/widgets/Report.h"
+#include "shared/widgets/RunRandom.h"
 #include "shared/widgets/WindowServices.h"
 
 #include <QGridLayout>
@@ -199,7 +199,7 @@ void PlotWindow::pickRandomPlot()
     if (m_catalogue->count() != catalogue->count)
         listCatalogue();
     // In a sound catalogue the r-th plot is numbered r and listed at r - 1.
-    selectListEntry(randomNumber(catalogue->count) - 1);
+    selectListEntry(runRandom().below(catalogue->count));
     showChosenPlot();
 }
 

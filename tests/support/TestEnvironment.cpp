@@ -1,7 +1,7 @@
 #include "support/TestEnvironment.h"
 
-#include "engines/Random.h"
 #include "shared/desktop/Clock.h"
+#include "shared/widgets/RunRandom.h"
 
 #include <QAbstractItemModel>
 #include <QApplication>
@@ -18,7 +18,7 @@ TestEnvironment::TestEnvironment(quint32 seed, const QString& tablesFolder) : db
 {
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     setFixedDateTime(QDateTime(QDate(2026, 12, 6), QTime(9, 30)));
-    Random::instance().seed(seed);
+    runRandom().seed(seed);
 }
 
 TestEnvironment::~TestEnvironment()

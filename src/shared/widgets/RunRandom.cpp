@@ -1,0 +1,7 @@
+#include "shared/widgets/RunRandom.h"
+
+Random& runRandom()
+{
+    static Random random;
+    return random;
+}
