@@ -13,6 +13,12 @@ const QString Question = "The Magic Stopped. (exclamation): <folder>/quillane97.
                          "<folder>/backups/quillane97-damaged-2026-12-06.mdb, or No to leave it as "
                          "it is.";
 
+// The name of our dated copy made so many days before the day of the tests.
+QString dated(int daysBack)
+{
+    return "quillane97-" + QDate(2026, 12, 6).addDays(-daysBack).toString(Qt::ISODate) + ".mdb";
+}
+
 } // namespace
 
 // Each start keeps a dated copy of the database beside it; a database found damaged or gone at
@@ -38,26 +44,25 @@ private slots:
     void startKeepsOneBackupADay()
     {
         QTest::failOnWarning(QRegularExpression("backup"));
+        const QString attach = "ATTACH '" + backups() + '/' + dated(0) + "' AS copy";
         QVERIFY(m_env->db.execute("INSERT INTO character (Name, visible) VALUES ('Ann', 0)"));
         QVERIFY(openDatabase());
-        QCOMPARE(backupFolder(), QStringList{"quillane97-2026-12-06.mdb"});
-        QVERIFY(m_env->db.execute("ATTACH '" + backups() + "/quillane97-2026-12-06.mdb' AS copy"));
+        QCOMPARE(backupFolder(), QStringList{dated(0)});
+        QVERIFY(m_env->db.execute(attach));
         const QStringList tables =
             m_env->db.column("SELECT name FROM main.sqlite_master WHERE type = 'table'");
         QVERIFY(tables.contains("character"));
-        for (const QString& table : tables) {
-            const QString differences = "SELECT count(*) FROM (SELECT * FROM %1.%3 EXCEPT "
-                                        "SELECT * FROM %2.%3)";
-            const QString name = Database::quoteIdentifier(table);
-            QCOMPARE(m_env->db.scalar(differences.arg("main", "copy", name)), 0);
-            QCOMPARE(m_env->db.scalar(differences.arg("copy", "main", name)), 0);
-        }
+        const QString differences = "SELECT (SELECT count(*) FROM (SELECT * FROM main.%1 EXCEPT "
+                                    "SELECT * FROM copy.%1)) + (SELECT count(*) FROM (SELECT * "
+                                    "FROM copy.%1 EXCEPT SELECT * FROM main.%1))";
+        for (const QString& table : tables)
+            QCOMPARE(m_env->db.scalar(differences.arg(Database::quoteIdentifier(table))), 0);
 
         // A second start the same day keeps the first copy.
         QVERIFY(m_env->db.execute("INSERT INTO character (Name, visible) VALUES ('Bob', 0)"));
         QVERIFY(openDatabase());
-        QCOMPARE(backupFolder(), QStringList{"quillane97-2026-12-06.mdb"});
-        QVERIFY(m_env->db.execute("ATTACH '" + backups() + "/quillane97-2026-12-06.mdb' AS copy"));
+        QCOMPARE(backupFolder(), QStringList{dated(0)});
+        QVERIFY(m_env->db.execute(attach));
         QCOMPARE(m_env->db.column("SELECT Name FROM copy.character"), QStringList{"Ann"});
         QVERIFY(m_env->desktop.messages.isEmpty());
     }
@@ -67,13 +72,12 @@ private slots:
     void startKeepsTheNewestSeven()
     {
         QVERIFY(QDir().mkdir(backups()));
-        QStringList others = {"notes.txt", "quillane97-damaged-2026-11-01.mdb",
-                              "quillane97-2026-13-01.mdb"};
+        const QStringList kept = {"notes.txt", "quillane97-2026-12-06.mdb.77.partial",
+                                  "quillane97-2026-12-06.mdb.partial", "quillane97-2026-13-01.mdb",
+                                  "quillane97-damaged-2026-11-01.mdb"};
+        QStringList others = kept;
         for (int daysBack = 1; daysBack <= 9; ++daysBack)
-            others << "quillane97-" + QDate(2026, 12, 6).addDays(-daysBack).toString(Qt::ISODate) +
-                          ".mdb";
-        others << "quillane97-2026-12-06.mdb.partial"
-               << "quillane97-2026-12-06.mdb.77.partial";
+            others << dated(daysBack);
         const QStringList leftovers = {"quillane97-2026-11-02.mdb.partial",
                                        "quillane97-2026-11-03.mdb.12.partial-journal"};
         for (const QString& name : others + leftovers)
@@ -85,20 +89,11 @@ private slots:
                                      QFileDevice::FileModificationTime));
         }
         QVERIFY(openDatabase());
-        const QStringList kept = {"notes.txt",
-                                  "quillane97-2026-11-30.mdb",
-                                  "quillane97-2026-12-01.mdb",
-                                  "quillane97-2026-12-02.mdb",
-                                  "quillane97-2026-12-03.mdb",
-                                  "quillane97-2026-12-04.mdb",
-                                  "quillane97-2026-12-05.mdb",
-                                  "quillane97-2026-12-06.mdb",
-                                  "quillane97-2026-12-06.mdb.77.partial",
-                                  "quillane97-2026-12-06.mdb.partial",
-                                  "quillane97-2026-13-01.mdb",
-                                  "quillane97-damaged-2026-11-01.mdb"};
-        QCOMPARE(backupFolder(), kept);
-        QVERIFY(DatabaseBackup::isWhole(backups() + "/quillane97-2026-12-06.mdb"));
+        QStringList newest;
+        for (int daysBack = 6; daysBack >= 0; --daysBack)
+            newest << dated(daysBack);
+        QCOMPARE(backupFolder(), kept.first(1) + newest + kept.sliced(1));
+        QVERIFY(DatabaseBackup::isWhole(backups() + '/' + dated(0)));
     }
 
     // A database whose indexes no longer match their tables opens, but is not copied over the
@@ -122,11 +117,10 @@ private slots:
                                            "failed its integrity check, so it was not copied "
                                            "over the backups.");
         QVERIFY(openDatabase());
-        QStringList kept;
+        QStringList kept = {"quillane97-2026-11-20.mdb"};
         for (int daysBack = 7; daysBack >= 1; --daysBack)
-            kept << "quillane97-" + QDate(2026, 12, 6).addDays(-daysBack).toString(Qt::ISODate) +
-                        ".mdb";
-        QCOMPARE(backupFolder(), QStringList{"quillane97-2026-11-20.mdb"} + kept);
+            kept << dated(daysBack);
+        QCOMPARE(backupFolder(), kept);
         QCOMPARE(backup.newestWhole(QDate(2026, 12, 6))->day, QDate(2026, 11, 20));
     }
 
@@ -186,18 +180,17 @@ private slots:
         QVERIFY(DatabaseBackup(path).keepDaily(QDate(2026, 12, 4), &error));
         // The page of the saved rows overwritten, or an empty file where there was none: SQLite
         // reads the rest of either without complaint.
-        const qint64 pageSize = m_env->db.scalar("PRAGMA page_size").toLongLong();
+        const qint64 page = m_env->db.scalar("PRAGMA page_size").toLongLong();
         const qint64 rowsAt = m_env->db
-                                  .scalar("SELECT rootpage FROM sqlite_master WHERE name = "
-                                          "'character'")
-                                  .toLongLong() -
-                              1;
+                                  .scalar("SELECT rootpage - 1 FROM sqlite_master WHERE name "
+                                          "= 'character'")
+                                  .toLongLong();
         QFile damagedBackup(backups() + "/quillane97-" + damagedDay + ".mdb");
         if (!damagedDay.isEmpty()) {
             QVERIFY(damagedBackup.open(QIODevice::ReadWrite));
-            if (damagedBackup.size() > 0)
-                QVERIFY(damagedBackup.seek(rowsAt * pageSize) &&
-                        damagedBackup.write(QByteArray(pageSize, 'x')) == pageSize);
+            QVERIFY(damagedBackup.size() == 0 ||
+                    (damagedBackup.seek(rowsAt * page) &&
+                     damagedBackup.write(QByteArray(page, 'x')) == page));
             damagedBackup.close();
         }
         QVERIFY(m_env->db.execute("DELETE FROM character"));

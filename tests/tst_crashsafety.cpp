@@ -132,7 +132,6 @@ class TestCrashSafety : public QObject
         QJsonObject pending; // an edit whose save had begun, which may or may not have landed
     };
     QHash<QString, Saved> m_saved; // by "table ID"
-    int m_checkedRecords = 0;
 
     void take(const QJsonObject& line)
     {
@@ -151,6 +150,7 @@ class TestCrashSafety : public QObject
         QTemporaryDir copy;
         for (const QString suffix : {"", "-journal"})
             QFile::copy(path + suffix, copy.filePath("copy" + suffix));
+        const auto removed = qScopeGuard([] { QSqlDatabase::removeDatabase("check"); });
         QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "check");
         db.setDatabaseName(copy.filePath("copy"));
         QString found;
@@ -159,7 +159,6 @@ class TestCrashSafety : public QObject
             query.value(0) != "ok")
             found = "integrity check: " + query.value(0).toString();
         for (auto saved = m_saved.begin(); found.isEmpty() && saved != m_saved.end(); ++saved) {
-            ++m_checkedRecords;
             query.exec(QStringLiteral("SELECT * FROM %1 WHERE ID = %2")
                            .arg(saved->record["table"].toString())
                            .arg(saved->record["ID"].toInteger()));
@@ -183,9 +182,6 @@ class TestCrashSafety : public QObject
                         QJsonDocument(saved->record).toJson(QJsonDocument::Compact) + " is now " +
                         wrong.join(", ");
         }
-        query = QSqlQuery();
-        db = QSqlDatabase();
-        QSqlDatabase::removeDatabase("check");
         return found;
     }
 
@@ -200,7 +196,7 @@ private slots:
         TestDatabase db;
         QVERIFY2(db.isOpen(), qPrintable(db.error()));
         Database::close(); // the file is the program's alone
-        int startUpKills = 0, cutShort = 0, saves = 0, startUpMs = 300;
+        int startUpKills = 0, cutShort = 0, startUpMs = 300;
         for (int kill = 1; kill <= 50; ++kill) {
             QProcess child;
             child.start(QCoreApplication::applicationFilePath(),
@@ -237,17 +233,13 @@ private slots:
             startUpKills += !output.contains("\"ready\"");
             cutShort += QFile::exists(db.path() + "-journal");
             // A line cut off by the kill was never reported.
-            for (const QByteArray& line : output.left(output.lastIndexOf('\n')).split('\n')) {
-                const QJsonObject report = QJsonDocument::fromJson(line).object();
-                saves += report["state"] == "saved";
-                take(report);
-            }
+            for (const QByteArray& line : output.left(output.lastIndexOf('\n')).split('\n'))
+                take(QJsonDocument::fromJson(line).object());
             const QString found = damage(db.path());
             QVERIFY2(found.isEmpty(), qPrintable(QStringLiteral("Kill %1: ").arg(kill) + found));
         }
-        qInfo("50 kills (%d in start-up, %d in a save) survived: %d saves reported, %lld records, "
-              "%d checks",
-              startUpKills, cutShort, saves, m_saved.size(), m_checkedRecords);
+        qInfo("50 kills (%d in start-up, %d in a save) survived, %lld records checked",
+              startUpKills, cutShort, m_saved.size());
     }
 };
 

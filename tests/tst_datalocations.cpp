@@ -1,5 +1,6 @@
 #include "app/DataLocations.h"
 #include "app/HelpCommands.h"
+#include "support/TestEnvironment.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -9,13 +10,6 @@
 #include <thread>
 
 namespace {
-
-bool write(const QString& path, const QByteArray& contents)
-{
-    QFile file(path);
-    return QDir().mkpath(QFileInfo(path).absolutePath()) && file.open(QIODevice::WriteOnly) &&
-           file.write(contents) == contents.size();
-}
 
 QByteArray read(const QString& path)
 {
@@ -36,46 +30,33 @@ class TestDataLocations : public QObject
 private slots:
     void databaseIsBesideTheProgramOrTheUsers_data()
     {
-        QTest::addColumn<QString>("layout"); // program folder | data folder
-        QTest::addColumn<QString>("opened"); // the database in use, first and later starts
-        QTest::addColumn<QString>("copiedFrom");
-        QTest::newRow("writable folder") << "bin|bin"
-                                         << "bin/quillane97.mdb"
-                                         << "";
-        QTest::newRow("read-only folder") << "bin|bin"
-                                          << "user/quillane97.mdb"
-                                          << "bin/quillane97.mdb";
-        QTest::newRow("read-only folder, writable later") << "bin|bin"
-                                                          << "user/quillane97.mdb"
-                                                          << "bin/quillane97.mdb";
-        QTest::newRow("writable folder, another's copy") << "bin|bin"
-                                                         << "bin/quillane97.mdb"
-                                                         << "";
-        QTest::newRow("installed") << "bin|share/quillane"
-                                   << "user/quillane97.mdb"
-                                   << "";
-        QTest::newRow("installed, lost after a start") << "bin|share/quillane"
-                                                       << "user/quillane97.mdb"
-                                                       << "";
+        QTest::addColumn<QString>("opened"); // the folder of the database in use, at every start
+        QTest::addColumn<bool>("copied");    // out of the read-only program folder
+        QTest::newRow("writable folder") << "bin" << false;
+        QTest::newRow("read-only folder") << "user" << true;
+        QTest::newRow("read-only folder, writable later") << "user" << true;
+        QTest::newRow("writable folder, another's copy") << "bin" << false;
+        QTest::newRow("installed") << "user" << false;
+        QTest::newRow("installed, lost after a start") << "user" << false;
     }
     void databaseIsBesideTheProgramOrTheUsers()
     {
-        QFETCH(QString, layout);
         QFETCH(QString, opened);
-        QFETCH(QString, copiedFrom);
+        QFETCH(bool, copied);
         const QString tag = QTest::currentDataTag();
         const QDir root(m_root.filePath(tag));
-        const QString program = root.filePath(layout.section('|', 0, 0));
-        const QString data = root.filePath(layout.section('|', 1));
+        const QString program = root.filePath("bin");
+        const QString data = root.filePath(tag.startsWith("installed") ? "share/quillane" : "bin");
+        const QString shipped = QDir(data).filePath(DataLocations::DatabaseName);
         QVERIFY(QDir().mkpath(program) &&
-                write(QDir(data).filePath(HelpDocuments::OnlineHelp), "<html>") &&
-                write(QDir(data).filePath(DataLocations::DatabaseName), "shipped"));
+                writeFile(QDir(data).filePath(HelpDocuments::OnlineHelp), "<html>") &&
+                writeFile(shipped, "shipped"));
         QVERIFY(tag != "installed, lost after a start" || root.mkpath("user/backups"));
         // The copy of another program folder, made when that one was read-only.
         QVERIFY(tag != "writable folder, another's copy" ||
-                (write(root.filePath("user/quillane97.mdb"), "other work") &&
-                 write(root.filePath("user/") + DataLocations::CopiedFromName,
-                       root.filePath("elsewhere").toUtf8())));
+                (writeFile(root.filePath("user/quillane97.mdb"), "other work") &&
+                 writeFile(root.filePath("user/") + DataLocations::CopiedFromName,
+                           root.filePath("elsewhere").toUtf8())));
         if (tag.startsWith("read-only folder"))
             QVERIFY(QFile::setPermissions(program, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
 
@@ -83,24 +64,22 @@ private slots:
             DataLocations locations(program, root.filePath("user"));
             locations.prepareDatabase();
             QCOMPARE(locations.dataFolder(), data);
-            QCOMPARE(locations.databasePath(), root.filePath(opened));
-            QCOMPARE(locations.copiedFromProgramFolder(),
-                     copiedFrom.isEmpty() ? copiedFrom : root.filePath(copiedFrom));
+            QCOMPARE(locations.databasePath(), root.filePath(opened + "/quillane97.mdb"));
+            QCOMPARE(locations.copiedFromProgramFolder(), copied ? shipped : QString());
             if (tag == "installed, lost after a start") {
                 QCOMPARE(read(locations.databasePath()), "(none)"); // left to the backup offer
                 break;
             }
             QCOMPARE(read(locations.databasePath()), held);
             // The user's work, which a later start keeps and never copies over.
-            QVERIFY(write(locations.databasePath(), "saved work"));
-            copiedFrom.clear();
+            QVERIFY(writeFile(locations.databasePath(), "saved work"));
+            copied = false;
             // The copy stays in use as the user was told, whatever becomes of the folder.
             if (tag == "read-only folder, writable later")
                 QVERIFY(QFile::setPermissions(program, QFile::permissions(program) |
                                                            QFileDevice::WriteOwner));
         }
-        QCOMPARE(read(QDir(data).filePath(DataLocations::DatabaseName)),
-                 tag.startsWith("writable folder") ? "saved work" : "shipped");
+        QCOMPARE(read(shipped), tag.startsWith("writable folder") ? "saved work" : "shipped");
         QFile::setPermissions(program, QFile::permissions(program) | QFileDevice::WriteOwner);
     }
 
@@ -112,7 +91,8 @@ private slots:
         const QString data = root.filePath("share/quillane");
         const QString shipped = QDir(data).filePath(DataLocations::DatabaseName);
         const QString copy = root.filePath("user/quillane97.mdb");
-        QVERIFY(root.mkpath("bin") && write(QDir(data).filePath(HelpDocuments::OnlineHelp), "<>"));
+        QVERIFY(root.mkpath("bin") &&
+                writeFile(QDir(data).filePath(HelpDocuments::OnlineHelp), "<>"));
         // Read through a pipe, the template holds this start in its copy until the test goes on.
         QCOMPARE(::mkfifo(QFile::encodeName(shipped).constData(), 0644), 0);
         DataLocations locations(root.filePath("bin"), root.filePath("user"));
@@ -121,7 +101,7 @@ private slots:
             const auto joined = qScopeGuard([&] { start.join(); });
             QFile pipe(shipped);
             QVERIFY(pipe.open(QIODevice::WriteOnly)); // once the start found no copy, began its own
-            QVERIFY(write(copy, "the other start's copy"));
+            QVERIFY(writeFile(copy, "the other start's copy"));
             pipe.write("shipped");
         } // the pipe closes, and the start ends its copy
         QCOMPARE(locations.databasePath(), copy);

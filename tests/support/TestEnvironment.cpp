@@ -7,7 +7,9 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCryptographicHash>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QLocale>
 #include <QStandardPaths>
@@ -111,4 +113,11 @@ bool writeGarbage(const QString& path)
 {
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(QByteArray(4096, 'x')) == 4096;
+}
+
+bool writeFile(const QString& path, const QByteArray& contents)
+{
+    QFile file(path);
+    return QDir().mkpath(QFileInfo(path).absolutePath()) && file.open(QIODevice::WriteOnly) &&
+           file.write(contents) == contents.size();
 }

@@ -63,3 +63,5 @@ void editCell(QTableView* grid, int row, int column, const QString& text);
 QByteArray checksum(const QString& path);
 // Overwrites a file (made if missing) with bytes no program reads as its own.
 bool writeGarbage(const QString& path);
+// Writes a file whole, making its folder first when missing.
+bool writeFile(const QString& path, const QByteArray& contents);
