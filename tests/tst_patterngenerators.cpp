@@ -6,11 +6,9 @@
 #include "support/TestEnvironment.h"
 
 #include <QCheckBox>
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPushButton>
 #include <QTimer>
 #include <QToolButton>
 
@@ -100,9 +98,9 @@ private slots:
             tick(realNames); // real names ignore the pattern but need one all the same
         QVERIFY(timer->interval() == 1000 && !timer->isActive());
         tick(box);
-        QVERIFY(box->isChecked() && timer->isActive());
+        QVERIFY(timer->isActive());
         tick(box);
-        QVERIFY(!box->isChecked() && !timer->isActive());
+        QVERIFY(!timer->isActive());
 
         // A tick is a Generate: it adds a line, or meets a message once and stops the timer.
         if (patterns)
@@ -200,8 +198,6 @@ private slots:
             }
         }
 
-        click("cmdClip");
-        QVERIFY(m_env->expectMessage("There are no items in this list.", "No Items"));
         setBounds("20", "20");
         click("cmdGenerate");
         QVERIFY(m_env->expectMessage("The Number you have selected is out of range", "Out of Range",

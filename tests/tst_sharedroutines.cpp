@@ -13,8 +13,6 @@
 
 Q_DECLARE_METATYPE(StoreError)
 
-namespace {} // namespace
-
 class TestSharedRoutines : public QObject
 {
     Q_OBJECT
@@ -85,12 +83,9 @@ private slots:
             QVERIFY(desktop().busy); // the work under the guards goes on
         }
         QVERIFY(!busyWhileOpen && !desktop().busy);
-        if (expected.startsWith("fatal")) {
-            QCOMPARE(m_env->db.fatalErrors, QList<int>{expected.mid(6).toInt()});
-        } else {
-            QVERIFY2(told().startsWith(expected), qPrintable(told()));
-            QVERIFY(m_env->db.fatalErrors.isEmpty());
-        }
+        const bool fatal = expected.startsWith("fatal");
+        QCOMPARE(m_env->db.fatalErrors, fatal ? QList<int>{expected.mid(6).toInt()} : QList<int>());
+        QVERIFY2(fatal || told().startsWith(expected), qPrintable(told()));
     }
 
     // An empty list is refused; a list, and a report of labelled lines, are printed and copied,
