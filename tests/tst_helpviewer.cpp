@@ -184,11 +184,9 @@ private slots:
         QFETCH(QString, menu);
         QFETCH(QString, entry);
         QFETCH(QString, keys);
-        const QStringList lists = helpElements("li", "<h3>The menus</h3>", "</ul>");
-        const auto list = std::find_if(lists.cbegin(), lists.cend(), [&](const QString& text) {
-            return text.startsWith(menu + ':');
-        });
-        QVERIFY2(list != lists.cend() && list->contains(entry), qPrintable(menu + ": " + entry));
+        const QStringList lists = helpElements("li", "<h3>The menus</h3>", "</ul>")
+                                      .filter(QRegularExpression('^' + menu + ':'));
+        QVERIFY2(lists.value(0).contains(entry), qPrintable(menu + ": " + entry));
         const QStringList rows = helpElements("tr", "id=\"shortcuts\"", "</table>");
         const QString row = keys + '|' + entry + '|' + menu;
         QVERIFY2(keys.isEmpty() || rows.contains(row), qPrintable(row));
