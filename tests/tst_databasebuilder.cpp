@@ -2,12 +2,8 @@
 #include "data/DatabaseBuilder.h"
 #include "support/TestDatabase.h"
 
-#include <QFile>
-#include <QProcess>
-#include <QRegularExpression>
-#include <QSqlQuery>
-#include <QTemporaryDir>
-#include <QTest>
+#include <QtSql>
+#include <QtTest>
 
 // The database as it is built from table files, and the lists the program ships with in data/.
 class TestDatabaseBuilder : public QObject

@@ -2,35 +2,10 @@
 #include "shared/widgets/RandomListValue.h"
 #include "support/TestEnvironment.h"
 
-#include <QSqlDatabase>
-#include <QSqlQuery>
-#include <QTest>
+#include <QtSql>
+#include <QtTest>
 
 #include <cmath>
-
-// Every test runs on a small table, which is read whole, on a large one, which is read row by row
-// as it is drawn, and on one whose keys are too sparse to draw by key.
-class TestRandomRecord : public QObject
-{
-    Q_OBJECT
-
-private slots:
-    void initTestCase_data();
-    void init();
-
-    void drawsEveryRowAboutEquallyOftenAndNoBlank();
-    void seesWritesBetweenDraws();
-    void tableNamesAndFatalTables();
-
-private:
-    // A list table of the values (SQL of the copy number n), each as often as the test row says,
-    // in blocks whose gaps between keys grow: no row may be favoured by its place or gap.
-    void fill(const QString& table, const QStringList& values, int copies = 0);
-
-    TestDatabase& db() { return m_env->db; }
-
-    std::unique_ptr<TestEnvironment> m_env;
-};
 
 // How far the counts of draws stray from equal: chi-square over its critical value at 0.1%
 // (Wilson and Hilferty's approximation). A value drawn that is not expected counts as infinite.
@@ -47,97 +22,110 @@ double unevenness(const QString& table, const QStringList& expected, int draws)
     return counts.isEmpty() ? chiSquare : INFINITY;
 }
 
-void TestRandomRecord::initTestCase_data()
+// Every test runs on a small table, which is read whole, on a large one, which is read row by row
+// as it is drawn, and on one whose keys are too sparse to draw by key.
+class TestRandomRecord : public QObject
 {
-    QTest::addColumn<int>("blockSize");
-    QTest::addColumn<int>("keySpacing");
-    QTest::addColumn<QString>("journalMode");
-    QTest::newRow("small table") << 1 << 1 << "DELETE";
-    QTest::newRow("small table, write-ahead log") << 1 << 1 << "WAL";
-    QTest::newRow("large table") << 40000 << 1 << "DELETE";
-    QTest::newRow("sparse keys") << 1 << 5000 << "DELETE";
-}
+    Q_OBJECT
 
-void TestRandomRecord::init()
-{
-    QFETCH_GLOBAL(QString, journalMode);
-    m_env.reset(); // one database at a time
-    m_env = std::make_unique<TestEnvironment>(20261206);
-    QVERIFY(db().isOpen() && db().execute("PRAGMA journal_mode = " + journalMode));
-}
+    std::unique_ptr<TestEnvironment> m_env;
+    TestDatabase& db() { return m_env->db; }
 
-void TestRandomRecord::fill(const QString& table, const QStringList& values, int copies)
-{
-    QFETCH_GLOBAL(int, blockSize);
-    QFETCH_GLOBAL(int, keySpacing);
-    copies = copies ? copies : blockSize;
-    QVERIFY(db().execute("CREATE TABLE " + table + " (ID INTEGER PRIMARY KEY, word TEXT)"));
-    // Value i fills a block of rows whose keys start at first and are i + 1 apart.
-    for (qsizetype i = 0, first = 1; i < values.size(); first += copies * (i + 1), ++i)
-        QVERIFY(db().execute(
-            QStringLiteral(
-                "WITH RECURSIVE copy(n) AS (SELECT 0 UNION ALL SELECT n + 1 FROM copy "
-                "WHERE n + 1 < %1) INSERT INTO %2 SELECT %3 * (%4 + n * %5), %6 FROM copy")
-                .arg(QString::number(copies), table, QString::number(keySpacing),
-                     QString::number(first), QString::number(i + 1), values[i])));
-}
-
-// Every row is drawn about equally often, whatever its key, from the first draws on, and no blank
-// value ever is.
-void TestRandomRecord::drawsEveryRowAboutEquallyOftenAndNoBlank()
-{
-    fill("dice", {"'f1'", "NULL", "'f2'", "''", "'f3'", "'   '", "'f4'", "'f5'", "NULL", "'f6'"});
-    QVERIFY(unevenness("dice", {"F1", "F2", "F3", "F4", "F5", "F6"}, 6000) < 1);
-    fill("many", {"'W' || n"}, 5000);
-    int late = 0; // the first draws already reach the rows that are read last
-    for (int i = 0; i < 20; ++i)
-        late += getRandomRecord("many").mid(1).toInt() > 2500;
-    QVERIFY(late > 0 && unevenness("many", db().column("SELECT word FROM many"), 100000) < 1);
-}
-
-// Writes through this connection or another one are drawn from at once.
-void TestRandomRecord::seesWritesBetweenDraws()
-{
-    fill("grows", {"'first'"});
-    QSqlDatabase other = QSqlDatabase::cloneDatabase(Database::connection(), "other");
-    const QList<std::pair<QString, QString>> steps = {
-        {"UPDATE grows SET word = 'quiet mOUSE'", "Quiet mOUSE"}, // only the first letter
-        {"UPDATE grows SET word = 'é'", "É"},
-        {"BEGIN", "É"},
-        {"UPDATE grows SET word = 'undone'", "Undone"},
-        {"ROLLBACK", "É"}, // what is rolled back is not drawn
-        {"other: UPDATE grows SET word = 'theirs'", "Theirs"},
-        {"INSERT INTO grows (word) SELECT 'Theirs' FROM grows", "Theirs"}};
-    QVERIFY(getRandomRecord("grows") == "First" && other.open());
-    for (const auto& [sql, drawn] : steps) {
-        QVERIFY(sql.startsWith("other: ") ? QSqlQuery(other).exec(sql.mid(7)) : db().execute(sql));
-        QCOMPARE(getRandomRecord("grows"), drawn);
+    // A list table of the values (SQL of the copy number n), each as often as the test row says,
+    // in blocks whose gaps between keys grow: no row may be favoured by its place or gap.
+    void fill(const QString& table, const QStringList& values, int copies = 0)
+    {
+        QFETCH_GLOBAL(int, blockSize);
+        QFETCH_GLOBAL(int, keySpacing);
+        copies = copies ? copies : blockSize;
+        QVERIFY(db().execute("CREATE TABLE " + table + " (ID INTEGER PRIMARY KEY, word TEXT)"));
+        // Value i fills a block of rows whose keys start at first and are i + 1 apart.
+        for (qsizetype i = 0, first = 1; i < values.size(); first += copies * (i + 1), ++i)
+            QVERIFY(db().execute(
+                QStringLiteral(
+                    "WITH RECURSIVE copy(n) AS (SELECT 0 UNION ALL SELECT n + 1 FROM copy "
+                    "WHERE n + 1 < %1) INSERT INTO %2 SELECT %3 * (%4 + n * %5), %6 FROM copy")
+                    .arg(QString::number(copies), table, QString::number(keySpacing),
+                         QString::number(first), QString::number(i + 1), values[i])));
     }
-    QVERIFY(QSqlQuery(other).exec("UPDATE grows SET word = 'second' WHERE ID % 2 = 0"));
-    QVERIFY(unevenness("grows", {"Theirs", "Second"}, 400) < 1);
-    other = QSqlDatabase();
-    QSqlDatabase::removeDatabase("other");
-}
 
-// Names with blanks, in any case or with quotes are names; an empty or missing table is fatal.
-void TestRandomRecord::tableNamesAndFatalTables()
-{
-    fill("\"Odd Table\"", {"'lantern'"});
-    fill("\"x\"\"; DROP TABLE noun; --\"", {"'safe'"});
-    fill("hollow", {"''", "NULL"});
-    QCOMPARE(getRandomRecord("Odd Table") + getRandomRecord("[odd table]") +
-                 getRandomRecord("x\"; DROP TABLE noun; --") + getRandomRecord("hollow"),
-             QStringLiteral("LanternLanternSafe"));
-    QVERIFY(Database::hasTable("noun") && db().fatalErrors == QList<int>{3021});
-    const ScriptedDesktop::Message report = m_env->desktop.messages.last();
-    QVERIFY2(report.title == "Error" &&
-                 report.text.startsWith("Error #  3021 was generated by getRandomRecord\r") &&
-                 report.text.contains("'hollow'") &&
-                 report.text.endsWith(" in database" + db().path()),
-             qPrintable(report.text));
-    getRandomRecord("nowhere");
-    QVERIFY(db().fatalErrors.size() == 2 && m_env->desktop.lastMessage().contains("'nowhere'"));
-}
+private slots:
+    void initTestCase_data()
+    {
+        QTest::addColumn<int>("blockSize");
+        QTest::addColumn<int>("keySpacing");
+        QTest::addColumn<QString>("journalMode");
+        QTest::newRow("small table") << 1 << 1 << "DELETE";
+        QTest::newRow("small table, write-ahead log") << 1 << 1 << "WAL";
+        QTest::newRow("large table") << 40000 << 1 << "DELETE";
+        QTest::newRow("sparse keys") << 1 << 5000 << "DELETE";
+    }
+
+    void init()
+    {
+        QFETCH_GLOBAL(QString, journalMode);
+        m_env.reset(); // one database at a time
+        m_env = std::make_unique<TestEnvironment>(20261206);
+        QVERIFY(db().isOpen() && db().execute("PRAGMA journal_mode = " + journalMode));
+    }
+
+    // Every row is drawn about equally often, whatever its key, from the first draws on, and no
+    // blank value ever is.
+    void drawsEveryRowAboutEquallyOftenAndNoBlank()
+    {
+        fill("dice",
+             {"'f1'", "NULL", "'f2'", "''", "'f3'", "'   '", "'f4'", "'f5'", "NULL", "'f6'"});
+        QVERIFY(unevenness("dice", {"F1", "F2", "F3", "F4", "F5", "F6"}, 6000) < 1);
+        fill("many", {"'W' || n"}, 5000);
+        int late = 0; // the first draws already reach the rows that are read last
+        for (int i = 0; i < 20; ++i)
+            late += getRandomRecord("many").mid(1).toInt() > 2500;
+        QVERIFY(late > 0 && unevenness("many", db().column("SELECT word FROM many"), 100000) < 1);
+    }
+
+    // Writes through this connection or another one are drawn from at once.
+    void seesWritesBetweenDraws()
+    {
+        fill("grows", {"'first'"});
+        QSqlDatabase other = db().otherConnection();
+        const QList<std::pair<QString, QString>> steps = {
+            {"UPDATE grows SET word = 'quiet mOUSE'", "Quiet mOUSE"}, // only the first letter
+            {"UPDATE grows SET word = 'é'", "É"},
+            {"BEGIN", "É"},
+            {"UPDATE grows SET word = 'undone'", "Undone"},
+            {"ROLLBACK", "É"}, // what is rolled back is not drawn
+            {"other: UPDATE grows SET word = 'theirs'", "Theirs"},
+            {"INSERT INTO grows (word) SELECT 'Theirs' FROM grows", "Theirs"}};
+        QVERIFY(getRandomRecord("grows") == "First" && other.isOpen());
+        for (const auto& [sql, drawn] : steps) {
+            QVERIFY(sql.startsWith("other: ") ? QSqlQuery(other).exec(sql.mid(7))
+                                              : db().execute(sql));
+            QCOMPARE(getRandomRecord("grows"), drawn);
+        }
+        QVERIFY(QSqlQuery(other).exec("UPDATE grows SET word = 'second' WHERE ID % 2 = 0"));
+        QVERIFY(unevenness("grows", {"Theirs", "Second"}, 400) < 1);
+    }
+
+    // Names with blanks, in any case or with quotes are names; an empty or missing table is fatal.
+    void tableNamesAndFatalTables()
+    {
+        fill("\"Odd Table\"", {"'lantern'"});
+        fill("\"x\"\"; DROP TABLE noun; --\"", {"'safe'"});
+        fill("hollow", {"''", "NULL"});
+        QCOMPARE(getRandomRecord("Odd Table") + getRandomRecord("[odd table]") +
+                     getRandomRecord("x\"; DROP TABLE noun; --") + getRandomRecord("hollow"),
+                 QStringLiteral("LanternLanternSafe"));
+        QVERIFY(Database::hasTable("noun") && db().fatalErrors == QList<int>{3021});
+        const ScriptedDesktop::Message report = m_env->desktop.messages.last();
+        QVERIFY2(report.title == "Error" &&
+                     report.text.startsWith("Error #  3021 was generated by getRandomRecord\r") &&
+                     report.text.contains("'hollow'") &&
+                     report.text.endsWith(" in database" + db().path()),
+                 qPrintable(report.text));
+        getRandomRecord("nowhere");
+        QVERIFY(db().fatalErrors.size() == 2 && m_env->desktop.lastMessage().contains("'nowhere'"));
+    }
+};
 
 QTEST_GUILESS_MAIN(TestRandomRecord)
 #include "tst_randomrecord.moc"

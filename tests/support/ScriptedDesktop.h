@@ -72,7 +72,6 @@ public:
 protected:
     MessageAnswer showMessageBox(const QString& text, const QString& title, MessageIcon icon,
                                  MessageButtons buttons) override;
-    // No test types into an input box: each one is cancelled.
     // Every input box is cancelled; its prompt and title are kept as "prompt|title".
     QString showInputBox(const QString& prompt, const QString& title, const QString&) override
     {

@@ -5,9 +5,7 @@
 #include "shared/widgets/FatalError.h"
 #include "shared/widgets/RunPaths.h"
 
-#include <QDebug>
-#include <QSqlError>
-#include <QSqlQuery>
+#include <QtSql>
 
 namespace {
 const QString OtherConnection = QStringLiteral("other");

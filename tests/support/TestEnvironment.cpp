@@ -3,18 +3,8 @@
 #include "shared/desktop/Clock.h"
 #include "shared/widgets/RunRandom.h"
 
-#include <QAbstractItemModel>
-#include <QApplication>
-#include <QCheckBox>
-#include <QCryptographicHash>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QLineEdit>
-#include <QLocale>
-#include <QStandardPaths>
-#include <QTableView>
-#include <QTest>
+#include <QtTest>
+#include <QtWidgets>
 
 TestEnvironment::TestEnvironment(quint32 seed, const QString& tablesFolder) : db(tablesFolder)
 {
@@ -31,18 +21,15 @@ TestEnvironment::~TestEnvironment()
 bool TestEnvironment::expectMessage(const QString& text, const QString& title,
                                     std::optional<MessageIcon> icon) const
 {
-    if (desktop.messages.isEmpty()) {
-        QTest::qFail(qPrintable("No message; expected: " + text), __FILE__, __LINE__);
-        return false;
-    }
+    if (desktop.messages.isEmpty())
+        return QTest::qVerify(false, "a message", qPrintable("No message; expected: " + text),
+                              __FILE__, __LINE__);
     const ScriptedDesktop::Message& last = desktop.messages.last();
-    if (!QTest::qCompare(last.text, text, "message", "expected", __FILE__, __LINE__))
-        return false;
-    if (!title.isEmpty() &&
-        !QTest::qCompare(last.title, title, "title", "expected", __FILE__, __LINE__))
-        return false;
-    return !icon ||
-           QTest::qCompare(int(last.icon), int(*icon), "icon", "expected", __FILE__, __LINE__);
+    return QTest::qCompare(last.text, text, "message", "expected", __FILE__, __LINE__) &&
+           (title.isEmpty() ||
+            QTest::qCompare(last.title, title, "title", "expected", __FILE__, __LINE__)) &&
+           (!icon ||
+            QTest::qCompare(int(last.icon), int(*icon), "icon", "expected", __FILE__, __LINE__));
 }
 
 QString TestEnvironment::expectedOutput(const QString& name, bool dropFinalLineFeed)
