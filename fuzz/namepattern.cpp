@@ -3,12 +3,14 @@
 #include "FuzzSupport.h"
 
 #include "engines/NamePattern.h"
+#include "engines/Random.h"
 #include "engines/VowelSound.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const QString pattern = FuzzSupport::text(data, size);
-    const NamePattern::Expansion expansion = NamePattern::expand(pattern);
+    Random random(1); // a fixed seed, so that a finding replays
+    const NamePattern::Expansion expansion = NamePattern::expand(pattern, random);
     if (expansion.letters.size() > pattern.size() ||
         (expansion.valid && expansion.letters.size() != pattern.size()))
         FuzzSupport::fail(QStringLiteral("the name does not have one letter per code"));
