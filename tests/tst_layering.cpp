@@ -54,9 +54,9 @@ void TestLayering::includesGoDownOnly()
     QStringList offences;
     QHash<QString, int> filesRead;
     for (const auto& [path, text] : sourceFiles()) {
-        const auto floor = std::find_if(forbidden.begin(), forbidden.end(), [&](const auto& rule) {
-            return path.startsWith(rule.first);
-        });
+        const auto floor =
+            std::find_if(forbidden.begin(), forbidden.end(),
+                         [&file = path](const auto& rule) { return file.startsWith(rule.first); });
         if (floor == forbidden.end())
             continue;
         ++filesRead[floor->first];
