@@ -1,11 +1,13 @@
 // Prints the figures the program is measured by: the cost of one random draw from list tables
 // of growing size, the time from starting the program to its main window on screen, the
 // customization window over a large list, and the cost of saving a character.
+#include "BenchSupport.h"
 #include "customization/CustomizationWindow.h"
 #include "data/Database.h"
 #include "data/RandomRecord.h"
 #include "engines/NamePattern.h"
 #include "engines/SentencePattern.h"
+#include "GridBench.h"
 #include "records/CharacterWindow.h"
 #include "shared/widgets/RandomListValue.h"
 #include "shared/widgets/RunRandom.h"
@@ -45,20 +47,6 @@ template <typename Work> double medianMicroseconds(int rounds, int perRound, Wor
     }
     std::nth_element(samples.begin(), samples.begin() + samples.size() / 2, samples.end());
     return samples[samples.size() / 2];
-}
-
-void fillTable(TestDatabase& db, const QString& table, int rows)
-{
-    db.execute(
-        QStringLiteral("CREATE TABLE \"%1\" (ID INTEGER PRIMARY KEY, word TEXT)").arg(table));
-    QSqlQuery insert(Database::connection());
-    Database::connection().transaction();
-    insert.prepare(QStringLiteral("INSERT INTO \"%1\" (word) VALUES (?)").arg(table));
-    for (int i = 0; i < rows; ++i) {
-        insert.addBindValue(QStringLiteral("word%1").arg(i));
-        insert.exec();
-    }
-    Database::connection().commit();
 }
 
 void benchRandomDraws()
@@ -184,19 +172,6 @@ void benchStartUp()
     std::sort(samples.begin(), samples.end());
     out << QStringLiteral("Start-up, process start to main window shown: %1 ms (median of 7)\n")
                .arg(samples[samples.size() / 2], 0, 'f', 1);
-}
-
-// The peak resident memory of this process so far, in KiB.
-long peakMemoryKib()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLong();
-    }
-    return 0;
 }
 
 // Run in a child process, so that its peak memory is its own: opens the character window over
@@ -354,6 +329,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     if (argc == 3 && QByteArray(argv[1]) == "--character-window")
         return openCharacterWindow(QByteArray(argv[2]).toInt());
+    benchGrid(argc, argv);
     benchRandomDraws();
     benchGenerators();
     measureSentenceReadings();

@@ -1,5 +1,6 @@
 #include "app/MainWindow.h"
 #include "customization/CustomizationWindow.h"
+#include "data/TableRowsModel.h"
 #include "inspiration/CrystalBallWindow.h"
 #include "shared/widgets/RandomListValue.h"
 #include "shared/widgets/Settings.h"
@@ -12,7 +13,6 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QSignalSpy>
-#include <QSqlTableModel>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -44,7 +44,7 @@ class TestCustomization : public QObject
         auto* box = find<QComboBox>("cboTableName");
         box->setCurrentIndex(box->findText(table));
         emit box->activated(box->currentIndex());
-        QCOMPARE(qobject_cast<QSqlTableModel*>(grid()->model())->tableName(), table);
+        QCOMPARE(qobject_cast<TableRowsModel*>(grid()->model())->tableName(), table);
     }
     void typeValue(int row, const QString& text) { editCell(grid(), row, 1, text); }
     QStringList column(const QString& sql) { return m_env->db.column(sql); }
@@ -72,14 +72,17 @@ private slots:
         QVERIFY(noFatalError);
     }
 
-    // The user's tables in the database's order: never the engine's own, a view or "MSys...".
+    // The user's tables in the database's order: never the engine's own, a view or "MSys...";
+    // the first list shows its last row at Ctrl+End however long it is.
     void tableListShowsUserTablesOnly()
     {
         for (const char* sql :
              {"CREATE TABLE MSysObjects (ID INTEGER PRIMARY KEY, name TEXT)",
               "CREATE TABLE msysMine (ID INTEGER PRIMARY KEY AUTOINCREMENT, msysMine TEXT)",
               "INSERT INTO msysMine (msysMine) VALUES ('a')",
-              "CREATE VIEW nounView AS SELECT * FROM noun"})
+              "CREATE VIEW nounView AS SELECT * FROM noun",
+              "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 1000) "
+              "INSERT INTO adverb (adverb) SELECT 'adverb' || i FROM n"})
             QVERIFY(m_env->db.execute(sql));
         open();
         auto* box = find<QComboBox>("cboTableName");
@@ -88,6 +91,8 @@ private slots:
                         "NOT LIKE 'sqlite%' AND name NOT GLOB 'MSys*' ORDER BY rowid"));
         QCOMPARE(box->currentText(), QString("adverb"));
         QCOMPARE(grid()->model()->rowCount(), m_env->db.scalar("SELECT count(*) FROM adverb"));
+        QTest::keyClick(grid(), Qt::Key_End, Qt::ControlModifier); // beyond the rows read
+        QCOMPARE(grid()->currentIndex().data().toString(), QString("adverb1000"));
     }
 
     // A word typed into a new row is the next word drawn; the last row cannot be deleted.

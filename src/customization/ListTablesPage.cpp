@@ -1,10 +1,10 @@
 #include "customization/ListTablesPage.h"
 
 #include "customization/CustomizationMessages.h"
-#include "data/Database.h"
 #include "data/ListFile.h"
 #include "data/ListImport.h"
 #include "data/RandomRecord.h"
+#include "data/TableRowsModel.h"
 #include "data/UserTables.h"
 #include "shared/desktop/BusyPointer.h"
 #include "shared/desktop/Desktop.h"
@@ -19,9 +19,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSqlError>
-#include <QSqlIndex>
 #include <QSqlRecord>
-#include <QSqlTableModel>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -42,8 +40,7 @@ ListTablesPage::ListTablesPage(QWidget* parent) : QWidget(parent)
     auto* label = named(new QLabel(QStringLiteral("Table:"), this), QStringLiteral("lblTableName"));
     label->setBuddy(m_tableName);
 
-    m_rows = new QSqlTableModel(this, Database::connection());
-    m_rows->setEditStrategy(QSqlTableModel::OnManualSubmit);
+    m_rows = new TableRowsModel(this);
     m_grid = named(new QTableView(this), QStringLiteral("grdCustom"));
     m_grid->setAccessibleName(QStringLiteral("Table rows"));
     m_grid->setToolTip(QStringLiteral("Enter new or edit existing items here."));
@@ -110,8 +107,7 @@ void ListTablesPage::load()
 void ListTablesPage::refreshTableName(const QString& table)
 {
     m_newRow.clear();
-    m_rows->setTable(table);
-    if (!m_rows->select()) {
+    if (!m_rows->setTable(table)) {
         reportFatalError(
             StoreError::fromSql(m_rows->lastError(), QStringLiteral("refreshTableName")));
         return;
@@ -175,23 +171,13 @@ void ListTablesPage::newRow()
     }
     refreshTableName(m_rows->tableName());
     m_newRow.mark(key);
-    while (m_rows->canFetchMore())
-        m_rows->fetchMore();
     makeRowCurrent(m_rows->rowCount() - 1);
     m_grid->setFocus();
 }
 
 int ListTablesPage::unsavedNewRow() const
 {
-    const QSqlIndex key = m_rows->primaryKey();
-    if (!m_newRow.isMarked() || key.count() != 1)
-        return -1;
-    const int column = m_rows->fieldIndex(key.fieldName(0));
-    for (int row = m_rows->rowCount() - 1; row >= 0; --row) {
-        if (m_rows->index(row, column).data() == m_newRow.key())
-            return row;
-    }
-    return -1;
+    return m_newRow.isMarked() ? m_rows->rowOf(m_newRow.key().toLongLong()) : -1;
 }
 
 bool ListTablesPage::saveRows()
@@ -222,16 +208,13 @@ bool ListTablesPage::saveRows()
         return UserTables::rowCount(m_rows->tableName(), &countError);
     };
     const auto remove = [this, newRow](const QVariant&, StoreError* error) {
-        m_rows->removeRow(newRow);
-        if (m_rows->submitAll())
+        if (m_rows->deleteRow(newRow))
             return true;
         *error = StoreError::fromSql(m_rows->lastError(), QStringLiteral("cmdUpdate_Click"));
         return false;
     };
     if (m_newRow.removeAfterDuplicate(newRowEdited ? m_newRow.key() : QVariant(), rowCount, remove,
                                       &failure)) {
-        while (m_rows->canFetchMore())
-            m_rows->fetchMore();
         makeRowCurrent(m_rows->rowCount() - 1);
     } else if (failure.isSet()) {
         tellRecoverable(failure);
@@ -268,11 +251,9 @@ void ListTablesPage::deleteRow()
         tell(QStringLiteral("You must leave at least one item in the table."));
         return;
     }
-    m_rows->removeRow(row);
-    if (!m_rows->submitAll()) {
-        error = StoreError::fromSql(m_rows->lastError(), QStringLiteral("cmdDelete_Click"));
-        m_rows->revertAll();
-        tellRecoverable(error);
+    if (!m_rows->deleteRow(row)) {
+        tellRecoverable(
+            StoreError::fromSql(m_rows->lastError(), QStringLiteral("cmdDelete_Click")));
         return;
     }
     if (unsavedNewRow() < 0)

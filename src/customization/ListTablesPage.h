@@ -6,8 +6,8 @@
 
 class QComboBox;
 class QPushButton;
-class QSqlTableModel;
 class QTableView;
+class TableRowsModel;
 
 // The customization window's page for the user's own lists: any table of the database in an
 // editable grid, with rows added, saved, deleted, imported and exported.
@@ -42,7 +42,7 @@ private:
 
     QComboBox* m_tableName = nullptr;
     QTableView* m_grid = nullptr;
-    QSqlTableModel* m_rows = nullptr;
+    TableRowsModel* m_rows = nullptr;
     NewRowMark m_newRow;
     QPushButton* m_newButton = nullptr;
     QPushButton* m_updateButton = nullptr;

@@ -20,26 +20,49 @@ RecordListModel::RecordListModel(const QString& table, const QString& filter,
 
 bool RecordListModel::select(StoreError* error)
 {
+    QSqlError failure;
+    const bool read = readKeys(&failure);
+    if (!read && error)
+        *error = StoreError::fromSql(failure, QStringLiteral("RecordListModel.select"));
+    return read;
+}
+
+void RecordListModel::setSource(const QString& table, const QString& keyField,
+                                const QStringList& fields)
+{
+    beginResetModel();
+    m_table = Database::quoteIdentifier(table);
+    m_keyField = keyField;
+    m_fields = fields;
+    m_keys.clear();
+    m_values.clear();
+    endResetModel();
+}
+
+bool RecordListModel::readKeys(QSqlError* error)
+{
     QSqlQuery query(Database::connection());
     query.setForwardOnly(true);
     const QString where = m_filter.isEmpty() ? QString() : QStringLiteral(" WHERE ") + m_filter;
-    const bool read =
-        query.exec(QStringLiteral("SELECT ID FROM %1%2 ORDER BY ID").arg(m_table, where));
+    const bool read = query.exec(
+        QStringLiteral("SELECT %2 FROM %1%3 ORDER BY %2").arg(m_table, m_keyField, where));
     beginResetModel();
     m_keys.clear();
     m_values.clear();
     while (read && query.next())
         m_keys.append(query.value(0).toLongLong());
     endResetModel();
-    if (!read && error)
-        *error = StoreError::fromSql(query.lastError(), QStringLiteral("RecordListModel.select"));
+    if (!read)
+        *error = query.lastError();
     return read;
 }
 
 void RecordListModel::rowChanged(int row)
 {
-    if (m_values.remove(key(row)))
-        emit dataChanged(index(row, 0), index(row, columnCount() - 1));
+    if (row < 0 || row >= m_keys.size())
+        return;
+    m_values.remove(key(row));
+    emit dataChanged(index(row, 0), index(row, columnCount() - 1));
 }
 
 int RecordListModel::rowOf(qint64 key) const
@@ -88,8 +111,8 @@ bool RecordListModel::readPage(int row) const
         m_filter.isEmpty() ? QString() : QStringLiteral(" AND (%1)").arg(m_filter);
     QSqlQuery query(Database::connection());
     query.setForwardOnly(true);
-    query.prepare(QStringLiteral("SELECT ID, %1 FROM %2 WHERE ID BETWEEN ? AND ?%3")
-                      .arg(columns.join(QStringLiteral(", ")), m_table, condition));
+    query.prepare(QStringLiteral("SELECT %4, %1 FROM %2 WHERE %4 BETWEEN ? AND ?%3")
+                      .arg(columns.join(QStringLiteral(", ")), m_table, condition, m_keyField));
     query.addBindValue(m_keys.at(first));
     query.addBindValue(m_keys.at(last));
     if (!query.exec())

@@ -1,0 +1,92 @@
+#include "GridBench.h"
+
+#include "BenchSupport.h"
+#include "customization/CustomizationWindow.h"
+#include "support/ScriptedDesktop.h"
+#include "support/TestDatabase.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QTableView>
+#include <QTest>
+#include <QTextStream>
+
+#include <algorithm>
+#include <cstdlib>
+#include <vector>
+
+namespace {
+
+const QByteArray ChildArgument = "--grid-rows";
+
+// Prints the milliseconds to show the list in the grid and to reach its end, the row reached
+// (1 for the first), the rows of the list, the value shown there, and the growth of the peak
+// memory from before the list was shown, in KiB.
+void measureGrid(int rows)
+{
+    ScriptedDesktop desktop;
+    TestDatabase db;
+    fillTable(db, QStringLiteral("bigList"), rows);
+    CustomizationWindow window;
+    window.load();
+    window.show();
+    QCoreApplication::processEvents();
+    auto* tables = window.findChild<QComboBox*>(QStringLiteral("cboTableName"));
+    auto* grid = window.findChild<QTableView*>(QStringLiteral("grdCustom"));
+    resetPeakMemory();
+    const long memoryBefore = peakMemoryKib();
+    QElapsedTimer timer;
+    timer.start();
+    tables->setCurrentIndex(tables->findText(QStringLiteral("bigList")));
+    emit tables->activated(tables->currentIndex());
+    QCoreApplication::processEvents();
+    const double openMs = double(timer.nsecsElapsed()) / 1e6;
+    timer.restart();
+    QTest::keyClick(grid, Qt::Key_End, Qt::ControlModifier);
+    QCoreApplication::processEvents();
+    const double endMs = double(timer.nsecsElapsed()) / 1e6;
+    const QModelIndex reached = grid->currentIndex();
+    QTextStream(stdout) << openMs << ' ' << endMs << ' ' << reached.row() + 1 << ' '
+                        << grid->model()->rowCount() << ' ' << reached.data().toString() << ' '
+                        << peakMemoryKib() - memoryBefore << '\n';
+}
+
+} // namespace
+
+void benchGrid(int argc, char* argv[])
+{
+    if (argc == 3 && argv[1] == ChildArgument) {
+        measureGrid(QByteArray(argv[2]).toInt());
+        std::exit(0);
+    }
+    QTextStream out(stdout);
+    out << "Customization grid, Ctrl+End over a list of n rows (median of 5 runs):\n";
+    for (const int rows : {1000, 1000000}) {
+        std::vector<double> open, end, memory;
+        QList<QByteArray> figures;
+        for (int run = 0; run < 5; ++run) {
+            QProcess child;
+            child.start(QCoreApplication::applicationFilePath(),
+                        {QString::fromLatin1(ChildArgument), QString::number(rows)});
+            child.waitForFinished(600000);
+            figures = child.readAllStandardOutput().trimmed().split(' ');
+            open.push_back(figures.value(0).toDouble());
+            end.push_back(figures.value(1).toDouble());
+            memory.push_back(figures.value(5).toDouble() / 1024);
+        }
+        for (auto* samples : {&open, &end, &memory})
+            std::sort(samples->begin(), samples->end());
+        out << QStringLiteral("  %1 rows: shown in %2 ms, Ctrl+End in %3 ms to row %4 of %5 "
+                              "(\"%6\"), peak memory +%7 MiB\n")
+                   .arg(rows, 7)
+                   .arg(open[2], 0, 'f', 1)
+                   .arg(end[2], 0, 'f', 1)
+                   .arg(QString::fromLatin1(figures.value(2)),
+                        QString::fromLatin1(figures.value(3)),
+                        QString::fromLatin1(figures.value(4)))
+                   .arg(memory[2], 0, 'f', 1);
+        out.flush();
+    }
+}
