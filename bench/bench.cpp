@@ -7,6 +7,7 @@
 #include "engines/NamePattern.h"
 #include "engines/SentencePattern.h"
 #include "records/CharacterWindow.h"
+#include "ResultListBench.h"
 #include "shared/widgets/RandomListValue.h"
 #include "shared/widgets/RunRandom.h"
 #include "support/ScriptedDesktop.h"
@@ -354,6 +355,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     if (argc == 3 && QByteArray(argv[1]) == "--character-window")
         return openCharacterWindow(QByteArray(argv[2]).toInt());
+    benchResultLists();
     benchRandomDraws();
     benchGenerators();
     measureSentenceReadings();
