@@ -79,7 +79,12 @@ void ControlMakers::enlargeFont(QWidget* control, qreal factor)
 
 void ControlMakers::addResultLine(QListWidget* list, const QString& line)
 {
-    list->addItem(line);
+    addResultLines(list, {line});
+}
+
+void ControlMakers::addResultLines(QListWidget* list, const QStringList& lines)
+{
+    list->addItems(lines);
     list->setCurrentRow(list->count() - 1);
 }
 
