@@ -9,6 +9,7 @@
 #include "engines/SentencePattern.h"
 #include "GridBench.h"
 #include "records/CharacterWindow.h"
+#include "ResultListBench.h"
 #include "shared/widgets/RandomListValue.h"
 #include "shared/widgets/RunRandom.h"
 #include "support/ScriptedDesktop.h"
@@ -330,6 +331,7 @@ int main(int argc, char* argv[])
     if (argc == 3 && QByteArray(argv[1]) == "--character-window")
         return openCharacterWindow(QByteArray(argv[2]).toInt());
     benchGrid(argc, argv);
+    benchResultLists();
     benchRandomDraws();
     benchGenerators();
     measureSentenceReadings();

@@ -1,4 +1,5 @@
 #include "app/ToolCatalog.h"
+#include "shared/widgets/ControlMakers.h"
 #include "shared/widgets/ToolWindow.h"
 #include "support/TestEnvironment.h"
 
@@ -12,6 +13,14 @@ class TestToolWindows : public QObject
     Q_OBJECT
 
     std::unique_ptr<TestEnvironment> m_env;
+
+    // A line that counts how often its list reads it.
+    struct CountedLine : QListWidgetItem
+    {
+        using QListWidgetItem::QListWidgetItem;
+        QVariant data(int role) const override { return ++reads, QListWidgetItem::data(role); }
+        inline static int reads = 0;
+    };
 
     static QList<QTimer*> timersOf(ToolWindow* window)
     {
@@ -40,6 +49,8 @@ private slots:
 
     // Every control has a name for screen readers and is reached by the Tab key, in the order
     // laid down where there is one; Enter presses the focused button, elsewhere the default one.
+    // A line added to a long results list is current and in view without the list reading again
+    // the lines it holds, and its longest line is neither cut nor out of the scroll bar's reach.
     void keyboardAndScreenReadersReachEveryControl_data()
     {
         QTest::addColumn<QString>("windowName");
@@ -62,6 +73,22 @@ private slots:
         QFETCH(QString, windowName);
         QFETCH(QString, tabOrder);
         const auto window = open(windowName);
+        if (auto* list = window->findChild<QListWidget*>("lstResults")) {
+            const QString longest = QString("far ").repeated(80);
+            for (int i = 0; i < 1000; ++i)
+                new CountedLine(i == 1 ? longest : "near", list);
+            const int width = list->fontMetrics().horizontalAdvance(longest);
+            QVERIFY(list->visualItemRect(list->item(1)).width() >= width); // laid out
+            CountedLine::reads = 0;
+            ControlMakers::addResultLine(list, "nearer");
+            const QRect added = list->visualItemRect(list->currentItem());
+            QVERIFY(list->currentRow() == 1000 && added.top() >= 0 &&
+                    added.bottom() < list->viewport()->height());
+            QCOMPARE(CountedLine::reads, 0);
+            QVERIFY(list->visualItemRect(list->item(1)).width() >= width &&
+                    list->horizontalScrollBar()->maximum() + list->viewport()->width() >= width);
+            list->clear();
+        }
         const auto takesTab = [&](QWidget* widget) {
             return window->isAncestorOf(widget) && (widget->focusPolicy() & Qt::TabFocus) &&
                    widget->isVisibleTo(window.get()) && widget->isEnabled() &&

@@ -94,8 +94,7 @@ void NumberGeneratorWindow::createControls()
     }
     m_kindOptions.first()->setChecked(true);
 
-    m_results = ControlMakers::named(new QListWidget, QStringLiteral("lstResults"));
-    m_results->setAccessibleName(QStringLiteral("Results"));
+    m_results = ControlMakers::resultsList();
     QFont listFont = m_results->font();
     listFont.setPointSize(12);
     m_results->setFont(listFont);

@@ -246,11 +246,10 @@ void StoryWizardWindow::enableQuestionArea(bool enabled)
 
 void StoryWizardWindow::recordAnswer()
 {
-    ControlMakers::addResultLine(m_results,
-                                 QStringLiteral("Question: ") + m_question->toPlainText());
-    ControlMakers::addResultLine(m_results, m_answer->text().isEmpty()
-                                                ? QStringLiteral("Answer: No response")
-                                                : QStringLiteral("Answer: ") + m_answer->text());
+    ControlMakers::addResultLines(
+        m_results, {QStringLiteral("Question: ") + m_question->toPlainText(),
+                    m_answer->text().isEmpty() ? QStringLiteral("Answer: No response")
+                                               : QStringLiteral("Answer: ") + m_answer->text()});
     if (!allAsked())
         nextQuestion();
     else

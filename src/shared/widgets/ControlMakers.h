@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 class QCheckBox;
 class QHBoxLayout;
@@ -30,6 +31,8 @@ void enlargeFont(QWidget* control, qreal factor);
 
 // Adds a line at the end of a results list and selects it, so that it scrolls into view.
 void addResultLine(QListWidget* list, const QString& line);
+// Adds lines at once: the list is laid out once for them all, the last one selected.
+void addResultLines(QListWidget* list, const QStringList& lines);
 // The buttons side by side, the last one kept apart at the right.
 QHBoxLayout* buttonRow(const QList<QPushButton*>& buttons);
 
