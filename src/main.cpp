@@ -1,5 +1,4 @@
 #include "app/ApplicationIdentity.h"
-#include "app/DatabaseSession.h"
 #include "app/HelpCommands.h"
 #include "app/MainWindow.h"
 #include "shared/desktop/QtDesktop.h"
@@ -39,11 +38,11 @@ int main(int argc, char* argv[])
     MainWindow mainWindow;
     if (!mainWindow.initializeEnvironment())
         return mainWindow.handedOver() ? EXIT_SUCCESS : EXIT_FAILURE;
-    // The start-up benchmark measures the time until the main window is on screen. The run
-    // closes the database as an exit does, so that the next start takes it as ended cleanly.
+    // The start-up benchmark measures the time until the main window is on screen. The run ends
+    // as an exit does, so that the next start finds it ended cleanly.
     if (qEnvironmentVariableIsSet("QUILLANE_QUIT_WHEN_SHOWN"))
-        QTimer::singleShot(0, &app, [] {
-            closeDatabase();
+        QTimer::singleShot(0, &app, [&mainWindow] {
+            mainWindow.endRun();
             printPeakMemory();
             std::_Exit(EXIT_SUCCESS);
         });

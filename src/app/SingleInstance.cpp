@@ -83,6 +83,13 @@ SingleInstance::Claim SingleInstance::claim(const QString& databasePath)
     return Claim::First;
 }
 
+void SingleInstance::release()
+{
+    delete m_server;
+    m_server = nullptr;
+    m_lock.reset();
+}
+
 void SingleInstance::listen(const QString& path)
 {
     // With the lock held, a socket left there is one a run that ended abruptly left behind.

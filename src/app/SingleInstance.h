@@ -28,6 +28,8 @@ public:
 
     // Claims the database for this run, or asks the run that holds it to come to the front.
     Claim claim(const QString& databasePath);
+    // Gives up the claim: later runs start on their own.
+    void release();
 
 signals:
     // A later run for the same database asked this one to come to the front.
