@@ -12,6 +12,7 @@
 #include "ResultListBench.h"
 #include "shared/widgets/RandomListValue.h"
 #include "shared/widgets/RunRandom.h"
+#include "StartUpBench.h"
 #include "support/ScriptedDesktop.h"
 #include "support/TestDatabase.h"
 
@@ -154,25 +155,6 @@ void measureSentenceReadings()
                .arg(100.0 * lowerI / count, 0, 'f', 2)
                .arg(listed.isEmpty() ? QStringLiteral("no exceptions met") : listed.join(", "));
     out.flush();
-}
-
-void benchStartUp()
-{
-    std::vector<double> samples;
-    for (int run = 0; run < 7; ++run) {
-        QProcess program;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("QUILLANE_QUIT_WHEN_SHOWN"), QStringLiteral("1"));
-        program.setProcessEnvironment(environment);
-        QElapsedTimer timer;
-        timer.start();
-        program.start(QStringLiteral(QUILLANE_PROGRAM), {});
-        program.waitForFinished(30000);
-        samples.push_back(double(timer.nsecsElapsed()) / 1e6);
-    }
-    std::sort(samples.begin(), samples.end());
-    out << QStringLiteral("Start-up, process start to main window shown: %1 ms (median of 7)\n")
-               .arg(samples[samples.size() / 2], 0, 'f', 1);
 }
 
 // Run in a child process, so that its peak memory is its own: opens the character window over
@@ -335,7 +317,7 @@ int main(int argc, char* argv[])
     benchRandomDraws();
     benchGenerators();
     measureSentenceReadings();
-    benchStartUp();
+    benchStartUp(out);
     benchCharacterWindow();
     benchCustomization();
     benchSaves();

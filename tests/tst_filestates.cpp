@@ -96,8 +96,28 @@ class TestFileStates : public QObject
                 (state != "no table" && !m_env->db.execute(unreadable)))
                 return false;
         }
+        // The page a list's rows start on, which a start does not read.
+        const qint64 listAt = m_env->db
+                                  .scalar("SELECT rootpage - 1 FROM sqlite_master WHERE "
+                                          "name = 'noun'")
+                                  .toLongLong() *
+                              m_env->db.scalar("PRAGMA page_size").toLongLong();
         Database::close();
         QFile file(path);
+        if (state == "damaged after a kill") {
+            // A run killed while it had the database, then a disk fault inside the file. The
+            // run's backup goes, or it would be offered.
+            QProcess run;
+            run.start(QCoreApplication::applicationFilePath(),
+                      {RunningChild, m_env->db.folder(), "-platform", "offscreen"});
+            if (!waitForLine(run, "ready"))
+                return false;
+            ::kill(pid_t(run.processId()), SIGKILL);
+            return run.waitForFinished() &&
+                   QDir(m_env->db.folder() + "/backups").removeRecursively() &&
+                   file.open(QIODevice::ReadWrite) && file.seek(listAt) &&
+                   file.write(QByteArray(64, 'x')) == 64;
+        }
         if (state == "missing" || state == "folder")
             return file.remove() && (state == "missing" || QDir().mkdir(path));
         if (state == "empty" || state == "cut short")
@@ -140,8 +160,9 @@ private slots:
     void startUpSaysWhatIsWrong_data()
     {
         QTest::addColumn<bool>("starts");
-        for (const char* state : {"missing", "folder", "empty", "cut short", "garbage", "no table",
-                                  "no column", "unreadable settings"})
+        for (const char* state :
+             {"missing", "folder", "empty", "cut short", "garbage", "damaged after a kill",
+              "no table", "no column", "unreadable settings"})
             QTest::newRow(state) << false;
         for (const char* state : {"locked", "read-only", "read-only folder"})
             QTest::newRow(state) << true;

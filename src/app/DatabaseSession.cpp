@@ -2,6 +2,7 @@
 
 #include "app/ApplicationIdentity.h"
 #include "app/DataLocations.h"
+#include "app/OpenMark.h"
 
 #include "data/Database.h"
 #include "data/DatabaseBackup.h"
@@ -64,6 +65,21 @@ void keepBackup(const QString& path)
     StoreError error;
     if (!DatabaseBackup(path).keepDaily(currentDateTime().date(), &error))
         qWarning("No backup of the database was made: %s", qPrintable(error.description));
+}
+
+// Opening reads only the file's header and schema; every page is read where damage is likely:
+// after a run that did not close the database, and in the copy each daily backup checks.
+bool openAndCheck(const QString& path, StoreError* error)
+{
+    if (!Database::open(path, error))
+        return false;
+    const OpenMark mark(path);
+    if (mark.isLeft() && !Database::checkWhole(error)) {
+        Database::close();
+        return false;
+    }
+    mark.set();
+    return true;
 }
 
 // A file SQLite cannot read, or no file at all, may be replaced by a backup.
@@ -144,7 +160,7 @@ bool openDatabase()
     bool offered = false;
     for (;;) {
         StoreError error;
-        if (Database::open(path, &error)) {
+        if (openAndCheck(path, &error)) {
             keepBackup(path);
             const BusyPointer::Pause forNotice;
             warnWhenReadOnly(path);
@@ -194,4 +210,5 @@ bool explainMissingContents(const StoreError& error)
 void closeDatabase()
 {
     Database::close();
+    OpenMark(runPaths().databasePath).clear();
 }

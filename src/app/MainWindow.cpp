@@ -341,11 +341,17 @@ void MainWindow::closeEvent(QCloseEvent* event)
             return;
         }
     }
+    endRun();
+    event->accept();
+    QApplication::closeAllWindows();
+}
+
+void MainWindow::endRun()
+{
     // The tool windows hold record sets on the database, so they go before it is released.
     closeToolWindows();
     closeDatabase();
-    event->accept();
-    QApplication::closeAllWindows();
+    m_instance->release();
 }
 
 void MainWindow::closeToolWindows()

@@ -34,6 +34,9 @@ public:
     void applyToolBarSetting();
     // Asks whether to end the program, and ends it on Yes.
     void confirmExit();
+    // Closes the tool windows and the database and gives up the claim on it, as the end of the
+    // program does: the next start finds that this run ended cleanly.
+    void endRun();
 
     // Opens a tool window, or brings the open one to the front.
     ToolWindow* openToolWindow(const QString& windowName);

@@ -5,10 +5,20 @@
 #include <QCryptographicHash>
 #include <QDeadlineTimer>
 #include <QDir>
-#include <QLocalServer>
-#include <QLocalSocket>
+#include <QFile>
 #include <QLockFile>
+#include <QSocketNotifier>
 #include <QThread>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 namespace {
 
@@ -29,33 +39,66 @@ QString socketPath(const QString& databasePath)
         .filePath(QStringLiteral("quillane-") + QString::fromLatin1(hash.toHex().left(24)));
 }
 
+// The address of the socket at the path; false when the path is too long for one.
+bool addressOf(const QString& path, sockaddr_un* address)
+{
+    const QByteArray name = QFile::encodeName(path);
+    *address = {};
+    address->sun_family = AF_UNIX;
+    if (size_t(name.size()) >= sizeof(address->sun_path))
+        return false;
+    std::memcpy(address->sun_path, name.constData(), size_t(name.size()));
+    return true;
+}
+
+bool writeAll(int socket, const QByteArray& data)
+{
+    for (qsizetype written = 0; written < data.size();) {
+        const ssize_t now =
+            ::send(socket, data.constData() + written, size_t(data.size() - written), MSG_NOSIGNAL);
+        if (now < 0 && errno != EINTR)
+            return false;
+        written += std::max<ssize_t>(now, 0);
+    }
+    return true;
+}
+
 // True once the request is with the run listening at the path; its answer is awaited a while,
 // but the request stays with that run either way.
 bool askToComeToTheFront(const QString& path)
 {
-    QLocalSocket socket;
+    sockaddr_un address;
+    if (!addressOf(path, &address))
+        return false;
     const QDeadlineTimer connecting(ConnectMs);
-    for (socket.connectToServer(path); !socket.waitForConnected(int(connecting.remainingTime()));
-         socket.connectToServer(path)) {
+    int socket = -1;
+    for (;;) {
+        socket = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        if (socket < 0)
+            return false;
+        if (::connect(socket, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0)
+            break;
+        ::close(socket);
         if (connecting.hasExpired())
             return false;
         QThread::msleep(50);
     }
-    socket.write(Request);
-    while (socket.bytesToWrite() > 0) {
-        if (!socket.waitForBytesWritten(ConnectMs))
-            return false;
-    }
-    if (!socket.waitForReadyRead(AnswerMs))
+    const bool sent = writeAll(socket, Request);
+    pollfd answer = {socket, POLLIN, 0};
+    if (sent && ::poll(&answer, 1, AnswerMs) <= 0)
         qWarning("Quillane, already running for this database, has not answered yet");
-    return true;
+    ::close(socket);
+    return sent;
 }
 
 } // namespace
 
 SingleInstance::SingleInstance(QObject* parent) : QObject(parent) {}
 
-SingleInstance::~SingleInstance() = default;
+SingleInstance::~SingleInstance()
+{
+    release();
+}
 
 SingleInstance::Claim SingleInstance::claim(const QString& databasePath)
 {
@@ -83,33 +126,65 @@ SingleInstance::Claim SingleInstance::claim(const QString& databasePath)
     return Claim::First;
 }
 
-void SingleInstance::listen(const QString& path)
+void SingleInstance::release()
 {
-    // With the lock held, a socket left there is one a run that ended abruptly left behind.
-    QLocalServer::removeServer(path);
-    m_server = new QLocalServer(this);
-    m_server->setSocketOptions(QLocalServer::UserAccessOption);
-    if (!m_server->listen(path)) {
-        qWarning("Later runs cannot reach this one: %s", qPrintable(m_server->errorString()));
-        return;
+    if (m_server >= 0) {
+        delete m_accepting;
+        m_accepting = nullptr;
+        ::close(m_server);
+        m_server = -1;
+        QFile::remove(m_socketPath);
     }
-    connect(m_server, &QLocalServer::newConnection, this, [this] {
-        while (QLocalSocket* socket = m_server->nextPendingConnection()) {
-            connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-            connect(socket, &QLocalSocket::readyRead, this, [this, socket] { answer(socket); });
-        }
-    });
+    m_lock.reset();
 }
 
-void SingleInstance::answer(QLocalSocket* socket)
+void SingleInstance::listen(const QString& path)
 {
-    if (!socket->canReadLine())
-        return;
-    if (socket->readLine() != Request) {
-        socket->disconnectFromServer();
+    sockaddr_un address;
+    const int server = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+    // With the lock held, a socket left there is one a run that ended abruptly left behind.
+    QFile::remove(path);
+    // Only this user may ask this run to come to the front.
+    if (server < 0 || !addressOf(path, &address) ||
+        ::bind(server, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0 ||
+        ::chmod(address.sun_path, S_IRUSR | S_IWUSR) != 0 || ::listen(server, 8) != 0) {
+        qWarning("Later runs cannot reach this one: %s", std::strerror(errno));
+        if (server >= 0)
+            ::close(server);
         return;
     }
-    socket->write(Answer);
-    socket->flush();
-    emit activationRequested();
+    m_server = server;
+    m_socketPath = path;
+    m_accepting = new QSocketNotifier(server, QSocketNotifier::Read, this);
+    connect(m_accepting, &QSocketNotifier::activated, this, &SingleInstance::acceptRequests);
+}
+
+void SingleInstance::acceptRequests()
+{
+    for (int connection;
+         (connection = ::accept4(m_server, nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC)) >= 0;) {
+        auto* reading = new QSocketNotifier(connection, QSocketNotifier::Read, this);
+        const auto done = [reading, connection] {
+            reading->deleteLater();
+            ::close(connection);
+        };
+        connect(reading, &QSocketNotifier::activated, this,
+                [this, reading, connection, done, received = QByteArray()]() mutable {
+                    char buffer[64];
+                    ssize_t count;
+                    while ((count = ::read(connection, buffer, sizeof buffer)) > 0)
+                        received.append(buffer, count);
+                    if (received.contains('\n') || count == 0) {
+                        reading->setEnabled(false);
+                        if (received.left(received.indexOf('\n') + 1) == Request) {
+                            writeAll(connection, Answer);
+                            emit activationRequested();
+                        }
+                        done();
+                    } else if (count < 0 && errno != EAGAIN && errno != EWOULDBLOCK) {
+                        reading->setEnabled(false);
+                        done();
+                    }
+                });
+    }
 }

@@ -4,14 +4,14 @@
 
 #include <memory>
 
-class QLocalServer;
-class QLocalSocket;
 class QLockFile;
+class QSocketNotifier;
 
 // One run of the program for each database, so that no two runs hold the same work. The first
 // run for a database takes a lock named after it and listens for later runs; a later run asks
 // the first to come to the front and ends. The lock of a run that ended without releasing it
-// (killed, crashed) is taken over, and the socket it left behind removed.
+// (killed, crashed) is taken over, and the socket it left behind removed. The socket is a plain
+// local one: Qt's network module would cost every start its libraries.
 class SingleInstance : public QObject
 {
     Q_OBJECT
@@ -28,15 +28,19 @@ public:
 
     // Claims the database for this run, or asks the run that holds it to come to the front.
     Claim claim(const QString& databasePath);
+    // Gives up the claim: later runs start on their own.
+    void release();
 
 signals:
     // A later run for the same database asked this one to come to the front.
     void activationRequested();
 
 private:
-    void listen(const QString& name);
-    void answer(QLocalSocket* socket);
+    void listen(const QString& path);
+    void acceptRequests();
 
     std::unique_ptr<QLockFile> m_lock;
-    QLocalServer* m_server = nullptr;
+    QString m_socketPath;
+    int m_server = -1;
+    QSocketNotifier* m_accepting = nullptr;
 };

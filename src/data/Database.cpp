@@ -13,16 +13,17 @@
 namespace {
 QString openPath;
 
-// Opening is lazy in SQLite: read the whole file now so that a damaged one is noticed before
-// any window writes to it. SQLite takes an empty file for a new database; ours never is one.
-StoreError checkWhole(const QSqlDatabase& db)
+// Opening is lazy in SQLite: read the header and the schema now, so that a file that is no
+// database is noticed before any window writes to it. The first read checks the header (its
+// magic string, its page size, and the pages it counts against the file's length: a file cut
+// short), and the schema must hold tables: SQLite takes an empty file for a new database, ours
+// never is one. Damage further in shows only to checkWhole(), which reads every page.
+StoreError checkSchema(const QSqlDatabase& db)
 {
     QSqlQuery probe(db);
-    if (!probe.exec(QStringLiteral("PRAGMA quick_check(1)")) || !probe.next())
+    if (!probe.exec(QStringLiteral("SELECT 1 FROM sqlite_master LIMIT 1")))
         return StoreError::fromSql(probe.lastError(), {});
-    if (probe.value(0).toString() != QLatin1String("ok"))
-        return {EngineError::DamagedFile, {}, QStringLiteral("database disk image is malformed")};
-    if (!probe.exec(QStringLiteral("SELECT 1 FROM sqlite_master")) || !probe.next())
+    if (!probe.next())
         return {EngineError::NotADatabase, {}, QStringLiteral("file is not a database")};
     return {};
 }
@@ -64,7 +65,7 @@ bool Database::open(const QString& path, StoreError* error)
         url.setQuery(QStringLiteral("mode=rw"));
         db.setDatabaseName(url.toString(QUrl::FullyEncoded));
         db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=5000"));
-        failure = db.open() ? checkWhole(db) : StoreError::fromSql(db.lastError(), {});
+        failure = db.open() ? checkSchema(db) : StoreError::fromSql(db.lastError(), {});
         if (!failure.isSet())
             failure = chooseJournal(db);
     }
@@ -77,6 +78,23 @@ bool Database::open(const QString& path, StoreError* error)
     }
     openPath = path;
     return true;
+}
+
+bool Database::checkWhole(StoreError* error)
+{
+    QSqlQuery probe(connection());
+    StoreError failure;
+    if (!probe.exec(QStringLiteral("PRAGMA quick_check(1)")) || !probe.next())
+        failure = StoreError::fromSql(probe.lastError(), {});
+    else if (probe.value(0).toString() != QLatin1String("ok"))
+        failure = {
+            EngineError::DamagedFile, {}, QStringLiteral("database disk image is malformed")};
+    if (!failure.isSet())
+        return true;
+    failure.source = QStringLiteral("openDatabase");
+    if (error)
+        *error = failure;
+    return false;
 }
 
 void Database::close()

@@ -12,8 +12,12 @@ struct sqlite3;
 class Database
 {
 public:
-    // Opens an existing database file for reading and writing; never creates one.
+    // Opens an existing database file for reading and writing; never creates one. A file that is
+    // empty, cut short or no database fails here; damage inside it shows only to checkWhole().
     static bool open(const QString& path, StoreError* error);
+    // Reads every page of the open database, finding damage anywhere in the file (not whether
+    // each index matches its table). It reads the whole file, which takes a while on a large one.
+    static bool checkWhole(StoreError* error);
     static void close();
     static bool isOpen();
 

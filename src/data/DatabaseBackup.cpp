@@ -45,7 +45,12 @@ QString firstValue(sqlite3* db, const char* sql)
 
 } // namespace
 
-DatabaseBackup::DatabaseBackup(const QString& databasePath) : m_databasePath(databasePath) {}
+DatabaseBackup::DatabaseBackup(const QString& databasePath)
+    : m_databasePath(databasePath),
+      m_backupName(QStringLiteral("^%1-(\\d{4}-\\d\\d-\\d\\d)\\.%2$")
+                       .arg(QRegularExpression::escape(QFileInfo(databasePath).completeBaseName()),
+                            QRegularExpression::escape(QFileInfo(databasePath).suffix())))
+{}
 
 QString DatabaseBackup::folder() const
 {
@@ -62,11 +67,7 @@ QString DatabaseBackup::pathFor(QDate day) const
 
 QDate DatabaseBackup::dayOf(const QString& fileName) const
 {
-    const QFileInfo database(m_databasePath);
-    const QRegularExpression named(QStringLiteral("^%1-(\\d{4}-\\d\\d-\\d\\d)\\.%2$")
-                                       .arg(QRegularExpression::escape(database.completeBaseName()),
-                                            QRegularExpression::escape(database.suffix())));
-    return QDate::fromString(named.match(fileName).captured(1), Qt::ISODate);
+    return QDate::fromString(m_backupName.match(fileName).captured(1), Qt::ISODate);
 }
 
 QList<DatabaseBackup::Copy> DatabaseBackup::copies(QDate today) const

@@ -4,6 +4,7 @@
 
 #include <QDate>
 #include <QList>
+#include <QRegularExpression>
 #include <QString>
 
 #include <optional>
@@ -54,4 +55,6 @@ private:
     void removeLeftovers() const;
 
     QString m_databasePath;
+    // Our backups' names, with the day in them; compiled once for all the files of the folder.
+    QRegularExpression m_backupName;
 };
