@@ -3,8 +3,13 @@
 #include "data/Database.h"
 #include "support/TestDatabase.h"
 
+#include <QCoreApplication>
 #include <QFile>
+#include <QProcess>
 #include <QSqlQuery>
+
+#include <algorithm>
+#include <vector>
 
 void fillTable(TestDatabase& db, const QString& table, int rows)
 {
@@ -20,21 +25,30 @@ void fillTable(TestDatabase& db, const QString& table, int rows)
     Database::connection().commit();
 }
 
-long peakMemoryKib()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLong();
-    }
-    return 0;
-}
-
 void resetPeakMemory()
 {
     QFile refs(QStringLiteral("/proc/self/clear_refs"));
     if (refs.open(QIODevice::WriteOnly))
         refs.write("5");
+}
+
+ChildRuns runChildren(const QStringList& arguments, int runs)
+{
+    ChildRuns printed;
+    for (int run = 0; run < runs; ++run) {
+        QProcess child;
+        child.start(QCoreApplication::applicationFilePath(), arguments);
+        child.waitForFinished(600000);
+        printed.append(child.readAllStandardOutput().trimmed().split(' '));
+    }
+    return printed;
+}
+
+double medianFigure(const ChildRuns& runs, int index, double scale)
+{
+    std::vector<double> figures;
+    for (const QList<QByteArray>& words : runs)
+        figures.push_back(words.value(index).toDouble() / scale);
+    std::sort(figures.begin(), figures.end());
+    return figures.empty() ? 0 : figures[figures.size() / 2];
 }

@@ -1,6 +1,11 @@
 #pragma once
 
+#include "app/PeakMemory.h"
+
+#include <QByteArray>
+#include <QList>
 #include <QString>
+#include <QStringList>
 
 class TestDatabase;
 
@@ -8,8 +13,12 @@ class TestDatabase;
 
 // Adds a list table of the given number of rows ("word0", "word1"...) to the database.
 void fillTable(TestDatabase& db, const QString& table, int rows);
-// The peak resident memory of this process so far, in KiB.
-long peakMemoryKib();
+// Runs this bench again with the arguments, runs times, each in a fresh process so that its peak
+// memory is its own, and gives the words each run printed.
+using ChildRuns = QList<QList<QByteArray>>;
+ChildRuns runChildren(const QStringList& arguments, int runs);
+// The median over the runs of the figure printed at the index, divided by the scale.
+double medianFigure(const ChildRuns& runs, int index, double scale = 1);
 // Lowers the peak resident memory to what is resident now, where the system allows it, so that
 // the growth of a measure is not hidden by an earlier peak.
 void resetPeakMemory();

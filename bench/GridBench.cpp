@@ -8,14 +8,11 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QElapsedTimer>
-#include <QProcess>
 #include <QTableView>
 #include <QTest>
 #include <QTextStream>
 
-#include <algorithm>
 #include <cstdlib>
-#include <vector>
 
 namespace {
 
@@ -64,29 +61,18 @@ void benchGrid(int argc, char* argv[])
     QTextStream out(stdout);
     out << "Customization grid, Ctrl+End over a list of n rows (median of 5 runs):\n";
     for (const int rows : {1000, 1000000}) {
-        std::vector<double> open, end, memory;
-        QList<QByteArray> figures;
-        for (int run = 0; run < 5; ++run) {
-            QProcess child;
-            child.start(QCoreApplication::applicationFilePath(),
-                        {QString::fromLatin1(ChildArgument), QString::number(rows)});
-            child.waitForFinished(600000);
-            figures = child.readAllStandardOutput().trimmed().split(' ');
-            open.push_back(figures.value(0).toDouble());
-            end.push_back(figures.value(1).toDouble());
-            memory.push_back(figures.value(5).toDouble() / 1024);
-        }
-        for (auto* samples : {&open, &end, &memory})
-            std::sort(samples->begin(), samples->end());
+        const ChildRuns runs =
+            runChildren({QString::fromLatin1(ChildArgument), QString::number(rows)}, 5);
+        const QList<QByteArray> reached = runs.value(0);
         out << QStringLiteral("  %1 rows: shown in %2 ms, Ctrl+End in %3 ms to row %4 of %5 "
                               "(\"%6\"), peak memory +%7 MiB\n")
                    .arg(rows, 7)
-                   .arg(open[2], 0, 'f', 1)
-                   .arg(end[2], 0, 'f', 1)
-                   .arg(QString::fromLatin1(figures.value(2)),
-                        QString::fromLatin1(figures.value(3)),
-                        QString::fromLatin1(figures.value(4)))
-                   .arg(memory[2], 0, 'f', 1);
+                   .arg(medianFigure(runs, 0), 0, 'f', 1)
+                   .arg(medianFigure(runs, 1), 0, 'f', 1)
+                   .arg(QString::fromLatin1(reached.value(2)),
+                        QString::fromLatin1(reached.value(3)),
+                        QString::fromLatin1(reached.value(4)))
+                   .arg(medianFigure(runs, 5, 1024), 0, 'f', 1);
         out.flush();
     }
 }

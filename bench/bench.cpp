@@ -20,7 +20,6 @@
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QProcess>
 #include <QPushButton>
 #include <QSet>
 #include <QSqlQuery>
@@ -205,25 +204,14 @@ void benchCharacterWindow()
 {
     out << "Character window, opened over n characters (median of 5 runs):\n";
     for (const int characters : {10, 100000}) {
-        std::vector<double> open, move, memory;
-        for (int run = 0; run < 5; ++run) {
-            QProcess child;
-            child.start(QCoreApplication::applicationFilePath(),
-                        {QStringLiteral("--character-window"), QString::number(characters)});
-            child.waitForFinished(120000);
-            const QList<QByteArray> figures = child.readAllStandardOutput().trimmed().split(' ');
-            open.push_back(figures.value(0).toDouble());
-            move.push_back(figures.value(1).toDouble());
-            memory.push_back(figures.value(2).toDouble() / 1024);
-        }
-        for (auto* samples : {&open, &move, &memory})
-            std::sort(samples->begin(), samples->end());
+        const ChildRuns runs =
+            runChildren({QStringLiteral("--character-window"), QString::number(characters)}, 5);
         out << QStringLiteral("  %1 characters: open %2 ms, to the last and back %3 ms, peak "
                               "memory +%4 MiB\n")
                    .arg(characters, 6)
-                   .arg(open[2], 0, 'f', 1)
-                   .arg(move[2], 0, 'f', 1)
-                   .arg(memory[2], 0, 'f', 1);
+                   .arg(medianFigure(runs, 0), 0, 'f', 1)
+                   .arg(medianFigure(runs, 1), 0, 'f', 1)
+                   .arg(medianFigure(runs, 2, 1024), 0, 'f', 1);
         out.flush();
     }
 }

@@ -1,31 +1,14 @@
 #include "app/ApplicationIdentity.h"
 #include "app/HelpCommands.h"
 #include "app/MainWindow.h"
+#include "app/PeakMemory.h"
 #include "shared/desktop/QtDesktop.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QTimer>
 
 #include <cstdio>
 #include <cstdlib>
-
-namespace {
-
-// The start-up benchmark's measure of memory: the peak resident size of the run so far.
-void printPeakMemory()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return;
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith("VmHWM:"))
-            std::printf("%s\n", line.constData());
-    }
-    std::fflush(stdout);
-}
-
-} // namespace
 
 int main(int argc, char* argv[])
 {
@@ -43,7 +26,8 @@ int main(int argc, char* argv[])
     if (qEnvironmentVariableIsSet("QUILLANE_QUIT_WHEN_SHOWN"))
         QTimer::singleShot(0, &app, [&mainWindow] {
             mainWindow.endRun();
-            printPeakMemory();
+            std::printf("VmHWM: %ld kB\n", peakMemoryKib());
+            std::fflush(stdout);
             std::_Exit(EXIT_SUCCESS);
         });
     return app.exec();

@@ -30,8 +30,6 @@ public:
     // True when initializeEnvironment() ended because the program already runs for the database
     // and was brought to the front: nothing went wrong.
     bool handedOver() const { return m_handedOver; }
-    // Shows or hides the toolbar after the run's toolbar flag.
-    void applyToolBarSetting();
     // Asks whether to end the program, and ends it on Yes.
     void confirmExit();
     // Closes the tool windows and the database and gives up the claim on it, as the end of the
@@ -47,6 +45,8 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    // Shows or hides the toolbar after the run's toolbar flag.
+    void applyToolBarSetting();
     void followPalette();
     void createCommands();
     QAction* addCommand(const QString& name, const QString& caption, const QString& shortcut,
