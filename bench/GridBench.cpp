@@ -52,12 +52,16 @@ void measureGrid(int rows)
 
 } // namespace
 
-void benchGrid(int argc, char* argv[])
+bool runGridChild(int argc, char* argv[])
 {
-    if (argc == 3 && argv[1] == ChildArgument) {
-        measureGrid(QByteArray(argv[2]).toInt());
-        std::exit(0);
-    }
+    if (argc != 3 || argv[1] != ChildArgument)
+        return false;
+    measureGrid(QByteArray(argv[2]).toInt());
+    return true;
+}
+
+void benchGrid()
+{
     QTextStream out(stdout);
     out << "Customization grid, Ctrl+End over a list of n rows (median of 5 runs):\n";
     for (const int rows : {1000, 1000000}) {

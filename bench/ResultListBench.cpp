@@ -6,6 +6,7 @@
 #include "inspiration/BrainstormWindow.h"
 #include "inspiration/FreeAssociationWindow.h"
 #include "inspiration/StoryWizardWindow.h"
+#include "shared/widgets/ControlMakers.h"
 #include "support/TestEnvironment.h"
 
 #include <QCheckBox>
@@ -110,7 +111,8 @@ double generateMs(ToolWindow* window, const ResultWindow& kind, int lines)
         if (kind.ready)
             kind.ready(window);
         list->clear();
-        list->addItems(filler);
+        // As a user finds the list after earlier Generates: the last line current and in view.
+        ControlMakers::addResultLines(list, filler);
         QCoreApplication::processEvents();
         QElapsedTimer timer;
         timer.start();

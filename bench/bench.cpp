@@ -30,6 +30,8 @@
 #include <QToolButton>
 
 #include <algorithm>
+#include <functional>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -295,19 +297,29 @@ void benchCustomization()
 
 } // namespace
 
+// With no argument every section runs; naming sections (grid, results, ...) runs only those.
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     if (argc == 3 && QByteArray(argv[1]) == "--character-window")
         return openCharacterWindow(QByteArray(argv[2]).toInt());
-    benchGrid(argc, argv);
-    benchResultLists();
-    benchRandomDraws();
-    benchGenerators();
-    measureSentenceReadings();
-    benchStartUp(out);
-    benchCharacterWindow();
-    benchCustomization();
-    benchSaves();
+    if (runGridChild(argc, argv))
+        return 0;
+    const std::vector<std::pair<QString, std::function<void()>>> sections = {
+        {QStringLiteral("grid"), benchGrid},
+        {QStringLiteral("results"), benchResultLists},
+        {QStringLiteral("draws"), benchRandomDraws},
+        {QStringLiteral("generators"), benchGenerators},
+        {QStringLiteral("readings"), measureSentenceReadings},
+        {QStringLiteral("startup"), [] { benchStartUp(out); }},
+        {QStringLiteral("character"), benchCharacterWindow},
+        {QStringLiteral("customization"), benchCustomization},
+        {QStringLiteral("saves"), benchSaves},
+    };
+    const QStringList chosen = app.arguments().mid(1);
+    for (const auto& [name, run] : sections) {
+        if (chosen.isEmpty() || chosen.contains(name))
+            run();
+    }
     return 0;
 }
