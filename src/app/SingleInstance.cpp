@@ -6,7 +6,6 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
-#include <QLockFile>
 #include <QSocketNotifier>
 #include <QThread>
 
@@ -15,6 +14,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/file.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -103,27 +103,23 @@ SingleInstance::~SingleInstance()
 SingleInstance::Claim SingleInstance::claim(const QString& databasePath)
 {
     const QString path = socketPath(databasePath);
-    auto lock = std::make_unique<QLockFile>(path + QStringLiteral(".lock"));
-    lock->setStaleLockTime(0); // a run keeps its lock however long it runs
-    if (!lock->tryLock(0)) {
-        if (lock->error() != QLockFile::LockFailedError) {
-            // A temporary folder that cannot be written: runs go on unguarded rather than not at
-            // all.
-            qWarning("Could not lock %s", qPrintable(lock->fileName()));
-            return Claim::First;
-        }
-        if (askToComeToTheFront(path))
-            return Claim::HandedOver;
-        // A lock that names no run was left by a run killed while taking it: nobody listens.
-        qint64 pid = 0;
-        QString host, program;
-        if (lock->getLockInfo(&pid, &host, &program) || !lock->removeStaleLockFile() ||
-            !lock->tryLock(0))
-            return Claim::NoAnswer;
+    const QByteArray lockPath = QFile::encodeName(path + QStringLiteral(".lock"));
+    const int lock =
+        ::open(lockPath.constData(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, S_IRUSR | S_IWUSR);
+    if (lock >= 0 && ::flock(lock, LOCK_EX | LOCK_NB) == 0) {
+        m_lock = lock;
+        listen(path);
+        return Claim::First;
     }
-    m_lock = std::move(lock);
-    listen(path);
-    return Claim::First;
+    const int cause = errno;
+    if (lock >= 0)
+        ::close(lock);
+    if (lock < 0 || cause != EWOULDBLOCK) {
+        // A temporary folder that cannot be written: runs go on unguarded rather than not at all.
+        qWarning("Could not lock %s: %s", lockPath.constData(), std::strerror(cause));
+        return Claim::First;
+    }
+    return askToComeToTheFront(path) ? Claim::HandedOver : Claim::NoAnswer;
 }
 
 void SingleInstance::release()
@@ -135,7 +131,12 @@ void SingleInstance::release()
         m_server = -1;
         QFile::remove(m_socketPath);
     }
-    m_lock.reset();
+    // The lock's file stays: were it removed, a later run could lock a new file of that name
+    // while a run between opening and locking the old one took that too.
+    if (m_lock >= 0) {
+        ::close(m_lock);
+        m_lock = -1;
+    }
 }
 
 void SingleInstance::listen(const QString& path)

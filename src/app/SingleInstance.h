@@ -2,16 +2,14 @@
 
 #include <QObject>
 
-#include <memory>
-
-class QLockFile;
 class QSocketNotifier;
 
 // One run of the program for each database, so that no two runs hold the same work. The first
 // run for a database takes a lock named after it and listens for later runs; a later run asks
-// the first to come to the front and ends. The lock of a run that ended without releasing it
-// (killed, crashed) is taken over, and the socket it left behind removed. The socket is a plain
-// local one: Qt's network module would cost every start its libraries.
+// the first to come to the front and ends. The lock is the system's (flock): it ends with the
+// run however the run ends (killed, crashed), and taking it writes nothing to the disk; the
+// socket a run that ended abruptly left behind is removed. The socket is a plain local one:
+// Qt's network module would cost every start its libraries.
 class SingleInstance : public QObject
 {
     Q_OBJECT
@@ -39,7 +37,7 @@ private:
     void listen(const QString& path);
     void acceptRequests();
 
-    std::unique_ptr<QLockFile> m_lock;
+    int m_lock = -1; // the lock file, held locked
     QString m_socketPath;
     int m_server = -1;
     QSocketNotifier* m_accepting = nullptr;
