@@ -23,6 +23,8 @@
 
 namespace {
 
+constexpr int Samples = 21;
+
 struct ResultWindow
 {
     const char* name;
@@ -107,7 +109,7 @@ double generateMs(ToolWindow* window, const ResultWindow& kind, int lines)
         filler << QStringLiteral("Line %1 of what the window has given so far").arg(i);
     auto* list = control<QListWidget>(window, "lstResults");
     std::vector<double> samples;
-    for (int sample = 0; sample < 9; ++sample) {
+    for (int sample = 0; sample < Samples; ++sample) {
         if (kind.ready)
             kind.ready(window);
         list->clear();
@@ -129,7 +131,9 @@ double generateMs(ToolWindow* window, const ResultWindow& kind, int lines)
 void benchResultLists()
 {
     QTextStream out(stdout);
-    out << "Result lists, one Generate over n lines already listed (median of 9), ms:\n";
+    out << QStringLiteral("Result lists, one Generate over n lines already listed (median of %1), "
+                          "ms:\n")
+               .arg(Samples);
     for (const ResultWindow& kind : resultWindows()) {
         TestEnvironment environment(1234, TestDatabase::shippedTables());
         const std::unique_ptr<ToolWindow> window = kind.open();
