@@ -354,6 +354,11 @@ private slots:
         const QString fields = (Cases.first().gridColumns + ",Notes").split(',').join("\", \"");
         QCOMPARE(column("SELECT coalesce(\"" + fields + "\") FROM character WHERE ID = 3"),
                  QStringList{"<null>"});
+        // A file an older version made, opened read-only, has no notes to show or keep.
+        m_window.reset();
+        QVERIFY(m_env->db.execute("ALTER TABLE character DROP COLUMN Notes"));
+        m_window = TestEnvironment::open<CharacterWindow>();
+        QVERIFY(!find("txtNotes")->isEnabled() && boxText("txtAge") == "41");
     }
 
     void plotSuggestionFollowsCatalogue()

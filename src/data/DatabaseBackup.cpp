@@ -167,12 +167,17 @@ bool DatabaseBackup::keepBeforeUpgrade(int version, QString* path, StoreError* e
     if (!source)
         return fail(error, SQLITE_MISUSE, QStringLiteral("The database is not open."));
     // The file byte for byte: a read transaction keeps other programs' writes out meanwhile.
-    if (sqlite3_exec(source, "BEGIN; SELECT count(*) FROM sqlite_master", nullptr, nullptr,
-                     nullptr) != SQLITE_OK)
+    const auto readFailed = [&] {
         return fail(error, sqlite3_extended_errcode(source),
                     QString::fromUtf8(sqlite3_errmsg(source)));
+    };
+    if (sqlite3_exec(source, "BEGIN", nullptr, nullptr, nullptr) != SQLITE_OK)
+        return readFailed();
     const auto endRead =
         qScopeGuard([source] { sqlite3_exec(source, "COMMIT", nullptr, nullptr, nullptr); });
+    if (sqlite3_exec(source, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr) !=
+        SQLITE_OK)
+        return readFailed();
     const QFileInfo database(m_databasePath);
     const QString target = freePath(QDir(folder()).filePath(
         QStringLiteral("%1-version-%2").arg(database.completeBaseName()).arg(version)));
