@@ -1,5 +1,7 @@
 -- The schema of quillane97.mdb. The build creates the database from this file and the table
 -- files beside it (tables/<table>.txt, one value per line, or tables/<table>.tsv with a header).
+-- This is the first version of the layout: the build then runs the steps that bring older files
+-- up to date (src/data/SchemaUpgrade.cpp), which add the later columns.
 --
 -- List tables: a whole-number key first and the value second, the value field named like the
 -- table. The random draw reads the second field by position, so the order of fields matters.
@@ -207,7 +209,7 @@ CREATE TABLE "namePattern" (
     "namePattern" TEXT UNIQUE
 );
 
--- The settings row: only the first row is ever used.
+-- The settings row: only the first row is ever used. A later version adds sideBySide.
 CREATE TABLE customize (
     timerInterval REAL,
     personalReminder TEXT,
@@ -233,7 +235,7 @@ CREATE TABLE questions (
 -- Record tables. Keys are never reused (AUTOINCREMENT), so a story's links can never come to
 -- point at a later record. A hide flag of -1 keeps a row out of every window; new rows get 0.
 --
--- A character is a duplicate when its name is taken (in any case).
+-- A character is a duplicate when its name is taken (in any case). A later version adds Notes.
 CREATE TABLE "character" (
     ID INTEGER PRIMARY KEY AUTOINCREMENT,
     visible INTEGER NOT NULL DEFAULT 0,

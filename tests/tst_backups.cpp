@@ -13,6 +13,17 @@ const QString Question = "The Magic Stopped. (exclamation): <folder>/quillane97.
                          "<folder>/backups/quillane97-damaged-2026-12-06.mdb, or No to leave it as "
                          "it is.";
 
+// Counts the rows that differ between a table of the open database and of the one attached as
+// "copy", in the given fields (all when none), and the difference in their numbers of rows.
+QString differences(const QString& table, const QString& fields = "*")
+{
+    const QString main = "SELECT " + fields + " FROM main." + Database::quoteIdentifier(table);
+    const QString copy = "SELECT " + fields + " FROM copy." + Database::quoteIdentifier(table);
+    return QString("SELECT (SELECT count(*) FROM (%1 EXCEPT %2)) + (SELECT count(*) FROM (%2 "
+                   "EXCEPT %1)) + abs((SELECT count(*) FROM (%1)) - (SELECT count(*) FROM (%2)))")
+        .arg(main, copy);
+}
+
 // The name of our dated copy made so many days before the day of the tests.
 QString dated(int daysBack)
 {
@@ -52,11 +63,8 @@ private slots:
         const QStringList tables =
             m_env->db.column("SELECT name FROM main.sqlite_master WHERE type = 'table'");
         QVERIFY(tables.contains("character"));
-        const QString differences = "SELECT (SELECT count(*) FROM (SELECT * FROM main.%1 EXCEPT "
-                                    "SELECT * FROM copy.%1)) + (SELECT count(*) FROM (SELECT * "
-                                    "FROM copy.%1 EXCEPT SELECT * FROM main.%1))";
         for (const QString& table : tables)
-            QCOMPARE(m_env->db.scalar(differences.arg(Database::quoteIdentifier(table))), 0);
+            QCOMPARE(m_env->db.scalar(differences(table)), 0);
 
         // A second start the same day keeps the first copy.
         QVERIFY(m_env->db.execute("INSERT INTO character (Name, visible) VALUES ('Bob', 0)"));
@@ -67,19 +75,63 @@ private slots:
         QVERIFY(m_env->desktop.messages.isEmpty());
     }
 
+    // A file an older version made is copied aside byte for byte, then brought up to date with
+    // every row kept, its layout now the one a new database has; the next start finds it current
+    // and keeps no other copy.
+    void olderFileIsBroughtUpToDate()
+    {
+        QTest::failOnWarning(QRegularExpression("."));
+        const QString fixture = QUILLANE_FIXTURES_DIR "/quillane97-version-1.mdb";
+        const QString layout = "SELECT type || name || ifnull(sql, '') FROM sqlite_master ORDER "
+                               "BY name";
+        const QStringList newLayout = m_env->db.column(layout);
+        const QString path = m_env->db.path();
+        Database::close();
+        QVERIFY(QFile::remove(path) && QFile::copy(fixture, path) &&
+                QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+        QVERIFY(openDatabase());
+        QCOMPARE(m_env->told(), "");
+        const QString kept = backups() + "/quillane97-version-1.mdb";
+        QCOMPARE(backupFolder(), (QStringList{dated(0), "quillane97-version-1.mdb"}));
+        QCOMPARE(checksum(kept), checksum(fixture));
+        QCOMPARE(m_env->db.scalar("PRAGMA user_version"), 2);
+        QCOMPARE(m_env->db.column(layout), newLayout);
+        QCOMPARE(m_env->db.scalar("SELECT count(*) FROM character WHERE Notes IS NULL"), 3);
+        QCOMPARE(m_env->db.scalar("SELECT group_concat(sideBySide) FROM customize"), "0");
+        QVERIFY(m_env->db.execute("ATTACH '" + kept + "' AS copy"));
+        const QStringList tables =
+            m_env->db.column("SELECT name FROM copy.sqlite_master WHERE type = 'table'");
+        QVERIFY(tables.size() > 40);
+        for (const QString& table : tables) {
+            const QStringList fields =
+                m_env->db.column("SELECT quote(name) FROM copy.pragma_table_info('" + table + "')");
+            QCOMPARE(m_env->db.scalar(differences(table, fields.join(','))), 0);
+        }
+
+        const QByteArray upgraded = checksum(path);
+        QVERIFY(openDatabase());
+        QCOMPARE(backupFolder(), (QStringList{dated(0), "quillane97-version-1.mdb"}));
+        Database::close();
+        QCOMPARE(checksum(path), upgraded);
+    }
+
     // Only the newest seven of our dated copies stay; whatever else is in the folder stays too,
     // another start's partial copy among it. Partial copies left by an ended start go.
     void startKeepsTheNewestSeven()
     {
         QVERIFY(QDir().mkdir(backups()));
-        const QStringList kept = {"notes.txt", "quillane97-2026-12-06.mdb.77.partial",
-                                  "quillane97-2026-12-06.mdb.partial", "quillane97-2026-13-01.mdb",
-                                  "quillane97-damaged-2026-11-01.mdb"};
+        const QStringList kept = {"notes.txt",
+                                  "quillane97-2026-12-06.mdb.77.partial",
+                                  "quillane97-2026-12-06.mdb.partial",
+                                  "quillane97-2026-13-01.mdb",
+                                  "quillane97-damaged-2026-11-01.mdb",
+                                  "quillane97-version-1.mdb"};
         QStringList others = kept;
         for (int daysBack = 1; daysBack <= 9; ++daysBack)
             others << dated(daysBack);
         const QStringList leftovers = {"quillane97-2026-11-02.mdb.partial",
-                                       "quillane97-2026-11-03.mdb.12.partial-journal"};
+                                       "quillane97-2026-11-03.mdb.12.partial-journal",
+                                       "quillane97-version-1-2.mdb.13.partial"};
         for (const QString& name : others + leftovers)
             QVERIFY(writeGarbage(backups() + '/' + name));
         for (const QString& name : leftovers) {

@@ -87,6 +87,19 @@ class TestFileStates : public QObject
         const QString path = m_env->db.path();
         if (state == "no column" && !m_env->db.execute("ALTER TABLE customize DROP COLUMN toolBar"))
             return false;
+        if (state == "newer version" && !m_env->db.execute("PRAGMA user_version = 99"))
+            return false;
+        if (state == "upgrade refused" || state == "no room for a copy") {
+            // A file an older version made; where its upgrade is refused, the step's second
+            // column was added by hand, after the first would have been.
+            if (!m_env->db.execute("ALTER TABLE character DROP COLUMN Notes") ||
+                (state != "upgrade refused" &&
+                 !m_env->db.execute("ALTER TABLE customize DROP COLUMN sideBySide")) ||
+                !m_env->db.execute("PRAGMA user_version = 0"))
+                return false;
+            if (state != "upgrade refused" && !writeGarbage(m_env->db.folder() + "/backups"))
+                return false;
+        }
         if (state == "no table" || state == "unreadable settings") {
             // A settings row that cannot be read, though every part is there.
             const QString unreadable = "CREATE VIEW customize AS SELECT json('x') AS "
@@ -164,7 +177,8 @@ private slots:
              {"missing", "folder", "empty", "cut short", "garbage", "damaged after a kill",
               "no table", "no column", "unreadable settings"})
             QTest::newRow(state) << false;
-        for (const char* state : {"locked", "read-only", "read-only folder"})
+        for (const char* state : {"locked", "read-only", "read-only folder", "newer version",
+                                  "upgrade refused", "no room for a copy"})
             QTest::newRow(state) << true;
     }
     void startUpSaysWhatIsWrong()
@@ -179,6 +193,8 @@ private slots:
         QCOMPARE(m_window->initializeEnvironment(), starts);
         QCOMPARE(m_env->told(), message);
         QCOMPARE(m_env->db.fatalErrors.isEmpty(), !message.contains("Error # "));
+        if (message.contains("you can look but not save"))
+            QVERIFY(!QSqlQuery(Database::connection()).exec("UPDATE customize SET toolBar = 0"));
         m_window.reset();
         Database::close();
         QCOMPARE(checksum(m_env->db.path()), before);

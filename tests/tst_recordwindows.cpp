@@ -12,6 +12,7 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QSqlQuery>
 #include <QTableView>
@@ -270,8 +271,10 @@ private slots:
         };
         QCOMPARE(enabled(), "000001111");
         auto* tabs = find<QTabWidget>("SSTab1");
-        QCOMPARE(tabs->tabText(0) + tabs->tabText(1) + tabs->tabText(2) + tabs->tabText(3),
-                 "PersonalSocialInterestsPsychology");
+        QStringList captions;
+        for (int tab = 0; tab < tabs->count(); ++tab)
+            captions << tabs->tabText(tab);
+        QCOMPARE(captions.join(','), "Personal,Social,Interests,Psychology,Notes");
         tabs->setCurrentIndex(3);
         click("cmdNew");
         QCOMPARE(enabled(), "111111111");
@@ -316,6 +319,17 @@ private slots:
         m_window->activate(); // coming back reads the rows and the lists again, edits saved first
         QCOMPARE(column("SELECT Hair FROM character"), (QStringList{"Gray", "Bald"}));
         QCOMPARE(find<QComboBox>("cboJob")->count(), rows("occupation"));
+        // The notes are saved as the attributes are, here on moving to another character.
+        auto* notes = find<QPlainTextEdit>("txtNotes");
+        QCOMPARE(notes->accessibleName(), "Notes");
+        QTest::keyClicks(notes, "Owes Bo.");
+        QTest::keyClick(notes, Qt::Key_Return);
+        QTest::keyClicks(notes, "Lies.");
+        navigate("Next record");
+        QCOMPARE(notes->toPlainText(), "");
+        navigate("Previous record");
+        QCOMPARE(notes->toPlainText(), "Owes Bo.\nLies.");
+        QCOMPARE(column("SELECT Notes FROM character"), (QStringList{"Owes Bo.\nLies.", "<null>"}));
 
         tick(find<QCheckBox>("chkName"));
         tick(find<QCheckBox>("chkCountry")); // a language is drawn only with a country
@@ -337,9 +351,14 @@ private slots:
         click("cmdGenerate");
         click("cmdNew");
         QCOMPARE(column("SELECT Age FROM character"), (QStringList{"41", "<null>", "<null>"}));
-        const QString fields = Cases.first().gridColumns.split(',').join("\", \"");
+        const QString fields = (Cases.first().gridColumns + ",Notes").split(',').join("\", \"");
         QCOMPARE(column("SELECT coalesce(\"" + fields + "\") FROM character WHERE ID = 3"),
                  QStringList{"<null>"});
+        // A file an older version made, opened read-only, has no notes to show or keep.
+        m_window.reset();
+        QVERIFY(m_env->db.execute("ALTER TABLE character DROP COLUMN Notes"));
+        m_window = TestEnvironment::open<CharacterWindow>();
+        QVERIFY(!find("txtNotes")->isEnabled() && boxText("txtAge") == "41");
     }
 
     void plotSuggestionFollowsCatalogue()

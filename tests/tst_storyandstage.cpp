@@ -144,10 +144,11 @@ private slots:
                  QStringList{TestEnvironment::expectedOutput("storyandstage.txt")});
         // The same story whole, hidden Bob included, as a web page and as Markdown. Items without
         // a name are listed whole under an untitled heading; markup typed by the writer is shown
-        // as typed.
+        // as typed. A character's notes show only when it has some.
         for (const char* sql :
-             {"INSERT INTO character (Name, Gender) VALUES (NULL, 'male'), ('<b>Kit</b> *Bold* "
-              "`code` [link](x) _u_ C# &amp; | ~~gone~~ \\', NULL)",
+             {"INSERT INTO character (Name, Gender, Notes) VALUES (NULL, 'male', ''), ('<b>Kit</b> "
+              "*Bold* `code` [link](x) _u_ C# &amp; | ~~gone~~ \\', NULL, 'Owes <Bo> & *all*' || "
+              "char(10) || '# not a heading')",
               "INSERT INTO Story_Character (Story_ID, Character_ID, Note) VALUES (2, 4, NULL), (2, "
               "5, 'Quick' || char(10) || '---' || char(10) || '# 1. not a heading' || char(10) || "
               "'2) + - > not a list' || char(10) || char(10) || '    not code')",

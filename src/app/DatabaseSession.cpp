@@ -6,6 +6,7 @@
 
 #include "data/Database.h"
 #include "data/DatabaseBackup.h"
+#include "data/SchemaUpgrade.h"
 #include "shared/desktop/BusyPointer.h"
 #include "shared/desktop/Clock.h"
 #include "shared/desktop/Desktop.h"
@@ -56,6 +57,50 @@ void warnWhenReadOnly(const QString& path)
                                     "changes. Make it writable (check its permissions) and "
                                     "start Quillane again."),
              MessageIcon::Exclamation);
+}
+
+// Where the file and its folder are writable, brings a file an older version made up to date,
+// after keeping a copy of it as it is; a file that could not be brought up to date, or that a
+// newer version made, is kept from any write. Gives what to tell the user, if anything.
+QString settleVersion(const QString& path)
+{
+    const QString name = QDir::toNativeSeparators(path);
+    const QString readOnly = QStringLiteral("you can look but not save");
+    const int version = SchemaUpgrade::versionOf(Database::handle());
+    if (version == SchemaUpgrade::CurrentVersion)
+        return {};
+    QString told;
+    // A read-only file is told as such, and stays as it is anyway.
+    const bool writable = DataLocations::isWritable(path) &&
+                          DataLocations::isWritable(QFileInfo(path).absolutePath());
+    if (version > SchemaUpgrade::CurrentVersion) {
+        told = QStringLiteral("%1 was saved by a newer version of Quillane, so this version opens "
+                              "it read-only: %2. Install the newer version to work in it.")
+                   .arg(name, readOnly);
+    } else if (writable) {
+        const DatabaseBackup backups(path);
+        StoreError error;
+        QString copy;
+        if (!backups.keepBeforeUpgrade(version, &copy, &error)) {
+            qWarning("The database was not upgraded, as no copy of it could be kept: %s",
+                     qPrintable(error.description));
+            told = QStringLiteral("Quillane must bring %1 up to date for this version, but could "
+                                  "not first keep a copy of it in %2, so it has left the file as "
+                                  "it was and opens it read-only: %3. Make sure that folder can be "
+                                  "written and the disk has room, then start Quillane again.")
+                       .arg(name, QDir::toNativeSeparators(backups.folder()), readOnly);
+        } else if (!SchemaUpgrade::upgrade(Database::handle(), &error)) {
+            qWarning("The database was not upgraded: %s", qPrintable(error.description));
+            told = QStringLiteral("Quillane could not bring %1 up to date for this version, so it "
+                                  "has left the file as it was and opens it read-only: %2. A copy "
+                                  "of the file is kept as %3.")
+                       .arg(name, readOnly, QDir::toNativeSeparators(copy));
+        }
+    }
+    StoreError error;
+    if (!told.isEmpty() && !Database::preventWrites(&error))
+        qWarning("The database could not be kept from writes: %s", qPrintable(error.description));
+    return told;
 }
 
 // A backup a day, made quietly: the start goes on without one, and a read-only folder has its
@@ -161,8 +206,11 @@ bool openDatabase()
     for (;;) {
         StoreError error;
         if (openAndCheck(path, &error)) {
+            const QString versionNotice = settleVersion(path);
             keepBackup(path);
             const BusyPointer::Pause forNotice;
+            if (!versionNotice.isEmpty())
+                tell(versionNotice, MessageIcon::Exclamation);
             warnWhenReadOnly(path);
             return true;
         }

@@ -97,6 +97,16 @@ bool Database::checkWhole(StoreError* error)
     return false;
 }
 
+bool Database::preventWrites(StoreError* error)
+{
+    QSqlQuery pragma(connection());
+    if (pragma.exec(QStringLiteral("PRAGMA query_only = ON")))
+        return true;
+    if (error)
+        *error = StoreError::fromSql(pragma.lastError(), QStringLiteral("openDatabase"));
+    return false;
+}
+
 void Database::close()
 {
     RandomRecord::forgetTables();

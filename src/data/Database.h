@@ -18,6 +18,8 @@ public:
     // Reads every page of the open database, finding damage anywhere in the file (not whether
     // each index matches its table). It reads the whole file, which takes a while on a large one.
     static bool checkWhole(StoreError* error);
+    // Refuses every write through the connection until it is closed: the file is kept as it is.
+    static bool preventWrites(StoreError* error);
     static void close();
     static bool isOpen();
 

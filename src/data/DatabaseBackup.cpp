@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QScopeGuard>
 
 #include <sqlite3.h>
 
@@ -32,6 +33,14 @@ bool fail(StoreError* error, int sqliteCode, const QString& description)
     return false;
 }
 
+QString partialPathFor(const QString& target)
+{
+    return QStringLiteral("%1.%2%3")
+        .arg(target)
+        .arg(QCoreApplication::applicationPid())
+        .arg(Partial);
+}
+
 QString firstValue(sqlite3* db, const char* sql)
 {
     sqlite3_stmt* statement = nullptr;
@@ -49,7 +58,11 @@ DatabaseBackup::DatabaseBackup(const QString& databasePath)
     : m_databasePath(databasePath),
       m_backupName(QStringLiteral("^%1-(\\d{4}-\\d\\d-\\d\\d)\\.%2$")
                        .arg(QRegularExpression::escape(QFileInfo(databasePath).completeBaseName()),
-                            QRegularExpression::escape(QFileInfo(databasePath).suffix())))
+                            QRegularExpression::escape(QFileInfo(databasePath).suffix()))),
+      m_beforeUpgradeName(
+          QStringLiteral("^%1-version-\\d+(-\\d+)?\\.%2$")
+              .arg(QRegularExpression::escape(QFileInfo(databasePath).completeBaseName()),
+                   QRegularExpression::escape(QFileInfo(databasePath).suffix())))
 {}
 
 QString DatabaseBackup::folder() const
@@ -68,6 +81,11 @@ QString DatabaseBackup::pathFor(QDate day) const
 QDate DatabaseBackup::dayOf(const QString& fileName) const
 {
     return QDate::fromString(m_backupName.match(fileName).captured(1), Qt::ISODate);
+}
+
+bool DatabaseBackup::isOurs(const QString& fileName) const
+{
+    return dayOf(fileName).isValid() || m_beforeUpgradeName.match(fileName).hasMatch();
 }
 
 QList<DatabaseBackup::Copy> DatabaseBackup::copies(QDate today) const
@@ -110,8 +128,7 @@ bool DatabaseBackup::copyOpenDatabase(const QString& target, StoreError* error) 
     sqlite3* source = Database::handle();
     if (!source)
         return fail(error, SQLITE_MISUSE, QStringLiteral("The database is not open."));
-    const QString partial =
-        QStringLiteral("%1.%2%3").arg(target).arg(QCoreApplication::applicationPid()).arg(Partial);
+    const QString partial = partialPathFor(target);
     QFile::remove(partial);
     sqlite3* copy = nullptr;
     int result = sqlite3_open_v2(partial.toUtf8().constData(), &copy,
@@ -134,22 +151,66 @@ bool DatabaseBackup::copyOpenDatabase(const QString& target, StoreError* error) 
                            : copy              ? QString::fromUtf8(sqlite3_errmsg(copy))
                                                : QString::fromUtf8(sqlite3_errstr(result));
     sqlite3_close(copy);
+    if (result != SQLITE_OK) {
+        QFile::remove(partial);
+        return fail(error, result, reason);
+    }
+    return placeCopy(partial, target, error);
+}
+
+bool DatabaseBackup::keepBeforeUpgrade(int version, QString* path, StoreError* error) const
+{
+    if (!QDir().mkpath(folder()))
+        return fail(error, SQLITE_CANTOPEN,
+                    QStringLiteral("Could not make the folder '%1'.").arg(folder()));
+    sqlite3* source = Database::handle();
+    if (!source)
+        return fail(error, SQLITE_MISUSE, QStringLiteral("The database is not open."));
+    // The file byte for byte: a read transaction keeps other programs' writes out meanwhile.
+    const auto readFailed = [&] {
+        return fail(error, sqlite3_extended_errcode(source),
+                    QString::fromUtf8(sqlite3_errmsg(source)));
+    };
+    if (sqlite3_exec(source, "BEGIN", nullptr, nullptr, nullptr) != SQLITE_OK)
+        return readFailed();
+    const auto endRead =
+        qScopeGuard([source] { sqlite3_exec(source, "COMMIT", nullptr, nullptr, nullptr); });
+    if (sqlite3_exec(source, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr) !=
+        SQLITE_OK)
+        return readFailed();
+    const QFileInfo database(m_databasePath);
+    const QString target = freePath(QDir(folder()).filePath(
+        QStringLiteral("%1-version-%2").arg(database.completeBaseName()).arg(version)));
+    const QString partial = partialPathFor(target);
+    QFile::remove(partial);
+    if (!QFile::copy(m_databasePath, partial)) {
+        QFile::remove(partial);
+        return fail(error, SQLITE_IOERR, QStringLiteral("Could not write '%1'.").arg(target));
+    }
+    if (!placeCopy(partial, target, error))
+        return false;
+    if (path)
+        *path = target;
+    return true;
+}
+
+bool DatabaseBackup::placeCopy(const QString& partial, const QString& target, StoreError* error)
+{
     // The open check at start reads the pages, not whether each index matches its table: a copy
     // of a file damaged that way would replace whole backups day after day.
-    if (result == SQLITE_OK && !isWhole(partial)) {
+    if (!isWhole(partial)) {
         QFile::remove(partial);
         return fail(error, SQLITE_CORRUPT,
                     QStringLiteral("The database failed its integrity check, so it was not "
                                    "copied over the backups."));
     }
     // Another start may have made the day's backup meanwhile; either copy will do.
-    if (result == SQLITE_OK && (QFile::rename(partial, target) || QFileInfo::exists(target))) {
+    if (QFile::rename(partial, target) || QFileInfo::exists(target)) {
         QFile::remove(partial);
         return true;
     }
     QFile::remove(partial);
-    return fail(error, result == SQLITE_OK ? SQLITE_IOERR : result,
-                reason.isEmpty() ? QStringLiteral("Could not write '%1'.").arg(target) : reason);
+    return fail(error, SQLITE_IOERR, QStringLiteral("Could not write '%1'.").arg(target));
 }
 
 void DatabaseBackup::prune(QDate today) const
@@ -177,24 +238,29 @@ void DatabaseBackup::removeLeftovers() const
     QDir backups(folder());
     for (const QFileInfo& file : backups.entryInfoList({'*' + Partial + '*'}, QDir::Files)) {
         const QRegularExpressionMatch match = partialName.match(file.fileName());
-        if (match.hasMatch() && dayOf(match.captured(1)).isValid() && file.lastModified() < stale)
+        if (match.hasMatch() && isOurs(match.captured(1)) && file.lastModified() < stale)
             backups.remove(file.fileName());
     }
 }
 
 QString DatabaseBackup::pathForSetAside(QDate today) const
 {
-    const QFileInfo database(m_databasePath);
-    const QString stem = QDir(folder()).filePath(
-        database.completeBaseName() + QStringLiteral("-damaged-") + today.toString(Qt::ISODate));
+    return freePath(QDir(folder()).filePath(QFileInfo(m_databasePath).completeBaseName() +
+                                            QStringLiteral("-damaged-") +
+                                            today.toString(Qt::ISODate)));
+}
+
+QString DatabaseBackup::freePath(const QString& stem) const
+{
+    const QString suffix = QFileInfo(m_databasePath).suffix();
     const auto isFree = [](const QString& path) {
         return std::none_of(Companions.begin(), Companions.end(), [&](const QString& companion) {
             return QFileInfo::exists(path + companion);
         });
     };
-    QString path = stem + '.' + database.suffix();
+    QString path = stem + '.' + suffix;
     for (int number = 2; !isFree(path); ++number)
-        path = QStringLiteral("%1-%2.%3").arg(stem).arg(number).arg(database.suffix());
+        path = QStringLiteral("%1-%2.%3").arg(stem).arg(number).arg(suffix);
     return path;
 }
 

@@ -11,7 +11,8 @@
 
 // Dated copies of a database file in a "backups" folder beside it, one a day at most
 // ("backups/quillane97-2026-12-06.mdb"). Only files named that way count as backups: anything
-// else in the folder is left alone.
+// else in the folder is left alone, the copy kept before an upgrade among them
+// ("backups/quillane97-version-1.mdb"), which is neither pruned nor offered in place of the file.
 class DatabaseBackup
 {
 public:
@@ -38,6 +39,10 @@ public:
     // check is not copied: it would push whole backups out.
     bool keepDaily(QDate today, StoreError* error) const;
 
+    // Copies the open database file byte for byte, as the given layout version left it, to a
+    // free name of its own before the file is upgraded, and gives that name.
+    bool keepBeforeUpgrade(int version, QString* path, StoreError* error) const;
+
     // A free name in the backups folder for the database file put aside on that day.
     QString pathForSetAside(QDate today) const;
     // Moves the database file, and any journal left beside it, to setAsidePath, then copies the
@@ -50,11 +55,17 @@ public:
 private:
     // The day in the name of one of our backups; invalid for any other file name.
     QDate dayOf(const QString& fileName) const;
+    bool isOurs(const QString& fileName) const;
     bool copyOpenDatabase(const QString& target, StoreError* error) const;
+    // Moves a finished copy to its name once it passes the integrity check.
+    static bool placeCopy(const QString& partial, const QString& target, StoreError* error);
+    // The stem with the database's suffix, numbered when the name or a journal of it is taken.
+    QString freePath(const QString& stem) const;
     void prune(QDate today) const;
     void removeLeftovers() const;
 
     QString m_databasePath;
     // Our backups' names, with the day in them; compiled once for all the files of the folder.
     QRegularExpression m_backupName;
+    QRegularExpression m_beforeUpgradeName;
 };

@@ -1,6 +1,7 @@
 #include "data/DatabaseBuilder.h"
 
 #include "data/Database.h"
+#include "data/SchemaUpgrade.h"
 
 #include <QDir>
 #include <QFile>
@@ -186,6 +187,9 @@ bool DatabaseBuilder::build(const QString& schemaPath, const QString& tablesFold
         sqlite3* db = connection.db;
         if (!execute(db, "BEGIN", QStringLiteral("schema.sql"), error) ||
             !execute(db, schema, QStringLiteral("schema.sql"), error))
+            return false;
+        // The script makes the first version; the steps that upgrade older files make the rest.
+        if (!SchemaUpgrade::runSteps(db, 1, error))
             return false;
         const QFileInfoList tableFiles =
             QDir(tablesFolder)

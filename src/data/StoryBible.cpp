@@ -25,6 +25,7 @@ struct Section
     QString untitled; // the heading of an item without a name
     QString sql;      // the item's fields, then the link's own; bound to the story's key
     QList<Entry> entries;
+    QString omittedWhenEmpty = {}; // a field left out of an item that has no value in it
 };
 
 const QString CatalogueDescription = QStringLiteral(
@@ -40,7 +41,8 @@ QList<Section> sections()
          QStringLiteral("SELECT item.*, link.Note FROM Story_Character AS link JOIN character AS "
                         "item ON item.ID = link.Character_ID WHERE link.Story_ID = ? ORDER BY "
                         "link.ID"),
-         {}},
+         {},
+         QStringLiteral("Notes")},
         {QStringLiteral("Plots"),
          QStringLiteral("Plot Name"),
          QStringLiteral("Untitled plot"),
@@ -102,10 +104,11 @@ bool read(qint64 storyKey, Story* story, StoreError* error)
                 if (field.compare(QStringLiteral("ID"), Qt::CaseInsensitive) == 0 ||
                     field.compare(QStringLiteral("visible"), Qt::CaseInsensitive) == 0)
                     continue;
+                const QString value = query.value(i).toString();
                 if (field == section.nameField)
-                    entry.name = query.value(i).toString();
-                else
-                    entry.fields.append({field, query.value(i).toString()});
+                    entry.name = value;
+                else if (!value.isEmpty() || field != section.omittedWhenEmpty)
+                    entry.fields.append({field, value});
             }
             section.entries.append(entry);
         }

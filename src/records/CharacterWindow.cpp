@@ -18,6 +18,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSqlQueryModel>
 #include <QTableView>
@@ -112,6 +113,7 @@ CharacterWindow::CharacterWindow(QWidget* parent)
     createTabs();
     createButtons();
     createAttributeControls();
+    createNotesTab();
     arrangeControls();
     connectControls();
     resize(sizeHint().expandedTo(QSize(760, 600)));
@@ -215,6 +217,19 @@ void CharacterWindow::createAttributeControls()
         static_cast<QGridLayout*>(frame->layout())->setColumnMinimumWidth(0, labelWidth);
 }
 
+void CharacterWindow::createNotesTab()
+{
+    const QString caption = QStringLiteral("Notes");
+    auto* page = new QWidget;
+    page->setAccessibleName(caption);
+    m_notes = ControlMakers::named(new QPlainTextEdit(page), QStringLiteral("txtNotes"));
+    m_notes->setAccessibleName(caption);
+    m_notes->setTabChangesFocus(true);
+    (new QVBoxLayout(page))->addWidget(m_notes);
+    m_tabs->addTab(page, caption);
+    bindField(m_notes, QStringLiteral("Notes"));
+}
+
 void CharacterWindow::arrangeControls()
 {
     auto* layout = new QVBoxLayout(this);
@@ -240,8 +255,9 @@ void CharacterWindow::arrangeControls()
     QList<QWidget*> chain;
     for (const AttributeControls* entry : onScreen)
         chain << editor(entry->attribute) << m_generateBoxes[size_t(entry->attribute)];
-    chain << m_newButton << m_generateButton << m_updateButton << m_deleteButton << m_printButton
-          << m_clipboardButton << m_checkOnOffButton << m_timerBox << m_closeButton << grid();
+    chain << m_notes << m_newButton << m_generateButton << m_updateButton << m_deleteButton
+          << m_printButton << m_clipboardButton << m_checkOnOffButton << m_timerBox << m_closeButton
+          << grid();
     setTabOrderChain(chain);
 }
 

@@ -7,13 +7,15 @@
 
 class QCheckBox;
 class QGroupBox;
+class QPlainTextEdit;
 class QPushButton;
 class QTabWidget;
 class QTimer;
 class Report;
 
-// The character generator: stored characters with 22 attributes on four tabs, stepped through,
-// edited by hand, and filled at random wherever a generate box is ticked.
+// The character generator: stored characters with 22 attributes on four tabs and the writer's
+// notes on a fifth, stepped through, edited by hand, and filled at random wherever a generate box
+// is ticked.
 class CharacterWindow : public RecordWindow
 {
     Q_OBJECT
@@ -32,6 +34,7 @@ private:
     void createTabs();
     void createButtons();
     void createAttributeControls();
+    void createNotesTab();
     void arrangeControls();
     void connectControls();
 
@@ -55,6 +58,7 @@ private:
     // By attribute: the text box or combo box, and its generate box.
     std::array<QWidget*, AttributeCount> m_editors = {};
     std::array<QCheckBox*, AttributeCount> m_generateBoxes = {};
+    QPlainTextEdit* m_notes = nullptr;
 
     QPushButton* m_newButton = nullptr;
     QPushButton* m_generateButton = nullptr;

@@ -72,7 +72,14 @@ void RecordWindow::activate()
 
 void RecordWindow::bindField(QWidget* control, const QString& field)
 {
-    m_mapper->addMapping(control, m_record->fieldIndex(field));
+    // A file an older version made, opened read-only, may lack the field: nothing typed there
+    // could be kept.
+    const int column = m_record->fieldIndex(field);
+    if (column < 0) {
+        control->setEnabled(false);
+        return;
+    }
+    m_mapper->addMapping(control, column);
     // Bound controls keep their own keys: the mapper's editor shortcuts (Escape reverts, Tab
     // commits) belong to item views, not to forms.
     control->removeEventFilter(m_mapper->itemDelegate());

@@ -1,0 +1,96 @@
+#include "data/SchemaUpgrade.h"
+
+#include <QScopeGuard>
+
+#include <algorithm>
+#include <sqlite3.h>
+
+namespace {
+
+struct Step
+{
+    int toVersion;
+    const char* sql;
+};
+
+// The one place a column is added: new databases are built through these steps too.
+constexpr Step Steps[] = {
+    // The character's free notes, and the customization's side by side choice (Yes -1, No 0).
+    {2, "ALTER TABLE \"character\" ADD COLUMN Notes TEXT;"
+        "ALTER TABLE customize ADD COLUMN sideBySide INTEGER NOT NULL DEFAULT 0;"},
+};
+
+constexpr bool stepsRunInOrder()
+{
+    int version = 1;
+    for (const Step& step : Steps) {
+        if (step.toVersion != ++version)
+            return false;
+    }
+    return version == SchemaUpgrade::CurrentVersion;
+}
+static_assert(stepsRunInOrder(), "one step for each version after the first, up to the current");
+
+bool execute(sqlite3* db, const QByteArray& sql, QString* error)
+{
+    char* message = nullptr;
+    if (sqlite3_exec(db, sql.constData(), nullptr, nullptr, &message) == SQLITE_OK)
+        return true;
+    if (error)
+        *error = message ? QString::fromUtf8(message) : QString::fromUtf8(sqlite3_errmsg(db));
+    sqlite3_free(message);
+    return false;
+}
+
+} // namespace
+
+int SchemaUpgrade::versionOf(sqlite3* db)
+{
+    sqlite3_stmt* statement = nullptr;
+    int version = -1;
+    if (sqlite3_prepare_v2(db, "PRAGMA user_version", -1, &statement, nullptr) == SQLITE_OK &&
+        sqlite3_step(statement) == SQLITE_ROW)
+        version = std::max(sqlite3_column_int(statement, 0), 1);
+    sqlite3_finalize(statement);
+    return version;
+}
+
+bool SchemaUpgrade::runSteps(sqlite3* db, int fromVersion, QString* error)
+{
+    for (const Step& step : Steps) {
+        if (step.toVersion <= fromVersion)
+            continue;
+        QString why;
+        if (!execute(db, step.sql, &why)) {
+            if (error)
+                *error = QStringLiteral("version %1: %2").arg(step.toVersion).arg(why);
+            return false;
+        }
+    }
+    return execute(db, "PRAGMA user_version = " + QByteArray::number(CurrentVersion), error);
+}
+
+bool SchemaUpgrade::upgrade(sqlite3* db, StoreError* error)
+{
+    QString why;
+    const auto fail = [&] {
+        const int code = sqlite3_extended_errcode(db);
+        if (error)
+            *error = StoreError::fromSqlite(code == SQLITE_OK ? SQLITE_ERROR : code,
+                                            QStringLiteral("SchemaUpgrade"), why);
+        return false;
+    };
+    // Immediate: another program's write cannot slip in between reading the version and the steps.
+    if (!execute(db, "BEGIN IMMEDIATE", &why))
+        return fail();
+    auto rollBack = qScopeGuard([db] { execute(db, "ROLLBACK", nullptr); });
+    const int version = versionOf(db);
+    if (version < 0 || version > CurrentVersion) {
+        why = QStringLiteral("the file's version cannot be brought up to date");
+        return fail();
+    }
+    if (!runSteps(db, version, &why) || !execute(db, "COMMIT", &why))
+        return fail();
+    rollBack.dismiss();
+    return true;
+}
