@@ -60,6 +60,8 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     m_instance = new SingleInstance(this);
     connect(m_instance, &SingleInstance::activationRequested, this, &MainWindow::comeToFront);
     connect(&Settings::instance(), &Settings::changed, this, &MainWindow::applyToolBarSetting);
+    connect(&Settings::instance(), &Settings::changed, m_childFrame,
+            [this] { m_childFrame->setSideBySide(Settings::instance().sideBySide()); });
     resize(1000, 720);
 }
 
@@ -78,7 +80,7 @@ void MainWindow::createCommands()
     }
     addCommand(QStringLiteral("MNU_Exit"), QStringLiteral("E&xit"), {}, [this] { confirmExit(); });
     addCommand(QStringLiteral("Window_Cascade"), QStringLiteral("&Cascade"),
-               QStringLiteral("Shift+F4"), [this] { m_frame->cascadeSubWindows(); });
+               QStringLiteral("Shift+F4"), [this] { m_childFrame->cascade(); });
     addCommand(QStringLiteral("Window_Tile"), QStringLiteral("&Tile"), QStringLiteral("Shift+F5"),
                [this] { m_childFrame->tile(Qt::Vertical); });
     addCommand(QStringLiteral("Window_Arrange"), QStringLiteral("&Arrange Icons"),

@@ -62,6 +62,14 @@ SettingsPage::SettingsPage(QWidget* parent) : QWidget(parent)
         m_startOptions->addButton(option, number);
         options->addWidget(option, number % 6, number / 6);
     }
+    auto* windows = named(new QGroupBox(QStringLiteral("Tool Windows"), this),
+                          QStringLiteral("frmToolWindows"));
+    m_sideBySide =
+        checkBox(QStringLiteral("chkSideBySide"), QStringLiteral("Keep tool windows side by side"));
+    m_sideBySide->setToolTip(
+        QStringLiteral("On: activating a tool window leaves the others as they are, and Tile and "
+                       "Cascade arrange all open windows. Off: the active window is shown alone."));
+    (new QVBoxLayout(windows))->addWidget(m_sideBySide);
     m_updateButton =
         button(QStringLiteral("cmdUpdateApplication"), QStringLiteral("&Update"), {}, this);
 
@@ -69,11 +77,12 @@ SettingsPage::SettingsPage(QWidget* parent) : QWidget(parent)
     layout->addWidget(environment, 0, 0);
     layout->addWidget(message, 1, 0);
     layout->addWidget(startup, 0, 1, 2, 1);
+    layout->addWidget(windows, 2, 0, 1, 2);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(m_updateButton);
-    layout->addLayout(buttons, 2, 0, 1, 2);
-    layout->setRowStretch(3, 1);
+    layout->addLayout(buttons, 3, 0, 1, 2);
+    layout->setRowStretch(4, 1);
 
     connect(m_spin, &SpinButton::spinUp, this, &SettingsPage::spinUp);
     connect(m_spin, &SpinButton::spinDown, this, &SettingsPage::spinDown);
@@ -93,6 +102,7 @@ void SettingsPage::load()
     showInterval(row.intervalSeconds);
     m_reminder->setText(row.personalReminder);
     m_toolBar->setChecked(row.toolBarShown);
+    m_sideBySide->setChecked(row.sideBySide);
     // A stored number no option stands for shows as the nearest option, but Update leaves it
     // stored as it is until the user picks an option.
     chooseStartWindow(row.startWindow);
@@ -137,6 +147,7 @@ void SettingsPage::save()
     row.personalReminder = m_reminder->text();
     row.toolBarShown = m_toolBar->isChecked();
     row.startWindow = m_startWindow;
+    row.sideBySide = m_sideBySide->isChecked();
     StoreError error;
     if (!Settings::instance().save(row, &error))
         tellRecoverable(error);

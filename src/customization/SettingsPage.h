@@ -9,7 +9,8 @@ class QPushButton;
 class SpinButton;
 
 // The customization window's page for the settings row: toolbar, timer interval, personal
-// message and start window, shown from the row and written back by Update.
+// message, start window and how tool windows share the frame, shown from the row and written
+// back by Update.
 class SettingsPage : public QWidget
 {
     Q_OBJECT
@@ -35,5 +36,6 @@ private:
     QButtonGroup* m_startOptions = nullptr;
     // The start window chosen here; the run and the row take it at Update.
     int m_startWindow = -1;
+    QCheckBox* m_sideBySide = nullptr;
     QPushButton* m_updateButton = nullptr;
 };

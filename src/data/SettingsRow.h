@@ -20,9 +20,13 @@ struct SettingsRow
     // Outside 0 to 10: no start window; written, the stored number stays as it is.
     int startWindow = DefaultStartForm;
     int startOption = DefaultStartForm; // the stored number brought into 0 to 10, for showing
+    // Activating a tool window leaves the others as they are, and Tile and Cascade arrange them
+    // all; off, the activated window is shown alone.
+    bool sideBySide = false;
 
     static SettingsRow fromValues(const QVariant& timerInterval, const QVariant& personalReminder,
-                                  const QVariant& toolBar, const QVariant& startForm);
+                                  const QVariant& toolBar, const QVariant& startForm,
+                                  const QVariant& sideBySide = {});
 };
 
 // Reads the first settings row; a missing row gives the defaults.

@@ -56,10 +56,35 @@ void tile(QMdiArea* frame, Qt::Orientation bands)
 
 ChildFrame::ChildFrame(QMdiArea* area) : QObject(area), m_area(area) {}
 
+void ChildFrame::setSideBySide(bool sideBySide)
+{
+    m_sideBySide = sideBySide;
+}
+
+void ChildFrame::restoreMinimized()
+{
+    for (QMdiSubWindow* child : m_area->subWindowList(QMdiArea::CreationOrder)) {
+        if (child->isVisible() && child->isMinimized())
+            child->showNormal();
+    }
+}
+
 void ChildFrame::tile(Qt::Orientation bands)
 {
-    if (m_area)
-        ::tile(m_area, bands);
+    if (!m_area)
+        return;
+    if (m_sideBySide)
+        restoreMinimized();
+    ::tile(m_area, bands);
+}
+
+void ChildFrame::cascade()
+{
+    if (!m_area)
+        return;
+    if (m_sideBySide)
+        restoreMinimized();
+    m_area->cascadeSubWindows();
 }
 
 void ChildFrame::arrangeIcons()
@@ -86,15 +111,19 @@ void ChildFrame::showAlone(QWidget* window)
             continue;
         if (child->widget() == window)
             own = child;
-        else if (!child->isMinimized())
+        else if (!m_sideBySide && !child->isMinimized())
             child->showMinimized();
     }
     if (!own)
         return;
-    own->showNormal();
-    own->move(0, 0);
-    // Tiling may have left it smaller than its controls need; alone, it has room to grow.
-    own->resize(own->size().expandedTo(own->minimumSizeHint()));
+    if (!m_sideBySide) {
+        own->showNormal();
+        own->move(0, 0);
+        // Tiling may have left it smaller than its controls need; alone, it has room to grow.
+        own->resize(own->size().expandedTo(own->minimumSizeHint()));
+    } else if (own->isMinimized()) {
+        own->showNormal();
+    }
     m_area->setActiveSubWindow(own);
     // Keep the focus where the window put it; only bring it in from outside, to the control
     // that had it last or else the first one that takes it.

@@ -15,15 +15,26 @@ class ChildFrame : public QObject
 public:
     explicit ChildFrame(QMdiArea* area);
 
+    // Side by side, activating a window leaves the others as they are, and tiling and cascading
+    // arrange every open window, restoring the minimized ones; otherwise a window is shown alone.
+    void setSideBySide(bool sideBySide);
+    bool sideBySide() const { return m_sideBySide; }
+
     // Tiles the restored children: bands one above the other (Horizontal) or columns side by
     // side (Vertical). Minimized children stay icons, and the icon row stays free.
     void tile(Qt::Orientation bands);
+    // Cascades the restored children.
+    void cascade();
     // Minimized children lined up along the bottom of the frame.
     void arrangeIcons();
     // Minimizes every other child and restores the window's own at the top left, keeping its
-    // size, and brings the keyboard focus into it.
+    // size, and brings the keyboard focus into it. Side by side, it only restores the window if
+    // minimized and brings it to the front with the focus.
     void showAlone(QWidget* window);
 
 private:
+    void restoreMinimized();
+
     QPointer<QMdiArea> m_area;
+    bool m_sideBySide = false;
 };

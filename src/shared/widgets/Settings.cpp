@@ -56,6 +56,7 @@ void Settings::setValues(const SettingsRow& row)
     differs |= replace(m_personalReminder, row.personalReminder);
     differs |= replace(m_toolBarShown, row.toolBarShown);
     differs |= replace(m_startWindow, row.startWindow);
+    differs |= replace(m_sideBySide, row.sideBySide);
     if (differs)
         emit changed();
 }

@@ -19,6 +19,8 @@ public:
     bool toolBarShown() const { return m_toolBarShown; }
     // The number of the window opened at start-up; outside 0 to 10 none is.
     int startWindow() const { return m_startWindow; }
+    // Tool windows stay side by side when one is activated (see SettingsRow).
+    bool sideBySide() const { return m_sideBySide; }
 
     void setTimerInterval(int milliseconds);
     void setPersonalReminder(const QString& reminder);
@@ -42,4 +44,5 @@ private:
     QString m_personalReminder;
     bool m_toolBarShown = false;
     int m_startWindow = 0;
+    bool m_sideBySide = false;
 };

@@ -30,7 +30,8 @@ void ToolWindow::setChildFrame(ChildFrame* frame)
 
 void ToolWindow::tileChildren()
 {
-    if (m_childFrame)
+    // Side by side, the user arranges the windows: activating one moves none.
+    if (m_childFrame && !m_childFrame->sideBySide())
         m_childFrame->tile(Qt::Horizontal);
 }
 

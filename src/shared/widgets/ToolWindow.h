@@ -40,7 +40,8 @@ protected:
     // Makes a timer of the window, named for tests and readers; it stops when the window closes
     // and takes the settings interval from setTimers.
     QTimer* addTimer(const QString& name);
-    // Tiles the frame's restored children as bands, one above the other.
+    // Tiles the frame's restored children as bands, one above the other, unless the frame keeps
+    // its windows side by side.
     void tileChildren();
     // Minimizes the frame's other children and shows this one alone at the top left.
     void showAlone();
