@@ -2,6 +2,7 @@
 #include "records/CharacterWindow.h"
 #include "records/PlotWindow.h"
 #include "records/SceneWindow.h"
+#include "shared/widgets/ChildFrame.h"
 #include "shared/widgets/RandomListValue.h"
 #include "shared/widgets/RunRandom.h"
 #include "shared/widgets/WindowServices.h"
@@ -9,10 +10,17 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCompleter>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QListView>
 #include <QListWidget>
+#include <QMdiArea>
+#include <QPushButton>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QSqlQuery>
 #include <QTableView>
 #include <QTabWidget>
@@ -408,6 +416,95 @@ private slots:
                      getRandomRecord(boxAndTable.section(' ', 1)));
         QCOMPARE(find<QTimer>("tmrScene")->interval(),
                  15000); // the timer is tested with Check On/Off
+    }
+
+    // The stories of the current record: listed by name with the link's note, added in one step
+    // from a filtered list (a duplicate refused word for word), followed as the record changes,
+    // and opened in Story and Stage. The character boxes offer the saved names and keep any text.
+    void storiesAppearedInAndAdded_data() { recordWindows_data(); }
+    void storiesAppearedInAndAdded()
+    {
+        QFETCH(WindowCase, window);
+        const QString link = QMap<QString, QString>{
+            {"character", "Character_ID || '/' || coalesce(Note, '-')"},
+            {"plot", "Plot_ID || '/' || coalesce(Comment, '-')"},
+            {"scene",
+             "Scene_ID"}}.value(window.kind);
+        const QString links = "SELECT Story_ID || '/' || " + link + " FROM Story_" +
+                              QString(window.kind).replace(0, 1, window.kind[0].toUpper()) +
+                              " ORDER BY Story_ID";
+        m_window = window.open();
+        click("cmdAddToStory");
+        QVERIFY(m_env->expectMessage(
+            "There is nothing to add to a story yet.  Create a record with New first.",
+            "Add to Story"));
+        QVERIFY(m_env->db.execute(window.insert("('Ann Lee', 0), ('Bo', 0)")));
+        QVERIFY(m_env->db.execute("INSERT INTO character (Name, visible) VALUES ('bo Diaz', 0), "
+                                  "('Hidden Hal', -1)"));
+        setDataControls(m_window.get());
+        auto* appearsIn = find<QListWidget>("lstAppearsIn");
+        QVERIFY(appearsIn->accessibleName() == "Appears in" && appearsIn->count() == 0);
+        click("cmdAddToStory");
+        QVERIFY(m_env->expectMessage("There is no story yet.  Create one in Story and Stage first.",
+                                     "Add to Story"));
+        QVERIFY(m_env->db.execute("INSERT INTO \"Story Profile\" (\"Story Name\") VALUES "
+                                  "('Voyage'), ('Arrival'), ('Zebra')"));
+        // Once by the button, once by the window's own menu; each link at once in the list.
+        const auto addTo = [&](const std::function<void()>& ask, const QString& filter,
+                               const QString& note) {
+            ask();
+            auto* dialog = find<QDialog>("dlgAddToStory");
+            QVERIFY(dialog && dialog->isVisible());
+            QTest::keyClicks(dialog->findChild<QLineEdit*>("txtStoryFilter"), filter);
+            QCOMPARE(dialog->findChild<QListView*>("lstStories")->model()->rowCount(), 1);
+            if (auto* box = dialog->findChild<QLineEdit*>("txtNote"))
+                box->setText(note);
+            QTest::mouseClick(dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok),
+                              Qt::LeftButton);
+        };
+        addTo([&] { click("cmdAddToStory"); }, "OYA", "lead");
+        QTRY_VERIFY(!find<QDialog>("dlgAddToStory"));
+        addTo([&] { m_window->actions().first()->trigger(); }, "arr", "");
+        QTRY_VERIFY(!find<QDialog>("dlgAddToStory"));
+        QCOMPARE(m_window->contextMenuPolicy(), Qt::ActionsContextMenu);
+        const bool noted = window.kind != "scene";
+        QCOMPARE(column(links),
+                 noted ? QStringList({"1/1/lead", "2/1/-"}) : QStringList({"1/1", "2/1"}));
+        QCOMPARE(columnTexts(appearsIn->model()), (QStringList{"Arrival", "Voyage"}));
+        QCOMPARE(appearsIn->item(1)->toolTip(), noted ? "lead" : "");
+
+        addTo([&] { click("cmdAddToStory"); }, "Voyage", "again");
+        QVERIFY(m_env->expectMessage("A duplicate exists.  Please try again.",
+                                     "Duplicate Item Exists", MessageIcon::Information));
+        auto* dialog = find<QDialog>("dlgAddToStory");
+        QVERIFY(dialog->isVisible() && column(links).size() == 2); // to choose again
+        dialog->reject();
+
+        navigate("Next record");
+        QCOMPARE(appearsIn->count(), 0);
+        navigate("Previous record");
+        QCOMPARE(appearsIn->count(), 2);
+        QMdiArea area;
+        auto* frame = new ChildFrame(&area);
+        m_window->setChildFrame(frame);
+        QSignalSpy opened(frame, &ChildFrame::windowRequested);
+        emit appearsIn->itemActivated(appearsIn->item(1));
+        QCOMPARE(opened.value(0), (QVariantList{"frmStoryandStage", qint64(1)}));
+
+        auto* castBox = find<QLineEdit>("txtJob1");
+        if (!castBox)
+            return;
+        QVERIFY(m_env->db.execute(
+            "INSERT INTO character (Name, visible) VALUES ('Cy Bond', 1), ('Al Moss', 0)"));
+        m_window->activate(); // names saved since are offered
+        QCompleter* names = castBox->completer();
+        QCOMPARE(columnTexts(names->model()), (QStringList{"Al Moss", "bo Diaz", "Cy Bond"}));
+        names->setCompletionPrefix("DIA");
+        QVERIFY(names->completionCount() == 1 && names->currentCompletion() == "bo Diaz");
+        type("txtJob1", "Nobody at all");
+        click("cmdUpdate");
+        QCOMPARE(column("SELECT \"Character One\" FROM \"" + window.table + "\" WHERE ID = 1"),
+                 QStringList{"Nobody at all"});
     }
 
     void listReadsAnyRowOfALargeTable()
