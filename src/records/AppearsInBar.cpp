@@ -27,7 +27,7 @@ public:
     {
         setFlow(QListView::LeftToRight);
         setWrapping(false);
-        setSpacing(2);
+        setSpacing(4);
         setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
         setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
