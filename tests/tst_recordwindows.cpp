@@ -31,12 +31,13 @@
 
 namespace {
 // A record window: how it opens, its table, its named field and box, what it says when there is
-// no row, where New leaves the focus, and its grid's columns.
+// no row, where New leaves the focus, its grid's columns, and its links to stories as
+// "story/item/note" (no note where the links have none).
 struct WindowCase
 {
     QString kind;
     std::function<std::unique_ptr<RecordWindow>()> open;
-    QString table, field, box, noRow, noRowTitle, focusAfterNew, gridColumns;
+    QString table, field, box, noRow, noRowTitle, focusAfterNew, gridColumns, storyLinks;
 
     QString insert(const QString& rows) const
     {
@@ -50,16 +51,19 @@ const QList<WindowCase> Cases = {
      "You must create your first character by selecting New.  This character will not be saved.",
      "Create a New Character.", "txtName",
      "Name,Gender,Hair,Eye,Height,Weight,Age,Country,Language,Family,Education,Wealth,Occupation,"
-     "Hobby,Interest,Mental State,Materialism,Morality,Motivation,Intellect,Thrift,Religion"},
+     "Hobby,Interest,Mental State,Materialism,Morality,Motivation,Intellect,Thrift,Religion",
+     "SELECT Story_ID || '/' || Character_ID || '/' || coalesce(Note, '-') FROM Story_Character"},
     {"plot", TestEnvironment::open<PlotWindow>, "Plot Profile", "Plot Name", "txtPlotName",
      "You must create your first plot by selecting New.  This will not be saved.",
      "Create New First", "txtPlotName",
      "Plot Name,Character One,Motivation One,Character Two,Motivation Two,Character Three,"
-     "Motivation Three"},
+     "Motivation Three",
+     "SELECT Story_ID || '/' || Plot_ID || '/' || coalesce(Comment, '-') FROM Story_Plot"},
     {"scene", TestEnvironment::open<SceneWindow>, "Scene Profile", "Scene Name", "txtSceneName",
      "You must create your first scene by selecting New.  This will not be saved.",
      "Create New First", "txtWeather",
-     "Weather,Conflict,Location,Time of Day,Character One,Character Two,Character Three"},
+     "Weather,Conflict,Location,Time of Day,Character One,Character Two,Character Three",
+     "SELECT Story_ID || '/' || Scene_ID FROM Story_Scene"},
 };
 } // namespace
 
@@ -425,14 +429,7 @@ private slots:
     void storiesAppearedInAndAdded()
     {
         QFETCH(WindowCase, window);
-        const QString link = QMap<QString, QString>{
-            {"character", "Character_ID || '/' || coalesce(Note, '-')"},
-            {"plot", "Plot_ID || '/' || coalesce(Comment, '-')"},
-            {"scene",
-             "Scene_ID"}}.value(window.kind);
-        const QString links = "SELECT Story_ID || '/' || " + link + " FROM Story_" +
-                              QString(window.kind).replace(0, 1, window.kind[0].toUpper()) +
-                              " ORDER BY Story_ID";
+        const QString links = window.storyLinks + " ORDER BY Story_ID";
         m_window = window.open();
         click("cmdAddToStory");
         QVERIFY(m_env->expectMessage(
@@ -488,7 +485,8 @@ private slots:
         auto* frame = new ChildFrame(&area);
         m_window->setChildFrame(frame);
         QSignalSpy opened(frame, &ChildFrame::windowRequested);
-        emit appearsIn->itemActivated(appearsIn->item(1));
+        appearsIn->setCurrentRow(1);
+        QTest::keyClick(appearsIn, Qt::Key_Return);
         QCOMPARE(opened.value(0), (QVariantList{"frmStoryandStage", qint64(1)}));
 
         auto* castBox = find<QLineEdit>("txtJob1");

@@ -222,7 +222,8 @@ private slots:
         QCOMPARE(columnTexts(appearsIn->model()), QStringList{"Voyage"});
         addTo("arr");
         QCOMPARE(columnTexts(appearsIn->model()), (QStringList{"Arrival", "Voyage"}));
-        emit appearsIn->itemActivated(appearsIn->item(0)); // not the first story
+        appearsIn->setCurrentRow(0); // not the first story
+        QTest::keyClick(appearsIn, Qt::Key_Return);
         ToolWindow* stories = main.findToolWindow("frmStoryandStage");
         QVERIFY(stories);
         QCOMPARE(stories->findChild<QLineEdit*>("txtStoryName")->text(), "Arrival");
