@@ -138,7 +138,7 @@ bool AppearsInBar::link(qint64 itemKey, qint64 storyKey, const QString& note)
         return true;
     if (error.number == EngineError::DuplicateValue)
         RecordWindow::tellDuplicate();
-    else if (!tellRefusedWrite(error, RefusedWrite::adding(QStringLiteral("the link"))))
+    else if (!tellRefusedWrite(error, RefusedWrite::adding(QStringLiteral("a link"))))
         reportFatalError(error);
     return false;
 }

@@ -89,7 +89,10 @@ QWidget* RecordWindow::navigatorBar()
 
 bool RecordWindow::showRecord(qint64 key)
 {
-    // A record added since the rows were read is read with them.
+    // As any move does, edits are saved first; then a record added since the rows were read is
+    // read with them.
+    if (!saveEdits())
+        return false;
     StoreError error;
     if (m_rows->rowOf(key) < 0 && !reloadRows(currentKey(), &error)) {
         reportFatalError(error);
@@ -105,6 +108,9 @@ bool RecordWindow::showRecord(qint64 key)
 void RecordWindow::activate()
 {
     const BusyPointer busy;
+    // Stories renamed elsewhere since are shown by their new names.
+    if (m_appearsIn)
+        m_appearsIn->showItem(currentKey());
     ToolWindow::activate();
 }
 
