@@ -9,6 +9,7 @@
 #include "shared/widgets/ToolWindow.h"
 #include "support/TestEnvironment.h"
 
+#include <QDialog>
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
@@ -261,6 +262,7 @@ private slots:
         row("link update locked", links, "locked", "cmdUpdateCharacter");
         row("link add read-only", links, "query_only = 1", "cmdNewCharacter");
         row("link delete locked", links, "locked", "cmdDelete");
+        row("add to story locked", links, "locked", "cmdAddToStory");
     }
     void refusedChangesAreToldAndKept()
     {
@@ -286,6 +288,10 @@ private slots:
                 m_env->desktop.answerNext(MessageAnswer::Yes);
             if (tag.startsWith("link delete"))
                 links->selectRow(0);
+            if (tag.startsWith("add to story")) {
+                window->findChild<QTableView*>("dbgGridCharacter")->selectRow(1); // in no story
+                delete window->findChild<QDialog*>("dlgAddToStory"); // left open when refused
+            }
             if (!button.isEmpty())
                 window->findChild<QPushButton*>(button)->click();
             else if (tag.startsWith("move"))
@@ -294,6 +300,8 @@ private slots:
                 window->close();
             else
                 window->saveRecord();
+            if (auto* dialog = window->findChild<QDialog*>("dlgAddToStory"))
+                dialog->accept(); // the first story
         };
         // Text typed into the record to be saved, left or closed; too long for a full disk.
         const bool editsRecord = button.isEmpty();

@@ -2,6 +2,7 @@
 #include "records/CharacterWindow.h"
 #include "records/PlotWindow.h"
 #include "records/SceneWindow.h"
+#include "shared/widgets/ChildFrame.h"
 #include "shared/widgets/RandomListValue.h"
 #include "shared/widgets/RunRandom.h"
 #include "shared/widgets/WindowServices.h"
@@ -9,11 +10,18 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCompleter>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QListView>
 #include <QListWidget>
+#include <QMdiArea>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QSqlQuery>
 #include <QTableView>
 #include <QTabWidget>
@@ -24,12 +32,13 @@
 
 namespace {
 // A record window: how it opens, its table, its named field and box, what it says when there is
-// no row, where New leaves the focus, and its grid's columns.
+// no row, where New leaves the focus, its grid's columns, and its links to stories as
+// "story/item/note" (no note where the links have none).
 struct WindowCase
 {
     QString kind;
     std::function<std::unique_ptr<RecordWindow>()> open;
-    QString table, field, box, noRow, noRowTitle, focusAfterNew, gridColumns;
+    QString table, field, box, noRow, noRowTitle, focusAfterNew, gridColumns, storyLinks;
 
     QString insert(const QString& rows) const
     {
@@ -43,16 +52,19 @@ const QList<WindowCase> Cases = {
      "You must create your first character by selecting New.  This character will not be saved.",
      "Create a New Character.", "txtName",
      "Name,Gender,Hair,Eye,Height,Weight,Age,Country,Language,Family,Education,Wealth,Occupation,"
-     "Hobby,Interest,Mental State,Materialism,Morality,Motivation,Intellect,Thrift,Religion"},
+     "Hobby,Interest,Mental State,Materialism,Morality,Motivation,Intellect,Thrift,Religion",
+     "SELECT Story_ID || '/' || Character_ID || '/' || coalesce(Note, '-') FROM Story_Character"},
     {"plot", TestEnvironment::open<PlotWindow>, "Plot Profile", "Plot Name", "txtPlotName",
      "You must create your first plot by selecting New.  This will not be saved.",
      "Create New First", "txtPlotName",
      "Plot Name,Character One,Motivation One,Character Two,Motivation Two,Character Three,"
-     "Motivation Three"},
+     "Motivation Three",
+     "SELECT Story_ID || '/' || Plot_ID || '/' || coalesce(Comment, '-') FROM Story_Plot"},
     {"scene", TestEnvironment::open<SceneWindow>, "Scene Profile", "Scene Name", "txtSceneName",
      "You must create your first scene by selecting New.  This will not be saved.",
      "Create New First", "txtWeather",
-     "Weather,Conflict,Location,Time of Day,Character One,Character Two,Character Three"},
+     "Weather,Conflict,Location,Time of Day,Character One,Character Two,Character Three",
+     "SELECT Story_ID || '/' || Scene_ID FROM Story_Scene"},
 };
 } // namespace
 
@@ -427,6 +439,92 @@ private slots:
                      getRandomRecord(boxAndTable.section(' ', 1)));
         QCOMPARE(find<QTimer>("tmrScene")->interval(),
                  15000); // the timer is tested with Check On/Off
+    }
+
+    // The stories of the current record: listed by name with the link's note, added in one step
+    // from a filtered list (a duplicate refused word for word), followed as the record changes,
+    // and opened in Story and Stage. The character boxes offer the saved names and keep any text.
+    void storiesAppearedInAndAdded_data() { recordWindows_data(); }
+    void storiesAppearedInAndAdded()
+    {
+        QFETCH(WindowCase, window);
+        const QString links = window.storyLinks + " ORDER BY Story_ID";
+        m_window = window.open();
+        click("cmdAddToStory");
+        QVERIFY(m_env->expectMessage(
+            "There is nothing to add to a story yet.  Create a record with New first.",
+            "Add to Story"));
+        QVERIFY(m_env->db.execute(window.insert("('Ann Lee', 0), ('Bo', 0)")));
+        QVERIFY(m_env->db.execute("INSERT INTO character (Name, visible) VALUES ('bo Diaz', 0), "
+                                  "('Hidden Hal', -1)"));
+        setDataControls(m_window.get());
+        auto* appearsIn = find<QListWidget>("lstAppearsIn");
+        QVERIFY(appearsIn->accessibleName() == "Appears in" && appearsIn->count() == 0);
+        click("cmdAddToStory");
+        QVERIFY(m_env->expectMessage("There is no story yet.  Create one in Story and Stage first.",
+                                     "Add to Story"));
+        QVERIFY(m_env->db.execute("INSERT INTO \"Story Profile\" (\"Story Name\") VALUES "
+                                  "('Voyage'), ('Arrival'), ('Zebra')"));
+        // Once by the button, once by the window's own menu; each link at once in the list.
+        const auto addTo = [&](const std::function<void()>& ask, const QString& filter,
+                               const QString& note) {
+            ask();
+            auto* dialog = find<QDialog>("dlgAddToStory");
+            QVERIFY(dialog && dialog->isVisible());
+            QTest::keyClicks(dialog->findChild<QLineEdit*>("txtStoryFilter"), filter);
+            QCOMPARE(dialog->findChild<QListView*>("lstStories")->model()->rowCount(), 1);
+            if (auto* box = dialog->findChild<QLineEdit*>("txtNote"))
+                box->setText(note);
+            QTest::mouseClick(dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok),
+                              Qt::LeftButton);
+        };
+        addTo([&] { click("cmdAddToStory"); }, "OYA", "lead");
+        QTRY_VERIFY(!find<QDialog>("dlgAddToStory"));
+        addTo([&] { m_window->actions().first()->trigger(); }, "arr", "");
+        QTRY_VERIFY(!find<QDialog>("dlgAddToStory"));
+        QCOMPARE(m_window->contextMenuPolicy(), Qt::ActionsContextMenu);
+        const bool noted = window.kind != "scene";
+        QCOMPARE(column(links),
+                 noted ? QStringList({"1/1/lead", "2/1/-"}) : QStringList({"1/1", "2/1"}));
+        QCOMPARE(columnTexts(appearsIn->model()), (QStringList{"Arrival", "Voyage"}));
+        QCOMPARE(appearsIn->item(1)->toolTip(), noted ? "lead" : "");
+
+        addTo([&] { click("cmdAddToStory"); }, "Voyage", "again");
+        QVERIFY(m_env->expectMessage("A duplicate exists.  Please try again.",
+                                     "Duplicate Item Exists", MessageIcon::Information));
+        auto* dialog = find<QDialog>("dlgAddToStory");
+        QVERIFY(dialog->isVisible() && column(links).size() == 2); // to choose again
+        dialog->reject();
+
+        navigate("Next record");
+        QCOMPARE(appearsIn->count(), 0);
+        navigate("Previous record");
+        QVERIFY(m_env->db.execute("UPDATE \"Story Profile\" SET \"Story Name\" = 'Arrival Day' "
+                                  "WHERE ID = 2"));
+        m_window->activate(); // coming back shows a story renamed meanwhile
+        QCOMPARE(columnTexts(appearsIn->model()), (QStringList{"Arrival Day", "Voyage"}));
+        QMdiArea area;
+        auto* frame = new ChildFrame(&area);
+        m_window->setChildFrame(frame);
+        QSignalSpy opened(frame, &ChildFrame::windowRequested);
+        appearsIn->setCurrentRow(1);
+        QTest::keyClick(appearsIn, Qt::Key_Return);
+        QCOMPARE(opened.value(0), (QVariantList{"frmStoryandStage", qint64(1)}));
+
+        auto* castBox = find<QLineEdit>("txtJob1");
+        if (!castBox)
+            return;
+        QVERIFY(m_env->db.execute(
+            "INSERT INTO character (Name, visible) VALUES ('Cy Bond', 1), ('Al Moss', 0)"));
+        m_window->activate(); // names saved since are offered
+        QCompleter* names = castBox->completer();
+        QCOMPARE(columnTexts(names->model()), (QStringList{"Al Moss", "bo Diaz", "Cy Bond"}));
+        names->setCompletionPrefix("DIA");
+        QVERIFY(names->completionCount() == 1 && names->currentCompletion() == "bo Diaz");
+        type("txtJob1", "Nobody at all");
+        click("cmdUpdate");
+        QCOMPARE(column("SELECT \"Character One\" FROM \"" + window.table + "\" WHERE ID = 1"),
+                 QStringList{"Nobody at all"});
     }
 
     void listReadsAnyRowOfALargeTable()

@@ -1,3 +1,4 @@
+#include "app/MainWindow.h"
 #include "records/StoryAndStageWindow.h"
 #include "support/TestEnvironment.h"
 
@@ -194,6 +195,41 @@ private slots:
                  QStringList{"1"});
         QCOMPARE(find<QLineEdit>("txtStoryName")->text(), QString("Other"));
         QCOMPARE(gridColumn("dbgCharacters"), QStringList{"Ann"});
+    }
+
+    // A link made or removed in one window shows in the other at once; a story the character
+    // window lists opens in Story and Stage.
+    void linksFollowedAcrossWindows()
+    {
+        newStory("Voyage");
+        newStory("Arrival");
+        MainWindow main;
+        ToolWindow* characters = main.openToolWindow("frmCharacter");
+        auto* appearsIn = characters->findChild<QListWidget*>("lstAppearsIn");
+        const auto addTo = [&](const QString& filter) {
+            characters->findChild<QAbstractButton*>("cmdAddToStory")->click();
+            auto* dialog = characters->findChild<QDialog*>("dlgAddToStory");
+            QVERIFY(dialog);
+            QTest::keyClicks(dialog->findChild<QLineEdit*>("txtStoryFilter"), filter);
+            dialog->accept();
+            QTRY_VERIFY(!characters->findChild<QDialog*>("dlgAddToStory"));
+        };
+        addTo("arr");
+        QCOMPARE(gridColumn("dbgCharacters"), QStringList{"Ann"}); // Arrival is shown
+        addTo("voy");
+        QCOMPARE(columnTexts(appearsIn->model()), (QStringList{"Arrival", "Voyage"}));
+        find<QTableView>("dbgCharacters")->selectRow(0);
+        click("cmdDelete");
+        QCOMPARE(columnTexts(appearsIn->model()), QStringList{"Voyage"});
+        addTo("arr");
+        QCOMPARE(columnTexts(appearsIn->model()), (QStringList{"Arrival", "Voyage"}));
+        appearsIn->setCurrentRow(0); // not the first story
+        QTest::keyClick(appearsIn, Qt::Key_Return);
+        ToolWindow* stories = main.findToolWindow("frmStoryandStage");
+        QVERIFY(stories);
+        QCOMPARE(stories->findChild<QLineEdit*>("txtStoryName")->text(), "Arrival");
+        QCOMPARE(columnTexts(stories->findChild<QTableView*>("dbgCharacters")->model(), 1),
+                 QStringList{"Ann"});
     }
 };
 

@@ -54,6 +54,11 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     followPalette();
     m_childFrame = new ChildFrame(m_frame);
     connect(m_frame, &QMdiArea::subWindowActivated, this, &MainWindow::activateToolWindow);
+    connect(m_childFrame, &ChildFrame::windowRequested, this,
+            [this](const QString& windowName, qint64 key) {
+                if (ToolWindow* window = openToolWindow(windowName))
+                    window->showRecord(key);
+            });
     createCommands();
     createMenus();
     createToolBar();

@@ -1,6 +1,7 @@
 #include "data/LinkListModel.h"
 
 #include "data/Database.h"
+#include "data/LinkNotices.h"
 #include "data/Transaction.h"
 
 #include <QSqlError>
@@ -83,6 +84,7 @@ qint64 LinkListModel::addLink(StoreError* error)
     insert.addBindValue(m_story);
     if (!exec(insert, QStringLiteral("LinkListModel.addLink"), error))
         return -1;
+    announce();
     return insert.lastInsertId().toLongLong();
 }
 
@@ -117,6 +119,7 @@ bool LinkListModel::saveChanges(StoreError* error)
     if (!transaction.commit(error))
         return false;
     m_pending.clear();
+    announce();
     return true;
 }
 
@@ -138,7 +141,10 @@ bool LinkListModel::removeItemLinks(int row, StoreError* error)
                             Database::quoteIdentifier(m_setup.itemField)));
     remove.addBindValue(item);
     remove.addBindValue(m_story);
-    return exec(remove, QStringLiteral("LinkListModel.removeItemLinks"), error);
+    if (!exec(remove, QStringLiteral("LinkListModel.removeItemLinks"), error))
+        return false;
+    announce();
+    return true;
 }
 
 bool LinkListModel::removeLink(qint64 key, StoreError* error)
@@ -148,7 +154,15 @@ bool LinkListModel::removeLink(qint64 key, StoreError* error)
                        .arg(Database::quoteIdentifier(m_setup.linkTable),
                             Database::quoteIdentifier(m_setup.keyField)));
     remove.addBindValue(key);
-    return exec(remove, QStringLiteral("LinkListModel.removeLink"), error);
+    if (!exec(remove, QStringLiteral("LinkListModel.removeLink"), error))
+        return false;
+    announce();
+    return true;
+}
+
+void LinkListModel::announce() const
+{
+    LinkNotices::announce(m_setup.linkTable, this);
 }
 
 void LinkListModel::listItems(QSqlQueryModel* items) const

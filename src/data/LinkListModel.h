@@ -70,6 +70,8 @@ public:
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
 private:
+    // Tells the other lists of these links that they were written.
+    void announce() const;
     QString quoted(const QString& field) const;
 
     Setup m_setup;

@@ -1,6 +1,7 @@
 #include "data/RecordTable.h"
 
 #include "data/Database.h"
+#include "data/LinkNotices.h"
 #include "data/Transaction.h"
 
 #include <QSqlDriver>
@@ -84,6 +85,10 @@ bool RecordTable::removeWithLinks(qint64 key, const QStringList& linkTables,
         if (!removeWhere(Database::quoteIdentifier(link), linkField, key, source, error))
             return false;
     }
-    return removeWhere(m_table, QStringLiteral("ID"), key, source, error) &&
-           transaction.commit(error);
+    if (!removeWhere(m_table, QStringLiteral("ID"), key, source, error) ||
+        !transaction.commit(error))
+        return false;
+    for (const QString& link : linkTables)
+        LinkNotices::announce(link);
+    return true;
 }

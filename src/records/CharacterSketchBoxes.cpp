@@ -1,11 +1,15 @@
 #include "records/CharacterSketchBoxes.h"
 
+#include "data/CastNames.h"
 #include "records/ProfileForm.h"
+#include "shared/widgets/FatalError.h"
 #include "shared/widgets/RandomListValue.h"
 #include "shared/widgets/Report.h"
 
+#include <QCompleter>
 #include <QGridLayout>
 #include <QLineEdit>
+#include <QStringListModel>
 
 namespace {
 const std::array<QString, 3> Ordinals = {QStringLiteral("One"), QStringLiteral("Two"),
@@ -32,6 +36,23 @@ void CharacterSketchBoxes::createCharacterBoxes(QWidget* parent, QGridLayout* gr
     }
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 1);
+
+    m_castNames = new QStringListModel(parent);
+    for (QLineEdit* box : m_occupations) {
+        auto* completer = new QCompleter(m_castNames, box);
+        completer->setCaseSensitivity(Qt::CaseInsensitive);
+        completer->setFilterMode(Qt::MatchContains);
+        box->setCompleter(completer);
+    }
+}
+
+void CharacterSketchBoxes::refreshCastNames()
+{
+    QStringList names;
+    StoreError error;
+    if (!CastNames::read(&names, &error))
+        return reportFatalError(error);
+    m_castNames->setStringList(names);
 }
 
 void CharacterSketchBoxes::bindCharacterBoxes(

@@ -7,13 +7,15 @@
 
 class QGridLayout;
 class QLineEdit;
+class QStringListModel;
 class QWidget;
 class Report;
 
 // The three characters that plot and scene profiles sketch, each by an occupation and a
 // motivation; the profile windows inherit the boxes. The occupation boxes txtJob1..3 hold the
 // "Character One".."Three" fields, the motivation boxes txtCharacter1..3 "Motivation One"..
-// "Three".
+// "Three". The occupation boxes offer the names of the saved characters as the user types, and
+// keep whatever is typed.
 class CharacterSketchBoxes
 {
 protected:
@@ -27,6 +29,8 @@ protected:
     // occupation's label and box in columns 0 and 1, "Motivation:" and its box in 2 and 3.
     void createCharacterBoxes(QWidget* parent, QGridLayout* grid, int firstRow,
                               const std::array<QString, 3>& occupationCaptions);
+    // Reads the names of the saved characters again for the occupation boxes to offer.
+    void refreshCastNames();
     // Binds each box to its field through the window's bind.
     void bindCharacterBoxes(const std::function<void(QWidget*, const QString&)>& bind);
     // Draws occupation then motivation for the first character, then the second, then the
@@ -40,4 +44,5 @@ protected:
 private:
     std::array<QLineEdit*, 3> m_occupations = {};
     std::array<QLineEdit*, 3> m_motivations = {};
+    QStringListModel* m_castNames = nullptr;
 };

@@ -242,7 +242,7 @@ void CharacterWindow::arrangeControls()
     buttons->addStretch();
     buttons->addWidget(m_closeButton);
     layout->addLayout(buttons);
-    layout->addWidget(navigator());
+    layout->addWidget(navigatorBar());
     layout->addWidget(grid(), 1);
 
     // The keyboard goes through the tabs in the order shown, row by row, then the buttons.

@@ -97,7 +97,7 @@ void PlotWindow::arrangeControls()
     top->addWidget(m_referenceFrame, 2);
     layout->addLayout(top);
     layout->addWidget(captionedGrid(grid(), QStringLiteral("Plot")), 1);
-    layout->addWidget(navigator());
+    layout->addWidget(navigatorBar());
     layout->addLayout(ControlMakers::buttonRow({m_newButton, m_updateButton, m_deleteButton,
                                                 m_suggestButton, m_printButton, m_closeButton}));
 
@@ -136,6 +136,12 @@ bool PlotWindow::eventFilter(QObject* watched, QEvent* event)
     if (watched == m_catalogue->viewport() && press)
         m_selectionChangesAtPress = m_selectionChanges;
     return RecordWindow::eventFilter(watched, event);
+}
+
+void PlotWindow::activate()
+{
+    refreshCastNames();
+    RecordWindow::activate();
 }
 
 void PlotWindow::load()

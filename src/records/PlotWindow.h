@@ -24,6 +24,8 @@ public:
     explicit PlotWindow(QWidget* parent = nullptr);
 
     void load() override;
+    // Also offers the names of the characters saved since in the character boxes.
+    void activate() override;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -2,6 +2,8 @@
 
 #include "data/Database.h"
 #include "data/RecordListModel.h"
+#include "data/StoryLinks.h"
+#include "records/AppearsInBar.h"
 #include "records/BoundFieldDelegate.h"
 #include "shared/desktop/BusyPointer.h"
 #include "shared/desktop/Desktop.h"
@@ -13,6 +15,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QDataWidgetMapper>
+#include <QHBoxLayout>
 #include <QScopedValueRollback>
 #include <QSqlError>
 #include <QSqlRecord>
@@ -62,11 +65,52 @@ RecordWindow::RecordWindow(const QString& windowName, const QString& caption, co
                 if (!m_selecting && current.isValid())
                     moveTo(current.row());
             });
+
+    if (const auto links = StoryLinks::forItemTable(setup.table)) {
+        m_appearsIn = new AppearsInBar(*links, this);
+        addAction(m_appearsIn->addToStoryAction());
+        setContextMenuPolicy(Qt::ActionsContextMenu);
+        connect(m_appearsIn, &AppearsInBar::storyActivated, this,
+                [this](qint64 story) { openWindowOn(QStringLiteral("frmStoryandStage"), story); });
+    }
+}
+
+QWidget* RecordWindow::navigatorBar()
+{
+    if (!m_appearsIn)
+        return m_navigator;
+    auto* bar = new QWidget(this);
+    auto* layout = new QHBoxLayout(bar);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_navigator, 2);
+    layout->addWidget(m_appearsIn, 3);
+    return bar;
+}
+
+bool RecordWindow::showRecord(qint64 key)
+{
+    // As any move does, edits are saved first; then a record added since the rows were read is
+    // read with them.
+    if (!saveEdits())
+        return false;
+    StoreError error;
+    if (m_rows->rowOf(key) < 0 && !reloadRows(currentKey(), &error)) {
+        reportFatalError(error);
+        return false;
+    }
+    const int row = m_rows->rowOf(key);
+    if (row < 0)
+        return false;
+    moveTo(row);
+    return m_row == row;
 }
 
 void RecordWindow::activate()
 {
     const BusyPointer busy;
+    // Stories renamed elsewhere since are shown by their new names.
+    if (m_appearsIn)
+        m_appearsIn->showItem(currentKey());
     ToolWindow::activate();
 }
 
@@ -174,6 +218,8 @@ void RecordWindow::showRow(int row)
         m_grid->scrollTo(m_rows->index(row, 0));
     }
     m_navigator->showPosition(row, recordCount());
+    if (m_appearsIn)
+        m_appearsIn->showItem(m_rows->key(row));
     recordShown(m_rows->key(row));
 }
 

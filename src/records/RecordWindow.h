@@ -8,6 +8,7 @@
 
 #include <functional>
 
+class AppearsInBar;
 class QCheckBox;
 class QDataWidgetMapper;
 class QSqlTableModel;
@@ -61,12 +62,17 @@ public:
 
     // Arranges the window under the busy pointer.
     void activate() override;
+    // Moves to the row of the key, saving the edits first as any move does.
+    bool showRecord(qint64 key) override;
 
 protected:
     RecordWindow(const QString& windowName, const QString& caption, const Setup& setup,
                  QWidget* parent = nullptr);
 
     RecordNavigator* navigator() const { return m_navigator; }
+    // The navigator, with the stories of the current record beside it where its table's
+    // records are linked to stories; made on the first call, for the window's layout.
+    QWidget* navigatorBar();
     QTableView* grid() const { return m_grid; }
     // Shows a field of the current row in the control, which writes it back when saved.
     void bindField(QWidget* control, const QString& field);
@@ -116,6 +122,7 @@ private:
     QDataWidgetMapper* m_mapper;
     QList<QWidget*> m_bound;
     RecordNavigator* m_navigator;
+    AppearsInBar* m_appearsIn = nullptr; // none where records are not linked to stories
     QTableView* m_grid;
     int m_row = -1;
     NewRowMark m_newRow;

@@ -123,7 +123,7 @@ void SceneWindow::arrangeControls()
     top->addLayout(generated, 3);
     layout->addLayout(top);
     layout->addWidget(captionedGrid(grid(), QStringLiteral("Scene Profiles")), 1);
-    layout->addWidget(navigator());
+    layout->addWidget(navigatorBar());
     auto* buttons = new QHBoxLayout;
     for (QWidget* control :
          QList<QWidget*>{m_newButton, m_generateButton, m_updateButton, m_deleteButton,
@@ -150,6 +150,12 @@ void SceneWindow::connectControls()
     connect(m_printButton, &QPushButton::clicked, this, [this] { printReport(report()); });
     connect(m_clipboardButton, &QPushButton::clicked, this, [this] { copyReport(report()); });
     connectNewRecordTimer(m_timer, m_timerBox, [this] { addScene(); });
+}
+
+void SceneWindow::activate()
+{
+    refreshCastNames();
+    RecordWindow::activate();
 }
 
 void SceneWindow::load()

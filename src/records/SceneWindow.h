@@ -22,6 +22,8 @@ public:
     explicit SceneWindow(QWidget* parent = nullptr);
 
     void load() override;
+    // Also offers the names of the characters saved since in the character boxes.
+    void activate() override;
 
 private:
     void createControls();

@@ -1,5 +1,6 @@
 #include "records/StoryLinkList.h"
 
+#include "data/LinkNotices.h"
 #include "records/ProfileForm.h"
 #include "records/RecordWindow.h"
 #include "shared/desktop/BusyPointer.h"
@@ -28,6 +29,17 @@ StoryLinkList::StoryLinkList(const Setup& setup, QWidget* parent)
     requery(-1); // the columns, with no rows until a story is shown
     createControls(setup);
     arrangeControls(setup);
+    connect(&LinkNotices::instance(), &LinkNotices::linksChanged, this,
+            &StoryLinkList::followLinksWritten);
+}
+
+void StoryLinkList::followLinksWritten(const QString& linkTable, const QObject* origin)
+{
+    // Changes not saved yet stay as they are; Update or Refresh List reads the rest.
+    if (origin == m_links || m_links->storyKey() < 0 || m_links->isDirty() ||
+        linkTable.compare(m_links->setup().linkTable, Qt::CaseInsensitive) != 0)
+        return;
+    requery(m_links->key(currentRow()));
 }
 
 void StoryLinkList::createControls(const Setup& setup)

@@ -54,6 +54,8 @@ public:
 
 private:
     void createControls(const Setup& setup);
+    // Lists the links again when another window wrote them.
+    void followLinksWritten(const QString& linkTable, const QObject* origin);
     void arrangeControls(const Setup& setup);
     // Lists the links again and makes the link of the key current, or the first.
     void requery(qint64 key);

@@ -32,6 +32,16 @@ public:
     // minimized and brings it to the front with the focus.
     void showAlone(QWidget* window);
 
+    // Asks the main window to open the tool window of that name on the record of the key; a
+    // window never opens another itself.
+    void requestWindow(const QString& windowName, qint64 key)
+    {
+        emit windowRequested(windowName, key);
+    }
+
+signals:
+    void windowRequested(const QString& windowName, qint64 key);
+
 private:
     void restoreMinimized();
 

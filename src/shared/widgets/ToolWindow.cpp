@@ -41,6 +41,12 @@ void ToolWindow::showAlone()
         m_childFrame->showAlone(this);
 }
 
+void ToolWindow::openWindowOn(const QString& windowName, qint64 key)
+{
+    if (m_childFrame)
+        m_childFrame->requestWindow(windowName, key);
+}
+
 void ToolWindow::unload()
 {
     if (auto* child = qobject_cast<QMdiSubWindow*>(parentWidget()))

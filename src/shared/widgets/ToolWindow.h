@@ -27,6 +27,14 @@ public:
     // Closes the window; what it held is gone.
     void unload();
 
+    // Shows the record of the key as the current one, when the window keeps records; false when
+    // it cannot.
+    virtual bool showRecord(qint64 key)
+    {
+        Q_UNUSED(key)
+        return false;
+    }
+
     // The frame the window is arranged in; the main window sets it when it opens the window.
     void setChildFrame(ChildFrame* frame);
 
@@ -45,6 +53,8 @@ protected:
     void tileChildren();
     // Minimizes the frame's other children and shows this one alone at the top left.
     void showAlone();
+    // Has the frame open another tool window on the record of the key; nothing without a frame.
+    void openWindowOn(const QString& windowName, qint64 key);
     void setDefaultButton(QAbstractButton* button) { m_defaultButton = button; }
     // Tab moves through the controls in the order given.
     static void setTabOrderChain(const QList<QWidget*>& chain);
