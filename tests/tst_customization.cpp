@@ -389,9 +389,9 @@ private slots:
         QCOMPARE(timer->interval(), spun * 1000);
     }
 
-    // Update writes the row and the run's settings and shows or hides the toolbar at once; a
-    // start window chosen is taken only by Update, and one out of range only shows as the
-    // nearest option.
+    // Update writes the row and the run's settings and shows or hides the toolbar and keeps tool
+    // windows side by side at once; a start window chosen is taken only by Update, and one out of
+    // range only shows as the nearest option.
     void settingsAreSavedByUpdate()
     {
         QVERIFY(m_env->db.execute("UPDATE customize SET startForm = 70"));
@@ -420,12 +420,17 @@ private slots:
         QCOMPARE(Settings::instance().startWindow(), -1);
         QCOMPARE(m_env->db.scalar("SELECT startForm FROM customize").toInt(), 70);
         find<QLineEdit>("txtCustomReminder")->setText("Write daily.");
+        QVERIFY(!find<QCheckBox>("chkSideBySide")->isChecked());
+        tick(find<QCheckBox>("chkSideBySide"));
         click("cmdUpdateApplication");
         QCOMPARE(column("SELECT timerInterval || '|' || personalReminder || '|' || toolBar || "
-                        "'|' || startForm FROM customize"),
-                 QStringList{"5.0|Write daily.|0|7"});
+                        "'|' || startForm || '|' || sideBySide FROM customize"),
+                 QStringList{"5.0|Write daily.|0|7|-1"});
         QVERIFY(Settings::instance().startWindow() == 7 &&
-                Settings::instance().personalReminder() == "Write daily.");
+                Settings::instance().personalReminder() == "Write daily." &&
+                Settings::instance().sideBySide());
+        QTest::keySequence(&main, QKeySequence("Ctrl+F1")); // another window beside this one
+        QVERIFY(main.findToolWindow("frmBrainstorm") && !opened->parentWidget()->isMinimized());
         tick(find<QCheckBox>("chkToolBar"));
         click("cmdUpdateApplication");
         QVERIFY(toolBar->isVisible());

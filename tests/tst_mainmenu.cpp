@@ -75,22 +75,23 @@ private slots:
         Settings::instance().setValues(SettingsRow());
     }
 
-    // The settings row as held (interval in ms, reminder, toolbar, start window), and applied.
+    // The settings row as held (interval in ms, reminder, toolbar, start window, side by side), and
+    // applied.
     void settingsRowIsReadAndApplied_data()
     {
         QTest::addColumn<QString>("row");
-        QTest::newRow("stored")
-            << "timerInterval = 7, personalReminder = 'Hi', toolBar = 0, startForm = 2|7000 Hi 0 2";
-        QTest::newRow("too long") << "timerInterval = 50|20000 Never -1 4";
-        QTest::newRow("too short") << "timerInterval = -3|1000 Never -1 4";
+        QTest::newRow("stored") << "timerInterval = 7, personalReminder = 'Hi', toolBar = 0, "
+                                   "startForm = 2, sideBySide = -1|7000 Hi 0 2 -1";
+        QTest::newRow("too long") << "timerInterval = 50|20000 Never -1 4 0";
+        QTest::newRow("too short") << "timerInterval = -3|1000 Never -1 4 0";
         QTest::newRow("empty") << "timerInterval = NULL, personalReminder = NULL, toolBar = NULL, "
-                                  "startForm = NULL|5000 Never -1 4";
-        QTest::newRow("nonsense") << "timerInterval = 'soon', startForm = 70000|5000 Never -1 -1";
-        QTest::newRow("no row") << "|5000 Never -1 4";
+                                  "startForm = NULL|5000 Never -1 4 0";
+        QTest::newRow("nonsense") << "timerInterval = 'soon', startForm = 70000|5000 Never -1 -1 0";
+        QTest::newRow("no row") << "|5000 Never -1 4 0";
         for (int n = -1; n <= StartWindows.size(); ++n) {
             const int held = n < StartWindows.size() ? n : -1;
             QTest::addRow("start %d", n)
-                << QString("startForm = %1|5000 Never -1 %2").arg(n).arg(held);
+                << QString("startForm = %1|5000 Never -1 %2 0").arg(n).arg(held);
         }
     }
     void settingsRowIsReadAndApplied()
@@ -100,8 +101,10 @@ private slots:
         QVERIFY(startWith(row.section('|', 0, 0)));
         const Settings& run = Settings::instance();
         const QString reminder = run.personalReminder().replace("r run with scissors.", "r");
-        const QString values = QString("%1 %2 %3 %4").arg(run.timerInterval()).arg(reminder);
-        QCOMPARE(values.arg(run.toolBarShown() ? -1 : 0).arg(run.startWindow()),
+        const QString values = QString("%1 %2 %3 %4 %5").arg(run.timerInterval()).arg(reminder);
+        QCOMPARE(values.arg(run.toolBarShown() ? -1 : 0)
+                     .arg(run.startWindow())
+                     .arg(run.sideBySide() ? -1 : 0),
                  row.section('|', 1));
         const QString start = StartWindows.value(run.startWindow());
         QCOMPARE(frame()->subWindowList().size(), start.isEmpty() ? 0 : 1);
@@ -167,6 +170,33 @@ private slots:
         QVERIFY(!QApplication::windowIcon().pixmap(16).isNull());
         for (QWidget* window : {child(target), child(other), static_cast<QWidget*>(m_window.get())})
             QCOMPARE(window->windowIcon().cacheKey(), QApplication::windowIcon().cacheKey());
+    }
+
+    // Side by side, activating a window leaves the others restored where they are, and Tile and
+    // Cascade arrange every open window, the minimized ones too; switched off, the activated
+    // window is alone again.
+    void sideBySideWindowsStayAsTheyAre()
+    {
+        QVERIFY(startWith("startForm = -1, sideBySide = -1"));
+        m_window->openToolWindow("frmPlot");
+        child("frmPlot")->move(40, 30);
+        m_window->openToolWindow("frmScene");
+        entry("Story_Plot")->trigger(); // back to the plot window
+        QVERIFY(!child("frmPlot")->isMinimized() && !child("frmScene")->isMinimized());
+        QVERIFY(child("frmPlot")->pos() == QPoint(40, 30) &&
+                frame()->activeSubWindow() == child("frmPlot"));
+        for (const char* arrange : {"Shift+F5", "Shift+F4"}) { // Tile, Cascade
+            child("frmScene")->showMinimized();                // and it stays an icon
+            QVERIFY(child("frmScene")->isMinimized());
+            press(arrange);
+            QVERIFY2(!child("frmScene")->isMinimized() && child("frmPlot")->pos() != QPoint(40, 30),
+                     arrange);
+            child("frmPlot")->move(40, 30);
+        }
+        Settings::instance().setValues(SettingsRow());
+        entry("Story_Plot")->trigger();
+        entry("mnu_scene")->trigger();
+        QVERIFY(child("frmPlot")->isMinimized() && child("frmScene")->pos() == QPoint(0, 0));
     }
 
     // The toolbar shown again shows its pictures; the window menu arranges and lists children;

@@ -16,7 +16,9 @@
 #include <QCloseEvent>
 #include <QDataWidgetMapper>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QScopedValueRollback>
+#include <QScrollBar>
 #include <QSqlError>
 #include <QSqlRecord>
 #include <QSqlTableModel>
@@ -60,6 +62,12 @@ RecordWindow::RecordWindow(const QString& windowName, const QString& caption, co
     m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
     m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Several rows at the window's first size; the grid grows with the window from there.
+    constexpr int FirstRowsShown = 4;
+    m_grid->setMinimumHeight(m_grid->horizontalHeader()->sizeHint().height() +
+                             FirstRowsShown * m_grid->verticalHeader()->defaultSectionSize() +
+                             m_grid->horizontalScrollBar()->sizeHint().height() +
+                             2 * m_grid->frameWidth());
     connect(m_grid->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) {
                 if (!m_selecting && current.isValid())

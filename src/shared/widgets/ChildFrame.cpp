@@ -121,8 +121,6 @@ void ChildFrame::showAlone(QWidget* window)
         own->move(0, 0);
         // Tiling may have left it smaller than its controls need; alone, it has room to grow.
         own->resize(own->size().expandedTo(own->minimumSizeHint()));
-    } else if (own->isMinimized()) {
-        own->showNormal();
     }
     m_area->setActiveSubWindow(own);
     // Keep the focus where the window put it; only bring it in from outside, to the control

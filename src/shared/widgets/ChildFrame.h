@@ -28,8 +28,8 @@ public:
     // Minimized children lined up along the bottom of the frame.
     void arrangeIcons();
     // Minimizes every other child and restores the window's own at the top left, keeping its
-    // size, and brings the keyboard focus into it. Side by side, it only restores the window if
-    // minimized and brings it to the front with the focus.
+    // size, and brings the keyboard focus into it. Side by side, it only makes the window the
+    // active one with the focus: one the user just minimized stays an icon.
     void showAlone(QWidget* window);
 
     // Asks the main window to open the tool window of that name on the record of the key; a
