@@ -63,6 +63,8 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
                 if (ToolWindow* window = openToolWindow(windowName))
                     window->showRecord(key);
             });
+    // Made at once, so that the frame does not shrink when the first note comes.
+    statusBar()->setObjectName(QStringLiteral("staMain"));
     connect(m_childFrame, &ChildFrame::statusShown, this,
             [this](const QString& text) { statusBar()->showMessage(text, StatusShownFor); });
     createCommands();

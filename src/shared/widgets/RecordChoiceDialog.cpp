@@ -5,6 +5,7 @@
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QSortFilterProxyModel>
@@ -45,6 +46,12 @@ RecordChoiceDialog::RecordChoiceDialog(const QList<Choice>& choices, const Setup
     m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
 
     auto* form = new QFormLayout(this);
+    if (!setup.prompt.isEmpty()) {
+        auto* prompt = new QLabel(setup.prompt, this);
+        prompt->setWordWrap(true);
+        prompt->setTextFormat(Qt::PlainText);
+        form->addRow(prompt);
+    }
     form->addRow(QStringLiteral("&Filter:"), m_filter);
     form->addRow(setup.listCaption, m_list);
     if (!setup.noteCaption.isEmpty()) {

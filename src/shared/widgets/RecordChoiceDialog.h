@@ -39,7 +39,8 @@ public:
         QString noun;               // "story", as "Choose a story from the list first." says
         QString untitled;           // how a record without a name is listed: "Untitled story"
         QString noteCaption;        // empty when the step takes no note
-        qint64 preselected = -1;    // the record chosen at first when listed, else the first
+        QString prompt;          // a line above the filter saying what is chosen for; may be empty
+        qint64 preselected = -1; // the record chosen at first when listed, else the first
     };
 
     // Runs the step on the record chosen with the note; false keeps the dialog open.

@@ -8,6 +8,7 @@
 #include "shared/widgets/ToolWindow.h"
 
 #include <QAction>
+#include <QFontMetrics>
 #include <QHash>
 #include <QListWidget>
 #include <QMenu>
@@ -20,6 +21,8 @@ namespace {
 using KeptLines::Kind;
 
 const int LineKindRole = Qt::UserRole + 7;
+// A long line is shortened in the dialog's prompt, which would otherwise grow as wide.
+const int PromptWidth = 320;
 
 // What the commands and the dialogs call the records of a kind.
 struct Words
@@ -88,11 +91,9 @@ ResultKeeping::ResultKeeping(QAbstractScrollArea* control, QListWidget* list, QP
     add(QStringLiteral("actKeepInStory"), QStringLiteral("Keep in S&tory…"),
         [this] { keepInChosen(Kind::Story); });
     m_menu->addActions(m_actions);
-    // The shortcut is shown beside the first command, as the way to open the menu.
-    m_actions.first()->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
-    m_actions.first()->setShortcutContext(Qt::WidgetShortcut);
 
     auto* shortcut = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_K), control);
+    shortcut->setObjectName(QStringLiteral("keyKeep"));
     shortcut->setContext(Qt::WidgetWithChildrenShortcut);
     connect(shortcut, &QShortcut::activated, this, &ResultKeeping::showMenuAtLine);
 
@@ -249,6 +250,9 @@ void ResultKeeping::keepInChosen(Kind kind)
          .noun = named.noun,
          .untitled = untitled(kind),
          .noteCaption = {},
+         .prompt = QStringLiteral("Keep “%1” in:")
+                       .arg(QFontMetrics(ownerWindow()->font())
+                                .elidedText(line, Qt::ElideRight, PromptWidth)),
          .preselected = lastChosen().value(kind, -1)},
         [this, kind, names, line, lineKind](qint64 key, const QString&) {
             lastChosen().insert(kind, key);
