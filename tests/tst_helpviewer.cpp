@@ -1,6 +1,7 @@
 #include "app/HelpCommands.h"
 #include "app/MainWindow.h"
 #include "app/ToolCatalog.h"
+#include "shared/widgets/ControlMakers.h"
 #include "shared/widgets/HelpViewer.h"
 #include "support/ScriptedDesktop.h"
 
@@ -174,6 +175,15 @@ private slots:
                     QTest::addRow("%s", qPrintable(entry->objectName()))
                         << entry->shortcut().toString(QKeySequence::PortableText) + '|' +
                                entry->text().remove('&') + '|' + menu->text().remove('&');
+        // The menu of every results list, which Ctrl+K opens at the current line.
+        QListWidget* results = ControlMakers::resultsList();
+        for (QAction* keep : results->findChildren<QAction*>(QRegularExpression("^actKeep")))
+            QTest::addRow("%s", qPrintable(keep->objectName()))
+                << '|' + keep->text().remove('&') + "|Results";
+        QTest::newRow("keyKeep") << results->findChild<QShortcut*>("keyKeep")->key().toString(
+                                        QKeySequence::PortableText) +
+                                        "|Keep menu|Results";
+        delete results;
     }
     void menusAndShortcutsAreInTheHelp()
     {

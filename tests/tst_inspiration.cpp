@@ -11,11 +11,14 @@
 #include "shared/widgets/Settings.h"
 #include "support/TestEnvironment.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
+#include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -162,6 +165,50 @@ private slots:
         m_env->desktop.answerNext(MessageAnswer::Yes);
         click("cmdPrint");
         QCOMPARE(m_env->desktop.printed, QStringList{expected});
+    }
+
+    // The line under the cursor of each window's results is kept in a new character's notes from
+    // the keyboard, with the window it came from and the date; the main window is told.
+    void linesAreKeptInANewCharacter_data()
+    {
+        QTest::addColumn<QString>("steps"); // as play() takes them, joined by "|"
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("kept");
+        QTest::newRow("brainstorm") << "txtTopic=Lighthouse|txtResponse=A keeper who cannot swim"
+                                    << "lstResults"
+                                    << "A keeper who cannot swim — Brainstorm";
+        QTest::newRow("freeassociation") << "cmdGenerate|txtResponse=bird"
+                                         << "lstResults"
+                                         << "Stimulus: Owl      Response: bird — Free Association";
+        QTest::newRow("crystalball") << "cmdAdvice"
+                                     << "txtAdvice"
+                                     << "Keep going. — Crystal Ball";
+        QTest::newRow("storywizard") << "txtAnswer=Mira"
+                                     << "lstResults"
+                                     << "Answer: Mira — Story Wizard";
+    }
+    void linesAreKeptInANewCharacter()
+    {
+        QFETCH(QString, steps);
+        QFETCH(QString, control);
+        QFETCH(QString, kept);
+        open(QTest::currentDataTag());
+        ChildFrame frame(nullptr);
+        m_window->setChildFrame(&frame);
+        QSignalSpy told(&frame, &ChildFrame::statusShown);
+        play(steps.split('|'));
+        if (auto* list = qobject_cast<QListWidget*>(w(control))) // the line of the answer
+            list->setCurrentItem(
+                list->findItems(kept.section(" — ", 0, 0), Qt::MatchContains).value(0));
+        w(control)->setFocus();
+        QTest::keyClick(w(control), Qt::Key_K, Qt::ControlModifier);
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        QVERIFY(menu);
+        QTest::keyClick(menu, Qt::Key_Return);
+        QCOMPARE(m_env->db.scalar("SELECT Notes || '|' || coalesce(Name, '-') FROM character")
+                     .toString(),
+                 kept + ", 6 Dec 2026|-");
+        QCOMPARE(told.value(0), QVariantList{"Kept in a new character."});
     }
 
     void timerFollowsItsBoxAtTheSettingsInterval_data()

@@ -3,6 +3,7 @@
 #include "app/MainWindow.h"
 #include "app/ToolCatalog.h"
 #include "data/Database.h"
+#include "shared/widgets/ChildFrame.h"
 #include "shared/widgets/RunPaths.h"
 #include "shared/widgets/Settings.h"
 #include "shared/widgets/ToolWindow.h"
@@ -237,6 +238,9 @@ private slots:
         icon->move(200, 100);
         press("Shift+F6"); // Arrange Icons
         QCOMPARE(icon->geometry().bottomLeft(), frame()->viewport()->rect().bottomLeft());
+        // What a window just did is told in the status bar.
+        m_window->findChild<ChildFrame*>()->showStatus("Kept in the scene Harbour.");
+        QCOMPARE(m_window->statusBar()->currentMessage(), "Kept in the scene Harbour.");
         auto* windowMenu = m_window->findChild<QMenu*>("Window_Main");
         emit windowMenu->aboutToShow();
         for (QAction* action : windowMenu->actions())

@@ -2,13 +2,18 @@
 #include "generators/NameGeneratorWindow.h"
 #include "generators/NumberGeneratorWindow.h"
 #include "generators/SentenceWindow.h"
+#include "shared/widgets/ChildFrame.h"
 #include "shared/widgets/SpinButton.h"
 #include "support/TestEnvironment.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
+#include <QSignalSpy>
 #include <QTimer>
 #include <QToolButton>
 
@@ -173,6 +178,85 @@ private slots:
         expectOutput("name.txt");
         tick(random);
         QVERIFY(!realNames->isChecked());
+    }
+
+    // A drawn line is kept in a record from the keyboard alone: Ctrl+K opens the menu at the line,
+    // the arrows choose, and the record is chosen by typing its name. A name becomes a new
+    // character's name; an age becomes a character's age once the old one may be replaced; a
+    // line joins a scene's notes with where it came from and when. The main window is told.
+    void generatedLinesAreKeptWhereTheyBelong_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<int>("command"); // downs from Keep in New Character
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<QString>("stored"); // the query, %1 standing for the line
+        QTest::addColumn<QString>("expected");
+        QTest::addColumn<QString>("status");
+        const QString ann = "SELECT %1 FROM character WHERE ID = 1";
+        QTest::newRow("name, new character")
+            << "name" << 0 << ""
+            << "SELECT Name || '/' || visible FROM character WHERE ID = 3"
+            << "%1/0"
+            << "Kept in a new character, %1.";
+        QTest::newRow("age, replaced") << "number" << 1 << "Yes" << ann.arg("Age") << "%1"
+                                       << "Kept in the character Ann.";
+        QTest::newRow("age, not replaced") << "number" << 1 << "No" << ann.arg("Age") << "40"
+                                           << "";
+        QTest::newRow("name, replaced") << "name" << 1 << "Yes" << ann.arg("Name") << "%1"
+                                        << "Kept in the character %1.";
+        QTest::newRow("sentence, scene notes")
+            << "sentence" << 2 << ""
+            << "SELECT \"Scene Notes\" FROM \"Scene Profile\" WHERE ID = 2"
+            << "Windy\n%1 — Sentence Generator, 6 Dec 2026"
+            << "Kept in the scene Harbour.";
+    }
+    void generatedLinesAreKeptWhereTheyBelong()
+    {
+        QFETCH(QString, window);
+        QFETCH(int, command);
+        QFETCH(QString, answer);
+        QFETCH(QString, stored);
+        QFETCH(QString, expected);
+        QFETCH(QString, status);
+        QVERIFY(m_env->db.execute("INSERT INTO character (Name, Age) VALUES ('Ann', '40'), "
+                                  "('Bo', '')"));
+        QVERIFY(m_env->db.execute("INSERT INTO \"Scene Profile\" (\"Scene Name\", \"Scene "
+                                  "Notes\") VALUES ('Attic', ''), ('Harbour', 'Windy')"));
+        open(window);
+        ChildFrame frame(nullptr);
+        m_window->setChildFrame(&frame);
+        QSignalSpy told(&frame, &ChildFrame::statusShown);
+        if (window != "number")
+            control<QListWidget>("lstPatternType")->setCurrentRow(0);
+        click("cmdGenerate");
+        auto* list = control<QListWidget>("lstResults");
+        const QString line = list->currentItem()->text().trimmed();
+        QVERIFY(!line.isEmpty());
+
+        list->setFocus();
+        QTest::keyClick(list, Qt::Key_K, Qt::ControlModifier);
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        QVERIFY(menu);
+        for (int i = 0; i < command; ++i)
+            QTest::keyClick(menu, Qt::Key_Down);
+        if (!answer.isEmpty())
+            m_env->desktop.answerNext(answer == "Yes" ? MessageAnswer::Yes : MessageAnswer::No);
+        QTest::keyClick(menu, Qt::Key_Return);
+        if (command > 0) {
+            auto* dialog = m_window->findChild<QDialog*>("dlgKeepIn");
+            QVERIFY(dialog);
+            QTest::keyClicks(dialog->findChild<QWidget*>("txtRecordFilter"),
+                             command == 1 ? "an" : "harb");
+            QTest::keyClick(dialog->findChild<QWidget*>("txtRecordFilter"), Qt::Key_Return);
+            QTRY_VERIFY(!m_window->findChild<QDialog*>("dlgKeepIn"));
+        }
+        QCOMPARE(m_env->db.scalar(stored).toString(), expected.arg(line));
+        if (!answer.isEmpty())
+            QVERIFY(m_env->expectMessage(
+                QString("Replace the %1 %2 with %3?")
+                    .arg(window == "name" ? "name" : "age", window == "name" ? "Ann" : "40", line),
+                "Keep in Character"));
+        QCOMPARE(told.isEmpty() ? QString() : told.last().at(0).toString(), status.arg(line));
     }
 
     void numberWindowStepsDrawsAndPrints()

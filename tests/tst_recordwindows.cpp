@@ -3,6 +3,7 @@
 #include "records/PlotWindow.h"
 #include "records/SceneWindow.h"
 #include "shared/widgets/ChildFrame.h"
+#include "shared/widgets/ControlMakers.h"
 #include "shared/widgets/RandomListValue.h"
 #include "shared/widgets/RunRandom.h"
 #include "shared/widgets/WindowServices.h"
@@ -525,6 +526,52 @@ private slots:
         click("cmdUpdate");
         QCOMPARE(column("SELECT \"Character One\" FROM \"" + window.table + "\" WHERE ID = 1"),
                  QStringList{"Nobody at all"});
+    }
+
+    // A line kept in the character the window shows, while a box holds typing not yet saved:
+    // the typing is saved first and the kept line shown at once, the window staying on the
+    // record. A read-only file refuses the next one, changing nothing.
+    void keptLineReachesAnOpenWindowAndRefusalChangesNothing()
+    {
+        QVERIFY(m_env->db.execute("INSERT INTO character (Name, Notes) VALUES ('Ann', ''), "
+                                  "('Bo', 'Tall'), ('Al', NULL)"));
+        m_window = TestEnvironment::open<CharacterWindow>();
+        QWidget source;
+        source.setWindowTitle("Story Wizard");
+        QListWidget* results = ControlMakers::resultsList();
+        results->setParent(&source);
+        ControlMakers::addResultLines(results, {"A quiet owl sang", "The moon fled"});
+        const auto keep = [&](const QString& filter) {
+            results->findChild<QAction*>("actKeepInCharacter")->trigger();
+            auto* dialog = source.findChild<QDialog*>("dlgKeepIn");
+            QVERIFY(dialog);
+            QTest::keyClicks(dialog->findChild<QLineEdit*>("txtRecordFilter"), filter);
+            QTest::mouseClick(dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok),
+                              Qt::LeftButton);
+        };
+        type("txtName", "Annie");
+        keep("n");
+        QTRY_VERIFY(!source.findChild<QDialog*>("dlgKeepIn"));
+        const QString kept = "The moon fled — Story Wizard, 6 Dec 2026";
+        QCOMPARE(column("SELECT Name || '|' || coalesce(Notes, '-') FROM character ORDER BY ID"),
+                 (QStringList{"Annie|" + kept, "Bo|Tall", "Al|-"}));
+        QVERIFY(boxText("txtName") == "Annie" && shownText(find("txtNotes")) == kept);
+
+        // The character chosen last is chosen again, though another comes first.
+        QVERIFY(m_env->db.execute("PRAGMA query_only = 1"));
+        results->setCurrentRow(0);
+        keep("");
+        QVERIFY(m_env->expectMessage(
+            "Quillane could not keep this line because the database or its folder is read-only. "
+            "Nothing was kept: make quillane97.mdb and its folder writable, then try again.",
+            "Not Kept", MessageIcon::Exclamation));
+        auto* dialog = source.findChild<QDialog*>("dlgKeepIn");
+        QVERIFY(dialog->isVisible()); // to try again
+        QCOMPARE(dialog->findChild<QListView*>("lstRecords")->currentIndex().data().toString(),
+                 "Annie");
+        QCOMPARE(column("SELECT coalesce(Notes, '-') FROM character ORDER BY ID"),
+                 (QStringList{kept, "Tall", "-"}));
+        QVERIFY(m_env->db.execute("PRAGMA query_only = 0"));
     }
 
     void listReadsAnyRowOfALargeTable()

@@ -7,6 +7,7 @@
 #include "app/MainWindow.h"
 #include "app/ToolCatalog.h"
 #include "shared/desktop/QtDesktop.h"
+#include "shared/widgets/ResultKeeping.h"
 #include "shared/widgets/RunPaths.h"
 #include "shared/widgets/RunRandom.h"
 #include "shared/widgets/ToolWindow.h"
@@ -18,8 +19,11 @@
 #include <QComboBox>
 #include <QDir>
 #include <QInputDialog>
+#include <QListWidget>
 #include <QMdiArea>
+#include <QMenu>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPalette>
 #include <QTabWidget>
 #include <QTest>
@@ -112,6 +116,32 @@ void save(QWidget* frame, ToolWindow* window, const QDir& output)
     }
 }
 
+// The Keep menu open over a line of the Sentence Generator's results, drawn onto the main window
+// as the screen shows it: a popup is a window of its own, which grabbing the main window misses.
+void saveKeepMenu(MainWindow* mainWindow, const QDir& output)
+{
+    ToolWindow* window = mainWindow->openToolWindow(QStringLiteral("frmSentence"));
+    auto* results = window->findChild<QListWidget*>(QStringLiteral("lstResults"));
+    if (!results || results->count() < 3)
+        return;
+    results->setCurrentRow(results->count() - 3);
+    results->setFocus();
+    ResultKeeping::of(results)->showMenuAtLine();
+    QTest::qWait(100);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    if (!menu)
+        return;
+    QPixmap picture = mainWindow->grab();
+    {
+        QPainter painter(&picture);
+        painter.drawPixmap(menu->pos() - mainWindow->mapToGlobal(QPoint(0, 0)), menu->grab());
+    }
+    menu->close();
+    const QString path = output.filePath(QStringLiteral("keep-menu.png"));
+    picture.save(path);
+    QTextStream(stdout) << path << '\n';
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -148,5 +178,6 @@ int main(int argc, char* argv[])
         exercise(window);
         save(&mainWindow, window, output);
     }
+    saveKeepMenu(&mainWindow, output);
     return 0;
 }

@@ -23,9 +23,13 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScopedValueRollback>
+#include <QStatusBar>
 #include <QToolBar>
 
 namespace {
+
+// A note of what was just done stays long enough to be read, then leaves the bar clear.
+constexpr int StatusShownFor = 8000;
 
 // A child's own window menu closes it on Ctrl+F4, the key of the Sentence Generator; the menu
 // entry keeps the key.
@@ -59,6 +63,10 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
                 if (ToolWindow* window = openToolWindow(windowName))
                     window->showRecord(key);
             });
+    // Made at once, so that the frame does not shrink when the first note comes.
+    statusBar()->setObjectName(QStringLiteral("staMain"));
+    connect(m_childFrame, &ChildFrame::statusShown, this,
+            [this](const QString& text) { statusBar()->showMessage(text, StatusShownFor); });
     createCommands();
     createMenus();
     createToolBar();

@@ -5,6 +5,7 @@
 #include "shared/widgets/CodeKeyMessages.h"
 #include "shared/widgets/ControlMakers.h"
 #include "shared/widgets/RandomListValue.h"
+#include "shared/widgets/ResultKeeping.h"
 #include "shared/widgets/RunRandom.h"
 
 #include <QCheckBox>
@@ -16,6 +17,7 @@ NameGeneratorWindow::NameGeneratorWindow(QWidget* parent)
                                        QStringLiteral("chkRealName")))
 {
     addOptionBox(m_realNames);
+    ResultKeeping::of(resultsList())->setLineKind(ResultKeeping::LineKind::Name);
     setTabOrderEndingWith({closeButton(), resultsList(), m_realNames});
     // The two ways of choosing are never on together: the box just checked wins.
     for (auto [clicked, other] :

@@ -7,6 +7,7 @@
 #include "shared/widgets/ControlMakers.h"
 #include "shared/widgets/OutputText.h"
 #include "shared/widgets/RandomListValue.h"
+#include "shared/widgets/ResultKeeping.h"
 #include "shared/widgets/RunRandom.h"
 #include "shared/widgets/SpinButton.h"
 
@@ -254,6 +255,10 @@ void NumberGeneratorWindow::generate()
     }
     m_lastResult->setText(*result);
     ControlMakers::addResultLine(m_results, *result);
+    // An age, kept in a character, becomes its age rather than a line of its notes.
+    if (m_kind == NumberKinds::Age)
+        ResultKeeping::markLine(m_results->item(m_results->count() - 1),
+                                ResultKeeping::LineKind::Age);
 }
 
 void NumberGeneratorWindow::toggleTimer()

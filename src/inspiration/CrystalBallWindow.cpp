@@ -4,6 +4,7 @@
 #include "shared/desktop/TimerHold.h"
 #include "shared/widgets/ControlMakers.h"
 #include "shared/widgets/RandomListValue.h"
+#include "shared/widgets/ResultKeeping.h"
 #include "shared/widgets/WindowServices.h"
 
 #include <QBoxLayout>
@@ -20,6 +21,7 @@ CrystalBallWindow::CrystalBallWindow(QWidget* parent)
     m_advice = named(new QPlainTextEdit, QStringLiteral("txtAdvice"));
     m_advice->setAccessibleName(QStringLiteral("Advice"));
     m_advice->setReadOnly(true);
+    ResultKeeping::attach(m_advice);
     m_advice->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     enlargeFont(m_advice, 1.5);
     m_adviceButton = button(QStringLiteral("cmdAdvice"), QStringLiteral("&Advice"));

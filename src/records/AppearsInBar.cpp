@@ -1,12 +1,12 @@
 #include "records/AppearsInBar.h"
 
 #include "data/LinkNotices.h"
-#include "records/AddToStoryDialog.h"
 #include "records/RecordWindow.h"
 #include "shared/desktop/BusyPointer.h"
 #include "shared/desktop/Desktop.h"
 #include "shared/widgets/ControlMakers.h"
 #include "shared/widgets/FatalError.h"
+#include "shared/widgets/RecordChoiceDialog.h"
 
 #include <QAction>
 #include <QHBoxLayout>
@@ -121,8 +121,20 @@ void AppearsInBar::addToStory()
             QStringLiteral("There is no story yet.  Create one in Story and Stage first."));
     // The record current now is the one linked, whatever the window shows when OK is pressed.
     const qint64 item = m_item;
-    auto* dialog = new AddToStoryDialog(
-        stories, m_kind.noteField,
+    QList<RecordChoiceDialog::Choice> choices;
+    for (const StoryLinks::Story& story : std::as_const(stories))
+        choices.append({story.key, story.name});
+    auto* dialog = new RecordChoiceDialog(
+        choices,
+        {.objectName = QStringLiteral("dlgAddToStory"),
+         .title = QStringLiteral("Add to Story"),
+         .filterName = QStringLiteral("txtStoryFilter"),
+         .listName = QStringLiteral("lstStories"),
+         .listCaption = QStringLiteral("&Story:"),
+         .listAccessibleName = QStringLiteral("Stories"),
+         .noun = QStringLiteral("story"),
+         .untitled = QStringLiteral("Untitled story"),
+         .noteCaption = m_kind.noteField},
         [this, item](qint64 story, const QString& note) { return link(item, story, note); },
         m_owner);
     dialog->setAttribute(Qt::WA_DeleteOnClose);

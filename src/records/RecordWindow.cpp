@@ -2,6 +2,7 @@
 
 #include "data/Database.h"
 #include "data/RecordListModel.h"
+#include "data/RowNotices.h"
 #include "data/StoryLinks.h"
 #include "records/AppearsInBar.h"
 #include "records/BoundFieldDelegate.h"
@@ -74,6 +75,8 @@ RecordWindow::RecordWindow(const QString& windowName, const QString& caption, co
                     moveTo(current.row());
             });
 
+    followWritesElsewhere(setup.table);
+
     if (const auto links = StoryLinks::forItemTable(setup.table)) {
         m_appearsIn = new AppearsInBar(*links, this);
         addAction(m_appearsIn->addToStoryAction());
@@ -81,6 +84,30 @@ RecordWindow::RecordWindow(const QString& windowName, const QString& caption, co
         connect(m_appearsIn, &AppearsInBar::storyActivated, this,
                 [this](qint64 story) { openWindowOn(QStringLiteral("frmStoryandStage"), story); });
     }
+}
+
+void RecordWindow::followWritesElsewhere(const QString& table)
+{
+    const auto isMine = [table](const QString& written) {
+        return written.compare(table, Qt::CaseInsensitive) == 0;
+    };
+    // What was typed here is saved before the row is written, as a move to another row would.
+    connect(&RowNotices::instance(), &RowNotices::aboutToWrite, this,
+            [this, isMine](const QString& written) {
+                if (isMine(written))
+                    saveEdits();
+            });
+    // The window stays on its record and shows it as stored, unless edits the database refused
+    // are still waiting on screen.
+    connect(&RowNotices::instance(), &RowNotices::written, this,
+            [this, isMine](const QString& written) {
+                if (!isMine(written) || m_record->isDirty())
+                    return;
+                StoreError error;
+                if (!reloadRows(currentKey(), &error))
+                    reportFatalError(error);
+                rowsChanged();
+            });
 }
 
 QWidget* RecordWindow::navigatorBar()

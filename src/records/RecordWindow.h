@@ -98,6 +98,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // Rows of the table written from outside the window (a kept line) are shown as stored.
+    void followWritesElsewhere(const QString& table);
     // Reads the rows again and shows the row of the key, or the first row.
     bool reloadRows(qint64 key, StoreError* error);
     // Deletes the row of the key from the table and reads the rows again.

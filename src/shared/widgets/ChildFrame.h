@@ -39,8 +39,12 @@ public:
         emit windowRequested(windowName, key);
     }
 
+    // Asks the main window to show a short note of what was just done in its status bar.
+    void showStatus(const QString& text) { emit statusShown(text); }
+
 signals:
     void windowRequested(const QString& windowName, qint64 key);
+    void statusShown(const QString& text);
 
 private:
     void restoreMinimized();

@@ -1,5 +1,7 @@
 #include "shared/widgets/ControlMakers.h"
 
+#include "shared/widgets/ResultKeeping.h"
+
 #include <QCheckBox>
 #include <QHBoxLayout>
 #include <QListWidget>
@@ -64,6 +66,8 @@ QListWidget* ControlMakers::resultsList()
     enlargeFont(list, 4.0 / 3.0);
     list->setUniformItemSizes(true);
     list->setItemDelegate(new ResultLineDelegate(list));
+    // Any line drawn may be kept in a record.
+    ResultKeeping::attach(list);
     return list;
 }
 

@@ -41,6 +41,12 @@ void ToolWindow::showAlone()
         m_childFrame->showAlone(this);
 }
 
+void ToolWindow::showStatus(const QString& text)
+{
+    if (m_childFrame)
+        m_childFrame->showStatus(text);
+}
+
 void ToolWindow::openWindowOn(const QString& windowName, qint64 key)
 {
     if (m_childFrame)

@@ -35,6 +35,10 @@ public:
         return false;
     }
 
+    // Shows a short note of what the window just did in the main window's status bar; nothing
+    // without a frame.
+    void showStatus(const QString& text);
+
     // The frame the window is arranged in; the main window sets it when it opens the window.
     void setChildFrame(ChildFrame* frame);
 

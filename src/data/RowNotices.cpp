@@ -1,0 +1,7 @@
+#include "data/RowNotices.h"
+
+RowNotices& RowNotices::instance()
+{
+    static RowNotices notices;
+    return notices;
+}

@@ -1,0 +1,318 @@
+#include "shared/widgets/ResultKeeping.h"
+
+#include "shared/desktop/BusyPointer.h"
+#include "shared/desktop/Clock.h"
+#include "shared/desktop/Desktop.h"
+#include "shared/widgets/FatalError.h"
+#include "shared/widgets/RecordChoiceDialog.h"
+#include "shared/widgets/ToolWindow.h"
+
+#include <QAction>
+#include <QFontMetrics>
+#include <QHash>
+#include <QListWidget>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QShortcut>
+#include <QTextBlock>
+
+namespace {
+
+using KeptLines::Kind;
+
+const int LineKindRole = Qt::UserRole + 7;
+// A long line is shortened in the dialog's prompt, which would otherwise grow as wide.
+const int PromptWidth = 320;
+
+// What the commands and the dialogs call the records of a kind.
+struct Words
+{
+    QString noun;        // "character"
+    QString title;       // "Keep in Character"
+    QString listCaption; // "&Character:"
+    QString listName;    // "Characters"
+};
+
+const Words& words(Kind kind)
+{
+    static const Words all[] = {
+        {QStringLiteral("character"), QStringLiteral("Keep in Character"),
+         QStringLiteral("&Character:"), QStringLiteral("Characters")},
+        {QStringLiteral("scene"), QStringLiteral("Keep in Scene"), QStringLiteral("S&cene:"),
+         QStringLiteral("Scenes")},
+        {QStringLiteral("story"), QStringLiteral("Keep in Story"), QStringLiteral("&Story:"),
+         QStringLiteral("Stories")},
+    };
+    return all[int(kind)];
+}
+
+// The record last chosen for each kind during the run, chosen first the next time.
+QHash<Kind, qint64>& lastChosen()
+{
+    static QHash<Kind, qint64> chosen;
+    return chosen;
+}
+
+QString untitled(Kind kind)
+{
+    return QStringLiteral("Untitled ") + words(kind).noun;
+}
+
+RefusedWrite refusedKeeping()
+{
+    return {QStringLiteral("Not Kept"), QStringLiteral("keep this line"),
+            QStringLiteral("Nothing was kept: %1, then try again.")};
+}
+
+void tellPlainly(const QString& text, const QString& title)
+{
+    desktop().messageBox(text, title, MessageIcon::Information, MessageButtons::Ok);
+}
+
+} // namespace
+
+ResultKeeping::ResultKeeping(QAbstractScrollArea* control, QListWidget* list, QPlainTextEdit* box)
+    : QObject(control), m_control(control), m_list(list), m_box(box), m_menu(new QMenu(control))
+{
+    setObjectName(QStringLiteral("resultKeeping"));
+    m_menu->setObjectName(QStringLiteral("mnuKeep"));
+    const auto add = [this](const QString& name, const QString& caption, auto keep) {
+        auto* action = new QAction(caption, m_menu);
+        action->setObjectName(name);
+        connect(action, &QAction::triggered, this, keep);
+        m_actions.append(action);
+    };
+    add(QStringLiteral("actKeepInNewCharacter"), QStringLiteral("Keep in &New Character"),
+        &ResultKeeping::keepInNewCharacter);
+    add(QStringLiteral("actKeepInCharacter"), QStringLiteral("Keep in &Character…"),
+        [this] { keepInChosen(Kind::Character); });
+    add(QStringLiteral("actKeepInScene"), QStringLiteral("Keep in &Scene…"),
+        [this] { keepInChosen(Kind::Scene); });
+    add(QStringLiteral("actKeepInStory"), QStringLiteral("Keep in S&tory…"),
+        [this] { keepInChosen(Kind::Story); });
+    m_menu->addActions(m_actions);
+
+    auto* shortcut = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_K), control);
+    shortcut->setObjectName(QStringLiteral("keyKeep"));
+    shortcut->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(shortcut, &QShortcut::activated, this, &ResultKeeping::showMenuAtLine);
+
+    control->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(control, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+        const QPoint global = m_control->viewport()->mapToGlobal(at);
+        if (m_list) {
+            if (QListWidgetItem* item = m_list->itemAt(at))
+                m_list->setCurrentItem(item);
+            return showMenu(m_menu, global);
+        }
+        // The text box keeps its own commands (copy, select all) above the keeping ones.
+        QMenu* menu = m_box->createStandardContextMenu(at);
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        menu->addSeparator();
+        menu->addActions(m_actions);
+        showMenu(menu, global);
+    });
+}
+
+ResultKeeping* ResultKeeping::attach(QListWidget* list)
+{
+    return new ResultKeeping(list, list, nullptr);
+}
+
+ResultKeeping* ResultKeeping::attach(QPlainTextEdit* box)
+{
+    return new ResultKeeping(box, nullptr, box);
+}
+
+ResultKeeping* ResultKeeping::of(const QWidget* control)
+{
+    return control ? control->findChild<ResultKeeping*>(QStringLiteral("resultKeeping"),
+                                                        Qt::FindDirectChildrenOnly)
+                   : nullptr;
+}
+
+void ResultKeeping::markLine(QListWidgetItem* line, LineKind kind)
+{
+    line->setData(LineKindRole, int(kind));
+}
+
+QString ResultKeeping::currentLine() const
+{
+    if (m_list) {
+        const QListWidgetItem* item = m_list->currentItem();
+        return item ? item->text().trimmed() : QString();
+    }
+    const QTextCursor cursor = m_box->textCursor();
+    const QString text = cursor.hasSelection() ? cursor.selectedText() : cursor.block().text();
+    // A selection across lines holds paragraph separators; the notes keep it as one line.
+    return text.simplified();
+}
+
+ResultKeeping::LineKind ResultKeeping::currentLineKind() const
+{
+    const QListWidgetItem* item = m_list ? m_list->currentItem() : nullptr;
+    const QVariant marked = item ? item->data(LineKindRole) : QVariant();
+    return marked.isValid() ? LineKind(marked.toInt()) : m_lineKind;
+}
+
+void ResultKeeping::showMenuAtLine()
+{
+    QRect line;
+    if (m_list && m_list->currentItem())
+        line = m_list->visualItemRect(m_list->currentItem());
+    else if (m_box)
+        line = m_box->cursorRect();
+    const QRect shown = m_control->viewport()->rect();
+    const QPoint at = line.isValid() && shown.intersects(line) ? line.bottomLeft() + QPoint(8, 0)
+                                                               : shown.topLeft();
+    showMenu(m_menu, m_control->viewport()->mapToGlobal(at));
+}
+
+void ResultKeeping::showMenu(QMenu* menu, const QPoint& globalPosition)
+{
+    const bool hasLine = !currentLine().isEmpty();
+    for (QAction* action : std::as_const(m_actions))
+        action->setEnabled(hasLine);
+    // Not modal: the menu is driven by the keyboard or the mouse like any other popup.
+    menu->popup(globalPosition);
+    // The first command is ready for Enter, the others a key away.
+    if (hasLine)
+        menu->setActiveAction(m_actions.first());
+}
+
+QWidget* ResultKeeping::ownerWindow() const
+{
+    for (QWidget* widget = m_control; widget; widget = widget->parentWidget()) {
+        if (qobject_cast<ToolWindow*>(widget))
+            return widget;
+    }
+    return m_control->window();
+}
+
+void ResultKeeping::tellStatus(const QString& text)
+{
+    if (auto* window = qobject_cast<ToolWindow*>(ownerWindow()))
+        window->showStatus(text);
+}
+
+void ResultKeeping::keepInNewCharacter()
+{
+    const QString line = currentLine();
+    if (line.isEmpty())
+        return;
+    const LineKind lineKind = currentLineKind();
+    const KeptLines::Place& character = KeptLines::place(Kind::Character);
+    const BusyPointer busy;
+    StoreError error;
+    const qint64 key =
+        lineKind == LineKind::Name ? KeptLines::newCharacter(character.nameField, line, &error)
+        : lineKind == LineKind::Age
+            ? KeptLines::newCharacter(QStringLiteral("Age"), line, &error)
+            : KeptLines::newCharacter(character.notesField,
+                                      KeptLines::withSource(line, ownerWindow()->windowTitle(),
+                                                            currentDateTime().date()),
+                                      &error);
+    if (key < 0)
+        return tellFailure(error, line, QStringLiteral("Keep in New Character"));
+    tellStatus(lineKind == LineKind::Name ? QStringLiteral("Kept in a new character, %1.").arg(line)
+                                          : QStringLiteral("Kept in a new character."));
+}
+
+void ResultKeeping::keepInChosen(Kind kind)
+{
+    const QString line = currentLine();
+    if (line.isEmpty())
+        return;
+    // The line and its kind are taken now, whatever the list shows when the choice is made.
+    const LineKind lineKind = currentLineKind();
+    const Words& named = words(kind);
+    QList<KeptLines::Record> records;
+    StoreError error;
+    if (!KeptLines::records(kind, &records, &error))
+        return reportFatalError(error);
+    if (records.isEmpty())
+        return tellPlainly(QStringLiteral("There is no %1 to keep it in yet.").arg(named.noun),
+                           named.title);
+    QList<RecordChoiceDialog::Choice> choices;
+    QHash<qint64, QString> names;
+    for (const KeptLines::Record& record : std::as_const(records)) {
+        choices.append({record.key, record.name});
+        names.insert(record.key, record.name.isEmpty() ? untitled(kind) : record.name);
+    }
+    auto* dialog = new RecordChoiceDialog(
+        choices,
+        {.objectName = QStringLiteral("dlgKeepIn"),
+         .title = named.title,
+         .filterName = QStringLiteral("txtRecordFilter"),
+         .listName = QStringLiteral("lstRecords"),
+         .listCaption = named.listCaption,
+         .listAccessibleName = named.listName,
+         .noun = named.noun,
+         .untitled = untitled(kind),
+         .noteCaption = {},
+         .prompt = QStringLiteral("Keep “%1” in:")
+                       .arg(QFontMetrics(ownerWindow()->font())
+                                .elidedText(line, Qt::ElideRight, PromptWidth)),
+         .preselected = lastChosen().value(kind, -1)},
+        [this, kind, names, line, lineKind](qint64 key, const QString&) {
+            lastChosen().insert(kind, key);
+            return keepIn(kind, key, names.value(key), line, lineKind);
+        },
+        ownerWindow());
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setWindowModality(Qt::WindowModal);
+    dialog->show();
+}
+
+bool ResultKeeping::keepIn(Kind kind, qint64 key, const QString& name, const QString& line,
+                           LineKind lineKind)
+{
+    const QString& title = words(kind).title;
+    StoreError error;
+    QString status = QStringLiteral("Kept in the %1 %2.").arg(words(kind).noun, name);
+    bool kept = false;
+    if (kind == Kind::Character && lineKind != LineKind::Text) {
+        const bool isName = lineKind == LineKind::Name;
+        const QString field = isName ? KeptLines::place(kind).nameField : QStringLiteral("Age");
+        QString old;
+        if (!KeptLines::fieldText(kind, key, field, &old, &error)) {
+            reportFatalError(error);
+            return false;
+        }
+        if (!old.trimmed().isEmpty() && old != line) {
+            const BusyPointer::Pause forQuestion;
+            if (desktop().messageBox(
+                    QStringLiteral("Replace the %1 %2 with %3?")
+                        .arg(isName ? QStringLiteral("name") : QStringLiteral("age"), old, line),
+                    title, MessageIcon::None, MessageButtons::YesNo) != MessageAnswer::Yes)
+                return true; // nothing to keep: the choice is done
+        }
+        const BusyPointer busy;
+        kept = KeptLines::setField(kind, key, field, line, &error);
+        if (isName)
+            status = QStringLiteral("Kept in the character %1.").arg(line);
+    } else {
+        const BusyPointer busy;
+        kept = KeptLines::appendToNotes(
+            kind, key,
+            KeptLines::withSource(line, ownerWindow()->windowTitle(), currentDateTime().date()),
+            &error);
+    }
+    if (!kept) {
+        tellFailure(error, line, title);
+        return false;
+    }
+    tellStatus(status);
+    return true;
+}
+
+void ResultKeeping::tellFailure(const StoreError& error, const QString& line, const QString& title)
+{
+    if (error.number == EngineError::DuplicateValue)
+        return tellPlainly(QStringLiteral("There is already a character named %1.").arg(line),
+                           title);
+    if (error.number == EngineError::RecordDeleted)
+        return tellPlainly(
+            QStringLiteral("That record was deleted meanwhile.  Choose another one."), title);
+    reportFailedWrite(error, refusedKeeping());
+}
