@@ -349,7 +349,7 @@ private slots:
         undo->trigger();
         QCOMPARE(shown(), steps[0]);
         navigate("Next record");
-        QVERIFY(column(stored) == QStringList(2, "Drab") && !undo->isEnabled());
+        QVERIFY(column(stored) == QStringList(2, "Drab") && !redo->isEnabled());
         click("cmdGenerate");
         QVERIFY(undo->isEnabled());
         click("cmdNew"); // and so does New, whose own roll is no step
