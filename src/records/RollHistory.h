@@ -7,12 +7,14 @@
 #include <functional>
 
 class QAction;
+class QEvent;
 class QUndoStack;
 class QWidget;
 
 // The rolls made on the record a window shows, for Undo and Redo. Both sit in the window's
 // context menu and answer their keys (Ctrl+Z; Ctrl+Shift+Z and Ctrl+Y) wherever the focus is in
-// the window, except in a text box, which keeps them for undoing its own typing.
+// the window. A text box keeps the keys while it has typing of its own to undo or redo; then
+// they go on to the rolls.
 class RollHistory : public QObject
 {
     Q_OBJECT
@@ -30,7 +32,12 @@ public:
 
     QUndoStack* stack() const { return m_stack; }
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     QUndoStack* m_stack;
+    QAction* m_undo;
+    QAction* m_redo;
     qint64 m_key = -1;
 };
