@@ -16,6 +16,15 @@ class QWidget;
 class RollCommand : public QUndoCommand
 {
 public:
+    // Runs the roll and keeps what it changed among the controls (nothing for a roll that
+    // drew the texts already shown, or touched none of them).
+    static std::unique_ptr<RollCommand> record(const QString& text, const QList<QWidget*>& controls,
+                                               const std::function<void()>& roll);
+
+    void undo() override;
+    void redo() override;
+
+private:
     struct Change
     {
         QPointer<QWidget> control;
@@ -23,17 +32,6 @@ public:
         QString after;
     };
 
-    // Runs the roll and keeps what it changed among the controls (nothing for a roll that
-    // drew the texts already shown, or touched none of them).
-    static std::unique_ptr<RollCommand> record(const QString& text, const QList<QWidget*>& controls,
-                                               const std::function<void()>& roll);
-
-    const QList<Change>& changes() const { return m_changes; }
-
-    void undo() override;
-    void redo() override;
-
-private:
     RollCommand(const QString& text, QList<Change> changes);
 
     QList<Change> m_changes;

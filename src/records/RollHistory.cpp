@@ -78,11 +78,6 @@ void RollHistory::roll(const QString& text, const QList<QWidget*>& controls,
 void RollHistory::followRecord(qint64 key)
 {
     if (key != m_key)
-        clear();
+        m_stack->clear();
     m_key = key;
-}
-
-void RollHistory::clear()
-{
-    m_stack->clear();
 }

@@ -28,9 +28,6 @@ public:
     // A roll belongs to the record it was made on: showing another record forgets the rolls,
     // while showing the same one again (read anew) keeps them.
     void followRecord(qint64 key);
-    void clear();
-
-    QUndoStack* stack() const { return m_stack; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
