@@ -336,6 +336,9 @@ private slots:
         QCOMPARE(shown(), steps[1]);
         press("cmdUpdate", Qt::CTRL | Qt::SHIFT | Qt::Key_Z);
         QVERIFY(shown() == steps[2] && boxText(kept) == "Zed");
+        QTest::keyClicks(find("txtNotes"), "Fog");
+        press("txtNotes", Qt::CTRL | Qt::Key_Z);
+        QCOMPARE(shown(), steps[2]);
         // In a text box the typing goes first, the name typed over too; then the rolls.
         for (const QString typing : {"", "Ann"}) {
             press(kept, Qt::CTRL | Qt::Key_Z);
