@@ -14,6 +14,7 @@
 #include <QCompleter>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QListView>
@@ -21,6 +22,7 @@
 #include <QMdiArea>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QSqlQuery>
@@ -270,6 +272,116 @@ private slots:
         clickYes("cmdPrint");
         clickYes("cmdPrint");
         QCOMPARE(m_env->desktop.printed, (QStringList{expected, expected}));
+    }
+
+    // Each Generate is one step that Undo (Ctrl+Z, or the window's menu) takes back and Redo
+    // (Ctrl+Shift+Z, Ctrl+Y) makes again, in the boxes it drew and no other: a box it left alone
+    // keeps what was typed since. Undone values are saved as typing is, and the steps belong to
+    // the record they were made on. A text box keeps the keys while it has typing to undo.
+    void rollsUndoneAndRedone_data()
+    {
+        QTest::addColumn<WindowCase>("window");
+        QTest::addColumn<QString>("drawn"); // a box that Generate draws, and its field
+        QTest::addColumn<QString>("kept");  // a box that Generate leaves alone here
+        QTest::newRow("character") << Cases[0] << "cboHair Hair"
+                                   << "txtName";
+        QTest::newRow("scene") << Cases[2] << "txtWeather Weather"
+                               << "txtSceneName";
+    }
+    void rollsUndoneAndRedone()
+    {
+        QFETCH(WindowCase, window);
+        QFETCH(QString, drawn);
+        QFETCH(QString, kept);
+        const QString drawnBox = drawn.section(' ', 0, 0), field = drawn.section(' ', 1);
+        QVERIFY(m_env->db.execute(window.insert("('Ann', 0), ('Bo', 0)")));
+        QVERIFY(
+            m_env->db.execute("UPDATE \"" + window.table + "\" SET \"" + field + "\" = 'Drab'"));
+        m_window = window.open();
+        auto* undo = find<QAction>("actUndoRoll");
+        auto* redo = find<QAction>("actRedoRoll");
+        QVERIFY(m_window->actions().contains(undo) && m_window->actions().contains(redo));
+        const auto shown = [&] {
+            QStringList texts;
+            for (QWidget* box : m_window->findChildren<QWidget*>(QRegularExpression("^(txt|cbo)")))
+                texts << (box->objectName() == kept ? "" : box->objectName() + shownText(box));
+            return texts;
+        };
+        const auto press = [&](const QString& box, QKeyCombination keys) {
+            QWidget* target = box.isEmpty() ? m_window->findChild<QTableView*>() : find(box);
+            target->setFocus();
+            QTest::keyClick(target, keys.key(), keys.keyboardModifiers());
+        };
+        if (auto* lock = find<QCheckBox>("chk" + kept.mid(3)))
+            tick(lock); // the scene window never draws its name
+        QList<QStringList> steps = {shown()};
+        // The first roll draws everything, the next two one box each where boxes can be locked.
+        for (const QString only : {"", "chkWeight", "chkAge"}) {
+            for (QCheckBox* box : m_window->findChildren<QCheckBox*>(QRegularExpression("^chk")))
+                if (!only.isEmpty() && box->objectName() != "chkTimer")
+                    box->setChecked(box->objectName() == only);
+            click("cmdGenerate");
+            QVERIFY(shown() != steps.last());
+            steps << shown();
+        }
+        QCOMPARE(undo->text() + '|' + redo->text(), "Undo Generate|Redo");
+        type(kept, "Zed");
+        press("cmdGenerate", Qt::CTRL | Qt::Key_Z);
+        QCOMPARE(shown(), steps[2]);
+        undo->trigger();
+        QCOMPARE(shown(), steps[1]);
+        QCOMPARE(redo->text(), "Redo Generate");
+        press("", Qt::CTRL | Qt::Key_Z);
+        QVERIFY(shown() == steps[0] && !undo->isEnabled());
+        press("", Qt::CTRL | Qt::Key_Y);
+        QCOMPARE(shown(), steps[1]);
+        press("cmdUpdate", Qt::CTRL | Qt::SHIFT | Qt::Key_Z);
+        QVERIFY(shown() == steps[2] && boxText(kept) == "Zed");
+        QTest::keyClicks(find("txtNotes"), "Fog");
+        press("txtNotes", Qt::CTRL | Qt::Key_Z);
+        QCOMPARE(shown(), steps[2]);
+        // In a text box the typing goes first, the name typed over too; then the rolls.
+        for (const QString typing : {"", "Ann"}) {
+            press(kept, Qt::CTRL | Qt::Key_Z);
+            QVERIFY(shown() == steps[2] && boxText(kept) == typing);
+        }
+        press(kept, Qt::CTRL | Qt::Key_Z);
+        QCOMPARE(shown(), steps[1]);
+        press(drawnBox, Qt::CTRL | Qt::Key_Y);
+        QCOMPARE(shown(), steps[2]);
+
+        // Saved by Update, undone, then saved on moving away, which forgets the rolls.
+        click("cmdUpdate");
+        const QString stored = "SELECT \"" + field + "\" FROM \"" + window.table + "\" ORDER BY ID";
+        QCOMPARE(column(stored), (QStringList{boxText(drawnBox), "Drab"}));
+        if (window.kind == "character")
+            m_window->activate(); // reading the same record again keeps them
+        undo->trigger();
+        undo->trigger();
+        QCOMPARE(shown(), steps[0]);
+        navigate("Next record");
+        QVERIFY(column(stored) == QStringList(2, "Drab") && !redo->isEnabled());
+        click("cmdGenerate");
+        QVERIFY(undo->isEnabled());
+        click("cmdNew"); // and so does New, whose own roll is no step
+        QVERIFY(!undo->isEnabled() && !redo->isEnabled());
+
+        // Side by side in one frame, each window takes only the keys pressed inside it.
+        QWidget frame;
+        const std::unique_ptr<RecordWindow> other = window.open();
+        const auto leaveFrame = qScopeGuard([&] {
+            for (QWidget* child : {m_window.get(), other.get()})
+                child->setParent(nullptr);
+        });
+        auto* sideBySide = new QHBoxLayout(&frame);
+        for (RecordWindow* child : {m_window.get(), other.get()}) {
+            sideBySide->addWidget(child);
+            QTest::mouseClick(child->findChild<QAbstractButton*>("cmdGenerate"), Qt::LeftButton);
+        }
+        frame.show();
+        QVERIFY(QTest::qWaitForWindowActive(&frame));
+        press("", Qt::CTRL | Qt::Key_Z);
+        QVERIFY(!undo->isEnabled() && other->findChild<QAction*>("actUndoRoll")->isEnabled());
     }
 
     void characterButtonsAndTimer()

@@ -2,6 +2,7 @@
 
 #include "data/ListTableModels.h"
 #include "records/BoundFieldDelegate.h"
+#include "records/RollHistory.h"
 #include "shared/desktop/BusyPointer.h"
 #include "shared/widgets/ControlMakers.h"
 #include "shared/widgets/ControlOrder.h"
@@ -116,6 +117,7 @@ CharacterWindow::CharacterWindow(QWidget* parent)
     createNotesTab();
     arrangeControls();
     connectControls();
+    m_rolls = new RollHistory(this);
     resize(sizeHint().expandedTo(QSize(760, 600)));
 }
 
@@ -264,7 +266,7 @@ void CharacterWindow::arrangeControls()
 void CharacterWindow::connectControls()
 {
     connect(m_newButton, &QPushButton::clicked, this, &CharacterWindow::addCharacter);
-    connect(m_generateButton, &QPushButton::clicked, this, &CharacterWindow::drawCharacter);
+    connect(m_generateButton, &QPushButton::clicked, this, &CharacterWindow::rollCharacter);
     connectRecordButtons(m_updateButton, m_deleteButton, m_closeButton);
     connect(m_printButton, &QPushButton::clicked, this, [this] { printReport(report()); });
     connect(m_clipboardButton, &QPushButton::clicked, this, [this] { copyReport(report()); });
@@ -282,6 +284,17 @@ void CharacterWindow::drawCharacter()
     for (const auto& [attribute, value] :
          CharacterDraws::draw(ticked, shownGender, getRandomRecord, runRandom()))
         BoundFieldDelegate::showValue(editor(attribute), value);
+}
+
+void CharacterWindow::rollCharacter()
+{
+    m_rolls->roll(QStringLiteral("Generate"), {m_editors.begin(), m_editors.end()},
+                  [this] { drawCharacter(); });
+}
+
+void CharacterWindow::recordShown(qint64 key)
+{
+    m_rolls->followRecord(key);
 }
 
 void CharacterWindow::addCharacter()

@@ -12,6 +12,7 @@ class QPushButton;
 class QTabWidget;
 class QTimer;
 class Report;
+class RollHistory;
 
 // The character generator: stored characters with 22 attributes on four tabs and the writer's
 // notes on a fifth, stepped through, edited by hand, and filled at random wherever a generate box
@@ -27,6 +28,7 @@ public:
 
 protected:
     void rowsChanged() override { enableRecordButtons(); }
+    void recordShown(qint64 key) override;
 
 private:
     static const int AttributeCount = 22;
@@ -40,6 +42,8 @@ private:
 
     // Fills every attribute whose generate box is not unchecked; saving is Update's.
     void drawCharacter();
+    // Generate: draws as one step that Undo takes back.
+    void rollCharacter();
     void addCharacter();
     // Enables the buttons that need a character only while there is one.
     void enableRecordButtons();
@@ -70,4 +74,5 @@ private:
     QPushButton* m_closeButton = nullptr;
     QCheckBox* m_timerBox = nullptr;
     QTimer* m_timer = nullptr;
+    RollHistory* m_rolls = nullptr;
 };

@@ -1,6 +1,7 @@
 #include "records/SceneWindow.h"
 
 #include "records/ProfileForm.h"
+#include "records/RollHistory.h"
 #include "shared/desktop/BusyPointer.h"
 #include "shared/widgets/ControlMakers.h"
 #include "shared/widgets/OutputText.h"
@@ -38,6 +39,7 @@ SceneWindow::SceneWindow(QWidget* parent)
     createControls();
     arrangeControls();
     connectControls();
+    m_rolls = new RollHistory(this);
     resize(sizeHint().expandedTo(QSize(800, 600)));
 }
 
@@ -145,7 +147,7 @@ void SceneWindow::arrangeControls()
 void SceneWindow::connectControls()
 {
     connect(m_newButton, &QPushButton::clicked, this, &SceneWindow::addScene);
-    connect(m_generateButton, &QPushButton::clicked, this, &SceneWindow::generate);
+    connect(m_generateButton, &QPushButton::clicked, this, &SceneWindow::rollScene);
     connectRecordButtons(m_updateButton, m_deleteButton, m_closeButton);
     connect(m_printButton, &QPushButton::clicked, this, [this] { printReport(report()); });
     connect(m_clipboardButton, &QPushButton::clicked, this, [this] { copyReport(report()); });
@@ -176,6 +178,19 @@ void SceneWindow::generate()
     const BusyPointer busy;
     drawCharacters();
     drawSetting();
+}
+
+void SceneWindow::rollScene()
+{
+    QList<QWidget*> drawn = {m_weather, m_conflict, m_location, m_timeOfDay};
+    for (QLineEdit* box : characterBoxes())
+        drawn << box;
+    m_rolls->roll(QStringLiteral("Generate"), drawn, [this] { generate(); });
+}
+
+void SceneWindow::recordShown(qint64 key)
+{
+    m_rolls->followRecord(key);
 }
 
 void SceneWindow::addScene()

@@ -10,6 +10,7 @@ class QPlainTextEdit;
 class QPushButton;
 class QTimer;
 class Report;
+class RollHistory;
 
 // Scene profiles, kept in "Scene Profile": a name and notes typed by the user, four setting
 // elements and three characters drawn from the word tables. With the timer on, a new scene is
@@ -25,6 +26,9 @@ public:
     // Also offers the names of the characters saved since in the character boxes.
     void activate() override;
 
+protected:
+    void recordShown(qint64 key) override;
+
 private:
     void createControls();
     void arrangeControls();
@@ -34,6 +38,8 @@ private:
     void drawSetting();
     // Draws the characters and the setting; the name and the notes stay.
     void generate();
+    // Generate: draws as one step that Undo takes back.
+    void rollScene();
     void addScene();
     // The name, the notes, the setting as weather, location, conflict and time, then the three
     // motivations before the three occupations.
@@ -58,4 +64,5 @@ private:
     QPushButton* m_closeButton = nullptr;
     QCheckBox* m_timerBox = nullptr;
     QTimer* m_timer = nullptr;
+    RollHistory* m_rolls = nullptr;
 };
