@@ -134,7 +134,8 @@ void AppearsInBar::addToStory()
          .listAccessibleName = QStringLiteral("Stories"),
          .noun = QStringLiteral("story"),
          .untitled = QStringLiteral("Untitled story"),
-         .noteCaption = m_kind.noteField},
+         .noteCaption = m_kind.noteField,
+         .prompt = {}},
         [this, item](qint64 story, const QString& note) { return link(item, story, note); },
         m_owner);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
