@@ -668,6 +668,13 @@ private slots:
         QCOMPARE(column("SELECT Name || '|' || coalesce(Notes, '-') FROM character ORDER BY ID"),
                  (QStringList{"Annie|" + kept, "Bo|Tall", "Al|-"}));
         QVERIFY(boxText("txtName") == "Annie" && shownText(find("txtNotes")) == kept);
+        // The kept line is a step Undo takes back, saved as typing is when the window closes.
+        auto* undo = m_window->findChild<QAction*>("actUndoRoll");
+        QCOMPARE(undo->text(), "Undo Keep");
+        undo->trigger();
+        QVERIFY(shownText(find("txtNotes")).isEmpty() && boxText("txtName") == "Annie");
+        m_window->findChild<QAction*>("actRedoRoll")->trigger();
+        QCOMPARE(shownText(find("txtNotes")), kept);
 
         // The character chosen last is chosen again, though another comes first.
         QVERIFY(m_env->db.execute("PRAGMA query_only = 1"));

@@ -297,6 +297,11 @@ void CharacterWindow::recordShown(qint64 key)
     m_rolls->followRecord(key);
 }
 
+void CharacterWindow::showWrittenElsewhere(const std::function<void()>& show)
+{
+    m_rolls->roll(QStringLiteral("Keep"), boundControls(), show);
+}
+
 void CharacterWindow::addCharacter()
 {
     newRecord([this] { drawCharacter(); }, editor(Attribute::Name));

@@ -29,6 +29,7 @@ public:
 protected:
     void rowsChanged() override { enableRecordButtons(); }
     void recordShown(qint64 key) override;
+    void showWrittenElsewhere(const std::function<void()>& show) override;
 
 private:
     static const int AttributeCount = 22;

@@ -103,10 +103,12 @@ void RecordWindow::followWritesElsewhere(const QString& table)
             [this, isMine](const QString& written) {
                 if (!isMine(written) || m_record->isDirty())
                     return;
-                StoreError error;
-                if (!reloadRows(currentKey(), &error))
-                    reportFatalError(error);
-                rowsChanged();
+                showWrittenElsewhere([this] {
+                    StoreError error;
+                    if (!reloadRows(currentKey(), &error))
+                        reportFatalError(error);
+                    rowsChanged();
+                });
             });
 }
 

@@ -94,6 +94,11 @@ protected:
     virtual void rowsChanged() {}
     // Runs whenever a row is shown as current (key -1 for none), also the same row again.
     virtual void recordShown(qint64 key) { Q_UNUSED(key) }
+    // Shows the current row as stored after a write from elsewhere (a line kept from a results
+    // list); a window that keeps a history of its rolls makes it a step Undo takes back.
+    virtual void showWrittenElsewhere(const std::function<void()>& show) { show(); }
+    // The controls bound to fields, in the order they were bound.
+    const QList<QWidget*>& boundControls() const { return m_bound; }
 
     void closeEvent(QCloseEvent* event) override;
 

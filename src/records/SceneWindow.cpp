@@ -193,6 +193,11 @@ void SceneWindow::recordShown(qint64 key)
     m_rolls->followRecord(key);
 }
 
+void SceneWindow::showWrittenElsewhere(const std::function<void()>& show)
+{
+    m_rolls->roll(QStringLiteral("Keep"), boundControls(), show);
+}
+
 void SceneWindow::addScene()
 {
     newRecord([this] { generate(); }, m_weather);

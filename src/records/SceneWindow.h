@@ -28,6 +28,7 @@ public:
 
 protected:
     void recordShown(qint64 key) override;
+    void showWrittenElsewhere(const std::function<void()>& show) override;
 
 private:
     void createControls();
