@@ -7,6 +7,9 @@
 #include <QAction>
 #include <QListWidget>
 
+#include <algorithm>
+#include <limits>
+
 namespace {
 
 const QString& title()
