@@ -1,12 +1,12 @@
 #include "generators/NameGeneratorWindow.h"
 
 #include "engines/NamePattern.h"
+#include "engines/Random.h"
 #include "shared/desktop/Desktop.h"
 #include "shared/widgets/CodeKeyMessages.h"
 #include "shared/widgets/ControlMakers.h"
 #include "shared/widgets/RandomListValue.h"
 #include "shared/widgets/ResultKeeping.h"
-#include "shared/widgets/RunRandom.h"
 
 #include <QCheckBox>
 
@@ -29,9 +29,9 @@ NameGeneratorWindow::NameGeneratorWindow(QWidget* parent)
     }
 }
 
-QString NameGeneratorWindow::inventedName() const
+QString NameGeneratorWindow::inventedName(Random& roll) const
 {
-    const NamePattern::Expansion expansion = NamePattern::expand(currentPattern(), runRandom());
+    const NamePattern::Expansion expansion = NamePattern::expand(currentPattern(), roll);
     if (!expansion.valid) {
         desktop().messageBox(currentPattern() +
                                  QStringLiteral(": is not valid.  Please use customization to "
@@ -43,17 +43,17 @@ QString NameGeneratorWindow::inventedName() const
     return expansion.letters;
 }
 
-QString NameGeneratorWindow::realName()
+QString NameGeneratorWindow::realName(Random& roll)
 {
-    const QString firstNames = runRandom().inRange(1, 100) > 50 ? QStringLiteral("maleName")
-                                                                : QStringLiteral("femaleName");
-    const QString firstName = getRandomRecord(firstNames);
-    return firstName + u' ' + getRandomRecord(QStringLiteral("surnames"));
+    const QString firstNames =
+        roll.inRange(1, 100) > 50 ? QStringLiteral("maleName") : QStringLiteral("femaleName");
+    const QString firstName = getRandomRecordFrom(firstNames, roll);
+    return firstName + u' ' + getRandomRecordFrom(QStringLiteral("surnames"), roll);
 }
 
-void NameGeneratorWindow::expandPattern()
+void NameGeneratorWindow::expandPattern(Random& roll)
 {
-    QString name = m_realNames->isChecked() ? realName() : inventedName();
+    QString name = m_realNames->isChecked() ? realName(roll) : inventedName(roll);
     if (name.isEmpty())
         return;
     name[0] = name.at(0).toUpper();

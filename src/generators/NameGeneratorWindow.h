@@ -13,12 +13,12 @@ public:
 
 protected:
     // Adds one name to the results; real names ignore the pattern but still need one chosen.
-    void expandPattern() override;
+    void expandPattern(Random& roll) override;
     void showCodeKey() override;
 
 private:
-    QString inventedName() const;
-    static QString realName();
+    QString inventedName(Random& roll) const;
+    static QString realName(Random& roll);
 
     QCheckBox* m_realNames;
 };

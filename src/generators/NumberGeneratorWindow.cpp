@@ -1,6 +1,7 @@
 #include "generators/NumberGeneratorWindow.h"
 
 #include "engines/NumberKinds.h"
+#include "engines/Random.h"
 #include "shared/desktop/BusyPointer.h"
 #include "shared/desktop/Desktop.h"
 #include "shared/desktop/TimerHold.h"
@@ -8,7 +9,7 @@
 #include "shared/widgets/OutputText.h"
 #include "shared/widgets/RandomListValue.h"
 #include "shared/widgets/ResultKeeping.h"
-#include "shared/widgets/RunRandom.h"
+#include "shared/widgets/SeededGeneration.h"
 #include "shared/widgets/SpinButton.h"
 
 #include <QButtonGroup>
@@ -192,6 +193,8 @@ void NumberGeneratorWindow::connectControls()
             [this] { printResults(windowTitle(), m_results); });
     connect(m_copy, &QPushButton::clicked, this, [this] { copyResults(windowTitle(), m_results); });
     connect(m_close, &QPushButton::clicked, this, &NumberGeneratorWindow::unload);
+    SeededGeneration::addGenerateFromSeed(m_results,
+                                          [this](quint32 seed) { generateFromSeed(seed); });
 }
 
 QList<QWidget*> NumberGeneratorWindow::rangeInputs() const
@@ -244,9 +247,15 @@ void NumberGeneratorWindow::showBounds()
 
 void NumberGeneratorWindow::generate()
 {
+    generateFromSeed(SeededGeneration::drawSeed());
+}
+
+void NumberGeneratorWindow::generateFromSeed(quint32 seed)
+{
+    Random roll(seed);
     BusyPointer busy;
     const auto result = NumberKinds::generate(m_kind, m_firstBound->text(), m_secondBound->text(),
-                                              getRandomRecord, runRandom());
+                                              listValuesFrom(roll), roll);
     busy.release();
     if (!result) {
         desktop().messageBox(QStringLiteral("The Number you have selected is out of range"),
@@ -255,6 +264,7 @@ void NumberGeneratorWindow::generate()
     }
     m_lastResult->setText(*result);
     ControlMakers::addResultLine(m_results, *result);
+    SeededGeneration::markLine(m_results->item(m_results->count() - 1), seed);
     // An age, kept in a character, becomes its age rather than a line of its notes.
     if (m_kind == NumberKinds::Age)
         ResultKeeping::markLine(m_results->item(m_results->count() - 1),

@@ -17,7 +17,8 @@ class QTimer;
 class SpinButton;
 
 // The number generator: ages, dates, distances, dice rolls and percentages drawn between two
-// bounds, one per Generate or one a second on the timer, collected in a printable list.
+// bounds, one per Generate or one a second on the timer, collected in a printable list. Each
+// Generate rolls from a seed of its own, kept with its line, and can be rolled again from it.
 class NumberGeneratorWindow : public ToolWindow
 {
     Q_OBJECT
@@ -37,6 +38,8 @@ private:
     void hideBounds();
     void showBounds();
     void generate();
+    // Draws one number of the kind, every draw from a generator seeded with seed.
+    void generateFromSeed(quint32 seed);
     void toggleTimer();
     // The two boxes and their spin buttons, which Date hides.
     QList<QWidget*> rangeInputs() const;

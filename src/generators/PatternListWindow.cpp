@@ -1,13 +1,14 @@
 #include "generators/PatternListWindow.h"
 
 #include "data/UserTables.h"
+#include "engines/Random.h"
 #include "shared/desktop/BusyPointer.h"
 #include "shared/desktop/Desktop.h"
 #include "shared/desktop/TimerHold.h"
 #include "shared/widgets/ControlMakers.h"
 #include "shared/widgets/FatalError.h"
 #include "shared/widgets/OutputText.h"
-#include "shared/widgets/RunRandom.h"
+#include "shared/widgets/SeededGeneration.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -67,6 +68,8 @@ PatternListWindow::PatternListWindow(const QString& windowName, const QString& c
             [this] { printResults(windowTitle(), m_results); });
     connect(m_copy, &QPushButton::clicked, this, [this] { copyResults(windowTitle(), m_results); });
     connect(m_close, &QPushButton::clicked, this, &PatternListWindow::unload);
+    SeededGeneration::addGenerateFromSeed(m_results,
+                                          [this](quint32 seed) { generateFromSeed(seed); });
 }
 
 void PatternListWindow::addOptionBox(QCheckBox* box)
@@ -115,9 +118,16 @@ void PatternListWindow::loadPatterns()
 
 void PatternListWindow::generate()
 {
+    generateFromSeed(SeededGeneration::drawSeed());
+}
+
+void PatternListWindow::generateFromSeed(quint32 seed)
+{
+    Random roll(seed);
+    m_seed = seed;
     if (m_randomPattern->isChecked()) {
         const int count = m_patterns->count();
-        const int n = int(count * runRandom().unit() + 1);
+        const int n = int(count * roll.unit() + 1);
         m_patterns->setCurrentRow(n - 1);
         m_currentPattern = count > 0 ? m_patterns->item(n - 1)->text() : QString();
     } else {
@@ -130,7 +140,7 @@ void PatternListWindow::generate()
                              MessageButtons::Ok);
         return;
     }
-    expandPattern();
+    expandPattern(roll);
 }
 
 void PatternListWindow::toggleTimer()
@@ -145,6 +155,7 @@ void PatternListWindow::toggleTimer()
 void PatternListWindow::addResult(const QString& line)
 {
     ControlMakers::addResultLine(m_results, line);
+    SeededGeneration::markLine(m_results->item(m_results->count() - 1), m_seed);
 }
 
 bool PatternListWindow::eventFilter(QObject* watched, QEvent* event)

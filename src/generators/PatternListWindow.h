@@ -7,10 +7,12 @@ class QGridLayout;
 class QListWidget;
 class QPushButton;
 class QTimer;
+class Random;
 
 // A generator window that expands patterns from a list: the results list on the left, the
 // pattern list and the option boxes on the right, the command buttons below. Generate takes the
-// selected pattern, or a random one, and expands it; the timer generates once a second.
+// selected pattern, or a random one, and expands it; the timer generates once a second. Each
+// Generate rolls from a seed of its own, kept with its line, and can be rolled again from it.
 class PatternListWindow : public ToolWindow
 {
     Q_OBJECT
@@ -24,13 +26,14 @@ protected:
                       const QString& patternTable, const QString& timerName,
                       QWidget* parent = nullptr);
 
-    // Expands currentPattern(), which is not empty, into the results list.
-    virtual void expandPattern() = 0;
+    // Expands currentPattern(), which is not empty, into the results list, every draw from roll.
+    virtual void expandPattern(Random& roll) = 0;
     virtual void showCodeKey() = 0;
 
     // The pattern the last Generate took.
     const QString& currentPattern() const { return m_currentPattern; }
-    // Adds a line at the end of the results list and selects it, so it scrolls into view.
+    // Adds a line at the end of the results list and selects it, so it scrolls into view; the
+    // line keeps the seed of the Generate that made it.
     void addResult(const QString& line);
     // Places an extra option box in the right column, below the other boxes.
     void addOptionBox(QCheckBox* box);
@@ -47,9 +50,12 @@ protected:
 private:
     void loadPatterns();
     void generate();
+    // Takes the pattern and expands it, every draw from a generator seeded with seed.
+    void generateFromSeed(quint32 seed);
     void toggleTimer();
 
     QString m_patternTable;
+    quint32 m_seed = 0; // of the Generate under way
     QString m_currentPattern;
     QListWidget* m_results;
     QListWidget* m_patterns;

@@ -12,10 +12,10 @@ SentenceWindow::SentenceWindow(QWidget* parent)
     setTabOrderEndingWith({resultsList(), closeButton()});
 }
 
-void SentenceWindow::expandPattern()
+void SentenceWindow::expandPattern(Random& roll)
 {
     const SentencePattern::Expansion expansion =
-        SentencePattern::expand(currentPattern(), getRandomRecord);
+        SentencePattern::expand(currentPattern(), listValuesFrom(roll));
     if (!expansion.valid) {
         desktop().messageBox(currentPattern() +
                                  QStringLiteral(": is not valid.  Please use the customization "

@@ -25,6 +25,8 @@ public:
 
     // Queued answers for the next questions; a question with none queued is answered No.
     void answerNext(MessageAnswer answer) { m_answers.append(answer); }
+    // Queued texts for the next input boxes; a box with none queued is cancelled.
+    void typeNext(const QString& text) { m_typed.append(text); }
 
     QList<Message> messages;
     QStringList inputBoxes; // every input box shown, as "prompt|title"
@@ -72,11 +74,11 @@ public:
 protected:
     MessageAnswer showMessageBox(const QString& text, const QString& title, MessageIcon icon,
                                  MessageButtons buttons) override;
-    // Every input box is cancelled; its prompt and title are kept as "prompt|title".
+    // Every input box's prompt and title are kept as "prompt|title".
     QString showInputBox(const QString& prompt, const QString& title, const QString&) override
     {
         inputBoxes << prompt + u'|' + title;
-        return {};
+        return m_typed.isEmpty() ? QString() : m_typed.takeFirst();
     }
     QString showPdfFileDialog(const QString&) override { return pdfFileToChoose; }
     QString showSaveFileDialog(const QString&, const QString&, const QStringList&) override
@@ -90,4 +92,5 @@ protected:
 
 private:
     QList<MessageAnswer> m_answers;
+    QStringList m_typed;
 };

@@ -6,9 +6,19 @@
 
 QString getRandomRecord(const QString& table)
 {
+    return getRandomRecordFrom(table, runRandom());
+}
+
+QString getRandomRecordFrom(const QString& table, Random& random)
+{
     StoreError error;
-    if (auto value = RandomRecord::draw(table, runRandom().generator(), &error))
+    if (auto value = RandomRecord::draw(table, random.generator(), &error))
         return std::move(*value);
     reportFatalError(error);
     return {};
+}
+
+std::function<QString(const QString&)> listValuesFrom(Random& random)
+{
+    return [&random](const QString& table) { return getRandomRecordFrom(table, random); };
 }

@@ -1,7 +1,15 @@
 #pragma once
 
+#include <functional>
 #include <QString>
+
+class Random;
 
 // A random value of the list table, first letter upper-cased, drawn with the run's generator. A
 // failure is fatal: it is reported through reportFatalError and the empty text is returned.
 QString getRandomRecord(const QString& table);
+// The same, drawn with the generator given.
+QString getRandomRecordFrom(const QString& table, Random& random);
+// Draws list values as getRandomRecordFrom does, all with the generator given (which must outlive
+// it).
+std::function<QString(const QString&)> listValuesFrom(Random& random);

@@ -110,6 +110,9 @@ ResultKeeping::ResultKeeping(QAbstractScrollArea* control, QListWidget* list, QP
         menu->setAttribute(Qt::WA_DeleteOnClose);
         menu->addSeparator();
         menu->addActions(m_actions);
+        if (!m_commands.isEmpty())
+            menu->addSeparator();
+        menu->addActions(m_commands);
         showMenu(menu, global);
     });
 }
@@ -153,6 +156,14 @@ ResultKeeping::LineKind ResultKeeping::currentLineKind() const
     const QListWidgetItem* item = m_list ? m_list->currentItem() : nullptr;
     const QVariant marked = item ? item->data(LineKindRole) : QVariant();
     return marked.isValid() ? LineKind(marked.toInt()) : m_lineKind;
+}
+
+void ResultKeeping::addCommand(QAction* action)
+{
+    if (m_commands.isEmpty())
+        m_menu->addSeparator();
+    m_commands.append(action);
+    m_menu->addAction(action);
 }
 
 void ResultKeeping::showMenuAtLine()

@@ -41,8 +41,11 @@ public:
     QString currentLine() const;
     LineKind currentLineKind() const;
 
-    // Opens the menu of the four commands at the current line.
+    // Opens the menu of the keeping commands, and of those a window added, at the current line.
     void showMenuAtLine();
+    // Adds a window's own command to the menu, after the keeping ones; it is offered with or
+    // without a current line.
+    void addCommand(QAction* action);
 
 private:
     ResultKeeping(QAbstractScrollArea* control, QListWidget* list, QPlainTextEdit* box);
@@ -64,5 +67,6 @@ private:
     QPlainTextEdit* m_box = nullptr;
     LineKind m_lineKind = LineKind::Text;
     QList<QAction*> m_actions;
+    QList<QAction*> m_commands; // the window's own, after a separator
     QMenu* m_menu;
 };
