@@ -3,6 +3,7 @@
 #include "app/ToolCatalog.h"
 #include "shared/widgets/ControlMakers.h"
 #include "shared/widgets/HelpViewer.h"
+#include "shared/widgets/SeededGeneration.h"
 #include "support/ScriptedDesktop.h"
 
 #include <QtTest>
@@ -183,6 +184,11 @@ private slots:
         QTest::newRow("keyKeep") << results->findChild<QShortcut*>("keyKeep")->key().toString(
                                         QKeySequence::PortableText) +
                                         "|Keep menu|Results";
+        // The generator windows add a command of their own to that menu.
+        SeededGeneration::addGenerateFromSeed(results, [](quint32) {});
+        QTest::newRow("actGenerateFromSeed")
+            << '|' + results->findChild<QAction*>("actGenerateFromSeed")->text().remove('&') +
+                   "|Results";
         delete results;
     }
     void menusAndShortcutsAreInTheHelp()
