@@ -1,7 +1,7 @@
 #include "data/KeptLines.h"
 
 #include "data/Database.h"
-#include "data/RowNotices.h"
+#include "data/TableNotices.h"
 #include "data/Transaction.h"
 
 #include <QLocale>
@@ -23,7 +23,7 @@ bool write(Kind kind, const QString& sql, const QVariantList& values, qint64* ke
 {
     const QString source = QStringLiteral("KeptLines.write");
     const QString& table = place(kind).table;
-    RowNotices::announceWriting(table);
+    TableNotices::announceWriting(table);
     Transaction transaction(source);
     if (!transaction.begin(error))
         return false;
@@ -44,7 +44,7 @@ bool write(Kind kind, const QString& sql, const QVariantList& values, qint64* ke
     }
     if (!transaction.commit(error))
         return false;
-    RowNotices::announceWritten(table, *key);
+    TableNotices::announceWritten(table, *key);
     return true;
 }
 

@@ -1,7 +1,7 @@
 #include "data/LinkListModel.h"
 
 #include "data/Database.h"
-#include "data/LinkNotices.h"
+#include "data/TableNotices.h"
 #include "data/Transaction.h"
 
 #include <QSqlError>
@@ -162,7 +162,7 @@ bool LinkListModel::removeLink(qint64 key, StoreError* error)
 
 void LinkListModel::announce() const
 {
-    LinkNotices::announce(m_setup.linkTable, this);
+    TableNotices::announceLinks(m_setup.linkTable, this);
 }
 
 void LinkListModel::listItems(QSqlQueryModel* items) const

@@ -1,7 +1,7 @@
 #include "data/RecordTable.h"
 
 #include "data/Database.h"
-#include "data/LinkNotices.h"
+#include "data/TableNotices.h"
 #include "data/Transaction.h"
 
 #include <QSqlDriver>
@@ -89,6 +89,6 @@ bool RecordTable::removeWithLinks(qint64 key, const QStringList& linkTables,
         !transaction.commit(error))
         return false;
     for (const QString& link : linkTables)
-        LinkNotices::announce(link);
+        TableNotices::announceLinks(link);
     return true;
 }

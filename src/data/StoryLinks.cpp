@@ -1,7 +1,7 @@
 #include "data/StoryLinks.h"
 
 #include "data/Database.h"
-#include "data/LinkNotices.h"
+#include "data/TableNotices.h"
 #include "data/Transaction.h"
 
 #include <QSqlError>
@@ -94,7 +94,7 @@ bool link(const Kind& kind, qint64 storyKey, qint64 itemKey, const QString& note
     }
     if (!transaction.commit(error))
         return false;
-    LinkNotices::announce(kind.linkTable);
+    TableNotices::announceLinks(kind.linkTable);
     return true;
 }
 

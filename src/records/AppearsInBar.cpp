@@ -1,6 +1,6 @@
 #include "records/AppearsInBar.h"
 
-#include "data/LinkNotices.h"
+#include "data/TableNotices.h"
 #include "records/RecordWindow.h"
 #include "shared/desktop/BusyPointer.h"
 #include "shared/desktop/Desktop.h"
@@ -76,7 +76,7 @@ AppearsInBar::AppearsInBar(const StoryLinks::Kind& kind, QWidget* owner)
     connect(m_stories, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
         emit storyActivated(item->data(StoryKeyRole).toLongLong());
     });
-    connect(&LinkNotices::instance(), &LinkNotices::linksChanged, this,
+    connect(&TableNotices::instance(), &TableNotices::linksChanged, this,
             [this](const QString& linkTable) {
                 if (linkTable.compare(m_kind.linkTable, Qt::CaseInsensitive) == 0)
                     showItem(m_item);

@@ -2,8 +2,8 @@
 
 #include "data/Database.h"
 #include "data/RecordListModel.h"
-#include "data/RowNotices.h"
 #include "data/StoryLinks.h"
+#include "data/TableNotices.h"
 #include "records/AppearsInBar.h"
 #include "records/BoundFieldDelegate.h"
 #include "shared/desktop/BusyPointer.h"
@@ -92,14 +92,14 @@ void RecordWindow::followWritesElsewhere(const QString& table)
         return written.compare(table, Qt::CaseInsensitive) == 0;
     };
     // What was typed here is saved before the row is written, as a move to another row would.
-    connect(&RowNotices::instance(), &RowNotices::aboutToWrite, this,
+    connect(&TableNotices::instance(), &TableNotices::aboutToWrite, this,
             [this, isMine](const QString& written) {
                 if (isMine(written))
                     saveEdits();
             });
     // The window stays on its record and shows it as stored, unless edits the database refused
     // are still waiting on screen.
-    connect(&RowNotices::instance(), &RowNotices::written, this,
+    connect(&TableNotices::instance(), &TableNotices::written, this,
             [this, isMine](const QString& written) {
                 if (!isMine(written) || m_record->isDirty())
                     return;

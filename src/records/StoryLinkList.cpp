@@ -1,6 +1,6 @@
 #include "records/StoryLinkList.h"
 
-#include "data/LinkNotices.h"
+#include "data/TableNotices.h"
 #include "records/ProfileForm.h"
 #include "records/RecordWindow.h"
 #include "shared/desktop/BusyPointer.h"
@@ -29,7 +29,7 @@ StoryLinkList::StoryLinkList(const Setup& setup, QWidget* parent)
     requery(-1); // the columns, with no rows until a story is shown
     createControls(setup);
     arrangeControls(setup);
-    connect(&LinkNotices::instance(), &LinkNotices::linksChanged, this,
+    connect(&TableNotices::instance(), &TableNotices::linksChanged, this,
             &StoryLinkList::followLinksWritten);
 }
 

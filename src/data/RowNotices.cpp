@@ -1,7 +1,0 @@
-#include "data/RowNotices.h"
-
-RowNotices& RowNotices::instance()
-{
-    static RowNotices notices;
-    return notices;
-}

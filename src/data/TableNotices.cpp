@@ -1,0 +1,7 @@
+#include "data/TableNotices.h"
+
+TableNotices& TableNotices::instance()
+{
+    static TableNotices notices;
+    return notices;
+}
