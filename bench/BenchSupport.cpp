@@ -3,10 +3,12 @@
 #include "data/Database.h"
 #include "support/TestDatabase.h"
 
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QFile>
 #include <QProcess>
 #include <QSqlQuery>
+#include <QTableView>
 
 #include <algorithm>
 #include <vector>
@@ -51,4 +53,26 @@ double medianFigure(const ChildRuns& runs, int index, double scale)
         figures.push_back(words.value(index).toDouble() / scale);
     std::sort(figures.begin(), figures.end());
     return figures.empty() ? 0 : figures[figures.size() / 2];
+}
+
+CustomizationOnLists::CustomizationOnLists(const QList<std::pair<QString, int>>& tables)
+{
+    for (const auto& [table, rows] : tables)
+        fillTable(db, table, rows);
+    window.load();
+    window.show();
+    QCoreApplication::processEvents();
+}
+
+void CustomizationOnLists::choose(const QString& table)
+{
+    auto* tables = window.findChild<QComboBox*>(QStringLiteral("cboTableName"));
+    tables->setCurrentIndex(tables->findText(table));
+    emit tables->activated(tables->currentIndex());
+    QCoreApplication::processEvents();
+}
+
+QTableView* CustomizationOnLists::grid() const
+{
+    return window.findChild<QTableView*>(QStringLiteral("grdCustom"));
 }

@@ -1,12 +1,8 @@
 #include "GridBench.h"
 
 #include "BenchSupport.h"
-#include "customization/CustomizationWindow.h"
-#include "support/ScriptedDesktop.h"
-#include "support/TestDatabase.h"
 
 #include <QApplication>
-#include <QComboBox>
 #include <QElapsedTimer>
 #include <QTableView>
 #include <QTest>
@@ -23,22 +19,13 @@ const QByteArray ChildArgument = "--grid-rows";
 // memory from before the list was shown, in KiB.
 void measureGrid(int rows)
 {
-    ScriptedDesktop desktop;
-    TestDatabase db;
-    fillTable(db, QStringLiteral("bigList"), rows);
-    CustomizationWindow window;
-    window.load();
-    window.show();
-    QCoreApplication::processEvents();
-    auto* tables = window.findChild<QComboBox*>(QStringLiteral("cboTableName"));
-    auto* grid = window.findChild<QTableView*>(QStringLiteral("grdCustom"));
+    CustomizationOnLists customization({{QStringLiteral("bigList"), rows}});
+    QTableView* grid = customization.grid();
     resetPeakMemory();
     const long memoryBefore = peakMemoryKib();
     QElapsedTimer timer;
     timer.start();
-    tables->setCurrentIndex(tables->findText(QStringLiteral("bigList")));
-    emit tables->activated(tables->currentIndex());
-    QCoreApplication::processEvents();
+    customization.choose(QStringLiteral("bigList"));
     const double openMs = double(timer.nsecsElapsed()) / 1e6;
     timer.restart();
     QTest::keyClick(grid, Qt::Key_End, Qt::ControlModifier);

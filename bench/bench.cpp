@@ -247,24 +247,12 @@ void benchSaves()
 void benchCustomization()
 {
     constexpr int Rows = 100000;
-    ScriptedDesktop desktop;
-    TestDatabase db;
-    fillTable(db, QStringLiteral("bigList"), Rows);
-    fillTable(db, QStringLiteral("importList"), 1);
-    CustomizationWindow window;
-    window.load();
-    window.show();
-    QCoreApplication::processEvents();
-    auto* tables = window.findChild<QComboBox*>(QStringLiteral("cboTableName"));
-    auto* grid = window.findChild<QTableView*>(QStringLiteral("grdCustom"));
-    const auto choose = [&](const QString& table) {
-        tables->setCurrentIndex(tables->findText(table));
-        emit tables->activated(tables->currentIndex());
-        QCoreApplication::processEvents();
-    };
+    CustomizationOnLists customization(
+        {{QStringLiteral("bigList"), Rows}, {QStringLiteral("importList"), 1}});
+    QTableView* grid = customization.grid();
     QElapsedTimer timer;
     timer.start();
-    choose(QStringLiteral("bigList"));
+    customization.choose(QStringLiteral("bigList"));
     const double openMs = double(timer.nsecsElapsed()) / 1e6;
     const double pageMs = medianMicroseconds(5, 40,
                                              [&] {
@@ -280,10 +268,10 @@ void benchCustomization()
             file.write(QStringLiteral("imported%1\n").arg(i).toUtf8());
         file.close();
     }
-    choose(QStringLiteral("importList"));
-    desktop.openFileToChoose = file.fileName();
+    customization.choose(QStringLiteral("importList"));
+    customization.desktop.openFileToChoose = file.fileName();
     timer.restart();
-    window.findChild<QPushButton*>(QStringLiteral("cmdImport"))->click();
+    customization.window.findChild<QPushButton*>(QStringLiteral("cmdImport"))->click();
     const double importMs = double(timer.nsecsElapsed()) / 1e6;
     out << QStringLiteral("Customization window, a list of %1 rows: opened in the grid in %2 ms, "
                           "%3 ms a page down; %1 lines imported in %4 ms (%5)\n")
@@ -291,7 +279,7 @@ void benchCustomization()
                .arg(openMs, 0, 'f', 1)
                .arg(pageMs, 0, 'f', 2)
                .arg(importMs, 0, 'f', 0)
-               .arg(desktop.lastMessage());
+               .arg(customization.desktop.lastMessage());
     out.flush();
 }
 
