@@ -1,4 +1,6 @@
 #include "data/Database.h"
+#include "data/RandomRecord.h"
+#include "engines/Random.h"
 #include "shared/widgets/RandomListValue.h"
 #include "support/TestEnvironment.h"
 
@@ -104,6 +106,36 @@ private slots:
         }
         QVERIFY(QSqlQuery(other).exec("UPDATE grows SET word = 'second' WHERE ID % 2 = 0"));
         QVERIFY(unevenness("grows", {"Theirs", "Second"}, 400) < 1);
+    }
+
+    // The same generator state draws the same values from the same rows, however much of the
+    // table earlier draws have read; the fingerprint moves with what the draws depend on only.
+    void sameSeedSameDrawsWhileTheFingerprintHolds()
+    {
+        fill("words", {"'alpha'", "NULL", "'beta'", "'gamma'", "'delta'"});
+        fill("other", {"'x'"});
+        const auto drawn = [] {
+            Random seeded(4242);
+            QStringList values;
+            for (int i = 0; i < 40; ++i)
+                values << getRandomRecordFrom("words", seeded);
+            return values;
+        };
+        const auto fingerprint = [] { return RandomRecord::fingerprint("words", nullptr); };
+        const QStringList first = drawn();
+        const std::optional<quint32> before = fingerprint();
+        for (int i = 0; i < 5000; ++i)
+            getRandomRecord("words");
+        QVERIFY(before && drawn() == first && fingerprint() == before);
+        QVERIFY(db().execute("UPDATE other SET word = 'y'"));
+        QVERIFY(fingerprint() == before && drawn() == first);
+        QVERIFY(db().execute("UPDATE words SET word = 'Beta' WHERE word = 'beta'"));
+        QVERIFY(fingerprint() != before);
+        QVERIFY(db().execute("UPDATE words SET word = 'beta' WHERE word = 'Beta'"));
+        QCOMPARE(fingerprint(), before);
+        QVERIFY(db().execute("DELETE FROM words WHERE ID = (SELECT max(ID) FROM words)"));
+        QVERIFY(fingerprint() != before);
+        QVERIFY(!RandomRecord::fingerprint("nowhere", nullptr));
     }
 
     // Names with blanks, in any case or with quotes are names; an empty or missing table is fatal.

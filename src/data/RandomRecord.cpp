@@ -164,8 +164,8 @@ private:
 
 // The drawable values of one table, kept until the database changes. A small table is read
 // whole at its first draw. A large one is read on a few rows at every draw, so that no draw waits
-// for the whole table; until it is complete, a draw picks a random rowid and reads that row,
-// trying again when no drawable value has it.
+// for the whole table, and is drawn by key: a draw picks a random rowid and takes that row's
+// value, read or kept, trying again when no drawable value has it.
 class KeptTable
 {
 public:
@@ -178,8 +178,9 @@ public:
         if (!valueColumn(db, table, &column, error))
             return false;
         // The value is the second field, read as text; blank values are never drawn.
-        const QByteArray select = "SELECT rowid, CAST(" + column + " AS TEXT) FROM " + quotedTable +
-                                  " WHERE " + drawable(column);
+        m_select = "SELECT rowid, CAST(" + column + " AS TEXT) FROM " + quotedTable + " WHERE " +
+                   drawable(column);
+        const QByteArray& select = m_select;
         Statement span;
         if (!prepare(db,
                      "SELECT (SELECT min(rowid) FROM " + quotedTable +
@@ -193,28 +194,27 @@ public:
         m_rowidSpan = quint64(sqlite3_column_int64(span.get(), 1)) - quint64(m_firstRowid) + 1;
         if (sqlite3_column_type(span.get(), 0) == SQLITE_NULL || m_rowidSpan < ReadByRowFrom)
             return readOn(-1, error);
+        m_byKey = true;
         m_nextRowid = m_firstRowid;
         return prepare(db, select + " AND rowid = ?", &m_readRow, error);
     }
 
+    // A large table is drawn by key whatever has been read of it, so that the same generator
+    // state draws the same value from the same rows, however many draws came before.
     std::optional<QString> draw(QRandomGenerator& random, StoreError* error)
     {
         if (m_readOn && !readOn(RowsReadPerDraw, error))
             return std::nullopt;
-        if (m_readOn) {
+        if (m_byKey) {
             for (int miss = 0; miss < MissesBeforeReadingAll; ++miss) {
-                const qint64 rowid = m_firstRowid + qint64(random.bounded(m_rowidSpan));
-                auto read = m_rowsRead.constFind(rowid);
-                if (read == m_rowsRead.constEnd()) {
-                    std::optional<QString> value = readRow(rowid, error);
-                    if (!value)
-                        return std::nullopt;
-                    read = m_rowsRead.insert(rowid, *value);
-                }
-                if (!read->isNull())
-                    return *read;
+                std::optional<QString> value =
+                    valueOfRow(m_firstRowid + qint64(random.bounded(m_rowidSpan)), error);
+                if (!value)
+                    return std::nullopt;
+                if (!value->isNull())
+                    return value;
             }
-            if (!readOn(-1, error))
+            if (m_readOn && !readOn(-1, error))
                 return std::nullopt;
         }
         if (m_values.empty()) {
@@ -224,6 +224,42 @@ public:
             return std::nullopt;
         }
         return m_values[size_t(random.bounded(quint64(m_values.size())))];
+    }
+
+    // Hashes the drawable rows' keys and values in key order, and for a table drawn by key its
+    // span of keys: what the draws depend on. Kept until the database changes.
+    std::optional<quint32> fingerprint(StoreError* error)
+    {
+        if (m_fingerprint)
+            return m_fingerprint;
+        Statement rows;
+        if (!prepare(m_db, m_select + " ORDER BY rowid", &rows, error))
+            return std::nullopt;
+        quint64 hash = 14695981039346656037ULL; // FNV-1a, 64 bits
+        const auto add = [&hash](const void* data, size_t size) {
+            for (size_t i = 0; i < size; ++i) {
+                hash ^= static_cast<const unsigned char*>(data)[i];
+                hash *= 1099511628211ULL;
+            }
+        };
+        if (m_byKey) {
+            add(&m_firstRowid, sizeof m_firstRowid);
+            add(&m_rowidSpan, sizeof m_rowidSpan);
+        }
+        int step;
+        while ((step = sqlite3_step(rows.get())) == SQLITE_ROW) {
+            const qint64 rowid = sqlite3_column_int64(rows.get(), 0);
+            const qint32 size = sqlite3_column_bytes(rows.get(), 1);
+            add(&rowid, sizeof rowid);
+            add(&size, sizeof size);
+            add(sqlite3_column_text(rows.get(), 1), size_t(size));
+        }
+        if (step != SQLITE_DONE) {
+            sqliteFailure(m_db, error);
+            return std::nullopt;
+        }
+        m_fingerprint = quint32(hash ^ (hash >> 32));
+        return m_fingerprint;
     }
 
 private:
@@ -239,6 +275,8 @@ private:
         int step;
         while ((step = sqlite3_step(statement)) == SQLITE_ROW) {
             lastRowid = sqlite3_column_int64(statement, 0);
+            if (m_byKey)
+                m_rowids.push_back(lastRowid);
             m_values.push_back(drawnValue(statement));
             ++count;
         }
@@ -253,6 +291,26 @@ private:
             m_rowsRead.clear();
         }
         return true;
+    }
+
+    // The drawn value of the row, a null text when the row is missing or blank, or nothing when
+    // reading fails: from what has been read when it covers the row, else read.
+    std::optional<QString> valueOfRow(qint64 rowid, StoreError* error)
+    {
+        if (!m_readOn || rowid < m_nextRowid) {
+            const auto found = std::lower_bound(m_rowids.cbegin(), m_rowids.cend(), rowid);
+            return found != m_rowids.cend() && *found == rowid
+                       ? m_values[size_t(found - m_rowids.cbegin())]
+                       : QString();
+        }
+        auto read = m_rowsRead.constFind(rowid);
+        if (read == m_rowsRead.constEnd()) {
+            std::optional<QString> value = readRow(rowid, error);
+            if (!value)
+                return std::nullopt;
+            read = m_rowsRead.insert(rowid, *value);
+        }
+        return *read;
     }
 
     // The drawn value of the row, a null text when the row is missing or blank, or nothing when
@@ -275,7 +333,11 @@ private:
 
     sqlite3* m_db = nullptr;
     QString m_table;
+    QByteArray m_select; // of the drawable rows' keys and values
+    std::optional<quint32> m_fingerprint;
     std::vector<QString> m_values; // in rowid order, read up to m_nextRowid
+    bool m_byKey = false;          // a large table, drawn by key
+    std::vector<qint64> m_rowids;  // of m_values, for a table drawn by key
     qint64 m_firstRowid = 0;
     quint64 m_rowidSpan = 0;
     qint64 m_nextRowid = std::numeric_limits<qint64>::min();
@@ -301,6 +363,21 @@ public:
 
     std::optional<QString> draw(const QString& table, QRandomGenerator& random, StoreError* error)
     {
+        return use(table, error, [&](KeptTable& kept) { return kept.draw(random, error); });
+    }
+
+    std::optional<quint32> fingerprint(const QString& table, StoreError* error)
+    {
+        return use(table, error, [&](KeptTable& kept) { return kept.fingerprint(error); });
+    }
+
+private:
+    // Hands the table, kept as the database is now, to work; a table work fails on is read
+    // afresh next time.
+    template <typename Work>
+    auto use(const QString& table, StoreError* error, Work work)
+        -> decltype(work(std::declval<KeptTable&>()))
+    {
         // The handle stays valid until the database closes, which forgets it.
         if (!m_watch.db()) {
             sqlite3* db = Database::handle();
@@ -320,13 +397,12 @@ public:
                 return std::nullopt;
             found = m_tables.emplace(table, std::move(kept)).first;
         }
-        std::optional<QString> value = found->second->draw(random, error);
-        if (!value)
-            m_tables.erase(found); // read it afresh next time
-        return value;
+        auto result = work(*found->second);
+        if (!result)
+            m_tables.erase(found);
+        return result;
     }
 
-private:
     void restart()
     {
         m_tables.clear();
@@ -346,6 +422,12 @@ std::optional<QString> RandomRecord::draw(const QString& table, QRandomGenerator
 {
     StoreError ignored;
     return KeptTables::instance().draw(table, random, error ? error : &ignored);
+}
+
+std::optional<quint32> RandomRecord::fingerprint(const QString& table, StoreError* error)
+{
+    StoreError ignored;
+    return KeptTables::instance().fingerprint(table, error ? error : &ignored);
 }
 
 qint64 RandomRecord::drawableCount(const QString& table, StoreError* error)

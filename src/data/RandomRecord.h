@@ -18,6 +18,9 @@ class QVariant;
 // changes, through this connection or any other, so a row added anywhere is drawn from at once.
 namespace RandomRecord {
 std::optional<QString> draw(const QString& table, QRandomGenerator& random, StoreError* error);
+// A short hash of what draws from the table depend on (its drawable rows' keys and values): the
+// same generator state draws the same value while the fingerprint stays the same.
+std::optional<quint32> fingerprint(const QString& table, StoreError* error);
 // How many values a draw from the table can return now; -1 after a failure.
 qint64 drawableCount(const QString& table, StoreError* error);
 // Whether a draw could return the value of a row: it is neither Null nor blank (empty or spaces).
