@@ -269,18 +269,23 @@ private slots:
         QTest::addColumn<QString>("window");
         QTest::addColumn<QString>("option"); // clicked before generating
         QTest::addColumn<QString>("badSeed");
+        QTest::addColumn<QString>("editedList"); // one the lines were drawn from
         QTest::newRow("sentence") << "sentence"
                                   << "chkRandom"
-                                  << "-1";
+                                  << "-1"
+                                  << "sentencePattern";
         QTest::newRow("name") << "name"
                               << "chkRandom"
-                              << "4294967296";
+                              << "4294967296"
+                              << "namePattern";
         QTest::newRow("real names") << "name"
                                     << "chkRealName"
-                                    << "1.5";
+                                    << "1.5"
+                                    << "surnames";
         QTest::newRow("distance") << "number"
                                   << "optNumberType_2"
-                                  << "12 34";
+                                  << "12 34"
+                                  << "UnitOfMeasure";
     }
     void linesAreRolledAgainFromTheirSeeds()
     {
@@ -318,6 +323,28 @@ private slots:
                                     " is not a seed.  A seed is a whole number from 0 to "
                                     "4294967295.");
         QCOMPARE(results().size(), 2 * drawnCount);
+
+        // After a list it drew from has changed, rolling a line's own seed again asks first.
+        QFETCH(QString, editedList);
+        QVERIFY(m_env->db.execute(
+            QStringLiteral("DELETE FROM %1 WHERE rowid = (SELECT max(rowid) FROM %1)")
+                .arg(editedList)));
+        list->setCurrentRow(0);
+        for (const MessageAnswer answer : {MessageAnswer::No, MessageAnswer::Yes}) {
+            m_env->desktop.typeNext(list->item(0)->data(SeededGeneration::SeedRole).toString());
+            m_env->desktop.answerNext(answer);
+            fromSeed->trigger();
+            QVERIFY(m_env->expectMessage(
+                "The lists this seed drew from have changed since: " + editedList +
+                    ".  The same seed may give another result.  "
+                    "Generate anyway?",
+                "Generate from Seed", MessageIcon::Exclamation));
+        }
+        QCOMPARE(results().size(), 2 * drawnCount + 1);
+        const qsizetype told = m_env->desktop.messages.size();
+        m_env->desktop.typeNext("7"); // not the line's own: nothing to compare with
+        fromSeed->trigger();
+        QVERIFY(results().size() == 2 * drawnCount + 2 && m_env->desktop.messages.size() == told);
     }
 
     void numberWindowStepsDrawsAndPrints()

@@ -5,7 +5,6 @@
 #include "shared/desktop/Desktop.h"
 #include "shared/widgets/CodeKeyMessages.h"
 #include "shared/widgets/ControlMakers.h"
-#include "shared/widgets/RandomListValue.h"
 #include "shared/widgets/ResultKeeping.h"
 
 #include <QCheckBox>
@@ -43,21 +42,21 @@ QString NameGeneratorWindow::inventedName(Random& roll) const
     return expansion.letters;
 }
 
-QString NameGeneratorWindow::realName(Random& roll)
+QString NameGeneratorWindow::realName(SeededGeneration::Roll& roll)
 {
-    const QString firstNames =
-        roll.inRange(1, 100) > 50 ? QStringLiteral("maleName") : QStringLiteral("femaleName");
-    const QString firstName = getRandomRecordFrom(firstNames, roll);
-    return firstName + u' ' + getRandomRecordFrom(QStringLiteral("surnames"), roll);
+    const QString firstNames = roll.random().inRange(1, 100) > 50 ? QStringLiteral("maleName")
+                                                                  : QStringLiteral("femaleName");
+    const QString firstName = roll.word(firstNames);
+    return firstName + u' ' + roll.word(QStringLiteral("surnames"));
 }
 
-void NameGeneratorWindow::expandPattern(Random& roll)
+void NameGeneratorWindow::expandPattern(SeededGeneration::Roll& roll)
 {
-    QString name = m_realNames->isChecked() ? realName(roll) : inventedName(roll);
+    QString name = m_realNames->isChecked() ? realName(roll) : inventedName(roll.random());
     if (name.isEmpty())
         return;
     name[0] = name.at(0).toUpper();
-    addResult(name);
+    addResult(name, roll);
 }
 
 void NameGeneratorWindow::showCodeKey()

@@ -13,12 +13,12 @@ public:
 
 protected:
     // Adds one name to the results; real names ignore the pattern but still need one chosen.
-    void expandPattern(Random& roll) override;
+    void expandPattern(SeededGeneration::Roll& roll) override;
     void showCodeKey() override;
 
 private:
     QString inventedName(Random& roll) const;
-    static QString realName(Random& roll);
+    static QString realName(SeededGeneration::Roll& roll);
 
     QCheckBox* m_realNames;
 };

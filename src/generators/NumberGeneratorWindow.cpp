@@ -7,7 +7,6 @@
 #include "shared/desktop/TimerHold.h"
 #include "shared/widgets/ControlMakers.h"
 #include "shared/widgets/OutputText.h"
-#include "shared/widgets/RandomListValue.h"
 #include "shared/widgets/ResultKeeping.h"
 #include "shared/widgets/SeededGeneration.h"
 #include "shared/widgets/SpinButton.h"
@@ -252,10 +251,10 @@ void NumberGeneratorWindow::generate()
 
 void NumberGeneratorWindow::generateFromSeed(quint32 seed)
 {
-    Random roll(seed);
+    SeededGeneration::Roll roll(seed);
     BusyPointer busy;
     const auto result = NumberKinds::generate(m_kind, m_firstBound->text(), m_secondBound->text(),
-                                              listValuesFrom(roll), roll);
+                                              roll.words(), roll.random());
     busy.release();
     if (!result) {
         desktop().messageBox(QStringLiteral("The Number you have selected is out of range"),
@@ -264,7 +263,7 @@ void NumberGeneratorWindow::generateFromSeed(quint32 seed)
     }
     m_lastResult->setText(*result);
     ControlMakers::addResultLine(m_results, *result);
-    SeededGeneration::markLine(m_results->item(m_results->count() - 1), seed);
+    SeededGeneration::markLine(m_results->item(m_results->count() - 1), roll);
     // An age, kept in a character, becomes its age rather than a line of its notes.
     if (m_kind == NumberKinds::Age)
         ResultKeeping::markLine(m_results->item(m_results->count() - 1),

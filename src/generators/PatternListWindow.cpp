@@ -123,11 +123,11 @@ void PatternListWindow::generate()
 
 void PatternListWindow::generateFromSeed(quint32 seed)
 {
-    Random roll(seed);
-    m_seed = seed;
+    SeededGeneration::Roll roll(seed);
     if (m_randomPattern->isChecked()) {
+        roll.noteList(m_patternTable);
         const int count = m_patterns->count();
-        const int n = int(count * roll.unit() + 1);
+        const int n = int(count * roll.random().unit() + 1);
         m_patterns->setCurrentRow(n - 1);
         m_currentPattern = count > 0 ? m_patterns->item(n - 1)->text() : QString();
     } else {
@@ -152,10 +152,10 @@ void PatternListWindow::toggleTimer()
         m_timer->start();
 }
 
-void PatternListWindow::addResult(const QString& line)
+void PatternListWindow::addResult(const QString& line, const SeededGeneration::Roll& roll)
 {
     ControlMakers::addResultLine(m_results, line);
-    SeededGeneration::markLine(m_results->item(m_results->count() - 1), m_seed);
+    SeededGeneration::markLine(m_results->item(m_results->count() - 1), roll);
 }
 
 bool PatternListWindow::eventFilter(QObject* watched, QEvent* event)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "shared/widgets/SeededGeneration.h"
 #include "shared/widgets/ToolWindow.h"
 
 class QCheckBox;
@@ -7,7 +8,6 @@ class QGridLayout;
 class QListWidget;
 class QPushButton;
 class QTimer;
-class Random;
 
 // A generator window that expands patterns from a list: the results list on the left, the
 // pattern list and the option boxes on the right, the command buttons below. Generate takes the
@@ -27,14 +27,14 @@ protected:
                       QWidget* parent = nullptr);
 
     // Expands currentPattern(), which is not empty, into the results list, every draw from roll.
-    virtual void expandPattern(Random& roll) = 0;
+    virtual void expandPattern(SeededGeneration::Roll& roll) = 0;
     virtual void showCodeKey() = 0;
 
     // The pattern the last Generate took.
     const QString& currentPattern() const { return m_currentPattern; }
     // Adds a line at the end of the results list and selects it, so it scrolls into view; the
-    // line keeps the seed of the Generate that made it.
-    void addResult(const QString& line);
+    // line keeps the roll of the Generate that made it.
+    void addResult(const QString& line, const SeededGeneration::Roll& roll);
     // Places an extra option box in the right column, below the other boxes.
     void addOptionBox(QCheckBox* box);
     QCheckBox* randomPatternBox() const { return m_randomPattern; }
@@ -55,7 +55,6 @@ private:
     void toggleTimer();
 
     QString m_patternTable;
-    quint32 m_seed = 0; // of the Generate under way
     QString m_currentPattern;
     QListWidget* m_results;
     QListWidget* m_patterns;

@@ -3,7 +3,6 @@
 #include "engines/SentencePattern.h"
 #include "shared/desktop/Desktop.h"
 #include "shared/widgets/CodeKeyMessages.h"
-#include "shared/widgets/RandomListValue.h"
 
 SentenceWindow::SentenceWindow(QWidget* parent)
     : PatternListWindow(QStringLiteral("frmSentence"), QStringLiteral("Sentence Generator"),
@@ -12,10 +11,10 @@ SentenceWindow::SentenceWindow(QWidget* parent)
     setTabOrderEndingWith({resultsList(), closeButton()});
 }
 
-void SentenceWindow::expandPattern(Random& roll)
+void SentenceWindow::expandPattern(SeededGeneration::Roll& roll)
 {
     const SentencePattern::Expansion expansion =
-        SentencePattern::expand(currentPattern(), listValuesFrom(roll));
+        SentencePattern::expand(currentPattern(), roll.words());
     if (!expansion.valid) {
         desktop().messageBox(currentPattern() +
                                  QStringLiteral(": is not valid.  Please use the customization "
@@ -23,7 +22,7 @@ void SentenceWindow::expandPattern(Random& roll)
                              QStringLiteral("Invalid Sentence Pattern"), MessageIcon::Information,
                              MessageButtons::Ok);
     }
-    addResult(expansion.sentence);
+    addResult(expansion.sentence, roll);
 }
 
 void SentenceWindow::showCodeKey()

@@ -1,30 +1,67 @@
 #pragma once
 
+#include "engines/Random.h"
+
 #include <functional>
 #include <optional>
+#include <QMap>
+#include <QString>
 #include <Qt>
 #include <QtGlobal>
 
 class QListWidget;
 class QListWidgetItem;
-class QString;
 
-// Each Generate of a generator window rolls every draw from a seed of its own, drawn from the
-// run's generator, and the line it adds keeps that seed: the same seed on the same lists and
-// settings gives the same line again, through "Generate from Seed…" in the results list's menu.
+// Each Generate rolls every draw from a seed of its own, drawn from the run's generator, and the
+// result keeps that seed with a fingerprint of each list the roll drew from: the same seed on the
+// same lists and settings gives the same result again, through "Generate from Seed…", and a
+// replay after a list has changed says so first.
 namespace SeededGeneration {
 
-// Where a result line keeps its seed.
+// Where a result line keeps its seed and the fingerprints of its lists.
 inline constexpr int SeedRole = Qt::UserRole + 8;
+inline constexpr int ListsRole = Qt::UserRole + 9;
+
+// One roll: a generator seeded for one generation that notes the lists it draws from.
+class Roll
+{
+public:
+    explicit Roll(quint32 seed) : m_seed(seed), m_random(seed) {}
+    Q_DISABLE_COPY_MOVE(Roll)
+
+    quint32 seed() const { return m_seed; }
+    Random& random() { return m_random; }
+    // A random value of the list table, as getRandomRecordFrom gives it, noting the table.
+    QString word(const QString& table);
+    // The same as a word source for the engines (the roll must outlive it).
+    std::function<QString(const QString&)> words();
+    // Notes a list the roll chose from otherwise (a window's list of patterns, say).
+    void noteList(const QString& table);
+    // The fingerprints of the lists drawn from, as they are now, written as lists() text.
+    QString lists() const;
+
+private:
+    quint32 m_seed;
+    Random m_random;
+    QStringList m_tables;
+};
 
 // A fresh seed for one generation, as random as the run's generator.
 quint32 drawSeed();
-// Marks a result line with the seed it was rolled from, in its data and its tooltip.
-void markLine(QListWidgetItem* line, quint32 seed);
+// Marks a result line with the roll it came from, in its data and its tooltip.
+void markLine(QListWidgetItem* line, const Roll& roll);
 // A seed as typed: a whole number from 0 to 4294967295, blanks around it allowed.
 std::optional<quint32> readSeed(const QString& text);
+// The lists of a lists() text whose fingerprint differs now, by name; a list gone counts.
+QStringList changedLists(const QString& lists);
+// Before a replay from a seed whose lists are known: when any has changed, tells which and asks
+// whether to roll anyway. True to go on.
+bool mayReplay(const QString& lists);
+// Asks for a seed, offering the given one, and tells a bad one; nothing when cancelled or bad.
+std::optional<quint32> askSeed(std::optional<quint32> offered);
 // Adds "Generate from Seed…" to the results list's menu: it asks for a seed, offering the current
-// line's, and hands a valid one to generate; a bad one is told and nothing is generated.
+// line's, and hands a valid one to generate; a bad one is told and nothing is generated. Rolling
+// the current line's own seed again after its lists changed is asked first.
 void addGenerateFromSeed(QListWidget* results, std::function<void(quint32)> generate);
 
 } // namespace SeededGeneration
