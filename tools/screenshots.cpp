@@ -7,6 +7,7 @@
 #include "app/MainWindow.h"
 #include "app/ToolCatalog.h"
 #include "shared/desktop/QtDesktop.h"
+#include "shared/widgets/RecordChoiceDialog.h"
 #include "shared/widgets/ResultKeeping.h"
 #include "shared/widgets/RunPaths.h"
 #include "shared/widgets/RunRandom.h"
@@ -19,12 +20,14 @@
 #include <QComboBox>
 #include <QDir>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMdiArea>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPalette>
+#include <QTableView>
 #include <QTabWidget>
 #include <QTest>
 #include <QTextStream>
@@ -142,6 +145,45 @@ void saveKeepMenu(MainWindow* mainWindow, const QDir& output)
     QTextStream(stdout) << path << '\n';
 }
 
+// A sentence kept in a character that is part of a story: the character window's Notes tab with
+// the kept line under its source, and the story beside the navigator. The Keep menu's picture
+// shows the first half of the way; this one its end.
+void saveKeptInCharacter(MainWindow* mainWindow, const QDir& output)
+{
+    ToolWindow* characters = mainWindow->openToolWindow(QStringLiteral("frmCharacter"));
+    auto* grid = characters->findChild<QTableView*>();
+    auto* stories = characters->findChild<QListWidget*>(QStringLiteral("lstAppearsIn"));
+    auto* name = characters->findChild<QLineEdit*>(QStringLiteral("txtName"));
+    auto* tabs = characters->findChild<QTabWidget*>();
+    if (!grid || !stories || !name || !tabs)
+        return;
+    for (int row = 0; row < grid->model()->rowCount() && stories->count() == 0; ++row)
+        grid->selectRow(row);
+    const QString character = name->text();
+
+    ToolWindow* sentences = mainWindow->openToolWindow(QStringLiteral("frmSentence"));
+    auto* results = sentences->findChild<QListWidget*>(QStringLiteral("lstResults"));
+    auto* keep = sentences->findChild<QAction*>(QStringLiteral("actKeepInCharacter"));
+    if (!results || !keep || results->count() == 0)
+        return;
+    results->setCurrentRow(results->count() - 1);
+    keep->trigger();
+    auto* dialog = sentences->window()->findChild<RecordChoiceDialog*>();
+    auto* filter =
+        dialog ? dialog->findChild<QLineEdit*>(QStringLiteral("txtRecordFilter")) : nullptr;
+    if (!filter)
+        return;
+    filter->setText(character);
+    dialog->accept();
+
+    mainWindow->openToolWindow(QStringLiteral("frmCharacter"));
+    tabs->setCurrentIndex(tabs->count() - 1);
+    QTest::qWait(100);
+    const QString path = output.filePath(QStringLiteral("keep-record.png"));
+    mainWindow->grab().save(path);
+    QTextStream(stdout) << path << '\n';
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -179,5 +221,6 @@ int main(int argc, char* argv[])
         save(&mainWindow, window, output);
     }
     saveKeepMenu(&mainWindow, output);
+    saveKeptInCharacter(&mainWindow, output);
     return 0;
 }
