@@ -624,20 +624,25 @@ private slots:
         QTest::keyClick(appearsIn, Qt::Key_Return);
         QCOMPARE(opened.value(0), (QVariantList{"frmStoryandStage", qint64(1)}));
 
-        auto* castBox = find<QLineEdit>("txtJob1");
-        if (!castBox)
-            return;
-        QVERIFY(m_env->db.execute(
-            "INSERT INTO character (Name, visible) VALUES ('Cy Bond', 1), ('Al Moss', 0)"));
-        m_window->activate(); // names saved since are offered
-        QCompleter* names = castBox->completer();
-        QCOMPARE(columnTexts(names->model()), (QStringList{"Al Moss", "bo Diaz", "Cy Bond"}));
-        names->setCompletionPrefix("DIA");
-        QVERIFY(names->completionCount() == 1 && names->currentCompletion() == "bo Diaz");
-        type("txtJob1", "Nobody at all");
-        click("cmdUpdate");
-        QCOMPARE(column("SELECT \"Character One\" FROM \"" + window.table + "\" WHERE ID = 1"),
-                 QStringList{"Nobody at all"});
+        if (auto* castBox = find<QLineEdit>("txtJob1")) {
+            QVERIFY(m_env->db.execute(
+                "INSERT INTO character (Name, visible) VALUES ('Cy Bond', 1), ('Al Moss', 0)"));
+            m_window->activate(); // names saved since are offered
+            QCompleter* names = castBox->completer();
+            QCOMPARE(columnTexts(names->model()), (QStringList{"Al Moss", "bo Diaz", "Cy Bond"}));
+            names->setCompletionPrefix("DIA");
+            QVERIFY(names->completionCount() == 1 && names->currentCompletion() == "bo Diaz");
+            type("txtJob1", "Nobody at all");
+            click("cmdUpdate");
+            QCOMPARE(column("SELECT \"Character One\" FROM \"" + window.table + "\" WHERE ID = 1"),
+                     QStringList{"Nobody at all"});
+        }
+
+        // Deleting the record takes its links with it; the stories stay.
+        m_env->desktop.answerNext(MessageAnswer::Yes);
+        click("cmdDelete");
+        QVERIFY(column(links).isEmpty() &&
+                column("SELECT count(*) FROM \"Story Profile\"") == QStringList{"3"});
     }
 
     // A line kept in the character the window shows, while a box holds typing not yet saved:

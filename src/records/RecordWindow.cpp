@@ -77,8 +77,9 @@ RecordWindow::RecordWindow(const QString& windowName, const QString& caption, co
 
     followWritesElsewhere(setup.table);
 
-    if (const auto links = StoryLinks::forItemTable(setup.table)) {
-        m_appearsIn = new AppearsInBar(*links, this);
+    m_storyLinks = StoryLinks::forItemTable(setup.table);
+    if (m_storyLinks) {
+        m_appearsIn = new AppearsInBar(*m_storyLinks, this);
         addAction(m_appearsIn->addToStoryAction());
         setContextMenuPolicy(Qt::ActionsContextMenu);
         connect(m_appearsIn, &AppearsInBar::storyActivated, this,
@@ -215,6 +216,17 @@ bool RecordWindow::reloadRows(qint64 key, StoreError* error)
 bool RecordWindow::removeRow(qint64 key, StoreError* error)
 {
     return m_table.remove(key, error) && reloadRows(-1, error);
+}
+
+bool RecordWindow::removeRecord(qint64 key, StoreError* error)
+{
+    // A record's links to stories go with it, in one step: left behind, they would point at
+    // nothing.
+    if (!m_storyLinks)
+        return removeRow(key, error);
+    return m_table.removeWithLinks(key, {m_storyLinks->linkTable}, m_storyLinks->itemField,
+                                   error) &&
+           reloadRows(-1, error);
 }
 
 void RecordWindow::moveTo(int row)

@@ -2,6 +2,7 @@
 
 #include "data/NewRowMark.h"
 #include "data/RecordTable.h"
+#include "data/StoryLinks.h"
 #include "shared/widgets/ToolWindow.h"
 
 #include <QStringList>
@@ -88,8 +89,9 @@ protected:
     // Saves what was typed into the bound controls since the row was shown, if anything; false
     // when the database refused it and the edits are still on screen.
     virtual bool saveEdits();
-    // Deletes the row of the key from the table and reads the rows again, the first current.
-    virtual bool removeRecord(qint64 key, StoreError* error) { return removeRow(key, error); }
+    // Deletes the row of the key from the table, with its links to stories, and reads the rows
+    // again, the first current.
+    virtual bool removeRecord(qint64 key, StoreError* error);
     // Runs after rows were added or deleted, for windows whose buttons follow the row count.
     virtual void rowsChanged() {}
     // Runs whenever a row is shown as current (key -1 for none), also the same row again.
@@ -129,7 +131,8 @@ private:
     QDataWidgetMapper* m_mapper;
     QList<QWidget*> m_bound;
     RecordNavigator* m_navigator;
-    AppearsInBar* m_appearsIn = nullptr; // none where records are not linked to stories
+    std::optional<StoryLinks::Kind> m_storyLinks; // none where records are not linked to stories
+    AppearsInBar* m_appearsIn = nullptr;
     QTableView* m_grid;
     int m_row = -1;
     NewRowMark m_newRow;
