@@ -1,4 +1,5 @@
 #include "engines/CharacterDraws.h"
+#include "engines/DiceNotation.h"
 #include "engines/NumberKinds.h"
 #include "engines/Random.h"
 #include "engines/SentencePattern.h"
@@ -6,6 +7,12 @@
 #include <QDate>
 #include <QRegularExpression>
 #include <QTest>
+
+#include <algorithm>
+#include <climits>
+#include <cmath>
+#include <functional>
+#include <numeric>
 
 using CharacterDraws::Attribute;
 
@@ -22,6 +29,43 @@ class TestEngines : public QObject
         QTest::addColumn<QStringList>("row");
         for (const QStringList& row : rows)
             QTest::newRow(qPrintable(row.mid(0, 3).join(u' '))) << row;
+    }
+    // The chances of every total of n dice of the given sides, each die's value given by
+    // faceValue from its face, summed over all n-tuples of faces by brute force.
+    static QMap<qint64, double> enumerated(int dice, int sides,
+                                           const std::function<qint64(QList<int>)>& total)
+    {
+        QMap<qint64, double> chances;
+        QList<int> faces(dice, 1);
+        const double each = std::pow(sides, -dice);
+        for (;;) {
+            chances[total(faces)] += each;
+            int d = 0;
+            while (d < dice && faces[d] == sides)
+                faces[d++] = 1;
+            if (d == dice)
+                return chances;
+            ++faces[d];
+        }
+    }
+    // How far counts stray from the chances: chi-square over its critical value at 0.1%
+    // (Wilson and Hilferty), totals expected fewer than 5 times lumped with their neighbours.
+    static double unevenness(const QMap<qint64, int>& counts, const QMap<qint64, double>& chances,
+                             int draws)
+    {
+        double chiSquare = 0, expected = 0, observed = 0;
+        int bins = 0;
+        for (auto chance = chances.cbegin(); chance != chances.cend(); ++chance) {
+            expected += chance.value() * draws;
+            observed += counts.value(chance.key());
+            if (expected >= 5 || std::next(chance) == chances.cend()) {
+                chiSquare += std::pow(observed - expected, 2) / expected;
+                expected = observed = 0;
+                ++bins;
+            }
+        }
+        const double k = bins - 1, z = 3.09;
+        return chiSquare / (k * std::pow(1 - 2 / (9 * k) + z * std::sqrt(2 / (9 * k)), 3));
     }
     static QSet<QString> wholeNumbers(int low, int high)
     {
@@ -114,6 +158,113 @@ private slots:
                 lastDays.insert(QStringLiteral("%1/%2").arg(drawn.month()).arg(drawn.day()));
         }
         QCOMPARE(lastDays.size(), 13);
+    }
+
+    // Notation as written, read or refused with what is wrong, and each line's form.
+    void diceNotation_data()
+    {
+        const QString examples = ".  Dice are written as 3d6, d20, 4d6kh3, 2d20kl1, 3d6!, d% or "
+                                 "a sum such as 2d6+1d4-1.";
+        // clang-format off
+        addRows({ // notation, the line's form and the lowest and highest total; or the message
+            {"3d6+2", "^3d6\\+2 = (\\d+) \\([1-6], [1-6], [1-6]\\)$", "5", "20"},
+            {" D20 ", "^D20 = (\\d+) \\(\\d+\\)$", "1", "20"},
+            {"4d6kh3", "^4d6kh3 = (\\d+) \\([1-6], [1-6], [1-6], dropped [1-6]\\)$", "3", "18"},
+            {"2d20KL1", "^2d20KL1 = (\\d+) \\(\\d+, dropped \\d+\\)$", "1", "20"},
+            {"1d2!", "^1d2! = (\\d+) \\((?:2\\+)*1\\)$", "1", "203"},
+            {"d%", "^d% = (\\d+) \\(\\d+\\)$", "1", "100"},
+            {"2d6 + 1d4 - 1", "^2d6\\+1d4-1 = (-?\\d+) \\([1-6], [1-6]; [1-4]\\)$", "2", "15"},
+            {"-d4+10", "^-d4\\+10 = (\\d+) \\([1-4]\\)$", "6", "9"},
+            {"d1", "^d1 = (1) \\(1\\)$", "1", "1"}, {"7", "^7 = (7)$", "7", "7"},
+            {"1000d1000", "^1000d1000 = (\\d+) \\(.*\\)$", "1000", "1000000"},
+            {"", "Write the dice to throw" + examples},
+            {"3x6", "3x6 is not dice notation: “x6” is not understood" + examples},
+            {"3d6+", "3d6+ is not dice notation: a sign is followed by a term" + examples},
+            {"3d", "3d is not dice notation: a “d” is followed by the number of sides or %" + examples},
+            {"3d0", "3d0 is not dice notation: a die has 1 to 1000 sides" + examples},
+            {"d1001", "d1001 is not dice notation: a die has 1 to 1000 sides" + examples},
+            {"0d6", "0d6 is not dice notation: a term throws at least one die" + examples},
+            {"1001d6", "1001d6 is not dice notation: at most 1000 dice are thrown at once" + examples},
+            {"600d6+400d4+d2", "600d6+400d4+d2 is not dice notation: at most 1000 dice are thrown at once" + examples},
+            {"4d6kh5", "4d6kh5 is not dice notation: it keeps more dice than it throws" + examples},
+            {"4d6k", "4d6k is not dice notation: “k”, “kh” or “kl” is followed by how many dice to keep" + examples},
+            {"4d6kh0", "4d6kh0 is not dice notation: “k”, “kh” or “kl” is followed by how many dice to keep" + examples},
+            {"d1!", "d1! is not dice notation: a die of one side cannot explode" + examples},
+            {"3d6!!", "3d6!! is not dice notation: “!” is not understood" + examples},
+            {"1000001", "1000001 is not dice notation: a number is at most 1000000" + examples},
+            {"99999999999999999999d6", "99999999999999999999d6 is not dice notation: at most 1000 dice are thrown at once" + examples},
+            {"1+1+1+1+1+1+1+1+1+1+1+1+1+1+1+1+1+1+1+1+1", "1+1+1+1+1+1+1+1+1+1+1+1+1+1+1+1+1+1+1+1+1 is not dice notation: at most 20 terms are added" + examples}});
+        // clang-format on
+    }
+    void diceNotation()
+    {
+        QFETCH(QStringList, row);
+        const auto parsed = DiceNotation::parse(row.at(0));
+        if (row.size() == 2) {
+            QCOMPARE(std::get<QString>(parsed), row.at(1));
+            return;
+        }
+        QSet<qint64> totals;
+        for (int draw = 0; draw < 2000; ++draw) {
+            const DiceNotation::Throw thrown =
+                DiceNotation::roll(std::get<DiceNotation::Expression>(parsed), m_random);
+            const auto match = QRegularExpression(row.at(1)).match(thrown.line);
+            QVERIFY2(match.hasMatch() && match.captured(1).toLongLong() == thrown.total,
+                     qPrintable(thrown.line));
+            totals << thrown.total;
+        }
+        QVERIFY(*std::min_element(totals.cbegin(), totals.cend()) >= row.at(2).toLongLong());
+        QVERIFY(*std::max_element(totals.cbegin(), totals.cend()) <= row.at(3).toLongLong());
+    }
+
+    // Totals come up as often as counting every way the dice can fall says.
+    void diceTotalsFollowTheirChances_data()
+    {
+        QTest::addColumn<QString>("notation");
+        QTest::addColumn<int>("dice");
+        QTest::addColumn<int>("sides");
+        QTest::addColumn<std::function<qint64(QList<int>)>>("total");
+        const auto sum = [](QList<int> faces) {
+            return std::accumulate(faces.cbegin(), faces.cend(), qint64(0));
+        };
+        QTest::newRow("3d6+2") << "3d6+2" << 3 << 6
+                               << std::function<qint64(QList<int>)>(
+                                      [=](QList<int> f) { return sum(f) + 2; });
+        QTest::newRow("4d6kh3") << "4d6kh3" << 4 << 6
+                                << std::function<qint64(QList<int>)>([=](QList<int> f) {
+                                       std::sort(f.begin(), f.end());
+                                       return sum(f) - f.first();
+                                   });
+        QTest::newRow("2d20kl1") << "2d20kl1" << 2 << 20
+                                 << std::function<qint64(QList<int>)>(
+                                        [](QList<int> f) { return std::min(f[0], f[1]); });
+        QTest::newRow("d%") << "d%" << 1 << 100 << std::function<qint64(QList<int>)>(sum);
+        // An exploding d6 as four faces thrown in turn, each counted while the ones before it
+        // showed 6 (a fifth throw and beyond is lumped into the last total).
+        QTest::newRow("d6!") << "d6!" << 4 << 6
+                             << std::function<qint64(QList<int>)>([](QList<int> f) {
+                                    qint64 total = 0;
+                                    for (const int face : f) {
+                                        total += face;
+                                        if (face != 6)
+                                            break;
+                                    }
+                                    return std::min<qint64>(total, 24);
+                                });
+    }
+    void diceTotalsFollowTheirChances()
+    {
+        QFETCH(QString, notation);
+        QFETCH(int, dice);
+        QFETCH(int, sides);
+        QFETCH(std::function<qint64(QList<int>)>, total);
+        const auto expression = std::get<DiceNotation::Expression>(DiceNotation::parse(notation));
+        const int draws = 60000;
+        QMap<qint64, int> counts;
+        for (int draw = 0; draw < draws; ++draw)
+            ++counts[std::min<qint64>(DiceNotation::roll(expression, m_random).total,
+                                      notation == "d6!" ? 24 : LLONG_MAX)];
+        QVERIFY(unevenness(counts, enumerated(dice, sides, total), draws) < 1);
     }
 
     void characterDraws()
