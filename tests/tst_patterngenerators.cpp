@@ -347,6 +347,39 @@ private slots:
         QVERIFY(results().size() == 2 * drawnCount + 2 && m_env->desktop.messages.size() == told);
     }
 
+    // Dice written as notation in either box of the Dice kind are thrown, each line again from
+    // its seed; what cannot be read is told and adds nothing. Plain bounds keep their meaning.
+    void diceNotationIsThrown()
+    {
+        open("number");
+        click("optNumberType_3");
+        QVERIFY(control("txtRange1")->toolTip().contains("3d6+2"));
+        const QRegularExpression line("^(?:3d6\\+2 = \\d+ \\([1-6], [1-6], [1-6]\\)|2d4kl1 = [1-4] "
+                                      "\\([1-4], dropped [1-4]\\))$");
+        for (const auto& [first, second] : {std::pair{"3d6+2", "2"}, {"6", "2d4kl1"}}) {
+            setBounds(first, second);
+            click("cmdGenerate", 3);
+            for (const QString& shown : results().mid(results().size() - 3))
+                QVERIFY2(line.match(shown).hasMatch(), qPrintable(shown));
+            QCOMPARE(control<QLabel>("lblResult")->text(), results().last());
+        }
+        auto* list = control<QListWidget>("lstResults");
+        m_env->desktop.typeNext(list->item(1)->data(SeededGeneration::SeedRole).toString());
+        setBounds("3d6+2", "2");
+        control<QAction>("actGenerateFromSeed")->trigger();
+        QCOMPARE(results().last(), results().at(1));
+        setBounds("3d6+x", "2");
+        click("cmdGenerate");
+        QVERIFY(m_env->expectMessage("3d6+x is not dice notation: “x” is not understood.  Dice are "
+                                     "written as 3d6, d20, 4d6kh3, 2d20kl1, 3d6!, d% or a sum "
+                                     "such as 2d6+1d4-1.",
+                                     "Dice Notation", MessageIcon::Information));
+        setBounds("6", "2");
+        click("cmdGenerate");
+        QCOMPARE(results().size(), 8);
+        QVERIFY(QRegularExpression("^[1-6] [1-6] $").match(results().last()).hasMatch());
+    }
+
     void numberWindowStepsDrawsAndPrints()
     {
         open("number");

@@ -1,5 +1,6 @@
 #include "generators/NumberGeneratorWindow.h"
 
+#include "engines/DiceNotation.h"
 #include "engines/NumberKinds.h"
 #include "engines/Random.h"
 #include "shared/desktop/BusyPointer.h"
@@ -222,6 +223,13 @@ void NumberGeneratorWindow::chooseKind(int kind)
     m_secondBound->setText(description.secondBound);
     m_firstSpin->setStepName(description.firstLabel);
     m_secondSpin->setStepName(description.secondLabel);
+    // Either box also takes dice written as players write them.
+    const QString notation =
+        m_kind == NumberKinds::Dice
+            ? QStringLiteral("Or dice notation such as 3d6+2, d20, 4d6kh3, 3d6!, d% or 2d6+1d4-1")
+            : QString();
+    m_firstBound->setToolTip(notation);
+    m_secondBound->setToolTip(notation);
 }
 
 void NumberGeneratorWindow::hideBounds()
@@ -252,6 +260,8 @@ void NumberGeneratorWindow::generate()
 void NumberGeneratorWindow::generateFromSeed(quint32 seed)
 {
     SeededGeneration::Roll roll(seed);
+    if (const QString notation = diceNotation(); !notation.isEmpty())
+        return throwNotation(notation, roll);
     BusyPointer busy;
     const auto result = NumberKinds::generate(m_kind, m_firstBound->text(), m_secondBound->text(),
                                               roll.words(), roll.random());
@@ -261,13 +271,41 @@ void NumberGeneratorWindow::generateFromSeed(quint32 seed)
                              QStringLiteral("Out of Range"), MessageIcon::None, MessageButtons::Ok);
         return;
     }
-    m_lastResult->setText(*result);
-    ControlMakers::addResultLine(m_results, *result);
-    SeededGeneration::markLine(m_results->item(m_results->count() - 1), roll);
+    showResult(*result, roll);
     // An age, kept in a character, becomes its age rather than a line of its notes.
     if (m_kind == NumberKinds::Age)
         ResultKeeping::markLine(m_results->item(m_results->count() - 1),
                                 ResultKeeping::LineKind::Age);
+}
+
+QString NumberGeneratorWindow::diceNotation() const
+{
+    if (m_kind != NumberKinds::Dice)
+        return {};
+    for (const QLineEdit* box : {m_firstBound, m_secondBound}) {
+        if (DiceNotation::looksLikeNotation(box->text()))
+            return box->text();
+    }
+    return {};
+}
+
+void NumberGeneratorWindow::throwNotation(const QString& notation, SeededGeneration::Roll& roll)
+{
+    const auto parsed = DiceNotation::parse(notation);
+    if (const auto* wrong = std::get_if<QString>(&parsed)) {
+        desktop().messageBox(*wrong, QStringLiteral("Dice Notation"), MessageIcon::Information,
+                             MessageButtons::Ok);
+        return;
+    }
+    showResult(DiceNotation::roll(std::get<DiceNotation::Expression>(parsed), roll.random()).line,
+               roll);
+}
+
+void NumberGeneratorWindow::showResult(const QString& line, const SeededGeneration::Roll& roll)
+{
+    m_lastResult->setText(line);
+    ControlMakers::addResultLine(m_results, line);
+    SeededGeneration::markLine(m_results->item(m_results->count() - 1), roll);
 }
 
 void NumberGeneratorWindow::toggleTimer()

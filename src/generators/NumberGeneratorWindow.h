@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engines/NumberKinds.h"
+#include "shared/widgets/SeededGeneration.h"
 #include "shared/widgets/ToolWindow.h"
 
 #include <QList>
@@ -40,6 +41,12 @@ private:
     void generate();
     // Draws one number of the kind, every draw from a generator seeded with seed.
     void generateFromSeed(quint32 seed);
+    // The dice notation typed into a bound box of the Dice kind, if any, the first box first.
+    QString diceNotation() const;
+    // Throws the notation, or tells what is wrong with it.
+    void throwNotation(const QString& notation, SeededGeneration::Roll& roll);
+    // Shows a generated line as the last result and at the end of the list, with its roll.
+    void showResult(const QString& line, const SeededGeneration::Roll& roll);
     void toggleTimer();
     // The two boxes and their spin buttons, which Date hides.
     QList<QWidget*> rangeInputs() const;
