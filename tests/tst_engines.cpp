@@ -271,36 +271,84 @@ private slots:
     {
         using enum Attribute;
         QStringList asked;
-        const auto draw = [&](const QString& shownGender, QList<Attribute> ticked = {}) {
+        const auto draw = [&](QHash<Attribute, QString> shown, QList<Attribute> ticked = {}) {
             return CharacterDraws::draw(
-                [&](Attribute a) { return ticked.isEmpty() || ticked.contains(a); }, shownGender,
+                [&](Attribute a) { return ticked.isEmpty() || ticked.contains(a); },
+                [&](Attribute a) { return shown.value(a); },
                 [&](const QString& table) {
                     asked << table;
                     return table == "gender" ? QStringLiteral("Male") : "<" + table + ">";
                 },
                 m_random);
         };
-        const auto all = draw("Female"); // nothing listed: everything ticked
+        const auto all = draw({{Gender, "Female"}}); // nothing listed: everything ticked
         QCOMPARE(asked.mid(0, 5) << asked.last(),
                  QStringList({"gender", "hair", "eyes", "maleName", "surnames", "thrift"}));
         QVERIFY(all.size() == 22 && all.at(3).value == "<maleName> <surnames>");
-        QCOMPARE(draw("male", {Name}).value(0).value, "<femaleName> <surnames>");
+        QCOMPARE(draw({{Gender, "male"}}, {Name}).value(0).value, "<femaleName> <surnames>");
 
-        // Every whole number between the bounds, both included, and nothing else; about 12 in
-        // 100 are foreign and 10 in 100 have a condition (within five deviations).
+        // Every age between the bounds, both included; about 12 in 100 are foreign and 10 in 100
+        // have a condition (within five deviations).
         QHash<Attribute, QSet<QString>> seen;
         asked.clear();
         for (int i = 0; i < 10000; ++i) {
-            for (const auto& [attribute, value] : draw({}, {Height, Weight, Age, Country, Mental}))
+            for (const auto& [attribute, value] : draw({}, {Age, Country, Mental}))
                 seen[attribute] << value;
         }
-        QCOMPARE(seen.value(Height), wholeNumbers(48, 96));
-        QCOMPARE(seen.value(Weight), wholeNumbers(50, 300));
         QCOMPARE(seen.value(Age), wholeNumbers(15, 120));
         QCOMPARE(seen.value(Country), (QSet<QString>{"<country>", "United States"}));
         QCOMPARE(seen.value(Mental), (QSet<QString>{"<mental>", "Normal"}));
         QVERIFY(std::abs(asked.count("country") - 1200) < 160 &&
                 std::abs(asked.count("mental") - 1000) < 160);
+    }
+
+    // Heights and weights that belong together: every height in the usual range of the gender
+    // and age, and reaching both its ends; every weight within the body-mass range for the
+    // height (adults 18.5 to 32 kg/m², 15 to 17 years 16.5 to 28); a shown height or weight
+    // that is not drawn is kept and the other fits it.
+    void bodiesFit_data()
+    {
+        // clang-format off
+        addRows({ // gender, age, the height and weight shown ("" for drawn), the heights expected
+            {"Male", "40", "", "", "62", "77"}, {"Female", "40", "", "", "58", "72"},
+            {"Other", "40", "", "", "58", "77"}, {"Male", "16", "", "", "60", "76"},
+            {"Female", "", "", "", "58", "72"}, // an age not shown counts as grown
+            {"Female", "16", "", "", "58", "70"}, {"Male", "40", "70", "", "70", "70"},
+            {"Female", "16", "66", "", "66", "66"}, {"Female", "40", "", "300", "72", "72"},
+            {"Male", "40", "", "150", "62", "75"}, {"Female", "40", "tall", "", "58", "72"},
+            {"Male", "drawn", "", "", "60", "77"}});
+        // clang-format on
+    }
+    void bodiesFit()
+    {
+        using enum Attribute;
+        QFETCH(QStringList, row);
+        const QHash<Attribute, QString> shown = {
+            {Gender, row.at(0)}, {Age, row.at(1)}, {Height, row.at(2)}, {Weight, row.at(3)}};
+        QList<Attribute> ticked;
+        for (const Attribute attribute : {Height, Weight})
+            if (!shown.value(attribute).toInt())
+                ticked << attribute;
+        if (row.at(1) == "drawn")
+            ticked << Age;
+        QSet<int> heights;
+        for (int i = 0; i < 10000; ++i) {
+            QHash<Attribute, QString> values = shown;
+            for (const auto& [attribute, value] :
+                 CharacterDraws::draw([&](Attribute a) { return ticked.contains(a); },
+                                      [&](Attribute a) { return shown.value(a); }, {}, m_random))
+                values[attribute] = value;
+            const int height = values.value(Height).toInt(), weight = values.value(Weight).toInt();
+            const double index = 703.0 * weight / (height * height);
+            const bool grown = values.value(Age).isEmpty() || values.value(Age).toInt() >= 18;
+            const double low = grown ? 18.5 : 16.5, high = grown ? 32 : 28;
+            // A kept weight may not fit any usual height; then the nearest usual height is taken.
+            QVERIFY2(!row.at(3).isEmpty() || (index >= low && index <= high),
+                     qPrintable(QStringLiteral("%1 in, %2 lb").arg(height).arg(weight)));
+            heights << height;
+        }
+        QCOMPARE(*std::min_element(heights.cbegin(), heights.cend()), row.at(4).toInt());
+        QCOMPARE(*std::max_element(heights.cbegin(), heights.cend()), row.at(5).toInt());
     }
 };
 

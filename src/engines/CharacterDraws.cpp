@@ -1,5 +1,6 @@
 #include "engines/CharacterDraws.h"
 
+#include "engines/BodyMeasures.h"
 #include "engines/Random.h"
 
 #include <utility>
@@ -16,9 +17,17 @@ const QString Domestic = QStringLiteral("United States");
 const QString DomesticLanguage = QStringLiteral("English");
 const QString NoCondition = QStringLiteral("Normal");
 
+// A shown number the draws can fit around: a whole number, blanks around it allowed.
+std::optional<int> shownNumber(const QString& text)
+{
+    bool whole = false;
+    const int value = text.trimmed().toInt(&whole);
+    return whole && value > 0 ? std::optional(value) : std::nullopt;
+}
+
 } // namespace
 
-QList<Drawn> draw(const IsTicked& ticked, const QString& shownGender, const WordSource& word,
+QList<Drawn> draw(const IsTicked& ticked, const Shown& shown, const WordSource& word,
                   Random& random)
 {
     QList<Drawn> drawn;
@@ -30,12 +39,8 @@ QList<Drawn> draw(const IsTicked& ticked, const QString& shownGender, const Word
         for (const auto& [attribute, table] : tables)
             fromTable(attribute, table);
     };
-    const auto number = [&](Attribute attribute, int low, int high) {
-        if (ticked(attribute))
-            drawn.append({attribute, QString::number(random.inRange(low, high))});
-    };
 
-    QString gender = shownGender;
+    QString gender = shown(Attribute::Gender);
     if (ticked(Attribute::Gender)) {
         gender = word(QStringLiteral("gender"));
         drawn.append({Attribute::Gender, gender});
@@ -48,9 +53,22 @@ QList<Drawn> draw(const IsTicked& ticked, const QString& shownGender, const Word
                                                                    : QStringLiteral("femaleName"));
         drawn.append({Attribute::Name, first + u' ' + word(QStringLiteral("surnames"))});
     }
-    number(Attribute::Height, 48, 96);
-    number(Attribute::Weight, 50, 300);
-    number(Attribute::Age, 15, 120);
+    // The age first: the height and weight fit it.
+    const std::optional<int> age = ticked(Attribute::Age) ? std::optional(random.inRange(15, 120))
+                                                          : shownNumber(shown(Attribute::Age));
+    if (ticked(Attribute::Height) || ticked(Attribute::Weight)) {
+        const auto kept = [&](Attribute attribute) {
+            return ticked(attribute) ? std::nullopt : shownNumber(shown(attribute));
+        };
+        const BodyMeasures::Body body = BodyMeasures::draw(gender, age, kept(Attribute::Height),
+                                                           kept(Attribute::Weight), random);
+        if (ticked(Attribute::Height))
+            drawn.append({Attribute::Height, QString::number(body.height)});
+        if (ticked(Attribute::Weight))
+            drawn.append({Attribute::Weight, QString::number(body.weight)});
+    }
+    if (ticked(Attribute::Age))
+        drawn.append({Attribute::Age, QString::number(*age)});
     if (ticked(Attribute::Country)) {
         if (random.number(100) <= ForeignPercent) {
             drawn.append({Attribute::Country, word(QStringLiteral("country"))});

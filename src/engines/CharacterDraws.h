@@ -44,14 +44,17 @@ struct Drawn
 };
 
 using IsTicked = std::function<bool(Attribute)>;
+// What the window shows for an attribute, for those that are not drawn.
+using Shown = std::function<QString(Attribute)>;
 // A random value of a list table, as getRandomRecord gives it.
 using WordSource = std::function<QString(const QString& table)>;
 
 // Draws every ticked attribute, in draw order, the numbers and chances with random. The first
-// name follows the gender drawn just before it, or shownGender (what the window shows) when the
-// gender is not drawn. The language is drawn only with the country; height, weight and age are
-// whole numbers as text.
-QList<Drawn> draw(const IsTicked& ticked, const QString& shownGender, const WordSource& word,
+// name follows the gender drawn just before it, or the one shown when the gender is not drawn.
+// The language is drawn only with the country. Height, weight and age are whole numbers as
+// text; the height and weight fit each other, the gender and the age (see BodyMeasures), and a
+// shown height or weight that is not drawn is fitted around.
+QList<Drawn> draw(const IsTicked& ticked, const Shown& shown, const WordSource& word,
                   Random& random);
 
 } // namespace CharacterDraws

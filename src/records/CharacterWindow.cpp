@@ -280,9 +280,14 @@ void CharacterWindow::drawCharacter()
     const auto ticked = [this](Attribute attribute) {
         return m_generateBoxes[size_t(attribute)]->checkState() != Qt::Unchecked;
     };
-    const QString shownGender = static_cast<QComboBox*>(editor(Attribute::Gender))->currentText();
+    const auto shown = [this](Attribute attribute) {
+        const QWidget* box = editor(attribute);
+        if (const auto* line = qobject_cast<const QLineEdit*>(box))
+            return line->text();
+        return static_cast<const QComboBox*>(box)->currentText();
+    };
     for (const auto& [attribute, value] :
-         CharacterDraws::draw(ticked, shownGender, getRandomRecord, runRandom()))
+         CharacterDraws::draw(ticked, shown, getRandomRecord, runRandom()))
         BoundFieldDelegate::showValue(editor(attribute), value);
 }
 
