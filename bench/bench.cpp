@@ -5,6 +5,8 @@
 #include "customization/CustomizationWindow.h"
 #include "data/Database.h"
 #include "data/RandomRecord.h"
+#include "engines/BodyMeasures.h"
+#include "engines/CharacterDraws.h"
 #include "engines/NamePattern.h"
 #include "engines/SentencePattern.h"
 #include "GridBench.h"
@@ -104,6 +106,27 @@ void benchGenerators()
                .arg(sentences, 0, 'f', 0)
                .arg(patternNames, 0, 'f', 0)
                .arg(realNames, 0, 'f', 0);
+
+    // Bodies: every drawn height usual for the gender and age, every weight plausible for it.
+    using CharacterDraws::Attribute;
+    int fitting = 0;
+    const int characters = 10000;
+    for (int i = 0; i < characters; ++i) {
+        QHash<Attribute, QString> drawn;
+        for (const auto& [attribute, value] : CharacterDraws::draw(
+                 [](Attribute) { return true; }, [](Attribute) { return QString(); },
+                 getRandomRecord, runRandom()))
+            drawn.insert(attribute, value);
+        const int age = drawn.value(Attribute::Age).toInt();
+        const int height = drawn.value(Attribute::Height).toInt();
+        fitting +=
+            BodyMeasures::heightRange(drawn.value(Attribute::Gender), age).contains(height) &&
+            BodyMeasures::weightRange(height, age).contains(drawn.value(Attribute::Weight).toInt());
+    }
+    out << QStringLiteral("Characters: %1 of %2 with a height usual for their gender and age and "
+                          "a weight plausible for that height\n")
+               .arg(fitting)
+               .arg(characters);
     out.flush();
 }
 
