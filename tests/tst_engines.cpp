@@ -1,5 +1,6 @@
 #include "engines/CharacterDraws.h"
 #include "engines/DiceNotation.h"
+#include "engines/NameChain.h"
 #include "engines/NumberKinds.h"
 #include "engines/Random.h"
 #include "engines/SentencePattern.h"
@@ -265,6 +266,36 @@ private slots:
             ++counts[std::min<qint64>(DiceNotation::roll(expression, m_random).total,
                                       notation == "d6!" ? 24 : LLONG_MAX)];
         QVERIFY(unevenness(counts, enumerated(dice, sides, total), draws) < 1);
+    }
+
+    // Invented names sound like the list (its letters only, capitals where its words start) and
+    // are never one of it; the same list in any order invents the same names from the same seed.
+    void namesInventedFromAList()
+    {
+        const QStringList names = {"Marta",  "Martina",   "Marina",  "Mariela", "Carina",
+                                   "Carla",  "Carolina",  "Paulina", "Paula",   "Lucia",
+                                   "Lucila", "ana-lucía", "o'maría", "Mar Ina"};
+        const NameChain chain(names), reversed(QStringList(names.crbegin(), names.crend()));
+        QSet<QString> listed, invented;
+        for (const QString& name : names)
+            listed << name.toLower();
+        Random again(1234);
+        for (int i = 0; i < 2000; ++i) {
+            const QString name = chain.invent(m_random);
+            QCOMPARE(reversed.invent(again), name);
+            QVERIFY2(!listed.contains(name.toLower()) && name.size() >= NameChain::MinLength &&
+                         name.size() <= NameChain::MaxLength,
+                     qPrintable(name));
+            QVERIFY2(QRegularExpression("^[A-ZÍ][a-zíá]*(?:[-' ][A-ZÍ][a-zíá]*)*$")
+                         .match(name)
+                         .hasMatch(),
+                     qPrintable(name));
+            invented << name;
+        }
+        QVERIFY(invented.size() >= 8); // Cariela, O'Martina, Ana-Lucila...
+        // A list whose every walk gives one of its names invents nothing, and so does none.
+        QVERIFY(NameChain({"Ann", "ann"}).invent(m_random).isEmpty());
+        QVERIFY(NameChain({}).isEmpty() && NameChain({" "}).invent(m_random).isEmpty());
     }
 
     void characterDraws()
