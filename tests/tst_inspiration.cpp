@@ -21,6 +21,7 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTimer>
 
@@ -32,7 +33,8 @@ const QHash<QString, std::function<std::unique_ptr<ToolWindow>()>> Openers = {
     {"brainstorm", TestEnvironment::open<BrainstormWindow>},
     {"freeassociation", TestEnvironment::open<FreeAssociationWindow>},
     {"crystalball", TestEnvironment::open<CrystalBallWindow>},
-    {"storywizard", TestEnvironment::open<StoryWizardWindow>}};
+    {"storywizard", TestEnvironment::open<StoryWizardWindow>},
+    {"psycho", TestEnvironment::open<PsychoStimulatronWindow>}};
 // One word in each table the windows draw from, so that every word shows where it came from.
 const QStringList Tables = {"questionWords", "noun",       "verb",     "adjective",
                             "adverb",        "femaleName", "maleName", "advice"};
@@ -88,11 +90,14 @@ class TestInspiration : public QObject
         QTest::mouseClick(w(name), Qt::LeftButton, {},
                           w(name)->inherits("QAbstractButton") ? QPoint(6, 8) : QPoint());
     }
-    // Clicks the controls named and types a line, ended by Enter, into the boxes named "box=line".
+    // Clicks the controls named, types a line, ended by Enter, into the boxes named "box=line" and
+    // fires the timers named.
     void play(const QStringList& steps) const
     {
         for (const QString& step : steps) {
-            if (step.contains('='))
+            if (step.startsWith("tmr"))
+                fire(step);
+            else if (step.contains('='))
                 QTest::keyClicks(w(step.section('=', 0, 0)), step.section('=', 1) + '\r');
             else
                 click(step);
@@ -209,6 +214,93 @@ private slots:
                      .toString(),
                  kept + ", 6 Dec 2026|-");
         QCOMPARE(told.value(0), QVariantList{"Kept in a new character."});
+    }
+
+    // Every prompt is rolled from a seed of its own, shown in its tooltip: Generate from Seed, in
+    // the menu of the results or of the word, gives that prompt again, and asks first when a list
+    // it drew from has changed since.
+    void promptsAreRolledAgainFromTheirSeeds_data()
+    {
+        QTest::addColumn<QString>("steps");  // as play() takes them, joined by "|": the last draws
+        QTest::addColumn<QString>("shower"); // the control that shows the prompt
+        QTest::addColumn<QString>("menu");   // whose last command is Generate from Seed
+        QTest::addColumn<QString>("list");   // the one drawn from; none: the table of the word
+        QTest::newRow("brainstorm") << "txtTopic=Lighthouse|txtResponse=an idea"
+                                    << "txtQuestionWord"
+                                    << "mnuKeep"
+                                    << "questionWords";
+        QTest::newRow("brainstorm random kind")
+            << "txtTopic=Lighthouse|chkTimer|chkRandom|tmrBrainstorm"
+            << "txtQuestionWord"
+            << "mnuKeep"
+            << "";
+        QTest::newRow("freeassociation") << "cmdGenerate|txtResponse=bird"
+                                         << "txtStimulus"
+                                         << "mnuKeep"
+                                         << "Noun";
+        QTest::newRow("crystalball") << "cmdAdvice"
+                                     << "txtAdvice"
+                                     << "mnuKeep"
+                                     << "advice";
+        QTest::newRow("psycho") << "tmrPsycho1"
+                                << "cmdPsycho"
+                                << "cmdPsycho"
+                                << "";
+    }
+    void promptsAreRolledAgainFromTheirSeeds()
+    {
+        QFETCH(QString, steps);
+        QFETCH(QString, shower);
+        QFETCH(QString, menu);
+        QFETCH(QString, list);
+        // Many words a table, each naming its table ("Noun 7"), so that a seed has a choice.
+        for (const QString& table : Tables) {
+            QVERIFY(m_env->db.execute("DELETE FROM " + table));
+            for (int row = 1; row <= 30; ++row)
+                QVERIFY(m_env->db.execute(
+                    QString("INSERT INTO %1 VALUES (%2, '%1 %2')").arg(table).arg(row)));
+        }
+        open(QString(QTest::currentDataTag()).section(' ', 0, 0));
+        play(steps.split('|'));
+        for (QTimer* timer : m_window->findChildren<QTimer*>())
+            timer->stop(); // the draws wait for the test
+        auto* fromSeed = w<QAction>("actGenerateFromSeed");
+        QCOMPARE(w(menu)->actions().last(), fromSeed);
+
+        QList<std::pair<QString, QString>> drawn; // each prompt with its seed
+        for (int draw = 0; draw < 5; ++draw) {
+            play({steps.section('|', -1)});
+            const QString tip = w(shower)->toolTip();
+            QVERIFY2(QRegularExpression("^Seed \\d+$").match(tip).hasMatch(), qPrintable(tip));
+            drawn.append({text(shower), tip.mid(5)});
+        }
+        for (const auto& [prompt, seed] : drawn) {
+            m_env->desktop.typeNext(seed);
+            fromSeed->trigger();
+            QVERIFY(text(shower) == prompt && w(shower)->toolTip() == "Seed " + seed);
+        }
+
+        // After a list it drew from has changed, rolling the prompt's own seed asks first.
+        QString table = list.isEmpty() ? text(shower).section(' ', 0, 0) : list;
+        if (list.isEmpty())
+            table[0] = table.at(0).toLower();
+        QVERIFY(m_env->db.execute(
+            QStringLiteral("DELETE FROM %1 WHERE rowid = (SELECT max(rowid) FROM %1)").arg(table)));
+        const qsizetype told = m_env->desktop.messages.size();
+        for (const MessageAnswer answer : {MessageAnswer::No, MessageAnswer::Yes}) {
+            m_env->desktop.typeNext(drawn.last().second);
+            m_env->desktop.answerNext(answer);
+            fromSeed->trigger();
+            QVERIFY(
+                m_env->expectMessage("The lists this seed drew from have changed since: " + table +
+                                         ".  The same seed may give another result.  "
+                                         "Generate anyway?",
+                                     "Generate from Seed", MessageIcon::Exclamation));
+        }
+        // No drew nothing, so Yes was asked too; Yes drew from the lists as they are now.
+        m_env->desktop.typeNext(drawn.last().second);
+        fromSeed->trigger();
+        QCOMPARE(m_env->desktop.messages.size(), told + 2);
     }
 
     void timerFollowsItsBoxAtTheSettingsInterval_data()

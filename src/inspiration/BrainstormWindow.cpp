@@ -4,8 +4,8 @@
 #include "shared/desktop/TimerHold.h"
 #include "shared/widgets/ControlMakers.h"
 #include "shared/widgets/OutputText.h"
-#include "shared/widgets/RandomListValue.h"
-#include "shared/widgets/RunRandom.h"
+#include "shared/widgets/ResultKeeping.h"
+#include "shared/widgets/SeededGeneration.h"
 #include "shared/widgets/WindowServices.h"
 
 #include <QApplication>
@@ -143,6 +143,8 @@ void BrainstormWindow::connectControls()
             [this] { copyResults(windowTitle(), m_results); });
     connect(m_buttons.at(2), &QPushButton::clicked, this, &BrainstormWindow::clearResults);
     connect(m_closeButton, &QPushButton::clicked, this, &ToolWindow::unload);
+    ResultKeeping::of(m_results)->addCommand(SeededGeneration::generateFromSeedOf(
+        m_promptWord, [this](quint32 seed) { replayPromptWord(seed); }));
 
     // Only a move to another control of this window leaves the topic box: switching windows,
     // minimizing, closing or a message box taking the focus does not.
@@ -170,9 +172,26 @@ void BrainstormWindow::startIdea()
     m_idea->setFocus();
 }
 
-void BrainstormWindow::showPromptWord(int kind)
+void BrainstormWindow::showPromptWord(std::optional<int> kind)
 {
-    m_promptWord->setText(getRandomRecord(QString::fromLatin1(PromptKinds[kind].table)));
+    drawPromptWord(SeededGeneration::drawSeed(), kind);
+}
+
+void BrainstormWindow::drawPromptWord(quint32 seed, std::optional<int> kind)
+{
+    SeededGeneration::Roll roll(seed);
+    const int drawnKind = kind ? *kind : int(roll.random().below(PromptKindCount));
+    m_promptWord->setText(roll.word(QString::fromLatin1(PromptKinds[drawnKind].table)));
+    SeededGeneration::markShown(m_promptWord, roll);
+    m_promptKind = kind;
+}
+
+void BrainstormWindow::replayPromptWord(quint32 seed)
+{
+    // The seed gives the word on view again only when drawn the same way; with no word on view,
+    // it is drawn as after an idea.
+    drawPromptWord(seed,
+                   m_promptWord->text().isEmpty() ? m_promptKinds->checkedId() : m_promptKind);
 }
 
 void BrainstormWindow::leaveTopic(QWidget* newFocus)
@@ -230,7 +249,7 @@ void BrainstormWindow::switchTimer()
 void BrainstormWindow::showTimedWord()
 {
     if (m_timerBox->isChecked() && m_randomKind->isChecked())
-        showPromptWord(runRandom().below(PromptKindCount));
+        showPromptWord(std::nullopt);
     else if (m_timerBox->isChecked())
         showPromptWord(m_promptKinds->checkedId());
     // A tick never pulls the writer out of the topic box, nor in from another window.
@@ -242,6 +261,7 @@ void BrainstormWindow::clearResults()
 {
     m_results->clear();
     m_promptWord->clear();
+    SeededGeneration::clearShown(m_promptWord);
     m_idea->clear();
     m_idea->setFocus();
 }

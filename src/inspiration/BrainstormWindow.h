@@ -4,6 +4,8 @@
 
 #include <QMetaObject>
 
+#include <optional>
+
 class QButtonGroup;
 class QCheckBox;
 class QGroupBox;
@@ -32,8 +34,13 @@ private:
 
     // Empties the idea box and puts the writer in it.
     void startIdea();
-    // Shows a random word of the prompt kind (0 to 4, as the option buttons).
-    void showPromptWord(int kind);
+    // Shows a random word of the prompt kind (0 to 4, as the option buttons), or of a kind drawn
+    // at random.
+    void showPromptWord(std::optional<int> kind);
+    // The same, rolled from the seed.
+    void drawPromptWord(quint32 seed, std::optional<int> kind);
+    // Generate from Seed: the same, drawn the way the word on view was.
+    void replayPromptWord(quint32 seed);
     // The focus has left the topic box for another control of this window.
     void leaveTopic(QWidget* newFocus);
     void askForTopic();
@@ -57,4 +64,6 @@ private:
     QMetaObject::Connection m_focusWatch;
     // Set while activation moves the focus about: those moves are not the writer's.
     bool m_activating = false;
+    // How the word on view was drawn: its kind, or none for a kind drawn at random.
+    std::optional<int> m_promptKind;
 };

@@ -3,8 +3,8 @@
 #include "shared/desktop/BusyPointer.h"
 #include "shared/desktop/TimerHold.h"
 #include "shared/widgets/ControlMakers.h"
-#include "shared/widgets/RandomListValue.h"
 #include "shared/widgets/ResultKeeping.h"
+#include "shared/widgets/SeededGeneration.h"
 #include "shared/widgets/WindowServices.h"
 
 #include <QBoxLayout>
@@ -21,7 +21,8 @@ CrystalBallWindow::CrystalBallWindow(QWidget* parent)
     m_advice = named(new QPlainTextEdit, QStringLiteral("txtAdvice"));
     m_advice->setAccessibleName(QStringLiteral("Advice"));
     m_advice->setReadOnly(true);
-    ResultKeeping::attach(m_advice);
+    ResultKeeping::attach(m_advice)->addCommand(SeededGeneration::generateFromSeedOf(
+        m_advice, [this](quint32 seed) { showAdviceFromSeed(seed); }));
     m_advice->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     enlargeFont(m_advice, 1.5);
     m_adviceButton = button(QStringLiteral("cmdAdvice"), QStringLiteral("&Advice"));
@@ -57,7 +58,14 @@ void CrystalBallWindow::activate()
 
 void CrystalBallWindow::showAdvice()
 {
-    m_advice->setPlainText(getRandomRecord(QStringLiteral("advice")));
+    showAdviceFromSeed(SeededGeneration::drawSeed());
+}
+
+void CrystalBallWindow::showAdviceFromSeed(quint32 seed)
+{
+    SeededGeneration::Roll roll(seed);
+    m_advice->setPlainText(roll.word(QStringLiteral("advice")));
+    SeededGeneration::markShown(m_advice, roll);
 }
 
 void CrystalBallWindow::switchTimer()

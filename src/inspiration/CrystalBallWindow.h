@@ -20,6 +20,7 @@ public:
 
 private:
     void showAdvice();
+    void showAdviceFromSeed(quint32 seed);
     void switchTimer();
 
     QPlainTextEdit* m_advice;

@@ -4,7 +4,8 @@
 #include "shared/desktop/TimerHold.h"
 #include "shared/widgets/ControlMakers.h"
 #include "shared/widgets/OutputText.h"
-#include "shared/widgets/RandomListValue.h"
+#include "shared/widgets/ResultKeeping.h"
+#include "shared/widgets/SeededGeneration.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -94,14 +95,26 @@ void FreeAssociationWindow::connectControls()
             [this] { copyResults(windowTitle(), m_results); });
     connect(m_buttons.at(3), &QPushButton::clicked, this, &FreeAssociationWindow::clearResults);
     connect(m_buttons.at(4), &QPushButton::clicked, this, &ToolWindow::unload);
+    ResultKeeping::of(m_results)->addCommand(SeededGeneration::generateFromSeedOf(
+        m_stimulus, [this](quint32 seed) { newWordFromSeed(seed); }));
 }
 
 void FreeAssociationWindow::newWord()
 {
-    m_stimulus->setText(getRandomRecord(QStringLiteral("Noun")));
-    // Starting again restarts the period: the next automatic word is a full period away.
-    m_timer->stop();
-    m_timer->start(AnswerPeriod);
+    newWordFromSeed(SeededGeneration::drawSeed());
+}
+
+void FreeAssociationWindow::newWordFromSeed(quint32 seed)
+{
+    SeededGeneration::Roll roll(seed);
+    m_stimulus->setText(roll.word(QStringLiteral("Noun")));
+    SeededGeneration::markShown(m_stimulus, roll);
+    // Starting again restarts the period: the next automatic word is a full period away. Out of
+    // a drill, a word rolled from a seed waits for Start.
+    if (m_startButton->text() == StopCaption) {
+        m_timer->stop();
+        m_timer->start(AnswerPeriod);
+    }
 }
 
 void FreeAssociationWindow::activate()
@@ -120,7 +133,7 @@ void FreeAssociationWindow::startOrStop()
     } else {
         m_startButton->setText(StartCaption);
         m_response->clear();
-        m_stimulus->clear();
+        clearStimulus();
         m_response->setEnabled(false);
         m_timer->stop();
     }
@@ -139,6 +152,12 @@ void FreeAssociationWindow::recordResponse()
 void FreeAssociationWindow::clearResults()
 {
     m_results->clear();
-    m_stimulus->clear();
+    clearStimulus();
     m_response->clear();
+}
+
+void FreeAssociationWindow::clearStimulus()
+{
+    m_stimulus->clear();
+    SeededGeneration::clearShown(m_stimulus);
 }

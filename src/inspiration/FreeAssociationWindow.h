@@ -29,11 +29,14 @@ private:
 
     // Shows the next noun and restarts the answer period.
     void newWord();
+    // The same, rolled from the seed; the period restarts only while a drill runs.
+    void newWordFromSeed(quint32 seed);
     // The start button starts a drill, the same button (then "Stop") ends it.
     void startOrStop();
     // Enter in the response box: records the pair and moves on.
     void recordResponse();
     void clearResults();
+    void clearStimulus();
 
     QLineEdit* m_stimulus;
     QLineEdit* m_response;

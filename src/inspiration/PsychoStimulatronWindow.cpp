@@ -6,8 +6,7 @@
 #include "shared/desktop/BusyPointer.h"
 #include "shared/desktop/Desktop.h"
 #include "shared/desktop/TimerHold.h"
-#include "shared/widgets/RandomListValue.h"
-#include "shared/widgets/RunRandom.h"
+#include "shared/widgets/SeededGeneration.h"
 #include "shared/widgets/WindowServices.h"
 
 #include <QMdiSubWindow>
@@ -58,6 +57,10 @@ PsychoStimulatronWindow::PsychoStimulatronWindow(QWidget* parent)
     m_moveTimer->start();
     m_wordTimer->start();
 
+    m_wordButton->setContextMenuPolicy(Qt::ActionsContextMenu);
+    m_wordButton->addAction(SeededGeneration::generateFromSeedOf(
+        m_wordButton, [this](quint32 seed) { showWordFromSeed(seed); }));
+
     connect(m_wordButton, &QPushButton::clicked, this, &PsychoStimulatronWindow::offerWord);
     TimerHold::connectTicks(m_moveTimer, nullptr, [this] { jumpButton(); });
     TimerHold::connectTicks(m_wordTimer, nullptr, [this] { showNewWord(); });
@@ -79,15 +82,23 @@ void PsychoStimulatronWindow::activate()
 void PsychoStimulatronWindow::jumpButton()
 {
     const PsychoJump::Bounds bounds = PsychoJump::boundsOf(outerWindow()->frameGeometry());
-    m_shower->setShower(CircleShower::draw(m_shower->size(), runRandom()));
-    const auto direction = PsychoJump::Direction(runRandom().number(4));
+    SeededGeneration::Roll roll(SeededGeneration::drawSeed());
+    m_shower->setShower(CircleShower::draw(m_shower->size(), roll.random()));
+    const auto direction = PsychoJump::Direction(roll.random().number(4));
     m_wordButton->move(PsychoJump::jump(m_wordButton->geometry(), bounds, direction));
 }
 
 void PsychoStimulatronWindow::showNewWord()
 {
-    const int kind = runRandom().number(int(WordTables.size()));
-    m_wordButton->setText(getRandomRecord(WordTables.at(kind - 1)));
+    showWordFromSeed(SeededGeneration::drawSeed());
+}
+
+void PsychoStimulatronWindow::showWordFromSeed(quint32 seed)
+{
+    SeededGeneration::Roll roll(seed);
+    const int kind = roll.random().number(int(WordTables.size()));
+    m_wordButton->setText(roll.word(WordTables.at(kind - 1)));
+    SeededGeneration::markShown(m_wordButton, roll);
 }
 
 void PsychoStimulatronWindow::offerWord()

@@ -25,6 +25,7 @@ protected:
 
 private:
     void showNewWord();
+    void showWordFromSeed(quint32 seed);
     // A new shower of circles, then one jump of the word button.
     void jumpButton();
     void offerWord();

@@ -27,6 +27,46 @@ QString fingerprintText(const QString& table)
     return print ? QStringLiteral("%1").arg(*print, 8, 16, QChar(u'0')) : QStringLiteral("-");
 }
 
+QString seedTip(quint32 seed)
+{
+    return QStringLiteral("Seed %1").arg(seed);
+}
+
+// Where a control marked by markShown keeps the seed and lists of the result it shows.
+constexpr char ShownSeedProperty[] = "rolledSeed";
+constexpr char ShownListsProperty[] = "rolledLists";
+
+// What a replay starts from: the seed of the result on view, if any, and the lists it drew from.
+struct Origin
+{
+    std::optional<quint32> seed;
+    QString lists;
+};
+
+Origin originOf(const QVariant& seed, const QVariant& lists)
+{
+    if (!seed.isValid())
+        return {};
+    return {seed.value<quint32>(), lists.toString()};
+}
+
+// Asks for a seed, offering the origin's, and hands it to generate; rolling the origin's own seed
+// again after its lists changed is asked first.
+QAction* newGenerateFromSeed(QObject* parent, std::function<Origin()> origin,
+                             std::function<void(quint32)> generate)
+{
+    auto* action = new QAction(QStringLiteral("&Generate from Seed…"), parent);
+    action->setObjectName(QStringLiteral("actGenerateFromSeed"));
+    QObject::connect(action, &QAction::triggered, parent,
+                     [origin = std::move(origin), generate = std::move(generate)] {
+                         const Origin own = origin();
+                         const std::optional<quint32> seed = SeededGeneration::askSeed(own.seed);
+                         if (seed && (seed != own.seed || SeededGeneration::mayReplay(own.lists)))
+                             generate(*seed);
+                     });
+    return action;
+}
+
 } // namespace
 
 QString SeededGeneration::Roll::word(const QString& table)
@@ -66,7 +106,33 @@ void SeededGeneration::markLine(QListWidgetItem* line, const Roll& roll)
 {
     line->setData(SeedRole, roll.seed());
     line->setData(ListsRole, roll.lists());
-    line->setToolTip(QStringLiteral("Seed %1").arg(roll.seed()));
+    line->setToolTip(seedTip(roll.seed()));
+}
+
+void SeededGeneration::markShown(QWidget* control, const Roll& roll)
+{
+    control->setProperty(ShownSeedProperty, roll.seed());
+    control->setProperty(ShownListsProperty, roll.lists());
+    control->setToolTip(seedTip(roll.seed()));
+}
+
+void SeededGeneration::clearShown(QWidget* control)
+{
+    control->setProperty(ShownSeedProperty, QVariant());
+    control->setProperty(ShownListsProperty, QVariant());
+    control->setToolTip(QString());
+}
+
+QAction* SeededGeneration::generateFromSeedOf(QWidget* control,
+                                              std::function<void(quint32)> generate)
+{
+    return newGenerateFromSeed(
+        control,
+        [control] {
+            return originOf(control->property(ShownSeedProperty),
+                            control->property(ShownListsProperty));
+        },
+        std::move(generate));
 }
 
 std::optional<quint32> SeededGeneration::readSeed(const QString& text)
@@ -125,17 +191,12 @@ std::optional<quint32> SeededGeneration::askSeed(std::optional<quint32> offered)
 void SeededGeneration::addGenerateFromSeed(QListWidget* results,
                                            std::function<void(quint32)> generate)
 {
-    auto* action = new QAction(QStringLiteral("&Generate from Seed…"), results);
-    action->setObjectName(QStringLiteral("actGenerateFromSeed"));
-    QObject::connect(
-        action, &QAction::triggered, results, [results, generate = std::move(generate)] {
+    QAction* action = newGenerateFromSeed(
+        results,
+        [results] {
             const QListWidgetItem* line = results->currentItem();
-            const QVariant offered = line ? line->data(SeedRole) : QVariant();
-            const std::optional<quint32> own =
-                offered.isValid() ? std::optional(offered.value<quint32>()) : std::nullopt;
-            const std::optional<quint32> seed = askSeed(own);
-            if (seed && (seed != own || mayReplay(line->data(ListsRole).toString())))
-                generate(*seed);
-        });
+            return line ? originOf(line->data(SeedRole), line->data(ListsRole)) : Origin();
+        },
+        std::move(generate));
     ResultKeeping::of(results)->addCommand(action);
 }

@@ -9,8 +9,10 @@
 #include <Qt>
 #include <QtGlobal>
 
+class QAction;
 class QListWidget;
 class QListWidgetItem;
+class QWidget;
 
 // Each Generate rolls every draw from a seed of its own, drawn from the run's generator, and the
 // result keeps that seed with a fingerprint of each list the roll drew from: the same seed on the
@@ -59,6 +61,14 @@ QStringList changedLists(const QString& lists);
 bool mayReplay(const QString& lists);
 // Asks for a seed, offering the given one, and tells a bad one; nothing when cancelled or bad.
 std::optional<quint32> askSeed(std::optional<quint32> offered);
+// Marks a control that shows one rolled result at a time (a prompt word, a piece of advice) with
+// the roll of the result it shows: its tooltip, and the seed and lists it keeps for a replay.
+void markShown(QWidget* control, const Roll& roll);
+// The control shows no rolled result any more.
+void clearShown(QWidget* control);
+// "Generate from Seed…" for a control marked by markShown, as the results list's command does
+// for its current line; the caller puts it in a menu.
+QAction* generateFromSeedOf(QWidget* control, std::function<void(quint32)> generate);
 // Adds "Generate from Seed…" to the results list's menu: it asks for a seed, offering the current
 // line's, and hands a valid one to generate; a bad one is told and nothing is generated. Rolling
 // the current line's own seed again after its lists changed is asked first.
