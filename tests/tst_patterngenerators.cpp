@@ -55,6 +55,13 @@ class TestPatternGenerators : public QObject
         control<QLineEdit>("txtRange1")->setText(first);
         control<QLineEdit>("txtRange2")->setText(second);
     }
+    // Names are invented like those of the shipped lists: the fixtures' few would mostly give
+    // their own names back.
+    void useShippedLists()
+    {
+        m_env.reset();
+        m_env = std::make_unique<TestEnvironment>(1234, TestDatabase::shippedTables());
+    }
     QStringList results() const { return columnTexts(control<QListWidget>("lstResults")->model()); }
     // Copy and Print hand on the same text: the expected file's, byte for byte.
     void expectOutput(const QString& expectedFile)
@@ -282,6 +289,10 @@ private slots:
                                     << "chkRealName"
                                     << "1.5"
                                     << "surnames";
+        QTest::newRow("names like real ones") << "name"
+                                              << "chkLikeRealNames"
+                                              << "abc"
+                                              << "surnames";
         QTest::newRow("distance") << "number"
                                   << "optNumberType_2"
                                   << "12 34"
@@ -293,6 +304,8 @@ private slots:
         QFETCH(QString, option);
         QFETCH(QString, badSeed);
         const int drawnCount = 5;
+        if (option == "chkLikeRealNames")
+            useShippedLists();
         open(window);
         if (auto* patterns = control<QListWidget>("lstPatternType"))
             patterns->setCurrentRow(0); // real names ignore it but need one
@@ -378,6 +391,86 @@ private slots:
         click("cmdGenerate");
         QCOMPARE(results().size(), 8);
         QVERIFY(QRegularExpression("^[1-6] [1-6] $").match(results().last()).hasMatch());
+    }
+
+    // No name is one a character holds or the list shows, while another can be found; then it
+    // is said once (until Clear List) and names repeat. Sentences avoid the list's lines alike,
+    // and a pattern with few sentences repeats without a word. Invented names are never real.
+    void noLineIsGivenTwice_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<QStringList>("possible"); // every line the lists can give
+        QTest::newRow("real names")
+            << "name"
+            << "chkRealName" << QStringList{"Al Cy", "Al Dee", "Bo Cy", "Bo Dee"};
+        QTest::newRow("sentences") << "sentence"
+                                   << "" << QStringList{"Owl ", "Elm ", "Ash "};
+    }
+    void noLineIsGivenTwice()
+    {
+        QFETCH(QString, window);
+        QFETCH(QString, option);
+        QFETCH(QStringList, possible);
+        for (const QString table :
+             {"maleName", "femaleName", "surnames", "noun", "sentencePattern"})
+            QVERIFY(m_env->db.execute("DELETE FROM " + table));
+        for (const QString rows :
+             {"maleName (maleName) VALUES ('al')", "femaleName (femaleName) VALUES ('bo')",
+              "surnames (surnames) VALUES ('cy'), ('dee')",
+              "noun (noun) VALUES ('owl'), ('elm'), ('ash')",
+              "sentencePattern (sentencePattern) VALUES ('n')",
+              "character (Name) VALUES ('AL CY')"})
+            QVERIFY(m_env->db.execute("INSERT INTO " + rows));
+        open(window);
+        control<QListWidget>("lstPatternType")->setCurrentRow(0);
+        if (!option.isEmpty())
+            click(option);
+        QStringList free = window == "name" ? possible.mid(1) : possible;
+        free.sort();
+        for (int round = 0; round < 2; ++round) {
+            click("cmdGenerate", free.size());
+            QStringList given = results();
+            given.sort();
+            QCOMPARE(given, free);
+            QVERIFY(m_env->desktop.messages.isEmpty());
+            click("cmdGenerate"); // nothing new is left: said once, for names
+            QVERIFY(possible.contains(results().last()));
+            if (window == "name")
+                QVERIFY(m_env->expectMessage("Every name these choices give is held by a "
+                                             "character or listed already, so names may repeat "
+                                             "from now on.",
+                                             "Name Generator", MessageIcon::Information));
+            click("cmdGenerate");
+            QCOMPARE(m_env->desktop.messages.size(), window == "name" ? 1 : 0);
+            click("cmdClear");
+            m_env->desktop.messages.clear();
+        }
+    }
+
+    void namesAreInventedLikeRealOnes()
+    {
+        useShippedLists();
+        open("name");
+        click("chkRealName");
+        click("chkLikeRealNames");
+        QVERIFY(!control<QCheckBox>("chkRealName")->isChecked() &&
+                !control<QCheckBox>("chkRandom")->isChecked());
+        control<QListWidget>("lstPatternType")->setCurrentRow(0);
+        click("cmdGenerate", 40);
+        const QStringList listed = m_env->db.column(
+            "SELECT lower(maleName) FROM maleName UNION SELECT lower(femaleName) FROM femaleName "
+            "UNION SELECT lower(surnames) FROM surnames");
+        const QSet<QString> real(listed.cbegin(), listed.cend());
+        const QStringList names = results();
+        QCOMPARE(QSet<QString>(names.cbegin(), names.cend()).size(), 40);
+        for (const QString& name : names) {
+            QVERIFY2(name.count(' ') == 1 && !real.contains(name.section(' ', 0, 0).toLower()) &&
+                         !real.contains(name.section(' ', 1).toLower()),
+                     qPrintable(name));
+        }
+        click("chkRealName");
+        QVERIFY(!control<QCheckBox>("chkLikeRealNames")->isChecked());
     }
 
     void numberWindowStepsDrawsAndPrints()

@@ -1,5 +1,6 @@
 #include "generators/NameGeneratorWindow.h"
 
+#include "data/CastNames.h"
 #include "engines/NamePattern.h"
 #include "engines/Random.h"
 #include "shared/desktop/Desktop.h"
@@ -13,22 +14,30 @@ NameGeneratorWindow::NameGeneratorWindow(QWidget* parent)
     : PatternListWindow(QStringLiteral("frmNameGenerator"), QStringLiteral("Name Generator"),
                         QStringLiteral("namePattern"), QStringLiteral("tmrName"), parent),
       m_realNames(ControlMakers::named(new QCheckBox(QStringLiteral("Use real names"), this),
-                                       QStringLiteral("chkRealName")))
+                                       QStringLiteral("chkRealName"))),
+      m_likeRealNames(
+          ControlMakers::named(new QCheckBox(QStringLiteral("Invented (like real names)"), this),
+                               QStringLiteral("chkLikeRealNames")))
 {
     addOptionBox(m_realNames);
+    addOptionBox(m_likeRealNames);
+    m_likeRealNames->setToolTip(
+        QStringLiteral("Invent names that sound like the real ones but are none of them"));
     ResultKeeping::of(resultsList())->setLineKind(ResultKeeping::LineKind::Name);
-    setTabOrderEndingWith({closeButton(), resultsList(), m_realNames});
-    // The two ways of choosing are never on together: the box just checked wins.
-    for (auto [clicked, other] :
-         {std::pair{randomPatternBox(), m_realNames}, std::pair{m_realNames, randomPatternBox()}}) {
-        connect(clicked, &QCheckBox::clicked, other, [clicked = clicked, other = other] {
-            if (clicked->isChecked())
-                other->setChecked(false);
+    setTabOrderEndingWith({closeButton(), resultsList(), m_realNames, m_likeRealNames});
+    // The ways of choosing are never on together: the box just checked wins.
+    const QList<QCheckBox*> ways = {randomPatternBox(), m_realNames, m_likeRealNames};
+    for (QCheckBox* clicked : ways) {
+        connect(clicked, &QCheckBox::clicked, this, [clicked, ways] {
+            for (QCheckBox* other : ways) {
+                if (clicked->isChecked() && other != clicked)
+                    other->setChecked(false);
+            }
         });
     }
 }
 
-QString NameGeneratorWindow::inventedName(Random& roll) const
+NamePattern::Expansion NameGeneratorWindow::patternName(Random& roll) const
 {
     const NamePattern::Expansion expansion = NamePattern::expand(currentPattern(), roll);
     if (!expansion.valid) {
@@ -39,7 +48,7 @@ QString NameGeneratorWindow::inventedName(Random& roll) const
                              QStringLiteral("Invalid Name Pattern"), MessageIcon::Information,
                              MessageButtons::Ok);
     }
-    return expansion.letters;
+    return expansion;
 }
 
 QString NameGeneratorWindow::realName(SeededGeneration::Roll& roll)
@@ -50,13 +59,39 @@ QString NameGeneratorWindow::realName(SeededGeneration::Roll& roll)
     return firstName + u' ' + roll.word(QStringLiteral("surnames"));
 }
 
-void NameGeneratorWindow::expandPattern(SeededGeneration::Roll& roll)
+std::optional<PatternListWindow::Rolled>
+NameGeneratorWindow::expandPattern(SeededGeneration::Roll& roll)
 {
-    QString name = m_realNames->isChecked() ? realName(roll) : inventedName(roll.random());
-    if (name.isEmpty())
-        return;
-    name[0] = name.at(0).toUpper();
-    addResult(name, roll);
+    Rolled rolled;
+    if (m_realNames->isChecked()) {
+        rolled.line = realName(roll);
+    } else if (m_likeRealNames->isChecked()) {
+        rolled.line = m_chains.inventName(roll);
+    } else {
+        const NamePattern::Expansion expansion = patternName(roll.random());
+        rolled = {expansion.letters, expansion.valid};
+    }
+    if (rolled.line.isEmpty())
+        return std::nullopt;
+    rolled.line[0] = rolled.line.at(0).toUpper();
+    return rolled;
+}
+
+bool NameGeneratorWindow::isTaken(const QString& line) const
+{
+    if (PatternListWindow::isTaken(line))
+        return true;
+    QStringList cast;
+    StoreError error;
+    if (!CastNames::read(&cast, &error))
+        return false; // a name may repeat rather than be refused for a failed read
+    return cast.contains(line, Qt::CaseInsensitive);
+}
+
+QString NameGeneratorWindow::repeatingNotice() const
+{
+    return QStringLiteral("Every name these choices give is held by a character or listed "
+                          "already, so names may repeat from now on.");
 }
 
 void NameGeneratorWindow::showCodeKey()

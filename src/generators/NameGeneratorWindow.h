@@ -1,9 +1,13 @@
 #pragma once
 
+#include "generators/NameChains.h"
 #include "generators/PatternListWindow.h"
 
-// The name generator: invented names from consonant and vowel patterns, or real first names
-// and surnames drawn from the name lists.
+#include "engines/NamePattern.h"
+
+// The name generator: invented names from consonant and vowel patterns, real first names and
+// surnames drawn from the name lists, or names invented like those of the lists. A name is never
+// one a character holds or the list shows already, while other names can be found.
 class NameGeneratorWindow : public PatternListWindow
 {
     Q_OBJECT
@@ -13,12 +17,18 @@ public:
 
 protected:
     // Adds one name to the results; real names ignore the pattern but still need one chosen.
-    void expandPattern(SeededGeneration::Roll& roll) override;
+    std::optional<Rolled> expandPattern(SeededGeneration::Roll& roll) override;
+    bool isTaken(const QString& line) const override;
+    int rollsBeforeRepeating() const override { return 200; }
+    QString repeatingNotice() const override;
     void showCodeKey() override;
 
 private:
-    QString inventedName(Random& roll) const;
+    // The pattern's letters, and whether the pattern is sound (an unsound one is told).
+    NamePattern::Expansion patternName(Random& roll) const;
     static QString realName(SeededGeneration::Roll& roll);
 
     QCheckBox* m_realNames;
+    QCheckBox* m_likeRealNames; // "Invented (like real names)"
+    NameChains m_chains;
 };

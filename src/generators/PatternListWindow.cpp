@@ -63,7 +63,11 @@ PatternListWindow::PatternListWindow(const QString& windowName, const QString& c
     connect(m_generate, &QPushButton::clicked, this, &PatternListWindow::generate);
     TimerHold::connectTicks(m_timer, m_timerBox, [this] { generate(); });
     connect(m_timerBox, &QCheckBox::clicked, this, &PatternListWindow::toggleTimer);
-    connect(m_clear, &QPushButton::clicked, m_results, &QListWidget::clear);
+    connect(m_clear, &QPushButton::clicked, this, [this] {
+        m_results->clear();
+        m_listed.clear();
+        m_repeatingTold = false;
+    });
     connect(m_print, &QPushButton::clicked, this,
             [this] { printResults(windowTitle(), m_results); });
     connect(m_copy, &QPushButton::clicked, this, [this] { copyResults(windowTitle(), m_results); });
@@ -118,12 +122,39 @@ void PatternListWindow::loadPatterns()
 
 void PatternListWindow::generate()
 {
-    generateFromSeed(SeededGeneration::drawSeed());
+    // Each try is a roll of its own, so that the line's seed gives that line again by itself.
+    for (int tries = 1;; ++tries) {
+        SeededGeneration::Roll roll(SeededGeneration::drawSeed());
+        const std::optional<Rolled> rolled = rollLine(roll);
+        if (!rolled)
+            return;
+        const bool taken = rolled->sound && isTaken(rolled->line);
+        if (taken && tries < rollsBeforeRepeating())
+            continue;
+        if (taken && !m_repeatingTold && !repeatingNotice().isEmpty()) {
+            m_repeatingTold = true;
+            desktop().messageBox(repeatingNotice(), windowTitle(), MessageIcon::Information,
+                                 MessageButtons::Ok);
+        }
+        addResult(rolled->line, roll);
+        return;
+    }
 }
 
 void PatternListWindow::generateFromSeed(quint32 seed)
 {
     SeededGeneration::Roll roll(seed);
+    if (const std::optional<Rolled> rolled = rollLine(roll))
+        addResult(rolled->line, roll);
+}
+
+bool PatternListWindow::isTaken(const QString& line) const
+{
+    return m_listed.contains(line.toCaseFolded());
+}
+
+std::optional<PatternListWindow::Rolled> PatternListWindow::rollLine(SeededGeneration::Roll& roll)
+{
     if (m_randomPattern->isChecked()) {
         roll.noteList(m_patternTable);
         const int count = m_patterns->count();
@@ -138,9 +169,9 @@ void PatternListWindow::generateFromSeed(quint32 seed)
         desktop().messageBox(QStringLiteral("No pattern has been selected."),
                              QStringLiteral("Pattern Selection"), MessageIcon::Information,
                              MessageButtons::Ok);
-        return;
+        return std::nullopt;
     }
-    expandPattern(roll);
+    return expandPattern(roll);
 }
 
 void PatternListWindow::toggleTimer()
@@ -155,6 +186,7 @@ void PatternListWindow::toggleTimer()
 void PatternListWindow::addResult(const QString& line, const SeededGeneration::Roll& roll)
 {
     ControlMakers::addResultLine(m_results, line);
+    m_listed.insert(line.toCaseFolded());
     SeededGeneration::markLine(m_results->item(m_results->count() - 1), roll);
 }
 

@@ -3,6 +3,9 @@
 #include "shared/widgets/SeededGeneration.h"
 #include "shared/widgets/ToolWindow.h"
 
+#include <optional>
+#include <QSet>
+
 class QCheckBox;
 class QGridLayout;
 class QListWidget;
@@ -13,6 +16,8 @@ class QTimer;
 // pattern list and the option boxes on the right, the command buttons below. Generate takes the
 // selected pattern, or a random one, and expands it; the timer generates once a second. Each
 // Generate rolls from a seed of its own, kept with its line, and can be rolled again from it.
+// A line already taken (in the list, or as the window says) is rolled again from a fresh seed,
+// until rolling again seems to give nothing new.
 class PatternListWindow : public ToolWindow
 {
     Q_OBJECT
@@ -26,15 +31,26 @@ protected:
                       const QString& patternTable, const QString& timerName,
                       QWidget* parent = nullptr);
 
-    // Expands currentPattern(), which is not empty, into the results list, every draw from roll.
-    virtual void expandPattern(SeededGeneration::Roll& roll) = 0;
+    // What one roll gave: the line to add, and whether it came from a sound pattern (a line
+    // standing for a fault is never rolled again).
+    struct Rolled
+    {
+        QString line;
+        bool sound = true;
+    };
+    // Expands currentPattern(), which is not empty, every draw from roll; nothing when there is
+    // no line to add.
+    virtual std::optional<Rolled> expandPattern(SeededGeneration::Roll& roll) = 0;
+    // Whether a line is taken already: by default, when the results list holds it.
+    virtual bool isTaken(const QString& line) const;
+    // How many fresh rolls a Generate tries before it gives a taken line after all.
+    virtual int rollsBeforeRepeating() const { return 20; }
+    // Said once (until Clear List) when a Generate gives a taken line; empty for nothing.
+    virtual QString repeatingNotice() const { return {}; }
     virtual void showCodeKey() = 0;
 
     // The pattern the last Generate took.
     const QString& currentPattern() const { return m_currentPattern; }
-    // Adds a line at the end of the results list and selects it, so it scrolls into view; the
-    // line keeps the roll of the Generate that made it.
-    void addResult(const QString& line, const SeededGeneration::Roll& roll);
     // Places an extra option box in the right column, below the other boxes.
     void addOptionBox(QCheckBox* box);
     QCheckBox* randomPatternBox() const { return m_randomPattern; }
@@ -50,12 +66,20 @@ protected:
 private:
     void loadPatterns();
     void generate();
-    // Takes the pattern and expands it, every draw from a generator seeded with seed.
+    // Takes the pattern and expands it, every draw from the roll; nothing when no pattern is
+    // chosen (told) or the expansion gives no line.
+    std::optional<Rolled> rollLine(SeededGeneration::Roll& roll);
+    // Rolls the line of the seed and adds it, taken or not.
     void generateFromSeed(quint32 seed);
+    // Adds a line at the end of the results list and selects it, so it scrolls into view; the
+    // line keeps the roll that made it.
+    void addResult(const QString& line, const SeededGeneration::Roll& roll);
     void toggleTimer();
 
     QString m_patternTable;
     QString m_currentPattern;
+    QSet<QString> m_listed;       // the lines of the results list, case-folded
+    bool m_repeatingTold = false; // since the list was last cleared
     QListWidget* m_results;
     QListWidget* m_patterns;
     QCheckBox* m_randomPattern;

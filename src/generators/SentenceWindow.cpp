@@ -11,7 +11,7 @@ SentenceWindow::SentenceWindow(QWidget* parent)
     setTabOrderEndingWith({resultsList(), closeButton()});
 }
 
-void SentenceWindow::expandPattern(SeededGeneration::Roll& roll)
+std::optional<PatternListWindow::Rolled> SentenceWindow::expandPattern(SeededGeneration::Roll& roll)
 {
     const SentencePattern::Expansion expansion =
         SentencePattern::expand(currentPattern(), roll.words());
@@ -22,7 +22,7 @@ void SentenceWindow::expandPattern(SeededGeneration::Roll& roll)
                              QStringLiteral("Invalid Sentence Pattern"), MessageIcon::Information,
                              MessageButtons::Ok);
     }
-    addResult(expansion.sentence, roll);
+    return Rolled{expansion.sentence, expansion.valid};
 }
 
 void SentenceWindow::showCodeKey()

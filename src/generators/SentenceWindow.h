@@ -12,6 +12,6 @@ public:
 
 protected:
     // Adds one sentence, or the line that stands for an invalid pattern, to the results.
-    void expandPattern(SeededGeneration::Roll& roll) override;
+    std::optional<Rolled> expandPattern(SeededGeneration::Roll& roll) override;
     void showCodeKey() override;
 };

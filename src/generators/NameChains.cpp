@@ -1,0 +1,42 @@
+#include "generators/NameChains.h"
+
+#include "data/RandomRecord.h"
+#include "data/UserTables.h"
+#include "shared/widgets/FatalError.h"
+#include "shared/widgets/SeededGeneration.h"
+
+QString NameChains::inventName(SeededGeneration::Roll& roll)
+{
+    const QString firstNames = roll.random().inRange(1, 100) > 50 ? QStringLiteral("maleName")
+                                                                  : QStringLiteral("femaleName");
+    const QString surnames = QStringLiteral("surnames");
+    const NameChain* first = chainOf(firstNames);
+    const NameChain* last = first ? chainOf(surnames) : nullptr;
+    if (!last)
+        return {};
+    roll.noteList(firstNames);
+    roll.noteList(surnames);
+    const QString firstName = first->invent(roll.random());
+    const QString surname = last->invent(roll.random());
+    if (firstName.isEmpty() || surname.isEmpty())
+        return {};
+    return firstName + u' ' + surname;
+}
+
+const NameChain* NameChains::chainOf(const QString& table)
+{
+    StoreError error;
+    const std::optional<quint32> fingerprint = RandomRecord::fingerprint(table, &error);
+    Learnt& learnt = m_learnt[table];
+    if (fingerprint && learnt.chain && learnt.fingerprint == *fingerprint)
+        return learnt.chain.get();
+    QStringList names;
+    if (!fingerprint || !UserTables::fieldValues(table, table, &names, &error)) {
+        reportFatalError(error);
+        m_learnt.erase(table);
+        return nullptr;
+    }
+    learnt.fingerprint = *fingerprint;
+    learnt.chain = std::make_unique<NameChain>(names);
+    return learnt.chain.get();
+}
