@@ -122,11 +122,17 @@ std::optional<quint32> SeededGeneration::askSeed(std::optional<quint32> offered)
     return seed;
 }
 
+QAction* SeededGeneration::generateFromSeedAction(QObject* parent)
+{
+    auto* action = new QAction(QStringLiteral("&Generate from Seed…"), parent);
+    action->setObjectName(QStringLiteral("actGenerateFromSeed"));
+    return action;
+}
+
 void SeededGeneration::addGenerateFromSeed(QListWidget* results,
                                            std::function<void(quint32)> generate)
 {
-    auto* action = new QAction(QStringLiteral("&Generate from Seed…"), results);
-    action->setObjectName(QStringLiteral("actGenerateFromSeed"));
+    QAction* action = generateFromSeedAction(results);
     QObject::connect(
         action, &QAction::triggered, results, [results, generate = std::move(generate)] {
             const QListWidgetItem* line = results->currentItem();

@@ -9,8 +9,10 @@
 #include <Qt>
 #include <QtGlobal>
 
+class QAction;
 class QListWidget;
 class QListWidgetItem;
+class QObject;
 
 // Each Generate rolls every draw from a seed of its own, drawn from the run's generator, and the
 // result keeps that seed with a fingerprint of each list the roll drew from: the same seed on the
@@ -59,6 +61,8 @@ QStringList changedLists(const QString& lists);
 bool mayReplay(const QString& lists);
 // Asks for a seed, offering the given one, and tells a bad one; nothing when cancelled or bad.
 std::optional<quint32> askSeed(std::optional<quint32> offered);
+// The "Generate from Seed…" command, for a menu; its triggering is the caller's.
+QAction* generateFromSeedAction(QObject* parent);
 // Adds "Generate from Seed…" to the results list's menu: it asks for a seed, offering the current
 // line's, and hands a valid one to generate; a bad one is told and nothing is generated. Rolling
 // the current line's own seed again after its lists changed is asked first.
