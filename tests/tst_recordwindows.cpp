@@ -781,18 +781,25 @@ private slots:
             QTest::mouseClick(dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok),
                               Qt::LeftButton);
         };
+        tick(find<QCheckBox>("chkName"));
+        click("cmdGenerate");
+        const QString seed = boxText("lblSeed"); // a keep leaves the roll's seed as it is
         type("txtName", "Annie");
         keep("n");
         QTRY_VERIFY(!source.findChild<QDialog*>("dlgKeepIn"));
         const QString kept = "The moon fled — Story Wizard, 6 Dec 2026";
         QCOMPARE(column("SELECT Name || '|' || coalesce(Notes, '-') FROM character ORDER BY ID"),
                  (QStringList{"Annie|" + kept, "Bo|Tall", "Al|-"}));
-        QVERIFY(boxText("txtName") == "Annie" && shownText(find("txtNotes")) == kept);
+        QCOMPARE(column("SELECT 'Seed ' || RollSeed FROM character WHERE ID = 1"),
+                 QStringList{seed});
+        QVERIFY(boxText("txtName") == "Annie" && shownText(find("txtNotes")) == kept &&
+                boxText("lblSeed") == seed);
         // The kept line is a step Undo takes back, saved as typing is when the window closes.
         auto* undo = m_window->findChild<QAction*>("actUndoRoll");
         QCOMPARE(undo->text(), "Undo Keep");
         undo->trigger();
-        QVERIFY(shownText(find("txtNotes")).isEmpty() && boxText("txtName") == "Annie");
+        QVERIFY(shownText(find("txtNotes")).isEmpty() && boxText("txtName") == "Annie" &&
+                boxText("lblSeed") == seed);
         m_window->findChild<QAction*>("actRedoRoll")->trigger();
         QCOMPARE(shownText(find("txtNotes")), kept);
 

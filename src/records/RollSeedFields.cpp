@@ -29,6 +29,9 @@ RollSeedFields::RollSeedFields(QWidget* window)
     m_label->setObjectName(QStringLiteral("lblSeed"));
     m_label->setAccessibleName(QStringLiteral("Seed"));
     m_label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // Room for the longest seed, so that the bar beside it stays put from record to record.
+    m_label->setMinimumWidth(
+        m_label->fontMetrics().horizontalAdvance(QStringLiteral("Seed 4294967295")));
     // Shown, undone or read again, the seed and its locks change through the boxes alone.
     connect(m_seed, &QLineEdit::textChanged, this, &RollSeedFields::showSeed);
     connect(m_locked, &QLineEdit::textChanged, this, &RollSeedFields::showSeed);
