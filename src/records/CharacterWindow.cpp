@@ -13,6 +13,7 @@
 #include "shared/widgets/SeededGeneration.h"
 #include "shared/widgets/WindowServices.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -120,7 +121,7 @@ CharacterWindow::CharacterWindow(QWidget* parent)
     arrangeControls();
     connectControls();
     m_rolls = new RollHistory(this);
-    m_rollSeed->addGenerateFromSeed(
+    m_generateFromSeed = m_rollSeed->addGenerateFromSeed(
         [this](quint32 seed) { rollCharacter(seed); },
         [this](const QStringList& locked) { return restoreLocks(locked); });
     resize(sizeHint().expandedTo(QSize(760, 600)));
@@ -341,6 +342,9 @@ void CharacterWindow::addCharacter()
 void CharacterWindow::enableRecordButtons()
 {
     const bool anyCharacter = recordCount() > 0;
+    // Like Generate, which it rolls as.
+    if (m_generateFromSeed)
+        m_generateFromSeed->setEnabled(anyCharacter);
     for (QPushButton* button :
          {m_updateButton, m_generateButton, m_clipboardButton, m_deleteButton, m_printButton})
         button->setEnabled(anyCharacter);

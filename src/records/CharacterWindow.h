@@ -5,6 +5,7 @@
 
 #include <array>
 
+class QAction;
 class QCheckBox;
 class QGroupBox;
 class QPlainTextEdit;
@@ -82,4 +83,5 @@ private:
     QTimer* m_timer = nullptr;
     RollHistory* m_rolls = nullptr;
     RollSeedFields* m_rollSeed = nullptr;
+    QAction* m_generateFromSeed = nullptr;
 };

@@ -78,8 +78,8 @@ void RollSeedFields::showSeed()
     m_label->setToolTip(tip);
 }
 
-void RollSeedFields::addGenerateFromSeed(const std::function<void(quint32)>& generate,
-                                         const RestoreLocks& restoreLocks)
+QAction* RollSeedFields::addGenerateFromSeed(const std::function<void(quint32)>& generate,
+                                             const RestoreLocks& restoreLocks)
 {
     QAction* action = SeededGeneration::generateFromSeedAction(m_window);
     connect(action, &QAction::triggered, this, [this, generate, restoreLocks] {
@@ -99,4 +99,5 @@ void RollSeedFields::addGenerateFromSeed(const std::function<void(quint32)>& gen
         generate(*typed);
     });
     m_window->addAction(action);
+    return action;
 }

@@ -6,6 +6,7 @@
 #include <functional>
 #include <optional>
 
+class QAction;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -44,8 +45,8 @@ public:
     // Adds "Generate from Seed…" to the window's menu: it asks for a seed, offering the record's;
     // for the record's own seed it first restores its locks, then asks before rolling again
     // lists that have changed since. A seed agreed to goes to generate.
-    void addGenerateFromSeed(const std::function<void(quint32)>& generate,
-                             const RestoreLocks& restoreLocks = {});
+    QAction* addGenerateFromSeed(const std::function<void(quint32)>& generate,
+                                 const RestoreLocks& restoreLocks = {});
 
 private:
     void showSeed();
