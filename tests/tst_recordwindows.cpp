@@ -1,3 +1,4 @@
+#include "data/Database.h"
 #include "data/RecordListModel.h"
 #include "records/CharacterWindow.h"
 #include "records/PlotWindow.h"
@@ -16,6 +17,7 @@
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QListWidget>
@@ -384,6 +386,124 @@ private slots:
         QVERIFY(!undo->isEnabled() && other->findChild<QAction*>("actUndoRoll")->isEnabled());
     }
 
+    // Each roll keeps its seed with the record: shown beside the navigator, saved as the drawn
+    // values are, taken back by Undo. Generate from Seed in the window's menu rolls the record's
+    // own seed again, in a later session too, leaving alone again the boxes the roll left alone;
+    // after a list it drew from has changed, it asks first.
+    void recordsRolledAgainFromTheirSeeds_data()
+    {
+        QTest::addColumn<WindowCase>("window");
+        QTest::addColumn<QString>("generate");
+        QTest::addColumn<QStringList>("left"); // boxes the second roll leaves alone
+        QTest::addColumn<QString>("list");     // one the second roll drew from
+        QTest::newRow("character")
+            << Cases[0] << "cmdGenerate" << QStringList{"txtName", "cboHair", "txtAge"} << "eyes";
+        QTest::newRow("plot") << Cases[1] << "cmdSuggest" << QStringList{} << "occupation";
+        QTest::newRow("scene") << Cases[2] << "cmdGenerate" << QStringList{"txtSceneName"}
+                               << "weather";
+    }
+    void recordsRolledAgainFromTheirSeeds()
+    {
+        QFETCH(WindowCase, window);
+        QFETCH(QString, generate);
+        QFETCH(QStringList, left);
+        QFETCH(QString, list);
+        QVERIFY(m_env->db.execute(window.insert("('Ann', 0), ('Bo', 0)")));
+        m_window = window.open();
+        const auto shown = [&] {
+            QStringList texts;
+            for (QWidget* box : m_window->findChildren<QWidget*>(QRegularExpression("^(txt|cbo)")))
+                texts << box->objectName() + '=' + shownText(box);
+            return texts;
+        };
+        const auto lock = [&](bool locked) {
+            for (QCheckBox* box : m_window->findChildren<QCheckBox*>(QRegularExpression("^chk"))) {
+                const QString key = box->objectName().mid(3);
+                const bool isLeft = left.contains("txt" + key) || left.contains("cbo" + key);
+                if (key != "Timer")
+                    box->setChecked(!(locked && isLeft));
+            }
+        };
+        auto* seed = find<QLabel>("lblSeed");
+        QVERIFY(seed->isVisible() && seed->text().isEmpty() && seed->accessibleName() == "Seed");
+        QStringList seeds;
+        QList<QStringList> rolled;
+        for (const bool locked : {false, true}) {
+            if (locked)
+                navigate("Next record");
+            lock(locked);
+            click(generate.toLatin1());
+            seeds << seed->text().section(' ', 1);
+            QCOMPARE(seed->text(), "Seed " + seeds.last());
+            rolled << shown();
+            click("cmdUpdate");
+        }
+        QVERIFY(seeds.at(0) != seeds.at(1));
+        const QString stored = "SELECT %1 FROM \"" + window.table + "\" ORDER BY ID";
+        QCOMPARE(column(stored.arg("RollSeed")), seeds);
+        QCOMPARE(column(stored.arg("RollLists LIKE '%" + list + " %'")), QStringList(2, "1"));
+        if (window.kind == "character") {
+            QCOMPARE(column(stored.arg("RollLocked")),
+                     (QStringList{"<null>", "txtName cboHair txtAge"}));
+            QCOMPARE(seed->toolTip(), "Generate from Seed with this seed draws these values "
+                                      "again.\nNot drawn: Name, Hair, Age.");
+        }
+        if (auto* undo = find<QAction>("actUndoRoll")) {
+            undo->trigger(); // Bo had no seed before
+            QVERIFY(seed->text().isEmpty() && seed->toolTip().isEmpty());
+            find<QAction>("actRedoRoll")->trigger();
+            QVERIFY(seed->text() == "Seed " + seeds.at(1) && shown() == rolled.at(1));
+        }
+
+        // In a copy of the file opened afresh, each record's own seed draws what it drew, over
+        // values typed since, and the boxes ticked since are left alone again.
+        m_window.reset();
+        Database::close();
+        const QString copy = m_env->db.folder() + "/copy.mdb";
+        QVERIFY(QFile::copy(m_env->db.path(), copy));
+        StoreError error;
+        QVERIFY(Database::open(copy, &error));
+        m_window = window.open();
+        auto* fromSeed = find<QAction>("actGenerateFromSeed");
+        QCOMPARE(m_window->actions().last(), fromSeed);
+        QCOMPARE(fromSeed->text(), "&Generate from Seed…");
+        seed = find<QLabel>("lblSeed");
+        for (int row = 0; row < 2; ++row) {
+            if (row > 0)
+                navigate("Next record");
+            QCOMPARE(seed->text(), "Seed " + seeds.at(row));
+            for (QWidget* box : m_window->findChildren<QWidget*>(QRegularExpression("^(txt|cbo)")))
+                if (!left.contains(box->objectName()) && !qobject_cast<QPlainTextEdit*>(box))
+                    type(box->objectName(), "Typed");
+            lock(false);
+            m_env->desktop.typeNext(seeds.at(row));
+            fromSeed->trigger();
+            QCOMPARE(m_env->desktop.inputOffers.last(), seeds.at(row));
+            QCOMPARE(shown(), rolled.at(row));
+            for (const QString& box : left)
+                if (auto* check = find<QCheckBox>("chk" + box.mid(3)))
+                    QCOMPARE(check->isChecked(), row == 0);
+        }
+
+        // A list it drew from changed: No leaves everything as it was, the boxes too.
+        QVERIFY(m_env->db.execute(
+            QString("DELETE FROM %1 WHERE rowid = (SELECT max(rowid) FROM %1)").arg(list)));
+        for (const QString& box : left)
+            type(box, "Typed");
+        lock(false);
+        const QStringList before = shown();
+        m_env->desktop.typeNext(seeds.at(1));
+        m_env->desktop.answerNext(MessageAnswer::No);
+        fromSeed->trigger();
+        QVERIFY(m_env->expectMessage("The lists this seed drew from have changed since: " + list +
+                                         ".  The same seed may give another result.  Generate "
+                                         "anyway?",
+                                     "Generate from Seed", MessageIcon::Exclamation));
+        QCOMPARE(shown(), before);
+        for (QCheckBox* box : m_window->findChildren<QCheckBox*>(QRegularExpression("^chk")))
+            QCOMPARE(box->isChecked(), box->objectName() != "chkTimer");
+    }
+
     void characterButtonsAndTimer()
     {
         m_window = TestEnvironment::open<CharacterWindow>();
@@ -392,9 +512,9 @@ private slots:
             for (const char* name : {"cmdUpdate", "cmdGenerate", "cmdClip", "cmdDelete", "cmdPrint",
                                      "cmdNew", "cmdOnOff", "chkTimer", "OK_BT"})
                 result += find(name)->isEnabled() ? '1' : '0';
-            return result;
+            return result + (find<QAction>("actGenerateFromSeed")->isEnabled() ? '1' : '0');
         };
-        QCOMPARE(enabled(), "000001111");
+        QCOMPARE(enabled(), "0000011110");
         auto* tabs = find<QTabWidget>("SSTab1");
         QStringList captions;
         for (int tab = 0; tab < tabs->count(); ++tab)
@@ -402,7 +522,7 @@ private slots:
         QCOMPARE(captions.join(','), "Personal,Social,Interests,Psychology,Notes");
         tabs->setCurrentIndex(3);
         click("cmdNew");
-        QCOMPARE(enabled(), "111111111");
+        QCOMPARE(enabled(), "1111111111");
         QVERIFY(find("txtName")->isVisible() && find("txtName")->hasFocus());
         const QString name = boxText("txtName");
         QCOMPARE(column("SELECT Name || Hair FROM character"),
@@ -539,17 +659,17 @@ private slots:
         click("cmdUpdate");
         const QString stored = "SELECT Weather || \"Scene Notes\" FROM \"Scene Profile\"";
         const QStringList saved = column(stored);
-        runRandom().seed(99);
         click("cmdGenerate");
         QCOMPARE(boxText("txtSceneName") + boxText("txtNotes"), "HarbourFog rolls in");
         QCOMPARE(column(stored), saved);
-        runRandom().seed(99); // the same draws by hand, in the order they are made
+        // The same draws by hand from the roll's seed, in the order they are made.
+        Random roll(boxText("lblSeed").section(' ', 1).toUInt());
         for (const QString boxAndTable :
              {"Job1 occupation", "Character1 motivation", "Job2 occupation",
               "Character2 motivation", "Job3 occupation", "Character3 motivation",
               "Weather weather", "Conflict conflict", "Location location", "TimeOfDay time_of_day"})
             QCOMPARE(boxText("txt" + boxAndTable.section(' ', 0, 0)),
-                     getRandomRecord(boxAndTable.section(' ', 1)));
+                     getRandomRecordFrom(boxAndTable.section(' ', 1), roll));
         QCOMPARE(find<QTimer>("tmrScene")->interval(),
                  15000); // the timer is tested with Check On/Off
     }
@@ -666,18 +786,25 @@ private slots:
             QTest::mouseClick(dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok),
                               Qt::LeftButton);
         };
+        tick(find<QCheckBox>("chkName"));
+        click("cmdGenerate");
+        const QString seed = boxText("lblSeed"); // a keep leaves the roll's seed as it is
         type("txtName", "Annie");
         keep("n");
         QTRY_VERIFY(!source.findChild<QDialog*>("dlgKeepIn"));
         const QString kept = "The moon fled — Story Wizard, 6 Dec 2026";
         QCOMPARE(column("SELECT Name || '|' || coalesce(Notes, '-') FROM character ORDER BY ID"),
                  (QStringList{"Annie|" + kept, "Bo|Tall", "Al|-"}));
-        QVERIFY(boxText("txtName") == "Annie" && shownText(find("txtNotes")) == kept);
+        QCOMPARE(column("SELECT 'Seed ' || RollSeed FROM character WHERE ID = 1"),
+                 QStringList{seed});
+        QVERIFY(boxText("txtName") == "Annie" && shownText(find("txtNotes")) == kept &&
+                boxText("lblSeed") == seed);
         // The kept line is a step Undo takes back, saved as typing is when the window closes.
         auto* undo = m_window->findChild<QAction*>("actUndoRoll");
         QCOMPARE(undo->text(), "Undo Keep");
         undo->trigger();
-        QVERIFY(shownText(find("txtNotes")).isEmpty() && boxText("txtName") == "Annie");
+        QVERIFY(shownText(find("txtNotes")).isEmpty() && boxText("txtName") == "Annie" &&
+                boxText("lblSeed") == seed);
         m_window->findChild<QAction*>("actRedoRoll")->trigger();
         QCOMPARE(shownText(find("txtNotes")), kept);
 

@@ -156,7 +156,12 @@ private slots:
               "INSERT INTO \"Plot Profile\" (\"Character One\") VALUES ('baker')",
               "INSERT INTO Story_Plot (Story_ID, Plot_ID) VALUES (2, 2)",
               "INSERT INTO \"Scene Profile\" (Weather) VALUES ('fog')",
-              "INSERT INTO Story_Scene (Story_ID, Scene_ID) VALUES (2, 2)"})
+              "INSERT INTO Story_Scene (Story_ID, Scene_ID) VALUES (2, 2)",
+              // Of a roll, the seed alone is shown; an item without one shows none.
+              "UPDATE character SET RollSeed = 4294967295, RollLists = 'hair 0a1b2c3d', "
+              "RollLocked = 'txtName' WHERE Name = 'Ann'",
+              "UPDATE \"Plot Profile\" SET RollSeed = 0, RollLists = 'plots 0a1b2c3d' WHERE ID = 1",
+              "UPDATE \"Scene Profile\" SET RollSeed = 77, RollLists = '' WHERE ID = 2"})
             QVERIFY(m_env->db.execute(sql));
         find<QPlainTextEdit>("txtNotes")->setPlainText("Write the storm first.\n===\n<!-- -->");
         const QTemporaryDir folder;

@@ -59,7 +59,7 @@ private slots:
             {"frmSentence", "cmdGenerate cmdPrint cmdClip cmdClear lstPatternType chkRandom "
                             "chkSentence lstResults OK_BT"},
             {"frmNameGenerator", "cmdGenerate cmdPrint cmdClip cmdClear lstPatternType chkRandom "
-                                 "chkSentence OK_BT lstResults chkRealName"},
+                                 "chkSentence OK_BT lstResults chkRealName chkLikeRealNames"},
             // Tab stops at the chosen option of a group; the arrow keys move among the options.
             {"frmNumberGenerator", "cmdGenerate cmdPrint cmdClip cmdClear cmdOK optNumberType_0 "
                                    "txtRange1 spnRange1 txtRange2 spnRange2 chkTimer lstResults"},

@@ -104,11 +104,15 @@ bool read(qint64 storyKey, Story* story, StoreError* error)
                 if (field.compare(QStringLiteral("ID"), Qt::CaseInsensitive) == 0 ||
                     field.compare(QStringLiteral("visible"), Qt::CaseInsensitive) == 0)
                     continue;
+                // Of the roll that filled the item, only its seed means anything to a reader.
+                if (field == QLatin1String("RollLists") || field == QLatin1String("RollLocked"))
+                    continue;
                 const QString value = query.value(i).toString();
+                const bool isSeed = field == QLatin1String("RollSeed");
                 if (field == section.nameField)
                     entry.name = value;
-                else if (!value.isEmpty() || field != section.omittedWhenEmpty)
-                    entry.fields.append({field, value});
+                else if (!value.isEmpty() || !(isSeed || field == section.omittedWhenEmpty))
+                    entry.fields.append({isSeed ? QStringLiteral("Seed") : field, value});
             }
             section.entries.append(entry);
         }

@@ -3,8 +3,8 @@
 #include "data/CastNames.h"
 #include "records/ProfileForm.h"
 #include "shared/widgets/FatalError.h"
-#include "shared/widgets/RandomListValue.h"
 #include "shared/widgets/Report.h"
+#include "shared/widgets/SeededGeneration.h"
 
 #include <QCompleter>
 #include <QGridLayout>
@@ -64,11 +64,11 @@ void CharacterSketchBoxes::bindCharacterBoxes(
     }
 }
 
-void CharacterSketchBoxes::drawCharacters()
+void CharacterSketchBoxes::drawCharacters(SeededGeneration::Roll& roll)
 {
     for (int n = 0; n < 3; ++n) {
-        ProfileForm::showText(m_occupations[n], getRandomRecord(QStringLiteral("occupation")));
-        ProfileForm::showText(m_motivations[n], getRandomRecord(QStringLiteral("motivation")));
+        ProfileForm::showText(m_occupations[n], roll.word(QStringLiteral("occupation")));
+        ProfileForm::showText(m_motivations[n], roll.word(QStringLiteral("motivation")));
     }
 }
 

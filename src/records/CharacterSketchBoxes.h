@@ -11,6 +11,10 @@ class QStringListModel;
 class QWidget;
 class Report;
 
+namespace SeededGeneration {
+class Roll;
+}
+
 // The three characters that plot and scene profiles sketch, each by an occupation and a
 // motivation; the profile windows inherit the boxes. The occupation boxes txtJob1..3 hold the
 // "Character One".."Three" fields, the motivation boxes txtCharacter1..3 "Motivation One"..
@@ -35,7 +39,7 @@ protected:
     void bindCharacterBoxes(const std::function<void(QWidget*, const QString&)>& bind);
     // Draws occupation then motivation for the first character, then the second, then the
     // third: six independent draws, so a value may come up more than once.
-    void drawCharacters();
+    void drawCharacters(SeededGeneration::Roll& roll);
     // The boxes as they stand on screen, row by row: occupation, motivation, occupation ...
     std::array<QLineEdit*, 6> characterBoxes() const;
     // Adds a "label: text" line per box to the printout.

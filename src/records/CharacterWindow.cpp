@@ -3,16 +3,17 @@
 #include "data/ListTableModels.h"
 #include "records/BoundFieldDelegate.h"
 #include "records/RollHistory.h"
+#include "records/RollSeedFields.h"
 #include "shared/desktop/BusyPointer.h"
 #include "shared/widgets/ControlMakers.h"
 #include "shared/widgets/ControlOrder.h"
 #include "shared/widgets/OutputText.h"
-#include "shared/widgets/RandomListValue.h"
 #include "shared/widgets/RecordNavigator.h"
 #include "shared/widgets/Report.h"
-#include "shared/widgets/RunRandom.h"
+#include "shared/widgets/SeededGeneration.h"
 #include "shared/widgets/WindowServices.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -115,9 +116,14 @@ CharacterWindow::CharacterWindow(QWidget* parent)
     createButtons();
     createAttributeControls();
     createNotesTab();
+    m_rollSeed = new RollSeedFields(this);
+    m_rollSeed->bind([this](QWidget* box, const QString& field) { bindField(box, field); });
     arrangeControls();
     connectControls();
     m_rolls = new RollHistory(this);
+    m_generateFromSeed = m_rollSeed->addGenerateFromSeed(
+        [this](quint32 seed) { rollCharacter(seed); },
+        [this](const QStringList& locked) { return restoreLocks(locked); });
     resize(sizeHint().expandedTo(QSize(760, 600)));
 }
 
@@ -244,7 +250,7 @@ void CharacterWindow::arrangeControls()
     buttons->addStretch();
     buttons->addWidget(m_closeButton);
     layout->addLayout(buttons);
-    layout->addWidget(navigatorBar());
+    layout->addWidget(navigatorBar(m_rollSeed->label()));
     layout->addWidget(grid(), 1);
 
     // The keyboard goes through the tabs in the order shown, row by row, then the buttons.
@@ -266,7 +272,8 @@ void CharacterWindow::arrangeControls()
 void CharacterWindow::connectControls()
 {
     connect(m_newButton, &QPushButton::clicked, this, &CharacterWindow::addCharacter);
-    connect(m_generateButton, &QPushButton::clicked, this, &CharacterWindow::rollCharacter);
+    connect(m_generateButton, &QPushButton::clicked, this,
+            [this] { rollCharacter(SeededGeneration::drawSeed()); });
     connectRecordButtons(m_updateButton, m_deleteButton, m_closeButton);
     connect(m_printButton, &QPushButton::clicked, this, [this] { printReport(report()); });
     connect(m_clipboardButton, &QPushButton::clicked, this, [this] { copyReport(report()); });
@@ -274,7 +281,7 @@ void CharacterWindow::connectControls()
     connectNewRecordTimer(m_timer, m_timerBox, [this] { addCharacter(); });
 }
 
-void CharacterWindow::drawCharacter()
+void CharacterWindow::drawCharacter(quint32 seed)
 {
     const BusyPointer busy;
     const auto ticked = [this](Attribute attribute) {
@@ -286,15 +293,40 @@ void CharacterWindow::drawCharacter()
             return line->text();
         return static_cast<const QComboBox*>(box)->currentText();
     };
+    SeededGeneration::Roll roll(seed);
     for (const auto& [attribute, value] :
-         CharacterDraws::draw(ticked, shown, getRandomRecord, runRandom()))
+         CharacterDraws::draw(ticked, shown, roll.words(), roll.random()))
         BoundFieldDelegate::showValue(editor(attribute), value);
+    QStringList locked;
+    for (size_t i = 0; i < m_editors.size(); ++i) {
+        if (!ticked(Attribute(i)))
+            locked << m_editors[i]->objectName();
+    }
+    m_rollSeed->mark(roll, locked);
 }
 
-void CharacterWindow::rollCharacter()
+void CharacterWindow::rollCharacter(quint32 seed)
 {
-    m_rolls->roll(QStringLiteral("Generate"), {m_editors.begin(), m_editors.end()},
-                  [this] { drawCharacter(); });
+    m_rolls->roll(QStringLiteral("Generate"),
+                  QList<QWidget*>(m_editors.begin(), m_editors.end()) + m_rollSeed->boxes(),
+                  [this, seed] { drawCharacter(seed); });
+}
+
+std::function<void()> CharacterWindow::restoreLocks(const QStringList& locked)
+{
+    QList<std::pair<QCheckBox*, Qt::CheckState>> before;
+    for (size_t i = 0; i < m_editors.size(); ++i) {
+        QCheckBox* box = m_generateBoxes[i];
+        const bool tick = !locked.contains(m_editors[i]->objectName());
+        if (tick != (box->checkState() != Qt::Unchecked)) {
+            before.append({box, box->checkState()});
+            box->setChecked(tick);
+        }
+    }
+    return [before] {
+        for (const auto& [box, state] : before)
+            box->setCheckState(state);
+    };
 }
 
 void CharacterWindow::recordShown(qint64 key)
@@ -309,12 +341,15 @@ void CharacterWindow::showWrittenElsewhere(const std::function<void()>& show)
 
 void CharacterWindow::addCharacter()
 {
-    newRecord([this] { drawCharacter(); }, editor(Attribute::Name));
+    newRecord([this] { drawCharacter(SeededGeneration::drawSeed()); }, editor(Attribute::Name));
 }
 
 void CharacterWindow::enableRecordButtons()
 {
     const bool anyCharacter = recordCount() > 0;
+    // Like Generate, which it rolls as.
+    if (m_generateFromSeed)
+        m_generateFromSeed->setEnabled(anyCharacter);
     for (QPushButton* button :
          {m_updateButton, m_generateButton, m_clipboardButton, m_deleteButton, m_printButton})
         button->setEnabled(anyCharacter);

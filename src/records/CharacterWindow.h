@@ -5,6 +5,7 @@
 
 #include <array>
 
+class QAction;
 class QCheckBox;
 class QGroupBox;
 class QPlainTextEdit;
@@ -13,6 +14,7 @@ class QTabWidget;
 class QTimer;
 class Report;
 class RollHistory;
+class RollSeedFields;
 
 // The character generator: stored characters with 22 attributes on four tabs and the writer's
 // notes on a fifth, stepped through, edited by hand, and filled at random wherever a generate box
@@ -41,10 +43,14 @@ private:
     void arrangeControls();
     void connectControls();
 
-    // Fills every attribute whose generate box is not unchecked; saving is Update's.
-    void drawCharacter();
+    // Fills every attribute whose generate box is not unchecked, all from the seed, and keeps
+    // the seed with the boxes left alone; saving is Update's.
+    void drawCharacter(quint32 seed);
     // Generate: draws as one step that Undo takes back.
-    void rollCharacter();
+    void rollCharacter(quint32 seed);
+    // Ticks the generate boxes as they were for a roll that left the locked ones alone; gives
+    // back what puts them as they are now.
+    std::function<void()> restoreLocks(const QStringList& locked);
     void addCharacter();
     // Enables the buttons that need a character only while there is one.
     void enableRecordButtons();
@@ -76,4 +82,6 @@ private:
     QCheckBox* m_timerBox = nullptr;
     QTimer* m_timer = nullptr;
     RollHistory* m_rolls = nullptr;
+    RollSeedFields* m_rollSeed = nullptr;
+    QAction* m_generateFromSeed = nullptr;
 };

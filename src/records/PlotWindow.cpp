@@ -1,6 +1,7 @@
 #include "records/PlotWindow.h"
 
 #include "records/ProfileForm.h"
+#include "records/RollSeedFields.h"
 #include "shared/desktop/BusyPointer.h"
 #include "shared/desktop/Desktop.h"
 #include "shared/widgets/ControlMakers.h"
@@ -8,12 +9,13 @@
 #include "shared/widgets/OutputText.h"
 #include "shared/widgets/RecordNavigator.h"
 #include "shared/widgets/Report.h"
-#include "shared/widgets/RunRandom.h"
+#include "shared/widgets/SeededGeneration.h"
 #include "shared/widgets/WindowServices.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -40,6 +42,7 @@ PlotWindow::PlotWindow(QWidget* parent)
     createControls();
     arrangeControls();
     connectControls();
+    m_rollSeed->addGenerateFromSeed([this](quint32 seed) { suggest(seed); });
     resize(sizeHint().expandedTo(QSize(780, 560)));
 }
 
@@ -71,6 +74,8 @@ void PlotWindow::createControls()
 
     bindField(m_plotName, QStringLiteral("Plot Name"));
     bindCharacterBoxes([this](QWidget* box, const QString& field) { bindField(box, field); });
+    m_rollSeed = new RollSeedFields(this);
+    m_rollSeed->bind([this](QWidget* box, const QString& field) { bindField(box, field); });
 
     m_newButton = ControlMakers::button(QStringLiteral("cmdNew"), QStringLiteral("New"), {}, this);
     m_updateButton =
@@ -97,7 +102,7 @@ void PlotWindow::arrangeControls()
     top->addWidget(m_referenceFrame, 2);
     layout->addLayout(top);
     layout->addWidget(captionedGrid(grid(), QStringLiteral("Plot")), 1);
-    layout->addWidget(navigatorBar());
+    layout->addWidget(navigatorBar(m_rollSeed->label()));
     layout->addLayout(ControlMakers::buttonRow({m_newButton, m_updateButton, m_deleteButton,
                                                 m_suggestButton, m_printButton, m_closeButton}));
 
@@ -113,7 +118,8 @@ void PlotWindow::connectControls()
 {
     connect(m_newButton, &QPushButton::clicked, this, &PlotWindow::addPlot);
     connectRecordButtons(m_updateButton, m_deleteButton, m_closeButton);
-    connect(m_suggestButton, &QPushButton::clicked, this, &PlotWindow::suggest);
+    connect(m_suggestButton, &QPushButton::clicked, this,
+            [this] { suggest(SeededGeneration::drawSeed()); });
     connect(m_printButton, &QPushButton::clicked, this, [this] { printReport(report()); });
     // A change of selection, by mouse or keyboard; not the focus arriving in the list, which
     // moves its current entry without selecting it. A click on the plot already selected shows
@@ -191,8 +197,9 @@ void PlotWindow::selectListEntry(int row)
         m_catalogue->setCurrentRow(row);
 }
 
-void PlotWindow::pickRandomPlot()
+void PlotWindow::pickRandomPlot(SeededGeneration::Roll& roll)
 {
+    roll.noteList(QStringLiteral("plots"));
     const std::optional<PlotCatalogue::Check> catalogue = checkCatalogue();
     if (!catalogue)
         return;
@@ -205,7 +212,7 @@ void PlotWindow::pickRandomPlot()
     if (m_catalogue->count() != catalogue->count)
         listCatalogue();
     // In a sound catalogue the r-th plot is numbered r and listed at r - 1.
-    selectListEntry(runRandom().below(catalogue->count));
+    selectListEntry(int(roll.random().below(catalogue->count)));
     showChosenPlot();
 }
 
@@ -243,17 +250,19 @@ void PlotWindow::showChosenPlot()
     showText(m_plotName, plot->name);
 }
 
-void PlotWindow::suggest()
+void PlotWindow::suggest(quint32 seed)
 {
     const BusyPointer busy;
+    SeededGeneration::Roll roll(seed);
     clearSuggestion();
-    pickRandomPlot();
-    drawCharacters();
+    pickRandomPlot(roll);
+    drawCharacters(roll);
+    m_rollSeed->mark(roll);
 }
 
 void PlotWindow::addPlot()
 {
-    newRecord([this] { suggest(); }, m_plotName);
+    newRecord([this] { suggest(SeededGeneration::drawSeed()); }, m_plotName);
 }
 
 Report PlotWindow::report() const

@@ -12,6 +12,7 @@ class QListWidget;
 class QPlainTextEdit;
 class QPushButton;
 class Report;
+class RollSeedFields;
 
 // Plot profiles: a plot type and three characters sketched for it, kept in "Plot Profile". The
 // catalogue of plot types beside them shows what each plot is about, and Suggest picks a plot
@@ -38,11 +39,12 @@ private:
     // Lists the catalogue's plot names in table order.
     void listCatalogue();
     // Picks a catalogue plot at random, selects it and shows it.
-    void pickRandomPlot();
+    void pickRandomPlot(SeededGeneration::Roll& roll);
     // Empties the plot name and the six character boxes.
     void clearSuggestion();
-    // Suggests a plot and its characters on screen; nothing is saved.
-    void suggest();
+    // Suggests a plot and its characters on screen, all from the seed, and keeps the seed; nothing
+    // is saved.
+    void suggest(quint32 seed);
     void addPlot();
     // Shows the description and the name of the selected catalogue plot.
     void showChosenPlot();
@@ -67,6 +69,7 @@ private:
     QPushButton* m_suggestButton = nullptr;
     QPushButton* m_printButton = nullptr;
     QPushButton* m_closeButton = nullptr;
+    RollSeedFields* m_rollSeed = nullptr;
 
     // Selection changes counted, so that a click can tell whether it changed the selection.
     int m_selectionChanges = 0;

@@ -113,15 +113,18 @@ void RecordWindow::followWritesElsewhere(const QString& table)
             });
 }
 
-QWidget* RecordWindow::navigatorBar()
+QWidget* RecordWindow::navigatorBar(QWidget* beside)
 {
-    if (!m_appearsIn)
+    if (!m_appearsIn && !beside)
         return m_navigator;
     auto* bar = new QWidget(this);
     auto* layout = new QHBoxLayout(bar);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_navigator, 2);
-    layout->addWidget(m_appearsIn, 3);
+    if (m_appearsIn)
+        layout->addWidget(m_appearsIn, 3);
+    if (beside)
+        layout->addWidget(beside);
     return bar;
 }
 

@@ -72,8 +72,9 @@ protected:
 
     RecordNavigator* navigator() const { return m_navigator; }
     // The navigator, with the stories of the current record beside it where its table's
-    // records are linked to stories; made on the first call, for the window's layout.
-    QWidget* navigatorBar();
+    // records are linked to stories, and the given control last; made on the first call, for the
+    // window's layout.
+    QWidget* navigatorBar(QWidget* beside = nullptr);
     QTableView* grid() const { return m_grid; }
     // Shows a field of the current row in the control, which writes it back when saved.
     void bindField(QWidget* control, const QString& field);

@@ -2,18 +2,20 @@
 
 #include "records/ProfileForm.h"
 #include "records/RollHistory.h"
+#include "records/RollSeedFields.h"
 #include "shared/desktop/BusyPointer.h"
 #include "shared/widgets/ControlMakers.h"
 #include "shared/widgets/OutputText.h"
-#include "shared/widgets/RandomListValue.h"
 #include "shared/widgets/RecordNavigator.h"
 #include "shared/widgets/Report.h"
+#include "shared/widgets/SeededGeneration.h"
 #include "shared/widgets/WindowServices.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -40,6 +42,7 @@ SceneWindow::SceneWindow(QWidget* parent)
     arrangeControls();
     connectControls();
     m_rolls = new RollHistory(this);
+    m_rollSeed->addGenerateFromSeed([this](quint32 seed) { rollScene(seed); });
     resize(sizeHint().expandedTo(QSize(800, 600)));
 }
 
@@ -78,6 +81,8 @@ void SceneWindow::createControls()
     bindField(m_conflict, QStringLiteral("Conflict"));
     bindField(m_timeOfDay, QStringLiteral("Time of Day"));
     bindCharacterBoxes([this](QWidget* box, const QString& field) { bindField(box, field); });
+    m_rollSeed = new RollSeedFields(this);
+    m_rollSeed->bind([this](QWidget* box, const QString& field) { bindField(box, field); });
 
     m_newButton = ControlMakers::button(QStringLiteral("cmdNew"), QStringLiteral("New"),
                                         QStringLiteral("Generate a new scene"), this);
@@ -125,7 +130,7 @@ void SceneWindow::arrangeControls()
     top->addLayout(generated, 3);
     layout->addLayout(top);
     layout->addWidget(captionedGrid(grid(), QStringLiteral("Scene Profiles")), 1);
-    layout->addWidget(navigatorBar());
+    layout->addWidget(navigatorBar(m_rollSeed->label()));
     auto* buttons = new QHBoxLayout;
     for (QWidget* control :
          QList<QWidget*>{m_newButton, m_generateButton, m_updateButton, m_deleteButton,
@@ -147,7 +152,8 @@ void SceneWindow::arrangeControls()
 void SceneWindow::connectControls()
 {
     connect(m_newButton, &QPushButton::clicked, this, &SceneWindow::addScene);
-    connect(m_generateButton, &QPushButton::clicked, this, &SceneWindow::rollScene);
+    connect(m_generateButton, &QPushButton::clicked, this,
+            [this] { rollScene(SeededGeneration::drawSeed()); });
     connectRecordButtons(m_updateButton, m_deleteButton, m_closeButton);
     connect(m_printButton, &QPushButton::clicked, this, [this] { printReport(report()); });
     connect(m_clipboardButton, &QPushButton::clicked, this, [this] { copyReport(report()); });
@@ -165,27 +171,30 @@ void SceneWindow::load()
     setDataControls(this);
 }
 
-void SceneWindow::drawSetting()
+void SceneWindow::drawSetting(SeededGeneration::Roll& roll)
 {
-    showText(m_weather, getRandomRecord(QStringLiteral("weather")));
-    showText(m_conflict, getRandomRecord(QStringLiteral("conflict")));
-    showText(m_location, getRandomRecord(QStringLiteral("location")));
-    showText(m_timeOfDay, getRandomRecord(QStringLiteral("time_of_day")));
+    showText(m_weather, roll.word(QStringLiteral("weather")));
+    showText(m_conflict, roll.word(QStringLiteral("conflict")));
+    showText(m_location, roll.word(QStringLiteral("location")));
+    showText(m_timeOfDay, roll.word(QStringLiteral("time_of_day")));
 }
 
-void SceneWindow::generate()
+void SceneWindow::generate(quint32 seed)
 {
     const BusyPointer busy;
-    drawCharacters();
-    drawSetting();
+    SeededGeneration::Roll roll(seed);
+    drawCharacters(roll);
+    drawSetting(roll);
+    m_rollSeed->mark(roll);
 }
 
-void SceneWindow::rollScene()
+void SceneWindow::rollScene(quint32 seed)
 {
     QList<QWidget*> drawn = {m_weather, m_conflict, m_location, m_timeOfDay};
     for (QLineEdit* box : characterBoxes())
         drawn << box;
-    m_rolls->roll(QStringLiteral("Generate"), drawn, [this] { generate(); });
+    m_rolls->roll(QStringLiteral("Generate"), drawn + m_rollSeed->boxes(),
+                  [this, seed] { generate(seed); });
 }
 
 void SceneWindow::recordShown(qint64 key)
@@ -200,7 +209,7 @@ void SceneWindow::showWrittenElsewhere(const std::function<void()>& show)
 
 void SceneWindow::addScene()
 {
-    newRecord([this] { generate(); }, m_weather);
+    newRecord([this] { generate(SeededGeneration::drawSeed()); }, m_weather);
 }
 
 Report SceneWindow::report() const

@@ -11,6 +11,7 @@ class QPushButton;
 class QTimer;
 class Report;
 class RollHistory;
+class RollSeedFields;
 
 // Scene profiles, kept in "Scene Profile": a name and notes typed by the user, four setting
 // elements and three characters drawn from the word tables. With the timer on, a new scene is
@@ -36,11 +37,12 @@ private:
     void connectControls();
 
     // Draws the weather, the conflict, the location and the time of day, in this order.
-    void drawSetting();
-    // Draws the characters and the setting; the name and the notes stay.
-    void generate();
+    void drawSetting(SeededGeneration::Roll& roll);
+    // Draws the characters and the setting from the seed, and keeps the seed; the name and the
+    // notes stay.
+    void generate(quint32 seed);
     // Generate: draws as one step that Undo takes back.
-    void rollScene();
+    void rollScene(quint32 seed);
     void addScene();
     // The name, the notes, the setting as weather, location, conflict and time, then the three
     // motivations before the three occupations.
@@ -66,4 +68,5 @@ private:
     QCheckBox* m_timerBox = nullptr;
     QTimer* m_timer = nullptr;
     RollHistory* m_rolls = nullptr;
+    RollSeedFields* m_rollSeed = nullptr;
 };

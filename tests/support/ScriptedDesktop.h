@@ -29,8 +29,9 @@ public:
     void typeNext(const QString& text) { m_typed.append(text); }
 
     QList<Message> messages;
-    QStringList inputBoxes; // every input box shown, as "prompt|title"
-    QStringList printed;    // every text handed to the printer
+    QStringList inputBoxes;  // every input box shown, as "prompt|title"
+    QStringList inputOffers; // the text each one offered
+    QStringList printed;     // every text handed to the printer
     QString clipboard;
     int clipboardClears = 0;
     QStringList launched;  // "browser page" of every page opened (a local page by its path)
@@ -74,10 +75,12 @@ public:
 protected:
     MessageAnswer showMessageBox(const QString& text, const QString& title, MessageIcon icon,
                                  MessageButtons buttons) override;
-    // Every input box's prompt and title are kept as "prompt|title".
-    QString showInputBox(const QString& prompt, const QString& title, const QString&) override
+    // Every input box's prompt and title are kept as "prompt|title", and what it offered.
+    QString showInputBox(const QString& prompt, const QString& title,
+                         const QString& offered) override
     {
         inputBoxes << prompt + u'|' + title;
+        inputOffers << offered;
         return m_typed.isEmpty() ? QString() : m_typed.takeFirst();
     }
     QString showPdfFileDialog(const QString&) override { return pdfFileToChoose; }

@@ -55,8 +55,7 @@ Origin originOf(const QVariant& seed, const QVariant& lists)
 QAction* newGenerateFromSeed(QObject* parent, std::function<Origin()> origin,
                              std::function<void(quint32)> generate)
 {
-    auto* action = new QAction(QStringLiteral("&Generate from Seed…"), parent);
-    action->setObjectName(QStringLiteral("actGenerateFromSeed"));
+    QAction* action = SeededGeneration::generateFromSeedAction(parent);
     QObject::connect(action, &QAction::triggered, parent,
                      [origin = std::move(origin), generate = std::move(generate)] {
                          const Origin own = origin();
@@ -186,6 +185,13 @@ std::optional<quint32> SeededGeneration::askSeed(std::optional<quint32> offered)
                 .arg(typed.trimmed()),
             title(), MessageIcon::Information, MessageButtons::Ok);
     return seed;
+}
+
+QAction* SeededGeneration::generateFromSeedAction(QObject* parent)
+{
+    auto* action = new QAction(QStringLiteral("&Generate from Seed…"), parent);
+    action->setObjectName(QStringLiteral("actGenerateFromSeed"));
+    return action;
 }
 
 void SeededGeneration::addGenerateFromSeed(QListWidget* results,

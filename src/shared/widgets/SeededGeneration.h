@@ -12,6 +12,7 @@
 class QAction;
 class QListWidget;
 class QListWidgetItem;
+class QObject;
 class QWidget;
 
 // Each Generate rolls every draw from a seed of its own, drawn from the run's generator, and the
@@ -69,6 +70,8 @@ void clearShown(QWidget* control);
 // "Generate from Seed…" for a control marked by markShown, as the results list's command does
 // for its current line; the caller puts it in a menu.
 QAction* generateFromSeedOf(QWidget* control, std::function<void(quint32)> generate);
+// The "Generate from Seed…" command, for a menu; its triggering is the caller's.
+QAction* generateFromSeedAction(QObject* parent);
 // Adds "Generate from Seed…" to the results list's menu: it asks for a seed, offering the current
 // line's, and hands a valid one to generate; a bad one is told and nothing is generated. Rolling
 // the current line's own seed again after its lists changed is asked first.
