@@ -56,8 +56,9 @@ private slots:
     {
         m_env = std::make_unique<TestEnvironment>();
         for (const char* sql :
-             {"INSERT INTO character (Name, Occupation, visible) VALUES ('Ann', 'pilot', 0), "
-              "('Bob', 'cook', -1), ('Cy', 'spy', 0)",
+             {"INSERT INTO character (Name, Occupation, visible, Height, Weight) VALUES ('Ann', "
+              "'pilot', 0, '70', '11 stone'), ('Bob', 'cook', -1, NULL, NULL), ('Cy', 'spy', 0, "
+              "NULL, NULL)",
               "INSERT INTO \"Plot Profile\" (\"Plot Name\", \"Character One\", \"Motivation One\", "
               "\"Character Two\", \"Motivation Two\", \"Character Three\", \"Motivation Three\") "
               "VALUES ('Rescue', 'baker', 'greed', 'judge', 'fear', 'nurse', 'love')",

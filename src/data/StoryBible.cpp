@@ -4,6 +4,7 @@
 #include "data/MarkdownText.h"
 
 #include <QFileInfo>
+#include <QHash>
 #include <QList>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -25,8 +26,17 @@ struct Section
     QString untitled; // the heading of an item without a name
     QString sql;      // the item's fields, then the link's own; bound to the story's key
     QList<Entry> entries;
-    QString omittedWhenEmpty = {}; // a field left out of an item that has no value in it
+    QString omittedWhenEmpty = {};      // a field left out of an item that has no value in it
+    QHash<QString, QString> units = {}; // of fields holding plain numbers, by field
 };
+
+// A plain whole number with its unit ("70 in"); any other text as it is.
+QString withUnit(const QString& value, const QString& unit)
+{
+    bool number = false;
+    value.toLongLong(&number);
+    return number && !unit.isEmpty() ? value + u' ' + unit : value;
+}
 
 const QString CatalogueDescription = QStringLiteral(
     "(SELECT plot_description FROM plots WHERE plot_name = item.\"Plot Name\" COLLATE NOCASE "
@@ -42,7 +52,9 @@ QList<Section> sections()
                         "item ON item.ID = link.Character_ID WHERE link.Story_ID = ? ORDER BY "
                         "link.ID"),
          {},
-         QStringLiteral("Notes")},
+         QStringLiteral("Notes"),
+         {{QStringLiteral("Height"), QStringLiteral("in")},
+          {QStringLiteral("Weight"), QStringLiteral("lb")}}},
         {QStringLiteral("Plots"),
          QStringLiteral("Plot Name"),
          QStringLiteral("Untitled plot"),
@@ -107,7 +119,8 @@ bool read(qint64 storyKey, Story* story, StoreError* error)
                 // Of the roll that filled the item, only its seed means anything to a reader.
                 if (field == QLatin1String("RollLists") || field == QLatin1String("RollLocked"))
                     continue;
-                const QString value = query.value(i).toString();
+                const QString value =
+                    withUnit(query.value(i).toString(), section.units.value(field));
                 const bool isSeed = field == QLatin1String("RollSeed");
                 if (field == section.nameField)
                     entry.name = value;
