@@ -111,6 +111,17 @@ private slots:
         for (QWidget* control : window->findChildren<QWidget*>())
             QVERIFY2(!takesTab(control) || reachable.contains(control->objectName()),
                      qPrintable(control->objectName()));
+        // No control covers another.
+        QList<std::pair<QWidget*, QRect>> placed;
+        for (QWidget* control : window->findChildren<QWidget*>()) {
+            if (!takesTab(control))
+                continue;
+            const QRect area(control->mapTo(window.get(), QPoint()), control->size());
+            for (const auto& [other, otherArea] : std::as_const(placed))
+                QVERIFY2(!area.intersects(otherArea),
+                         qPrintable(control->objectName() + " covers " + other->objectName()));
+            placed.append({control, area});
+        }
 
         QAbstractButton* defaultButton = window->defaultButton();
         QList<QPushButton*> buttons = window->findChildren<QPushButton*>();

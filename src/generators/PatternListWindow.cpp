@@ -78,10 +78,11 @@ PatternListWindow::PatternListWindow(const QString& windowName, const QString& c
 
 void PatternListWindow::addOptionBox(QCheckBox* box)
 {
-    // Extra boxes stand between "Random Pattern" and "Timer".
+    // Extra boxes stand between "Random Pattern" and "Timer", in the order they are added.
     m_options->removeWidget(m_timerBox);
-    m_options->addWidget(box, 1, 0);
-    m_options->addWidget(m_timerBox, 2, 0);
+    const int row = m_options->count(); // "Random Pattern" and the boxes added before
+    m_options->addWidget(box, row, 0);
+    m_options->addWidget(m_timerBox, row + 1, 0);
 }
 
 void PatternListWindow::setTabOrderEndingWith(const QList<QWidget*>& rest)
