@@ -24,3 +24,16 @@ bool CastNames::read(QStringList* names, StoreError* error)
     });
     return true;
 }
+
+bool CastNames::isHeld(const QString& name, bool* held, StoreError* error)
+{
+    QSqlQuery query(Database::connection());
+    query.prepare(QStringLiteral("SELECT 1 FROM character WHERE Name = ? COLLATE NOCASE LIMIT 1"));
+    query.addBindValue(name);
+    if (!query.exec()) {
+        *error = StoreError::fromSql(query.lastError(), QStringLiteral("CastNames.isHeld"));
+        return false;
+    }
+    *held = query.next();
+    return true;
+}

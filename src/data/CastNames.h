@@ -10,5 +10,8 @@ namespace CastNames {
 
 // Each name once, sorted without regard to case; empty names left out.
 bool read(QStringList* names, StoreError* error);
+// Whether any character holds the name (without regard to case), hidden ones included: no two
+// characters may hold the same name.
+bool isHeld(const QString& name, bool* held, StoreError* error);
 
 } // namespace CastNames

@@ -1,10 +1,12 @@
 #include "records/CharacterWindow.h"
 
+#include "data/CastNames.h"
 #include "data/ListTableModels.h"
 #include "records/BoundFieldDelegate.h"
 #include "records/RollHistory.h"
 #include "records/RollSeedFields.h"
 #include "shared/desktop/BusyPointer.h"
+#include "shared/desktop/Desktop.h"
 #include "shared/widgets/ControlMakers.h"
 #include "shared/widgets/ControlOrder.h"
 #include "shared/widgets/OutputText.h"
@@ -29,6 +31,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <memory>
 
 namespace {
 
@@ -272,8 +275,7 @@ void CharacterWindow::arrangeControls()
 void CharacterWindow::connectControls()
 {
     connect(m_newButton, &QPushButton::clicked, this, &CharacterWindow::addCharacter);
-    connect(m_generateButton, &QPushButton::clicked, this,
-            [this] { rollCharacter(SeededGeneration::drawSeed()); });
+    connect(m_generateButton, &QPushButton::clicked, this, [this] { rollCharacter(std::nullopt); });
     connectRecordButtons(m_updateButton, m_deleteButton, m_closeButton);
     connect(m_printButton, &QPushButton::clicked, this, [this] { printReport(report()); });
     connect(m_clipboardButton, &QPushButton::clicked, this, [this] { copyReport(report()); });
@@ -281,7 +283,7 @@ void CharacterWindow::connectControls()
     connectNewRecordTimer(m_timer, m_timerBox, [this] { addCharacter(); });
 }
 
-void CharacterWindow::drawCharacter(quint32 seed)
+void CharacterWindow::drawCharacter(std::optional<quint32> seed)
 {
     const BusyPointer busy;
     const auto ticked = [this](Attribute attribute) {
@@ -293,19 +295,53 @@ void CharacterWindow::drawCharacter(quint32 seed)
             return line->text();
         return static_cast<const QComboBox*>(box)->currentText();
     };
-    SeededGeneration::Roll roll(seed);
-    for (const auto& [attribute, value] :
-         CharacterDraws::draw(ticked, shown, roll.words(), roll.random()))
+    // Each try is a roll of its own, so that the seed kept gives this character again by itself.
+    constexpr int TriesBeforeRepeating = 200;
+    std::unique_ptr<SeededGeneration::Roll> roll;
+    QList<CharacterDraws::Drawn> drawn;
+    for (int tries = 1;; ++tries) {
+        roll =
+            std::make_unique<SeededGeneration::Roll>(seed ? *seed : SeededGeneration::drawSeed());
+        drawn = CharacterDraws::draw(ticked, shown, roll->words(), roll->random());
+        const auto name = std::find_if(drawn.cbegin(), drawn.cend(), [](const auto& value) {
+            return value.attribute == Attribute::Name;
+        });
+        if (seed || name == drawn.cend() || !isNameTaken(name->value))
+            break;
+        if (tries == TriesBeforeRepeating) {
+            if (!std::exchange(m_repeatingTold, true)) {
+                const BusyPointer::Pause forMessage;
+                desktop().messageBox(
+                    QStringLiteral("Every name the lists give is held by a character or given "
+                                   "here already, so names may repeat from now on."),
+                    windowTitle(), MessageIcon::Information, MessageButtons::Ok);
+            }
+            break;
+        }
+    }
+    for (const auto& [attribute, value] : std::as_const(drawn)) {
         BoundFieldDelegate::showValue(editor(attribute), value);
+        if (attribute == Attribute::Name)
+            m_givenNames.insert(value.toCaseFolded());
+    }
     QStringList locked;
     for (size_t i = 0; i < m_editors.size(); ++i) {
         if (!ticked(Attribute(i)))
             locked << m_editors[i]->objectName();
     }
-    m_rollSeed->mark(roll, locked);
+    m_rollSeed->mark(*roll, locked);
 }
 
-void CharacterWindow::rollCharacter(quint32 seed)
+bool CharacterWindow::isNameTaken(const QString& name) const
+{
+    if (m_givenNames.contains(name.toCaseFolded()))
+        return true;
+    bool held = false;
+    StoreError error;
+    return CastNames::isHeld(name, &held, &error) && held; // a failed read refuses nothing
+}
+
+void CharacterWindow::rollCharacter(std::optional<quint32> seed)
 {
     m_rolls->roll(QStringLiteral("Generate"),
                   QList<QWidget*>(m_editors.begin(), m_editors.end()) + m_rollSeed->boxes(),
@@ -341,7 +377,7 @@ void CharacterWindow::showWrittenElsewhere(const std::function<void()>& show)
 
 void CharacterWindow::addCharacter()
 {
-    newRecord([this] { drawCharacter(SeededGeneration::drawSeed()); }, editor(Attribute::Name));
+    newRecord([this] { drawCharacter(std::nullopt); }, editor(Attribute::Name));
 }
 
 void CharacterWindow::enableRecordButtons()

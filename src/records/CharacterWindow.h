@@ -4,6 +4,8 @@
 #include "records/RecordWindow.h"
 
 #include <array>
+#include <optional>
+#include <QSet>
 
 class QAction;
 class QCheckBox;
@@ -45,9 +47,13 @@ private:
 
     // Fills every attribute whose generate box is not unchecked, all from the seed, and keeps
     // the seed with the boxes left alone; saving is Update's.
-    void drawCharacter(quint32 seed);
+    // Draws the ticked attributes from the seed, or, with none, from fresh seeds until the name
+    // drawn is neither held by a character nor given here before (while such names are found).
+    void drawCharacter(std::optional<quint32> seed);
+    // Whether a drawn name may not be given: held by a character, or given here before.
+    bool isNameTaken(const QString& name) const;
     // Generate: draws as one step that Undo takes back.
-    void rollCharacter(quint32 seed);
+    void rollCharacter(std::optional<quint32> seed);
     // Ticks the generate boxes as they were for a roll that left the locked ones alone; gives
     // back what puts them as they are now.
     std::function<void()> restoreLocks(const QStringList& locked);
@@ -84,4 +90,6 @@ private:
     RollHistory* m_rolls = nullptr;
     RollSeedFields* m_rollSeed = nullptr;
     QAction* m_generateFromSeed = nullptr;
+    QSet<QString> m_givenNames; // case-folded
+    bool m_repeatingTold = false;
 };
