@@ -5,8 +5,10 @@
 #include "customization/CustomizationWindow.h"
 #include "data/Database.h"
 #include "data/RandomRecord.h"
+#include "data/UserTables.h"
 #include "engines/BodyMeasures.h"
 #include "engines/CharacterDraws.h"
+#include "engines/NameChain.h"
 #include "engines/NamePattern.h"
 #include "engines/SentencePattern.h"
 #include "GridBench.h"
@@ -33,6 +35,8 @@
 
 #include <algorithm>
 #include <functional>
+#include <map>
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -123,6 +127,45 @@ void benchGenerators()
             BodyMeasures::heightRange(drawn.value(Attribute::Gender), age).contains(height) &&
             BodyMeasures::weightRange(height, age).contains(drawn.value(Attribute::Weight).toInt());
     }
+    // Names invented like the shipped ones: none of the list, few repeats, fast; as single
+    // names of each list, and as the name generator puts them together.
+    std::map<QString, std::unique_ptr<NameChain>> chains;
+    for (const QString table : {"maleName", "femaleName", "surnames"}) {
+        QStringList listed;
+        StoreError error;
+        UserTables::fieldValues(table, table, &listed, &error);
+        QSet<QString> real;
+        for (const QString& name : std::as_const(listed))
+            real.insert(name.toLower());
+        const NameChain& chain = *(chains[table] = std::make_unique<NameChain>(listed));
+        int fromList = 0;
+        QSet<QString> firstThousand;
+        for (int i = 0; i < 10000; ++i) {
+            const QString name = chain.invent(runRandom());
+            fromList += real.contains(name.toLower());
+            if (i < 1000)
+                firstThousand.insert(name);
+        }
+        out << QStringLiteral("Invented like %1 (%2 names): %3 of 10000 in the list, %4 repeats "
+                              "in the first 1000, %5 names/s\n")
+                   .arg(table)
+                   .arg(listed.size())
+                   .arg(fromList)
+                   .arg(1000 - firstThousand.size())
+                   .arg(perSecond(100000, [&chain] { return chain.invent(runRandom()); }), 0, 'f',
+                        0);
+    }
+    const auto fullName = [&chains] {
+        const NameChain& first =
+            *chains[runRandom().inRange(1, 100) > 50 ? "maleName" : "femaleName"];
+        return first.invent(runRandom()) + u' ' + chains["surnames"]->invent(runRandom());
+    };
+    QSet<QString> fullNames;
+    for (int i = 0; i < 1000; ++i)
+        fullNames.insert(fullName());
+    out << QStringLiteral("Invented full names: %1 repeats in 1000, %2 names/s\n")
+               .arg(1000 - fullNames.size())
+               .arg(perSecond(100000, fullName), 0, 'f', 0);
     out << QStringLiteral("Characters: %1 of %2 with a height usual for their gender and age and "
                           "a weight plausible for that height\n")
                .arg(fitting)
