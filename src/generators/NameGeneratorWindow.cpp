@@ -81,11 +81,9 @@ bool NameGeneratorWindow::isTaken(const QString& line) const
 {
     if (PatternListWindow::isTaken(line))
         return true;
-    QStringList cast;
+    bool held = false;
     StoreError error;
-    if (!CastNames::read(&cast, &error))
-        return false; // a name may repeat rather than be refused for a failed read
-    return cast.contains(line, Qt::CaseInsensitive);
+    return CastNames::isHeld(line, &held, &error) && held; // a failed read refuses nothing
 }
 
 QString NameGeneratorWindow::repeatingNotice() const
