@@ -235,7 +235,8 @@ CREATE TABLE questions (
 -- Record tables. Keys are never reused (AUTOINCREMENT), so a story's links can never come to
 -- point at a later record. A hide flag of -1 keeps a row out of every window; new rows get 0.
 --
--- A character is a duplicate when its name is taken (in any case). A later version adds Notes.
+-- A character is a duplicate when its name is taken (in any case). Later versions add Notes, and
+-- to characters, plot and scene profiles the seed of their last roll.
 CREATE TABLE "character" (
     ID INTEGER PRIMARY KEY AUTOINCREMENT,
     visible INTEGER NOT NULL DEFAULT 0,

@@ -77,11 +77,22 @@ private slots:
 
     // A file an older version made is copied aside byte for byte, then brought up to date with
     // every row kept, its layout now the one a new database has; the next start finds it current
-    // and keeps no other copy.
+    // and keeps no other copy. A file of the first version runs through every step.
+    void olderFileIsBroughtUpToDate_data()
+    {
+        QTest::addColumn<QString>("copyName");
+        QTest::addColumn<int>("withoutNotes"); // characters that had no notes before
+        QTest::addColumn<QString>("sideBySide");
+        QTest::newRow("version 1") << "quillane97-version-1.mdb" << 3 << "0";
+        QTest::newRow("version 2") << "quillane97-version-2.mdb" << 1 << "-1";
+    }
     void olderFileIsBroughtUpToDate()
     {
+        QFETCH(QString, copyName);
+        QFETCH(int, withoutNotes);
+        QFETCH(QString, sideBySide);
         QTest::failOnWarning(QRegularExpression("."));
-        const QString fixture = QUILLANE_FIXTURES_DIR "/quillane97-version-1.mdb";
+        const QString fixture = QUILLANE_FIXTURES_DIR "/" + copyName;
         const QString layout = "SELECT type || name || ifnull(sql, '') FROM sqlite_master ORDER "
                                "BY name";
         const QStringList newLayout = m_env->db.column(layout);
@@ -91,13 +102,22 @@ private slots:
                 QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
         QVERIFY(openDatabase());
         QCOMPARE(m_env->told(), "");
-        const QString kept = backups() + "/quillane97-version-1.mdb";
-        QCOMPARE(backupFolder(), (QStringList{dated(0), "quillane97-version-1.mdb"}));
+        const QString kept = backups() + '/' + copyName;
+        QCOMPARE(backupFolder(), (QStringList{dated(0), copyName}));
         QCOMPARE(checksum(kept), checksum(fixture));
-        QCOMPARE(m_env->db.scalar("PRAGMA user_version"), 2);
+        QCOMPARE(m_env->db.scalar("PRAGMA user_version"), 3);
         QCOMPARE(m_env->db.column(layout), newLayout);
-        QCOMPARE(m_env->db.scalar("SELECT count(*) FROM character WHERE Notes IS NULL"), 3);
-        QCOMPARE(m_env->db.scalar("SELECT group_concat(sideBySide) FROM customize"), "0");
+        QCOMPARE(m_env->db.scalar("SELECT count(*) FROM character WHERE Notes IS NULL"),
+                 withoutNotes);
+        QCOMPARE(m_env->db.scalar("SELECT group_concat(sideBySide) FROM customize"), sideBySide);
+        QCOMPARE(m_env->db.scalar("SELECT (SELECT count(*) FROM character WHERE coalesce(RollSeed, "
+                                  "RollLists, RollLocked) IS NULL) || (SELECT count(*) FROM "
+                                  "\"Plot Profile\" WHERE coalesce(RollSeed, RollLists) IS NULL) "
+                                  "|| (SELECT count(*) FROM \"Scene Profile\" WHERE "
+                                  "coalesce(RollSeed, RollLists) IS NULL)"),
+                 m_env->db.scalar("SELECT (SELECT count(*) FROM character) || (SELECT count(*) "
+                                  "FROM \"Plot Profile\") || (SELECT count(*) FROM \"Scene "
+                                  "Profile\")"));
         QVERIFY(m_env->db.execute("ATTACH '" + kept + "' AS copy"));
         const QStringList tables =
             m_env->db.column("SELECT name FROM copy.sqlite_master WHERE type = 'table'");
@@ -110,7 +130,7 @@ private slots:
 
         const QByteArray upgraded = checksum(path);
         QVERIFY(openDatabase());
-        QCOMPARE(backupFolder(), (QStringList{dated(0), "quillane97-version-1.mdb"}));
+        QCOMPARE(backupFolder(), (QStringList{dated(0), copyName}));
         Database::close();
         QCOMPARE(checksum(path), upgraded);
     }

@@ -151,7 +151,7 @@ void TestDatabaseBuilder::shippedTablesAreCompleteAndClean()
     QCOMPARE(db.column("SELECT printf('%d|%s|%d|%d|%d|%d', timerInterval, personalReminder, "
                        "toolBar, startForm BETWEEN 0 AND 10, sideBySide, user_version) FROM "
                        "customize, pragma_user_version"),
-             QStringList{"5|Never run with scissors.|-1|1|0|2"});
+             QStringList{"5|Never run with scissors.|-1|1|0|3"});
 }
 
 QTEST_GUILESS_MAIN(TestDatabaseBuilder)

@@ -18,6 +18,15 @@ constexpr Step Steps[] = {
     // The character's free notes, and the customization's side by side choice (Yes -1, No 0).
     {2, "ALTER TABLE \"character\" ADD COLUMN Notes TEXT;"
         "ALTER TABLE customize ADD COLUMN sideBySide INTEGER NOT NULL DEFAULT 0;"},
+    // The roll that last filled a character, plot or scene: its seed, the fingerprints of the
+    // lists it drew from, and the character's boxes it left alone, by their control names.
+    {3, "ALTER TABLE \"character\" ADD COLUMN RollSeed INTEGER;"
+        "ALTER TABLE \"character\" ADD COLUMN RollLists TEXT;"
+        "ALTER TABLE \"character\" ADD COLUMN RollLocked TEXT;"
+        "ALTER TABLE \"Plot Profile\" ADD COLUMN RollSeed INTEGER;"
+        "ALTER TABLE \"Plot Profile\" ADD COLUMN RollLists TEXT;"
+        "ALTER TABLE \"Scene Profile\" ADD COLUMN RollSeed INTEGER;"
+        "ALTER TABLE \"Scene Profile\" ADD COLUMN RollLists TEXT;"},
 };
 
 constexpr bool stepsRunInOrder()
