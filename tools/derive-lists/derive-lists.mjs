@@ -471,11 +471,16 @@ function isIntransitive(synset, lemma) {
 // Adjective/Noun" and "Somebody ----s Adjective" are neither.
 const objectFrames = new Set([5, 8, 9, 10, 11, 14, 15, 16, 17, 18, 19, 20, 21, 24, 25, 30, 31]);
 const noObjectFrames = new Set([...intransitiveFrames, 12, 13, 26, 27, 28, 29, 32, 33, 34, 35]);
-// A verb's frame, from the frames of its first two senses (those its place on the list rests
-// on): "object", "none", or "both" when it has frames of each kind or of neither.
+// A verb's frame, from the frames of its common uses: its first sense and every other sense
+// tagged at least half as often as its most tagged one. "object", "none", or "both" when they
+// have frames of each kind or of neither.
 function frameOf(lemma) {
+    const list = senses.v.get(lemma);
+    const most = Math.max(...list.map((_, sense) => tagsOf('v', lemma, sense)));
+    const common = list.filter(
+        (_, sense) => sense === 0 || (most > 0 && 2 * tagsOf('v', lemma, sense) >= most));
     const kinds = new Set();
-    for (const offset of senses.v.get(lemma).slice(0, 2)) {
+    for (const offset of common) {
         const synset = synsets.v.get(offset);
         const position = synset.words.findIndex((w) => w.lower === lemma) + 1;
         for (const f of synset.frames) {
