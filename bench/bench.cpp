@@ -1,6 +1,8 @@
 // Prints the figures the program is measured by: the cost of one random draw from list tables
 // of growing size, the time from starting the program to its main window on screen, the
-// customization window over a large list, and the cost of saving a character.
+// customization window over a large list, and the cost of saving a character. With
+// "--sentences N" (and "--frames-ignored") it prints N sentences from random shipped patterns
+// instead, one a line, for a grammar checker to read.
 #include "BenchSupport.h"
 #include "customization/CustomizationWindow.h"
 #include "data/Database.h"
@@ -16,6 +18,7 @@
 #include "ResultListBench.h"
 #include "shared/widgets/RandomListValue.h"
 #include "shared/widgets/RunRandom.h"
+#include "shared/widgets/SentenceWords.h"
 #include "StartUpBench.h"
 #include "support/ScriptedDesktop.h"
 #include "support/TestDatabase.h"
@@ -96,8 +99,9 @@ void benchGenerators()
     TestDatabase db(TestDatabase::shippedTables());
     runRandom().seed(2);
     getRandomRecord("noun"); // the first draw of a table reads it
-    const auto sentences = perSecond(
-        200000, [] { SentencePattern::expand(QStringLiteral("tjnvrxqpy"), getRandomRecord); });
+    const SentencePattern::WordSource words = SentenceWords::from(runRandom());
+    const auto sentences =
+        perSecond(200000, [&] { SentencePattern::expand(QStringLiteral("tjnvrxqpy"), words); });
     const auto patternNames =
         perSecond(200000, [] { NamePattern::expand("cvccvcv", runRandom()); });
     const auto realNames = perSecond(200000, [] {
@@ -173,6 +177,79 @@ void benchGenerators()
     out.flush();
 }
 
+// The rows of the shipped sentence patterns (the database open).
+QStringList sentencePatterns()
+{
+    QStringList patterns;
+    QSqlQuery query(QStringLiteral("SELECT sentencePattern FROM sentencePattern"),
+                    Database::connection());
+    while (query.next())
+        patterns << query.value(0).toString();
+    return patterns;
+}
+
+struct ShippedSentence
+{
+    QString text;
+    int verbsOutOfFrame = 0; // by the frames the verb list carries
+};
+
+// Sentences from random shipped patterns, always the same ones; with frames ignored, every verb
+// is drawn from the whole list.
+QList<ShippedSentence> shippedSentences(int count, bool framesIgnored)
+{
+    ScriptedDesktop desktop;
+    TestDatabase db(TestDatabase::shippedTables());
+    runRandom().seed(4);
+    const QStringList patterns = sentencePatterns();
+    QHash<QString, QString> frames; // of each verb, lower-cased
+    QSqlQuery query(QStringLiteral("SELECT lower(verb), lower(trim(frame)) FROM verb"),
+                    Database::connection());
+    while (query.next())
+        frames.insert(query.value(0).toString(), query.value(1).toString());
+    const SentencePattern::WordSource words = SentenceWords::from(runRandom());
+    QStringList verbs; // drawn, in their places' order
+    const auto source = [&](const SentencePattern::WordRequest& request) {
+        std::optional<QString> word =
+            words(framesIgnored ? SentencePattern::WordRequest{request.table} : request);
+        if (word && request.table == u"verb")
+            verbs << word->toLower();
+        return word;
+    };
+    QList<ShippedSentence> sentences;
+    for (int i = 0; i < count; ++i) {
+        const QString pattern = patterns.at(runRandom().inRange(1, int(patterns.size())) - 1);
+        verbs.clear();
+        ShippedSentence sentence{SentencePattern::expand(pattern, source).sentence};
+        for (qsizetype at = 0, verb = 0; at < pattern.size(); ++at) {
+            if (pattern.at(at) != VerbCode)
+                continue;
+            const QString frame = frames.value(verbs.value(verb++));
+            const VerbFrame place = SentencePattern::verbFrameAt(pattern, at);
+            sentence.verbsOutOfFrame += (place == VerbFrame::Object && frame == u"none") ||
+                                        (place == VerbFrame::None && frame == u"object");
+        }
+        sentences << sentence;
+    }
+    return sentences;
+}
+
+// Verbs: each in the frame its place asks for, by the frames the verb list carries.
+void measureVerbFrames()
+{
+    const auto outOfFrame = [](bool framesIgnored) {
+        int count = 0;
+        for (const ShippedSentence& sentence : shippedSentences(2000, framesIgnored))
+            count += sentence.verbsOutOfFrame;
+        return count;
+    };
+    out << QStringLiteral("Sentences: %1 verbs out of their frame in 2000 from random shipped "
+                          "patterns (%2 when frames are ignored)\n")
+               .arg(outOfFrame(false))
+               .arg(outOfFrame(true));
+    out.flush();
+}
+
 // How sentences read: "an" before a consonant letter, "a" before a vowel letter and a lower-case
 // pronoun "i", counted over sentences from random shipped patterns. Articles follow the sound, so
 // the first two count only the words whose sound goes against their first letter (listed).
@@ -181,19 +258,16 @@ void measureSentenceReadings()
     ScriptedDesktop desktop;
     TestDatabase db(TestDatabase::shippedTables());
     runRandom().seed(3);
-    QStringList patterns;
-    QSqlQuery query(QStringLiteral("SELECT sentencePattern FROM sentencePattern"),
-                    Database::connection());
-    while (query.next())
-        patterns << query.value(0).toString();
+    const QStringList patterns = sentencePatterns();
+    const SentencePattern::WordSource source = SentenceWords::from(runRandom());
     const int count = 4000;
     int anBeforeConsonant = 0, aBeforeVowel = 0, lowerI = 0;
     QSet<QString> exceptions;
     const QString vowels = QStringLiteral("aeiou");
     for (int i = 0; i < count; ++i) {
         const QString pattern = patterns.at(runRandom().inRange(1, int(patterns.size())) - 1);
-        const QStringList words = SentencePattern::expand(pattern, getRandomRecord)
-                                      .sentence.split(u' ', Qt::SkipEmptyParts);
+        const QStringList words =
+            SentencePattern::expand(pattern, source).sentence.split(u' ', Qt::SkipEmptyParts);
         bool an = false, a = false, i_ = false;
         for (qsizetype w = 0; w < words.size(); ++w) {
             const QString word = words.at(w).toLower();
@@ -359,11 +433,23 @@ int main(int argc, char* argv[])
         return openCharacterWindow(QByteArray(argv[2]).toInt());
     if (runGridChild(argc, argv))
         return 0;
+    if (argc >= 3 && QByteArray(argv[1]) == "--sentences") {
+        const bool framesIgnored = argc == 4 && QByteArray(argv[3]) == "--frames-ignored";
+        for (const ShippedSentence& sentence :
+             shippedSentences(QByteArray(argv[2]).toInt(), framesIgnored))
+            out << sentence.text.trimmed() << ".\n";
+        out.flush();
+        return 0;
+    }
     const std::vector<std::pair<QString, std::function<void()>>> sections = {
         {QStringLiteral("grid"), benchGrid},
         {QStringLiteral("results"), benchResultLists},
         {QStringLiteral("draws"), benchRandomDraws},
-        {QStringLiteral("generators"), benchGenerators},
+        {QStringLiteral("generators"),
+         [] {
+             benchGenerators();
+             measureVerbFrames();
+         }},
         {QStringLiteral("readings"), measureSentenceReadings},
         {QStringLiteral("startup"), [] { benchStartUp(out); }},
         {QStringLiteral("character"), benchCharacterWindow},

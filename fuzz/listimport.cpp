@@ -34,14 +34,32 @@ QString writeInput(const QString& path, const uint8_t* data, size_t size)
     return path;
 }
 
+// The values, one a row.
+QList<QStringList> oneARow(const QStringList& values)
+{
+    QList<QStringList> rows;
+    for (const QString& value : values)
+        rows << QStringList{value};
+    return rows;
+}
+
+// The value of each row, its first field.
+QStringList valuesOf(const QList<QStringList>& rows)
+{
+    QStringList values;
+    for (const QStringList& row : rows)
+        values << row.first();
+    return values;
+}
+
 // The values read from the file, which must be readable.
 QStringList readBack(const QString& path)
 {
     QString problem;
-    const auto contents = ListFile::readValues(path, ListImport::valueField(Table), &problem);
+    const auto contents = ListFile::readValues(path, ListImport::fieldsWithoutKey(Table), &problem);
     if (!contents)
         FuzzSupport::fail(path + QStringLiteral(" as written cannot be read: ") + problem);
-    return contents->values;
+    return valuesOf(contents->rows);
 }
 
 // Imports the values into the emptied table; the values stored, in table order.
@@ -51,7 +69,7 @@ QStringList import(const QStringList& values)
         FuzzSupport::fail(QStringLiteral("the table cannot be emptied"));
     ListImport::Counts counts;
     StoreError error;
-    if (!ListImport::addValues(Table, values, &counts, &error))
+    if (!ListImport::addValues(Table, oneARow(values), &counts, &error))
         FuzzSupport::fail(QStringLiteral("import: ") + error.description);
     if (counts.added + counts.skipped != values.size())
         FuzzSupport::fail(QStringLiteral("the counts do not add up to the lines"));
@@ -73,11 +91,8 @@ bool fitsOneALine(const QString& value)
 // cannot keep and only then.
 bool write(const QString& path, const QStringList& values)
 {
-    QList<QStringList> rows;
-    for (const QString& value : values)
-        rows << QStringList{value};
     QString problem;
-    if (ListFile::writeRows(path, ListImport::fieldsWithoutKey(Table), rows, &problem))
+    if (ListFile::writeRows(path, ListImport::fieldsWithoutKey(Table), oneARow(values), &problem))
         return true;
     if (problem.isEmpty() || path.endsWith(QStringLiteral(".csv")) ||
         std::all_of(values.cbegin(), values.cend(), fitsOneALine))
@@ -108,13 +123,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         const QString path =
             writeInput(folder().filePath(QStringLiteral("list") + suffix), data, size);
         QString problem;
-        const auto contents = ListFile::readValues(path, ListImport::valueField(Table), &problem);
+        const auto contents =
+            ListFile::readValues(path, ListImport::fieldsWithoutKey(Table), &problem);
         if (!contents) {
             if (problem.isEmpty())
                 FuzzSupport::fail(QStringLiteral("a refused file gave no reason"));
             continue;
         }
-        const QStringList stored = import(contents->values);
+        const QStringList stored = import(valuesOf(contents->rows));
         for (const QString& exportSuffix : suffixes) {
             const QString exported = folder().filePath(QStringLiteral("export") + exportSuffix);
             if (!write(exported, stored))

@@ -19,8 +19,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     QStringList lines = FuzzSupport::text(data, size).split(u'\n');
     const QString pattern = lines.takeFirst();
     qsizetype drawn = 0;
-    const auto drawWord = [&](const QString& table) {
-        return lines.isEmpty() ? FuzzSupport::drawWord(table) : lines.at(drawn++ % lines.size());
+    const auto drawWord = [&](const SentencePattern::WordRequest& request) {
+        return std::optional(lines.isEmpty() ? FuzzSupport::drawWord(request.table)
+                                             : lines.at(drawn++ % lines.size()));
     };
     const SentencePattern::Expansion expansion = SentencePattern::expand(pattern, drawWord);
     if (!expansion.valid && expansion.sentence != SentencePattern::InvalidLine)

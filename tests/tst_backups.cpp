@@ -24,6 +24,15 @@ QString differences(const QString& table, const QString& fields = "*")
         .arg(main, copy);
 }
 
+// The shipped verbs with their frames, a tab between, as the verb table's file lists them.
+QStringList shippedVerbFrames()
+{
+    QFile file(TestDatabase::shippedTables() + "/verb.tsv");
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts).mid(1);
+}
+
 // The name of our dated copy made so many days before the day of the tests.
 QString dated(int daysBack)
 {
@@ -118,6 +127,10 @@ private slots:
                  m_env->db.scalar("SELECT (SELECT count(*) FROM character) || (SELECT count(*) "
                                   "FROM \"Plot Profile\") || (SELECT count(*) FROM \"Scene "
                                   "Profile\")"));
+        // Each shipped verb has its frame, however the file spells it; the user's own has none.
+        QCOMPARE(m_env->db.column("SELECT lower(verb) || char(9) || ifnull(frame, '') FROM verb "
+                                  "ORDER BY ID"),
+                 shippedVerbFrames() << "quilled\t");
         QVERIFY(m_env->db.execute("ATTACH '" + kept + "' AS copy"));
         const QStringList tables =
             m_env->db.column("SELECT name FROM copy.sqlite_master WHERE type = 'table'");

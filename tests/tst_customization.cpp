@@ -1,5 +1,7 @@
 #include "app/MainWindow.h"
 #include "customization/CustomizationWindow.h"
+#include "data/Database.h"
+#include "data/ListImport.h"
 #include "data/TableRowsModel.h"
 #include "inspiration/CrystalBallWindow.h"
 #include "shared/widgets/RandomListValue.h"
@@ -49,6 +51,14 @@ class TestCustomization : public QObject
     void typeValue(int row, const QString& text) { editCell(grid(), row, 1, text); }
     QStringList column(const QString& sql) { return m_env->db.column(sql); }
     QStringList nouns() { return column("SELECT noun FROM noun ORDER BY ID"); }
+    // The rows of a list in key order, the fields after the key joined by " | ", Null as "-".
+    QStringList rowsOf(const QString& table)
+    {
+        QStringList fields;
+        for (const QString& field : ListImport::fieldsWithoutKey(table))
+            fields << "ifnull(" + Database::quoteIdentifier(field) + ", '-')";
+        return column("SELECT " + fields.join(" || ' | ' || ") + " FROM " + table + " ORDER BY ID");
+    }
     void deleteRow(int row)
     {
         grid()->setCurrentIndex(grid()->model()->index(row, 1));
@@ -232,26 +242,36 @@ private slots:
         QCOMPARE(column("SELECT rating FROM rating"), QStringList{"4"});
     }
 
-    // A list goes out to a file and comes back whole, the list's own name first included; a
-    // word of two lines goes out whole as CSV, and a text file, one word a line, refuses it.
+    // A list goes out to a file and comes back whole, the list's own name first included, with
+    // the fields after the value (a verb's frame, which the grid shows and edits); a word of two
+    // lines goes out whole as CSV, and a text file, one word a line, refuses it.
     void listRoundTripsThroughFiles_data()
     {
         QTest::addColumn<QString>("suffix");
-        QTest::addColumn<QString>("heading"); // what the import says of the file's first line
-        QTest::newRow("text") << "txt" << QString();
-        QTest::newRow("csv") << "csv"
-                             << "  The first line, \"noun\", was taken as the column heading.";
+        QTest::addColumn<QString>("table");
+        QTest::addColumn<int>("editedColumn"); // of the grid's first row
+        QTest::addColumn<QString>("edit");
+        for (const char* suffix : {"txt", "csv"}) {
+            QTest::addRow("nouns %s", suffix) << suffix << "noun" << 1 << "Noun";
+            QTest::addRow("verbs %s", suffix) << suffix << "verb" << 2 << "object";
+        }
     }
     void listRoundTripsThroughFiles()
     {
         QFETCH(QString, suffix);
-        QFETCH(QString, heading);
-        for (const char* sql : {"UPDATE noun SET noun = 'Noun' WHERE ID = 1",
-                                "INSERT INTO noun (noun) VALUES ('salt, \"fine\"')",
-                                "INSERT INTO noun (noun) VALUES ('Write every day' || char(10) || "
+        QFETCH(QString, table);
+        QFETCH(int, editedColumn);
+        QFETCH(QString, edit);
+        for (const char* sql : {"INSERT INTO %1 (%1) VALUES ('salt, \"fine\"')",
+                                "INSERT INTO %1 (%1) VALUES ('Write every day' || char(10) || "
                                 "'even a line.')"})
-            QVERIFY(m_env->db.execute(sql));
-        open("noun");
+            QVERIFY(m_env->db.execute(QString(sql).arg(table)));
+        QVERIFY(table != "verb" ||
+                m_env->db.execute("UPDATE verb SET frame = 'none' WHERE ID = 2"));
+        open(table);
+        editCell(grid(), 0, editedColumn, edit);
+        click("cmdUpdate");
+        QCOMPARE(rowsOf(table).first().section(" | ", editedColumn - 1, editedColumn - 1), edit);
         QTemporaryDir folder;
         const QString path = folder.filePath("nouns." + suffix);
         m_env->desktop.saveFileToChoose = m_env->desktop.openFileToChoose = path;
@@ -263,20 +283,24 @@ private slots:
                 QString("nouns.txt could not be written: row %1, \"Write every day⏎even a "
                         "line.\", holds a line break, which a text file cannot keep; export it "
                         "as CSV.")
-                    .arg(nouns().size()),
+                    .arg(rowsOf(table).size()),
                 "Export", MessageIcon::Information));
             QCOMPARE(checksum(path), kept);
-            QVERIFY(m_env->db.execute("DELETE FROM noun WHERE instr(noun, char(10))"));
+            QVERIFY(
+                m_env->db.execute(QString("DELETE FROM %1 WHERE instr(%1, char(10))").arg(table)));
         }
-        const QStringList stored = nouns();
+        const QStringList stored = rowsOf(table);
         click("cmdExport");
-        QVERIFY(m_env->db.execute("DELETE FROM noun"));
+        QVERIFY(m_env->db.execute("DELETE FROM " + table));
         click("cmdImport");
         QVERIFY(m_env->expectMessage(
             QString("%1 added, 0 skipped (blank or already in the list).").arg(stored.size()) +
-                heading,
+                (suffix == "csv"
+                     ? QString("  The first line, \"%1\", was taken as the column heading.")
+                           .arg(table)
+                     : QString()),
             "Import", MessageIcon::Information));
-        QCOMPARE(nouns(), stored);
+        QCOMPARE(rowsOf(table), stored);
         QCOMPARE(grid()->model()->rowCount(), stored.size());
     }
 
@@ -290,48 +314,70 @@ private slots:
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<QString>("message");
         QTest::addColumn<QStringList>("added");
+        QTest::addColumn<QString>("table");
         const QByteArray joined = "Quill\r\n \r\n\xef\xbb\xbfquill\nANCHOR\n";
         const QString skipped = "1 added, 3 skipped (blank or already in the list).";
         for (const char* suffix : {"txt", "csv"})
             QTest::addRow("joined %s", suffix)
-                << suffix << joined << skipped << QStringList{"Quill"};
-        QTest::newRow("carriage returns")
-            << "txt" << QByteArray("ant\rbee\r")
-            << "2 added, 0 skipped (blank or already in the list)." << QStringList{"ant", "bee"};
+                << suffix << joined << skipped << QStringList{"Quill"} << "noun";
+        QTest::newRow("carriage returns") << "txt" << QByteArray("ant\rbee\r")
+                                          << "2 added, 0 skipped (blank or already in the list)."
+                                          << QStringList{"ant", "bee"} << "noun";
         QTest::newRow("csv heading and quotes")
             << "csv" << QByteArray("Noun\r\"Write every day,\neven a line.\"\r\"a \"\"b\"\", c\",2")
             << "2 added, 0 skipped (blank or already in the list).  The first line, \"Noun\", was "
                "taken as the column heading."
-            << QStringList{"Write every day,\neven a line.", "a \"b\", c"};
+            << QStringList{"Write every day,\neven a line.", "a \"b\", c"} << "noun";
         QTest::newRow("quoted byte-order mark")
             << "csv" << QByteArray("\"\xef\xbb\xbf  dove\"")
-            << "1 added, 0 skipped (blank or already in the list)." << QStringList{"dove"};
+            << "1 added, 0 skipped (blank or already in the list)." << QStringList{"dove"}
+            << "noun";
         for (const QString suffix : {"txt", "csv"})
             QTest::addRow("not UTF-8 %s", qPrintable(suffix))
                 << suffix << QByteArray("\xff\xfe\0q\0", 5)
                 << "nouns." + suffix +
                        " cannot be imported: it is not a UTF-8 text file.  Nothing was changed."
-                << QStringList{};
+                << QStringList{} << "noun";
         QTest::newRow("quote not closed")
             << "csv" << QByteArray("ant\n\"bee,\ncow\n")
             << "nouns.csv cannot be imported: the quoted text that opens on line 2 is never "
                "closed.  Nothing was changed."
-            << QStringList{};
+            << QStringList{} << "noun";
+        // A line of a list with further fields has them after tabs, and may leave them out; a
+        // plain list's line is its value whole.
+        QTest::newRow("tab in a word") << "txt" << QByteArray("salt\tpepper\n")
+                                       << "1 added, 0 skipped (blank or already in the list)."
+                                       << QStringList{"salt\tpepper"} << "noun";
+        QTest::newRow("verbs with frames")
+            << "txt" << QByteArray("Soared\tnone\nhit\tobject\textra\nwept\n\n crept \t both \n")
+            << "4 added, 1 skipped (blank or already in the list)."
+            << QStringList{"Soared | none", "hit | object", "wept | -", "crept | both"} << "verb";
+        QTest::newRow("verbs with frames csv")
+            << "csv" << QByteArray("Verb,frame\nsoared,none\n\"hit\",\n")
+            << "2 added, 0 skipped (blank or already in the list).  The first line, \"Verb\", was "
+               "taken as the column heading."
+            << QStringList{"soared | none", "hit | -"} << "verb";
+        QTest::newRow("verbs without frames")
+            << "txt" << QByteArray("soared\nhit\n")
+            << "2 added, 0 skipped (blank or already in the list)."
+            << QStringList{"soared | -", "hit | -"} << "verb";
     }
+
     void listFileIsImported()
     {
         QFETCH(QString, suffix);
         QFETCH(QByteArray, content);
         QFETCH(QString, message);
         QFETCH(QStringList, added);
-        const QStringList stored = nouns();
+        QFETCH(QString, table);
+        const QStringList stored = rowsOf(table);
         QTemporaryDir folder;
         m_env->desktop.openFileToChoose = folder.filePath("nouns." + suffix);
         QVERIFY(writeFile(m_env->desktop.openFileToChoose, content));
-        open("noun");
+        open(table);
         click("cmdImport");
         QVERIFY(m_env->expectMessage(message, "Import", MessageIcon::Information));
-        QCOMPARE(nouns(), stored + added);
+        QCOMPARE(rowsOf(table), stored + added);
     }
 
     // The interval keeps to 1 to 20 seconds. A spin changes only the interval shown: the run and

@@ -102,12 +102,55 @@ private slots:
         QFETCH(QStringList, row);
         const QStringList words = row.at(1).split(' ', Qt::SkipEmptyParts);
         qsizetype drawn = 0;
-        const auto expansion = SentencePattern::expand(row.at(0), [&](const QString& table) {
-            return words.value(drawn++).replace(u'*', table);
-        });
+        const auto expansion =
+            SentencePattern::expand(row.at(0), [&](const SentencePattern::WordRequest& request) {
+                return std::optional(words.value(drawn++).replace(u'*', request.table));
+            });
         QCOMPARE(expansion.sentence, row.at(2));
         QCOMPARE(expansion.valid, row.at(2) != SentencePattern::InvalidLine);
         QCOMPARE(drawn, words.size()); // the words before a bad character are drawn too
+    }
+
+    void verbsAreDrawnInTheirFrame_data()
+    {
+        // clang-format off
+        addRows({ // pattern, the verb table (verb:frame), sentence, the frames asked for in turn
+            {"tnvtn", "ran:none hit:object", "Article noun hit article noun ", "object"},
+            {"pvy", "ran:none hit:object", "Pronouns hit directobjectpronoun ", "object"},
+            {"pvqjn", "ran:none hit:object sang:both", "Pronouns hit possessivepronoun adjective "
+                                                       "noun ", "object"},
+            {"tnv", "hit:object ran:none", "Article noun ran ", "none"},
+            {"tnvxtn", "hit:object ran:none", "Article noun ran preposition article noun ", "none"},
+            {"pvr", "hit:object ran:none", "Pronouns ran adverb ", "none"},
+            {"pvpv", "hit:object ran:none", "Pronouns hit pronouns ran ", "any none"},
+            {"tnv", "hit:object sang:both", "Article noun sang ", "none"},
+            {"tnvtn", "ran:none", "Article noun ran article noun ", "object any"},
+            {"pvr", "hit:object", "Pronouns hit adverb ", "none any"}});
+        // clang-format on
+    }
+    // A verb is asked for in the frame of its place; when no verb has it, any verb is. The word
+    // source here draws the first verb of its table that has the frame asked for, or both.
+    void verbsAreDrawnInTheirFrame()
+    {
+        QFETCH(QStringList, row);
+        const QStringList verbs = row.at(1).split(u' ');
+        const QStringList frameNames = {"any", "object", "none"};
+        QStringList asked;
+        const auto expansion =
+            SentencePattern::expand(row.at(0), [&](const SentencePattern::WordRequest& request) {
+                if (request.table != u"verb")
+                    return std::optional(request.table);
+                asked << frameNames.at(int(request.frame));
+                for (const QString& verb : verbs) {
+                    const QString frame = verb.section(u':', 1);
+                    if (request.frame == VerbFrame::Any || frame == u"both" ||
+                        frame == asked.last())
+                        return std::optional(verb.section(u':', 0, 0));
+                }
+                return std::optional<QString>();
+            });
+        QCOMPARE(expansion.sentence, row.at(2));
+        QCOMPARE(asked.join(u' '), row.at(3));
     }
 
     void numbersKeepToTheirBounds_data()

@@ -132,7 +132,7 @@ private slots:
         m_env = std::make_unique<TestEnvironment>();
         for (int i = 0; i < Tables.size(); ++i)
             QVERIFY(m_env->db.execute("DELETE FROM " + Tables.at(i)) &&
-                    m_env->db.execute(QString("INSERT INTO %1 VALUES (1, '%2')")
+                    m_env->db.execute(QString("INSERT INTO %1 (ID, %1) VALUES (1, '%2')")
                                           .arg(Tables.at(i), Words.at(i).toLower())));
     }
     void cleanup()
@@ -258,7 +258,7 @@ private slots:
             QVERIFY(m_env->db.execute("DELETE FROM " + table));
             for (int row = 1; row <= 30; ++row)
                 QVERIFY(m_env->db.execute(
-                    QString("INSERT INTO %1 VALUES (%2, '%1 %2')").arg(table).arg(row)));
+                    QString("INSERT INTO %1 (ID, %1) VALUES (%2, '%1 %2')").arg(table).arg(row)));
         }
         open(QString(QTest::currentDataTag()).section(' ', 0, 0));
         play(steps.split('|'));

@@ -189,6 +189,42 @@ private slots:
         QVERIFY(!realNames->isChecked());
     }
 
+    // A verb before an object takes one, or both; a verb at the end takes none, or both. A verb
+    // of no frame fits both places; when no verb fits, any is drawn.
+    void verbsFitTheirPlaces_data()
+    {
+        QTest::addColumn<QString>("frames"); // SQL
+        QTest::addColumn<QString>("pattern");
+        QTest::addColumn<QStringList>("verbs"); // every verb drawn, the third word
+        const QString some = "UPDATE verb SET frame = CASE verb WHEN 'climbed' THEN 'object' WHEN "
+                             "'danced' THEN 'Both' WHEN 'drifted' THEN ' ' WHEN 'fled' THEN NULL "
+                             "ELSE 'none' END";
+        const QStringList all =
+            QString("climbed danced drifted fled glowed hurried laughed listened sang shivered "
+                    "sighed smiled stumbled trembled tumbled vanished waited wandered waved "
+                    "whispered")
+                .split(' ');
+        QTest::newRow("object follows")
+            << some << "qnvy" << QStringList{"climbed", "danced", "drifted", "fled"};
+        QTest::newRow("pattern ends") << some << "tnv" << all.mid(1);
+        QTest::newRow("none takes an object") << "UPDATE verb SET frame = 'none'"
+                                              << "qnvy" << all;
+    }
+    void verbsFitTheirPlaces()
+    {
+        QFETCH(QString, frames);
+        QFETCH(QString, pattern);
+        QFETCH(QStringList, verbs);
+        QVERIFY(m_env->db.execute(frames));
+        open("sentence");
+        select(pattern);
+        click("cmdGenerate", 400);
+        QSet<QString> drawn;
+        for (const QString& line : results())
+            drawn << line.section(' ', 2, 2);
+        QCOMPARE(drawn, QSet<QString>(verbs.cbegin(), verbs.cend()));
+    }
+
     // A drawn line is kept in a record from the keyboard alone: Ctrl+K opens the menu at the line,
     // the arrows choose, and the record is chosen by typing its name. A name becomes a new
     // character's name; an age becomes a character's age once the old one may be replaced; a
@@ -277,26 +313,33 @@ private slots:
         QTest::addColumn<QString>("option"); // clicked before generating
         QTest::addColumn<QString>("badSeed");
         QTest::addColumn<QString>("editedList"); // one the lines were drawn from
+        QTest::addColumn<QString>("edit");       // of that list
+        const QString deleteLast = "DELETE FROM %1 WHERE rowid = (SELECT max(rowid) FROM %1)";
         QTest::newRow("sentence") << "sentence"
                                   << "chkRandom"
                                   << "-1"
-                                  << "sentencePattern";
+                                  << "sentencePattern" << deleteLast;
+        QTest::newRow("sentence, frames") << "sentence"
+                                          << "chkRandom"
+                                          << "x"
+                                          << "verb"
+                                          << "UPDATE verb SET frame = 'none' WHERE rowid = 1";
         QTest::newRow("name") << "name"
                               << "chkRandom"
                               << "4294967296"
-                              << "namePattern";
+                              << "namePattern" << deleteLast;
         QTest::newRow("real names") << "name"
                                     << "chkRealName"
                                     << "1.5"
-                                    << "surnames";
+                                    << "surnames" << deleteLast;
         QTest::newRow("names like real ones") << "name"
                                               << "chkLikeRealNames"
                                               << "abc"
-                                              << "surnames";
+                                              << "surnames" << deleteLast;
         QTest::newRow("distance") << "number"
                                   << "optNumberType_2"
                                   << "12 34"
-                                  << "UnitOfMeasure";
+                                  << "UnitOfMeasure" << deleteLast;
     }
     void linesAreRolledAgainFromTheirSeeds()
     {
@@ -339,9 +382,8 @@ private slots:
 
         // After a list it drew from has changed, rolling a line's own seed again asks first.
         QFETCH(QString, editedList);
-        QVERIFY(m_env->db.execute(
-            QStringLiteral("DELETE FROM %1 WHERE rowid = (SELECT max(rowid) FROM %1)")
-                .arg(editedList)));
+        QFETCH(QString, edit);
+        QVERIFY(m_env->db.execute(edit.arg(editedList)));
         list->setCurrentRow(0);
         for (const MessageAnswer answer : {MessageAnswer::No, MessageAnswer::Yes}) {
             m_env->desktop.typeNext(list->item(0)->data(SeededGeneration::SeedRole).toString());

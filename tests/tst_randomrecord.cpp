@@ -2,6 +2,7 @@
 #include "data/RandomRecord.h"
 #include "engines/Random.h"
 #include "shared/widgets/RandomListValue.h"
+#include "shared/widgets/RunRandom.h"
 #include "support/TestEnvironment.h"
 
 #include <QtSql>
@@ -11,11 +12,12 @@
 
 // How far the counts of draws stray from equal: chi-square over its critical value at 0.1%
 // (Wilson and Hilferty's approximation). A value drawn that is not expected counts as infinite.
-double unevenness(const QString& table, const QStringList& expected, int draws)
+double unevenness(const QString& table, const QStringList& expected, int draws,
+                  const RandomRecord::Filter& filter = {})
 {
     QHash<QString, int> counts;
     for (int i = 0; i < draws; ++i)
-        ++counts[getRandomRecord(table)];
+        ++counts[getRandomRecordFrom(table, filter, runRandom()).value_or("no row fits")];
     const double mean = double(draws) / expected.size(), k = expected.size() - 1, z = 3.09;
     double chiSquare = 0;
     for (const QString& value : expected)
@@ -34,13 +36,16 @@ class TestRandomRecord : public QObject
     TestDatabase& db() { return m_env->db; }
 
     // A list table of the values (SQL of the copy number n), each as often as the test row says,
-    // in blocks whose gaps between keys grow: no row may be favoured by its place or gap.
-    void fill(const QString& table, const QStringList& values, int copies = 0)
+    // in blocks whose gaps between keys grow: no row may be favoured by its place or gap. Given
+    // kinds (SQL, one for each value), the table has a field "kind" after the value.
+    void fill(const QString& table, const QStringList& values, int copies = 0,
+              const QStringList& kinds = {})
     {
         QFETCH_GLOBAL(int, blockSize);
         QFETCH_GLOBAL(int, keySpacing);
         copies = copies ? copies : blockSize;
-        QVERIFY(db().execute("CREATE TABLE " + table + " (ID INTEGER PRIMARY KEY, word TEXT)"));
+        QVERIFY(db().execute("CREATE TABLE " + table + " (ID INTEGER PRIMARY KEY, word TEXT" +
+                             (kinds.isEmpty() ? ")" : ", kind TEXT COLLATE NOCASE)")));
         // Value i fills a block of rows whose keys start at first and are i + 1 apart.
         for (qsizetype i = 0, first = 1; i < values.size(); first += copies * (i + 1), ++i)
             QVERIFY(db().execute(
@@ -48,7 +53,8 @@ class TestRandomRecord : public QObject
                     "WITH RECURSIVE copy(n) AS (SELECT 0 UNION ALL SELECT n + 1 FROM copy "
                     "WHERE n + 1 < %1) INSERT INTO %2 SELECT %3 * (%4 + n * %5), %6 FROM copy")
                     .arg(QString::number(copies), table, QString::number(keySpacing),
-                         QString::number(first), QString::number(i + 1), values[i])));
+                         QString::number(first), QString::number(i + 1),
+                         values[i] + (kinds.isEmpty() ? QString() : ", " + kinds[i]))));
     }
 
 private slots:
@@ -72,12 +78,23 @@ private slots:
     }
 
     // Every row is drawn about equally often, whatever its key, from the first draws on, and no
-    // blank value ever is.
+    // blank value ever is; a draw limited by a field's values reaches every row that fits, and
+    // only those, in any case, with a blank field when asked for, and sees writes at once.
     void drawsEveryRowAboutEquallyOftenAndNoBlank()
     {
         fill("dice",
-             {"'f1'", "NULL", "'f2'", "''", "'f3'", "'   '", "'f4'", "'f5'", "NULL", "'f6'"});
+             {"'f1'", "NULL", "'f2'", "''", "'f3'", "'   '", "'f4'", "'f5'", "NULL", "'f6'"}, 0,
+             {"'odd'", "'odd'", "'EVEN'", "'odd'", "'odd'", "'odd'", "NULL", "'  '", "''", "'x'"});
         QVERIFY(unevenness("dice", {"F1", "F2", "F3", "F4", "F5", "F6"}, 6000) < 1);
+        RandomRecord::Filter filter{"kind", {"even", "odd"}, true};
+        QVERIFY(unevenness("dice", {"F1", "F2", "F3", "F4", "F5"}, 5000, filter) < 1);
+        filter.blankFits = false;
+        QVERIFY(unevenness("dice", {"F1", "F2", "F3"}, 3000, filter) < 1);
+        QVERIFY(QSqlQuery(db().otherConnection())
+                    .exec("UPDATE dice SET kind = 'Odd' WHERE kind = 'x'"));
+        QVERIFY(unevenness("dice", {"F1", "F2", "F3", "F6"}, 4000, filter) < 1);
+        filter.values = QStringList{"none such"};
+        QVERIFY(!getRandomRecordFrom("dice", filter, runRandom()) && db().fatalErrors.isEmpty());
         fill("many", {"'W' || n"}, 5000);
         int late = 0; // the first draws already reach the rows that are read last
         for (int i = 0; i < 20; ++i)
@@ -112,13 +129,15 @@ private slots:
     // table earlier draws have read; the fingerprint moves with what the draws depend on only.
     void sameSeedSameDrawsWhileTheFingerprintHolds()
     {
-        fill("words", {"'alpha'", "NULL", "'beta'", "'gamma'", "'delta'"});
+        fill("words", {"'alpha'", "NULL", "'beta'", "'gamma'", "'delta'"}, 0,
+             {"'a'", "'a'", "'b'", "NULL", "'a'"});
         fill("other", {"'x'"});
         const auto drawn = [] {
             Random seeded(4242);
             QStringList values;
             for (int i = 0; i < 40; ++i)
-                values << getRandomRecordFrom("words", seeded);
+                values << getRandomRecordFrom("words", seeded)
+                       << *getRandomRecordFrom("words", {"kind", {"a"}, i % 2 == 0}, seeded);
             return values;
         };
         const auto fingerprint = [] { return RandomRecord::fingerprint("words", nullptr); };
@@ -133,6 +152,13 @@ private slots:
         QVERIFY(fingerprint() != before);
         QVERIFY(db().execute("UPDATE words SET word = 'beta' WHERE word = 'Beta'"));
         QCOMPARE(fingerprint(), before);
+        for (const char* kind : {"'b'", "NULL"}) { // what a filter reads moves it too
+            QVERIFY(
+                db().execute(QString("UPDATE words SET kind = %1 WHERE word = 'alpha'").arg(kind)));
+            QVERIFY(fingerprint() != before);
+        }
+        QVERIFY(db().execute("UPDATE words SET kind = 'a' WHERE word = 'alpha'"));
+        QVERIFY(fingerprint() == before && drawn() == first);
         QVERIFY(db().execute("DELETE FROM words WHERE ID = (SELECT max(ID) FROM words)"));
         QVERIFY(fingerprint() != before);
         QVERIFY(!RandomRecord::fingerprint("nowhere", nullptr));

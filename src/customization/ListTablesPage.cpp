@@ -276,7 +276,7 @@ void ListTablesPage::importList()
     if (path.isEmpty() || !savePendingEdits())
         return;
     QString problem;
-    const auto file = ListFile::readValues(path, ListImport::valueField(table), &problem);
+    const auto file = ListFile::readValues(path, ListImport::fieldsWithoutKey(table), &problem);
     if (!file) {
         tell(QStringLiteral("%1 cannot be imported: %2.  Nothing was changed.")
                  .arg(QFileInfo(path).fileName(), problem),
@@ -286,7 +286,7 @@ void ListTablesPage::importList()
     BusyPointer busy;
     ListImport::Counts counts;
     StoreError error;
-    if (!ListImport::addValues(table, file->values, &counts, &error)) {
+    if (!ListImport::addValues(table, file->rows, &counts, &error)) {
         tellRecoverable(error);
         return;
     }

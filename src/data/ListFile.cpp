@@ -8,6 +8,8 @@
 #include <QSaveFile>
 #include <QStringDecoder>
 
+#include <algorithm>
+
 namespace {
 
 bool isCsv(const QString& path)
@@ -81,25 +83,28 @@ QString unfitForLines(const QList<QStringList>& rows)
 
 } // namespace
 
-std::optional<ListFile::Contents> ListFile::readValues(const QString& path,
-                                                       const QString& fieldName, QString* problem)
+std::optional<ListFile::Contents>
+ListFile::readValues(const QString& path, const QStringList& fieldNames, QString* problem)
 {
     const auto text = readText(path, problem);
     if (!text)
         return std::nullopt;
+    const qsizetype fields = std::max<qsizetype>(fieldNames.size(), 1);
     Contents contents;
     if (!isCsv(path)) {
-        contents.values = lines(*text);
+        for (const QString& line : lines(*text))
+            contents.rows << (fields > 1 ? line.split(u'\t').mid(0, fields) : QStringList{line});
         return contents;
     }
     const auto rows = CsvText::rows(*text, problem);
     if (!rows)
         return std::nullopt;
     for (const QStringList& row : *rows)
-        contents.values << row.first();
-    if (!contents.values.isEmpty() &&
-        contents.values.first().trimmed().compare(fieldName, Qt::CaseInsensitive) == 0)
-        contents.heading = contents.values.takeFirst();
+        contents.rows << row.mid(0, fields);
+    if (!contents.rows.isEmpty() && !fieldNames.isEmpty() &&
+        contents.rows.first().first().trimmed().compare(fieldNames.first(), Qt::CaseInsensitive) ==
+            0)
+        contents.heading = contents.rows.takeFirst().first();
     return contents;
 }
 

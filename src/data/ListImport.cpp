@@ -35,7 +35,9 @@ bool ListImport::isValueList(const QString& table, QString* why)
     const QSqlRecord fields = Database::connection().record(table);
     const bool keyed = !fields.isEmpty() && keyField(table) == fields.fieldName(0) &&
                        fields.field(0).metaType().id() != QMetaType::QString;
-    if (fields.count() == 2 && keyed)
+    if (keyed &&
+        (fields.count() == 2 ||
+         (fields.count() > 2 && fields.fieldName(1).compare(table, Qt::CaseInsensitive) == 0)))
         return true;
     if (why) {
         QStringList values;
@@ -58,10 +60,11 @@ QString ListImport::valueField(const QString& table)
     return Database::connection().record(table).fieldName(1);
 }
 
-bool ListImport::addValues(const QString& table, const QStringList& values, Counts* counts,
+bool ListImport::addValues(const QString& table, const QList<QStringList>& rows, Counts* counts,
                            StoreError* error)
 {
     QSqlDatabase db = Database::connection();
+    const QStringList fields = fieldsWithoutKey(table);
     const QString valueField = ListImport::valueField(table);
     const QString quotedTable = Database::quoteIdentifier(table);
     QSqlQuery query(db);
@@ -79,16 +82,25 @@ bool ListImport::addValues(const QString& table, const QStringList& values, Coun
         return fail(query.lastError());
     while (query.next())
         present.insert(query.value(0).toString().trimmed().toCaseFolded());
-    query.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (?)")
-                      .arg(quotedTable, Database::quoteIdentifier(valueField)));
+    QStringList quotedFields, marks;
+    for (const QString& field : fields) {
+        quotedFields << Database::quoteIdentifier(field);
+        marks << QStringLiteral("?");
+    }
+    query.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                      .arg(quotedTable, quotedFields.join(u','), marks.join(u',')));
     Counts result;
-    for (const QString& line : values) {
-        const QString value = stored(line);
+    for (const QStringList& row : rows) {
+        const QString value = stored(row.value(0));
         if (value.isEmpty() || present.contains(value.toCaseFolded())) {
             ++result.skipped;
             continue;
         }
         query.addBindValue(value);
+        for (qsizetype field = 1; field < fields.size(); ++field) {
+            const QString further = stored(row.value(field));
+            query.addBindValue(further.isEmpty() ? QVariant() : QVariant(further));
+        }
         if (!query.exec())
             return fail(query.lastError());
         present.insert(value.toCaseFolded());

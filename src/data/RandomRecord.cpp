@@ -49,8 +49,9 @@ bool prepare(sqlite3* db, const QByteArray& sql, Statement* statement, StoreErro
     return true;
 }
 
-// The name of the table's value field (its second), quoted.
-bool valueColumn(sqlite3* db, const QString& table, QByteArray* column, StoreError* error)
+// The name of the table's value field (its second), quoted, and of the fields after it.
+bool valueColumn(sqlite3* db, const QString& table, QByteArray* column, StoreError* error,
+                 QByteArrayList* furtherColumns = nullptr)
 {
     Statement columns;
     if (!prepare(db, "PRAGMA table_info(" + Database::quoteIdentifier(table).toUtf8() + ")",
@@ -58,10 +59,15 @@ bool valueColumn(sqlite3* db, const QString& table, QByteArray* column, StoreErr
         return false;
     int columnCount = 0;
     while (sqlite3_step(columns.get()) == SQLITE_ROW) {
-        if (columnCount++ == 1)
-            *column = Database::quoteIdentifier(QString::fromUtf8(reinterpret_cast<const char*>(
-                                                    sqlite3_column_text(columns.get(), 1))))
-                          .toUtf8();
+        const QByteArray quoted =
+            Database::quoteIdentifier(QString::fromUtf8(reinterpret_cast<const char*>(
+                                          sqlite3_column_text(columns.get(), 1))))
+                .toUtf8();
+        if (columnCount == 1)
+            *column = quoted;
+        else if (columnCount > 1 && furtherColumns)
+            furtherColumns->append(quoted);
+        ++columnCount;
     }
     if (columnCount == 0) {
         *error = {3078, Source, QStringLiteral("Cannot find the table '%1'").arg(table)};
@@ -78,6 +84,31 @@ bool valueColumn(sqlite3* db, const QString& table, QByteArray* column, StoreErr
 QByteArray drawable(const QByteArray& column)
 {
     return "trim(CAST(" + column + " AS TEXT)) <> ''";
+}
+
+QByteArray quotedText(const QString& text)
+{
+    return "'" + text.toUtf8().replace('\'', "''") + "'";
+}
+
+// The condition a row meets to fit the filter, joined to a condition with AND; nothing for no
+// filter.
+QByteArray fitting(const RandomRecord::Filter& filter)
+{
+    if (filter.field.isEmpty())
+        return {};
+    const QByteArray field = Database::quoteIdentifier(filter.field).toUtf8();
+    QByteArrayList fits;
+    if (!filter.values.isEmpty()) {
+        QByteArrayList values;
+        for (const QString& value : filter.values)
+            values << quotedText(value);
+        fits << field + " IN (" + values.join(',') + ")";
+    }
+    if (filter.blankFits)
+        fits << field + " IS NULL"
+             << "trim(CAST(" + field + " AS TEXT)) = ''";
+    return " AND (" + (fits.isEmpty() ? QByteArray("0") : fits.join(" OR ")) + ")";
 }
 
 // The value (second column) of the current row as it is drawn: its first letter upper-cased.
@@ -169,17 +200,24 @@ private:
 class KeptTable
 {
 public:
-    bool open(sqlite3* db, const QString& table, StoreError* error)
+    bool open(sqlite3* db, const QString& table, const RandomRecord::Filter& filter,
+              StoreError* error)
     {
         m_db = db;
         m_table = table;
         const QByteArray quotedTable = Database::quoteIdentifier(table).toUtf8();
         QByteArray column;
-        if (!valueColumn(db, table, &column, error))
+        QByteArrayList further;
+        if (!valueColumn(db, table, &column, error, &further))
             return false;
-        // The value is the second field, read as text; blank values are never drawn.
-        m_select = "SELECT rowid, CAST(" + column + " AS TEXT) FROM " + quotedTable + " WHERE " +
-                   drawable(column);
+        // The value is the second field, read as text; blank values are never drawn. The fields
+        // after it are read for the fingerprint only.
+        const QByteArray from = " FROM " + quotedTable + " WHERE " + drawable(column);
+        m_select = "SELECT rowid, CAST(" + column + " AS TEXT)" + from + fitting(filter);
+        m_fingerprintSelect = "SELECT rowid, CAST(" + column + " AS TEXT)";
+        for (const QByteArray& field : std::as_const(further))
+            m_fingerprintSelect += ", " + field + " IS NULL, CAST(" + field + " AS TEXT)";
+        m_fingerprintSelect += from + " ORDER BY rowid";
         const QByteArray& select = m_select;
         Statement span;
         if (!prepare(db,
@@ -226,14 +264,15 @@ public:
         return m_values[size_t(random.bounded(quint64(m_values.size())))];
     }
 
-    // Hashes the drawable rows' keys and values in key order, and for a table drawn by key its
-    // span of keys: what the draws depend on. Kept until the database changes.
+    // Hashes the drawable rows' keys, values and further fields in key order, and for a table
+    // drawn by key its span of keys: what the draws depend on, filtered or not. Kept until the
+    // database changes.
     std::optional<quint32> fingerprint(StoreError* error)
     {
         if (m_fingerprint)
             return m_fingerprint;
         Statement rows;
-        if (!prepare(m_db, m_select + " ORDER BY rowid", &rows, error))
+        if (!prepare(m_db, m_fingerprintSelect, &rows, error))
             return std::nullopt;
         quint64 hash = 14695981039346656037ULL; // FNV-1a, 64 bits
         const auto add = [&hash](const void* data, size_t size) {
@@ -249,10 +288,18 @@ public:
         int step;
         while ((step = sqlite3_step(rows.get())) == SQLITE_ROW) {
             const qint64 rowid = sqlite3_column_int64(rows.get(), 0);
-            const qint32 size = sqlite3_column_bytes(rows.get(), 1);
             add(&rowid, sizeof rowid);
-            add(&size, sizeof size);
-            add(sqlite3_column_text(rows.get(), 1), size_t(size));
+            // The value, then for each further field whether it is Null and its text.
+            for (int column = 1; column < sqlite3_column_count(rows.get()); ++column) {
+                const qint32 size = sqlite3_column_bytes(rows.get(), column);
+                if (column % 2 == 0) {
+                    const bool isNull = sqlite3_column_int(rows.get(), column);
+                    add(&isNull, sizeof isNull);
+                    continue;
+                }
+                add(&size, sizeof size);
+                add(sqlite3_column_text(rows.get(), column), size_t(size));
+            }
         }
         if (step != SQLITE_DONE) {
             sqliteFailure(m_db, error);
@@ -333,7 +380,8 @@ private:
 
     sqlite3* m_db = nullptr;
     QString m_table;
-    QByteArray m_select; // of the drawable rows' keys and values
+    QByteArray m_select;            // of the drawable rows' keys and values that fit the filter
+    QByteArray m_fingerprintSelect; // of all drawable rows with their further fields
     std::optional<quint32> m_fingerprint;
     std::vector<QString> m_values; // in rowid order, read up to m_nextRowid
     bool m_byKey = false;          // a large table, drawn by key
@@ -361,21 +409,22 @@ public:
         m_watch.stop();
     }
 
-    std::optional<QString> draw(const QString& table, QRandomGenerator& random, StoreError* error)
+    std::optional<QString> draw(const QString& table, const RandomRecord::Filter& filter,
+                                QRandomGenerator& random, StoreError* error)
     {
-        return use(table, error, [&](KeptTable& kept) { return kept.draw(random, error); });
+        return use(table, filter, error, [&](KeptTable& kept) { return kept.draw(random, error); });
     }
 
     std::optional<quint32> fingerprint(const QString& table, StoreError* error)
     {
-        return use(table, error, [&](KeptTable& kept) { return kept.fingerprint(error); });
+        return use(table, {}, error, [&](KeptTable& kept) { return kept.fingerprint(error); });
     }
 
 private:
     // Hands the table, kept as the database is now, to work; a table work fails on is read
     // afresh next time.
     template <typename Work>
-    auto use(const QString& table, StoreError* error, Work work)
+    auto use(const QString& table, const RandomRecord::Filter& filter, StoreError* error, Work work)
         -> decltype(work(std::declval<KeptTable&>()))
     {
         // The handle stays valid until the database closes, which forgets it.
@@ -390,12 +439,13 @@ private:
         }
         if (m_watch.takeRollback() || m_watch.stamp() != m_stamp)
             restart();
-        auto found = m_tables.find(table);
+        const QString key = keyOf(table, filter);
+        auto found = m_tables.find(key);
         if (found == m_tables.end()) {
             auto kept = std::make_unique<KeptTable>();
-            if (!kept->open(m_watch.db(), table, error))
+            if (!kept->open(m_watch.db(), table, filter, error))
                 return std::nullopt;
-            found = m_tables.emplace(table, std::move(kept)).first;
+            found = m_tables.emplace(key, std::move(kept)).first;
         }
         auto result = work(*found->second);
         if (!result)
@@ -409,7 +459,16 @@ private:
         m_stamp = m_watch.stamp();
     }
 
-    // By the name asked for: each spelling of a table's name keeps its own copy.
+    // The table's name as asked for and its filter, parted by characters no name holds.
+    static QString keyOf(const QString& table, const RandomRecord::Filter& filter)
+    {
+        if (filter.field.isEmpty())
+            return table;
+        return table + u'\0' + filter.field + u'\0' + filter.values.join(u'\0') + u'\0' +
+               (filter.blankFits ? u'1' : u'0');
+    }
+
+    // By the name asked for and the filter: each spelling of a table's name keeps its own copy.
     std::unordered_map<QString, std::unique_ptr<KeptTable>> m_tables;
     ChangeWatch m_watch;
     ChangeWatch::Stamp m_stamp;
@@ -420,8 +479,14 @@ private:
 std::optional<QString> RandomRecord::draw(const QString& table, QRandomGenerator& random,
                                           StoreError* error)
 {
+    return draw(table, {}, random, error);
+}
+
+std::optional<QString> RandomRecord::draw(const QString& table, const Filter& filter,
+                                          QRandomGenerator& random, StoreError* error)
+{
     StoreError ignored;
-    return KeptTables::instance().draw(table, random, error ? error : &ignored);
+    return KeptTables::instance().draw(table, filter, random, error ? error : &ignored);
 }
 
 std::optional<quint32> RandomRecord::fingerprint(const QString& table, StoreError* error)

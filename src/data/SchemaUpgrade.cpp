@@ -1,5 +1,7 @@
 #include "data/SchemaUpgrade.h"
 
+#include "data/ShippedVerbFrames.h"
+
 #include <QScopeGuard>
 
 #include <algorithm>
@@ -20,13 +22,21 @@ constexpr Step Steps[] = {
         "ALTER TABLE customize ADD COLUMN sideBySide INTEGER NOT NULL DEFAULT 0;"},
     // The roll that last filled a character, plot or scene: its seed, the fingerprints of the
     // lists it drew from, and the character's boxes it left alone, by their control names.
+    // A verb's frame: "object" when it takes an object, "none" when it takes none, "both" or
+    // empty when it can do either; the shipped verbs a file holds, however it spells them, get
+    // theirs, a user's own verbs none.
     {3, "ALTER TABLE \"character\" ADD COLUMN RollSeed INTEGER;"
         "ALTER TABLE \"character\" ADD COLUMN RollLists TEXT;"
         "ALTER TABLE \"character\" ADD COLUMN RollLocked TEXT;"
         "ALTER TABLE \"Plot Profile\" ADD COLUMN RollSeed INTEGER;"
         "ALTER TABLE \"Plot Profile\" ADD COLUMN RollLists TEXT;"
         "ALTER TABLE \"Scene Profile\" ADD COLUMN RollSeed INTEGER;"
-        "ALTER TABLE \"Scene Profile\" ADD COLUMN RollLists TEXT;"},
+        "ALTER TABLE \"Scene Profile\" ADD COLUMN RollLists TEXT;"
+        "ALTER TABLE verb ADD COLUMN frame TEXT COLLATE NOCASE;"
+        "WITH shipped(verb, frame) AS (VALUES " SHIPPED_VERB_FRAMES ") "
+        "UPDATE verb SET frame = (SELECT shipped.frame FROM shipped "
+        "WHERE shipped.verb = verb.verb COLLATE NOCASE) "
+        "WHERE verb.verb IN (SELECT shipped.verb FROM shipped);"},
 };
 
 constexpr bool stepsRunInOrder()

@@ -2,23 +2,34 @@
 
 #include <QString>
 
-// The code letters of sentence patterns: the word table each draws from and what it stands for,
-// in the order the key to the codes lists them.
+// The frame a verb's place asks for: one that takes an object, one that takes none, or any.
+enum class VerbFrame { Any, Object, None };
+
+// The code letters of sentence patterns: the word table each draws from, what it stands for and
+// the frame of a verb just before it (an object starts with an article, an adjective, a noun or
+// a pronoun that can be an object; the pronouns of the "p" code are subjects), in the order the
+// key to the codes lists them.
 struct SentenceCode
 {
     char16_t letter;
     QString table;
     QString meaning;
+    VerbFrame verbBefore;
 };
 
 inline const SentenceCode SentenceCodes[] = {
-    {u'n', QStringLiteral("noun"), QStringLiteral("noun")},
-    {u'v', QStringLiteral("verb"), QStringLiteral("verb")},
-    {u't', QStringLiteral("article"), QStringLiteral("article")},
-    {u'p', QStringLiteral("pronouns"), QStringLiteral("pronoun")},
-    {u'x', QStringLiteral("preposition"), QStringLiteral("preposition")},
-    {u'r', QStringLiteral("adverb"), QStringLiteral("adverb")},
-    {u'y', QStringLiteral("directObjectPronoun"), QStringLiteral("direct object pronoun")},
-    {u'q', QStringLiteral("possessivePronoun"), QStringLiteral("possessive pronoun")},
-    {u'j', QStringLiteral("adjective"), QStringLiteral("adjective")},
+    {u'n', QStringLiteral("noun"), QStringLiteral("noun"), VerbFrame::Object},
+    {u'v', QStringLiteral("verb"), QStringLiteral("verb"), VerbFrame::Any},
+    {u't', QStringLiteral("article"), QStringLiteral("article"), VerbFrame::Object},
+    {u'p', QStringLiteral("pronouns"), QStringLiteral("pronoun"), VerbFrame::Any},
+    {u'x', QStringLiteral("preposition"), QStringLiteral("preposition"), VerbFrame::None},
+    {u'r', QStringLiteral("adverb"), QStringLiteral("adverb"), VerbFrame::None},
+    {u'y', QStringLiteral("directObjectPronoun"), QStringLiteral("direct object pronoun"),
+     VerbFrame::Object},
+    {u'q', QStringLiteral("possessivePronoun"), QStringLiteral("possessive pronoun"),
+     VerbFrame::Object},
+    {u'j', QStringLiteral("adjective"), QStringLiteral("adjective"), VerbFrame::Object},
 };
+
+// The code of verbs, whose words are drawn in the frame their place asks for.
+inline constexpr char16_t VerbCode = u'v';

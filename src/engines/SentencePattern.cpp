@@ -1,6 +1,5 @@
 #include "engines/SentencePattern.h"
 
-#include "engines/SentenceCodes.h"
 #include "engines/VowelSound.h"
 
 #include <algorithm>
@@ -45,19 +44,31 @@ QString SentencePattern::tableOf(QChar code)
     return found ? found->table : QString();
 }
 
-SentencePattern::Expansion
-SentencePattern::expand(const QString& pattern,
-                        const std::function<QString(const QString&)>& drawWord)
+VerbFrame SentencePattern::verbFrameAt(const QString& pattern, qsizetype position)
+{
+    if (position + 1 >= pattern.size())
+        return VerbFrame::None;
+    const SentenceCode* next = codeOf(pattern.at(position + 1));
+    return next ? next->verbBefore : VerbFrame::Any;
+}
+
+SentencePattern::Expansion SentencePattern::expand(const QString& pattern,
+                                                   const WordSource& drawWord)
 {
     QString sentence;
     sentence.reserve(pattern.size() * 12);
     // An article waits for the next word, whose sound decides between "a" and "an".
     QStringView article;
-    for (const QChar letter : pattern) {
-        const SentenceCode* code = codeOf(letter);
+    for (qsizetype position = 0; position < pattern.size(); ++position) {
+        const SentenceCode* code = codeOf(pattern.at(position));
         if (!code)
             return {InvalidLine, false};
-        const QString drawn = drawWord(code->table);
+        const VerbFrame frame =
+            code->letter == VerbCode ? verbFrameAt(pattern, position) : VerbFrame::Any;
+        std::optional<QString> inFrame = drawWord({code->table, frame});
+        if (!inFrame && frame != VerbFrame::Any)
+            inFrame = drawWord({code->table, VerbFrame::Any});
+        const QString drawn = inFrame.value_or(QString());
         if (!article.isEmpty())
             sentence +=
                 VowelSound::startsWithVowelSound(drawn) ? QStringView(u"an ") : QStringView(u"a ");

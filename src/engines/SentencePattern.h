@@ -1,6 +1,9 @@
 #pragma once
 
+#include "engines/SentenceCodes.h"
+
 #include <functional>
+#include <optional>
 #include <QString>
 
 // Sentence patterns: each character of a pattern is one code letter standing for a part of
@@ -17,11 +20,26 @@ struct Expansion
     bool valid = true;
 };
 
-// Expands a pattern, drawing each word with drawWord(table). Every word is lower-cased and
-// followed by one space; the first word starts with a capital. Then "a" and "an" agree with the
-// word after them and the pronoun "I" keeps its capital. A character that is no code throws the
-// whole sentence away, though the words before it have been drawn.
-Expansion expand(const QString& pattern, const std::function<QString(const QString&)>& drawWord);
+// What a word's place asks for: its table and, for a verb, its frame.
+struct WordRequest
+{
+    QString table;
+    VerbFrame frame = VerbFrame::Any;
+};
+
+// Draws a word of the request's table in its frame; nothing when no word of the table has it.
+using WordSource = std::function<std::optional<QString>(const WordRequest&)>;
+
+// The frame of a verb at the position in the pattern: one that takes an object before a code
+// that starts one, one that takes none at the end or before a preposition or an adverb, else any.
+VerbFrame verbFrameAt(const QString& pattern, qsizetype position);
+
+// Expands a pattern, drawing each word with drawWord; a verb in the frame its place asks for, or
+// when no verb has that frame, any verb. Every word is lower-cased and followed by one space;
+// the first word starts with a capital. Then "a" and "an" agree with the word after them and the
+// pronoun "I" keeps its capital. A character that is no code throws the whole sentence away,
+// though the words before it have been drawn.
+Expansion expand(const QString& pattern, const WordSource& drawWord);
 
 inline const QString InvalidLine = QStringLiteral("Not a valid custom sentence pattern.");
 

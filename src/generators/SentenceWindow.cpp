@@ -14,7 +14,7 @@ SentenceWindow::SentenceWindow(QWidget* parent)
 std::optional<PatternListWindow::Rolled> SentenceWindow::expandPattern(SeededGeneration::Roll& roll)
 {
     const SentencePattern::Expansion expansion =
-        SentencePattern::expand(currentPattern(), roll.words());
+        SentencePattern::expand(currentPattern(), roll.sentenceWords());
     if (!expansion.valid) {
         desktop().messageBox(currentPattern() +
                                  QStringLiteral(": is not valid.  Please use the customization "

@@ -4,8 +4,9 @@
 //   node tools/derive-lists/derive-lists.mjs [RAW_DIR] [--review DIR]
 //
 // RAW_DIR (default /tmp/wl) holds the unpacked packages, fetched as README.md beside this file
-// shows. The script writes data/tables/{noun,verb,adjective,adverb,maleName,femaleName,surnames,
-// country,languages}.txt and tests/fixtures/blocklist.txt. With --review it also writes, for a
+// shows. The script writes data/tables/{noun,adjective,adverb,maleName,femaleName,surnames,
+// country,languages}.txt, data/tables/verb.tsv (each verb with its frame) and
+// tests/fixtures/blocklist.txt. With --review it also writes, for a
 // person to read, every candidate with the figures it was ranked by and the reason it was dropped.
 // It needs nothing but Node (18 or later); the same inputs always give the same files.
 
@@ -464,6 +465,33 @@ function isIntransitive(synset, lemma) {
         (f) => intransitiveFrames.has(f.frame) && (f.word === 0 || f.word === position));
 }
 
+// What may follow the verb in a frame: an object ("Somebody ----s something", "... somebody PP",
+// "... somebody to INFINITIVE") or nothing that is one (the frames above, and those with a
+// preposition, a clause, an infinitive or a gerund after the verb). "Something ----s
+// Adjective/Noun" and "Somebody ----s Adjective" are neither.
+const objectFrames = new Set([5, 8, 9, 10, 11, 14, 15, 16, 17, 18, 19, 20, 21, 24, 25, 30, 31]);
+const noObjectFrames = new Set([...intransitiveFrames, 12, 13, 26, 27, 28, 29, 32, 33, 34, 35]);
+// A verb's frame, from the frames of its common uses: its first sense and every other sense
+// tagged at least half as often as its most tagged one. "object", "none", or "both" when they
+// have frames of each kind or of neither.
+function frameOf(lemma) {
+    const list = senses.v.get(lemma);
+    const most = Math.max(...list.map((_, sense) => tagsOf('v', lemma, sense)));
+    const common = list.filter(
+        (_, sense) => sense === 0 || (most > 0 && 2 * tagsOf('v', lemma, sense) >= most));
+    const kinds = new Set();
+    for (const offset of common) {
+        const synset = synsets.v.get(offset);
+        const position = synset.words.findIndex((w) => w.lower === lemma) + 1;
+        for (const f of synset.frames) {
+            if (f.word !== 0 && f.word !== position) continue;
+            if (objectFrames.has(f.frame)) kinds.add('object');
+            if (noObjectFrames.has(f.frame)) kinds.add('none');
+        }
+    }
+    return kinds.size === 1 ? [...kinds][0] : 'both';
+}
+
 // Irregular past forms. A form that is also the participle of another variant ("stunk" beside
 // "stank, stunk") is never taken; of the rest, the most familiar wins, then the first listed.
 const irregularVerbs = readJson(src.irregular);
@@ -527,7 +555,8 @@ function deriveVerbs() {
         note('verb', [why ? 'DROP ' + why : 'KEEP', lemma, past, lv, verbTags, first.lex, first.gloss.slice(0, 70)].join('\t'));
         if (!why && !keep.has(past)) keep.set(past, lemma);
     }
-    return [...keep.keys()].sort(compareText);
+    // Each verb with its frame, for verb.tsv.
+    return [...keep.keys()].sort(compareText).map((past) => ({ past, frame: frameOf(keep.get(past)) }));
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -868,7 +897,7 @@ const countries = deriveCountries();
 const languages = deriveLanguages();
 
 writeList('data/tables/noun.txt', nouns);
-writeList('data/tables/verb.txt', verbs);
+writeList('data/tables/verb.tsv', verbs.map((v) => `${v.past}\t${v.frame}`), ['verb\tframe']);
 writeList('data/tables/adjective.txt', adjectives);
 writeList('data/tables/adverb.txt', adverbs);
 writeList('data/tables/maleName.txt', names.male);

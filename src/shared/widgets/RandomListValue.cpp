@@ -18,6 +18,18 @@ QString getRandomRecordFrom(const QString& table, Random& random)
     return {};
 }
 
+std::optional<QString> getRandomRecordFrom(const QString& table, const RandomRecord::Filter& filter,
+                                           Random& random)
+{
+    StoreError error;
+    if (auto value = RandomRecord::draw(table, filter, random.generator(), &error))
+        return value;
+    if (error.number == EngineError::NoCurrentRecord && !filter.field.isEmpty())
+        return std::nullopt;
+    reportFatalError(error);
+    return QString();
+}
+
 std::function<QString(const QString&)> listValuesFrom(Random& random)
 {
     return [&random](const QString& table) { return getRandomRecordFrom(table, random); };

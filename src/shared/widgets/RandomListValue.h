@@ -1,6 +1,9 @@
 #pragma once
 
+#include "data/RandomRecord.h"
+
 #include <functional>
+#include <optional>
 #include <QString>
 
 class Random;
@@ -10,6 +13,9 @@ class Random;
 QString getRandomRecord(const QString& table);
 // The same, drawn with the generator given.
 QString getRandomRecordFrom(const QString& table, Random& random);
+// The same among the rows that fit the filter; nothing when a filter lets no row through.
+std::optional<QString> getRandomRecordFrom(const QString& table, const RandomRecord::Filter& filter,
+                                           Random& random);
 // Draws list values as getRandomRecordFrom does, all with the generator given (which must outlive
 // it).
 std::function<QString(const QString&)> listValuesFrom(Random& random);

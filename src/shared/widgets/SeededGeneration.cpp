@@ -5,6 +5,7 @@
 #include "shared/widgets/RandomListValue.h"
 #include "shared/widgets/ResultKeeping.h"
 #include "shared/widgets/RunRandom.h"
+#include "shared/widgets/SentenceWords.h"
 
 #include <QAction>
 #include <QListWidget>
@@ -74,9 +75,23 @@ QString SeededGeneration::Roll::word(const QString& table)
     return getRandomRecordFrom(table, m_random);
 }
 
+std::optional<QString> SeededGeneration::Roll::word(const QString& table,
+                                                    const RandomRecord::Filter& filter)
+{
+    noteList(table);
+    return getRandomRecordFrom(table, filter, m_random);
+}
+
 std::function<QString(const QString&)> SeededGeneration::Roll::words()
 {
     return [this](const QString& table) { return word(table); };
+}
+
+SentencePattern::WordSource SeededGeneration::Roll::sentenceWords()
+{
+    return [this](const SentencePattern::WordRequest& request) {
+        return word(request.table, SentenceWords::verbsOf(request.frame));
+    };
 }
 
 void SeededGeneration::Roll::noteList(const QString& table)

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "data/RandomRecord.h"
 #include "engines/Random.h"
+#include "engines/SentencePattern.h"
 
 #include <functional>
 #include <optional>
@@ -36,8 +38,12 @@ public:
     Random& random() { return m_random; }
     // A random value of the list table, as getRandomRecordFrom gives it, noting the table.
     QString word(const QString& table);
+    // The same among the rows that fit the filter; nothing when a filter lets no row through.
+    std::optional<QString> word(const QString& table, const RandomRecord::Filter& filter);
     // The same as a word source for the engines (the roll must outlive it).
     std::function<QString(const QString&)> words();
+    // The same as a word source for sentence patterns: a verb in the frame its place asks for.
+    SentencePattern::WordSource sentenceWords();
     // Notes a list the roll chose from otherwise (a window's list of patterns, say).
     void noteList(const QString& table);
     // The fingerprints of the lists drawn from, as they are now, written as lists() text.
