@@ -36,7 +36,14 @@ constexpr Step Steps[] = {
         "WITH shipped(verb, frame) AS (VALUES " SHIPPED_VERB_FRAMES ") "
         "UPDATE verb SET frame = (SELECT shipped.frame FROM shipped "
         "WHERE shipped.verb = verb.verb COLLATE NOCASE) "
-        "WHERE verb.verb IN (SELECT shipped.verb FROM shipped);"},
+        "WHERE verb.verb IN (SELECT shipped.verb FROM shipped);"
+        // The culture a name comes from, and the one whose names suit a country's people or a
+        // language's speakers; empty where none is known.
+        "ALTER TABLE maleName ADD COLUMN culture TEXT COLLATE NOCASE;"
+        "ALTER TABLE femaleName ADD COLUMN culture TEXT COLLATE NOCASE;"
+        "ALTER TABLE surnames ADD COLUMN culture TEXT COLLATE NOCASE;"
+        "ALTER TABLE country ADD COLUMN culture TEXT COLLATE NOCASE;"
+        "ALTER TABLE languages ADD COLUMN culture TEXT COLLATE NOCASE;"},
 };
 
 constexpr bool stepsRunInOrder()
