@@ -6,6 +6,7 @@
 #include "BenchSupport.h"
 #include "customization/CustomizationWindow.h"
 #include "data/Database.h"
+#include "data/NameCultures.h"
 #include "data/RandomRecord.h"
 #include "data/UserTables.h"
 #include "engines/BodyMeasures.h"
@@ -18,6 +19,7 @@
 #include "ResultListBench.h"
 #include "shared/widgets/RandomListValue.h"
 #include "shared/widgets/RunRandom.h"
+#include "shared/widgets/SeededGeneration.h"
 #include "shared/widgets/SentenceWords.h"
 #include "StartUpBench.h"
 #include "support/ScriptedDesktop.h"
@@ -170,6 +172,52 @@ void benchGenerators()
     out << QStringLiteral("Invented full names: %1 repeats in 1000, %2 names/s\n")
                .arg(1000 - fullNames.size())
                .arg(perSecond(100000, fullName), 0, 'f', 0);
+    // Names that suit the country: of the characters whose country (else language) has a culture
+    // with names, how many got a first name of that culture and their gender, and a surname.
+    QHash<QString, QSet<QString>> namesOf; // by "table culture"
+    const auto listed = [&namesOf](const QString& table, const QString& culture) -> const auto&
+    {
+        const QString key = table + u' ' + culture;
+        if (!namesOf.contains(key)) {
+            QStringList names;
+            StoreError error;
+            NameCultures::names(table, culture, &names, &error);
+            QSet<QString>& set = namesOf[key];
+            for (const QString& name : std::as_const(names))
+                set.insert(name.toLower());
+        }
+        return namesOf[key];
+    };
+    int suitable = 0, suited = 0;
+    for (int i = 0; i < characters; ++i) {
+        SeededGeneration::Roll roll(SeededGeneration::drawSeed());
+        QHash<Attribute, QString> drawn;
+        for (const auto& [attribute, value] : CharacterDraws::draw(
+                 [](Attribute) { return true; }, [](Attribute) { return QString(); }, roll.words(),
+                 roll.random(), roll.nameCultures()))
+            drawn.insert(attribute, value);
+        QString culture;
+        StoreError error;
+        NameCultures::cultureOf("country", drawn.value(Attribute::Country), &culture, &error);
+        if (culture.isEmpty())
+            NameCultures::cultureOf("languages", drawn.value(Attribute::Language), &culture,
+                                    &error);
+        const QString firstNames =
+            drawn.value(Attribute::Gender) == "Male" ? "maleName" : "femaleName";
+        if (culture.isEmpty() || listed(firstNames, culture).isEmpty() ||
+            listed("surnames", culture).isEmpty())
+            continue;
+        ++suitable;
+        const QString name = drawn.value(Attribute::Name).toLower();
+        suited += listed(firstNames, culture).contains(name.section(' ', 0, 0)) &&
+                  listed("surnames", culture).contains(name.section(' ', 1));
+    }
+    out << QStringLiteral("Characters whose country or language has names: %1 of %2 named from "
+                          "its culture and their gender (%3 of %4 characters had such a country)\n")
+               .arg(suited)
+               .arg(suitable)
+               .arg(suitable)
+               .arg(characters);
     out << QStringLiteral("Characters: %1 of %2 with a height usual for their gender and age and "
                           "a weight plausible for that height\n")
                .arg(fitting)

@@ -376,6 +376,52 @@ private slots:
                 std::abs(asked.count("mental") - 1000) < 160);
     }
 
+    // A name suits the culture of the character's country, drawn or shown, else of its language,
+    // first name and surname each where the lists have names of it; otherwise any name.
+    void namesSuitTheirCulture_data()
+    {
+        // clang-format off
+        addRows({ // gender, country ("drawn" to draw it), language, the name drawn
+            {"Male", "Chile", "", "<maleName:Spanish> <surnames:Spanish>"},
+            {"Female", "Chile", "", "<femaleName> <surnames:Spanish>"}, // no Spanish women listed
+            {"Male", "Narnia", "Catalan", "<maleName:Spanish> <surnames:Spanish>"},
+            {"Male", "Narnia", "Klingon", "<maleName> <surnames>"},
+            {"Male", "", "", "<maleName> <surnames>"},
+            {"Male", "drawn", "", "<maleName:Spanish> <surnames:Spanish>"}});
+        // clang-format on
+    }
+    void namesSuitTheirCulture()
+    {
+        using enum Attribute;
+        QFETCH(QStringList, row);
+        const QHash<QString, QString> cultureOf = {{"country Chile", "Spanish"},
+                                                   {"country <country>", "Spanish"},
+                                                   {"languages Catalan", "Spanish"}};
+        const CharacterDraws::Cultures cultures{
+            [&](const QString& table, const QString& value) {
+                return cultureOf.value(table + ' ' + value);
+            },
+            [](const QString& table, const QString& culture) -> std::optional<QString> {
+                if (table == "femaleName")
+                    return std::nullopt;
+                return "<" + table + ':' + culture + '>';
+            }};
+        const bool drawn = row.at(1) == "drawn";
+        const QHash<Attribute, QString> shown = {
+            {Gender, row.at(0)}, {Country, row.at(1)}, {Language, row.at(2)}};
+        for (int i = 0; i < (drawn ? 400 : 1); ++i) {
+            QHash<Attribute, QString> values;
+            for (const auto& [attribute, value] : CharacterDraws::draw(
+                     [&](Attribute a) { return a == Name || (drawn && a == Country); },
+                     [&](Attribute a) { return shown.value(a); },
+                     [](const QString& table) { return "<" + table + ">"; }, m_random, cultures))
+                values[attribute] = value;
+            // A character from the United States has a name of any culture here.
+            const bool foreign = values.value(Country, row.at(1)) != "United States";
+            QCOMPARE(values.value(Name), foreign ? row.at(3) : QString("<maleName> <surnames>"));
+        }
+    }
+
     // Heights and weights that belong together: every height in the usual range of the gender
     // and age, and reaching both its ends; every weight within the body-mass range for the
     // height (adults 18.5 to 32 kg/m², 15 to 17 years 16.5 to 28); a shown height or weight

@@ -10,6 +10,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -488,6 +489,35 @@ private slots:
             click("cmdClear");
             m_env->desktop.messages.clear();
         }
+    }
+
+    // Real names come from the culture chosen, "Any" first; a culture is listed when it has a
+    // surname and a first name, and the choice is open to real names and names like them only.
+    void realNamesComeFromTheCultureChosen()
+    {
+        for (const QString table : {"maleName", "femaleName", "surnames"})
+            QVERIFY(
+                m_env->db.execute("UPDATE " + table + " SET culture = 'Testish' WHERE rowid <= 3"));
+        QVERIFY(m_env->db.execute("UPDATE maleName SET culture = 'Menonly' WHERE rowid = 4"));
+        open("name");
+        auto* cultures = control<QComboBox>("cboCulture");
+        QCOMPARE(columnTexts(cultures->model()), (QStringList{"Any", "Testish"}));
+        QVERIFY(!cultures->isEnabled() && cultures->accessibleName() == "Culture");
+        click("chkRealName");
+        QVERIFY(cultures->isEnabled());
+        cultures->setCurrentIndex(1);
+        control<QListWidget>("lstPatternType")->setCurrentRow(0);
+        click("cmdGenerate", 12);
+        const QStringList suited = m_env->db.column(
+            "SELECT maleName FROM maleName WHERE culture = 'Testish' UNION SELECT femaleName FROM "
+            "femaleName WHERE culture = 'Testish' UNION SELECT surnames FROM surnames WHERE "
+            "culture = 'Testish'");
+        for (const QString& name : results())
+            QVERIFY2(suited.contains(name.section(' ', 0, 0), Qt::CaseInsensitive) &&
+                         suited.contains(name.section(' ', 1), Qt::CaseInsensitive),
+                     qPrintable(name));
+        click("chkRandom");
+        QVERIFY(!cultures->isEnabled());
     }
 
     void namesAreInventedLikeRealOnes()

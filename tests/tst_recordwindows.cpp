@@ -632,6 +632,39 @@ private slots:
         type("txtName", "Al Cy");
     }
 
+    // A drawn name suits the character's country, shown or drawn, where the lists have names
+    // of its culture; a country of no culture gives a name from the whole lists.
+    void characterNamesSuitTheirCountry()
+    {
+        for (const QString table : {"maleName", "femaleName", "surnames"})
+            QVERIFY(
+                m_env->db.execute("UPDATE " + table + " SET culture = 'Testish' WHERE rowid <= 2"));
+        QVERIFY(m_env->db.execute("INSERT INTO country (country, culture) VALUES ('Testland', "
+                                  "'Testish'), ('Nowhere', NULL)"));
+        QVERIFY(
+            m_env->db.execute("INSERT INTO character (Name, Country) VALUES ('X', 'testland')"));
+        m_window = TestEnvironment::open<CharacterWindow>();
+        for (QCheckBox* box : m_window->findChildren<QCheckBox*>())
+            box->setChecked(box->objectName() == "chkName" || box->objectName() == "chkGender");
+        const QStringList suited = column(
+            "SELECT maleName FROM maleName WHERE culture = 'Testish' UNION SELECT femaleName FROM "
+            "femaleName WHERE culture = 'Testish' UNION SELECT surnames FROM surnames WHERE "
+            "culture = 'Testish'");
+        for (int i = 0; i < 6; ++i) {
+            click("cmdGenerate");
+            const QString name = boxText("txtName");
+            QVERIFY2(suited.contains(name.section(' ', 0, 0), Qt::CaseInsensitive) &&
+                         suited.contains(name.section(' ', 1), Qt::CaseInsensitive),
+                     qPrintable(name));
+        }
+        type("cboCountry", "Nowhere");
+        for (int i = 0; i < 10; ++i)
+            click("cmdGenerate");
+        QVERIFY(!suited.contains(boxText("txtName").section(' ', 1), Qt::CaseInsensitive) ||
+                !suited.contains(boxText("txtName").section(' ', 0, 0), Qt::CaseInsensitive));
+        type("txtName", "X");
+    }
+
     void plotSuggestionFollowsCatalogue()
     {
         m_window = TestEnvironment::open<PlotWindow>();

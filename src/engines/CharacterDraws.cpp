@@ -28,7 +28,7 @@ std::optional<int> shownNumber(const QString& text)
 } // namespace
 
 QList<Drawn> draw(const IsTicked& ticked, const Shown& shown, const WordSource& word,
-                  Random& random)
+                  Random& random, const Cultures& cultures)
 {
     QList<Drawn> drawn;
     const auto fromTable = [&](Attribute attribute, const QString& table) {
@@ -47,11 +47,42 @@ QList<Drawn> draw(const IsTicked& ticked, const Shown& shown, const WordSource& 
     }
     fromTables(
         {{Attribute::Hair, QStringLiteral("hair")}, {Attribute::Eyes, QStringLiteral("eyes")}});
+    // The country and language before the name, which suits them; listed in their own place.
+    QList<Drawn> origin;
+    if (ticked(Attribute::Country)) {
+        if (random.number(100) <= ForeignPercent) {
+            origin.append({Attribute::Country, word(QStringLiteral("country"))});
+            if (ticked(Attribute::Language))
+                origin.append({Attribute::Language, word(QStringLiteral("languages"))});
+        } else {
+            origin.append({Attribute::Country, Domestic});
+            origin.append({Attribute::Language, DomesticLanguage});
+        }
+    }
     if (ticked(Attribute::Name)) {
+        const auto originOf = [&](Attribute attribute) {
+            for (const Drawn& value : std::as_const(origin))
+                if (value.attribute == attribute)
+                    return value.value;
+            return shown(attribute);
+        };
+        QString culture;
+        if (cultures.cultureOf) {
+            culture = cultures.cultureOf(QStringLiteral("country"), originOf(Attribute::Country));
+            if (culture.isEmpty())
+                culture =
+                    cultures.cultureOf(QStringLiteral("languages"), originOf(Attribute::Language));
+        }
+        const auto name = [&](const QString& table) {
+            std::optional<QString> suited;
+            if (!culture.isEmpty() && cultures.wordOf)
+                suited = cultures.wordOf(table, culture);
+            return suited ? *suited : word(table);
+        };
         // Only the exact text "Male" picks a male name; anything else, even "male", does not.
-        const QString first = word(gender == QLatin1String("Male") ? QStringLiteral("maleName")
+        const QString first = name(gender == QLatin1String("Male") ? QStringLiteral("maleName")
                                                                    : QStringLiteral("femaleName"));
-        drawn.append({Attribute::Name, first + u' ' + word(QStringLiteral("surnames"))});
+        drawn.append({Attribute::Name, first + u' ' + name(QStringLiteral("surnames"))});
     }
     // The age first: the height and weight fit it.
     const std::optional<int> age = ticked(Attribute::Age) ? std::optional(random.inRange(15, 120))
@@ -69,15 +100,7 @@ QList<Drawn> draw(const IsTicked& ticked, const Shown& shown, const WordSource& 
     }
     if (ticked(Attribute::Age))
         drawn.append({Attribute::Age, QString::number(*age)});
-    if (ticked(Attribute::Country)) {
-        if (random.number(100) <= ForeignPercent) {
-            drawn.append({Attribute::Country, word(QStringLiteral("country"))});
-            fromTable(Attribute::Language, QStringLiteral("languages"));
-        } else {
-            drawn.append({Attribute::Country, Domestic});
-            drawn.append({Attribute::Language, DomesticLanguage});
-        }
-    }
+    drawn.append(origin);
     fromTables({{Attribute::Family, QStringLiteral("family")},
                 {Attribute::Education, QStringLiteral("education")},
                 {Attribute::Religion, QStringLiteral("Religion")},

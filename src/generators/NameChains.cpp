@@ -1,17 +1,17 @@
 #include "generators/NameChains.h"
 
+#include "data/NameCultures.h"
 #include "data/RandomRecord.h"
-#include "data/UserTables.h"
 #include "shared/widgets/FatalError.h"
 #include "shared/widgets/SeededGeneration.h"
 
-QString NameChains::inventName(SeededGeneration::Roll& roll)
+QString NameChains::inventName(SeededGeneration::Roll& roll, const QString& culture)
 {
     const QString firstNames = roll.random().inRange(1, 100) > 50 ? QStringLiteral("maleName")
                                                                   : QStringLiteral("femaleName");
     const QString surnames = QStringLiteral("surnames");
-    const NameChain* first = chainOf(firstNames);
-    const NameChain* last = first ? chainOf(surnames) : nullptr;
+    const NameChain* first = chainOf(firstNames, culture);
+    const NameChain* last = first ? chainOf(surnames, culture) : nullptr;
     if (!last)
         return {};
     roll.noteList(firstNames);
@@ -23,17 +23,19 @@ QString NameChains::inventName(SeededGeneration::Roll& roll)
     return firstName + u' ' + surname;
 }
 
-const NameChain* NameChains::chainOf(const QString& table)
+const NameChain* NameChains::chainOf(const QString& table, const QString& culture)
 {
     StoreError error;
     const std::optional<quint32> fingerprint = RandomRecord::fingerprint(table, &error);
-    Learnt& learnt = m_learnt[table];
+    const QString key = table + u'\n' + culture;
+    Learnt& learnt = m_learnt[key];
     if (fingerprint && learnt.chain && learnt.fingerprint == *fingerprint)
         return learnt.chain.get();
     QStringList names;
-    if (!fingerprint || !UserTables::fieldValues(table, table, &names, &error)) {
+    if (!fingerprint || !NameCultures::names(table, culture, &names, &error) ||
+        (names.isEmpty() && !NameCultures::names(table, {}, &names, &error))) {
         reportFatalError(error);
-        m_learnt.erase(table);
+        m_learnt.erase(key);
         return nullptr;
     }
     learnt.fingerprint = *fingerprint;

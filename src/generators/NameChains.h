@@ -18,12 +18,13 @@ class Roll;
 class NameChains
 {
 public:
-    // A name, or nothing when a list could not be read (told) or invents nothing.
-    QString inventName(SeededGeneration::Roll& roll);
+    // A name like those of the culture (any with none), or nothing when a list could not be
+    // read (told) or invents nothing. A culture with no names of a list learns from all of it.
+    QString inventName(SeededGeneration::Roll& roll, const QString& culture = {});
 
 private:
     // The chain learnt from the list as it is now; null when it cannot be read.
-    const NameChain* chainOf(const QString& table);
+    const NameChain* chainOf(const QString& table, const QString& culture);
 
     struct Learnt
     {

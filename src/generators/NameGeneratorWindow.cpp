@@ -1,14 +1,22 @@
 #include "generators/NameGeneratorWindow.h"
 
 #include "data/CastNames.h"
+#include "data/NameCultures.h"
 #include "engines/NamePattern.h"
 #include "engines/Random.h"
 #include "shared/desktop/Desktop.h"
 #include "shared/widgets/CodeKeyMessages.h"
 #include "shared/widgets/ControlMakers.h"
+#include "shared/widgets/FatalError.h"
 #include "shared/widgets/ResultKeeping.h"
 
 #include <QCheckBox>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QSignalBlocker>
+
+#include <algorithm>
 
 NameGeneratorWindow::NameGeneratorWindow(QWidget* parent)
     : PatternListWindow(QStringLiteral("frmNameGenerator"), QStringLiteral("Name Generator"),
@@ -17,24 +25,70 @@ NameGeneratorWindow::NameGeneratorWindow(QWidget* parent)
                                        QStringLiteral("chkRealName"))),
       m_likeRealNames(
           ControlMakers::named(new QCheckBox(QStringLiteral("Invented (like real names)"), this),
-                               QStringLiteral("chkLikeRealNames")))
+                               QStringLiteral("chkLikeRealNames"))),
+      m_culture(ControlMakers::named(new QComboBox(this), QStringLiteral("cboCulture")))
 {
-    addOptionBox(m_realNames);
-    addOptionBox(m_likeRealNames);
+    addOption(m_realNames);
+    addOption(m_likeRealNames);
+    auto* cultureRow = new QWidget(this);
+    auto* cultureLayout = new QHBoxLayout(cultureRow);
+    cultureLayout->setContentsMargins(0, 0, 0, 0);
+    auto* cultureLabel = new QLabel(QStringLiteral("C&ulture:"), cultureRow);
+    cultureLabel->setBuddy(m_culture);
+    cultureLayout->addWidget(cultureLabel);
+    cultureLayout->addWidget(m_culture, 1);
+    m_culture->setAccessibleName(QStringLiteral("Culture"));
+    m_culture->setToolTip(
+        QStringLiteral("The culture that real names, and names like them, come from"));
+    m_culture->addItem(QStringLiteral("Any"));
+    m_culture->setEnabled(false);
+    addOption(cultureRow);
     m_likeRealNames->setToolTip(
         QStringLiteral("Invent names that sound like the real ones but are none of them"));
     ResultKeeping::of(resultsList())->setLineKind(ResultKeeping::LineKind::Name);
-    setTabOrderEndingWith({closeButton(), resultsList(), m_realNames, m_likeRealNames});
+    setTabOrderEndingWith({closeButton(), resultsList(), m_realNames, m_likeRealNames, m_culture});
     // The ways of choosing are never on together: the box just checked wins.
     const QList<QCheckBox*> ways = {randomPatternBox(), m_realNames, m_likeRealNames};
     for (QCheckBox* clicked : ways) {
-        connect(clicked, &QCheckBox::clicked, this, [clicked, ways] {
+        connect(clicked, &QCheckBox::clicked, this, [this, clicked, ways] {
             for (QCheckBox* other : ways) {
                 if (clicked->isChecked() && other != clicked)
                     other->setChecked(false);
             }
+            m_culture->setEnabled(m_realNames->isChecked() || m_likeRealNames->isChecked());
         });
     }
+}
+
+void NameGeneratorWindow::load()
+{
+    PatternListWindow::load();
+    listCultures();
+}
+
+void NameGeneratorWindow::activate()
+{
+    PatternListWindow::activate();
+    listCultures(); // the lists may have been edited meanwhile
+}
+
+void NameGeneratorWindow::listCultures()
+{
+    QStringList cultures;
+    StoreError error;
+    if (!NameCultures::cultures(&cultures, &error))
+        return reportFatalError(error);
+    const QString chosen = culture();
+    const QSignalBlocker quiet(m_culture);
+    while (m_culture->count() > 1)
+        m_culture->removeItem(1);
+    m_culture->addItems(cultures);
+    m_culture->setCurrentIndex(std::max(0, int(cultures.indexOf(chosen)) + 1));
+}
+
+QString NameGeneratorWindow::culture() const
+{
+    return m_culture->currentIndex() > 0 ? m_culture->currentText() : QString();
 }
 
 NamePattern::Expansion NameGeneratorWindow::patternName(Random& roll) const
@@ -51,12 +105,12 @@ NamePattern::Expansion NameGeneratorWindow::patternName(Random& roll) const
     return expansion;
 }
 
-QString NameGeneratorWindow::realName(SeededGeneration::Roll& roll)
+QString NameGeneratorWindow::realName(SeededGeneration::Roll& roll) const
 {
     const QString firstNames = roll.random().inRange(1, 100) > 50 ? QStringLiteral("maleName")
                                                                   : QStringLiteral("femaleName");
-    const QString firstName = roll.word(firstNames);
-    return firstName + u' ' + roll.word(QStringLiteral("surnames"));
+    const QString firstName = roll.nameOf(firstNames, culture());
+    return firstName + u' ' + roll.nameOf(QStringLiteral("surnames"), culture());
 }
 
 std::optional<PatternListWindow::Rolled>
@@ -66,7 +120,7 @@ NameGeneratorWindow::expandPattern(SeededGeneration::Roll& roll)
     if (m_realNames->isChecked()) {
         rolled.line = realName(roll);
     } else if (m_likeRealNames->isChecked()) {
-        rolled.line = m_chains.inventName(roll);
+        rolled.line = m_chains.inventName(roll, culture());
     } else {
         const NamePattern::Expansion expansion = patternName(roll.random());
         rolled = {expansion.letters, expansion.valid};

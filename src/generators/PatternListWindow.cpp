@@ -76,12 +76,12 @@ PatternListWindow::PatternListWindow(const QString& windowName, const QString& c
                                           [this](quint32 seed) { generateFromSeed(seed); });
 }
 
-void PatternListWindow::addOptionBox(QCheckBox* box)
+void PatternListWindow::addOption(QWidget* option)
 {
-    // Extra boxes stand between "Random Pattern" and "Timer", in the order they are added.
+    // Extra options stand between "Random Pattern" and "Timer", in the order they are added.
     m_options->removeWidget(m_timerBox);
-    const int row = m_options->count(); // "Random Pattern" and the boxes added before
-    m_options->addWidget(box, row, 0);
+    const int row = m_options->count(); // "Random Pattern" and the options added before
+    m_options->addWidget(option, row, 0);
     m_options->addWidget(m_timerBox, row + 1, 0);
 }
 

@@ -51,8 +51,8 @@ protected:
 
     // The pattern the last Generate took.
     const QString& currentPattern() const { return m_currentPattern; }
-    // Places an extra option box in the right column, below the other boxes.
-    void addOptionBox(QCheckBox* box);
+    // Places an extra option in the right column, below the other options.
+    void addOption(QWidget* option);
     QCheckBox* randomPatternBox() const { return m_randomPattern; }
     // Tab goes through the command buttons but Close, the pattern list and the Random and Timer
     // boxes, then through the controls given.

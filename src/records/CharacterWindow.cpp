@@ -302,7 +302,8 @@ void CharacterWindow::drawCharacter(std::optional<quint32> seed)
     for (int tries = 1;; ++tries) {
         roll =
             std::make_unique<SeededGeneration::Roll>(seed ? *seed : SeededGeneration::drawSeed());
-        drawn = CharacterDraws::draw(ticked, shown, roll->words(), roll->random());
+        drawn = CharacterDraws::draw(ticked, shown, roll->words(), roll->random(),
+                                     roll->nameCultures());
         const auto name = std::find_if(drawn.cbegin(), drawn.cend(), [](const auto& value) {
             return value.attribute == Attribute::Name;
         });

@@ -1,7 +1,9 @@
 #include "shared/widgets/SeededGeneration.h"
 
+#include "data/NameCultures.h"
 #include "data/RandomRecord.h"
 #include "shared/desktop/Desktop.h"
+#include "shared/widgets/FatalError.h"
 #include "shared/widgets/RandomListValue.h"
 #include "shared/widgets/ResultKeeping.h"
 #include "shared/widgets/RunRandom.h"
@@ -92,6 +94,29 @@ SentencePattern::WordSource SeededGeneration::Roll::sentenceWords()
     return [this](const SentencePattern::WordRequest& request) {
         return word(request.table, SentenceWords::verbsOf(request.frame));
     };
+}
+
+CharacterDraws::Cultures SeededGeneration::Roll::nameCultures()
+{
+    return {[this](const QString& table, const QString& value) {
+                QString culture;
+                StoreError error;
+                if (!NameCultures::cultureOf(table, value, &culture, &error))
+                    reportFatalError(error);
+                noteList(table);
+                return culture;
+            },
+            [this](const QString& table, const QString& culture) {
+                return word(table, RandomRecord::Filter{NameCultures::Field, {culture}});
+            }};
+}
+
+QString SeededGeneration::Roll::nameOf(const QString& table, const QString& culture)
+{
+    std::optional<QString> name;
+    if (!culture.isEmpty())
+        name = word(table, RandomRecord::Filter{NameCultures::Field, {culture}});
+    return name ? *name : word(table);
 }
 
 void SeededGeneration::Roll::noteList(const QString& table)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/RandomRecord.h"
+#include "engines/CharacterDraws.h"
 #include "engines/Random.h"
 #include "engines/SentencePattern.h"
 
@@ -44,6 +45,11 @@ public:
     std::function<QString(const QString&)> words();
     // The same as a word source for sentence patterns: a verb in the frame its place asks for.
     SentencePattern::WordSource sentenceWords();
+    // Names of a culture for the character draws: a country's or language's culture as the
+    // lists give it, and names of that culture drawn with this roll.
+    CharacterDraws::Cultures nameCultures();
+    // A name of the list of the culture, or, with no culture or none of it listed, of any.
+    QString nameOf(const QString& table, const QString& culture);
     // Notes a list the roll chose from otherwise (a window's list of patterns, say).
     void noteList(const QString& table);
     // The fingerprints of the lists drawn from, as they are now, written as lists() text.
