@@ -24,13 +24,22 @@ QString differences(const QString& table, const QString& fields = "*")
         .arg(main, copy);
 }
 
-// The shipped verbs with their frames, a tab between, as the verb table's file lists them.
-QStringList shippedVerbFrames()
+// The lines of a shipped table's file: a header line "<table><TAB><field>", then each value with
+// its field, a tab between.
+QStringList shippedLines(const QString& table)
 {
-    QFile file(TestDatabase::shippedTables() + "/verb.tsv");
+    QFile file(TestDatabase::shippedTables() + '/' + table + ".tsv");
     if (!file.open(QIODevice::ReadOnly))
         return {};
-    return QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts).mid(1);
+    return QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts);
+}
+
+// Rows of a value and its field, the value in lower case, to compare them however it is spelled.
+QStringList caseless(QStringList rows)
+{
+    for (QString& row : rows)
+        row = row.section('\t', 0, 0).toLower() + '\t' + row.section('\t', 1);
+    return rows;
 }
 
 // The name of our dated copy made so many days before the day of the tests.
@@ -127,10 +136,21 @@ private slots:
                  m_env->db.scalar("SELECT (SELECT count(*) FROM character) || (SELECT count(*) "
                                   "FROM \"Plot Profile\") || (SELECT count(*) FROM \"Scene "
                                   "Profile\")"));
-        // Each shipped verb has its frame, however the file spells it; the user's own has none.
-        QCOMPARE(m_env->db.column("SELECT lower(verb) || char(9) || ifnull(frame, '') FROM verb "
-                                  "ORDER BY ID"),
-                 shippedVerbFrames() << "quilled\t");
+        // Each shipped verb has its frame, and each shipped name, country and language its
+        // culture, however the file spells them; the user's own (added last) have none.
+        const QStringList ownValues = {"Quilled",      "Quillon",   "Quillina",
+                                       "Quillfeather", "Quillmark", "Quillish"};
+        const QStringList withFields = {"verb",     "maleName", "femaleName",
+                                        "surnames", "country",  "languages"};
+        for (qsizetype i = 0; i < withFields.size(); ++i) {
+            QStringList shipped = shippedLines(withFields[i]);
+            QVERIFY2(shipped.size() > 100, qPrintable(withFields[i]));
+            const QString field = shipped.takeFirst().section('\t', 1);
+            const QString table = Database::quoteIdentifier(withFields[i]);
+            QCOMPARE(caseless(m_env->db.column("SELECT " + table + " || char(9) || ifnull(" +
+                                               field + ", '') FROM " + table + " ORDER BY ID")),
+                     caseless(shipped << ownValues[i] + '\t'));
+        }
         QVERIFY(m_env->db.execute("ATTACH '" + kept + "' AS copy"));
         const QStringList tables =
             m_env->db.column("SELECT name FROM copy.sqlite_master WHERE type = 'table'");

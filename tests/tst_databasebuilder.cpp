@@ -90,7 +90,7 @@ void TestDatabaseBuilder::makeToolNeverOverwritesAndRepeatsItself()
 
 // Every shipped list has a key and a value field named like the table, and enough values, each of
 // them trimmed, unique in any case and free of blocked words; patterns hold only their codes.
-// Every verb has its frame, and nothing else follows a value.
+// Every verb has its frame, every name its culture, and nothing else follows a value.
 void TestDatabaseBuilder::shippedTablesAreCompleteAndClean()
 {
     TestDatabase db(TestDatabase::shippedTables());
@@ -138,13 +138,23 @@ void TestDatabaseBuilder::shippedTablesAreCompleteAndClean()
     QCOMPARE(db.column("SELECT sentencePattern FROM sentencePattern WHERE sentencePattern "
                        "GLOB '*[^qyxnvjprt]*' UNION SELECT namePattern FROM namePattern WHERE "
                        "namePattern GLOB '*[^cv]*' UNION SELECT verb FROM verb WHERE frame IS NULL "
-                       "OR frame NOT IN ('object', 'none', 'both') COLLATE BINARY"),
+                       "OR frame NOT IN ('object', 'none', 'both') COLLATE BINARY UNION SELECT "
+                       "maleName FROM maleName WHERE trim(ifnull(culture, '')) = '' UNION SELECT "
+                       "femaleName FROM femaleName WHERE trim(ifnull(culture, '')) = '' UNION "
+                       "SELECT surnames FROM surnames WHERE trim(ifnull(culture, '')) = ''"),
              QStringList());
-    QCOMPARE(db.column("SELECT gender FROM gender WHERE gender IN ('Male', 'Female') UNION "
-                       "SELECT country FROM country WHERE country = 'United States' UNION SELECT "
-                       "languages FROM languages WHERE languages = 'English' UNION SELECT article "
-                       "FROM article"),
-             (QStringList{"a", "an", "English", "Female", "Male", "the", "United States"}));
+    // A culture a country or a language names gives every part of a name.
+    QCOMPARE(db.column("SELECT culture FROM country WHERE culture IS NOT NULL UNION SELECT "
+                       "culture FROM languages WHERE culture IS NOT NULL EXCEPT SELECT * FROM "
+                       "(SELECT culture FROM maleName INTERSECT SELECT culture FROM femaleName "
+                       "INTERSECT SELECT culture FROM surnames)"),
+             QStringList());
+    QCOMPARE(
+        db.column("SELECT gender FROM gender WHERE gender IN ('Male', 'Female') UNION "
+                  "SELECT country || ': ' || culture FROM country WHERE country = 'United "
+                  "States' UNION SELECT languages FROM languages WHERE languages = 'English' "
+                  "UNION SELECT article FROM article"),
+        (QStringList{"a", "an", "English", "Female", "Male", "the", "United States: American"}));
     // Plot ids run from 1 without gaps: the list position is id - 1.
     QCOMPARE(db.column("SELECT count(*) >= 36 AND min(id) = 1 AND max(id) = count(*) AND "
                        "count(DISTINCT lower(plot_name)) = count(*) AND sum(trim(plot_name) <> '') "

@@ -1,6 +1,6 @@
 #include "data/SchemaUpgrade.h"
 
-#include "data/ShippedVerbFrames.h"
+#include "data/ShippedFields.h"
 
 #include <QScopeGuard>
 
@@ -9,13 +9,22 @@
 
 namespace {
 
+// Gives each shipped value a table holds, however the file spells it, the field the table's file
+// lists for it (rows of the value and its field); a user's own values keep none.
+#define FILL_SHIPPED(table, field, rows)                                                           \
+    "WITH shipped(value, field) AS (VALUES " rows ") UPDATE \"" table "\" SET " field              \
+    " = shipped.field FROM shipped WHERE shipped.value = \"" table "\".\"" table                   \
+    "\" COLLATE NOCASE;"
+
 struct Step
 {
     int toVersion;
     const char* sql;
 };
 
-// The one place a column is added: new databases are built through these steps too.
+// The one place a column is added: new databases are built through these steps too. A fill of
+// shipped values stands among the statements as a literal does, so the layout is kept by hand.
+// clang-format off
 constexpr Step Steps[] = {
     // The character's free notes, and the customization's side by side choice (Yes -1, No 0).
     {2, "ALTER TABLE \"character\" ADD COLUMN Notes TEXT;"
@@ -33,18 +42,21 @@ constexpr Step Steps[] = {
         "ALTER TABLE \"Scene Profile\" ADD COLUMN RollSeed INTEGER;"
         "ALTER TABLE \"Scene Profile\" ADD COLUMN RollLists TEXT;"
         "ALTER TABLE verb ADD COLUMN frame TEXT COLLATE NOCASE;"
-        "WITH shipped(verb, frame) AS (VALUES " SHIPPED_VERB_FRAMES ") "
-        "UPDATE verb SET frame = (SELECT shipped.frame FROM shipped "
-        "WHERE shipped.verb = verb.verb COLLATE NOCASE) "
-        "WHERE verb.verb IN (SELECT shipped.verb FROM shipped);"
+        FILL_SHIPPED("verb", "frame", SHIPPED_VERB_FRAME)
         // The culture a name comes from, and the one whose names suit a country's people or a
-        // language's speakers; empty where none is known.
+        // language's speakers; empty where none is known, and for a user's own values.
         "ALTER TABLE maleName ADD COLUMN culture TEXT COLLATE NOCASE;"
         "ALTER TABLE femaleName ADD COLUMN culture TEXT COLLATE NOCASE;"
         "ALTER TABLE surnames ADD COLUMN culture TEXT COLLATE NOCASE;"
         "ALTER TABLE country ADD COLUMN culture TEXT COLLATE NOCASE;"
-        "ALTER TABLE languages ADD COLUMN culture TEXT COLLATE NOCASE;"},
+        "ALTER TABLE languages ADD COLUMN culture TEXT COLLATE NOCASE;"
+        FILL_SHIPPED("maleName", "culture", SHIPPED_MALENAME_CULTURE)
+        FILL_SHIPPED("femaleName", "culture", SHIPPED_FEMALENAME_CULTURE)
+        FILL_SHIPPED("surnames", "culture", SHIPPED_SURNAMES_CULTURE)
+        FILL_SHIPPED("country", "culture", SHIPPED_COUNTRY_CULTURE)
+        FILL_SHIPPED("languages", "culture", SHIPPED_LANGUAGES_CULTURE)},
 };
+// clang-format on
 
 constexpr bool stepsRunInOrder()
 {

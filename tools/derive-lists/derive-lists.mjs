@@ -4,10 +4,11 @@
 //   node tools/derive-lists/derive-lists.mjs [RAW_DIR] [--review DIR]
 //
 // RAW_DIR (default /tmp/wl) holds the unpacked packages, fetched as README.md beside this file
-// shows. The script writes data/tables/{noun,adjective,adverb,maleName,femaleName,surnames,
-// country,languages}.txt, data/tables/verb.tsv (each verb with its frame) and
-// tests/fixtures/blocklist.txt. With --review it also writes, for a
-// person to read, every candidate with the figures it was ranked by and the reason it was dropped.
+// shows. The script writes data/tables/{noun,adjective,adverb}.txt, data/tables/verb.tsv (each
+// verb with its frame), data/tables/{maleName,femaleName,surnames,country,languages}.tsv (each
+// value with its culture, from cultures.txt) and tests/fixtures/blocklist.txt. With --review it
+// also writes, for a person to read, every candidate with the figures it was ranked by and the
+// reason it was dropped, and the number of names, countries and languages of each culture.
 // It needs nothing but Node (18 or later); the same inputs always give the same files.
 
 import fs from 'node:fs';
@@ -56,19 +57,23 @@ function compareText(a, b) {
     return collator.compare(a, b) || (a < b ? -1 : a > b ? 1 : 0);
 }
 
-function writeList(relative, values, header = []) {
+// Writes a table's rows: the first cell of each is its value, any others the further fields the
+// header names (a .tsv file), each row a line.
+function writeTable(relative, rows, header = []) {
     const seen = new Set();
-    for (const value of values) {
+    for (const [value] of rows) {
         if (value !== value.trim() || value === '' || /\s\s/.test(value))
             throw new Error(`${relative}: bad value '${value}'`);
         const key = value.toLowerCase();
         if (seen.has(key)) throw new Error(`${relative}: duplicate '${value}'`);
         seen.add(key);
     }
-    const text = [...header, ...values].join('\n') + '\n';
+    const text = [...header, ...rows.map((row) => row.join('\t'))].join('\n') + '\n';
     fs.writeFileSync(path.join(repo, relative), text);
-    console.log(`${relative}: ${values.length}`);
+    console.log(`${relative}: ${rows.length}`);
 }
+const writeList = (relative, values, header = []) =>
+    writeTable(relative, values.map((value) => [value]), header);
 
 const review = {};
 function note(list, line) {
@@ -811,7 +816,8 @@ async function deriveNames() {
         for (const o of origin.values()) count[o] = (count[o] ?? 0) + 1;
         note(kind + '-origins', Object.entries(count).sort().map(([k, v]) => `${k}\t${v}`).join('\n'));
         note(kind + '-origins', `listed by the census\t${fromCensus} of ${chosen.size}`);
-        result[kind] = [...chosen.values()].sort(compareText);
+        result[kind] = [...chosen].map(([key, name]) => ({ name, source: origin.get(key) }))
+            .sort((a, b) => compareText(a.name, b.name));
     }
     return result;
 }
@@ -879,6 +885,80 @@ function deriveLanguages() {
 }
 
 // ---------------------------------------------------------------------------------------------
+// Cultures (see cultures.txt): each name carries the culture of the source it was taken from;
+// a country or a language the one whose names suit its people, or none.
+
+function readCultures() {
+    const sections = {};
+    let current = null;
+    let last = null;
+    for (const rawLine of readText(path.join(here, 'cultures.txt')).split('\n')) {
+        const line = rawLine.replace(/#.*/, '').trimEnd();
+        if (!line.trim()) continue;
+        const header = line.match(/^\[(.+)\]$/);
+        if (header) {
+            current = sections[header[1]] = new Map();
+            last = null;
+            continue;
+        }
+        const entry = /^\s/.test(line) ? last : line.match(/^([^:]+):(.*)$/);
+        if (!current || !entry) throw new Error(`cultures.txt: '${line.trim()}' is not "Culture: key, key"`);
+        const culture = entry[1].trim();
+        for (const key of (entry === last ? line : entry[2]).split(',').map((k) => k.trim())) {
+            if (!key) continue;
+            if (current.has(key)) throw new Error(`cultures.txt: '${key}' has two cultures`);
+            current.set(key, culture);
+        }
+        last = entry;
+    }
+    return sections;
+}
+
+// Rows of a value and its culture; every key of the map must name one of the values.
+function withCultures(list, values, cultureOf, named) {
+    const known = new Set(values);
+    for (const key of cultureOf.keys())
+        if (!known.has(key)) throw new Error(`cultures.txt [${list}]: no ${list} '${key}'`);
+    return values.map((value) => {
+        const culture = cultureOf.get(value) ?? '';
+        if (culture && !named.has(culture))
+            throw new Error(`cultures.txt [${list}]: '${culture}' has no names for '${value}'`);
+        return [value, culture];
+    });
+}
+
+function deriveCultures(names, countries, languages) {
+    const cultures = readCultures();
+    const ofSource = cultures.sources ?? new Map();
+    const rows = {};
+    const figures = new Map(); // culture -> { male, female, surname, country, languages }
+    const count = (culture, what) => {
+        if (!figures.has(culture))
+            figures.set(culture, { male: 0, female: 0, surname: 0, country: 0, languages: 0 });
+        ++figures.get(culture)[what];
+    };
+    for (const kind of ['male', 'female', 'surname']) {
+        rows[kind] = names[kind].map(({ name, source }) => {
+            const culture = ofSource.get(source);
+            if (!culture) throw new Error(`cultures.txt [sources]: no culture for '${source}'`);
+            count(culture, kind);
+            return [name, culture];
+        });
+    }
+    // A culture a country or language names must give every part of a name.
+    const named = new Set([...figures].filter(([, f]) => f.male && f.female && f.surname)
+        .map(([culture]) => culture));
+    rows.country = withCultures('country', countries, cultures.country ?? new Map(), named);
+    rows.languages = withCultures('languages', languages, cultures.languages ?? new Map(), named);
+    for (const list of ['country', 'languages'])
+        for (const [, culture] of rows[list]) if (culture) count(culture, list);
+    note('cultures', 'culture\tmale\tfemale\tsurnames\tcountries\tlanguages');
+    for (const [culture, f] of [...figures].sort(([a], [b]) => compareText(a, b)))
+        note('cultures', [culture, f.male, f.female, f.surname, f.country, f.languages].join('\t'));
+    return rows;
+}
+
+// ---------------------------------------------------------------------------------------------
 
 const blocklistHeader = [
     '# Words no shipped list may hold: bad-words 4.1.5 (npm, MIT, Copyright (c) 2015 Michael Price,',
@@ -897,14 +977,15 @@ const countries = deriveCountries();
 const languages = deriveLanguages();
 
 writeList('data/tables/noun.txt', nouns);
-writeList('data/tables/verb.tsv', verbs.map((v) => `${v.past}\t${v.frame}`), ['verb\tframe']);
+writeTable('data/tables/verb.tsv', verbs.map((v) => [v.past, v.frame]), ['verb\tframe']);
 writeList('data/tables/adjective.txt', adjectives);
 writeList('data/tables/adverb.txt', adverbs);
-writeList('data/tables/maleName.txt', names.male);
-writeList('data/tables/femaleName.txt', names.female);
-writeList('data/tables/surnames.txt', names.surname);
-writeList('data/tables/country.txt', countries);
-writeList('data/tables/languages.txt', languages);
+const cultures = deriveCultures(names, countries, languages);
+writeTable('data/tables/maleName.tsv', cultures.male, ['maleName\tculture']);
+writeTable('data/tables/femaleName.tsv', cultures.female, ['femaleName\tculture']);
+writeTable('data/tables/surnames.tsv', cultures.surname, ['surnames\tculture']);
+writeTable('data/tables/country.tsv', cultures.country, ['country\tculture']);
+writeTable('data/tables/languages.tsv', cultures.languages, ['languages\tculture']);
 writeList('tests/fixtures/blocklist.txt', blockedSorted, blocklistHeader);
 
 if (reviewDir) {
