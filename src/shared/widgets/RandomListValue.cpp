@@ -29,8 +29,3 @@ std::optional<QString> getRandomRecordFrom(const QString& table, const RandomRec
     reportFatalError(error);
     return QString();
 }
-
-std::function<QString(const QString&)> listValuesFrom(Random& random)
-{
-    return [&random](const QString& table) { return getRandomRecordFrom(table, random); };
-}

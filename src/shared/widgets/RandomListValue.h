@@ -16,6 +16,3 @@ QString getRandomRecordFrom(const QString& table, Random& random);
 // The same among the rows that fit the filter; nothing when a filter lets no row through.
 std::optional<QString> getRandomRecordFrom(const QString& table, const RandomRecord::Filter& filter,
                                            Random& random);
-// Draws list values as getRandomRecordFrom does, all with the generator given (which must outlive
-// it).
-std::function<QString(const QString&)> listValuesFrom(Random& random);
