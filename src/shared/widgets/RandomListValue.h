@@ -2,7 +2,6 @@
 
 #include "data/RandomRecord.h"
 
-#include <functional>
 #include <optional>
 #include <QString>
 
