@@ -6,6 +6,7 @@
 #include <QSqlQuery>
 
 #include <algorithm>
+#include <sqlite3.h>
 
 bool CastNames::read(QStringList* names, StoreError* error)
 {
@@ -25,15 +26,68 @@ bool CastNames::read(QStringList* names, StoreError* error)
     return true;
 }
 
+namespace {
+
+// The question isHeld asks, prepared once for the open database: a Generate asks it once or
+// more, and preparing it each time would cost more than the answer.
+struct HeldQuestion
+{
+    sqlite3* db = nullptr;
+    sqlite3_stmt* statement = nullptr;
+
+    void forget()
+    {
+        sqlite3_finalize(statement);
+        statement = nullptr;
+        db = nullptr;
+    }
+};
+
+HeldQuestion& heldQuestion()
+{
+    static HeldQuestion question;
+    return question;
+}
+
+bool heldFailure(sqlite3* db, StoreError* error)
+{
+    *error =
+        StoreError::fromSqlite(sqlite3_extended_errcode(db), QStringLiteral("CastNames.isHeld"),
+                               QString::fromUtf8(sqlite3_errmsg(db)));
+    return false;
+}
+
+} // namespace
+
 bool CastNames::isHeld(const QString& name, bool* held, StoreError* error)
 {
-    QSqlQuery query(Database::connection());
-    query.prepare(QStringLiteral("SELECT 1 FROM character WHERE Name = ? COLLATE NOCASE LIMIT 1"));
-    query.addBindValue(name);
-    if (!query.exec()) {
-        *error = StoreError::fromSql(query.lastError(), QStringLiteral("CastNames.isHeld"));
+    sqlite3* db = Database::handle();
+    if (!db) {
+        *error = {3000, QStringLiteral("CastNames.isHeld"),
+                  QStringLiteral("The database is not open")};
         return false;
     }
-    *held = query.next();
+    HeldQuestion& question = heldQuestion();
+    if (question.db != db || !question.statement) {
+        question.forget();
+        if (sqlite3_prepare_v3(
+                db, "SELECT 1 FROM \"character\" WHERE Name = ?1 COLLATE NOCASE LIMIT 1", -1,
+                SQLITE_PREPARE_PERSISTENT, &question.statement, nullptr) != SQLITE_OK)
+            return heldFailure(db, error);
+        question.db = db;
+    }
+    const QByteArray text = name.toUtf8();
+    sqlite3_bind_text(question.statement, 1, text.constData(), int(text.size()), SQLITE_STATIC);
+    const int step = sqlite3_step(question.statement);
+    sqlite3_reset(question.statement);
+    sqlite3_clear_bindings(question.statement);
+    if (step != SQLITE_ROW && step != SQLITE_DONE)
+        return heldFailure(db, error);
+    *held = step == SQLITE_ROW;
     return true;
+}
+
+void CastNames::forget()
+{
+    heldQuestion().forget();
 }

@@ -1,5 +1,6 @@
 #include "data/Database.h"
 
+#include "data/CastNames.h"
 #include "data/RandomRecord.h"
 
 #include <QFileInfo>
@@ -110,6 +111,7 @@ bool Database::preventWrites(StoreError* error)
 void Database::close()
 {
     RandomRecord::forgetTables();
+    CastNames::forget();
     const QString name = QString::fromLatin1(QSqlDatabase::defaultConnection);
     if (QSqlDatabase::contains(name)) {
         QSqlDatabase::database(name, false).close();
