@@ -272,10 +272,6 @@ void NumberGeneratorWindow::generateFromSeed(quint32 seed)
         return;
     }
     showResult(*result, roll);
-    // An age, kept in a character, becomes its age rather than a line of its notes.
-    if (m_kind == NumberKinds::Age)
-        ResultKeeping::markLine(m_results->item(m_results->count() - 1),
-                                ResultKeeping::LineKind::Age);
 }
 
 QString NumberGeneratorWindow::diceNotation() const
@@ -304,8 +300,12 @@ void NumberGeneratorWindow::throwNotation(const QString& notation, SeededGenerat
 void NumberGeneratorWindow::showResult(const QString& line, const SeededGeneration::Roll& roll)
 {
     m_lastResult->setText(line);
-    ControlMakers::addResultLine(m_results, line);
-    SeededGeneration::markLine(m_results->item(m_results->count() - 1), roll);
+    auto* item = new QListWidgetItem(line);
+    SeededGeneration::markLine(item, roll);
+    // An age, kept in a character, becomes its age rather than a line of its notes.
+    if (m_kind == NumberKinds::Age)
+        ResultKeeping::markLine(item, ResultKeeping::LineKind::Age);
+    ControlMakers::addResultLine(m_results, item);
 }
 
 void NumberGeneratorWindow::toggleTimer()

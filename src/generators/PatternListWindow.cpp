@@ -186,9 +186,10 @@ void PatternListWindow::toggleTimer()
 
 void PatternListWindow::addResult(const QString& line, const SeededGeneration::Roll& roll)
 {
-    ControlMakers::addResultLine(m_results, line);
+    auto* item = new QListWidgetItem(line);
+    SeededGeneration::markLine(item, roll);
+    ControlMakers::addResultLine(m_results, item);
     m_listed.insert(line.toCaseFolded());
-    SeededGeneration::markLine(m_results->item(m_results->count() - 1), roll);
 }
 
 bool PatternListWindow::eventFilter(QObject* watched, QEvent* event)

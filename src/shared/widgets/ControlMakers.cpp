@@ -86,6 +86,12 @@ void ControlMakers::addResultLine(QListWidget* list, const QString& line)
     addResultLines(list, {line});
 }
 
+void ControlMakers::addResultLine(QListWidget* list, QListWidgetItem* line)
+{
+    list->addItem(line);
+    list->setCurrentRow(list->count() - 1);
+}
+
 void ControlMakers::addResultLines(QListWidget* list, const QStringList& lines)
 {
     list->addItems(lines);

@@ -7,6 +7,7 @@
 class QCheckBox;
 class QHBoxLayout;
 class QListWidget;
+class QListWidgetItem;
 class QPushButton;
 class QWidget;
 
@@ -31,6 +32,9 @@ void enlargeFont(QWidget* control, qreal factor);
 
 // Adds a line at the end of a results list and selects it, so that it scrolls into view.
 void addResultLine(QListWidget* list, const QString& line);
+// The same for a line made beforehand, with its data: set before the line is listed, the data
+// costs the list no update of its own.
+void addResultLine(QListWidget* list, QListWidgetItem* line);
 // Adds lines at once: the list is laid out once for them all, the last one selected.
 void addResultLines(QListWidget* list, const QStringList& lines);
 // The buttons side by side, the last one kept apart at the right.
