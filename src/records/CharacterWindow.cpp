@@ -290,10 +290,7 @@ void CharacterWindow::drawCharacter(std::optional<quint32> seed)
         return m_generateBoxes[size_t(attribute)]->checkState() != Qt::Unchecked;
     };
     const auto shown = [this](Attribute attribute) {
-        const QWidget* box = editor(attribute);
-        if (const auto* line = qobject_cast<const QLineEdit*>(box))
-            return line->text();
-        return static_cast<const QComboBox*>(box)->currentText();
+        return BoundFieldDelegate::shownText(editor(attribute));
     };
     // Each try is a roll of its own, so that the seed kept gives this character again by itself.
     constexpr int TriesBeforeRepeating = 200;
