@@ -28,6 +28,8 @@ NameGeneratorWindow::NameGeneratorWindow(QWidget* parent)
                                QStringLiteral("chkLikeRealNames"))),
       m_culture(ControlMakers::named(new QComboBox(this), QStringLiteral("cboCulture")))
 {
+    avoidRepeats(200, QStringLiteral("Every name these choices give is held by a character or "
+                                     "listed already, so names may repeat from now on."));
     addOption(m_realNames);
     addOption(m_likeRealNames);
     auto* cultureRow = new QWidget(this);
@@ -138,12 +140,6 @@ bool NameGeneratorWindow::isTaken(const QString& line) const
     bool held = false;
     StoreError error;
     return CastNames::isHeld(line, &held, &error) && held; // a failed read refuses nothing
-}
-
-QString NameGeneratorWindow::repeatingNotice() const
-{
-    return QStringLiteral("Every name these choices give is held by a character or listed "
-                          "already, so names may repeat from now on.");
 }
 
 void NameGeneratorWindow::showCodeKey()

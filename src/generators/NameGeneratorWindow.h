@@ -24,8 +24,6 @@ protected:
     // Adds one name to the results; real names ignore the pattern but still need one chosen.
     std::optional<Rolled> expandPattern(SeededGeneration::Roll& roll) override;
     bool isTaken(const QString& line) const override;
-    int rollsBeforeRepeating() const override { return 200; }
-    QString repeatingNotice() const override;
     void showCodeKey() override;
 
 private:

@@ -66,7 +66,7 @@ PatternListWindow::PatternListWindow(const QString& windowName, const QString& c
     connect(m_clear, &QPushButton::clicked, this, [this] {
         m_results->clear();
         m_listed.clear();
-        m_repeatingTold = false;
+        m_freshRolls.forgetNotice();
     });
     connect(m_print, &QPushButton::clicked, this,
             [this] { printResults(windowTitle(), m_results); });
@@ -123,23 +123,22 @@ void PatternListWindow::loadPatterns()
 
 void PatternListWindow::generate()
 {
-    // Each try is a roll of its own, so that the line's seed gives that line again by itself.
-    for (int tries = 1;; ++tries) {
-        SeededGeneration::Roll roll(SeededGeneration::drawSeed());
-        const std::optional<Rolled> rolled = rollLine(roll);
-        if (!rolled)
-            return;
-        const bool taken = rolled->sound && isTaken(rolled->line);
-        if (taken && tries < rollsBeforeRepeating())
-            continue;
-        if (taken && !m_repeatingTold && !repeatingNotice().isEmpty()) {
-            m_repeatingTold = true;
-            desktop().messageBox(repeatingNotice(), windowTitle(), MessageIcon::Information,
-                                 MessageButtons::Ok);
-        }
-        addResult(rolled->line, roll);
-        return;
-    }
+    std::optional<Rolled> rolled;
+    const auto roll = m_freshRolls.roll(
+        [&](SeededGeneration::Roll& roll) -> std::optional<bool> {
+            rolled = rollLine(roll);
+            if (!rolled)
+                return std::nullopt;
+            return rolled->sound && isTaken(rolled->line);
+        },
+        windowTitle());
+    if (roll)
+        addResult(rolled->line, *roll);
+}
+
+void PatternListWindow::avoidRepeats(int tries, const QString& notice)
+{
+    m_freshRolls = FreshRolls(tries, notice);
 }
 
 void PatternListWindow::generateFromSeed(quint32 seed)

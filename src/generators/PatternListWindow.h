@@ -1,5 +1,6 @@
 #pragma once
 
+#include "shared/widgets/FreshRolls.h"
 #include "shared/widgets/SeededGeneration.h"
 #include "shared/widgets/ToolWindow.h"
 
@@ -43,10 +44,9 @@ protected:
     virtual std::optional<Rolled> expandPattern(SeededGeneration::Roll& roll) = 0;
     // Whether a line is taken already: by default, when the results list holds it.
     virtual bool isTaken(const QString& line) const;
-    // How many fresh rolls a Generate tries before it gives a taken line after all.
-    virtual int rollsBeforeRepeating() const { return 20; }
-    // Said once (until Clear List) when a Generate gives a taken line; empty for nothing.
-    virtual QString repeatingNotice() const { return {}; }
+    // How many fresh rolls a Generate tries before it gives a taken line after all (20 unless
+    // set), and what it then says once until Clear List (nothing unless set).
+    void avoidRepeats(int tries, const QString& notice);
     virtual void showCodeKey() = 0;
 
     // The pattern the last Generate took.
@@ -78,8 +78,8 @@ private:
 
     QString m_patternTable;
     QString m_currentPattern;
-    QSet<QString> m_listed;       // the lines of the results list, case-folded
-    bool m_repeatingTold = false; // since the list was last cleared
+    QSet<QString> m_listed; // the lines of the results list, case-folded
+    FreshRolls m_freshRolls{20, {}};
     QListWidget* m_results;
     QListWidget* m_patterns;
     QCheckBox* m_randomPattern;

@@ -6,7 +6,6 @@
 #include "records/RollHistory.h"
 #include "records/RollSeedFields.h"
 #include "shared/desktop/BusyPointer.h"
-#include "shared/desktop/Desktop.h"
 #include "shared/widgets/ControlMakers.h"
 #include "shared/widgets/ControlOrder.h"
 #include "shared/widgets/OutputText.h"
@@ -292,30 +291,22 @@ void CharacterWindow::drawCharacter(std::optional<quint32> seed)
     const auto shown = [this](Attribute attribute) {
         return BoundFieldDelegate::shownText(editor(attribute));
     };
-    // Each try is a roll of its own, so that the seed kept gives this character again by itself.
-    constexpr int TriesBeforeRepeating = 200;
-    std::unique_ptr<SeededGeneration::Roll> roll;
     QList<CharacterDraws::Drawn> drawn;
-    for (int tries = 1;; ++tries) {
-        roll =
-            std::make_unique<SeededGeneration::Roll>(seed ? *seed : SeededGeneration::drawSeed());
-        drawn = CharacterDraws::draw(ticked, shown, roll->words(), roll->random(),
-                                     roll->nameCultures());
+    const auto draw = [&](SeededGeneration::Roll& roll) {
+        drawn =
+            CharacterDraws::draw(ticked, shown, roll.words(), roll.random(), roll.nameCultures());
         const auto name = std::find_if(drawn.cbegin(), drawn.cend(), [](const auto& value) {
             return value.attribute == Attribute::Name;
         });
-        if (seed || name == drawn.cend() || !isNameTaken(name->value))
-            break;
-        if (tries == TriesBeforeRepeating) {
-            if (!std::exchange(m_repeatingTold, true)) {
-                const BusyPointer::Pause forMessage;
-                desktop().messageBox(
-                    QStringLiteral("Every name the lists give is held by a character or given "
-                                   "here already, so names may repeat from now on."),
-                    windowTitle(), MessageIcon::Information, MessageButtons::Ok);
-            }
-            break;
-        }
+        return name != drawn.cend() && isNameTaken(name->value);
+    };
+    // A seed given is rolled again as it is; otherwise fresh seeds until the name is free.
+    std::unique_ptr<SeededGeneration::Roll> roll;
+    if (seed) {
+        roll = std::make_unique<SeededGeneration::Roll>(*seed);
+        draw(*roll);
+    } else {
+        roll = m_freshRolls.roll(draw, windowTitle());
     }
     for (const auto& [attribute, value] : std::as_const(drawn)) {
         BoundFieldDelegate::showValue(editor(attribute), value);

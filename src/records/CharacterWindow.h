@@ -2,6 +2,7 @@
 
 #include "engines/CharacterDraws.h"
 #include "records/RecordWindow.h"
+#include "shared/widgets/FreshRolls.h"
 
 #include <array>
 #include <optional>
@@ -91,5 +92,7 @@ private:
     RollSeedFields* m_rollSeed = nullptr;
     QAction* m_generateFromSeed = nullptr;
     QSet<QString> m_givenNames; // case-folded
-    bool m_repeatingTold = false;
+    FreshRolls m_freshRolls{200, QStringLiteral("Every name the lists give is held by a character "
+                                                "or given here already, so names may repeat from "
+                                                "now on.")};
 };
