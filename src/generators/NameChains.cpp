@@ -7,8 +7,7 @@
 
 QString NameChains::inventName(SeededGeneration::Roll& roll, const QString& culture)
 {
-    const QString firstNames = roll.random().inRange(1, 100) > 50 ? QStringLiteral("maleName")
-                                                                  : QStringLiteral("femaleName");
+    const QString firstNames = roll.firstNameList();
     const QString surnames = QStringLiteral("surnames");
     const NameChain* first = chainOf(firstNames, culture);
     const NameChain* last = first ? chainOf(surnames, culture) : nullptr;

@@ -109,9 +109,7 @@ NamePattern::Expansion NameGeneratorWindow::patternName(Random& roll) const
 
 QString NameGeneratorWindow::realName(SeededGeneration::Roll& roll) const
 {
-    const QString firstNames = roll.random().inRange(1, 100) > 50 ? QStringLiteral("maleName")
-                                                                  : QStringLiteral("femaleName");
-    const QString firstName = roll.nameOf(firstNames, culture());
+    const QString firstName = roll.nameOf(roll.firstNameList(), culture());
     return firstName + u' ' + roll.nameOf(QStringLiteral("surnames"), culture());
 }
 

@@ -69,6 +69,12 @@ QAction* newGenerateFromSeed(QObject* parent, std::function<Origin()> origin,
     return action;
 }
 
+// The rows of a name list of the culture.
+RandomRecord::Filter cultureFilter(const QString& culture)
+{
+    return {NameCultures::Field, {culture}};
+}
+
 } // namespace
 
 QString SeededGeneration::Roll::word(const QString& table)
@@ -107,16 +113,22 @@ CharacterDraws::Cultures SeededGeneration::Roll::nameCultures()
                 return culture;
             },
             [this](const QString& table, const QString& culture) {
-                return word(table, RandomRecord::Filter{NameCultures::Field, {culture}});
+                return word(table, cultureFilter(culture));
             }};
 }
 
 QString SeededGeneration::Roll::nameOf(const QString& table, const QString& culture)
 {
-    std::optional<QString> name;
-    if (!culture.isEmpty())
-        name = word(table, RandomRecord::Filter{NameCultures::Field, {culture}});
+    const std::optional<QString> name =
+        culture.isEmpty() ? std::nullopt : word(table, cultureFilter(culture));
     return name ? *name : word(table);
+}
+
+QString SeededGeneration::Roll::firstNameList()
+{
+    // Male and female names equally often, as the name generator always drew them.
+    return m_random.inRange(1, 100) > 50 ? QStringLiteral("maleName")
+                                         : QStringLiteral("femaleName");
 }
 
 void SeededGeneration::Roll::noteList(const QString& table)

@@ -50,6 +50,8 @@ public:
     CharacterDraws::Cultures nameCultures();
     // A name of the list of the culture, or, with no culture or none of it listed, of any.
     QString nameOf(const QString& table, const QString& culture);
+    // The list a first name of either sex comes from: "maleName" or "femaleName".
+    QString firstNameList();
     // Notes a list the roll chose from otherwise (a window's list of patterns, say).
     void noteList(const QString& table);
     // The fingerprints of the lists drawn from, as they are now, written as lists() text.
