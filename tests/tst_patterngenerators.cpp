@@ -197,7 +197,7 @@ private slots:
     {
         QTest::addColumn<QString>("fields"); // SQL
         QTest::addColumn<QString>("pattern");
-        QTest::addColumn<QString>("lines"); // which lines to read
+        QTest::addColumn<QString>("lines");     // which lines to read
         QTest::addColumn<QStringList>("words"); // every third word of those lines
         const auto some = [](const QString& table, const QString& field, const QString& fits,
                              const QString& other) {
@@ -212,10 +212,13 @@ private slots:
                     "whispered")
                 .split(' ');
         QTest::newRow("object follows")
-            << verbs << "qnvy" << "" << QStringList{"climbed", "danced", "drifted", "fled"};
-        QTest::newRow("pattern ends") << verbs << "tnv" << "" << all.mid(1);
-        QTest::newRow("none takes an object")
-            << "UPDATE verb SET frame = 'none'" << "qnvy" << "" << all;
+            << verbs << "qnvy"
+            << "" << QStringList{"climbed", "danced", "drifted", "fled"};
+        QTest::newRow("pattern ends") << verbs << "tnv"
+                                      << "" << all.mid(1);
+        QTest::newRow("none takes an object") << "UPDATE verb SET frame = 'none'"
+                                              << "qnvy"
+                                              << "" << all;
         // Six nouns: anchor apple attic bell bridge candle.
         const QString nouns = "DELETE FROM noun WHERE noun > 'candle';" +
                               QString(some("noun", "countability", "count", "mass"))
@@ -224,11 +227,14 @@ private slots:
                                   .replace("fled", "attic")
                                   .replace("climbed", "bell");
         const QStringList six = {"anchor", "apple", "attic", "bell", "bridge", "candle"};
-        QTest::newRow("after a") << nouns << "tjn" << "^An? " << six.first(4);
-        QTest::newRow("after the") << nouns << "tjn" << "^The " << six;
+        QTest::newRow("after a") << nouns << "tjnv"
+                                 << "^An? " << six.first(4);
+        QTest::newRow("after the") << nouns << "tjnv"
+                                   << "^The " << six;
         QTest::newRow("no noun counts")
             << "DELETE FROM noun WHERE noun > 'candle'; UPDATE noun SET countability = 'mass'"
-            << "tjn" << "^An? " << six;
+            << "tjnv"
+            << "^An? " << six;
     }
     void wordsFitTheirPlaces()
     {

@@ -66,8 +66,7 @@ SentencePattern::Expansion SentencePattern::expand(const QString& pattern,
         if (!code)
             return {InvalidLine, false};
         const WordRequest request{
-            code->table,
-            code->letter == VerbCode ? verbFrameAt(pattern, position) : VerbFrame::Any,
+            code->table, code->letter == VerbCode ? verbFrameAt(pattern, position) : VerbFrame::Any,
             indefinite && code->letter == NounCode};
         indefinite = indefinite && code->letter == AdjectiveCode;
         std::optional<QString> fitting = drawWord(request);

@@ -37,10 +37,10 @@ using WordSource = std::function<std::optional<QString>(const WordRequest&)>;
 VerbFrame verbFrameAt(const QString& pattern, qsizetype position);
 
 // Expands a pattern, drawing each word with drawWord; a verb in the frame its place asks for and
-// a noun after "a" or "an" among those that can be counted, or when no word fits, any word. Every word is lower-cased and followed by one space;
-// the first word starts with a capital. Then "a" and "an" agree with the word after them and the
-// pronoun "I" keeps its capital. A character that is no code throws the whole sentence away,
-// though the words before it have been drawn.
+// a noun after "a" or "an" among those that can be counted, or when no word fits, any word. Every
+// word is lower-cased and followed by one space; the first word starts with a capital. Then "a" and
+// "an" agree with the word after them and the pronoun "I" keeps its capital. A character that is no
+// code throws the whole sentence away, though the words before it have been drawn.
 Expansion expand(const QString& pattern, const WordSource& drawWord);
 
 inline const QString InvalidLine = QStringLiteral("Not a valid custom sentence pattern.");

@@ -6,9 +6,10 @@
 // RAW_DIR (default /tmp/wl) holds the unpacked packages, fetched as README.md beside this file
 // shows. The script writes data/tables/{adjective,adverb}.txt, data/tables/noun.tsv (each noun
 // with its countability), data/tables/verb.tsv (each verb with its frame),
-// data/tables/{maleName,femaleName,surnames,country,languages}.tsv (each value with its culture, from cultures.txt) and tests/fixtures/blocklist.txt. With --review it
-// also writes, for a person to read, every candidate with the figures it was ranked by and the
-// reason it was dropped, and the number of names, countries and languages of each culture.
+// data/tables/{maleName,femaleName,surnames,country,languages}.tsv (each value with its culture,
+// from cultures.txt) and tests/fixtures/blocklist.txt. With --review it also writes, for a person
+// to read, every candidate with the figures it was ranked by and the reason it was dropped, and
+// the number of names, countries and languages of each culture.
 // It needs nothing but Node (18 or later); the same inputs always give the same files.
 
 import fs from 'node:fs';
