@@ -1,7 +1,7 @@
 // Prints the figures the program is measured by: the cost of one random draw from list tables
 // of growing size, the time from starting the program to its main window on screen, the
 // customization window over a large list, and the cost of saving a character. With
-// "--sentences N" (and "--frames-ignored") it prints N sentences from random shipped patterns
+// "--sentences N" (and "--fields-ignored") it prints N sentences from random shipped patterns
 // instead, one a line, for a grammar checker to read.
 #include "BenchSupport.h"
 #include "customization/CustomizationWindow.h"
@@ -240,11 +240,12 @@ struct ShippedSentence
 {
     QString text;
     int verbsOutOfFrame = 0; // by the frames the verb list carries
+    int massNounsAfterA = 0; // after "a" or "an", by the countability the noun list carries
 };
 
 // Sentences from random shipped patterns, always the same ones; with frames ignored, every verb
-// is drawn from the whole list.
-QList<ShippedSentence> shippedSentences(int count, bool framesIgnored)
+// and noun is drawn from the whole list.
+QList<ShippedSentence> shippedSentences(int count, bool fieldsIgnored)
 {
     ScriptedDesktop desktop;
     TestDatabase db(TestDatabase::shippedTables());
@@ -255,20 +256,29 @@ QList<ShippedSentence> shippedSentences(int count, bool framesIgnored)
                     Database::connection());
     while (query.next())
         frames.insert(query.value(0).toString(), query.value(1).toString());
+    QSet<QString> massNouns; // lower-cased
+    query.exec(QStringLiteral("SELECT lower(noun) FROM noun WHERE countability = 'mass'"));
+    while (query.next())
+        massNouns.insert(query.value(0).toString());
+    int massNounsAfterA = 0;
     const SentencePattern::WordSource words = SentenceWords::from(runRandom());
     QStringList verbs; // drawn, in their places' order
     const auto source = [&](const SentencePattern::WordRequest& request) {
         std::optional<QString> word =
-            words(framesIgnored ? SentencePattern::WordRequest{request.table} : request);
+            words(fieldsIgnored ? SentencePattern::WordRequest{request.table} : request);
         if (word && request.table == u"verb")
             verbs << word->toLower();
+        if (word && request.countable)
+            massNounsAfterA += massNouns.contains(word->toLower());
         return word;
     };
     QList<ShippedSentence> sentences;
     for (int i = 0; i < count; ++i) {
         const QString pattern = patterns.at(runRandom().inRange(1, int(patterns.size())) - 1);
         verbs.clear();
+        massNounsAfterA = 0;
         ShippedSentence sentence{SentencePattern::expand(pattern, source).sentence};
+        sentence.massNounsAfterA = massNounsAfterA;
         for (qsizetype at = 0, verb = 0; at < pattern.size(); ++at) {
             if (pattern.at(at) != VerbCode)
                 continue;
@@ -282,19 +292,27 @@ QList<ShippedSentence> shippedSentences(int count, bool framesIgnored)
     return sentences;
 }
 
-// Verbs: each in the frame its place asks for, by the frames the verb list carries.
-void measureVerbFrames()
+// Verbs each in the frame its place asks for, and nouns after "a" or "an" that can be counted,
+// by the fields the verb and noun lists carry.
+void measureWordFits()
 {
-    const auto outOfFrame = [](bool framesIgnored) {
-        int count = 0;
-        for (const ShippedSentence& sentence : shippedSentences(2000, framesIgnored))
-            count += sentence.verbsOutOfFrame;
+    const auto misfits = [](bool fieldsIgnored) {
+        std::pair<int, int> count;
+        for (const ShippedSentence& sentence : shippedSentences(2000, fieldsIgnored)) {
+            count.first += sentence.verbsOutOfFrame;
+            count.second += sentence.massNounsAfterA;
+        }
         return count;
     };
-    out << QStringLiteral("Sentences: %1 verbs out of their frame in 2000 from random shipped "
-                          "patterns (%2 when frames are ignored)\n")
-               .arg(outOfFrame(false))
-               .arg(outOfFrame(true));
+    const auto [verbs, nouns] = misfits(false);
+    const auto [anyVerbs, anyNouns] = misfits(true);
+    out << QStringLiteral("Sentences: %1 verbs out of their frame and %2 mass nouns after \"a\" "
+                          "or \"an\" in 2000 from random shipped patterns (%3 and %4 when the "
+                          "lists' fields are ignored)\n")
+               .arg(verbs)
+               .arg(nouns)
+               .arg(anyVerbs)
+               .arg(anyNouns);
     out.flush();
 }
 
@@ -482,9 +500,9 @@ int main(int argc, char* argv[])
     if (runGridChild(argc, argv))
         return 0;
     if (argc >= 3 && QByteArray(argv[1]) == "--sentences") {
-        const bool framesIgnored = argc == 4 && QByteArray(argv[3]) == "--frames-ignored";
+        const bool fieldsIgnored = argc == 4 && QByteArray(argv[3]) == "--fields-ignored";
         for (const ShippedSentence& sentence :
-             shippedSentences(QByteArray(argv[2]).toInt(), framesIgnored))
+             shippedSentences(QByteArray(argv[2]).toInt(), fieldsIgnored))
             out << sentence.text.trimmed() << ".\n";
         out.flush();
         return 0;
@@ -496,7 +514,7 @@ int main(int argc, char* argv[])
         {QStringLiteral("generators"),
          [] {
              benchGenerators();
-             measureVerbFrames();
+             measureWordFits();
          }},
         {QStringLiteral("readings"), measureSentenceReadings},
         {QStringLiteral("startup"), [] { benchStartUp(out); }},

@@ -1,6 +1,7 @@
 #include "app/DatabaseSession.h"
 #include "data/Database.h"
 #include "data/DatabaseBackup.h"
+#include "data/SchemaUpgrade.h"
 #include "support/TestEnvironment.h"
 
 #include <QtTest>
@@ -101,14 +102,28 @@ private slots:
         QTest::addColumn<QString>("copyName");
         QTest::addColumn<int>("withoutNotes"); // characters that had no notes before
         QTest::addColumn<QString>("sideBySide");
-        QTest::newRow("version 1") << "quillane97-version-1.mdb" << 3 << "0";
-        QTest::newRow("version 2") << "quillane97-version-2.mdb" << 1 << "-1";
+        QTest::addColumn<QString>("withoutRolls"); // characters, plots and scenes
+        // The lists whose further fields came after the file's version: each shipped value gets
+        // its field, the user's own values none.
+        QTest::addColumn<QStringList>("withFields");
+        const QStringList sinceVersion3 = {"noun"};
+        const QStringList sinceVersion2 =
+            QStringList{"verb", "maleName", "femaleName", "surnames", "country", "languages"} +
+            sinceVersion3;
+        QTest::newRow("version 1") << "quillane97-version-1.mdb" << 3 << "0"
+                                   << "311" << sinceVersion2;
+        QTest::newRow("version 2") << "quillane97-version-2.mdb" << 1 << "-1"
+                                   << "322" << sinceVersion2;
+        QTest::newRow("version 3") << "quillane97-version-3.mdb" << 1 << "-1"
+                                   << "100" << sinceVersion3;
     }
     void olderFileIsBroughtUpToDate()
     {
         QFETCH(QString, copyName);
         QFETCH(int, withoutNotes);
         QFETCH(QString, sideBySide);
+        QFETCH(QString, withoutRolls);
+        QFETCH(QStringList, withFields);
         QTest::failOnWarning(QRegularExpression("."));
         const QString fixture = QUILLANE_FIXTURES_DIR "/" + copyName;
         const QString layout = "SELECT type || name || ifnull(sql, '') FROM sqlite_master ORDER "
@@ -123,7 +138,7 @@ private slots:
         const QString kept = backups() + '/' + copyName;
         QCOMPARE(backupFolder(), (QStringList{dated(0), copyName}));
         QCOMPARE(checksum(kept), checksum(fixture));
-        QCOMPARE(m_env->db.scalar("PRAGMA user_version"), 3);
+        QCOMPARE(m_env->db.scalar("PRAGMA user_version"), SchemaUpgrade::CurrentVersion);
         QCOMPARE(m_env->db.column(layout), newLayout);
         QCOMPARE(m_env->db.scalar("SELECT count(*) FROM character WHERE Notes IS NULL"),
                  withoutNotes);
@@ -133,24 +148,32 @@ private slots:
                                   "\"Plot Profile\" WHERE coalesce(RollSeed, RollLists) IS NULL) "
                                   "|| (SELECT count(*) FROM \"Scene Profile\" WHERE "
                                   "coalesce(RollSeed, RollLists) IS NULL)"),
-                 m_env->db.scalar("SELECT (SELECT count(*) FROM character) || (SELECT count(*) "
-                                  "FROM \"Plot Profile\") || (SELECT count(*) FROM \"Scene "
-                                  "Profile\")"));
-        // Each shipped verb has its frame, and each shipped name, country and language its
-        // culture, however the file spells them; the user's own (added last) have none.
-        const QStringList ownValues = {"Quilled",      "Quillon",   "Quillina",
-                                       "Quillfeather", "Quillmark", "Quillish"};
-        const QStringList withFields = {"verb",     "maleName", "femaleName",
-                                        "surnames", "country",  "languages"};
-        for (qsizetype i = 0; i < withFields.size(); ++i) {
-            QStringList shipped = shippedLines(withFields[i]);
-            QVERIFY2(shipped.size() > 100, qPrintable(withFields[i]));
+                 withoutRolls);
+        // Each shipped value of those lists has its field however the file spells it; the
+        // user's own (added last, where the file has one) have none.
+        const QHash<QString, QString> ownValues = {
+            {"verb", "Quilled"},          {"maleName", "Quillon"},  {"femaleName", "Quillina"},
+            {"surnames", "Quillfeather"}, {"country", "Quillmark"}, {"languages", "Quillish"},
+            {"noun", "Quillpen"}};
+        for (const QString& list : withFields) {
+            QStringList shipped = shippedLines(list);
+            QVERIFY2(shipped.size() > 100, qPrintable(list));
             const QString field = shipped.takeFirst().section('\t', 1);
-            const QString table = Database::quoteIdentifier(withFields[i]);
+            const QString table = Database::quoteIdentifier(list);
+            const QString own = ownValues.value(list);
+            if (m_env->db.scalar("SELECT count(*) FROM " + table + " WHERE " + table + " = '" +
+                                 own + "'") == 1)
+                shipped << own + '\t';
             QCOMPARE(caseless(m_env->db.column("SELECT " + table + " || char(9) || ifnull(" +
                                                field + ", '') FROM " + table + " ORDER BY ID")),
-                     caseless(shipped << ownValues[i] + '\t'));
+                     caseless(shipped));
         }
+        // The fields a user gave in a file of the third version stay as they were.
+        if (!withFields.contains("verb"))
+            QCOMPARE(m_env->db.column("SELECT verb || frame FROM verb WHERE verb IN ('zoomed', "
+                                      "'Quilled') UNION ALL SELECT maleName || culture FROM "
+                                      "maleName WHERE maleName = 'Quillon' ORDER BY 1"),
+                     (QStringList{"Quilledobject", "QuillonQuillish", "zoomedobject"}));
         QVERIFY(m_env->db.execute("ATTACH '" + kept + "' AS copy"));
         const QStringList tables =
             m_env->db.column("SELECT name FROM copy.sqlite_master WHERE type = 'table'");

@@ -319,18 +319,18 @@ private slots:
         const QString skipped = "1 added, 3 skipped (blank or already in the list).";
         for (const char* suffix : {"txt", "csv"})
             QTest::addRow("joined %s", suffix)
-                << suffix << joined << skipped << QStringList{"Quill"} << "noun";
+                << suffix << joined << skipped << QStringList{"Quill | -"} << "noun";
         QTest::newRow("carriage returns") << "txt" << QByteArray("ant\rbee\r")
                                           << "2 added, 0 skipped (blank or already in the list)."
-                                          << QStringList{"ant", "bee"} << "noun";
+                                          << QStringList{"ant | -", "bee | -"} << "noun";
         QTest::newRow("csv heading and quotes")
             << "csv" << QByteArray("Noun\r\"Write every day,\neven a line.\"\r\"a \"\"b\"\", c\",2")
             << "2 added, 0 skipped (blank or already in the list).  The first line, \"Noun\", was "
                "taken as the column heading."
-            << QStringList{"Write every day,\neven a line.", "a \"b\", c"} << "noun";
+            << QStringList{"Write every day,\neven a line. | -", "a \"b\", c | 2"} << "noun";
         QTest::newRow("quoted byte-order mark")
             << "csv" << QByteArray("\"\xef\xbb\xbf  dove\"")
-            << "1 added, 0 skipped (blank or already in the list)." << QStringList{"dove"}
+            << "1 added, 0 skipped (blank or already in the list)." << QStringList{"dove | -"}
             << "noun";
         for (const QString suffix : {"txt", "csv"})
             QTest::addRow("not UTF-8 %s", qPrintable(suffix))
@@ -347,7 +347,7 @@ private slots:
         // plain list's line is its value whole.
         QTest::newRow("tab in a word") << "txt" << QByteArray("salt\tpepper\n")
                                        << "1 added, 0 skipped (blank or already in the list)."
-                                       << QStringList{"salt\tpepper"} << "noun";
+                                       << QStringList{"salt\tpepper"} << "adjective";
         QTest::newRow("verbs with frames")
             << "txt" << QByteArray("Soared\tnone\nhit\tobject\textra\nwept\n\n crept \t both \n")
             << "4 added, 1 skipped (blank or already in the list)."

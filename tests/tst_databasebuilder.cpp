@@ -1,5 +1,6 @@
 #include "data/Database.h"
 #include "data/DatabaseBuilder.h"
+#include "data/SchemaUpgrade.h"
 #include "support/TestDatabase.h"
 
 #include <QtSql>
@@ -90,7 +91,8 @@ void TestDatabaseBuilder::makeToolNeverOverwritesAndRepeatsItself()
 
 // Every shipped list has a key and a value field named like the table, and enough values, each of
 // them trimmed, unique in any case and free of blocked words; patterns hold only their codes.
-// Every verb has its frame, every name its culture, and nothing else follows a value.
+// Every verb has its frame, every noun its countability, every name its culture, and nothing
+// else follows a value.
 void TestDatabaseBuilder::shippedTablesAreCompleteAndClean()
 {
     TestDatabase db(TestDatabase::shippedTables());
@@ -116,7 +118,8 @@ void TestDatabaseBuilder::shippedTablesAreCompleteAndClean()
         const QString table = minimums[i], name = Database::quoteIdentifier(table);
         QCOMPARE(
             db.column("SELECT name FROM pragma_table_info('" + table + "') WHERE cid > 0"),
-            (table == "verb" ? QStringList{table, "frame"}
+            (table == "verb"   ? QStringList{table, "frame"}
+             : table == "noun" ? QStringList{table, "countability"}
              : QStringList{"maleName", "femaleName", "surnames", "country", "languages"}.contains(
                    table)
                  ? QStringList{table, "culture"}
@@ -135,13 +138,16 @@ void TestDatabaseBuilder::shippedTablesAreCompleteAndClean()
             seen.insert(lower);
         }
     }
-    QCOMPARE(db.column("SELECT sentencePattern FROM sentencePattern WHERE sentencePattern "
-                       "GLOB '*[^qyxnvjprt]*' UNION SELECT namePattern FROM namePattern WHERE "
-                       "namePattern GLOB '*[^cv]*' UNION SELECT verb FROM verb WHERE frame IS NULL "
-                       "OR frame NOT IN ('object', 'none', 'both') COLLATE BINARY UNION SELECT "
-                       "maleName FROM maleName WHERE trim(ifnull(culture, '')) = '' UNION SELECT "
-                       "femaleName FROM femaleName WHERE trim(ifnull(culture, '')) = '' UNION "
-                       "SELECT surnames FROM surnames WHERE trim(ifnull(culture, '')) = ''"),
+    QCOMPARE(db.column(
+                 "SELECT sentencePattern FROM sentencePattern WHERE sentencePattern "
+                 "GLOB '*[^qyxnvjprt]*' UNION SELECT namePattern FROM namePattern WHERE "
+                 "namePattern GLOB '*[^cv]*' UNION SELECT verb FROM verb WHERE frame IS NULL "
+                 "OR frame NOT IN ('object', 'none', 'both') COLLATE BINARY UNION SELECT noun FROM "
+                 "noun WHERE countability IS NULL OR countability NOT IN ('count', 'mass', "
+                 "'both') COLLATE BINARY UNION SELECT "
+                 "maleName FROM maleName WHERE trim(ifnull(culture, '')) = '' UNION SELECT "
+                 "femaleName FROM femaleName WHERE trim(ifnull(culture, '')) = '' UNION "
+                 "SELECT surnames FROM surnames WHERE trim(ifnull(culture, '')) = ''"),
              QStringList());
     // A culture a country or a language names gives every part of a name.
     QCOMPARE(db.column("SELECT culture FROM country WHERE culture IS NOT NULL UNION SELECT "
@@ -168,7 +174,8 @@ void TestDatabaseBuilder::shippedTablesAreCompleteAndClean()
     QCOMPARE(db.column("SELECT printf('%d|%s|%d|%d|%d|%d', timerInterval, personalReminder, "
                        "toolBar, startForm BETWEEN 0 AND 10, sideBySide, user_version) FROM "
                        "customize, pragma_user_version"),
-             QStringList{"5|Never run with scissors.|-1|1|0|3"});
+             QStringList{"5|Never run with scissors.|-1|1|0|" +
+                         QString::number(SchemaUpgrade::CurrentVersion)});
 }
 
 QTEST_GUILESS_MAIN(TestDatabaseBuilder)

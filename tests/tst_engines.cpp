@@ -111,41 +111,64 @@ private slots:
         QCOMPARE(drawn, words.size()); // the words before a bad character are drawn too
     }
 
-    void verbsAreDrawnInTheirFrame_data()
+    void wordsAreDrawnToFitTheirPlace_data()
     {
         // clang-format off
-        addRows({ // pattern, the verb table (verb:frame), sentence, the frames asked for in turn
-            {"tnvtn", "ran:none hit:object", "Article noun hit article noun ", "object"},
-            {"pvy", "ran:none hit:object", "Pronouns hit directobjectpronoun ", "object"},
-            {"pvqjn", "ran:none hit:object sang:both", "Pronouns hit possessivepronoun adjective "
-                                                       "noun ", "object"},
-            {"tnv", "hit:object ran:none", "Article noun ran ", "none"},
-            {"tnvxtn", "hit:object ran:none", "Article noun ran preposition article noun ", "none"},
-            {"pvr", "hit:object ran:none", "Pronouns ran adverb ", "none"},
-            {"pvpv", "hit:object ran:none", "Pronouns hit pronouns ran ", "any none"},
-            {"tnv", "hit:object sang:both", "Article noun sang ", "none"},
-            {"tnvtn", "ran:none", "Article noun ran article noun ", "object any"},
-            {"pvr", "hit:object", "Pronouns hit adverb ", "none any"}});
+        addRows({ // pattern, the words of tables (table=word:field), sentence, what the verbs'
+                  // and nouns' places asked for in turn
+            {"tnvtn", "verb=ran:none verb=hit:object", "Article noun hit article noun ", "object"},
+            {"pvy", "verb=ran:none verb=hit:object", "Pronouns hit directobjectpronoun ", "object"},
+            {"pvqjn", "verb=ran:none verb=hit:object verb=sang:both",
+             "Pronouns hit possessivepronoun adjective noun ", "object"},
+            {"tnv", "verb=hit:object verb=ran:none", "Article noun ran ", "none"},
+            {"tnvxtn", "verb=hit:object verb=ran:none",
+             "Article noun ran preposition article noun ", "none"},
+            {"pvr", "verb=hit:object verb=ran:none", "Pronouns ran adverb ", "none"},
+            {"pvpv", "verb=hit:object verb=ran:none", "Pronouns hit pronouns ran ", "any none"},
+            {"tnv", "verb=hit:object verb=sang:both", "Article noun sang ", "none"},
+            {"tnvtn", "verb=ran:none", "Article noun ran article noun ", "object any"},
+            {"pvr", "verb=hit:object", "Pronouns hit adverb ", "none any"},
+            // A noun after "a" or "an", adjectives between or not, is one that can be counted.
+            {"tjjn", "article=a: noun=rice:mass noun=egg:count", "An adjective adjective egg ",
+             "count"},
+            {"tn", "article=an: noun=rice:mass noun=cake:both", "A cake ", "count"},
+            {"tnvtn", "article=a: noun=rice:mass noun=dog:count verb=hit:object",
+             "A dog hit a dog ", "count object count"},
+            {"tn", "article=a: noun=rice:mass", "A rice ", "count any"},
+            // After "the", a possessive or a verb, any noun fits.
+            {"tn", "article=the: noun=rice:mass noun=dog:count", "The rice ", "any"},
+            {"qjn", "noun=rice:mass noun=dog:count", "Possessivepronoun adjective rice ", "any"},
+            {"tvn", "article=a: noun=rice:mass noun=dog:count verb=hit:object", "A hit rice ",
+             "object any"}});
         // clang-format on
     }
-    // A verb is asked for in the frame of its place; when no verb has it, any verb is. The word
-    // source here draws the first verb of its table that has the frame asked for, or both.
-    void verbsAreDrawnInTheirFrame()
+    // A verb is asked for in the frame of its place and a noun after "a" or "an" as one that
+    // can be counted; when no word fits, any word is. The word source here draws the first word
+    // of its table whose field is the one asked for, or both.
+    void wordsAreDrawnToFitTheirPlace()
     {
         QFETCH(QStringList, row);
-        const QStringList verbs = row.at(1).split(u' ');
+        QMultiMap<QString, QString> lists; // table: word:field, in the row's order
+        for (const QString& entry : row.at(1).split(u' '))
+            lists.insert(entry.section(u'=', 0, 0), entry.section(u'=', 1));
         const QStringList frameNames = {"any", "object", "none"};
         QStringList asked;
         const auto expansion =
             SentencePattern::expand(row.at(0), [&](const SentencePattern::WordRequest& request) {
-                if (request.table != u"verb")
+                if (!lists.contains(request.table))
                     return std::optional(request.table);
-                asked << frameNames.at(int(request.frame));
-                for (const QString& verb : verbs) {
-                    const QString frame = verb.section(u':', 1);
-                    if (request.frame == VerbFrame::Any || frame == u"both" ||
-                        frame == asked.last())
-                        return std::optional(verb.section(u':', 0, 0));
+                const QString wanted = request.countable ? "count"
+                                       : request.table == u"noun"
+                                           ? "any"
+                                           : frameNames.at(int(request.frame));
+                if (request.table != u"article")
+                    asked << wanted;
+                QStringList words = lists.values(request.table);
+                std::reverse(words.begin(), words.end()); // QMultiMap keeps the last first
+                for (const QString& word : words) {
+                    const QString field = word.section(u':', 1);
+                    if (wanted == u"any" || field == u"both" || field == wanted)
+                        return std::optional(word.section(u':', 0, 0));
                 }
                 return std::optional<QString>();
             });

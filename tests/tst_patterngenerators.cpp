@@ -190,40 +190,69 @@ private slots:
         QVERIFY(!realNames->isChecked());
     }
 
-    // A verb before an object takes one, or both; a verb at the end takes none, or both. A verb
-    // of no frame fits both places; when no verb fits, any is drawn.
-    void verbsFitTheirPlaces_data()
+    // A verb before an object takes one, or both; a verb at the end takes none, or both. A noun
+    // after "a" or "an" can be counted, or both; after "the" any noun fits. A word with an empty
+    // field fits every place; when no word fits, any is drawn.
+    void wordsFitTheirPlaces_data()
     {
-        QTest::addColumn<QString>("frames"); // SQL
+        QTest::addColumn<QString>("fields"); // SQL
         QTest::addColumn<QString>("pattern");
-        QTest::addColumn<QStringList>("verbs"); // every verb drawn, the third word
-        const QString some = "UPDATE verb SET frame = CASE verb WHEN 'climbed' THEN 'object' WHEN "
-                             "'danced' THEN 'Both' WHEN 'drifted' THEN ' ' WHEN 'fled' THEN NULL "
-                             "ELSE 'none' END";
+        QTest::addColumn<QString>("lines");     // which lines to read
+        QTest::addColumn<QStringList>("words"); // every third word of those lines
+        const auto some = [](const QString& table, const QString& field, const QString& fits,
+                             const QString& other) {
+            return QString("UPDATE %1 SET %2 = CASE %1 WHEN '%3' THEN 'Both' WHEN '%4' THEN ' ' "
+                           "WHEN '%5' THEN NULL WHEN '%6' THEN '%7' ELSE '%8' END")
+                .arg(table, field, "danced", "drifted", "fled", "climbed", fits, other);
+        };
+        const QString verbs = some("verb", "frame", "object", "none");
         const QStringList all =
             QString("climbed danced drifted fled glowed hurried laughed listened sang shivered "
                     "sighed smiled stumbled trembled tumbled vanished waited wandered waved "
                     "whispered")
                 .split(' ');
         QTest::newRow("object follows")
-            << some << "qnvy" << QStringList{"climbed", "danced", "drifted", "fled"};
-        QTest::newRow("pattern ends") << some << "tnv" << all.mid(1);
+            << verbs << "qnvy"
+            << "" << QStringList{"climbed", "danced", "drifted", "fled"};
+        QTest::newRow("pattern ends") << verbs << "tnv"
+                                      << "" << all.mid(1);
         QTest::newRow("none takes an object") << "UPDATE verb SET frame = 'none'"
-                                              << "qnvy" << all;
+                                              << "qnvy"
+                                              << "" << all;
+        // Six nouns: anchor apple attic bell bridge candle.
+        const QString nouns = "DELETE FROM noun WHERE noun > 'candle';" +
+                              QString(some("noun", "countability", "count", "mass"))
+                                  .replace("danced", "anchor")
+                                  .replace("drifted", "apple")
+                                  .replace("fled", "attic")
+                                  .replace("climbed", "bell");
+        const QStringList six = {"anchor", "apple", "attic", "bell", "bridge", "candle"};
+        QTest::newRow("after a") << nouns << "tjnv"
+                                 << "^An? " << six.first(4);
+        QTest::newRow("after the") << nouns << "tjnv"
+                                   << "^The " << six;
+        QTest::newRow("no noun counts")
+            << "DELETE FROM noun WHERE noun > 'candle'; UPDATE noun SET countability = 'mass'"
+            << "tjnv"
+            << "^An? " << six;
     }
-    void verbsFitTheirPlaces()
+    void wordsFitTheirPlaces()
     {
-        QFETCH(QString, frames);
+        QFETCH(QString, fields);
         QFETCH(QString, pattern);
-        QFETCH(QStringList, verbs);
-        QVERIFY(m_env->db.execute(frames));
+        QFETCH(QString, lines);
+        QFETCH(QStringList, words);
+        for (const QString& statement : fields.split(';'))
+            QVERIFY(m_env->db.execute(statement));
         open("sentence");
         select(pattern);
         click("cmdGenerate", 400);
         QSet<QString> drawn;
-        for (const QString& line : results())
-            drawn << line.section(' ', 2, 2);
-        QCOMPARE(drawn, QSet<QString>(verbs.cbegin(), verbs.cend()));
+        for (const QString& line : results()) {
+            if (line.contains(QRegularExpression(lines)))
+                drawn << line.section(' ', 2, 2);
+        }
+        QCOMPARE(drawn, QSet<QString>(words.cbegin(), words.cend()));
     }
 
     // A drawn line is kept in a record from the keyboard alone: Ctrl+K opens the menu at the line,

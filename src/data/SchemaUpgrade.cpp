@@ -55,6 +55,10 @@ constexpr Step Steps[] = {
         FILL_SHIPPED("surnames", "culture", SHIPPED_SURNAMES_CULTURE)
         FILL_SHIPPED("country", "culture", SHIPPED_COUNTRY_CULTURE)
         FILL_SHIPPED("languages", "culture", SHIPPED_LANGUAGES_CULTURE)},
+    // A noun's countability: "count" when it can follow "a" or "an", "mass" when it cannot
+    // ("luggage"), "both" or empty when either is right; the shipped nouns get theirs.
+    {4, "ALTER TABLE noun ADD COLUMN countability TEXT COLLATE NOCASE;"
+        FILL_SHIPPED("noun", "countability", SHIPPED_NOUN_COUNTABILITY)},
 };
 // clang-format on
 

@@ -33,3 +33,8 @@ inline const SentenceCode SentenceCodes[] = {
 
 // The code of verbs, whose words are drawn in the frame their place asks for.
 inline constexpr char16_t VerbCode = u'v';
+// The code of nouns, which after "a" or "an" (and any adjectives) are drawn among those that can
+// be counted.
+inline constexpr char16_t NounCode = u'n';
+// The code of adjectives, which stand between an article and its noun.
+inline constexpr char16_t AdjectiveCode = u'j';

@@ -59,16 +59,20 @@ SentencePattern::Expansion SentencePattern::expand(const QString& pattern,
     sentence.reserve(pattern.size() * 12);
     // An article waits for the next word, whose sound decides between "a" and "an".
     QStringView article;
+    // Whether "a" or "an" stands before the noun to come, with only adjectives between.
+    bool indefinite = false;
     for (qsizetype position = 0; position < pattern.size(); ++position) {
         const SentenceCode* code = codeOf(pattern.at(position));
         if (!code)
             return {InvalidLine, false};
-        const VerbFrame frame =
-            code->letter == VerbCode ? verbFrameAt(pattern, position) : VerbFrame::Any;
-        std::optional<QString> inFrame = drawWord({code->table, frame});
-        if (!inFrame && frame != VerbFrame::Any)
-            inFrame = drawWord({code->table, VerbFrame::Any});
-        const QString drawn = inFrame.value_or(QString());
+        const WordRequest request{
+            code->table, code->letter == VerbCode ? verbFrameAt(pattern, position) : VerbFrame::Any,
+            indefinite && code->letter == NounCode};
+        indefinite = indefinite && code->letter == AdjectiveCode;
+        std::optional<QString> fitting = drawWord(request);
+        if (!fitting && (request.frame != VerbFrame::Any || request.countable))
+            fitting = drawWord({code->table});
+        const QString drawn = fitting.value_or(QString());
         if (!article.isEmpty())
             sentence +=
                 VowelSound::startsWithVowelSound(drawn) ? QStringView(u"an ") : QStringView(u"a ");
@@ -78,6 +82,7 @@ SentencePattern::Expansion SentencePattern::expand(const QString& pattern,
         const QStringView word = QStringView(sentence).sliced(start);
         if (word == u"a" || word == u"an") {
             article = word.size() == 1 ? QStringView(u"a ") : QStringView(u"an ");
+            indefinite = true;
             sentence.truncate(start);
             continue;
         }

@@ -4,11 +4,12 @@
 //   node tools/derive-lists/derive-lists.mjs [RAW_DIR] [--review DIR]
 //
 // RAW_DIR (default /tmp/wl) holds the unpacked packages, fetched as README.md beside this file
-// shows. The script writes data/tables/{noun,adjective,adverb}.txt, data/tables/verb.tsv (each
-// verb with its frame), data/tables/{maleName,femaleName,surnames,country,languages}.tsv (each
-// value with its culture, from cultures.txt) and tests/fixtures/blocklist.txt. With --review it
-// also writes, for a person to read, every candidate with the figures it was ranked by and the
-// reason it was dropped, and the number of names, countries and languages of each culture.
+// shows. The script writes data/tables/{adjective,adverb}.txt, data/tables/noun.tsv (each noun
+// with its countability), data/tables/verb.tsv (each verb with its frame),
+// data/tables/{maleName,femaleName,surnames,country,languages}.tsv (each value with its culture,
+// from cultures.txt) and tests/fixtures/blocklist.txt. With --review it also writes, for a person
+// to read, every candidate with the figures it was ranked by and the reason it was dropped, and
+// the number of names, countries and languages of each culture.
 // It needs nothing but Node (18 or later); the same inputs always give the same files.
 
 import fs from 'node:fs';
@@ -431,6 +432,31 @@ function deriveNouns() {
         if (!keep.includes(extra)) keep.push(extra);
     }
     return keep.sort(compareText);
+}
+
+// A noun's countability: "mass" when SCOWL lists no plural of it among its words of level 60 or
+// more familiar ("luggage", "cinnamon": their plurals, if listed at all, are rare), else
+// "count". A plural is the regular one (-s, -es, -ies, -ves, -men) or WordNet's irregular one;
+// nouns whose plural is the singular itself ("moose") or foreign are curated as countable.
+const irregularPluralsOf = new Map();
+for (const line of readText(`${src.wordnet}/noun.exc`).split('\n').filter(Boolean)) {
+    const [form, base] = line.split(' ');
+    if (form !== base) irregularPluralsOf.set(base, [...(irregularPluralsOf.get(base) ?? []), form]);
+}
+const countableNouns = curated('count');
+function pluralsOf(lemma) {
+    const plurals = [lemma + 's', ...(irregularPluralsOf.get(lemma) ?? [])];
+    if (/(s|sh|ch|x|z|o)$/.test(lemma)) plurals.push(lemma + 'es');
+    if (/[^aeiou]y$/.test(lemma)) plurals.push(lemma.slice(0, -1) + 'ies');
+    if (lemma.endsWith('f')) plurals.push(lemma.slice(0, -1) + 'ves');
+    if (lemma.endsWith('fe')) plurals.push(lemma.slice(0, -2) + 'ves');
+    if (lemma.endsWith('man')) plurals.push(lemma.slice(0, -3) + 'men');
+    return plurals;
+}
+function countabilityOf(lemma) {
+    if (countableNouns.has(lemma)) return 'count';
+    const plural = Math.min(...pluralsOf(lemma).map(levelOf));
+    return plural <= 60 ? 'count' : 'mass';
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -976,7 +1002,7 @@ const names = await deriveNames();
 const countries = deriveCountries();
 const languages = deriveLanguages();
 
-writeList('data/tables/noun.txt', nouns);
+writeTable('data/tables/noun.tsv', nouns.map((n) => [n, countabilityOf(n)]), ['noun\tcountability']);
 writeTable('data/tables/verb.tsv', verbs.map((v) => [v.past, v.frame]), ['verb\tframe']);
 writeList('data/tables/adjective.txt', adjectives);
 writeList('data/tables/adverb.txt', adverbs);

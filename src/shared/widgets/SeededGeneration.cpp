@@ -98,7 +98,7 @@ std::function<QString(const QString&)> SeededGeneration::Roll::words()
 SentencePattern::WordSource SeededGeneration::Roll::sentenceWords()
 {
     return [this](const SentencePattern::WordRequest& request) {
-        return word(request.table, SentenceWords::verbsOf(request.frame));
+        return word(request.table, SentenceWords::filterOf(request));
     };
 }
 

@@ -2,13 +2,18 @@
 
 #include "shared/widgets/RandomListValue.h"
 
-RandomRecord::Filter SentenceWords::verbsOf(VerbFrame frame)
+RandomRecord::Filter SentenceWords::filterOf(const SentencePattern::WordRequest& request)
 {
-    switch (frame) {
+    const auto fieldIs = [](const QString& field, const QString& value) {
+        return RandomRecord::Filter{field, {value, QStringLiteral("both")}, true};
+    };
+    if (request.countable)
+        return fieldIs(QStringLiteral("countability"), QStringLiteral("count"));
+    switch (request.frame) {
     case VerbFrame::Object:
-        return {QStringLiteral("frame"), {QStringLiteral("object"), QStringLiteral("both")}, true};
+        return fieldIs(QStringLiteral("frame"), QStringLiteral("object"));
     case VerbFrame::None:
-        return {QStringLiteral("frame"), {QStringLiteral("none"), QStringLiteral("both")}, true};
+        return fieldIs(QStringLiteral("frame"), QStringLiteral("none"));
     case VerbFrame::Any:
         break;
     }
@@ -18,6 +23,6 @@ RandomRecord::Filter SentenceWords::verbsOf(VerbFrame frame)
 SentencePattern::WordSource SentenceWords::from(Random& random)
 {
     return [&random](const SentencePattern::WordRequest& request) {
-        return getRandomRecordFrom(request.table, verbsOf(request.frame), random);
+        return getRandomRecordFrom(request.table, filterOf(request), random);
     };
 }
