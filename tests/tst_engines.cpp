@@ -4,6 +4,7 @@
 #include "engines/NumberKinds.h"
 #include "engines/Random.h"
 #include "engines/SentencePattern.h"
+#include "engines/WordCount.h"
 
 #include <QDate>
 #include <QRegularExpression>
@@ -174,6 +175,32 @@ private slots:
             });
         QCOMPARE(expansion.sentence, row.at(2));
         QCOMPARE(asked.join(u' '), row.at(3));
+    }
+
+    void wordsAreCountedAsAWordProcessorDoes_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("words");
+        QTest::addColumn<int>("characters");
+        QTest::newRow("empty") << "" << 0 << 0;
+        QTest::newRow("spaces and lines") << "  one\ttwo\n\nthree  " << 3 << 11;
+        QTest::newRow("hyphens, numbers, apostrophes")
+            << "A well-known 3.14 isn't 1,000" << 5 << 25;
+        QTest::newRow("dashes alone") << "yes \u2014 no - maybe" << 3 << 12;
+        QTest::newRow("no-break space") << "one\u00a0two" << 2 << 6;
+        QTest::newRow("without spaces") << "\u65e5\u672c\u8a9e\u306e\u6587" << 1 << 5;
+        QTest::newRow("beyond the basic plane") << "\U0001D49C\U0001D49C b" << 2 << 3;
+    }
+    // Words are runs between white space holding a letter or digit; characters are counted once
+    // each, whatever their encoding, white space not at all.
+    void wordsAreCountedAsAWordProcessorDoes()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, words);
+        QFETCH(int, characters);
+        const WordCount::Count count = WordCount::of(text);
+        QCOMPARE(count.words, words);
+        QCOMPARE(count.characters, characters);
     }
 
     void numbersKeepToTheirBounds_data()

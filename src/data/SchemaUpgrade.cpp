@@ -57,8 +57,13 @@ constexpr Step Steps[] = {
         FILL_SHIPPED("languages", "culture", SHIPPED_LANGUAGES_CULTURE)},
     // A noun's countability: "count" when it can follow "a" or "an", "mass" when it cannot
     // ("luggage"), "both" or empty when either is right; the shipped nouns get theirs.
+    // The practice log: a writing sprint or a drill a record, its start as local ISO time.
     {4, "ALTER TABLE noun ADD COLUMN countability TEXT COLLATE NOCASE;"
-        FILL_SHIPPED("noun", "countability", SHIPPED_NOUN_COUNTABILITY)},
+        FILL_SHIPPED("noun", "countability", SHIPPED_NOUN_COUNTABILITY)
+        "CREATE TABLE practice (ID INTEGER PRIMARY KEY AUTOINCREMENT, kind TEXT NOT NULL, "
+        "started TEXT NOT NULL, seconds INTEGER NOT NULL DEFAULT 0, prompts TEXT, responses TEXT, "
+        "words INTEGER NOT NULL DEFAULT 0, characters INTEGER NOT NULL DEFAULT 0, seed INTEGER);"
+        "CREATE INDEX practice_started ON practice (started);"},
 };
 // clang-format on
 

@@ -1,0 +1,150 @@
+#include "data/PracticeLog.h"
+
+#include "data/Database.h"
+#include "data/TableNotices.h"
+#include "data/Transaction.h"
+
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QVariant>
+
+namespace PracticeLog {
+
+namespace {
+
+// Dates are stored as ISO text, so that they sort and group by day as text does.
+const QString DayFormat = QStringLiteral("yyyy-MM-dd");
+const QString TimeFormat = QStringLiteral("yyyy-MM-ddTHH:mm:ss");
+
+bool run(QSqlQuery& query, const QString& source, StoreError* error)
+{
+    if (query.exec())
+        return true;
+    if (error)
+        *error = StoreError::fromSql(query.lastError(), source);
+    return false;
+}
+
+// Runs one write in a transaction, the open windows told before and after.
+bool write(const QString& sql, const QVariantList& values, qint64* key, const QString& source,
+           StoreError* error)
+{
+    TableNotices::announceWriting(Table);
+    Transaction transaction(source);
+    if (!transaction.begin(error))
+        return false;
+    QSqlQuery query(Database::connection());
+    query.prepare(sql);
+    for (const QVariant& value : values)
+        query.addBindValue(value);
+    if (!run(query, source, error))
+        return false;
+    if (*key < 0)
+        *key = query.lastInsertId().toLongLong();
+    if (!transaction.commit(error))
+        return false;
+    TableNotices::announceWritten(Table, *key);
+    return true;
+}
+
+} // namespace
+
+double Record::wordsPerMinute() const
+{
+    return seconds > 0 ? words * 60.0 / seconds : 0.0;
+}
+
+bool add(Record* record, StoreError* error)
+{
+    qint64 key = -1;
+    const bool added =
+        write(QStringLiteral("INSERT INTO practice (kind, started, seconds, prompts, responses, "
+                             "words, characters, seed) VALUES (?, ?, ?, ?, ?, ?, ?, ?)"),
+              {record->kind, record->started.toString(TimeFormat), record->seconds, record->prompts,
+               record->responses, record->words, record->characters,
+               record->seed ? QVariant(*record->seed) : QVariant(QMetaType(QMetaType::LongLong))},
+              &key, QStringLiteral("PracticeLog.add"), error);
+    if (added)
+        record->id = key;
+    return added;
+}
+
+bool remove(qint64 id, StoreError* error)
+{
+    return write(QStringLiteral("DELETE FROM practice WHERE ID = ?"), {id}, &id,
+                 QStringLiteral("PracticeLog.remove"), error);
+}
+
+std::optional<Record> record(qint64 id, StoreError* error)
+{
+    const QString source = QStringLiteral("PracticeLog.record");
+    QSqlQuery query(Database::connection());
+    query.prepare(QStringLiteral("SELECT kind, started, seconds, prompts, responses, words, "
+                                 "characters, seed FROM practice WHERE ID = ?"));
+    query.addBindValue(id);
+    if (!run(query, source, error))
+        return std::nullopt;
+    if (!query.next()) {
+        if (error)
+            *error = {EngineError::RecordDeleted, source, QStringLiteral("Record is deleted.")};
+        return std::nullopt;
+    }
+    Record found;
+    found.id = id;
+    found.kind = query.value(0).toString();
+    found.started = QDateTime::fromString(query.value(1).toString(), TimeFormat);
+    found.seconds = query.value(2).toInt();
+    found.prompts = query.value(3).toString();
+    found.responses = query.value(4).toString();
+    found.words = query.value(5).toInt();
+    found.characters = query.value(6).toInt();
+    if (!query.value(7).isNull())
+        found.seed = query.value(7).toLongLong();
+    return found;
+}
+
+bool wordsPerDay(const QDate& first, const QDate& last, QList<QPair<QDate, int>>* words,
+                 StoreError* error)
+{
+    QSqlQuery query(Database::connection());
+    query.setForwardOnly(true);
+    query.prepare(QStringLiteral("SELECT substr(started, 1, 10) AS day, sum(words) FROM practice "
+                                 "WHERE started >= ? AND started < ? GROUP BY day ORDER BY day"));
+    query.addBindValue(first.toString(DayFormat));
+    query.addBindValue(last.addDays(1).toString(DayFormat));
+    if (!run(query, QStringLiteral("PracticeLog.wordsPerDay"), error))
+        return false;
+    words->clear();
+    while (query.next())
+        words->append(
+            {QDate::fromString(query.value(0).toString(), DayFormat), query.value(1).toInt()});
+    return true;
+}
+
+bool practiceDays(QList<QDate>* days, StoreError* error)
+{
+    QSqlQuery query(Database::connection());
+    query.setForwardOnly(true);
+    query.prepare(QStringLiteral(
+        "SELECT DISTINCT substr(started, 1, 10) AS day FROM practice ORDER BY day DESC"));
+    if (!run(query, QStringLiteral("PracticeLog.practiceDays"), error))
+        return false;
+    days->clear();
+    while (query.next())
+        days->append(QDate::fromString(query.value(0).toString(), DayFormat));
+    return true;
+}
+
+bool totals(const QDate& since, Totals* totals, StoreError* error)
+{
+    QSqlQuery query(Database::connection());
+    query.prepare(QStringLiteral("SELECT count(*), ifnull(sum(seconds), 0), ifnull(sum(words), "
+                                 "0) FROM practice WHERE started >= ?"));
+    query.addBindValue(since.isValid() ? since.toString(DayFormat) : QString());
+    if (!run(query, QStringLiteral("PracticeLog.totals"), error) || !query.next())
+        return false;
+    *totals = {query.value(0).toInt(), query.value(1).toLongLong(), query.value(2).toLongLong()};
+    return true;
+}
+
+} // namespace PracticeLog

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "data/StoreError.h"
+
+#include <QDate>
+#include <QDateTime>
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+// The practice log: one record for each writing sprint or drill that produced something, kept in
+// the practice table. Each write is one transaction and announces itself, so that an open log
+// shows it at once.
+namespace PracticeLog {
+
+inline const QString Table = QStringLiteral("practice");
+
+struct Record
+{
+    qint64 id = -1;
+    QString kind;               // the window's caption: "Writing Sprint", "Brainstorm", ...
+    QDateTime started;          // local time, to the second
+    int seconds = 0;            // how long it ran
+    QString prompts;            // as the window showed them, one a line
+    QString responses;          // as the window showed them
+    int words = 0;              // as a word processor counts them
+    int characters = 0;         // other than spaces
+    std::optional<qint64> seed; // of the roll that drew the prompts, when it is kept
+
+    // Words per minute over the whole time; 0 for a drill shorter than a second.
+    double wordsPerMinute() const;
+};
+
+// Saves the record and gives it its id.
+bool add(Record* record, StoreError* error);
+bool remove(qint64 id, StoreError* error);
+// The record of the id; nothing, with EngineError::RecordDeleted, when there is none.
+std::optional<Record> record(qint64 id, StoreError* error);
+
+// The words written on each day of [first, last] that has a record, by the day it started.
+bool wordsPerDay(const QDate& first, const QDate& last, QList<QPair<QDate, int>>* words,
+                 StoreError* error);
+// Every day with a record, newest first.
+bool practiceDays(QList<QDate>* days, StoreError* error);
+
+struct Totals
+{
+    int records = 0;
+    qint64 seconds = 0;
+    qint64 words = 0;
+};
+// The totals of the records started on or after the day; of all records for an invalid day.
+bool totals(const QDate& since, Totals* totals, StoreError* error);
+
+} // namespace PracticeLog
