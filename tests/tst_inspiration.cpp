@@ -7,6 +7,7 @@
 #include "inspiration/PsychoStimulatronWindow.h"
 #include "inspiration/ShowerSurface.h"
 #include "inspiration/StoryWizardWindow.h"
+#include "shared/desktop/Clock.h"
 #include "shared/widgets/ChildFrame.h"
 #include "shared/widgets/Settings.h"
 #include "support/TestEnvironment.h"
@@ -90,13 +91,20 @@ class TestInspiration : public QObject
         QTest::mouseClick(w(name), Qt::LeftButton, {},
                           w(name)->inherits("QAbstractButton") ? QPoint(6, 8) : QPoint());
     }
-    // Clicks the controls named, types a line, ended by Enter, into the boxes named "box=line" and
-    // fires the timers named.
+    // Clicks the controls named, types a line, ended by Enter, into the boxes named "box=line",
+    // fires the timers named, moves the clock on by "+seconds", presses Down in the box named
+    // "box↓" and closes the window at "close".
     void play(const QStringList& steps) const
     {
         for (const QString& step : steps) {
             if (step.startsWith("tmr"))
                 fire(step);
+            else if (step.startsWith('+'))
+                setFixedDateTime(currentDateTime().addSecs(step.toInt()));
+            else if (step.endsWith(u'↓'))
+                QTest::keyClick(w(step.chopped(1)), Qt::Key_Down);
+            else if (step == "close")
+                m_window->close();
             else if (step.contains('='))
                 QTest::keyClicks(w(step.section('=', 0, 0)), step.section('=', 1) + '\r');
             else
@@ -461,6 +469,77 @@ private slots:
         // Enter records the stimulus shown then, even none.
         play({"cmdGenerate", "cmdClear", "txtResponse=nothing"});
         QCOMPARE(results()->item(0)->text(), QStringLiteral("Stimulus:       Response: nothing"));
+    }
+
+    // A drill is kept in the practice log when it ends (the window closes, its list is cleared,
+    // its timer is switched off, another category starts) with what it showed, once; one that
+    // produced nothing is not.
+    void drillsAreKeptInThePracticeLog_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("steps"); // as play() takes them, joined by "|"
+        // kind|start|seconds|prompts|responses|words, in order; "%1" stands for the psycho word
+        QTest::addColumn<QStringList>("kept");
+        const QString ideas = "txtTopic=Lighthouse|txtResponse=A keeper who cannot swim|+90|"
+                              "txtResponse=  the lamp goes out  ";
+        const QString brainstorm =
+            "Brainstorm|09:30:00|90|Topic: Lighthouse/Why/Why|Topic: Lighthouse/A keeper who "
+            "cannot swim/  the lamp goes out  |9";
+        QTest::newRow("closed") << "brainstorm" << ideas + "|close" << QStringList{brainstorm};
+        QTest::newRow("cleared, twice")
+            << "brainstorm" << ideas + "|cmdClear|cmdClear|close" << QStringList{brainstorm};
+        QTest::newRow("timer off")
+            << "brainstorm"
+            << "txtTopic=Sea|chkTimer|tmrBrainstorm|+30|txtResponse=Gulls|chkTimer|+10|"
+               "txtResponse=Terns|close"
+            << QStringList{"Brainstorm|09:30:00|30|Topic: Sea/Why/Why|Topic: Sea/Gulls|1",
+                           "Brainstorm|09:30:40|0|Why|Terns|1"};
+        QTest::newRow("no ideas")
+            << "brainstorm"
+            << "txtTopic=Lighthouse|chkTimer|tmrBrainstorm|chkTimer|cmdClear|close"
+            << QStringList{};
+        QTest::newRow("stopped, started, closed")
+            << "freeassociation"
+            << "cmdGenerate|+5|txtResponse=bird|+8|tmrFreeAss|cmdGenerate|cmdGenerate|"
+               "txtResponse=wise|close"
+            << QStringList{"Free Association|09:30:00|5|Owl/Owl/Owl|Stimulus: Owl      "
+                           "Response: bird|1",
+                           "Free Association|09:30:13|0|Owl/Owl|Stimulus: Owl      Response: "
+                           "wise|1"};
+        QTest::newRow("another category")
+            << "storywizard"
+            << "+60|txtAnswer=Mira Vance|txtAnswer=|cboQuestions↓|close"
+            << QStringList{"Story Wizard|09:30:00|60|Who is your main character?/What does your "
+                           "character want most?/What stands in the way?|Question: Who is your "
+                           "main character?/Answer: Mira Vance/Question: What does your "
+                           "character want most?/Answer: No response|2"};
+        QTest::newRow("advice, timer off")
+            << "crystalball"
+            << "cmdAdvice|+20|chkTimer|tmrAdvice|chkTimer|cmdAdvice|close"
+            << QStringList{"Crystal Ball|09:30:00|20|Keep going./Keep going.||0",
+                           "Crystal Ball|09:30:20|0|Keep going.||0"};
+        QTest::newRow("no advice") << "crystalball"
+                                   << "close" << QStringList{};
+        QTest::newRow("word clicked")
+            << "psycho"
+            << "cmdPsycho|close" << QStringList{"PsychoStimulatron|09:30:00|0|%1||0"};
+    }
+    void drillsAreKeptInThePracticeLog()
+    {
+        QFETCH(QString, window);
+        QFETCH(QString, steps);
+        QFETCH(QStringList, kept);
+        open(window);
+        if (window == "psycho") {
+            m_env->desktop.answerNext(MessageAnswer::Ok);
+            kept.replaceInStrings("%1", text("cmdPsycho"));
+        }
+        play(steps.split('|'));
+        QCOMPARE(m_env->db.column("SELECT kind || '|' || substr(started, 12) || '|' || seconds || "
+                                  "'|' || replace(prompts, char(10), '/') || '|' || "
+                                  "replace(responses, char(10), '/') || '|' || words FROM "
+                                  "practice ORDER BY ID"),
+                 kept);
     }
 
     void crystalBallGivesAdviceOnRequest()

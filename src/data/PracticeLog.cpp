@@ -47,6 +47,12 @@ bool write(const QString& sql, const QVariantList& values, qint64* key, const QS
     return true;
 }
 
+// Empty text is stored as such, never as Null.
+QString storedText(const QString& text)
+{
+    return text.isNull() ? QStringLiteral("") : text;
+}
+
 } // namespace
 
 double Record::wordsPerMinute() const
@@ -60,8 +66,9 @@ bool add(Record* record, StoreError* error)
     const bool added =
         write(QStringLiteral("INSERT INTO practice (kind, started, seconds, prompts, responses, "
                              "words, characters, seed) VALUES (?, ?, ?, ?, ?, ?, ?, ?)"),
-              {record->kind, record->started.toString(TimeFormat), record->seconds, record->prompts,
-               record->responses, record->words, record->characters,
+              {record->kind, record->started.toString(TimeFormat), record->seconds,
+               storedText(record->prompts), storedText(record->responses), record->words,
+               record->characters,
                record->seed ? QVariant(*record->seed) : QVariant(QMetaType(QMetaType::LongLong))},
               &key, QStringLiteral("PracticeLog.add"), error);
     if (added)

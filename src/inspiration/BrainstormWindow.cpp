@@ -183,6 +183,7 @@ void BrainstormWindow::drawPromptWord(quint32 seed, std::optional<int> kind)
     const int drawnKind = kind ? *kind : int(roll.random().below(PromptKindCount));
     m_promptWord->setText(roll.word(QString::fromLatin1(PromptKinds[drawnKind].table)));
     SeededGeneration::markShown(m_promptWord, roll);
+    m_drill.notePrompt(m_promptWord->text(), seed);
     m_promptKind = kind;
 }
 
@@ -198,6 +199,7 @@ void BrainstormWindow::leaveTopic(QWidget* newFocus)
 {
     if (!m_topic->text().isEmpty()) {
         m_results->addItem(QStringLiteral("Topic: ") + m_topic->text());
+        m_drill.notePrompt(m_results->item(m_results->count() - 1)->text());
         m_idea->setFocus();
         return;
     }
@@ -231,6 +233,7 @@ void BrainstormWindow::recordIdea()
     if (m_idea->text().isEmpty())
         return;
     addResultLine(m_results, m_idea->text());
+    m_drill.noteResponse(m_idea->text());
     m_idea->clear();
     showPromptWord(m_promptKinds->checkedId());
     startIdea();
@@ -238,10 +241,12 @@ void BrainstormWindow::recordIdea()
 
 void BrainstormWindow::switchTimer()
 {
-    if (m_timerBox->isChecked())
+    if (m_timerBox->isChecked()) {
         m_timer->start();
-    else
+    } else {
         m_timer->stop();
+        m_drill.keep(m_results);
+    }
     m_randomKind->setEnabled(m_timerBox->isChecked());
     m_idea->setFocus();
 }
@@ -257,9 +262,16 @@ void BrainstormWindow::showTimedWord()
         m_idea->setFocus();
 }
 
+void BrainstormWindow::keepWork()
+{
+    m_drill.keep(m_results);
+}
+
 void BrainstormWindow::clearResults()
 {
+    m_drill.keep(m_results);
     m_results->clear();
+    m_drill.resultsCleared();
     m_promptWord->clear();
     SeededGeneration::clearShown(m_promptWord);
     m_idea->clear();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "shared/widgets/DrillLog.h"
 #include "shared/widgets/ToolWindow.h"
 
 #include <QMetaObject>
@@ -26,6 +27,9 @@ public:
     ~BrainstormWindow() override;
 
     void activate() override;
+
+protected:
+    void keepWork() override;
 
 private:
     void createControls();
@@ -66,4 +70,5 @@ private:
     bool m_activating = false;
     // How the word on view was drawn: its kind, or none for a kind drawn at random.
     std::optional<int> m_promptKind;
+    DrillLog m_drill{QStringLiteral("Brainstorm")};
 };

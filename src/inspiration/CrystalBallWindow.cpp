@@ -66,13 +66,21 @@ void CrystalBallWindow::showAdviceFromSeed(quint32 seed)
     SeededGeneration::Roll roll(seed);
     m_advice->setPlainText(roll.word(QStringLiteral("advice")));
     SeededGeneration::markShown(m_advice, roll);
+    m_drill.notePrompt(m_advice->toPlainText(), seed);
+}
+
+void CrystalBallWindow::keepWork()
+{
+    m_drill.keep();
 }
 
 void CrystalBallWindow::switchTimer()
 {
-    if (m_timerBox->isChecked())
+    if (m_timerBox->isChecked()) {
         m_timer->start();
-    else
+    } else {
         m_timer->stop();
+        m_drill.keep();
+    }
     m_adviceButton->setFocus();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "shared/widgets/DrillLog.h"
 #include "shared/widgets/ToolWindow.h"
 
 class QCheckBox;
@@ -8,7 +9,8 @@ class QPushButton;
 class QTimer;
 
 // The crystal ball: one random piece of writing advice at a time, on request or at every tick
-// of the timer. Each piece replaces the one before; nothing is kept.
+// of the timer. Each piece replaces the one before; the pieces looked at are kept in the
+// practice log when the timer is switched off or the window closes.
 class CrystalBallWindow : public ToolWindow
 {
     Q_OBJECT
@@ -17,6 +19,9 @@ public:
     explicit CrystalBallWindow(QWidget* parent = nullptr);
 
     void activate() override;
+
+protected:
+    void keepWork() override;
 
 private:
     void showAdvice();
@@ -27,4 +32,6 @@ private:
     QPushButton* m_adviceButton;
     QCheckBox* m_timerBox;
     QTimer* m_timer;
+    // The advice the writer looked at.
+    DrillLog m_drill{QStringLiteral("Crystal Ball"), DrillLog::Work::Prompts};
 };

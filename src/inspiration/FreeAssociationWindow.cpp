@@ -109,6 +109,7 @@ void FreeAssociationWindow::newWordFromSeed(quint32 seed)
     SeededGeneration::Roll roll(seed);
     m_stimulus->setText(roll.word(QStringLiteral("Noun")));
     SeededGeneration::markShown(m_stimulus, roll);
+    m_drill.notePrompt(m_stimulus->text(), seed);
     // Starting again restarts the period: the next automatic word is a full period away. Out of
     // a drill, a word rolled from a seed waits for Start.
     if (m_startButton->text() == StopCaption) {
@@ -132,6 +133,7 @@ void FreeAssociationWindow::startOrStop()
         newWord();
     } else {
         m_startButton->setText(StartCaption);
+        m_drill.keep(m_results);
         m_response->clear();
         clearStimulus();
         m_response->setEnabled(false);
@@ -144,14 +146,22 @@ void FreeAssociationWindow::recordResponse()
     ControlMakers::addResultLine(m_results, QStringLiteral("Stimulus: ") + m_stimulus->text() +
                                                 QStringLiteral("      Response: ") +
                                                 m_response->text());
+    m_drill.noteResponse(m_response->text());
     m_response->clear();
     m_response->setFocus();
     newWord();
 }
 
+void FreeAssociationWindow::keepWork()
+{
+    m_drill.keep(m_results);
+}
+
 void FreeAssociationWindow::clearResults()
 {
+    m_drill.keep(m_results);
     m_results->clear();
+    m_drill.resultsCleared();
     clearStimulus();
     m_response->clear();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "shared/widgets/DrillLog.h"
 #include "shared/widgets/ToolWindow.h"
 
 class QLabel;
@@ -23,6 +24,9 @@ public:
 
     void activate() override;
 
+protected:
+    void keepWork() override;
+
 private:
     void arrangeControls(QLabel* stimulusLabel, QLabel* responseLabel);
     void connectControls();
@@ -44,4 +48,5 @@ private:
     QPushButton* m_startButton; // its caption is the drill's state
     QList<QPushButton*> m_buttons;
     QTimer* m_timer;
+    DrillLog m_drill{QStringLiteral("Free Association")};
 };

@@ -99,10 +99,12 @@ void PsychoStimulatronWindow::showWordFromSeed(quint32 seed)
     const int kind = roll.random().number(int(WordTables.size()));
     m_wordButton->setText(roll.word(WordTables.at(kind - 1)));
     SeededGeneration::markShown(m_wordButton, roll);
+    m_wordSeed = seed;
 }
 
 void PsychoStimulatronWindow::offerWord()
 {
+    m_drill.notePrompt(m_wordButton->text(), m_wordSeed);
     desktop().messageBox(m_wordButton->text(), QStringLiteral("Think about this word."),
                          MessageIcon::Information, MessageButtons::Ok);
 }
@@ -120,6 +122,11 @@ void PsychoStimulatronWindow::closeEvent(QCloseEvent* event)
     QWidget* outer = outerWindow();
     outer->setWindowState(outer->windowState() & ~(Qt::WindowMaximized | Qt::WindowMinimized));
     ToolWindow::closeEvent(event);
+}
+
+void PsychoStimulatronWindow::keepWork()
+{
+    m_drill.keep();
 }
 
 QWidget* PsychoStimulatronWindow::outerWindow()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "shared/widgets/DrillLog.h"
 #include "shared/widgets/ToolWindow.h"
 
 class QPushButton;
@@ -8,7 +9,8 @@ class ShowerSurface;
 
 // The PsychoStimulatron: a random word on a large button that jumps about the window over
 // showers of coloured circles, five times a second. The word changes every six seconds and at
-// every resize; clicking it offers the word to think about. Nothing is kept.
+// every resize; clicking it offers the word to think about. The words clicked are kept in the
+// practice log when the window closes.
 class PsychoStimulatronWindow : public ToolWindow
 {
     Q_OBJECT
@@ -22,6 +24,7 @@ public:
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void keepWork() override;
 
 private:
     void showNewWord();
@@ -36,4 +39,7 @@ private:
     QPushButton* m_wordButton;
     QTimer* m_moveTimer;
     QTimer* m_wordTimer;
+    quint32 m_wordSeed = 0; // of the word on the button
+    // The words the writer clicked to think about.
+    DrillLog m_drill{QStringLiteral("PsychoStimulatron"), DrillLog::Work::Prompts};
 };

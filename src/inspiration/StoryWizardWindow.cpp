@@ -195,7 +195,10 @@ void StoryWizardWindow::chooseCategory()
 void StoryWizardWindow::startCategory()
 {
     enableQuestionArea(true);
+    // The answers typed so far are kept before the category starts afresh.
+    m_drill.keep(m_results);
     m_results->clear();
+    m_drill.resultsCleared();
     m_questions.clear();
     m_current = 0;
     StoreError error;
@@ -227,6 +230,8 @@ void StoryWizardWindow::presentQuestion()
         enableQuestionArea(false);
     else
         m_question->setPlainText(m_questions.at(m_current));
+    if (!allAsked())
+        m_drill.notePrompt(m_questions.at(m_current));
 }
 
 void StoryWizardWindow::nextQuestion()
@@ -246,6 +251,7 @@ void StoryWizardWindow::enableQuestionArea(bool enabled)
 
 void StoryWizardWindow::recordAnswer()
 {
+    m_drill.noteResponse(m_answer->text());
     ControlMakers::addResultLines(
         m_results, {QStringLiteral("Question: ") + m_question->toPlainText(),
                     m_answer->text().isEmpty() ? QStringLiteral("Answer: No response")
@@ -266,6 +272,11 @@ bool StoryWizardWindow::eventFilter(QObject* watched, QEvent* event)
             QTimer::singleShot(0, m_answer, [this] { m_answer->setFocus(Qt::OtherFocusReason); });
     }
     return ToolWindow::eventFilter(watched, event);
+}
+
+void StoryWizardWindow::keepWork()
+{
+    m_drill.keep(m_results);
 }
 
 void StoryWizardWindow::restartCategory()

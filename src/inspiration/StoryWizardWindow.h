@@ -1,6 +1,7 @@
 #pragma once
 
 #include "shared/desktop/Desktop.h"
+#include "shared/widgets/DrillLog.h"
 #include "shared/widgets/ToolWindow.h"
 
 #include <QStringList>
@@ -25,6 +26,7 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void keepWork() override;
 
 private:
     void createControls();
@@ -53,4 +55,5 @@ private:
     QList<QPushButton*> m_buttons;
     QStringList m_questions; // of the chosen category, in the order they are asked
     qsizetype m_current = 0;
+    DrillLog m_drill{QStringLiteral("Story Wizard")};
 };

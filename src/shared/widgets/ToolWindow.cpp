@@ -77,6 +77,7 @@ void ToolWindow::setTabOrderChain(const QList<QWidget*>& chain)
 
 void ToolWindow::closeEvent(QCloseEvent* event)
 {
+    keepWork();
     for (QTimer* timer : std::as_const(m_timers))
         timer->stop();
     QWidget::closeEvent(event);

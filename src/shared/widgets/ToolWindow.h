@@ -63,7 +63,10 @@ protected:
     // Tab moves through the controls in the order given.
     static void setTabOrderChain(const QList<QWidget*>& chain);
     void keyPressEvent(QKeyEvent* event) override;
-    // Closing unloads the window: its timers stop, so no tick runs before it is gone.
+    // Runs as the window closes, before its timers stop: a drill window keeps the drill.
+    virtual void keepWork() {}
+    // Closing unloads the window: its work is kept and its timers stop, so no tick runs before
+    // it is gone.
     void closeEvent(QCloseEvent* event) override;
 
 private:
