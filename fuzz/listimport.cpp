@@ -17,7 +17,7 @@
 
 namespace {
 
-const QString Table = QStringLiteral("noun");
+const QString Table = QStringLiteral("adjective");
 
 QTemporaryDir& folder()
 {
@@ -65,7 +65,7 @@ QStringList readBack(const QString& path)
 // Imports the values into the emptied table; the values stored, in table order.
 QStringList import(const QStringList& values)
 {
-    if (!QSqlQuery(Database::connection()).exec(QStringLiteral("DELETE FROM noun")))
+    if (!QSqlQuery(Database::connection()).exec(QStringLiteral("DELETE FROM adjective")))
         FuzzSupport::fail(QStringLiteral("the table cannot be emptied"));
     ListImport::Counts counts;
     StoreError error;
