@@ -7,23 +7,28 @@
 
 namespace {
 
-const QString PatternTable = QStringLiteral("sentencePattern");
+// One of the values of a field of the table, in the table's order, chosen with the roll;
+// empty when the table has none.
+QString chosenValue(const QString& table, const QString& field, SeededGeneration::Roll& roll)
+{
+    QStringList values;
+    StoreError error;
+    if (!UserTables::fieldValues(table, field, &values, &error)) {
+        reportFatalError(error);
+        return {};
+    }
+    roll.noteList(table);
+    return values.isEmpty() ? QString() : values.at(roll.random().below(values.size()));
+}
 
 // A sentence of one of the patterns listed, as the sentence generator makes it.
 QString randomSentence(SeededGeneration::Roll& roll)
 {
-    QStringList patterns;
-    StoreError error;
     // The pattern table keeps its patterns in a field of its own name.
-    if (!UserTables::fieldValues(PatternTable, PatternTable, &patterns, &error)) {
-        reportFatalError(error);
-        return {};
-    }
-    roll.noteList(PatternTable);
-    if (patterns.isEmpty())
-        return {};
-    const QString& pattern = patterns.at(roll.random().below(patterns.size()));
-    return SentencePattern::expand(pattern, roll.sentenceWords()).sentence;
+    const QString table = QStringLiteral("sentencePattern");
+    const QString pattern = chosenValue(table, table, roll);
+    return pattern.isEmpty() ? QString()
+                             : SentencePattern::expand(pattern, roll.sentenceWords()).sentence;
 }
 
 } // namespace
@@ -44,7 +49,7 @@ QString SprintPrompt::draw(Kind kind, SeededGeneration::Roll& roll)
     case Kind::Advice:
         return roll.word(QStringLiteral("advice"));
     case Kind::Question:
-        return roll.word(QStringLiteral("questions"));
+        return chosenValue(QStringLiteral("questions"), QStringLiteral("question"), roll);
     }
     return {};
 }

@@ -36,6 +36,12 @@ QString wordsText(qint64 words)
     return counted(words, QStringLiteral("word"), QStringLiteral("words"));
 }
 
+QString pace(qint64 wordsPerMinute)
+{
+    return counted(wordsPerMinute, QStringLiteral("word a minute"),
+                   QStringLiteral("words a minute"));
+}
+
 // "10 minutes", "45 seconds", "2 minutes and 5 seconds".
 QString durationText(int seconds)
 {
@@ -261,9 +267,9 @@ bool SprintWindow::saveFinished()
         showState();
         return false;
     }
-    showStatus(QStringLiteral("Sprint saved: %1 in %2, %3 words a minute.")
-                   .arg(wordsText(m_unsaved->words), durationText(m_unsaved->seconds))
-                   .arg(qRound(m_unsaved->wordsPerMinute())));
+    showStatus(QStringLiteral("Sprint saved: %1 in %2, %3.")
+                   .arg(wordsText(m_unsaved->words), durationText(m_unsaved->seconds),
+                        pace(qRound(m_unsaved->wordsPerMinute()))));
     m_unsaved.reset();
     showState();
     return true;
@@ -293,8 +299,7 @@ void SprintWindow::showFigures()
         counted(count.characters, QStringLiteral("character"), QStringLiteral("characters")));
     const qint64 run = m_running ? elapsedMsecs() : m_endedAfter;
     const qint64 seconds = run / 1000;
-    m_wordsPerMinute->setText(QStringLiteral("%1 words a minute")
-                                  .arg(seconds > 0 ? qRound(count.words * 60.0 / seconds) : 0));
+    m_wordsPerMinute->setText(pace(seconds > 0 ? qRound(count.words * 60.0 / seconds) : 0));
     // The seconds left are rounded up: the last one shows until the time is over.
     const qint64 left = m_running || m_sprintMinutes > 0 ? (durationMsecs() - run + 999) / 1000
                                                          : m_minutes->value() * 60;
