@@ -11,6 +11,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QContextMenuEvent>
+#include <QInputMethodEvent>
 #include <QMenu>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -178,7 +179,7 @@ private slots:
         QTest::addColumn<bool>("noDeleting");
         QTest::addColumn<int>("anchor"); // the selection, or the cursor where the two meet
         QTest::addColumn<int>("position");
-        QTest::addColumn<QString>("edit"); // keys, "menu:" and a command, or "drag"
+        QTest::addColumn<QString>("edit"); // keys, "menu:" and a command, "ime" or "drag"
         QTest::addColumn<QString>("expected");
         const QString kept = Written;
         QTest::newRow("Backspace") << true << 7 << 7 << "Backspace" << kept;
@@ -195,6 +196,7 @@ private slots:
         QTest::newRow("menu Delete") << true << 4 << 7 << "menu:edit-delete" << kept;
         QTest::newRow("menu Paste") << true << 4 << 7 << "menu:edit-paste" << kept;
         QTest::newRow("menu Undo") << true << 13 << 13 << "menu:edit-undo" << kept;
+        QTest::newRow("input method replacing") << true << 13 << 13 << "ime" << kept;
         QTest::newRow("drag moved out") << true << 4 << 7 << "drag" << kept;
         QTest::newRow("writing on") << true << 13 << 13 << "!" << kept + "!";
         QTest::newRow("without the box") << false << 7 << 7 << "Backspace"
@@ -217,6 +219,10 @@ private slots:
         if (edit == "drag") { // what a drag moved out of the box does to it once dropped
             cursor.removeSelectedText();
             QTRY_COMPARE(box()->toPlainText(), expected);
+        } else if (edit == "ime") { // a word committed in place of the one before the cursor
+            QInputMethodEvent commit;
+            commit.setCommitString("four", -5, 5);
+            QApplication::sendEvent(box(), &commit);
         } else if (edit.startsWith("menu:")) {
             const QPoint inside(5, 5);
             QContextMenuEvent ask(QContextMenuEvent::Keyboard, inside,
@@ -228,6 +234,10 @@ private slots:
             QVERIFY(command);
             command->trigger();
             menu->close();
+        } else if (const QKeyCombination keys = QKeySequence(edit)[0];
+                   keys.keyboardModifiers() & Qt::ControlModifier) { // Ctrl types no letter
+            QTest::sendKeyEvent(QTest::Click, box(), keys.key(), QString(),
+                                keys.keyboardModifiers());
         } else {
             QTest::keySequence(box(), QKeySequence(edit));
         }
