@@ -16,6 +16,8 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSpinBox>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTimer>
 
 namespace {
@@ -143,6 +145,30 @@ private slots:
         QCOMPARE(records(), status.isEmpty() ? QStringList() : QStringList{record});
         QCOMPARE(told(), status.isEmpty() ? QStringList() : QStringList{status});
         QVERIFY(!box()->isReadOnly() && !box()->isAppendOnly() && m_env->told().isEmpty());
+    }
+
+    // A sprint the database refuses stays on view, its window open, until Save keeps it.
+    void aRefusedSaveWaitsForSave()
+    {
+        start(10);
+        QTest::keyClicks(box(), "Kept.");
+        QSqlDatabase other = m_env->db.otherConnection();
+        QVERIFY(m_env->db.execute("PRAGMA busy_timeout = 10") &&
+                other.exec("BEGIN IMMEDIATE").isActive());
+        setFixedDateTime(Start.addSecs(30));
+        QTest::mouseClick(w("cmdStart"), Qt::LeftButton);
+        QVERIFY(m_env->expectMessage("Quillane could not save this sprint because another "
+                                     "program is using the database. What you wrote is still "
+                                     "here: close that program, then save again.",
+                                     "Not Saved"));
+        QVERIFY(!m_window->close() && m_window->isVisible());
+        QCOMPARE(shownText(w("cmdStart")), "&Save");
+        QVERIFY(other.rollback());
+        QTest::mouseClick(w("cmdStart"), Qt::LeftButton);
+        QCOMPARE(records(), QStringList{"Writing Sprint|2026-12-06T09:30:00|30||Kept.|1|5|-"});
+        QCOMPARE(told(), QStringList{"Sprint saved: 1 word in 30 seconds, 2 words a minute."});
+        QVERIFY(shownText(w("cmdStart")) == "&Start" && m_window->close() &&
+                m_env->db.fatalErrors.isEmpty());
     }
 
     // The prompt is drawn at Start from a roll whose seed is kept with the sprint.

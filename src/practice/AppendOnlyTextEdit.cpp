@@ -25,10 +25,8 @@ bool onlyAdds(const QString& earlier, const QString& later)
 {
     if (later.size() < earlier.size())
         return false;
-    const auto [earlierEnd, laterEnd] =
-        std::mismatch(earlier.cbegin(), earlier.cend(), later.cbegin());
-    const qsizetype prefix = std::distance(earlier.cbegin(), earlierEnd);
-    Q_UNUSED(laterEnd)
+    const qsizetype prefix = std::distance(
+        earlier.cbegin(), std::mismatch(earlier.cbegin(), earlier.cend(), later.cbegin()).first);
     return later.endsWith(QStringView(earlier).mid(prefix));
 }
 

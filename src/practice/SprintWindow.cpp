@@ -283,9 +283,9 @@ void SprintWindow::showState()
         m_startButton->setText(QStringLiteral("&Save"));
     else
         m_startButton->setText(QStringLiteral("&Start"));
-    for (QWidget* setting :
-         {static_cast<QWidget*>(m_minutes), static_cast<QWidget*>(m_wordGoal),
-          static_cast<QWidget*>(m_promptKind), static_cast<QWidget*>(m_noDeleting)})
+    // The settings make the sprint: they stay as they are while it runs.
+    const QList<QWidget*> settings = {m_minutes, m_wordGoal, m_promptKind, m_noDeleting};
+    for (QWidget* setting : settings)
         setting->setEnabled(!m_running);
 }
 
@@ -301,8 +301,8 @@ void SprintWindow::showFigures()
     const qint64 seconds = run / 1000;
     m_wordsPerMinute->setText(pace(seconds > 0 ? qRound(count.words * 60.0 / seconds) : 0));
     // The seconds left are rounded up: the last one shows until the time is over.
-    const qint64 left = m_running || m_sprintMinutes > 0 ? (durationMsecs() - run + 999) / 1000
-                                                         : m_minutes->value() * 60;
+    const qint64 left = (m_running || m_sprintMinutes > 0) ? (durationMsecs() - run + 999) / 1000
+                                                           : m_minutes->value() * 60;
     m_timeLeft->setText(
         QStringLiteral("%1:%2 left").arg(left / 60).arg(left % 60, 2, 10, QChar(u'0')));
 }
