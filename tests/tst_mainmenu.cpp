@@ -64,7 +64,8 @@ private slots:
     void initTestCase()
     {
         setApplicationIdentity();
-        for (const QString& window : StartWindows + QStringList{"frmScene", "frmCustom"})
+        for (const QString& window :
+             StartWindows + QStringList{"frmScene", "frmCustom", "frmSprint"})
             ToolCatalog::setFactory(window, [window] { return new StandInWindow(window); });
     }
     void init() { m_env = std::make_unique<TestEnvironment>(); }
@@ -132,6 +133,7 @@ private slots:
         QTest::newRow("Stage") << "mnuStoryStage - - frmStoryandStage";
         QTest::newRow("Plot") << "Story_Plot - cmdPlot frmPlot";
         QTest::newRow("Scene") << "mnu_scene - cmdScene frmScene";
+        QTest::newRow("Sprint") << "mnuWritingSprint - - frmSprint";
     }
     void menusKeysAndButtonsOpenTheirWindows()
     {

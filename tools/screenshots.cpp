@@ -27,6 +27,8 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPalette>
+#include <QPlainTextEdit>
+#include <QSpinBox>
 #include <QTableView>
 #include <QTabWidget>
 #include <QTest>
@@ -77,9 +79,30 @@ void linkFirstItems(ToolWindow* window)
     }
 }
 
+// A writing sprint under way: a goal set, advice drawn as its prompt and a few lines written.
+void startSprint(ToolWindow* window)
+{
+    auto* goal = window->findChild<QSpinBox*>(QStringLiteral("spnWordGoal"));
+    auto* prompt = window->findChild<QComboBox*>(QStringLiteral("cboPrompt"));
+    auto* noDeleting = window->findChild<QCheckBox*>(QStringLiteral("chkNoDeleting"));
+    auto* start = window->findChild<QAbstractButton*>(QStringLiteral("cmdStart"));
+    auto* text = window->findChild<QPlainTextEdit*>(QStringLiteral("txtSprint"));
+    if (!goal || !prompt || !noDeleting || !start || !text)
+        return;
+    goal->setValue(500);
+    prompt->setCurrentIndex(prompt->findText(QStringLiteral("Crystal Ball advice")));
+    noDeleting->setChecked(true);
+    start->click();
+    QTest::keyClicks(text, QStringLiteral("The lighthouse keeper had not spoken to anyone in "
+                                          "three weeks when the boat came. She watched it from "
+                                          "the lamp room, counting the oars."));
+}
+
 // Fills a window with a few records or results, so the picture shows it at work.
 void exercise(ToolWindow* window)
 {
+    if (window->objectName() == QLatin1String("frmSprint"))
+        return startSprint(window);
     // The customization window is pictured as it opens: New would only add blank rows.
     if (window->objectName() == QLatin1String("frmCustom"))
         return;

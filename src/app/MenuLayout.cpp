@@ -6,7 +6,7 @@ const QList<MenuDefinition>& mainMenus()
         {"Create_Main",
          "C&reative",
          {"Create_Brainstorm", "Create_Free", "Create_Psycho", "", "Create_Sentence",
-          "Create_Number", "", "mnuCustomizaton", "", "MNU_Exit"}},
+          "Create_Number", "", "mnuCustomizaton", "", "MNU_Exit", "", "mnuWritingSprint"}},
         {"Char_Main", "&Character", {"Char_Gen", "Char_Name"}},
         {"Story_Main",
          "&Story",
