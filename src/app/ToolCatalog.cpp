@@ -9,6 +9,7 @@
 #include "inspiration/FreeAssociationWindow.h"
 #include "inspiration/PsychoStimulatronWindow.h"
 #include "inspiration/StoryWizardWindow.h"
+#include "practice/PracticeLogWindow.h"
 #include "records/CharacterWindow.h"
 #include "records/PlotWindow.h"
 #include "records/SceneWindow.h"
@@ -35,6 +36,7 @@ QHash<QString, ToolCatalog::Factory>& factories()
         {QStringLiteral("frmStoryWizard"), [] { return new StoryWizardWindow; }},
         {QStringLiteral("frmPsycho"), [] { return new PsychoStimulatronWindow; }},
         {QStringLiteral("frmCustom"), [] { return new CustomizationWindow; }},
+        {QStringLiteral("frmPracticeLog"), [] { return new PracticeLogWindow; }},
     };
     return table;
 }

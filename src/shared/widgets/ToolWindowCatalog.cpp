@@ -21,6 +21,7 @@ const QList<ToolWindowEntry>& ToolWindowCatalog::entries()
         {"frmStoryandStage", "mnuStoryStage", "Story and Stage", "", 10, "Story and Stage"},
         {"frmPlot", "Story_Plot", "&Plot", "", 8, "Plot Wizard"},
         {"frmScene", "mnu_scene", "&Scene Generator", "", -1, {}},
+        {"frmPracticeLog", "mnuPracticeLog", "Practice &Log", "", -1, {}},
     };
     return windows;
 }

@@ -1,0 +1,71 @@
+#include "BarChartOfWords.h"
+
+#include <QBarCategoryAxis>
+#include <QBarSeries>
+#include <QBarSet>
+#include <QChart>
+#include <QLocale>
+#include <QValueAxis>
+
+#include <algorithm>
+
+BarChartOfWords::BarChartOfWords(QWidget* parent)
+    : QChartView(parent), m_words(new QBarSet(QStringLiteral("Words"))),
+      m_days(new QBarCategoryAxis), m_scale(new QValueAxis)
+{
+    auto* chart = new QChart;
+    auto* series = new QBarSeries;
+    series->append(m_words);
+    series->setBarWidth(0.8);
+    chart->addSeries(series);
+    chart->addAxis(m_days, Qt::AlignBottom);
+    chart->addAxis(m_scale, Qt::AlignLeft);
+    series->attachAxis(m_days);
+    series->attachAxis(m_scale);
+    m_scale->setLabelFormat(QStringLiteral("%d"));
+    chart->legend()->hide();
+    chart->setTitle(QStringLiteral("Words per day"));
+    chart->setMargins(QMargins(2, 2, 2, 2));
+    // The chart follows the window's colours, dark or light.
+    chart->setBackgroundVisible(false);
+    const QPalette colours = palette();
+    chart->setTitleBrush(colours.windowText());
+    for (QAbstractAxis* axis :
+         {static_cast<QAbstractAxis*>(m_days), static_cast<QAbstractAxis*>(m_scale)}) {
+        axis->setLabelsBrush(colours.windowText());
+        axis->setLinePenColor(colours.color(QPalette::Mid));
+        axis->setGridLineColor(colours.color(QPalette::Midlight));
+    }
+    m_words->setColor(colours.color(QPalette::Highlight));
+    setChart(chart);
+    setRenderHint(QPainter::Antialiasing);
+}
+
+void BarChartOfWords::showWords(const QList<QPair<QDate, int>>& days)
+{
+    m_words->remove(0, m_words->count());
+    m_days->clear();
+    m_shownDays.clear();
+    QStringList labels;
+    int most = 0;
+    for (const auto& [day, words] : days) {
+        // A month's first day names its month, so the bottom reads as dates.
+        labels << (day.day() == 1 || labels.isEmpty()
+                       ? QLocale().toString(day, QStringLiteral("d MMM"))
+                       : QString::number(day.day()));
+        m_words->append(words);
+        m_shownDays << day;
+        most = std::max(most, words);
+    }
+    m_days->append(labels);
+    m_scale->setRange(0, std::max(10, most));
+    m_scale->applyNiceNumbers();
+}
+
+QList<QPair<QDate, int>> BarChartOfWords::shownWords() const
+{
+    QList<QPair<QDate, int>> shown;
+    for (int bar = 0; bar < m_words->count(); ++bar)
+        shown.append({m_shownDays.value(bar), qRound(m_words->at(bar))});
+    return shown;
+}
