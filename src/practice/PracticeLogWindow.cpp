@@ -14,6 +14,7 @@
 #include "shared/widgets/ResultKeeping.h"
 #include "shared/widgets/WordsChart.h"
 
+#include <QDateTime>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -79,19 +80,25 @@ void PracticeLogWindow::createControls()
     m_list->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_list->verticalHeader()->setDefaultSectionSize(m_list->fontMetrics().height() + 6);
     m_list->horizontalHeader()->setStretchLastSection(true);
+    // Room for each column's longest text, the first line taking the rest; room for nine rows.
     const QFontMetrics metrics = m_list->fontMetrics();
-    const int widths[] = {metrics.horizontalAdvance(QStringLiteral("12/31/26, 12:59 PM__")),
-                          metrics.horizontalAdvance(QStringLiteral("Writing Sprint__")),
-                          metrics.horizontalAdvance(QStringLiteral("Minutes__")),
-                          metrics.horizontalAdvance(QStringLiteral("10,000__")),
-                          metrics.horizontalAdvance(QStringLiteral("WPM__"))};
-    for (int column = 0; column < int(std::size(widths)); ++column)
-        m_list->setColumnWidth(column, widths[column]);
+    const QString longestDate =
+        QLocale().toString(QDateTime(QDate(2026, 12, 28), QTime(12, 59, 59)), QLocale::ShortFormat);
+    const QString widest[] = {longestDate, QStringLiteral("Writing Sprint"),
+                              QStringLiteral("Minutes"), QStringLiteral("10,000"),
+                              QStringLiteral("WPM")};
+    int listWidth = metrics.horizontalAdvance(QStringLiteral("The first line of it"));
+    for (int column = 0; column < int(std::size(widest)); ++column) {
+        m_list->setColumnWidth(column, metrics.horizontalAdvance(widest[column]) + 16);
+        listWidth += m_list->columnWidth(column);
+    }
+    m_list->setMinimumSize(listWidth, m_list->verticalHeader()->defaultSectionSize() * 10);
 
     m_detail = named(new QPlainTextEdit(this), QStringLiteral("txtDetail"));
     m_detail->setAccessibleName(QStringLiteral("Practice text"));
     m_detail->setReadOnly(true);
     m_detail->setTabChangesFocus(true);
+    m_detail->setMinimumWidth(metrics.averageCharWidth() * 36);
     ResultKeeping* keeping = ResultKeeping::attach(m_detail);
     keeping->setKeepsWholeTextWithoutSelection(true);
     keeping->setSource([this] { return std::pair(m_chosenKind, m_chosenDay); });
@@ -154,7 +161,7 @@ void PracticeLogWindow::createChart()
         QWidget* chart = m_chart->widget();
         chart->setObjectName(QStringLiteral("chtWordsPerDay"));
         chart->setAccessibleName(QStringLiteral("Words per day"));
-        chart->setMinimumHeight(180);
+        chart->setMinimumHeight(220);
         m_chartPlace->addWidget(chart);
         return;
     }

@@ -37,6 +37,8 @@ BarChartOfWords::BarChartOfWords(QWidget* parent)
         axis->setGridLineColor(colours.color(QPalette::Midlight));
     }
     m_words->setColor(colours.color(QPalette::Highlight));
+    // A day's number fits under its bar, though the axis would cut it for want of padding.
+    m_days->setTruncateLabels(false);
     setChart(chart);
     setRenderHint(QPainter::Antialiasing);
 }
@@ -46,17 +48,22 @@ void BarChartOfWords::showWords(const QList<QPair<QDate, int>>& days)
     m_words->remove(0, m_words->count());
     m_days->clear();
     m_shownDays.clear();
+    // The days by their number, a month's first day by the
+    // month's name: the labels must differ, and thirty days may hold two days of one number.
+    const QLocale locale;
     QStringList labels;
     int most = 0;
     for (const auto& [day, words] : days) {
-        // A month's first day names its month, so the bottom reads as dates.
-        labels << (day.day() == 1 || labels.isEmpty()
-                       ? QLocale().toString(day, QStringLiteral("d MMM"))
-                       : QString::number(day.day()));
+        labels << (day.day() == 1 ? locale.monthName(day.month(), QLocale::ShortFormat)
+                                  : QString::number(day.day()));
         m_words->append(words);
         m_shownDays << day;
         most = std::max(most, words);
     }
+    chart()->setTitle(days.isEmpty() ? QStringLiteral("Words per day")
+                                     : QStringLiteral("Words per day, %1 – %2")
+                                           .arg(locale.toString(days.first().first, "d MMM"),
+                                                locale.toString(days.last().first, "d MMM")));
     m_days->append(labels);
     m_scale->setRange(0, std::max(10, most));
     m_scale->applyNiceNumbers();
