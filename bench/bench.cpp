@@ -1,6 +1,7 @@
 // Prints the figures the program is measured by: the cost of one random draw from list tables
 // of growing size, the time from starting the program to its main window on screen, the
-// customization window over a large list, and the cost of saving a character. With
+// customization window over a large list, the cost of saving a character and the practice log
+// opened over a long log. With
 // "--sentences N" (and "--fields-ignored") it prints N sentences from random shipped patterns
 // instead, one a line, for a grammar checker to read.
 #include "BenchSupport.h"
@@ -15,8 +16,11 @@
 #include "engines/NamePattern.h"
 #include "engines/SentencePattern.h"
 #include "GridBench.h"
+#include "practice/PracticeLogWindow.h"
+#include "practice/WordsChartLoader.h"
 #include "records/CharacterWindow.h"
 #include "ResultListBench.h"
+#include "shared/desktop/Clock.h"
 #include "shared/widgets/RandomListValue.h"
 #include "shared/widgets/RunRandom.h"
 #include "shared/widgets/SeededGeneration.h"
@@ -424,6 +428,62 @@ void benchCharacterWindow()
     }
 }
 
+// The Practice Log opened over a log of the given size, until it is shown with its list filled:
+// the median of several openings in milliseconds, and the first, which loads the chart plugin.
+std::pair<double, double> openPracticeLog(int records)
+{
+    ScriptedDesktop desktop;
+    TestDatabase db;
+    setFixedDateTime(QDateTime(QDate(2026, 12, 6), QTime(9, 30)));
+    Database::connection().transaction();
+    QSqlQuery insert(Database::connection());
+    insert.prepare(QStringLiteral("INSERT INTO practice (kind, started, seconds, prompts, "
+                                  "responses, words, characters, seed) VALUES ('Writing Sprint', "
+                                  "?, 600, 'a gull\na pier', ?, 180, 900, 7)"));
+    const QDateTime last(QDate(2026, 12, 6), QTime(8, 0));
+    for (int i = 0; i < records; ++i) {
+        insert.addBindValue(last.addSecs(-i * 5400).toString(Qt::ISODate));
+        insert.addBindValue(QStringLiteral("Response %1\nThe gull cried over the pier.").arg(i));
+        insert.exec();
+    }
+    Database::connection().commit();
+    std::vector<double> samples;
+    for (int round = 0; round < 9; ++round) {
+        QElapsedTimer timer;
+        timer.start();
+        PracticeLogWindow window;
+        window.load();
+        window.show();
+        window.activate();
+        QCoreApplication::processEvents();
+        const auto* list = window.findChild<QTableView*>(QStringLiteral("grdPractice"));
+        if (list->model()->rowCount() != std::min(records, 256))
+            out << "  the list was not filled\n";
+        samples.push_back(double(timer.nsecsElapsed()) / 1e6);
+    }
+    const double first = samples.front();
+    std::nth_element(samples.begin() + 1, samples.begin() + 5, samples.end());
+    setFixedDateTime({});
+    return {samples[5], first};
+}
+
+void benchPracticeLog()
+{
+#ifdef QUILLANE_WORDSCHART_DIR
+    WordsChartLoader::setFolders({QStringLiteral(QUILLANE_WORDSCHART_DIR)});
+#endif
+    out << "Practice Log, opened until shown with its list filled (median of 8 openings; the first "
+           "opening of the run loads the chart plugin):\n";
+    for (const int records : {0, 10000}) {
+        const auto [median, first] = openPracticeLog(records);
+        out << QStringLiteral("  %1 records: %2 ms (first opening %3 ms)\n")
+                   .arg(records, 6)
+                   .arg(median, 0, 'f', 1)
+                   .arg(first, 0, 'f', 1);
+        out.flush();
+    }
+}
+
 // One character New (a row added, drawn and saved: two commits) under each journal mode and
 // sync level considered for the database (no sync at all for comparison); the program opens it
 // with the first.
@@ -521,6 +581,7 @@ int main(int argc, char* argv[])
         {QStringLiteral("character"), benchCharacterWindow},
         {QStringLiteral("customization"), benchCustomization},
         {QStringLiteral("saves"), benchSaves},
+        {QStringLiteral("practice"), benchPracticeLog},
     };
     const QStringList chosen = app.arguments().mid(1);
     for (const auto& [name, run] : sections) {

@@ -23,6 +23,11 @@ check_layout() {
         [ -s "$prefix/share/icons/hicolor/${size}x$size/apps/$id.png" ] ||
             { echo "missing: ${size}x$size icon"; return 1; }
     done
+    # The chart plugin, when the build made one, in the program's library folder.
+    if [ -e "$build/bin/quillane-wordschart.so" ]; then
+        [ -s "$prefix/lib/quillane/quillane-wordschart.so" ] ||
+            { echo "missing: the chart plugin"; return 1; }
+    fi
     grep -qx "Exec=quillane" "$prefix/share/applications/$id.desktop"
     grep -qx "Icon=$id" "$prefix/share/applications/$id.desktop"
 }

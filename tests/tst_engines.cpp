@@ -2,11 +2,13 @@
 #include "engines/DiceNotation.h"
 #include "engines/NameChain.h"
 #include "engines/NumberKinds.h"
+#include "engines/PracticeStreak.h"
 #include "engines/Random.h"
 #include "engines/SentencePattern.h"
 #include "engines/WordCount.h"
 
 #include <QDate>
+#include <QDateTime>
 #include <QRegularExpression>
 #include <QTest>
 
@@ -201,6 +203,41 @@ private slots:
         const WordCount::Count count = WordCount::of(text);
         QCOMPARE(count.words, words);
         QCOMPARE(count.characters, characters);
+    }
+
+    void streaksEndTodayOrYesterday_data()
+    {
+        QTest::addColumn<QString>("started"); // the records' starts, local ISO time
+        QTest::addColumn<QString>("now");
+        QTest::addColumn<int>("days");
+        const QString week = "2026-12-01T08:00 2026-12-02T08:00 2026-12-04T08:00 "
+                             "2026-12-05T21:00 2026-12-05T07:00 2026-12-06T09:00";
+        QTest::newRow("a week with a gap") << week << "2026-12-06T22:00" << 3;
+        QTest::newRow("today empty") << week.section(' ', 0, -2) << "2026-12-06T09:30" << 2;
+        QTest::newRow("nothing today or yesterday") << week << "2026-12-08T00:00" << 0;
+        QTest::newRow("none at all") << ""
+                                     << "2026-12-06T09:30" << 0;
+        QTest::newRow("just before midnight") << "2026-12-04T12:00 2026-12-05T23:59:59"
+                                              << "2026-12-06T00:00:01" << 2;
+        QTest::newRow("just after midnight") << "2026-12-06T00:00:01"
+                                             << "2026-12-06T00:00:02" << 1;
+    }
+    // Consecutive days with practice, ending today or, while today has none, yesterday.
+    void streaksEndTodayOrYesterday()
+    {
+        QFETCH(QString, started);
+        QFETCH(QString, now);
+        QFETCH(int, days);
+        QList<QDate> practised;
+        for (const QString& moment : started.split(' ', Qt::SkipEmptyParts))
+            practised.append(QDateTime::fromString(moment, Qt::ISODate).date());
+        QCOMPARE(PracticeStreak::days(practised, QDateTime::fromString(now, Qt::ISODate).date()),
+                 days);
+        // The week starts on the locale's first day: 6 December 2026 is a Sunday.
+        const QDate sunday(2026, 12, 6);
+        QCOMPARE(PracticeStreak::weekStart(sunday, Qt::Sunday), sunday);
+        QCOMPARE(PracticeStreak::weekStart(sunday, Qt::Monday), QDate(2026, 11, 30));
+        QCOMPARE(PracticeStreak::weekStart(sunday.addDays(-1), Qt::Sunday), QDate(2026, 11, 29));
     }
 
     void numbersKeepToTheirBounds_data()

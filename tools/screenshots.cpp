@@ -6,6 +6,9 @@
 #include "app/HelpCommands.h"
 #include "app/MainWindow.h"
 #include "app/ToolCatalog.h"
+#include "data/PracticeLog.h"
+#include "practice/WordsChartLoader.h"
+#include "shared/desktop/Clock.h"
 #include "shared/desktop/QtDesktop.h"
 #include "shared/widgets/RecordChoiceDialog.h"
 #include "shared/widgets/ResultKeeping.h"
@@ -98,6 +101,37 @@ void startSprint(ToolWindow* window)
                                           "the lamp room, counting the oars."));
 }
 
+// A dozen sprints and drills over the last two weeks, the second newest chosen, so that the log
+// shows its chart, its totals and a streak.
+void fillPracticeLog(ToolWindow* window)
+{
+    const QDate today = currentDateTime().date();
+    const int daysAgo[] = {13, 12, 10, 9, 8, 6, 5, 3, 2, 1, 1, 0};
+    const int words[] = {310, 180, 420, 260, 90, 350, 500, 220, 380, 140, 270, 330};
+    const QStringList openings = {
+        QStringLiteral("The lighthouse keeper counted the ships twice, to be sure."),
+        QStringLiteral("Nobody in the village had ever seen snow fall upwards."),
+        QStringLiteral("Her compass pointed to the one place she had sworn to forget."),
+        QStringLiteral("The letter arrived forty years late, and still it mattered.")};
+    for (int i = 0; i < 12; ++i) {
+        PracticeLog::Record record;
+        record.kind = i % 4 == 1 ? QStringLiteral("Brainstorm") : QStringLiteral("Writing Sprint");
+        record.started = QDateTime(today.addDays(-daysAgo[i]), QTime(7 + i % 3 * 5, 15 + i * 3));
+        record.seconds = 300 + i % 3 * 300;
+        record.prompts = QStringLiteral("a lighthouse\na broken compass\nforgotten snow");
+        record.responses = openings.at(i % openings.size()) +
+                           QStringLiteral("\nThe wind carried the rest of the story away, and "
+                                          "she followed it down to the harbour.");
+        record.words = words[i];
+        record.characters = words[i] * 5;
+        PracticeLog::add(&record, nullptr);
+    }
+    if (auto* list = window->findChild<QTableView*>(QStringLiteral("grdPractice"))) {
+        list->selectRow(1);
+        list->scrollToTop(); // chosen while the window was still small, the row scrolled up
+    }
+}
+
 // Fills a window with a few records or results, so the picture shows it at work.
 void exercise(ToolWindow* window)
 {
@@ -106,6 +140,8 @@ void exercise(ToolWindow* window)
     // The customization window is pictured as it opens: New would only add blank rows.
     if (window->objectName() == QLatin1String("frmCustom"))
         return;
+    if (window->objectName() == QLatin1String("frmPracticeLog"))
+        return fillPracticeLog(window);
     if (auto* add = window->findChild<QAbstractButton*>(QStringLiteral("cmdNew"))) {
         QTimer answering;
         QObject::connect(&answering, &QTimer::timeout, answerDialogs);
@@ -223,6 +259,9 @@ int main(int argc, char* argv[])
     }
     if (dark)
         useDarkPalette();
+#ifdef QUILLANE_WORDSCHART_DIR
+    WordsChartLoader::setFolders({QStringLiteral(QUILLANE_WORDSCHART_DIR)});
+#endif
     QtDesktop desktop(showInHelpViewer);
     setDesktop(&desktop);
     runPaths().programFolder = QString::fromLocal8Bit(argv[1]);

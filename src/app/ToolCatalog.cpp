@@ -9,6 +9,7 @@
 #include "inspiration/FreeAssociationWindow.h"
 #include "inspiration/PsychoStimulatronWindow.h"
 #include "inspiration/StoryWizardWindow.h"
+#include "practice/PracticeLogWindow.h"
 #include "practice/SprintWindow.h"
 #include "records/CharacterWindow.h"
 #include "records/PlotWindow.h"
@@ -37,6 +38,7 @@ QHash<QString, ToolCatalog::Factory>& factories()
         {QStringLiteral("frmPsycho"), [] { return new PsychoStimulatronWindow; }},
         {QStringLiteral("frmCustom"), [] { return new CustomizationWindow; }},
         {QStringLiteral("frmSprint"), [] { return new SprintWindow; }},
+        {QStringLiteral("frmPracticeLog"), [] { return new PracticeLogWindow; }},
     };
     return table;
 }

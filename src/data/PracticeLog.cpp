@@ -82,12 +82,34 @@ bool remove(qint64 id, StoreError* error)
                  QStringLiteral("PracticeLog.remove"), error);
 }
 
+namespace {
+
+const QString RecordFields = QStringLiteral(
+    "ID, kind, started, seconds, prompts, responses, words, characters, seed FROM practice");
+
+Record recordAt(const QSqlQuery& query)
+{
+    Record found;
+    found.id = query.value(0).toLongLong();
+    found.kind = query.value(1).toString();
+    found.started = QDateTime::fromString(query.value(2).toString(), TimeFormat);
+    found.seconds = query.value(3).toInt();
+    found.prompts = query.value(4).toString();
+    found.responses = query.value(5).toString();
+    found.words = query.value(6).toInt();
+    found.characters = query.value(7).toInt();
+    if (!query.value(8).isNull())
+        found.seed = query.value(8).toLongLong();
+    return found;
+}
+
+} // namespace
+
 std::optional<Record> record(qint64 id, StoreError* error)
 {
     const QString source = QStringLiteral("PracticeLog.record");
     QSqlQuery query(Database::connection());
-    query.prepare(QStringLiteral("SELECT kind, started, seconds, prompts, responses, words, "
-                                 "characters, seed FROM practice WHERE ID = ?"));
+    query.prepare(QStringLiteral("SELECT ") + RecordFields + QStringLiteral(" WHERE ID = ?"));
     query.addBindValue(id);
     if (!run(query, source, error))
         return std::nullopt;
@@ -96,18 +118,21 @@ std::optional<Record> record(qint64 id, StoreError* error)
             *error = {EngineError::RecordDeleted, source, QStringLiteral("Record is deleted.")};
         return std::nullopt;
     }
-    Record found;
-    found.id = id;
-    found.kind = query.value(0).toString();
-    found.started = QDateTime::fromString(query.value(1).toString(), TimeFormat);
-    found.seconds = query.value(2).toInt();
-    found.prompts = query.value(3).toString();
-    found.responses = query.value(4).toString();
-    found.words = query.value(5).toInt();
-    found.characters = query.value(6).toInt();
-    if (!query.value(7).isNull())
-        found.seed = query.value(7).toLongLong();
-    return found;
+    return recordAt(query);
+}
+
+bool allRecords(QList<Record>* records, StoreError* error)
+{
+    QSqlQuery query(Database::connection());
+    query.setForwardOnly(true);
+    query.prepare(QStringLiteral("SELECT ") + RecordFields +
+                  QStringLiteral(" ORDER BY started DESC, ID DESC"));
+    if (!run(query, QStringLiteral("PracticeLog.allRecords"), error))
+        return false;
+    records->clear();
+    while (query.next())
+        records->append(recordAt(query));
+    return true;
 }
 
 bool wordsPerDay(const QDate& first, const QDate& last, QList<QPair<QDate, int>>* words,
@@ -147,7 +172,8 @@ bool totals(const QDate& since, Totals* totals, StoreError* error)
     QSqlQuery query(Database::connection());
     query.prepare(QStringLiteral("SELECT count(*), ifnull(sum(seconds), 0), ifnull(sum(words), "
                                  "0) FROM practice WHERE started >= ?"));
-    query.addBindValue(since.isValid() ? since.toString(DayFormat) : QString());
+    // Every start is on or after the empty text; a null one would match none.
+    query.addBindValue(since.isValid() ? since.toString(DayFormat) : QStringLiteral(""));
     if (!run(query, QStringLiteral("PracticeLog.totals"), error) || !query.next())
         return false;
     *totals = {query.value(0).toInt(), query.value(1).toLongLong(), query.value(2).toLongLong()};

@@ -38,6 +38,9 @@ bool remove(qint64 id, StoreError* error);
 // The record of the id; nothing, with EngineError::RecordDeleted, when there is none.
 std::optional<Record> record(qint64 id, StoreError* error);
 
+// Every record, newest first: by start, then the one saved last.
+bool allRecords(QList<Record>* records, StoreError* error);
+
 // The words written on each day of [first, last] that has a record, by the day it started.
 bool wordsPerDay(const QDate& first, const QDate& last, QList<QPair<QDate, int>>* words,
                  StoreError* error);

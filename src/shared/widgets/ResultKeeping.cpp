@@ -15,6 +15,7 @@
 #include <QPlainTextEdit>
 #include <QShortcut>
 #include <QTextBlock>
+#include <QTextDocumentFragment>
 
 namespace {
 
@@ -146,6 +147,11 @@ QString ResultKeeping::currentLine() const
         return item ? item->text().trimmed() : QString();
     }
     const QTextCursor cursor = m_box->textCursor();
+    if (m_keepsWholeText) {
+        const QString text =
+            cursor.hasSelection() ? cursor.selection().toPlainText() : m_box->toPlainText();
+        return text.trimmed();
+    }
     const QString text = cursor.hasSelection() ? cursor.selectedText() : cursor.block().text();
     // A selection across lines holds paragraph separators; the notes keep it as one line.
     return text.simplified();
@@ -206,6 +212,13 @@ void ResultKeeping::tellStatus(const QString& text)
         window->showStatus(text);
 }
 
+QString ResultKeeping::withSource(const QString& line) const
+{
+    const auto [source, date] =
+        m_source ? m_source() : std::pair(ownerWindow()->windowTitle(), currentDateTime().date());
+    return KeptLines::withSource(line, source, date);
+}
+
 void ResultKeeping::keepInNewCharacter()
 {
     const QString line = currentLine();
@@ -219,10 +232,7 @@ void ResultKeeping::keepInNewCharacter()
         lineKind == LineKind::Name ? KeptLines::newCharacter(character.nameField, line, &error)
         : lineKind == LineKind::Age
             ? KeptLines::newCharacter(QStringLiteral("Age"), line, &error)
-            : KeptLines::newCharacter(character.notesField,
-                                      KeptLines::withSource(line, ownerWindow()->windowTitle(),
-                                                            currentDateTime().date()),
-                                      &error);
+            : KeptLines::newCharacter(character.notesField, withSource(line), &error);
     if (key < 0)
         return tellFailure(error, line, QStringLiteral("Keep in New Character"));
     tellStatus(lineKind == LineKind::Name ? QStringLiteral("Kept in a new character, %1.").arg(line)
@@ -263,7 +273,7 @@ void ResultKeeping::keepInChosen(Kind kind)
          .noteCaption = {},
          .prompt = QStringLiteral("Keep “%1” in:")
                        .arg(QFontMetrics(ownerWindow()->font())
-                                .elidedText(line, Qt::ElideRight, PromptWidth)),
+                                .elidedText(line.simplified(), Qt::ElideRight, PromptWidth)),
          .preselected = lastChosen().value(kind, -1)},
         [this, kind, names, line, lineKind](qint64 key, const QString&) {
             lastChosen().insert(kind, key);
@@ -304,10 +314,7 @@ bool ResultKeeping::keepIn(Kind kind, qint64 key, const QString& name, const QSt
             status = QStringLiteral("Kept in the character %1.").arg(line);
     } else {
         const BusyPointer busy;
-        kept = KeptLines::appendToNotes(
-            kind, key,
-            KeptLines::withSource(line, ownerWindow()->windowTitle(), currentDateTime().date()),
-            &error);
+        kept = KeptLines::appendToNotes(kind, key, withSource(line), &error);
     }
     if (!kept) {
         tellFailure(error, line, title);

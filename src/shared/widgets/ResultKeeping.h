@@ -2,8 +2,12 @@
 
 #include "data/KeptLines.h"
 
+#include <QDate>
 #include <QObject>
 #include <QString>
+
+#include <functional>
+#include <utility>
 
 class QAbstractScrollArea;
 class QAction;
@@ -36,8 +40,15 @@ public:
     // Marks one line of a list as of another kind than the others (an age among numbers).
     static void markLine(QListWidgetItem* line, LineKind kind);
 
+    // A box that holds one whole piece of writing keeps it all when nothing is selected, and
+    // keeps its line breaks, instead of the line at the cursor.
+    void setKeepsWholeTextWithoutSelection(bool whole) { m_keepsWholeText = whole; }
+    // Where a kept line says it came from, and when; by default the window's caption and today.
+    using Source = std::function<std::pair<QString, QDate>()>;
+    void setSource(Source source) { m_source = std::move(source); }
+
     // The line the commands keep: the list's current line, or the box's selection or the line
-    // at its cursor; empty when there is none.
+    // at its cursor (or its whole text, when it keeps that); empty when there is none.
     QString currentLine() const;
     LineKind currentLineKind() const;
 
@@ -61,11 +72,15 @@ private:
     // The window the control is in, whose caption names where a kept line came from.
     QWidget* ownerWindow() const;
     void tellStatus(const QString& text);
+    // The line as a record's notes keep it, followed by where it came from.
+    QString withSource(const QString& line) const;
 
     QAbstractScrollArea* m_control;
     QListWidget* m_list = nullptr;
     QPlainTextEdit* m_box = nullptr;
     LineKind m_lineKind = LineKind::Text;
+    bool m_keepsWholeText = false;
+    Source m_source;
     QList<QAction*> m_actions;
     QList<QAction*> m_commands; // the window's own, after a separator
     QMenu* m_menu;

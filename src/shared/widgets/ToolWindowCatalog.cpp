@@ -22,6 +22,7 @@ const QList<ToolWindowEntry>& ToolWindowCatalog::entries()
         {"frmPlot", "Story_Plot", "&Plot", "", 8, "Plot Wizard"},
         {"frmScene", "mnu_scene", "&Scene Generator", "", -1, {}},
         {"frmSprint", "mnuWritingSprint", "W&riting Sprint", "", -1, {}},
+        {"frmPracticeLog", "mnuPracticeLog", "Practice &Log", "", -1, {}},
     };
     return windows;
 }
