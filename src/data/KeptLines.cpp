@@ -1,8 +1,7 @@
 #include "data/KeptLines.h"
 
+#include "data/AnnouncedWrite.h"
 #include "data/Database.h"
-#include "data/TableNotices.h"
-#include "data/Transaction.h"
 
 #include <QLocale>
 #include <QSqlError>
@@ -17,35 +16,12 @@ QString quoted(const QString& name)
     return Database::quoteIdentifier(name);
 }
 
-// Runs one write of the kind's table in a transaction, the open windows told before and after.
+// Runs one write of the kind's table; a record deleted after it was chosen keeps nothing.
 bool write(Kind kind, const QString& sql, const QVariantList& values, qint64* key,
            StoreError* error)
 {
-    const QString source = QStringLiteral("KeptLines.write");
-    const QString& table = place(kind).table;
-    TableNotices::announceWriting(table);
-    Transaction transaction(source);
-    if (!transaction.begin(error))
-        return false;
-    QSqlQuery query(Database::connection());
-    query.prepare(sql);
-    for (const QVariant& value : values)
-        query.addBindValue(value);
-    if (!query.exec()) {
-        *error = StoreError::fromSql(query.lastError(), source);
-        return false;
-    }
-    if (*key < 0) {
-        *key = query.lastInsertId().toLongLong();
-    } else if (query.numRowsAffected() < 1) {
-        // The record was deleted after it was chosen: nothing was kept.
-        *error = {EngineError::RecordDeleted, source, QStringLiteral("Record is deleted.")};
-        return false;
-    }
-    if (!transaction.commit(error))
-        return false;
-    TableNotices::announceWritten(table, *key);
-    return true;
+    return writeAnnounced(place(kind).table, sql, values, key, RowGone::Fails,
+                          QStringLiteral("KeptLines.write"), error);
 }
 
 } // namespace

@@ -1,8 +1,7 @@
 #include "data/PracticeLog.h"
 
+#include "data/AnnouncedWrite.h"
 #include "data/Database.h"
-#include "data/TableNotices.h"
-#include "data/Transaction.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
@@ -25,28 +24,6 @@ bool run(QSqlQuery& query, const QString& source, StoreError* error)
     return false;
 }
 
-// Runs one write in a transaction, the open windows told before and after.
-bool write(const QString& sql, const QVariantList& values, qint64* key, const QString& source,
-           StoreError* error)
-{
-    TableNotices::announceWriting(Table);
-    Transaction transaction(source);
-    if (!transaction.begin(error))
-        return false;
-    QSqlQuery query(Database::connection());
-    query.prepare(sql);
-    for (const QVariant& value : values)
-        query.addBindValue(value);
-    if (!run(query, source, error))
-        return false;
-    if (*key < 0)
-        *key = query.lastInsertId().toLongLong();
-    if (!transaction.commit(error))
-        return false;
-    TableNotices::announceWritten(Table, *key);
-    return true;
-}
-
 // Empty text is stored as such, never as Null.
 QString storedText(const QString& text)
 {
@@ -63,14 +40,15 @@ double Record::wordsPerMinute() const
 bool add(Record* record, StoreError* error)
 {
     qint64 key = -1;
-    const bool added =
-        write(QStringLiteral("INSERT INTO practice (kind, started, seconds, prompts, responses, "
-                             "words, characters, seed) VALUES (?, ?, ?, ?, ?, ?, ?, ?)"),
-              {record->kind, record->started.toString(TimeFormat), record->seconds,
-               storedText(record->prompts), storedText(record->responses), record->words,
-               record->characters,
-               record->seed ? QVariant(*record->seed) : QVariant(QMetaType(QMetaType::LongLong))},
-              &key, QStringLiteral("PracticeLog.add"), error);
+    const bool added = writeAnnounced(
+        Table,
+        QStringLiteral("INSERT INTO practice (kind, started, seconds, prompts, responses, "
+                       "words, characters, seed) VALUES (?, ?, ?, ?, ?, ?, ?, ?)"),
+        {record->kind, record->started.toString(TimeFormat), record->seconds,
+         storedText(record->prompts), storedText(record->responses), record->words,
+         record->characters,
+         record->seed ? QVariant(*record->seed) : QVariant(QMetaType(QMetaType::LongLong))},
+        &key, RowGone::IsFine, QStringLiteral("PracticeLog.add"), error);
     if (added)
         record->id = key;
     return added;
@@ -78,8 +56,8 @@ bool add(Record* record, StoreError* error)
 
 bool remove(qint64 id, StoreError* error)
 {
-    return write(QStringLiteral("DELETE FROM practice WHERE ID = ?"), {id}, &id,
-                 QStringLiteral("PracticeLog.remove"), error);
+    return writeAnnounced(Table, QStringLiteral("DELETE FROM practice WHERE ID = ?"), {id}, &id,
+                          RowGone::IsFine, QStringLiteral("PracticeLog.remove"), error);
 }
 
 namespace {
