@@ -190,6 +190,7 @@ private slots:
     {
         QSignalSpy opened(m_view.get(), &CastMapView::nodeOpened);
         QTest::mouseDClick(m_view->viewport(), Qt::LeftButton, {}, onScreen(3));
+        QTest::mouseRelease(m_view->viewport(), Qt::LeftButton, {}, onScreen(3));
         QCOMPARE(opened.size(), 1);
         QCOMPARE(opened[0][0].toLongLong(), 3);
 

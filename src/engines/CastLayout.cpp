@@ -22,7 +22,9 @@ struct Body
 
 // How strongly every node is drawn to the middle, so that parts of the cast that share no
 // relationship stay near each other instead of drifting off.
-constexpr double Gravity = 0.4;
+constexpr double Gravity = 0.1;
+// How far, in wished-for gaps, one node pushes another.
+constexpr double RepulsionRange = 2.0;
 
 // The room between two boxes along the line through their centres, and that line's direction
 // from a to b. Boxes on the same spot are parted in a direction taken from their places in the
@@ -51,12 +53,12 @@ Separation separation(const Body& a, const Body& b, int ia, int ib)
 }
 
 // The wished-for room between two related boxes: enough for the relationship's label.
-double idealGap(const std::vector<Body>& bodies, double margin)
+double idealGap(const std::vector<Body>& bodies, const Options& options)
 {
     double heights = 0;
     for (const Body& body : bodies)
         heights += body.size.height();
-    return std::max(margin * 3, 2.5 * heights / double(bodies.size()));
+    return std::max({options.margin * 3, 2.5 * heights / double(bodies.size()), options.labelRoom});
 }
 
 QPointF middle(const std::vector<Body>& bodies)
@@ -104,6 +106,9 @@ void settle(std::vector<Body>& bodies, const std::vector<std::pair<int, int>>& l
         for (int i = 0; i < count; ++i) {
             for (int j = i + 1; j < count; ++j) {
                 const Separation s = separation(bodies[i], bodies[j], i, j);
+                // Far nodes do not push, so that the middle keeps the parts of a cast together.
+                if (s.gap > RepulsionRange * k)
+                    continue;
                 const double force = k * k / std::max(s.gap, 1.0);
                 push[i] -= QPointF(s.ux, s.uy) * force;
                 push[j] += QPointF(s.ux, s.uy) * force;
@@ -240,7 +245,7 @@ QList<QPointF> layout(const QList<Node>& nodes, const QList<Edge>& edges, const 
         if (from >= 0 && to >= 0 && from != to)
             links.emplace_back(from, to);
     }
-    const double k = idealGap(bodies, options.margin);
+    const double k = idealGap(bodies, options);
     const QPointF centre = middle(bodies);
     placeOnCircle(bodies, centre, k, options.seed);
     settle(bodies, links, centre, k, options.iterations);

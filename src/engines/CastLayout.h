@@ -38,6 +38,8 @@ struct Options
     int iterations = 300;
     // The least room between two boxes, in pixels.
     double margin = 24.0;
+    // The room a relationship's label needs between two related boxes, in pixels.
+    double labelRoom = 0.0;
 };
 
 // The centre of every node's box, in the order of the nodes. Edges naming an unknown node are

@@ -28,9 +28,9 @@ QPointF boxExit(const CastMapNode* node, const QPointF& toward)
 
 } // namespace
 
-CastMapArrow::CastMapArrow(CastMapNode* from, CastMapNode* to, const QString& label, double bend,
+CastMapArrow::CastMapArrow(CastMapNode* from, CastMapNode* to, const QString& label, double lane,
                            const QFont& font)
-    : m_from(from), m_to(to), m_label(label), m_bend(bend), m_font(font)
+    : m_from(from), m_to(to), m_label(label), m_lane(lane), m_font(font)
 {
     from->addArrow(this);
     if (to != from)
@@ -59,8 +59,12 @@ void CastMapArrow::routeBetween()
     const QPointF to = m_to->pos();
     const QPointF along = unit(to - from);
     const QPointF across(-along.y(), along.x());
-    // A quadratic curve's middle lies half way to its control point.
-    const QPointF control = (from + to) / 2 + across * (2 * m_bend);
+    // A lane is as wide as the label across the line; a quadratic curve's middle lies half way
+    // to its control point.
+    const QSizeF text = QFontMetricsF(m_font).size(Qt::TextSingleLine, m_label);
+    const double laneWidth = std::abs(across.x()) * text.width() +
+                             std::abs(across.y()) * text.height() + 2 * LabelPadding + 8;
+    const QPointF control = (from + to) / 2 + across * (2 * m_lane * laneWidth);
     m_tail = boxExit(m_from, control);
     m_tip = boxExit(m_to, control);
     m_path = QPainterPath(m_tail);
@@ -72,7 +76,7 @@ void CastMapArrow::routeBetween()
 void CastMapArrow::routeLoop()
 {
     const QRectF box = CastLayout::boxAt(m_from->pos(), m_from->size());
-    const double rise = 28.0 + m_bend;
+    const double rise = 40.0 + 30.0 * std::abs(m_lane);
     m_tail = QPointF(box.right() - std::min(24.0, box.width() / 3), box.top());
     m_tip = QPointF(box.right(), box.top() + box.height() / 3);
     const QPointF outward = m_tail + QPointF(0, -rise);
@@ -80,7 +84,10 @@ void CastMapArrow::routeLoop()
     m_path = QPainterPath(m_tail);
     m_path.cubicTo(outward, back, m_tip);
     m_heading = unit(m_tip - back);
-    m_labelCentre = m_path.pointAtPercent(0.5) + QPointF(rise / 2, -rise / 2);
+    // The label stands off the loop's outer side, clear of the box.
+    const QSizeF text = QFontMetricsF(m_font).size(Qt::TextSingleLine, m_label);
+    m_labelCentre = m_path.pointAtPercent(0.5) +
+                    QPointF(text.width() / 2 + LabelPadding + 2, -text.height() / 2 - LabelPadding);
 }
 
 QRectF CastMapArrow::labelBox() const

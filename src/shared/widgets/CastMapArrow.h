@@ -9,14 +9,16 @@
 class CastMapNode;
 
 // A relationship on the cast map: an arrow from one character's box to another's with its label
-// at the middle. Arrows between the same two characters bow apart by their bend, so that none
-// hides another; an arrow from a character to itself loops over its box.
+// at the middle. Arrows between the same two characters bow apart into lanes, so that neither
+// they nor their labels hide each other; an arrow from a character to itself loops over its box.
 class CastMapArrow : public QGraphicsItem
 {
 public:
     enum { Type = UserType + 2 };
 
-    CastMapArrow(CastMapNode* from, CastMapNode* to, const QString& label, double bend,
+    // The lane: 0 for the straight line, -0.5 and 0.5 for two arrows side by side, and so on,
+    // counted to the left of the arrow's way.
+    CastMapArrow(CastMapNode* from, CastMapNode* to, const QString& label, double lane,
                  const QFont& font);
 
     QString label() const { return m_label; }
@@ -39,7 +41,7 @@ private:
     CastMapNode* m_from;
     CastMapNode* m_to;
     QString m_label;
-    double m_bend;
+    double m_lane;
     QFont m_font;
     CastMapColours m_colours;
     QPainterPath m_path;

@@ -23,9 +23,9 @@ constexpr double PaddingX = 12.0;
 constexpr double PaddingY = 7.0;
 constexpr double PictureMargin = 24.0;
 
-// Each edge's bend: the edges between one pair of nodes fan out on both sides of the straight
-// line, measured from the node given first in the cast so that opposite edges part too.
-QList<double> bends(const QList<std::pair<int, int>>& ends, double spacing)
+// Each edge's lane: the edges between one pair of nodes fan out on both sides of the straight
+// line, counted from the node given first in the cast so that opposite edges part too.
+QList<double> lanes(const QList<std::pair<int, int>>& ends)
 {
     std::map<std::pair<int, int>, QList<int>> byPair;
     for (int i = 0; i < ends.size(); ++i)
@@ -34,7 +34,7 @@ QList<double> bends(const QList<std::pair<int, int>>& ends, double spacing)
     for (const auto& [pair, edges] : byPair) {
         for (int n = 0; n < edges.size(); ++n) {
             const auto& [from, to] = ends[edges[n]];
-            const double offset = (n - (edges.size() - 1) / 2.0) * spacing;
+            const double offset = n - (edges.size() - 1) / 2.0;
             result[edges[n]] = from <= to ? offset : -offset;
         }
     }
@@ -97,10 +97,10 @@ void CastMapView::showCast(QList<CastLayout::Node> nodes, const QList<CastLayout
             labels.append(edge.label);
         }
     }
-    const QList<double> bent = bends(ends, QFontMetricsF(font()).height() + 8);
+    const QList<double> lane = lanes(ends);
     for (int i = 0; i < ends.size(); ++i) {
         auto* arrow = new CastMapArrow(m_nodes[ends[i].first], m_nodes[ends[i].second], labels[i],
-                                       bent[i], font());
+                                       lane[i], font());
         scene()->addItem(arrow);
         m_arrows.append(arrow);
     }
@@ -114,7 +114,14 @@ void CastMapView::arrange(QList<CastLayout::Node> nodes, const QList<CastLayout:
         if (node.size.isEmpty())
             node.size = boxSize(node.label);
     }
-    showCast(nodes, edges, CastLayout::layout(nodes, edges));
+    // Related boxes far enough apart for a label of the usual width and the arrow's head.
+    const QFontMetricsF metrics(font());
+    double labelWidths = 0;
+    for (const CastLayout::Edge& edge : edges)
+        labelWidths += metrics.horizontalAdvance(edge.label);
+    CastLayout::Options options;
+    options.labelRoom = (edges.isEmpty() ? 0 : labelWidths / edges.size()) + 48;
+    showCast(nodes, edges, CastLayout::layout(nodes, edges, options));
 }
 
 std::optional<qint64> CastMapView::selectedNode() const
