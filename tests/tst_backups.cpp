@@ -78,6 +78,8 @@ private slots:
         QVERIFY(m_env->db.execute("INSERT INTO character (Name, visible) VALUES ('Ann', 0)"));
         QVERIFY(openDatabase());
         QCOMPARE(backupFolder(), QStringList{dated(0)});
+        // The copy is made through a small cache; the database keeps its own afterwards.
+        QCOMPARE(m_env->db.scalar("PRAGMA cache_size"), -2000);
         QVERIFY(m_env->db.execute(attach));
         const QStringList tables =
             m_env->db.column("SELECT name FROM main.sqlite_master WHERE type = 'table'");
