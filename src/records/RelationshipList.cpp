@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QSqlQueryModel>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
