@@ -145,6 +145,8 @@ void RelationshipList::requery(qint64 key)
         if (relationship.key == key)
             current = item;
     }
+    for (int column = 0; column < 2; ++column) // the note takes the room left
+        m_list->resizeColumnToContents(column);
     m_list->setCurrentItem(current);
     if (current)
         showCurrent();
