@@ -415,8 +415,7 @@ private slots:
         m_window = window.open();
         // The boxes of the record's fields; a relationship's choices are none of them.
         const auto fieldBoxes = [&] {
-            return m_window->findChildren<QWidget*>(
-                QRegularExpression("^(txt|cbo)(?!Relat)"));
+            return m_window->findChildren<QWidget*>(QRegularExpression("^(txt|cbo)(?!Relat)"));
         };
         const auto shown = [&] {
             QStringList texts;
@@ -916,6 +915,10 @@ private slots:
         clickYes("cmdDelete");
         QCOMPARE(column(stored), QStringList{"2>3 employer of -"});
         QCOMPARE(listed(second.get()), QStringList{"Cy|employer of|"});
+        QList<Relationships::Relationship> among; // as stored, with the kind read from the other
+        QVERIFY(Relationships::among({2, 3}, &among, &error) && among.size() == 1);
+        QCOMPARE(among.first().toName + ": " + among.first().kind + "/" + among.first().mirror,
+                 "Cy: employer of/employee of");
         QCOMPARE(m_env->desktop.messages.size(), 3); // the duplicates and the question
     }
 
