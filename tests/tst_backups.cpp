@@ -78,6 +78,8 @@ private slots:
         QVERIFY(m_env->db.execute("INSERT INTO character (Name, visible) VALUES ('Ann', 0)"));
         QVERIFY(openDatabase());
         QCOMPARE(backupFolder(), QStringList{dated(0)});
+        // The copy is made through a small cache; the database keeps its own afterwards.
+        QCOMPARE(m_env->db.scalar("PRAGMA cache_size"), -2000);
         QVERIFY(m_env->db.execute(attach));
         const QStringList tables =
             m_env->db.column("SELECT name FROM main.sqlite_master WHERE type = 'table'");
@@ -168,6 +170,13 @@ private slots:
                                                field + ", '') FROM " + table + " ORDER BY ID")),
                      caseless(shipped));
         }
+        // The kinds of relationship come whole with their table, and no relationship yet.
+        QStringList kinds = shippedLines("relationship");
+        QVERIFY(kinds.size() > 40 && kinds.takeFirst() == "relationship\tmirror");
+        QCOMPARE(m_env->db.column("SELECT relationship || char(9) || mirror FROM relationship "
+                                  "ORDER BY ID"),
+                 kinds);
+        QCOMPARE(m_env->db.scalar("SELECT count(*) FROM character_relationship"), 0);
         // The fields a user gave in a file of the third version stay as they were.
         if (!withFields.contains("verb"))
             QCOMPARE(m_env->db.column("SELECT verb || frame FROM verb WHERE verb IN ('zoomed', "

@@ -58,6 +58,8 @@ void TestDatabaseBuilder::keysAreNeverReusedAndDuplicatesFail()
     TestDatabase db;
     QSqlQuery duplicate(Database::connection());
     QVERIFY(!duplicate.exec("INSERT INTO noun (noun) VALUES ('ANCHOR')")); // lists ignore case
+    // The kinds of relationship come with their table, whatever the table files hold.
+    QVERIFY(db.scalar("SELECT count(*) FROM relationship WHERE mirror <> ''").toInt() >= 40);
     QVERIFY(db.execute("INSERT INTO character (Name) VALUES ('Ann'), ('Bea'), ('Cy')") &&
             db.execute("INSERT INTO \"Story Profile\" (\"Story Name\") VALUES ('Tale')") &&
             db.execute("INSERT INTO Story_Character (Story_ID, Character_ID, Note) VALUES (1, 2, "
@@ -105,7 +107,7 @@ void TestDatabaseBuilder::shippedTablesAreCompleteAndClean()
                        "conflict 60 location 150 time_of_day 12 time 5 UnitOfMeasure 5 "
                        "sentencePattern 30 namePattern 30 advice 150 hair 20 eyes 20 family 20 "
                        "education 20 religion 20 wealth 20 mental 20 materialism 20 morality 20 "
-                       "motivation 20 intellect 20 thrift 20")
+                       "motivation 20 intellect 20 thrift 20 relationship 40")
             .split(' ');
     QFile file(QStringLiteral(QUILLANE_FIXTURES_DIR "/blocklist.txt"));
     QVERIFY(file.open(QIODevice::ReadOnly));
@@ -118,8 +120,9 @@ void TestDatabaseBuilder::shippedTablesAreCompleteAndClean()
         const QString table = minimums[i], name = Database::quoteIdentifier(table);
         QCOMPARE(
             db.column("SELECT name FROM pragma_table_info('" + table + "') WHERE cid > 0"),
-            (table == "verb"   ? QStringList{table, "frame"}
-             : table == "noun" ? QStringList{table, "countability"}
+            (table == "verb"           ? QStringList{table, "frame"}
+             : table == "noun"         ? QStringList{table, "countability"}
+             : table == "relationship" ? QStringList{table, "mirror"}
              : QStringList{"maleName", "femaleName", "surnames", "country", "languages"}.contains(
                    table)
                  ? QStringList{table, "culture"}
@@ -149,6 +152,18 @@ void TestDatabaseBuilder::shippedTablesAreCompleteAndClean()
                  "femaleName FROM femaleName WHERE trim(ifnull(culture, '')) = '' UNION "
                  "SELECT surnames FROM surnames WHERE trim(ifnull(culture, '')) = ''"),
              QStringList());
+    // Every kind of relationship has a mirror that is a kind whose mirror is the first; the
+    // kinds come once each, from the step that makes their table, their file not loaded again.
+    QCOMPARE(db.column("SELECT relationship FROM relationship AS kind WHERE NOT EXISTS (SELECT 1 "
+                       "FROM relationship AS back WHERE back.relationship = kind.mirror COLLATE "
+                       "BINARY AND back.mirror = kind.relationship COLLATE BINARY)"),
+             QStringList());
+    QFile kinds(TestDatabase::shippedTables() + "/relationship.tsv");
+    QVERIFY(kinds.open(QIODevice::ReadOnly));
+    QStringList kindLines = QString::fromUtf8(kinds.readAll()).split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(kindLines.takeFirst(), "relationship\tmirror");
+    QCOMPARE(db.column("SELECT relationship || char(9) || mirror FROM relationship ORDER BY ID"),
+             kindLines);
     // A culture a country or a language names gives every part of a name.
     QCOMPARE(db.column("SELECT culture FROM country WHERE culture IS NOT NULL UNION SELECT "
                        "culture FROM languages WHERE culture IS NOT NULL EXCEPT SELECT * FROM "

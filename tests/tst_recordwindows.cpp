@@ -1,5 +1,6 @@
 #include "data/Database.h"
 #include "data/RecordListModel.h"
+#include "data/Relationships.h"
 #include "records/CharacterWindow.h"
 #include "records/PlotWindow.h"
 #include "records/SceneWindow.h"
@@ -32,6 +33,7 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolButton>
+#include <QTreeWidget>
 
 #include <functional>
 
@@ -411,9 +413,13 @@ private slots:
         QFETCH(QString, list);
         QVERIFY(m_env->db.execute(window.insert("('Ann', 0), ('Bo', 0)")));
         m_window = window.open();
+        // The boxes of the record's fields; a relationship's choices are none of them.
+        const auto fieldBoxes = [&] {
+            return m_window->findChildren<QWidget*>(QRegularExpression("^(txt|cbo)(?!Relat)"));
+        };
         const auto shown = [&] {
             QStringList texts;
-            for (QWidget* box : m_window->findChildren<QWidget*>(QRegularExpression("^(txt|cbo)")))
+            for (QWidget* box : fieldBoxes())
                 texts << box->objectName() + '=' + shownText(box);
             return texts;
         };
@@ -473,7 +479,7 @@ private slots:
             if (row > 0)
                 navigate("Next record");
             QCOMPARE(seed->text(), "Seed " + seeds.at(row));
-            for (QWidget* box : m_window->findChildren<QWidget*>(QRegularExpression("^(txt|cbo)")))
+            for (QWidget* box : fieldBoxes())
                 if (!left.contains(box->objectName()) && !qobject_cast<QPlainTextEdit*>(box))
                     type(box->objectName(), "Typed");
             lock(false);
@@ -520,7 +526,7 @@ private slots:
         QStringList captions;
         for (int tab = 0; tab < tabs->count(); ++tab)
             captions << tabs->tabText(tab);
-        QCOMPARE(captions.join(','), "Personal,Social,Interests,Psychology,Notes");
+        QCOMPARE(captions.join(','), "Personal,Social,Interests,Psychology,Notes,Relationships");
         tabs->setCurrentIndex(3);
         click("cmdNew");
         QCOMPARE(enabled(), "1111111111");
@@ -822,6 +828,98 @@ private slots:
         click("cmdDelete");
         QVERIFY(column(links).isEmpty() &&
                 column("SELECT count(*) FROM \"Story Profile\"") == QStringList{"3"});
+    }
+
+    // A relationship is stored once and read from both sides: added on one character, it shows
+    // at once on the other, open in a second window, as its kind's mirror (a kind of the
+    // writer's own as itself); it is changed and deleted from either side, refused for the
+    // character itself and as a duplicate read from either side, and goes with either character.
+    void relationshipsReadFromBothSides()
+    {
+        QVERIFY(m_env->db.execute("INSERT INTO character (Name, visible) VALUES ('Ann', 0), "
+                                  "('Bo', 0), ('Cy', -1)"));
+        m_window = TestEnvironment::open<CharacterWindow>();
+        const auto second = TestEnvironment::open<CharacterWindow>();
+        QVERIFY(second->showRecord(2));
+        const QList<QWidget*> windows = {m_window.get(), second.get()};
+        for (QWidget* window : windows) {
+            auto* tabs = window->findChild<QTabWidget*>("SSTab1");
+            tabs->setCurrentIndex(tabs->count() - 1);
+        }
+        const auto listed = [](QWidget* window) {
+            QStringList rows;
+            auto* list = window->findChild<QTreeWidget*>("lstRelationships");
+            for (int row = 0; row < list->topLevelItemCount(); ++row) {
+                const QTreeWidgetItem* item = list->topLevelItem(row);
+                rows << item->text(0) + '|' + item->text(1) + '|' + item->text(2);
+            }
+            return rows;
+        };
+        // Chooses in the window the other character, the kind and the note, then clicks.
+        const auto relate = [](QWidget* window, const QString& other, const QString& kind,
+                               const QString& note, const char* button) {
+            auto* people = window->findChild<QComboBox*>("cboRelatedCharacter");
+            people->setCurrentIndex(people->findText(other));
+            window->findChild<QComboBox*>("cboRelationshipKind")->setEditText(kind);
+            window->findChild<QLineEdit*>("txtRelationshipNote")->setText(note);
+            QTest::mouseClick(window->findChild<QPushButton*>(button), Qt::LeftButton);
+        };
+        const auto select = [](QWidget* window, int row) {
+            auto* list = window->findChild<QTreeWidget*>("lstRelationships");
+            list->setCurrentItem(list->topLevelItem(row));
+        };
+        const QString stored = "SELECT From_ID || '>' || To_ID || ' ' || Kind || ' ' || "
+                               "coalesce(Note, '-') FROM character_relationship ORDER BY ID";
+        QCOMPARE(columnTexts(find<QComboBox>("cboRelatedCharacter")->model()),
+                 (QStringList{"Bo", "Cy"})); // Ann is not offered to herself
+        relate(m_window.get(), "Bo", "mentor of", "taught him to sail", "cmdAddRelationship");
+        QCOMPARE(column(stored), QStringList{"1>2 mentor of taught him to sail"});
+        QCOMPARE(listed(m_window.get()), QStringList{"Bo|mentor of|taught him to sail"});
+        QCOMPARE(listed(second.get()), QStringList{"Ann|student of|taught him to sail"});
+        relate(m_window.get(), "Cy", "owes", "", "cmdAddRelationship");
+        QCOMPARE(listed(m_window.get()),
+                 (QStringList{"Bo|mentor of|taught him to sail", "Cy|owes|"}));
+
+        // The same two characters and kind, from either side, in any case.
+        for (QWidget* window : windows) {
+            relate(window, window == second.get() ? "Ann" : "Bo",
+                   window == second.get() ? "student of" : "Mentor Of", "again",
+                   "cmdAddRelationship");
+            QVERIFY(m_env->expectMessage("A duplicate exists.  Please try again.",
+                                         "Duplicate Item Exists", MessageIcon::Information));
+        }
+        StoreError error;
+        qint64 key = -1;
+        QVERIFY(!Relationships::add(1, 1, "friend of", {}, &key, &error));
+        QCOMPARE(error.description, "A character cannot be related to itself.");
+        QCOMPARE(column(stored), (QStringList{"1>2 mentor of taught him to sail", "1>3 owes -"}));
+
+        // Changed from the other side, it is stored from there; a kind not in the list reads the
+        // same from both sides.
+        select(second.get(), 0);
+        QCOMPARE(second->findChild<QComboBox*>("cboRelationshipKind")->currentText(), "student of");
+        relate(second.get(), "Ann", "rival of", "old rivals", "cmdUpdateRelationship");
+        QCOMPARE(column(stored).first(), "2>1 rival of old rivals");
+        QCOMPARE(listed(m_window.get()).first(), "Bo|rival of|old rivals");
+        select(m_window.get(), 0);
+        relate(m_window.get(), "Bo", "haunts", "", "cmdUpdateRelationship");
+        QCOMPARE(listed(second.get()), QStringList{"Ann|haunts|"});
+        select(second.get(), 0);
+        QTest::mouseClick(second->findChild<QPushButton*>("cmdDeleteRelationship"), Qt::LeftButton);
+        QVERIFY(listed(m_window.get()) == QStringList{"Cy|owes|"} &&
+                listed(second.get()).isEmpty());
+
+        // Deleting a character takes its relationships, from it and to it, with it.
+        QVERIFY(Relationships::add(2, 1, "loves", {}, &key, &error) &&
+                Relationships::add(2, 3, "employer of", {}, &key, &error));
+        clickYes("cmdDelete");
+        QCOMPARE(column(stored), QStringList{"2>3 employer of -"});
+        QCOMPARE(listed(second.get()), QStringList{"Cy|employer of|"});
+        QList<Relationships::Relationship> among; // as stored, with the kind read from the other
+        QVERIFY(Relationships::among({2, 3}, &among, &error) && among.size() == 1);
+        QCOMPARE(among.first().toName + ": " + among.first().kind + "/" + among.first().mirror,
+                 "Cy: employer of/employee of");
+        QCOMPARE(m_env->desktop.messages.size(), 3); // the duplicates and the question
     }
 
     // A line kept in the character the window shows, while a box holds typing not yet saved:

@@ -147,6 +147,33 @@ private slots:
         QVERIFY(!box()->isReadOnly() && !box()->isAppendOnly() && m_env->told().isEmpty());
     }
 
+    // What the writer changes after the sprint's end is kept in its record, at the next Start or
+    // when the window closes; the sprint's figures stay as they were.
+    void editsAfterTheEndAreKept_data()
+    {
+        QTest::addColumn<QString>("then");
+        QTest::newRow("next start") << "start";
+        QTest::newRow("closed") << "close";
+    }
+    void editsAfterTheEndAreKept()
+    {
+        QFETCH(QString, then);
+        start(1);
+        QTest::keyClicks(box(), "A first draft.");
+        setFixedDateTime(Start.addSecs(60));
+        QTRY_COMPARE(shownText(w("cmdStart")), "&Start");
+        QTest::keyClick(box(), Qt::Key_Backspace);
+        QTest::keyClicks(box(), ", mended");
+        if (then == "start")
+            QTest::mouseClick(w("cmdStart"), Qt::LeftButton);
+        else
+            QVERIFY(m_window->close());
+        QCOMPARE(
+            records(),
+            QStringList{"Writing Sprint|2026-12-06T09:30:00|60||A first draft, mended|3|12|-"});
+        QCOMPARE(box()->toPlainText().isEmpty(), then == "start");
+    }
+
     // A sprint the database refuses stays on view, its window open, until Save keeps it.
     void aRefusedSaveWaitsForSave()
     {

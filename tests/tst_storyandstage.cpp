@@ -162,7 +162,12 @@ private slots:
               "UPDATE character SET RollSeed = 4294967295, RollLists = 'hair 0a1b2c3d', "
               "RollLocked = 'txtName' WHERE Name = 'Ann'",
               "UPDATE \"Plot Profile\" SET RollSeed = 0, RollLists = 'plots 0a1b2c3d' WHERE ID = 1",
-              "UPDATE \"Scene Profile\" SET RollSeed = 77, RollLists = '' WHERE ID = 2"})
+              "UPDATE \"Scene Profile\" SET RollSeed = 77, RollLists = '' WHERE ID = 2",
+              // Each character's relationships read from its side, linked to the story or not.
+              "INSERT INTO character (Name) VALUES ('Piet \"Kap''n\" <Dijk> & Co')",
+              "INSERT INTO character_relationship (From_ID, To_ID, Kind, Note) VALUES (1, 5, "
+              "'mentor of', 'taught him to <sail> & \"steer\"'), (2, 1, 'loves', NULL), (6, 1, "
+              "'rival of', 'since *school*'), (1, 4, 'haunts', NULL)"})
             QVERIFY(m_env->db.execute(sql));
         find<QPlainTextEdit>("txtNotes")->setPlainText("Write the storm first.\n===\n<!-- -->");
         const QTemporaryDir folder;

@@ -82,6 +82,26 @@ void linkFirstItems(ToolWindow* window)
     }
 }
 
+// Relates the character shown to the others, where the window keeps relationships, with a note.
+void relateCharacters(ToolWindow* window)
+{
+    auto* others = window->findChild<QComboBox*>(QStringLiteral("cboRelatedCharacter"));
+    auto* kinds = window->findChild<QComboBox*>(QStringLiteral("cboRelationshipKind"));
+    auto* note = window->findChild<QLineEdit*>(QStringLiteral("txtRelationshipNote"));
+    auto* add = window->findChild<QAbstractButton*>(QStringLiteral("cmdAddRelationship"));
+    if (!others || !kinds || !note || !add)
+        return;
+    const std::pair<const char*, const char*> relationships[] = {
+        {"mentor of", "taught them to sail the night ferry"},
+        {"rival of", "both want the harbour master's post"}};
+    for (int i = 0; i < others->count() && i < 2; ++i) {
+        others->setCurrentIndex(i);
+        kinds->setCurrentText(QString::fromLatin1(relationships[i].first));
+        note->setText(QString::fromLatin1(relationships[i].second));
+        add->click();
+    }
+}
+
 // A writing sprint under way: a goal set, advice drawn as its prompt and a few lines written.
 void startSprint(ToolWindow* window)
 {
@@ -149,6 +169,7 @@ void exercise(ToolWindow* window)
         for (int i = 0; i < 3; ++i)
             add->click();
         linkFirstItems(window);
+        relateCharacters(window);
         return;
     }
     if (auto* random = window->findChild<QCheckBox*>(QStringLiteral("chkRandom")))
@@ -214,7 +235,8 @@ void saveKeptInCharacter(MainWindow* mainWindow, const QDir& output)
     auto* stories = characters->findChild<QListWidget*>(QStringLiteral("lstAppearsIn"));
     auto* name = characters->findChild<QLineEdit*>(QStringLiteral("txtName"));
     auto* tabs = characters->findChild<QTabWidget*>();
-    if (!grid || !stories || !name || !tabs)
+    auto* notes = characters->findChild<QPlainTextEdit*>(QStringLiteral("txtNotes"));
+    if (!grid || !stories || !name || !tabs || !notes)
         return;
     for (int row = 0; row < grid->model()->rowCount() && stories->count() == 0; ++row)
         grid->selectRow(row);
@@ -236,7 +258,7 @@ void saveKeptInCharacter(MainWindow* mainWindow, const QDir& output)
     dialog->accept();
 
     mainWindow->openToolWindow(QStringLiteral("frmCharacter"));
-    tabs->setCurrentIndex(tabs->count() - 1);
+    tabs->setCurrentWidget(notes->parentWidget());
     QTest::qWait(100);
     const QString path = output.filePath(QStringLiteral("keep-record.png"));
     mainWindow->grab().save(path);

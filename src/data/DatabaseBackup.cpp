@@ -12,6 +12,7 @@
 #include <sqlite3.h>
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -51,6 +52,34 @@ QString firstValue(sqlite3* db, const char* sql)
     sqlite3_finalize(statement);
     return value;
 }
+
+// Keeps a connection's page cache to a few pages while it lives, then gives the connection back
+// the cache it had. A copy of the database read or written through a full cache would hold the
+// whole file in memory, doubling the program's peak at start-up.
+class SmallPageCache
+{
+public:
+    explicit SmallPageCache(sqlite3* db) : m_db(db)
+    {
+        sqlite3_stmt* statement = nullptr;
+        if (sqlite3_prepare_v2(db, "PRAGMA cache_size", -1, &statement, nullptr) == SQLITE_OK &&
+            sqlite3_step(statement) == SQLITE_ROW)
+            m_size = sqlite3_column_int(statement, 0);
+        sqlite3_finalize(statement);
+        sqlite3_exec(db, "PRAGMA cache_size = -64", nullptr, nullptr, nullptr);
+    }
+    ~SmallPageCache()
+    {
+        if (m_size)
+            sqlite3_exec(m_db, ("PRAGMA cache_size = " + QByteArray::number(*m_size)).constData(),
+                         nullptr, nullptr, nullptr);
+    }
+    Q_DISABLE_COPY_MOVE(SmallPageCache)
+
+private:
+    sqlite3* m_db;
+    std::optional<int> m_size;
+};
 
 } // namespace
 
@@ -134,9 +163,14 @@ bool DatabaseBackup::copyOpenDatabase(const QString& target, StoreError* error) 
     int result = sqlite3_open_v2(partial.toUtf8().constData(), &copy,
                                  SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
     if (result == SQLITE_OK) {
+        const SmallPageCache sourceCache(source);
+        const SmallPageCache copyCache(copy);
         sqlite3_backup* backup = sqlite3_backup_init(copy, "main", source, "main");
         if (backup) {
-            const int step = sqlite3_backup_step(backup, -1);
+            // A few pages a step: the copy's cache spills no more than that at a time.
+            int step = SQLITE_OK;
+            while (step == SQLITE_OK)
+                step = sqlite3_backup_step(backup, 64);
             result = sqlite3_backup_finish(backup);
             if (result == SQLITE_OK && step != SQLITE_DONE)
                 result = step;

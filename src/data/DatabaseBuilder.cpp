@@ -196,6 +196,9 @@ bool DatabaseBuilder::build(const QString& schemaPath, const QString& tablesFold
                 .entryInfoList({QStringLiteral("*.txt"), QStringLiteral("*.tsv")}, QDir::Files,
                                QDir::Name);
         for (const QFileInfo& file : tableFiles) {
+            // A list a step filled has its rows from the same file already.
+            if (SchemaUpgrade::stepFillsTable(file.completeBaseName()))
+                continue;
             if (!loadTableFile(db, file, error))
                 return false;
         }

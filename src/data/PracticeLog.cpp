@@ -83,6 +83,13 @@ Record recordAt(const QSqlQuery& query)
 
 } // namespace
 
+bool setResponses(qint64 id, const QString& responses, StoreError* error)
+{
+    return writeAnnounced(Table, QStringLiteral("UPDATE practice SET responses = ? WHERE ID = ?"),
+                          {storedText(responses), id}, &id, RowGone::IsFine,
+                          QStringLiteral("PracticeLog.setResponses"), error);
+}
+
 std::optional<Record> record(qint64 id, StoreError* error)
 {
     const QString source = QStringLiteral("PracticeLog.record");

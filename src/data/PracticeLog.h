@@ -35,6 +35,9 @@ struct Record
 // Saves the record and gives it its id.
 bool add(Record* record, StoreError* error);
 bool remove(qint64 id, StoreError* error);
+// Replaces the responses of the record (a text edited after its sprint ended); its figures stay
+// those of the sprint. A record deleted meanwhile is not written again.
+bool setResponses(qint64 id, const QString& responses, StoreError* error);
 // The record of the id; nothing, with EngineError::RecordDeleted, when there is none.
 std::optional<Record> record(qint64 id, StoreError* error);
 

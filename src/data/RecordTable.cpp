@@ -74,21 +74,24 @@ bool RecordTable::remove(qint64 key, StoreError* error) const
     return removeWhere(m_table, QStringLiteral("ID"), key, QStringLiteral("removeRow"), error);
 }
 
-bool RecordTable::removeWithLinks(qint64 key, const QStringList& linkTables,
-                                  const QString& linkField, StoreError* error) const
+bool RecordTable::removeWithLinks(qint64 key, const QList<Link>& links, StoreError* error) const
 {
     const QString source = QStringLiteral("removeRecord");
     Transaction transaction(source);
     if (!transaction.begin(error))
         return false;
-    for (const QString& link : linkTables) {
-        if (!removeWhere(Database::quoteIdentifier(link), linkField, key, source, error))
+    for (const Link& link : links) {
+        if (!removeWhere(Database::quoteIdentifier(link.table), link.field, key, source, error))
             return false;
     }
     if (!removeWhere(m_table, QStringLiteral("ID"), key, source, error) ||
         !transaction.commit(error))
         return false;
-    for (const QString& link : linkTables)
-        TableNotices::announceLinks(link);
+    QStringList announced;
+    for (const Link& link : links) {
+        if (!announced.contains(link.table))
+            TableNotices::announceLinks(link.table);
+        announced << link.table;
+    }
     return true;
 }

@@ -13,6 +13,13 @@ class QSqlRecord;
 class RecordTable
 {
 public:
+    // A table whose rows refer to this table's rows by the field.
+    struct Link
+    {
+        QString table;
+        QString field;
+    };
+
     explicit RecordTable(const QString& table);
 
     // Adds a row of the table's default values and gives its key, or -1 with the error set.
@@ -25,10 +32,9 @@ public:
     bool isStored(qint64 key, StoreError* error) const;
     // Deletes the row of the key.
     bool remove(qint64 key, StoreError* error) const;
-    // Deletes the row of the key with every row of the link tables whose link field holds the
+    // Deletes the row of the key with every row of the linking tables whose field holds the
     // key, in one transaction: a failure leaves them all as they were.
-    bool removeWithLinks(qint64 key, const QStringList& linkTables, const QString& linkField,
-                         StoreError* error) const;
+    bool removeWithLinks(qint64 key, const QList<Link>& links, StoreError* error) const;
 
 private:
     QString m_table; // quoted

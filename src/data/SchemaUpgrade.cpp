@@ -5,6 +5,7 @@
 #include <QScopeGuard>
 
 #include <algorithm>
+#include <iterator>
 #include <sqlite3.h>
 
 namespace {
@@ -63,9 +64,25 @@ constexpr Step Steps[] = {
         "CREATE TABLE practice (ID INTEGER PRIMARY KEY AUTOINCREMENT, kind TEXT NOT NULL, "
         "started TEXT NOT NULL, seconds INTEGER NOT NULL DEFAULT 0, prompts TEXT, responses TEXT, "
         "words INTEGER NOT NULL DEFAULT 0, characters INTEGER NOT NULL DEFAULT 0, seed INTEGER);"
-        "CREATE INDEX practice_started ON practice (started);"},
+        "CREATE INDEX practice_started ON practice (started);"
+        // The kinds of relationship between two characters, a list like the others, each with
+        // the kind it reads as from the other side ("mentor of", "student of"); the shipped
+        // kinds come with the table, to a new database and an older file alike. A relationship
+        // is stored once, from one character to the other, and read from both sides.
+        "CREATE TABLE relationship (ID INTEGER PRIMARY KEY, "
+        "relationship TEXT COLLATE NOCASE UNIQUE, mirror TEXT COLLATE NOCASE);"
+        "INSERT INTO relationship (relationship, mirror) VALUES " SHIPPED_RELATIONSHIP_MIRROR ";"
+        "CREATE TABLE character_relationship (ID INTEGER PRIMARY KEY AUTOINCREMENT, "
+        "From_ID INTEGER NOT NULL, To_ID INTEGER NOT NULL, Kind TEXT NOT NULL COLLATE NOCASE, "
+        "Note TEXT);"
+        "CREATE UNIQUE INDEX characterRelationship ON character_relationship "
+        "(From_ID, To_ID, Kind);"
+        "CREATE INDEX characterRelationshipTo ON character_relationship (To_ID);"},
 };
 // clang-format on
+
+// The list tables whose every row a step gives: their files are not loaded again.
+constexpr const char* TablesFilledBySteps[] = {"relationship"};
 
 constexpr bool stepsRunInOrder()
 {
@@ -90,6 +107,14 @@ bool execute(sqlite3* db, const QByteArray& sql, QString* error)
 }
 
 } // namespace
+
+bool SchemaUpgrade::stepFillsTable(const QString& table)
+{
+    return std::any_of(std::begin(TablesFilledBySteps), std::end(TablesFilledBySteps),
+                       [&](const char* filled) {
+                           return table.compare(QLatin1String(filled), Qt::CaseInsensitive) == 0;
+                       });
+}
 
 int SchemaUpgrade::versionOf(sqlite3* db)
 {

@@ -18,6 +18,9 @@ int versionOf(sqlite3* db);
 // Runs the steps from the given version to the current one and records the current version,
 // inside the caller's transaction.
 bool runSteps(sqlite3* db, int fromVersion, QString* error);
+// Whether a step gives every row of the list table, shipped with the program in a table file
+// that a new database must not load a second time.
+bool stepFillsTable(const QString& table);
 // Brings the database up to the current version in one transaction: after a failure the file is
 // as it was.
 bool upgrade(sqlite3* db, StoreError* error);

@@ -13,6 +13,8 @@ enum : int {
     FileNotFound = 3024,
     RecordDeleted = 3167,
     ActionCancelled = 3426,
+    // A value a rule of the program refuses; the description tells the user why.
+    RuleViolated = 3317,
     // SQLite's own codes for a file that is damaged or not a database at all.
     DamagedFile = 11,
     NotADatabase = 26,

@@ -2,6 +2,7 @@
 
 #include "data/Database.h"
 #include "data/MarkdownText.h"
+#include "data/Relationships.h"
 
 #include <QFileInfo>
 #include <QHash>
@@ -15,6 +16,7 @@ namespace {
 // One linked item: its name and its other fields, in table order.
 struct Entry
 {
+    qint64 key = -1;
     QString name;
     QList<std::pair<QString, QString>> fields;
 };
@@ -28,6 +30,7 @@ struct Section
     QList<Entry> entries;
     QString omittedWhenEmpty = {};      // a field left out of an item that has no value in it
     QHash<QString, QString> units = {}; // of fields holding plain numbers, by field
+    bool withRelationships = false;     // an item's relationships follow its fields
 };
 
 // A plain whole number with its unit ("70 in"); any other text as it is.
@@ -54,7 +57,8 @@ QList<Section> sections()
          {},
          QStringLiteral("Notes"),
          {{QStringLiteral("Height"), QStringLiteral("in")},
-          {QStringLiteral("Weight"), QStringLiteral("lb")}}},
+          {QStringLiteral("Weight"), QStringLiteral("lb")}},
+         true},
         {QStringLiteral("Plots"),
          QStringLiteral("Plot Name"),
          QStringLiteral("Untitled plot"),
@@ -91,6 +95,29 @@ bool run(QSqlQuery& query, const QString& sql, qint64 storyKey, StoreError* erro
     return false;
 }
 
+QString untitled(const QString& name, const QString& untitledName = QStringLiteral("Untitled"))
+{
+    return name.isEmpty() ? untitledName : name;
+}
+
+// Each relationship of the item as a field: "Mentor of", the other's name and the note.
+bool addRelationships(Entry* entry, const QString& untitledName, StoreError* error)
+{
+    QList<Relationships::Relationship> relationships;
+    if (!Relationships::of(entry->key, &relationships, error))
+        return false;
+    for (const Relationships::Relationship& relationship : std::as_const(relationships)) {
+        QString kind = relationship.kind;
+        if (!kind.isEmpty())
+            kind[0] = kind.at(0).toUpper();
+        const QString name = untitled(relationship.toName, untitledName);
+        entry->fields.append({kind, relationship.note.isEmpty()
+                                        ? name
+                                        : name + QStringLiteral(" — ") + relationship.note});
+    }
+    return true;
+}
+
 bool read(qint64 storyKey, Story* story, StoreError* error)
 {
     QSqlQuery query(Database::connection());
@@ -113,6 +140,8 @@ bool read(qint64 storyKey, Story* story, StoreError* error)
             const QSqlRecord fields = query.record();
             for (int i = 0; i < fields.count(); ++i) {
                 const QString field = fields.fieldName(i);
+                if (field.compare(QStringLiteral("ID"), Qt::CaseInsensitive) == 0)
+                    entry.key = query.value(i).toLongLong();
                 if (field.compare(QStringLiteral("ID"), Qt::CaseInsensitive) == 0 ||
                     field.compare(QStringLiteral("visible"), Qt::CaseInsensitive) == 0)
                     continue;
@@ -129,13 +158,14 @@ bool read(qint64 storyKey, Story* story, StoreError* error)
             }
             section.entries.append(entry);
         }
+        if (section.withRelationships) {
+            for (Entry& entry : section.entries) {
+                if (!addRelationships(&entry, section.untitled, error))
+                    return false;
+            }
+        }
     }
     return true;
-}
-
-QString untitled(const QString& name, const QString& untitledName = QStringLiteral("Untitled"))
-{
-    return name.isEmpty() ? untitledName : name;
 }
 
 QString markdown(const Story& story)

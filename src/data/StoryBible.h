@@ -6,9 +6,9 @@
 
 // A story written out whole, as one self-contained web page or as Markdown: its name,
 // description and notes, then every linked character with all its attributes, its notes when it
-// has any and its note in the story, every linked plot with its profile, the catalogue's
-// description of the plot and its comment, and every linked scene with its full profile. Hidden
-// items are included; links to items that no longer exist are not.
+// has any, its note in the story and its relationships, every linked plot with its profile, the
+// catalogue's description of the plot and its comment, and every linked scene with its full
+// profile. Hidden items are included; links to items that no longer exist are not.
 namespace StoryBible {
 
 enum class Format { Html, Markdown };

@@ -188,6 +188,9 @@ void SprintWindow::pressStart()
 
 void SprintWindow::startSprint()
 {
+    if (!keepEdits())
+        return;
+    m_keptId = -1;
     m_text->setAppendOnly(false);
     m_text->setReadOnly(false);
     m_text->clear();
@@ -270,8 +273,26 @@ bool SprintWindow::saveFinished()
     showStatus(QStringLiteral("Sprint saved: %1 in %2, %3.")
                    .arg(wordsText(m_unsaved->words), durationText(m_unsaved->seconds),
                         pace(qRound(m_unsaved->wordsPerMinute()))));
+    m_keptId = m_unsaved->id;
+    m_keptText = m_unsaved->responses;
     m_unsaved.reset();
     showState();
+    return true;
+}
+
+bool SprintWindow::keepEdits()
+{
+    const QString text = m_text->toPlainText();
+    if (m_keptId < 0 || text == m_keptText)
+        return true;
+    StoreError error;
+    if (!PracticeLog::setResponses(m_keptId, text, &error)) {
+        reportFailedWrite(error,
+                          RefusedWrite::saving(QStringLiteral("your changes to this sprint"),
+                                               QStringLiteral("What you wrote is still here")));
+        return false;
+    }
+    m_keptText = text;
     return true;
 }
 
@@ -323,7 +344,8 @@ void SprintWindow::closeEvent(QCloseEvent* event)
         finishSprint();
     else
         saveFinished();
-    if (m_unsaved) { // refused, and told: what was written stays on view
+    // Refused, and told: what was written stays on view.
+    if (m_unsaved || !keepEdits()) {
         event->ignore();
         return;
     }

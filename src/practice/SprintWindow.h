@@ -41,6 +41,9 @@ private:
     void checkTime();
     void finishSprint();
     // Saves the finished sprint waiting to be saved, if any; false when it is still waiting.
+    // Keeps the text edited since the saved sprint ended in its record; false when refused, and
+    // told.
+    bool keepEdits();
     bool saveFinished();
     void showState();
     void showFigures();
@@ -68,4 +71,7 @@ private:
     QString m_promptText;
     std::optional<qint64> m_seed; // of the prompt's roll
     std::optional<PracticeLog::Record> m_unsaved;
+    // The saved sprint and its text as saved: what the writer edits after its end is kept too.
+    qint64 m_keptId = -1;
+    QString m_keptText;
 };

@@ -2,7 +2,9 @@
 
 #include "data/CastNames.h"
 #include "data/ListTableModels.h"
+#include "data/Relationships.h"
 #include "records/BoundFieldDelegate.h"
+#include "records/RelationshipList.h"
 #include "records/RollHistory.h"
 #include "records/RollSeedFields.h"
 #include "shared/desktop/BusyPointer.h"
@@ -96,28 +98,35 @@ const AttributeControls Attributes[] = {
     comboBox(Attribute::Hair, Personal, 2, "Hair", "hair"),
 };
 
+RecordWindow::Setup characterSetup()
+{
+    RecordWindow::Setup setup{
+        QStringLiteral("character"),
+        {"Name",       "Gender",    "Hair",     "Eye",          "Height",      "Weight",
+         "Age",        "Country",   "Language", "Family",       "Education",   "Wealth",
+         "Occupation", "Hobby",     "Interest", "Mental State", "Materialism", "Morality",
+         "Motivation", "Intellect", "Thrift",   "Religion"},
+        QStringLiteral("dtaCharacter"),
+        QStringLiteral("Character Navigate"),
+        QStringLiteral("dbgGridCharacter"),
+        QStringLiteral("You must create your first character by selecting New.  This "
+                       "character will not be saved."),
+        QStringLiteral("Create a New Character.")};
+    setup.otherLinks = Relationships::characterLinks(); // a character's relationships go with it
+    return setup;
+}
+
 } // namespace
 
 CharacterWindow::CharacterWindow(QWidget* parent)
-    : RecordWindow(
-          QStringLiteral("frmCharacter"), QStringLiteral("Character Generator"),
-          {QStringLiteral("character"),
-           {"Name",       "Gender",    "Hair",     "Eye",          "Height",      "Weight",
-            "Age",        "Country",   "Language", "Family",       "Education",   "Wealth",
-            "Occupation", "Hobby",     "Interest", "Mental State", "Materialism", "Morality",
-            "Motivation", "Intellect", "Thrift",   "Religion"},
-           QStringLiteral("dtaCharacter"),
-           QStringLiteral("Character Navigate"),
-           QStringLiteral("dbgGridCharacter"),
-           QStringLiteral("You must create your first character by selecting New.  This "
-                          "character will not be saved."),
-           QStringLiteral("Create a New Character.")},
-          parent)
+    : RecordWindow(QStringLiteral("frmCharacter"), QStringLiteral("Character Generator"),
+                   characterSetup(), parent)
 {
     createTabs();
     createButtons();
     createAttributeControls();
     createNotesTab();
+    createRelationshipsTab();
     m_rollSeed = new RollSeedFields(this);
     m_rollSeed->bind([this](QWidget* box, const QString& field) { bindField(box, field); });
     arrangeControls();
@@ -240,6 +249,14 @@ void CharacterWindow::createNotesTab()
     bindField(m_notes, QStringLiteral("Notes"));
 }
 
+void CharacterWindow::createRelationshipsTab()
+{
+    const QString caption = QStringLiteral("Relationships");
+    m_relationships = new RelationshipList;
+    m_relationships->setAccessibleName(caption);
+    m_tabs->addTab(m_relationships, caption);
+}
+
 void CharacterWindow::arrangeControls()
 {
     auto* layout = new QVBoxLayout(this);
@@ -265,9 +282,9 @@ void CharacterWindow::arrangeControls()
     QList<QWidget*> chain;
     for (const AttributeControls* entry : onScreen)
         chain << editor(entry->attribute) << m_generateBoxes[size_t(entry->attribute)];
-    chain << m_notes << m_newButton << m_generateButton << m_updateButton << m_deleteButton
-          << m_printButton << m_clipboardButton << m_checkOnOffButton << m_timerBox << m_closeButton
-          << grid();
+    chain << m_notes << m_relationships->focusChain() << m_newButton << m_generateButton
+          << m_updateButton << m_deleteButton << m_printButton << m_clipboardButton
+          << m_checkOnOffButton << m_timerBox << m_closeButton << grid();
     setTabOrderChain(chain);
 }
 
@@ -357,6 +374,7 @@ std::function<void()> CharacterWindow::restoreLocks(const QStringList& locked)
 void CharacterWindow::recordShown(qint64 key)
 {
     m_rolls->followRecord(key);
+    m_relationships->showCharacter(key);
 }
 
 void CharacterWindow::showWrittenElsewhere(const std::function<void()>& show)

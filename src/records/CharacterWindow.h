@@ -15,13 +15,14 @@ class QPlainTextEdit;
 class QPushButton;
 class QTabWidget;
 class QTimer;
+class RelationshipList;
 class Report;
 class RollHistory;
 class RollSeedFields;
 
-// The character generator: stored characters with 22 attributes on four tabs and the writer's
-// notes on a fifth, stepped through, edited by hand, and filled at random wherever a generate box
-// is ticked.
+// The character generator: stored characters with 22 attributes on four tabs, the writer's
+// notes on a fifth and the character's relationships on a sixth, stepped through, edited by
+// hand, and filled at random wherever a generate box is ticked.
 class CharacterWindow : public RecordWindow
 {
     Q_OBJECT
@@ -43,6 +44,7 @@ private:
     void createButtons();
     void createAttributeControls();
     void createNotesTab();
+    void createRelationshipsTab();
     void arrangeControls();
     void connectControls();
 
@@ -77,6 +79,7 @@ private:
     std::array<QWidget*, AttributeCount> m_editors = {};
     std::array<QCheckBox*, AttributeCount> m_generateBoxes = {};
     QPlainTextEdit* m_notes = nullptr;
+    RelationshipList* m_relationships = nullptr;
 
     QPushButton* m_newButton = nullptr;
     QPushButton* m_generateButton = nullptr;

@@ -45,7 +45,7 @@ RecordWindow::RecordWindow(const QString& windowName, const QString& caption, co
       m_record(new QSqlTableModel(this, Database::connection())),
       m_mapper(new QDataWidgetMapper(this)),
       m_navigator(new RecordNavigator(setup.navigatorName, setup.navigatorCaption, this)),
-      m_grid(new QTableView(this))
+      m_otherLinks(setup.otherLinks), m_grid(new QTableView(this))
 {
     m_record->setTable(Database::quoteIdentifier(setup.table));
     m_record->setEditStrategy(QSqlTableModel::OnManualSubmit);
@@ -223,13 +223,14 @@ bool RecordWindow::removeRow(qint64 key, StoreError* error)
 
 bool RecordWindow::removeRecord(qint64 key, StoreError* error)
 {
-    // A record's links to stories go with it, in one step: left behind, they would point at
-    // nothing.
-    if (!m_storyLinks)
+    // A record's links to stories and its other links go with it, in one step: left behind,
+    // they would point at nothing.
+    QList<RecordTable::Link> links = m_otherLinks;
+    if (m_storyLinks)
+        links.prepend({m_storyLinks->linkTable, m_storyLinks->itemField});
+    if (links.isEmpty())
         return removeRow(key, error);
-    return m_table.removeWithLinks(key, {m_storyLinks->linkTable}, m_storyLinks->itemField,
-                                   error) &&
-           reloadRows(-1, error);
+    return m_table.removeWithLinks(key, links, error) && reloadRows(-1, error);
 }
 
 void RecordWindow::moveTo(int row)

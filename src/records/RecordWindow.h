@@ -47,6 +47,8 @@ public:
         QString deleteQuestion = QStringLiteral("Are you sure you wish to delete this record?");
         QString deleteTitle = QStringLiteral("Delete this Record.");
         QString nothingToDelete = QStringLiteral("You must have a record to delete.");
+        // Rows of other tables, but for the links to stories, that go with a deleted record.
+        QList<RecordTable::Link> otherLinks = {};
     };
 
     // Tells the user that a save would duplicate a stored record.
@@ -90,7 +92,7 @@ protected:
     // Saves what was typed into the bound controls since the row was shown, if anything; false
     // when the database refused it and the edits are still on screen.
     virtual bool saveEdits();
-    // Deletes the row of the key from the table, with its links to stories, and reads the rows
+    // Deletes the row of the key from the table, with its links, and reads the rows
     // again, the first current.
     virtual bool removeRecord(qint64 key, StoreError* error);
     // Runs after rows were added or deleted, for windows whose buttons follow the row count.
@@ -133,6 +135,7 @@ private:
     QList<QWidget*> m_bound;
     RecordNavigator* m_navigator;
     std::optional<StoryLinks::Kind> m_storyLinks; // none where records are not linked to stories
+    QList<RecordTable::Link> m_otherLinks;
     AppearsInBar* m_appearsIn = nullptr;
     QTableView* m_grid;
     int m_row = -1;

@@ -242,10 +242,10 @@ void StoryAndStageWindow::newStory()
 bool StoryAndStageWindow::removeRecord(qint64 key, StoreError* error)
 {
     // The links go with the story: a failure leaves both as they were.
-    const QStringList links = {QStringLiteral("Story_Plot"), QStringLiteral("Story_Character"),
-                               QStringLiteral("Story_Scene")};
-    if (!RecordTable(QStringLiteral("Story Profile"))
-             .removeWithLinks(key, links, QStringLiteral("Story_ID"), error))
+    QList<RecordTable::Link> links;
+    for (const char* table : {"Story_Plot", "Story_Character", "Story_Scene"})
+        links.append({QString::fromLatin1(table), QStringLiteral("Story_ID")});
+    if (!RecordTable(QStringLiteral("Story Profile")).removeWithLinks(key, links, error))
         return false;
     return navigator()->refresh(error);
 }

@@ -10,10 +10,11 @@
 #include <algorithm>
 
 BarChartOfWords::BarChartOfWords(QWidget* parent)
-    : QChartView(parent), m_words(new QBarSet(QStringLiteral("Words"))),
+    // The view owns the chart it is made with; one set later would leave a default chart behind.
+    : QChartView(new QChart, parent), m_words(new QBarSet(QStringLiteral("Words"))),
       m_days(new QBarCategoryAxis), m_scale(new QValueAxis)
 {
-    auto* chart = new QChart;
+    QChart* chart = this->chart();
     auto* series = new QBarSeries;
     series->append(m_words);
     series->setBarWidth(0.8);
@@ -39,7 +40,6 @@ BarChartOfWords::BarChartOfWords(QWidget* parent)
     m_words->setColor(colours.color(QPalette::Highlight));
     // A day's number fits under its bar, though the axis would cut it for want of padding.
     m_days->setTruncateLabels(false);
-    setChart(chart);
     setRenderHint(QPainter::Antialiasing);
 }
 
