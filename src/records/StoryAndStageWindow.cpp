@@ -1,5 +1,6 @@
 #include "records/StoryAndStageWindow.h"
 
+#include "data/CastMap.h"
 #include "data/RecordTable.h"
 #include "data/StoryBible.h"
 #include "records/ProfileForm.h"
@@ -245,6 +246,7 @@ bool StoryAndStageWindow::removeRecord(qint64 key, StoreError* error)
     QList<RecordTable::Link> links;
     for (const char* table : {"Story_Plot", "Story_Character", "Story_Scene"})
         links.append({QString::fromLatin1(table), QStringLiteral("Story_ID")});
+    links += CastMap::storyLinks();
     if (!RecordTable(QStringLiteral("Story Profile")).removeWithLinks(key, links, error))
         return false;
     return navigator()->refresh(error);
