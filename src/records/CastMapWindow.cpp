@@ -47,6 +47,7 @@ void CastMapWindow::createControls()
     m_story = named(new QComboBox(this), QStringLiteral("cboMapStory"));
     m_story->setAccessibleName(QStringLiteral("Story"));
     m_map = named(new CastMapView(this), QStringLiteral("cstMap"));
+    m_map->setMinimumSize(640, 400); // room for a cast of half a dozen without scrolling
     m_exportSvg = button(QStringLiteral("cmdExportSvg"), QStringLiteral("Export &SVG…"),
                          QStringLiteral("Save the map as an SVG picture"), this);
     m_exportPng = button(QStringLiteral("cmdExportPng"), QStringLiteral("Export P&NG…"),
