@@ -1,11 +1,23 @@
+#include "data/CastMap.h"
+#include "data/Relationships.h"
+#include "data/StoryLinks.h"
 #include "engines/CastLayout.h"
+#include "records/CastMapWindow.h"
+#include "records/CharacterWindow.h"
 #include "shared/widgets/CastMapArrow.h"
 #include "shared/widgets/CastMapNode.h"
 #include "shared/widgets/CastMapView.h"
+#include "shared/widgets/ChildFrame.h"
+#include "support/TestEnvironment.h"
 
 #include <QBuffer>
+#include <QComboBox>
+#include <QFile>
+#include <QMdiArea>
+#include <QPushButton>
 #include <QRandomGenerator>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QXmlStreamReader>
 
@@ -60,6 +72,28 @@ double gapBetween(const Node& a, const QPointF& pa, const Node& b, const QPointF
                     std::abs(pa.y() - pb.y()) - (a.size.height() + b.size.height()) / 2);
 }
 
+// The texts of an SVG picture, one a line; empty when it does not parse.
+QString svgTexts(const QByteArray& svg)
+{
+    QXmlStreamReader reader(svg);
+    QString texts;
+    while (!reader.atEnd()) {
+        if (reader.readNext() == QXmlStreamReader::Characters)
+            texts += reader.text().toString() + u'\n';
+    }
+    return reader.hasError() ? QString() : texts;
+}
+
+// A small cast: Ann mentors Bo, Cy is Bo's rival and owes Di, Di loves Hal, who is hidden. Bo,
+// Ann and Cy are in Voyage, Di in Arrival.
+const char* const CastRows[] = {
+    "INSERT INTO character (Name, visible) VALUES ('Ann', 0), ('Bo', 0), ('Cy', 0), ('Di', 0), "
+    "('Hal', -1)",
+    "INSERT INTO \"Story Profile\" (\"Story Name\") VALUES ('Voyage'), ('Arrival')",
+    "INSERT INTO Story_Character (Story_ID, Character_ID) VALUES (1, 2), (1, 1), (1, 3), (2, 4)",
+    "INSERT INTO character_relationship (From_ID, To_ID, Kind) VALUES (1, 2, 'mentor of'), "
+    "(3, 2, 'rival of'), (3, 4, 'owes'), (4, 5, 'loves')"};
+
 } // namespace
 
 // The cast map: where its layout puts the characters, and the view that shows them.
@@ -68,6 +102,8 @@ class TestCastMap : public QObject
     Q_OBJECT
 
     std::unique_ptr<CastMapView> m_view;
+    std::unique_ptr<TestEnvironment> m_env;
+    std::unique_ptr<CastMapWindow> m_window;
     const QList<Node> m_cast = {{1, "Ann <\"Red\"> & 'Co'", {}, {}},
                                 {2, "Bob", {}, {}},
                                 {3, "Cy", {}, {}},
@@ -87,6 +123,40 @@ class TestCastMap : public QObject
         qFatal("No node %lld", id);
     }
     QPoint onScreen(qint64 id) const { return m_view->mapFromScene(node(id)->pos()); }
+
+    // Opens the map window on the story, the small cast stored.
+    void openMap(const QString& story)
+    {
+        m_env = std::make_unique<TestEnvironment>();
+        for (const char* sql : CastRows)
+            QVERIFY(m_env->db.execute(sql));
+        reopenMap(story);
+    }
+    void reopenMap(const QString& story)
+    {
+        m_window = TestEnvironment::open<CastMapWindow>();
+        auto* stories = m_window->findChild<QComboBox*>("cboMapStory");
+        stories->setCurrentIndex(stories->findText(story));
+        QCOMPARE(stories->currentText(), story);
+    }
+    // The map's boxes, and its arrows as "from>to kind".
+    QStringList mapShown() const
+    {
+        QStringList shown;
+        for (const CastMapNode* node : m_window->map()->nodes())
+            shown << node->label();
+        for (const CastMapArrow* arrow : m_window->map()->arrows())
+            shown << arrow->from()->label() + '>' + arrow->to()->label() + ' ' + arrow->label();
+        return shown;
+    }
+    QPointF centreOf(const QString& label) const
+    {
+        for (const CastMapNode* node : m_window->map()->nodes()) {
+            if (node->label() == label)
+                return node->pos();
+        }
+        return {};
+    }
     // The arrow's end lies on the border of the box it points to.
     static bool onBorder(const QPointF& point, const CastMapNode* node)
     {
@@ -154,7 +224,12 @@ private slots:
         m_view->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_view.get()));
     }
-    void cleanup() { m_view.reset(); }
+    void cleanup()
+    {
+        m_window.reset();
+        m_env.reset();
+        m_view.reset();
+    }
 
     void viewShowsEveryCharacterAndTie()
     {
@@ -219,13 +294,8 @@ private slots:
         QBuffer svg;
         svg.open(QIODevice::WriteOnly);
         QVERIFY(m_view->writeSvg(&svg));
-        QXmlStreamReader reader(svg.data());
-        QString texts;
-        while (!reader.atEnd()) {
-            if (reader.readNext() == QXmlStreamReader::Characters)
-                texts += reader.text().toString() + u'\n';
-        }
-        QVERIFY2(!reader.hasError(), qPrintable(reader.errorString()));
+        const QString texts = svgTexts(svg.data());
+        QVERIFY(!texts.isEmpty());
         for (const Node& character : m_cast)
             QVERIFY2(texts.contains(character.label), qPrintable(character.label));
         for (const CastMapArrow* arrow : m_view->arrows())
@@ -245,6 +315,75 @@ private slots:
         m_view->setPalette(dark);
         for (const CastMapNode* character : m_view->nodes())
             QCOMPARE(character->fill(), QColor(40, 40, 48));
+    }
+
+    // A story's map shows its cast in the order it was linked, the map of all characters every
+    // one not hidden, by name; each with the relationships among them as stored.
+    void windowMapsTheChosenCast_data()
+    {
+        QTest::addColumn<QString>("story");
+        QTest::addColumn<QStringList>("shown");
+        QTest::newRow("all")
+            << "All characters"
+            << QStringList{"Ann",       "Bo", "Cy", "Di", "Ann>Bo mentor of", "Cy>Bo rival of",
+                           "Cy>Di owes"};
+        QTest::newRow("story") << "Voyage"
+                               << QStringList{"Bo", "Ann", "Cy", "Ann>Bo mentor of",
+                                              "Cy>Bo rival of"};
+        QTest::newRow("one") << "Arrival" << QStringList{"Di"};
+    }
+    void windowMapsTheChosenCast()
+    {
+        QFETCH(QString, story);
+        QFETCH(QStringList, shown);
+        openMap(story);
+        QCOMPARE(m_window->findChild<QComboBox*>("cboMapStory")->itemText(0), "All characters");
+        QCOMPARE(mapShown(), shown);
+
+        // The SVG picture holds every name and kind.
+        const QTemporaryDir folder;
+        m_env->desktop.saveFileToChoose = folder.filePath("map.svg");
+        QTest::mouseClick(m_window->findChild<QPushButton*>("cmdExportSvg"), Qt::LeftButton);
+        QFile svg(m_env->desktop.saveFileToChoose);
+        QVERIFY(svg.open(QIODevice::ReadOnly));
+        const QString texts = svgTexts(svg.readAll());
+        for (const QString& text : shown)
+            QVERIFY2(texts.contains(text.section(' ', 1).isEmpty() ? text : text.section(' ', 1)),
+                     qPrintable(text));
+    }
+
+    // Where the user drags a character stays, on that story's map alone, for the next opening;
+    // the map follows relationships and casts changed elsewhere; a character opens in its window.
+    void windowKeepsDragsFollowsChangesAndOpensCharacters()
+    {
+        openMap("Voyage");
+        const QPointF dropped(-420.5, 310.25);
+        emit m_window->map()->nodeMoved(3, dropped);
+        QCOMPARE(m_env->db.column("SELECT Story_ID || '/' || Character_ID || '/' || x || '/' || y "
+                                  "FROM cast_map_position"),
+                 QStringList{"1/3/-420.5/310.25"});
+        reopenMap("Voyage");
+        QCOMPARE(centreOf("Cy"), dropped);
+
+        StoreError error;
+        qint64 key = -1;
+        QVERIFY(Relationships::add(2, 3, "owes", {}, &key, &error));
+        QVERIFY(mapShown().contains("Bo>Cy owes"));
+        QVERIFY(StoryLinks::link(*StoryLinks::forItemTable("character"), 1, 4, {}, &error));
+        QVERIFY(mapShown().contains("Cy>Di owes"));
+        QCOMPARE(centreOf("Cy"), dropped);
+
+        QMdiArea area;
+        auto* frame = new ChildFrame(&area);
+        m_window->setChildFrame(frame);
+        QSignalSpy opened(frame, &ChildFrame::windowRequested);
+        emit m_window->map()->nodeOpened(2);
+        QCOMPARE(opened.value(0), (QVariantList{"frmCharacter", qint64(2)}));
+
+        // Printed on one page.
+        m_env->desktop.answerNext(MessageAnswer::Yes);
+        QTest::mouseClick(m_window->findChild<QPushButton*>("cmdPrint"), Qt::LeftButton);
+        QCOMPARE(m_env->desktop.printedPictures.size(), 1);
     }
 };
 

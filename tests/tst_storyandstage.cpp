@@ -167,7 +167,8 @@ private slots:
               "INSERT INTO character (Name) VALUES ('Piet \"Kap''n\" <Dijk> & Co')",
               "INSERT INTO character_relationship (From_ID, To_ID, Kind, Note) VALUES (1, 5, "
               "'mentor of', 'taught him to <sail> & \"steer\"'), (2, 1, 'loves', NULL), (6, 1, "
-              "'rival of', 'since *school*'), (1, 4, 'haunts', NULL)"})
+              "'rival of', 'since *school*'), (1, 4, 'haunts', NULL)",
+              "INSERT INTO cast_map_position VALUES (2, 1, 0, 0)"})
             QVERIFY(m_env->db.execute(sql));
         find<QPlainTextEdit>("txtNotes")->setPlainText("Write the storm first.\n===\n<!-- -->");
         const QTemporaryDir folder;
@@ -202,7 +203,8 @@ private slots:
                                      "Are you Sure?", MessageIcon::None));
         QCOMPARE(column("SELECT ID FROM \"Story Profile\""), QStringList{"1"});
         QCOMPARE(column("SELECT Story_ID FROM Story_Character UNION ALL SELECT Story_ID FROM "
-                        "Story_Plot UNION ALL SELECT Story_ID FROM Story_Scene"),
+                        "Story_Plot UNION ALL SELECT Story_ID FROM Story_Scene UNION ALL SELECT "
+                        "Story_ID FROM cast_map_position"),
                  QStringList{"1"});
         QCOMPARE(find<QLineEdit>("txtStoryName")->text(), QString("Other"));
         QCOMPARE(gridColumn("dbgCharacters"), QStringList{"Ann"});

@@ -22,6 +22,8 @@ public:
                  const QFont& font);
 
     QString label() const { return m_label; }
+    const CastMapNode* from() const { return m_from; }
+    const CastMapNode* to() const { return m_to; }
     // Where the line starts and where its head touches the target's box.
     QPointF tail() const { return m_tail; }
     QPointF tip() const { return m_tip; }
