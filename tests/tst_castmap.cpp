@@ -380,10 +380,19 @@ private slots:
         emit m_window->map()->nodeOpened(2);
         QCOMPARE(opened.value(0), (QVariantList{"frmCharacter", qint64(2)}));
 
-        // Printed on one page.
-        m_env->desktop.answerNext(MessageAnswer::Yes);
-        QTest::mouseClick(m_window->findChild<QPushButton*>("cmdPrint"), Qt::LeftButton);
+        // Printed on one page; without a printer, the pictures are offered instead.
+        for (const PrintResult result : {PrintResult::Printed, PrintResult::NoPrinter}) {
+            m_env->desktop.printResult = result;
+            m_env->desktop.answerNext(MessageAnswer::Yes);
+            QTest::mouseClick(m_window->findChild<QPushButton*>("cmdPrint"), Qt::LeftButton);
+        }
         QCOMPARE(m_env->desktop.printedPictures.size(), 1);
+        QImage blank(m_env->desktop.printedPictures[0].size(), QImage::Format_ARGB32);
+        blank.fill(Qt::white);
+        QVERIFY(m_env->desktop.printedPictures[0] != blank);
+        QVERIFY(m_env->expectMessage("No printer is installed.  Export the map as a picture to "
+                                     "print it elsewhere.",
+                                     "Print Cast Map", MessageIcon::Exclamation));
     }
 };
 
