@@ -2,6 +2,7 @@
 
 #include "data/ListTableModels.h"
 #include "data/TableNotices.h"
+#include "records/NothingToDelete.h"
 #include "records/ProfileForm.h"
 #include "records/RecordWindow.h"
 #include "shared/desktop/BusyPointer.h"
@@ -236,9 +237,7 @@ void RelationshipList::deleteRelationship()
 {
     const qint64 key = currentKey();
     if (key < 0) {
-        desktop().messageBox(QStringLiteral("No item to delete."),
-                             QStringLiteral("No record to delete."), MessageIcon::Information,
-                             MessageButtons::Ok);
+        tellNothingToDelete();
         return;
     }
     const BusyPointer busy;

@@ -1,6 +1,7 @@
 #include "records/StoryLinkList.h"
 
 #include "data/TableNotices.h"
+#include "records/NothingToDelete.h"
 #include "records/ProfileForm.h"
 #include "records/RecordWindow.h"
 #include "shared/desktop/BusyPointer.h"
@@ -246,9 +247,7 @@ void StoryLinkList::deleteLinks()
         return;
     const int row = m_links->rowOf(key);
     if (key < 0 || row < 0) {
-        desktop().messageBox(QStringLiteral("No item to delete."),
-                             QStringLiteral("No record to delete."), MessageIcon::Information,
-                             MessageButtons::Ok);
+        tellNothingToDelete();
         return;
     }
     const BusyPointer busy;
