@@ -4,6 +4,7 @@
 #include "data/Relationships.h"
 #include "data/StoryLinks.h"
 #include "data/TableNotices.h"
+#include "records/StoryCast.h"
 #include "shared/desktop/BusyPointer.h"
 #include "shared/desktop/Desktop.h"
 #include "shared/widgets/CastMapView.h"
@@ -48,7 +49,7 @@ void CastMapWindow::createControls()
     m_story->setAccessibleName(QStringLiteral("Story"));
     m_map = named(new CastMapView(this), QStringLiteral("cstMap"));
     m_map->setMinimumSize(640, 400); // room for a cast of half a dozen without scrolling
-    m_exportSvg = button(QStringLiteral("cmdExportSvg"), QStringLiteral("Export &SVG…"),
+    m_exportSvg = button(QStringLiteral("cmdExportSvg"), QStringLiteral("Export S&VG…"),
                          QStringLiteral("Save the map as an SVG picture"), this);
     m_exportPng = button(QStringLiteral("cmdExportPng"), QStringLiteral("Export P&NG…"),
                          QStringLiteral("Save the map as a PNG picture"), this);
@@ -137,32 +138,12 @@ qint64 CastMapWindow::storyKey() const
 void CastMapWindow::showMap()
 {
     const BusyPointer busy;
-    const qint64 story = storyKey();
-    QList<CastMap::Character> characters;
-    QHash<qint64, QPointF> positions;
-    QList<Relationships::Relationship> relationships;
-    QList<qint64> keys;
+    StoryCast::Cast cast;
     StoreError error;
-    if (!CastMap::characters(story, &characters, &error))
+    if (!StoryCast::read(storyKey(), &cast, &error))
         return reportFatalError(error);
-    for (const CastMap::Character& character : std::as_const(characters))
-        keys << character.key;
-    if (!CastMap::positions(story, &positions, &error) ||
-        !Relationships::among(keys, &relationships, &error))
-        return reportFatalError(error);
-
     const std::optional<qint64> selected = m_map->selectedNode();
-    QList<CastLayout::Node> nodes;
-    for (const CastMap::Character& character : std::as_const(characters)) {
-        CastLayout::Node node{character.key, character.name, {}, std::nullopt};
-        if (positions.contains(character.key))
-            node.fixedPosition = positions.value(character.key);
-        nodes.append(node);
-    }
-    QList<CastLayout::Edge> edges;
-    for (const Relationships::Relationship& relationship : std::as_const(relationships))
-        edges.append({relationship.fromKey, relationship.toKey, relationship.kind});
-    m_map->arrange(nodes, edges);
+    m_map->arrange(cast.nodes, cast.edges);
     if (selected)
         m_map->selectNode(*selected);
 }

@@ -4,6 +4,7 @@
 #include "data/RecordTable.h"
 #include "data/StoryBible.h"
 #include "records/ProfileForm.h"
+#include "records/StoryCast.h"
 #include "records/StoryLinkList.h"
 #include "shared/desktop/BusyPointer.h"
 #include "shared/desktop/Desktop.h"
@@ -298,9 +299,13 @@ void StoryAndStageWindow::exportStory()
     if (fileName.isEmpty())
         return;
     const BusyPointer busy;
+    const StoryBible::Format format = StoryBible::formatOf(fileName);
     QString text;
+    QString castMap;
     StoreError error;
-    if (!StoryBible::write(key, StoryBible::formatOf(fileName), &text, &error))
+    if ((format == StoryBible::Format::Html &&
+         !StoryCast::svgElement(key, QStringLiteral("Cast map of ") + name, &castMap, &error)) ||
+        !StoryBible::write(key, format, &text, &error, castMap))
         return reportFatalError(error);
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly) || file.write(text.toUtf8()) < 0 || !file.commit())
