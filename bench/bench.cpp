@@ -566,9 +566,9 @@ void benchCastMap()
     };
     out << "Cast map layout, median of 15 runs:\n";
     for (const auto& [characters, ties] : {std::pair(10, 20), std::pair(60, 200)}) {
-        const auto [nodes, edges] = cast(characters, ties);
+        const auto map = cast(characters, ties);
         const double ms =
-            medianMicroseconds(15, 1, [&] { CastLayout::layout(nodes, edges); }) / 1000;
+            medianMicroseconds(15, 1, [&] { CastLayout::layout(map.first, map.second); }) / 1000;
         out << QStringLiteral("  %1 characters, %2 ties: %3 ms\n")
                    .arg(characters, 2)
                    .arg(ties, 3)
