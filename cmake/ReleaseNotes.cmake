@@ -8,9 +8,10 @@ cmake_minimum_required(VERSION 3.25)
 
 file(STRINGS ${CHANGELOG} lines ENCODING UTF-8)
 set(versions)
+# A release of the same day as the one before it names its time (UTC) too.
+set(datePattern "[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9]")
 foreach(line IN LISTS lines)
-    # A release of the same day as the one before it names its time (UTC) too.
-    if(line MATCHES "^## ([0-9][0-9.]*) \\(([0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9])( [0-9][0-9]:[0-9][0-9])?\\)$")
+    if(line MATCHES "^## ([0-9][0-9.]*) \\((${datePattern})( [0-9][0-9]:[0-9][0-9])?\\)$")
         set(version ${CMAKE_MATCH_1})
         list(APPEND versions ${version})
         set(date_${version} ${CMAKE_MATCH_2})
@@ -46,7 +47,8 @@ function(day_of_week date out)
     if(month LESS 3)
         math(EXPR year "${year} - 1")
     endif()
-    math(EXPR weekday "(${year} + ${year} / 4 - ${year} / 100 + ${year} / 400 + ${offset} + ${day}) % 7")
+    math(EXPR weekday
+        "(${year} + ${year} / 4 - ${year} / 100 + ${year} / 400 + ${offset} + ${day}) % 7")
     set(names Sun Mon Tue Wed Thu Fri Sat)
     list(GET names ${weekday} name)
     set(${out} ${name} PARENT_SCOPE)

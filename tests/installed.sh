@@ -62,7 +62,8 @@ check_open_with() {
     local desktop=$1 prefix=$2 exec
     exec=$(sed -n '/^\[Desktop Entry\]/,/^\[/s/^Exec=//p' "$desktop")
     [ "$exec" = "quillane %f" ] || { echo "the launcher runs \"$exec\""; return 1; }
-    [ -x "$prefix/bin/${exec%% *}" ] || { echo "the launcher names no installed program"; return 1; }
+    [ -x "$prefix/bin/${exec%% *}" ] ||
+        { echo "the launcher names no installed program"; return 1; }
 }
 
 # The window names the launcher's actions and the manual page give are the program's.
@@ -71,10 +72,14 @@ check_window_names() {
     known=$(grep -o 'QStringLiteral("frm[A-Za-z]*")' "$source_dir/src/app/ToolCatalog.cpp" |
         sed 's/.*"\(.*\)".*/\1/' | sort)
     listed=$(zcat "$manpage" | sed -n 's/^\.B \(frm[A-Za-z]*\)$/\1/p' | sort)
-    [ "$listed" = "$known" ] ||
-        { echo "the manual page lists other windows than the program has:"; diff <(echo "$known") <(echo "$listed"); return 1; }
+    if [ "$listed" != "$known" ]; then
+        echo "the manual page lists other windows than the program has:"
+        diff <(echo "$known") <(echo "$listed")
+        return 1
+    fi
     for name in $(sed -n 's/^Exec=quillane --window //p' "$desktop"); do
-        grep -qx "$name" <<<"$known" || { echo "the launcher opens an unknown window $name"; return 1; }
+        grep -qx "$name" <<<"$known" ||
+            { echo "the launcher opens an unknown window $name"; return 1; }
     done
 }
 
@@ -89,8 +94,8 @@ install)
     check_window_names "$desktop" "$prefix/share/man/man1/quillane.1.gz"
     # The id keeps its capitals, which the desktop already knows the program by; any other
     # remark fails.
-    validation=$(appstreamcli validate --pedantic --no-net "$prefix/share/metainfo/$id.metainfo.xml") ||
-        { echo "$validation"; exit 1; }
+    validation=$(appstreamcli validate --pedantic --no-net \
+        "$prefix/share/metainfo/$id.metainfo.xml") || { echo "$validation"; exit 1; }
     remarks=$(grep '^[EWIP]:' <<<"$validation" | grep -v ': cid-contains-uppercase-letter ' || true)
     [ -z "$remarks" ] || { echo "$validation"; exit 1; }
 
@@ -132,7 +137,8 @@ package)
     dpkg-deb -x "$deb" "$scratch/root"
     check_layout "$scratch/root/usr"
     zcat "$scratch/root/usr/share/doc/quillane/changelog.gz" | head -n 1 |
-        grep -q "^quillane ($version) " || { echo "the changelog does not begin with $version"; exit 1; }
+        grep -q "^quillane ($version) " ||
+        { echo "the changelog does not begin with $version"; exit 1; }
     # Errors and warnings fail; the informational remarks are shown.
     lintian --fail-on error,warning --display-info "$deb"
     ;;
