@@ -1,7 +1,7 @@
 // Prints the figures the program is measured by: the cost of one random draw from list tables
 // of growing size, the time from starting the program to its main window on screen, the
-// customization window over a large list, the cost of saving a character and the practice log
-// opened over a long log. With
+// customization window over a large list, the cost of saving a character, the practice log
+// opened over a long log and the cast map's layout of a large cast. With
 // "--sentences N" (and "--fields-ignored") it prints N sentences from random shipped patterns
 // instead, one a line, for a grammar checker to read.
 #include "BenchSupport.h"
@@ -11,6 +11,7 @@
 #include "data/RandomRecord.h"
 #include "data/UserTables.h"
 #include "engines/BodyMeasures.h"
+#include "engines/CastLayout.h"
 #include "engines/CharacterDraws.h"
 #include "engines/NameChain.h"
 #include "engines/NamePattern.h"
@@ -34,6 +35,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QPushButton>
+#include <QRandomGenerator>
 #include <QSet>
 #include <QSqlQuery>
 #include <QTableView>
@@ -549,6 +551,32 @@ void benchCustomization()
     out.flush();
 }
 
+// The cast map's layout of a large cast beside a small one, with the same boxes and as many
+// ties per character; the ties drawn from a fixed seed so that every run lays out the same map.
+void benchCastMap()
+{
+    const auto cast = [](int characters, int ties) {
+        std::pair<QList<CastLayout::Node>, QList<CastLayout::Edge>> map;
+        for (int i = 0; i < characters; ++i)
+            map.first.append({i, QStringLiteral("Character %1").arg(i), QSizeF(110, 30), {}});
+        QRandomGenerator pick(7);
+        for (int i = 0; i < ties; ++i)
+            map.second.append({pick.bounded(characters), pick.bounded(characters), "knows"});
+        return map;
+    };
+    out << "Cast map layout, median of 15 runs:\n";
+    for (const auto& [characters, ties] : {std::pair(10, 20), std::pair(60, 200)}) {
+        const auto [nodes, edges] = cast(characters, ties);
+        const double ms =
+            medianMicroseconds(15, 1, [&] { CastLayout::layout(nodes, edges); }) / 1000;
+        out << QStringLiteral("  %1 characters, %2 ties: %3 ms\n")
+                   .arg(characters, 2)
+                   .arg(ties, 3)
+                   .arg(ms, 0, 'f', 2);
+        out.flush();
+    }
+}
+
 } // namespace
 
 // With no argument every section runs; naming sections (grid, results, ...) runs only those.
@@ -582,6 +610,7 @@ int main(int argc, char* argv[])
         {QStringLiteral("customization"), benchCustomization},
         {QStringLiteral("saves"), benchSaves},
         {QStringLiteral("practice"), benchPracticeLog},
+        {QStringLiteral("castmap"), benchCastMap},
     };
     const QStringList chosen = app.arguments().mid(1);
     for (const auto& [name, run] : sections) {

@@ -108,16 +108,19 @@ private slots:
         // The lists whose further fields came after the file's version: each shipped value gets
         // its field, the user's own values none.
         QTest::addColumn<QStringList>("withFields");
+        QTest::addColumn<int>("relationships");
         const QStringList sinceVersion3 = {"noun"};
         const QStringList sinceVersion2 =
             QStringList{"verb", "maleName", "femaleName", "surnames", "country", "languages"} +
             sinceVersion3;
         QTest::newRow("version 1") << "quillane97-version-1.mdb" << 3 << "0"
-                                   << "311" << sinceVersion2;
+                                   << "311" << sinceVersion2 << 0;
         QTest::newRow("version 2") << "quillane97-version-2.mdb" << 1 << "-1"
-                                   << "322" << sinceVersion2;
+                                   << "322" << sinceVersion2 << 0;
         QTest::newRow("version 3") << "quillane97-version-3.mdb" << 1 << "-1"
-                                   << "100" << sinceVersion3;
+                                   << "100" << sinceVersion3 << 0;
+        QTest::newRow("version 4") << "quillane97-version-4.mdb" << 1 << "-1"
+                                   << "100" << QStringList{} << 1;
     }
     void olderFileIsBroughtUpToDate()
     {
@@ -126,6 +129,7 @@ private slots:
         QFETCH(QString, sideBySide);
         QFETCH(QString, withoutRolls);
         QFETCH(QStringList, withFields);
+        QFETCH(int, relationships);
         QTest::failOnWarning(QRegularExpression("."));
         const QString fixture = QUILLANE_FIXTURES_DIR "/" + copyName;
         const QString layout = "SELECT type || name || ifnull(sql, '') FROM sqlite_master ORDER "
@@ -170,14 +174,15 @@ private slots:
                                                field + ", '') FROM " + table + " ORDER BY ID")),
                      caseless(shipped));
         }
-        // The kinds of relationship come whole with their table, and no relationship yet.
+        // The kinds of relationship come whole with their table; the relationships a file of the
+        // fourth version holds stay.
         QStringList kinds = shippedLines("relationship");
         QVERIFY(kinds.size() > 40 && kinds.takeFirst() == "relationship\tmirror");
         QCOMPARE(m_env->db.column("SELECT relationship || char(9) || mirror FROM relationship "
                                   "ORDER BY ID"),
                  kinds);
-        QCOMPARE(m_env->db.scalar("SELECT count(*) FROM character_relationship"), 0);
-        // The fields a user gave in a file of the third version stay as they were.
+        QCOMPARE(m_env->db.scalar("SELECT count(*) FROM character_relationship"), relationships);
+        // The fields a user gave in a file of the third version or later stay as they were.
         if (!withFields.contains("verb"))
             QCOMPARE(m_env->db.column("SELECT verb || frame FROM verb WHERE verb IN ('zoomed', "
                                       "'Quilled') UNION ALL SELECT maleName || culture FROM "

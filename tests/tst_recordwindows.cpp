@@ -909,11 +909,16 @@ private slots:
         QVERIFY(listed(m_window.get()) == QStringList{"Cy|owes|"} &&
                 listed(second.get()).isEmpty());
 
-        // Deleting a character takes its relationships, from it and to it, with it.
+        // Deleting a character takes its relationships, from it and to it, and its places on the
+        // cast maps with it.
         QVERIFY(Relationships::add(2, 1, "loves", {}, &key, &error) &&
                 Relationships::add(2, 3, "employer of", {}, &key, &error));
+        QVERIFY(m_env->db.execute("INSERT INTO cast_map_position VALUES (0, 1, 5, 5), (3, 1, 0, "
+                                  "0), (0, 2, 1, 1)"));
         clickYes("cmdDelete");
         QCOMPARE(column(stored), QStringList{"2>3 employer of -"});
+        QCOMPARE(column("SELECT Story_ID || '/' || Character_ID FROM cast_map_position"),
+                 QStringList{"0/2"});
         QCOMPARE(listed(second.get()), QStringList{"Cy|employer of|"});
         QList<Relationships::Relationship> among; // as stored, with the kind read from the other
         QVERIFY(Relationships::among({2, 3}, &among, &error) && among.size() == 1);

@@ -6,7 +6,9 @@
 #include "app/HelpCommands.h"
 #include "app/MainWindow.h"
 #include "app/ToolCatalog.h"
+#include "data/Database.h"
 #include "data/PracticeLog.h"
+#include "data/Relationships.h"
 #include "practice/WordsChartLoader.h"
 #include "shared/desktop/Clock.h"
 #include "shared/desktop/QtDesktop.h"
@@ -32,6 +34,7 @@
 #include <QPalette>
 #include <QPlainTextEdit>
 #include <QSpinBox>
+#include <QSqlQuery>
 #include <QTableView>
 #include <QTabWidget>
 #include <QTest>
@@ -152,6 +155,42 @@ void fillPracticeLog(ToolWindow* window)
     }
 }
 
+// A story of five characters tied by six relationships, chosen on the map.
+void fillCastMap(ToolWindow* window)
+{
+    const QStringList cast = {QStringLiteral("Maren Holt"), QStringLiteral("Idris Vale"),
+                              QStringLiteral("Tomas Greer"), QStringLiteral("Lottie Fenn"),
+                              QStringLiteral("Captain Aubrey Sloane")};
+    const QString story = QStringLiteral("The Harbour Lights");
+    QSqlQuery query(Database::connection());
+    query.prepare(QStringLiteral("INSERT INTO \"Story Profile\" (\"Story Name\") VALUES (?)"));
+    query.addBindValue(story);
+    query.exec();
+    const qint64 storyKey = query.lastInsertId().toLongLong();
+    QList<qint64> keys;
+    for (const QString& name : cast) {
+        query.prepare(QStringLiteral("INSERT INTO \"character\" (Name) VALUES (?)"));
+        query.addBindValue(name);
+        query.exec();
+        keys << query.lastInsertId().toLongLong();
+        query.prepare(
+            QStringLiteral("INSERT INTO Story_Character (Story_ID, Character_ID) VALUES (?, ?)"));
+        query.addBindValue(storyKey);
+        query.addBindValue(keys.last());
+        query.exec();
+    }
+    const std::tuple<int, int, const char*> ties[] = {{0, 1, "mentor of"},  {2, 0, "rival of"},
+                                                      {3, 0, "sibling of"}, {4, 1, "employer of"},
+                                                      {3, 2, "friend of"},  {4, 2, "enemy of"}};
+    for (const auto& [from, to, kind] : ties) {
+        qint64 key = -1;
+        StoreError ignored; // a refused tie is only missing from the picture
+        Relationships::add(keys[from], keys[to], QString::fromLatin1(kind), {}, &key, &ignored);
+    }
+    if (auto* stories = window->findChild<QComboBox*>(QStringLiteral("cboMapStory")))
+        stories->setCurrentIndex(stories->findText(story));
+}
+
 // Fills a window with a few records or results, so the picture shows it at work.
 void exercise(ToolWindow* window)
 {
@@ -162,6 +201,8 @@ void exercise(ToolWindow* window)
         return;
     if (window->objectName() == QLatin1String("frmPracticeLog"))
         return fillPracticeLog(window);
+    if (window->objectName() == QLatin1String("frmCastMap"))
+        return fillCastMap(window);
     if (auto* add = window->findChild<QAbstractButton*>(QStringLiteral("cmdNew"))) {
         QTimer answering;
         QObject::connect(&answering, &QTimer::timeout, answerDialogs);

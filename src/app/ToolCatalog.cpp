@@ -11,6 +11,7 @@
 #include "inspiration/StoryWizardWindow.h"
 #include "practice/PracticeLogWindow.h"
 #include "practice/SprintWindow.h"
+#include "records/CastMapWindow.h"
 #include "records/CharacterWindow.h"
 #include "records/PlotWindow.h"
 #include "records/SceneWindow.h"
@@ -39,6 +40,7 @@ QHash<QString, ToolCatalog::Factory>& factories()
         {QStringLiteral("frmCustom"), [] { return new CustomizationWindow; }},
         {QStringLiteral("frmSprint"), [] { return new SprintWindow; }},
         {QStringLiteral("frmPracticeLog"), [] { return new PracticeLogWindow; }},
+        {QStringLiteral("frmCastMap"), [] { return new CastMapWindow; }},
     };
     return table;
 }

@@ -78,6 +78,12 @@ constexpr Step Steps[] = {
         "CREATE UNIQUE INDEX characterRelationship ON character_relationship "
         "(From_ID, To_ID, Kind);"
         "CREATE INDEX characterRelationshipTo ON character_relationship (To_ID);"},
+    // Where the user put a character on a story's cast map, Story_ID 0 for the map of all
+    // characters; the rest of the map is laid out around them.
+    {5, "CREATE TABLE cast_map_position (Story_ID INTEGER NOT NULL, "
+        "Character_ID INTEGER NOT NULL, x REAL NOT NULL, y REAL NOT NULL, "
+        "PRIMARY KEY (Story_ID, Character_ID));"
+        "CREATE INDEX castMapPositionCharacter ON cast_map_position (Character_ID);"},
 };
 // clang-format on
 

@@ -11,7 +11,7 @@ struct sqlite3;
 // one step from the one before, which an older file runs through in order.
 namespace SchemaUpgrade {
 
-inline constexpr int CurrentVersion = 4;
+inline constexpr int CurrentVersion = 5;
 
 // The layout version of the database, or -1 when it cannot be read.
 int versionOf(sqlite3* db);

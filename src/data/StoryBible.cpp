@@ -219,11 +219,13 @@ section { break-inside: avoid; }
 dl { display: grid; grid-template-columns: max-content auto; gap: 0.2em 1em; }
 dt { color: var(--label); }
 dd { margin: 0; }
+.cast-map { margin: 1em 0; background: #fff; overflow-x: auto; }
+.cast-map svg { max-width: 100%; height: auto; }
 @media print { :root { color-scheme: light; } body { margin: 0; max-width: none; } }
 </style>
 )";
 
-QString html(const Story& story)
+QString html(const Story& story, const QString& castMapSvg)
 {
     const QString title = untitled(story.name).toHtmlEscaped();
     QString text = QStringLiteral("<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta "
@@ -245,6 +247,9 @@ QString html(const Story& story)
                             .arg(field.toHtmlEscaped(), value.toHtmlEscaped());
             text += QStringLiteral("</dl>\n</section>\n");
         }
+        if (section.withRelationships && !castMapSvg.isEmpty())
+            text += QStringLiteral("<h2>Cast Map</h2>\n<figure class=\"cast-map\">\n") +
+                    castMapSvg + QStringLiteral("\n</figure>\n");
     }
     return text + QStringLiteral("</body>\n</html>\n");
 }
@@ -258,11 +263,12 @@ StoryBible::Format StoryBible::formatOf(const QString& fileName)
                                                                           : Format::Html;
 }
 
-bool StoryBible::write(qint64 storyKey, Format format, QString* text, StoreError* error)
+bool StoryBible::write(qint64 storyKey, Format format, QString* text, StoreError* error,
+                       const QString& castMapSvg)
 {
     Story story;
     if (!read(storyKey, &story, error))
         return false;
-    *text = format == Format::Markdown ? markdown(story) : html(story);
+    *text = format == Format::Markdown ? markdown(story) : html(story, castMapSvg);
     return true;
 }

@@ -15,6 +15,8 @@ enum class Format { Html, Markdown };
 
 // The format a file name asks for: Markdown for ".md", a web page otherwise.
 Format formatOf(const QString& fileName);
-bool write(qint64 storyKey, Format format, QString* text, StoreError* error);
+// A web page shows the cast map, an SVG element given by the caller, after the characters.
+bool write(qint64 storyKey, Format format, QString* text, StoreError* error,
+           const QString& castMapSvg = {});
 
 } // namespace StoryBible

@@ -1,5 +1,6 @@
 #include "records/CharacterWindow.h"
 
+#include "data/CastMap.h"
 #include "data/CastNames.h"
 #include "data/ListTableModels.h"
 #include "data/Relationships.h"
@@ -112,7 +113,8 @@ RecordWindow::Setup characterSetup()
         QStringLiteral("You must create your first character by selecting New.  This "
                        "character will not be saved."),
         QStringLiteral("Create a New Character.")};
-    setup.otherLinks = Relationships::characterLinks(); // a character's relationships go with it
+    // A character's relationships and places on the cast maps go with it.
+    setup.otherLinks = Relationships::characterLinks() + CastMap::characterLinks();
     return setup;
 }
 

@@ -1,8 +1,10 @@
 #include "records/StoryAndStageWindow.h"
 
+#include "data/CastMap.h"
 #include "data/RecordTable.h"
 #include "data/StoryBible.h"
 #include "records/ProfileForm.h"
+#include "records/StoryCast.h"
 #include "records/StoryLinkList.h"
 #include "shared/desktop/BusyPointer.h"
 #include "shared/desktop/Desktop.h"
@@ -245,6 +247,7 @@ bool StoryAndStageWindow::removeRecord(qint64 key, StoreError* error)
     QList<RecordTable::Link> links;
     for (const char* table : {"Story_Plot", "Story_Character", "Story_Scene"})
         links.append({QString::fromLatin1(table), QStringLiteral("Story_ID")});
+    links += CastMap::storyLinks();
     if (!RecordTable(QStringLiteral("Story Profile")).removeWithLinks(key, links, error))
         return false;
     return navigator()->refresh(error);
@@ -296,9 +299,13 @@ void StoryAndStageWindow::exportStory()
     if (fileName.isEmpty())
         return;
     const BusyPointer busy;
+    const StoryBible::Format format = StoryBible::formatOf(fileName);
     QString text;
+    QString castMap;
     StoreError error;
-    if (!StoryBible::write(key, StoryBible::formatOf(fileName), &text, &error))
+    if ((format == StoryBible::Format::Html &&
+         !StoryCast::svgElement(key, QStringLiteral("Cast map of ") + name, &castMap, &error)) ||
+        !StoryBible::write(key, format, &text, &error, castMap))
         return reportFatalError(error);
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly) || file.write(text.toUtf8()) < 0 || !file.commit())

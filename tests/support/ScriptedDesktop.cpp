@@ -1,5 +1,6 @@
 #include "support/ScriptedDesktop.h"
 
+#include <QPainter>
 #include <QUrl>
 
 ScriptedDesktop::~ScriptedDesktop()
@@ -17,6 +18,19 @@ MessageAnswer ScriptedDesktop::showMessageBox(const QString& text, const QString
     if (buttons == MessageButtons::Ok)
         return MessageAnswer::Ok;
     return m_answers.isEmpty() ? MessageAnswer::No : m_answers.takeFirst();
+}
+
+PrintResult ScriptedDesktop::printPicture(const Painting& paint, QString* error)
+{
+    if (printResult != PrintResult::Printed)
+        return printText({}, error);
+    QImage page(600, 800, QImage::Format_ARGB32);
+    page.fill(Qt::white);
+    QPainter painter(&page);
+    paint(&painter, page.rect());
+    painter.end();
+    printedPictures.append(page);
+    return printResult;
 }
 
 PrintResult ScriptedDesktop::printText(const QString& text, QString* error)

@@ -3,6 +3,7 @@
 #include "shared/desktop/Desktop.h"
 
 #include <functional>
+#include <QImage>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -29,9 +30,10 @@ public:
     void typeNext(const QString& text) { m_typed.append(text); }
 
     QList<Message> messages;
-    QStringList inputBoxes;  // every input box shown, as "prompt|title"
-    QStringList inputOffers; // the text each one offered
-    QStringList printed;     // every text handed to the printer
+    QStringList inputBoxes;        // every input box shown, as "prompt|title"
+    QStringList inputOffers;       // the text each one offered
+    QStringList printed;           // every text handed to the printer
+    QList<QImage> printedPictures; // every picture printed, on a small page
     QString clipboard;
     int clipboardClears = 0;
     QStringList launched;  // "browser page" of every page opened (a local page by its path)
@@ -59,6 +61,7 @@ public:
     void setBusyPointer(bool isBusy) override { busy = isBusy; }
     bool isBusyPointer() const override { return busy; }
     PrintResult printText(const QString& text, QString* error) override;
+    PrintResult printPicture(const Painting& paint, QString* error) override;
     bool setClipboardText(const QString& text) override;
     void clearClipboard() override
     {

@@ -1,8 +1,12 @@
 #pragma once
 
+#include <QRectF>
 #include <QString>
+
+#include <functional>
 #include <QStringList>
 
+class QPainter;
 class QUrl;
 
 // Everything the program asks of the desktop goes through this one interface: message and
@@ -35,6 +39,10 @@ public:
 
     // Prints a block of plain text on the default printer as one document.
     virtual PrintResult printText(const QString& text, QString* error) = 0;
+    // Draws a picture on one page of the default printer: the painting fills the page's
+    // printable rectangle, in the painter's coordinates.
+    using Painting = std::function<void(QPainter* painter, const QRectF& page)>;
+    virtual PrintResult printPicture(const Painting& paint, QString* error) = 0;
     // Asks where to save a PDF file; an empty result means the user cancelled.
     QString askPdfFileName(const QString& suggestedName);
     // Asks where to save a file of one of the kinds offered ("Web page (*.html)"); the name has

@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QRegularExpression>
@@ -90,7 +91,11 @@ void QtDesktop::setBusyPointer(bool busy)
         QApplication::restoreOverrideCursor();
 }
 
-PrintResult QtDesktop::printText(const QString& text, QString* error)
+namespace {
+
+// Prints on the default printer through the function; false from it means the printer did not
+// take the document.
+PrintResult printOnDefault(const std::function<bool(QPrinter*)>& print, QString* error)
 {
     const QPrinterInfo printerInfo = QPrinterInfo::defaultPrinter();
     if (printerInfo.isNull()) {
@@ -100,12 +105,33 @@ PrintResult QtDesktop::printText(const QString& text, QString* error)
     }
     QPrinter printer(printerInfo);
     printer.setDocName(QStringLiteral("Quillane"));
-    if (printPlainText(&printer, text))
+    if (print(&printer))
         return PrintResult::Printed;
     if (error)
         *error = QStringLiteral("The printer %1 did not accept the document.")
                      .arg(printerInfo.printerName());
     return PrintResult::Failed;
+}
+
+} // namespace
+
+PrintResult QtDesktop::printText(const QString& text, QString* error)
+{
+    return printOnDefault([&text](QPrinter* printer) { return printPlainText(printer, text); },
+                          error);
+}
+
+PrintResult QtDesktop::printPicture(const Painting& paint, QString* error)
+{
+    return printOnDefault(
+        [&paint](QPrinter* printer) {
+            QPainter painter;
+            if (!painter.begin(printer))
+                return false;
+            paint(&painter, QRectF(QPointF(), printer->pageRect(QPrinter::DevicePixel).size()));
+            return painter.end() && printer->printerState() != QPrinter::Error;
+        },
+        error);
 }
 
 QString QtDesktop::showPdfFileDialog(const QString& suggestedName)

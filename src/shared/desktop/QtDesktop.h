@@ -21,6 +21,7 @@ public:
     void setBusyPointer(bool busy) override;
     bool isBusyPointer() const override { return m_busy; }
     PrintResult printText(const QString& text, QString* error) override;
+    PrintResult printPicture(const Painting& paint, QString* error) override;
     bool setClipboardText(const QString& text) override;
     void clearClipboard() override;
     UrlOpening openUrl(const QUrl& url) override;

@@ -23,6 +23,7 @@ const QList<ToolWindowEntry>& ToolWindowCatalog::entries()
         {"frmScene", "mnu_scene", "&Scene Generator", "", -1, {}},
         {"frmSprint", "mnuWritingSprint", "W&riting Sprint", "", -1, {}},
         {"frmPracticeLog", "mnuPracticeLog", "Practice &Log", "", -1, {}},
+        {"frmCastMap", "mnuCastMap", "Cast &Map", "", -1, {}},
     };
     return windows;
 }
