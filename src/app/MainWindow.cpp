@@ -297,7 +297,9 @@ void MainWindow::showAbout()
     desktop().messageBox(
         QStringLiteral("Quillane 98 is the property of the Quillane team.  All rights reserved.") +
             QStringLiteral("\n\nYour work is saved in %1.")
-                .arg(QDir::toNativeSeparators(runPaths().databasePath)),
+                .arg(QDir::toNativeSeparators(runPaths().databasePath)) +
+            QStringLiteral("\n\nFree software under the GNU General Public License, version 3 "
+                           "or later."),
         QStringLiteral(
             "Quillane 98 (Windows 95, 98).  Technical support: support@quillane.example"),
         MessageIcon::Information, MessageButtons::Ok);
