@@ -204,6 +204,20 @@ private slots:
                  database.isEmpty() ? QString() : QDir::current().absoluteFilePath(database));
         QCOMPARE(line.options.windowName, options.section('|', 1, 1));
         QCOMPARE(line.options.language, options.section('|', 2, 2));
+        if (exitCode < 0 && database.isEmpty()) {
+            // The language is the default before any window is made.
+            const QLocale system(QLocale::English, QLocale::UnitedStates);
+            QLocale::setDefault(system);
+            const auto restored = qScopeGuard([&] { QLocale::setDefault(system); });
+            StartOptions started;
+            QCOMPARE(startFromCommandLine(QStringList{"quillane"} +
+                                              arguments.split(' ', Qt::SkipEmptyParts),
+                                          &started),
+                     std::nullopt);
+            QCOMPARE(
+                QLocale().name(),
+                (line.options.language.isEmpty() ? system : QLocale(line.options.language)).name());
+        }
     }
 
     // A file named on the command line that is not a Quillane database is refused before
