@@ -76,6 +76,7 @@ private slots:
         m_env.reset();
         runPaths() = RunPaths();
         Settings::instance().setValues(SettingsRow());
+        setApplicationIdentity();
     }
 
     // The settings row as held (interval in ms, reminder, toolbar, start window, side by side), and
@@ -152,6 +153,7 @@ private slots:
         QVERIFY(book.isEmpty() || QFile::rename(m_env->db.path(), path));
         QVERIFY(startWith({}, {book.isEmpty() ? QString() : path, window, {}}));
         QCOMPARE(m_window->windowTitle(), title);
+        QCOMPARE(QGuiApplication::applicationDisplayName(), title); // or the desktop adds it
         QCOMPARE(Database::path(), path);
         QStringList opened;
         for (QMdiSubWindow* child : frame()->subWindowList(QMdiArea::ActivationHistoryOrder))

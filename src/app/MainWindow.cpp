@@ -312,10 +312,14 @@ void MainWindow::showAbout()
         MessageIcon::Information, MessageButtons::Ok);
 }
 
-// A book's own database is named on the title bar, so that the runs on two books tell apart.
+// A book's own database is named on the title bar, so that the runs on two books tell apart. The
+// desktop appends the application's display name to a title that does not end with it, so the
+// run's display name names the book too: its dialogs' titles then tell the book as well.
 void MainWindow::nameBookInTitle(const QString& fileName)
 {
-    setWindowTitle(QStringLiteral("Quillane 98 \u2014 %1").arg(fileName));
+    const QString title = QStringLiteral("Quillane 98 \u2014 %1").arg(fileName);
+    QGuiApplication::setApplicationDisplayName(title);
+    setWindowTitle(title);
 }
 
 void MainWindow::comeToFront(const QString& windowName)
