@@ -29,7 +29,7 @@ bool isKnownLocale(const QString& code)
     return true;
 }
 
-// The one value given for the option, or an empty list's mistake.
+// The value given for the option, if it is given once; given more often, the mistake is told.
 std::optional<QString> single(const QCommandLineParser& parser, const QString& option,
                               QString* error)
 {
