@@ -2,6 +2,7 @@
 #include "app/HelpCommands.h"
 #include "app/MainWindow.h"
 #include "app/PeakMemory.h"
+#include "app/StartUp.h"
 #include "shared/desktop/QtDesktop.h"
 
 #include <QApplication>
@@ -18,8 +19,11 @@ int main(int argc, char* argv[])
     QtDesktop desktop(showInHelpViewer);
     setDesktop(&desktop);
 
+    StartOptions options;
+    if (const std::optional<int> exitCode = startFromCommandLine(app.arguments(), &options))
+        return *exitCode;
     MainWindow mainWindow;
-    if (!mainWindow.initializeEnvironment())
+    if (!mainWindow.initializeEnvironment(options))
         return mainWindow.handedOver() ? EXIT_SUCCESS : EXIT_FAILURE;
     // The start-up benchmark measures the time until the main window is on screen. The run ends
     // as an exit does, so that the next start finds it ended cleanly.

@@ -40,8 +40,8 @@ QString expected(const QString& state)
 const char* const RunningChild = "--running";
 
 // The program as the user starts it for the database in the folder, minimized once started. It
-// says "ready" then, and "activated" when brought to the front; a run that ends at once ends
-// as the program does.
+// says "ready" then, and "activated" when brought to the front (with the tool window a later
+// run asked for); a run that ends at once ends as the program does.
 int runProgram(const QString& folder)
 {
     ScriptedDesktop desktop;
@@ -51,8 +51,12 @@ int runProgram(const QString& folder)
         return main.handedOver() ? EXIT_SUCCESS : EXIT_FAILURE;
     main.showMinimized();
     QObject::connect(main.findChild<SingleInstance*>(), &SingleInstance::activationRequested, &main,
-                     [&main] {
-                         std::puts(main.isMinimized() ? "still minimized" : "activated");
+                     [&main](const QString& window) {
+                         QString line = main.isMinimized() ? "still minimized" : "activated";
+                         if (!window.isEmpty())
+                             line += (main.findToolWindow(window) ? ", showing " : ", without ") +
+                                     window;
+                         std::puts(qPrintable(line));
                          std::fflush(stdout);
                      });
     std::puts("ready");
@@ -203,8 +207,9 @@ private slots:
         QCOMPARE(runPaths().databasePath != m_env->db.path(), message.contains("<data>"));
     }
 
-    // A second start for the database brings the run that has it to the front and ends without
-    // opening it; the run left by a program that was killed is taken over.
+    // A second start for the database brings the run that has it to the front, with the tool
+    // window it asks for, and ends without opening it; a start on another database runs beside
+    // it; the run left by a program that was killed is taken over.
     void aSecondRunBringsTheFirstToTheFront()
     {
         Database::close();
@@ -214,11 +219,18 @@ private slots:
                     {RunningChild, m_env->db.folder(), "-platform", "offscreen"});
         QVERIFY(waitForLine(first, "ready"));
         m_window = std::make_unique<MainWindow>();
-        QVERIFY(!m_window->initializeEnvironment());
+        QVERIFY(!m_window->initializeEnvironment({{}, "frmSentence", {}}));
         QVERIFY(m_window->handedOver());
         QVERIFY(!Database::isOpen());
         QCOMPARE(m_env->told(), "");
-        QVERIFY(waitForLine(first, "activated"));
+        QVERIFY(waitForLine(first, "activated, showing frmSentence"));
+        // Another book's database, meanwhile, has a run of its own.
+        const QString book = m_env->db.folder() + "/mynovel.mdb";
+        QVERIFY(QFile::copy(m_env->db.path(), book));
+        m_window = std::make_unique<MainWindow>();
+        QVERIFY(m_window->initializeEnvironment({book, {}, {}}));
+        QCOMPARE(Database::path(), book);
+        m_window->endRun();
 
         ::kill(pid_t(first.processId()), SIGKILL);
         QVERIFY(first.waitForFinished());

@@ -44,14 +44,15 @@ class TestMainMenu : public QObject
     std::unique_ptr<MainWindow> m_window;
 
     // Starts the program, after changing its settings row when asked, and waits for it.
-    bool startWith(const QString& settingsSql = QString())
+    bool startWith(const QString& settingsSql = QString(), const StartOptions& options = {})
     {
         if (!settingsSql.isEmpty() && !m_env->db.execute("UPDATE customize SET " + settingsSql))
             return false;
         Database::close();
         runPaths().programFolder = m_env->db.folder();
         m_window = std::make_unique<MainWindow>();
-        return m_window->initializeEnvironment() && QTest::qWaitForWindowActive(m_window.get());
+        return m_window->initializeEnvironment(options) &&
+               QTest::qWaitForWindowActive(m_window.get());
     }
     ScriptedDesktop& desktop() { return m_env->desktop; }
     QAction* entry(const QString& name) { return m_window->findChild<QAction*>(name); }
@@ -75,6 +76,7 @@ private slots:
         m_env.reset();
         runPaths() = RunPaths();
         Settings::instance().setValues(SettingsRow());
+        setApplicationIdentity();
     }
 
     // The settings row as held (interval in ms, reminder, toolbar, start window, side by side), and
@@ -113,6 +115,54 @@ private slots:
         QVERIFY(start.isEmpty() || m_window->findToolWindow(start));
         QVERIFY(toolBar()->isVisible() == run.toolBarShown() && m_env->told().isEmpty() &&
                 !desktop().busy);
+    }
+
+    // What the command line asks: a book's own database, named on the title bar, in the About box
+    // and by its backups beside it; a tool window opened in front of the start window.
+    void commandLineOptionsApply_data()
+    {
+        QTest::addColumn<QString>("book"); // the database's file; empty: the program's own
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("open"); // the tool windows, the active one last
+        QTest::newRow("program's") << ""
+                                   << ""
+                                   << "Quillane 98"
+                                   << "frmBrainstorm";
+        QTest::newRow("book") << "mynovel.mdb"
+                              << ""
+                              << "Quillane 98 \u2014 mynovel.mdb"
+                              << "frmBrainstorm";
+        QTest::newRow("window") << ""
+                                << "frmPlot"
+                                << "Quillane 98"
+                                << "frmBrainstorm frmPlot";
+        QTest::newRow("the start window") << ""
+                                          << "frmBrainstorm"
+                                          << "Quillane 98"
+                                          << "frmBrainstorm";
+    }
+    void commandLineOptionsApply()
+    {
+        QFETCH(QString, book);
+        QFETCH(QString, window);
+        QFETCH(QString, title);
+        QFETCH(QString, open);
+        const QString path = book.isEmpty() ? m_env->db.path() : m_env->db.folder() + "/" + book;
+        Database::close();
+        QVERIFY(book.isEmpty() || QFile::rename(m_env->db.path(), path));
+        QVERIFY(startWith({}, {book.isEmpty() ? QString() : path, window, {}}));
+        QCOMPARE(m_window->windowTitle(), title);
+        QCOMPARE(QGuiApplication::applicationDisplayName(), title); // or the desktop adds it
+        QCOMPARE(Database::path(), path);
+        QStringList opened;
+        for (QMdiSubWindow* child : frame()->subWindowList(QMdiArea::ActivationHistoryOrder))
+            opened << child->widget()->objectName();
+        QCOMPARE(opened.join(' '), open);
+        QVERIFY(QFileInfo::exists(m_env->db.folder() + "/backups/" +
+                                  QFileInfo(path).completeBaseName() + "-2026-12-06.mdb"));
+        entry("Help_About")->trigger();
+        QVERIFY(desktop().lastMessage().endsWith("Your work is saved in " + path + "."));
     }
 
     // Each way to a tool window opens it once, with the keyboard; a later request brings it back

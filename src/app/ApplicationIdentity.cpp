@@ -6,6 +6,7 @@
 void setApplicationIdentity()
 {
     QApplication::setApplicationName(ProgramName);
+    QApplication::setApplicationVersion(QStringLiteral(QUILLANE_VERSION));
     QApplication::setApplicationDisplayName(QStringLiteral("Quillane 98"));
     QGuiApplication::setDesktopFileName(QStringLiteral(QUILLANE_APP_ID));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/" QUILLANE_APP_ID ".svg")));

@@ -58,6 +58,22 @@ QString DataLocations::identityOf(const QString& path)
     return canonical.isEmpty() ? QDir::cleanPath(info.absoluteFilePath()) : canonical;
 }
 
+QString DataLocations::templatePath() const
+{
+    return m_installed ? QDir(m_dataFolder).filePath(DatabaseName)
+                       : QDir(m_programFolder).filePath(QStringLiteral("template/") + DatabaseName);
+}
+
+bool DataLocations::copyNew(const QString& source, const QString& target,
+                            const std::function<bool()>& beforePlacing)
+{
+    QTemporaryFile part(target + QStringLiteral(".XXXXXX"));
+    if (!copyInto(source, part) || (beforePlacing && !beforePlacing()) || !part.rename(target))
+        return false;
+    part.setAutoRemove(false);
+    return true;
+}
+
 bool DataLocations::isWritable(const QString& path)
 {
     return QFileInfo(path).isWritable() && (QFile::permissions(path) & QFileDevice::WriteOwner);
@@ -100,16 +116,18 @@ bool DataLocations::keepsCopy() const
 bool DataLocations::copyToUserFolder(const QString& source)
 {
     const bool fromProgramFolder = source == QDir(m_programFolder).filePath(DatabaseName);
-    QTemporaryFile part(m_databasePath + QStringLiteral(".XXXXXX"));
-    if (!QDir(m_userFolder).mkpath(QStringLiteral(".")) || !copyInto(source, part))
+    if (!QDir(m_userFolder).mkpath(QStringLiteral(".")))
         return false;
-    // Remembered before the copy is in place, so that no start finds the copy without the choice.
-    if (fromProgramFolder && !writeText(QDir(m_userFolder).filePath(CopiedFromName),
-                                        identityOf(m_programFolder) + u'\n'))
-        return false;
-    if (!part.rename(m_databasePath))
-        return QFileInfo::exists(m_databasePath);
-    part.setAutoRemove(false);
+    bool whole = false; // and the choice remembered, so only placing it can have failed
+    const bool placed = copyNew(source, m_databasePath, [&] {
+        // Remembered before the copy is in place, so that no start finds the copy without the
+        // choice.
+        whole = !fromProgramFolder || writeText(QDir(m_userFolder).filePath(CopiedFromName),
+                                                identityOf(m_programFolder) + u'\n');
+        return whole;
+    });
+    if (!placed)
+        return whole && QFileInfo::exists(m_databasePath);
     if (fromProgramFolder)
         m_copiedFromProgramFolder = source;
     return true;

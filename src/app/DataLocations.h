@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <functional>
+
 // Where this run finds its read-only files (help documents, the template database) and which
 // database it opens. A program whose folder holds its files and can be written to (a build
 // folder, a portable copy) keeps the database beside itself. An installed program, or a program
@@ -19,6 +21,10 @@ public:
 
     // The folder of the help documents, their pictures and the template database.
     QString dataFolder() const { return m_dataFolder; }
+    // The fresh database a new book starts from. An installed program's is in its data folder;
+    // a build or portable folder keeps its own in template/, as its database beside the program
+    // holds the user's work.
+    QString templatePath() const;
     // The database this run opens; made ready by prepareDatabase().
     QString databasePath() const { return m_databasePath; }
     // The database beside the program, when it was copied to the user's data folder just now;
@@ -36,6 +42,11 @@ public:
     // The same file or folder whichever path (a link, "..") leads to it; a path to nothing yet is
     // cleaned up only.
     static QString identityOf(const QString& path);
+    // Copies the file whole under a name of its own and renames it into place without replacing
+    // anything: false when it could not, also when a file came to be there meanwhile. What must
+    // be done before the copy is in place runs once it is whole; its false leaves no copy.
+    static bool copyNew(const QString& source, const QString& target,
+                        const std::function<bool()>& beforePlacing = {});
 
 private:
     bool keepsCopy() const;

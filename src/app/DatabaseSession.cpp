@@ -171,13 +171,17 @@ bool restoreBackup(const QString& path, bool missing)
 
 } // namespace
 
-void locateDatabase()
+void locateDatabase(const QString& namedDatabase)
 {
     RunPaths& paths = runPaths();
     DataLocations locations(paths.programFolder,
                             QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
-    locations.prepareDatabase();
     paths.dataFolder = locations.dataFolder();
+    if (!namedDatabase.isEmpty()) {
+        paths.databasePath = namedDatabase;
+        return;
+    }
+    locations.prepareDatabase();
     paths.databasePath = locations.databasePath();
     const QString from = locations.copiedFromProgramFolder();
     if (!from.isEmpty())

@@ -3,8 +3,9 @@
 #include "data/StoreError.h"
 
 // Decides where the run's files are, puts the folders in the run settings, and tells the user
-// when the database was copied out of a read-only program folder.
-void locateDatabase();
+// when the database was copied out of a read-only program folder. A database named on the
+// command line is used as it is, and nothing is copied to the user's data folder for it.
+void locateDatabase(const QString& namedDatabase = {});
 // Tells the user that the program already runs for the database but does not answer, so this
 // run ends.
 void tellDatabaseHeld();

@@ -18,6 +18,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
+#include <QFileInfo>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -166,15 +167,18 @@ void MainWindow::createToolBar()
     }
 }
 
-bool MainWindow::initializeEnvironment()
+bool MainWindow::initializeEnvironment(const StartOptions& options)
 {
     const BusyPointer busy;
     RunPaths& paths = runPaths();
     if (paths.programFolder.isEmpty())
         paths.programFolder = QCoreApplication::applicationDirPath();
-    locateDatabase();
+    locateDatabase(options.databasePath);
+    if (!options.databasePath.isEmpty())
+        nameBookInTitle(QFileInfo(options.databasePath).fileName());
     // A second run for the database would hide the first run's unsaved work, or lose its own.
-    if (const SingleInstance::Claim claim = m_instance->claim(paths.databasePath);
+    if (const SingleInstance::Claim claim =
+            m_instance->claim(paths.databasePath, options.windowName);
         claim != SingleInstance::Claim::First) {
         m_handedOver = claim == SingleInstance::Claim::HandedOver;
         if (!m_handedOver)
@@ -192,16 +196,21 @@ bool MainWindow::initializeEnvironment()
     m_personalReminder = Settings::instance().personalReminder();
     show();
     openStartWindow();
+    openAvailable(options.windowName);
     paths.helpFilePath = HelpDocuments::pathOf(HelpDocuments::WritingReference);
     return true;
 }
 
 void MainWindow::openStartWindow()
 {
-    const QString window = ToolWindowCatalog::startWindow(Settings::instance().startWindow());
-    if (!window.isEmpty() && ToolCatalog::isAvailable(window))
-        openToolWindow(window);
+    openAvailable(ToolWindowCatalog::startWindow(Settings::instance().startWindow()));
     applyToolBarSetting();
+}
+
+void MainWindow::openAvailable(const QString& windowName)
+{
+    if (!windowName.isEmpty() && ToolCatalog::isAvailable(windowName))
+        openToolWindow(windowName);
 }
 
 void MainWindow::applyToolBarSetting()
@@ -305,7 +314,17 @@ void MainWindow::showAbout()
         MessageIcon::Information, MessageButtons::Ok);
 }
 
-void MainWindow::comeToFront()
+// A book's own database is named on the title bar, so that the runs on two books tell apart. The
+// desktop appends the application's display name to a title that does not end with it, so the
+// run's display name names the book too: its dialogs' titles then tell the book as well.
+void MainWindow::nameBookInTitle(const QString& fileName)
+{
+    const QString title = QStringLiteral("Quillane 98 \u2014 %1").arg(fileName);
+    QGuiApplication::setApplicationDisplayName(title);
+    setWindowTitle(title);
+}
+
+void MainWindow::comeToFront(const QString& windowName)
 {
     // Until the start-up is done, its own messages are in front.
     if (!isVisible())
@@ -314,6 +333,7 @@ void MainWindow::comeToFront()
         showNormal();
     raise();
     activateWindow();
+    openAvailable(windowName);
 }
 
 void MainWindow::showPersonalMessage()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/CommandLine.h"
+
 #include <QHash>
 #include <QMainWindow>
 #include <QPointer>
@@ -24,9 +26,9 @@ public:
     explicit MainWindow(QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    // Opens the database, reads the settings, shows the frame and opens the start window.
-    // False when the program cannot go on and must end.
-    bool initializeEnvironment();
+    // Opens the database, reads the settings, shows the frame and opens the start window, with
+    // what the command line asks. False when the program cannot go on and must end.
+    bool initializeEnvironment(const StartOptions& options = {});
     // True when initializeEnvironment() ended because the program already runs for the database
     // and was brought to the front: nothing went wrong.
     bool handedOver() const { return m_handedOver; }
@@ -59,7 +61,9 @@ private:
     void showAbout();
     void showPersonalMessage();
     void closeToolWindows();
-    void comeToFront();
+    void nameBookInTitle(const QString& fileName);
+    void comeToFront(const QString& windowName);
+    void openAvailable(const QString& windowName);
 
     QMdiArea* m_frame = nullptr;
     ChildFrame* m_childFrame = nullptr;

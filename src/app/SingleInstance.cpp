@@ -22,7 +22,8 @@
 
 namespace {
 
-const QByteArray Request = "come to the front\n";
+// One line: the request, then the tool window to open, if any, after a space.
+const QByteArray Request = "come to the front";
 const QByteArray Answer = "coming\n";
 // A first run listens a moment after taking its lock, and answers once its event loop runs.
 constexpr int ConnectMs = 5000;
@@ -65,7 +66,7 @@ bool writeAll(int socket, const QByteArray& data)
 
 // True once the request is with the run listening at the path; its answer is awaited a while,
 // but the request stays with that run either way.
-bool askToComeToTheFront(const QString& path)
+bool askToComeToTheFront(const QString& path, const QString& windowName)
 {
     sockaddr_un address;
     if (!addressOf(path, &address))
@@ -83,7 +84,8 @@ bool askToComeToTheFront(const QString& path)
             return false;
         QThread::msleep(50);
     }
-    const bool sent = writeAll(socket, Request);
+    const QByteArray window = windowName.isEmpty() ? QByteArray() : ' ' + windowName.toUtf8();
+    const bool sent = writeAll(socket, Request + window + '\n');
     pollfd answer = {socket, POLLIN, 0};
     if (sent && ::poll(&answer, 1, AnswerMs) <= 0)
         qWarning("Quillane, already running for this database, has not answered yet");
@@ -100,7 +102,7 @@ SingleInstance::~SingleInstance()
     release();
 }
 
-SingleInstance::Claim SingleInstance::claim(const QString& databasePath)
+SingleInstance::Claim SingleInstance::claim(const QString& databasePath, const QString& windowName)
 {
     const QString path = socketPath(databasePath);
     const QByteArray lockPath = QFile::encodeName(path + QStringLiteral(".lock"));
@@ -119,7 +121,7 @@ SingleInstance::Claim SingleInstance::claim(const QString& databasePath)
         qWarning("Could not lock %s: %s", lockPath.constData(), std::strerror(cause));
         return Claim::First;
     }
-    return askToComeToTheFront(path) ? Claim::HandedOver : Claim::NoAnswer;
+    return askToComeToTheFront(path, windowName) ? Claim::HandedOver : Claim::NoAnswer;
 }
 
 void SingleInstance::release()
@@ -177,9 +179,12 @@ void SingleInstance::acceptRequests()
                         received.append(buffer, count);
                     if (received.contains('\n') || count == 0) {
                         reading->setEnabled(false);
-                        if (received.left(received.indexOf('\n') + 1) == Request) {
+                        const qsizetype end = received.indexOf('\n');
+                        const QByteArray line = end < 0 ? QByteArray() : received.left(end);
+                        if (line == Request || line.startsWith(Request + ' ')) {
                             writeAll(connection, Answer);
-                            emit activationRequested();
+                            emit activationRequested(
+                                QString::fromUtf8(line.sliced(Request.size()).trimmed()));
                         }
                         done();
                     } else if (count < 0 && errno != EAGAIN && errno != EWOULDBLOCK) {

@@ -24,14 +24,16 @@ public:
     explicit SingleInstance(QObject* parent = nullptr);
     ~SingleInstance() override;
 
-    // Claims the database for this run, or asks the run that holds it to come to the front.
-    Claim claim(const QString& databasePath);
+    // Claims the database for this run, or asks the run that holds it to come to the front and
+    // open the tool window named, if any.
+    Claim claim(const QString& databasePath, const QString& windowName = {});
     // Gives up the claim: later runs start on their own.
     void release();
 
 signals:
-    // A later run for the same database asked this one to come to the front.
-    void activationRequested();
+    // A later run for the same database asked this one to come to the front, and to open the
+    // tool window named, if any.
+    void activationRequested(const QString& windowName);
 
 private:
     void listen(const QString& path);
