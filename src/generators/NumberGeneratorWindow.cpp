@@ -6,6 +6,7 @@
 #include "shared/desktop/BusyPointer.h"
 #include "shared/desktop/Desktop.h"
 #include "shared/desktop/TimerHold.h"
+#include "shared/widgets/AccessKeys.h"
 #include "shared/widgets/ControlMakers.h"
 #include "shared/widgets/OutputText.h"
 #include "shared/widgets/ResultKeeping.h"
@@ -219,6 +220,7 @@ void NumberGeneratorWindow::chooseKind(int kind)
     showBounds();
     m_firstLabel->setText(description.firstLabel);
     m_secondLabel->setText(description.secondLabel);
+    AccessKeys::give(this); // the new captions take their letters again
     m_firstBound->setText(description.firstBound);
     m_secondBound->setText(description.secondBound);
     m_firstSpin->setStepName(description.firstLabel);
