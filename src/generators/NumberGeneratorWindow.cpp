@@ -270,7 +270,8 @@ void NumberGeneratorWindow::generateFromSeed(quint32 seed)
     busy.release();
     if (!result) {
         desktop().messageBox(QStringLiteral("The Number you have selected is out of range"),
-                             QStringLiteral("Out of Range"), MessageIcon::None, MessageButtons::Ok);
+                             QStringLiteral("Out of Range"), MessageIcon::None, MessageButtons::Ok,
+                             m_firstBound);
         return;
     }
     showResult(*result, roll);
@@ -291,8 +292,9 @@ void NumberGeneratorWindow::throwNotation(const QString& notation, SeededGenerat
 {
     const auto parsed = DiceNotation::parse(notation);
     if (const auto* wrong = std::get_if<QString>(&parsed)) {
-        desktop().messageBox(*wrong, QStringLiteral("Dice Notation"), MessageIcon::Information,
-                             MessageButtons::Ok);
+        desktop().messageBox(
+            *wrong, QStringLiteral("Dice Notation"), MessageIcon::Information, MessageButtons::Ok,
+            DiceNotation::looksLikeNotation(m_firstBound->text()) ? m_firstBound : m_secondBound);
         return;
     }
     showResult(DiceNotation::roll(std::get<DiceNotation::Expression>(parsed), roll.random()).line,
