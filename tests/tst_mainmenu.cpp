@@ -3,6 +3,7 @@
 #include "app/MainWindow.h"
 #include "app/ToolCatalog.h"
 #include "data/Database.h"
+#include "shared/widgets/AccessKeys.h"
 #include "shared/widgets/ChildFrame.h"
 #include "shared/widgets/RunPaths.h"
 #include "shared/widgets/Settings.h"
@@ -178,11 +179,11 @@ private slots:
         QTest::newRow("Custom") << "mnuCustomizaton Ctrl+F6 - frmCustom";
         QTest::newRow("Character") << "Char_Gen Ctrl+F7 cmdCharGen frmCharacter";
         QTest::newRow("Name") << "Char_Name Ctrl+F8 - frmNameGenerator";
-        QTest::newRow("Wizard") << "Story_Wizard - cmdStoryWizard frmStoryWizard";
-        QTest::newRow("Crystal") << "Story_Ball - cmdCrystal frmCrystalBall";
-        QTest::newRow("Stage") << "mnuStoryStage - - frmStoryandStage";
-        QTest::newRow("Plot") << "Story_Plot - cmdPlot frmPlot";
-        QTest::newRow("Scene") << "mnu_scene - cmdScene frmScene";
+        QTest::newRow("Wizard") << "Story_Wizard Ctrl+Shift+W cmdStoryWizard frmStoryWizard";
+        QTest::newRow("Crystal") << "Story_Ball Ctrl+Shift+B cmdCrystal frmCrystalBall";
+        QTest::newRow("Stage") << "mnuStoryStage Ctrl+Shift+T - frmStoryandStage";
+        QTest::newRow("Plot") << "Story_Plot Ctrl+Shift+P cmdPlot frmPlot";
+        QTest::newRow("Scene") << "mnu_scene Ctrl+Shift+E cmdScene frmScene";
         QTest::newRow("Sprint") << "mnuWritingSprint - - frmSprint";
     }
     void menusKeysAndButtonsOpenTheirWindows()
@@ -214,6 +215,20 @@ private slots:
         QVERIFY(child(other)->isMinimized() && !child(target)->isMinimized());
         QVERIFY(child(target)->pos() == QPoint(0, 0) && frame()->subWindowList().size() == 2);
         QVERIFY(window->loads == 1 && window->activations == 2 && !desktop().busy);
+        // The keys belong to this entry alone, and have no standard meaning on the desktop.
+        QStringList owners;
+        for (const QAction* action : m_window->findChildren<QAction*>())
+            if (action->shortcuts().contains(QKeySequence(way.at(1))))
+                owners << action->objectName();
+        QCOMPARE(owners.join(' '), way.at(1) == "-" ? QString() : way.at(0));
+        // Ctrl+F4 and Ctrl+F6, which close and step through the frame's children elsewhere,
+        // have opened their windows here from the first.
+        const bool longOwned = way.at(1) == "Ctrl+F4" || way.at(1) == "Ctrl+F6";
+        for (int standard = QKeySequence::HelpContents;
+             !longOwned && standard <= QKeySequence::Cancel; ++standard)
+            QVERIFY2(!QKeySequence::keyBindings(QKeySequence::StandardKey(standard))
+                          .contains(QKeySequence(way.at(1))),
+                     qPrintable(way.at(1)));
         // The window opened second, brought back while the frame has the keyboard.
         m_window->openToolWindow(other);
         QCOMPARE(child(other)->pos(), QPoint(0, 0));
@@ -322,6 +337,16 @@ private slots:
         desktop().answerNext(MessageAnswer::Yes);
         QTest::mouseClick(button("cmdExit"), Qt::LeftButton);
         QVERIFY(!m_window->isVisible() && !Database::isOpen());
+        // Every menu entry has an Alt letter of its own within its menu.
+        for (QAction* title : m_window->menuBar()->actions()) {
+            QString letters;
+            for (QAction* item : title->menu()->actions()) {
+                const QChar letter = AccessKeys::letterOf(item->text());
+                QVERIFY2(item->isSeparator() || (!letter.isNull() && !letters.contains(letter)),
+                         qPrintable(item->text()));
+                letters += letter;
+            }
+        }
         QCOMPARE(listed.join('|') + '\n' + m_env->told(),
                  TestEnvironment::expectedOutput("mainmenu-commands.txt", true));
     }

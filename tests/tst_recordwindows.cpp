@@ -228,6 +228,7 @@ private slots:
         click("cmdUpdate");
         QVERIFY(m_env->expectMessage("A duplicate exists.  Please try again.") &&
                 boxText(window.box) == "Bo");
+        QVERIFY(find(window.box)->hasFocus()); // back in the name the message refused
         type(window.box, "Di");
         QTest::keyClick(find(window.box), Qt::Key_Escape); // keeps the edit, for Update to save
         click("cmdUpdate");

@@ -135,6 +135,7 @@ private slots:
         click("cmdUpdateCharacter");
         QVERIFY(m_env->expectMessage("A duplicate exists.  Please try again.",
                                      "Duplicate Item Exists", MessageIcon::Information));
+        QVERIFY(find<QWidget>("cboCharacter")->hasFocus()); // back in the refused choice
         const QString links =
             "SELECT Story_ID || '/' || Character_ID FROM Story_Character ORDER BY ID";
         QCOMPARE(column(links), (QStringList{"1/1", "2/1", "2/2"}));

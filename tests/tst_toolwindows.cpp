@@ -1,6 +1,9 @@
+#include "app/MenuLayout.h"
 #include "app/ToolCatalog.h"
+#include "shared/widgets/AccessKeys.h"
 #include "shared/widgets/ControlMakers.h"
 #include "shared/widgets/ToolWindow.h"
+#include "shared/widgets/ToolWindowCatalog.h"
 #include "support/TestEnvironment.h"
 
 #include <QtTest>
@@ -40,6 +43,13 @@ class TestToolWindows : public QObject
     }
 
 private slots:
+    void initTestCase()
+    {
+        QString menuLetters; // as the main window sets them
+        for (const MenuDefinition& menu : mainMenus())
+            menuLetters += AccessKeys::letterOf(menu.caption);
+        AccessKeys::setMenuLetters(menuLetters);
+    }
     void init() { m_env = std::make_unique<TestEnvironment>(); }
     void cleanup()
     {
@@ -49,12 +59,31 @@ private slots:
 
     // Every control has a name for screen readers and is reached by the Tab key, in the order
     // laid down where there is one; Enter presses the focused button, elsewhere the default one.
+    // Every button's caption and every caption of a control has one Alt letter, which no control
+    // shown with it shares, and none but the listed ones shares a menu title's; screen readers
+    // read captions without the marker. No key of the window opens a tool window.
     // A line added to a long results list is current and in view without the list reading again
     // the lines it holds, and its longest line is neither cut nor out of the scroll bar's reach.
     void keyboardAndScreenReadersReachEveryControl_data()
     {
         QTest::addColumn<QString>("windowName");
         QTest::addColumn<QString>("tabOrder");
+        // The controls whose only free Alt letters are a menu title's, or whose documented
+        // caption has one.
+        QTest::addColumn<QString>("menuLetters");
+        const QHash<QString, QString> menuLetters = {
+            {"frmBrainstorm", "&Clipboard"},
+            {"frmCharacter", "C&haracter:|Relation&ship:|&Wealth|Eye&s|&Weight|&Hair|&Clipboard|"
+                             "Time&r"},
+            {"frmFreeAss", "&Start|&Clipboard"},
+            {"frmNameGenerator", "&Clipboard"},
+            {"frmNumberGenerator", "Lo&wer|&Clipboard"},
+            {"frmPlot", "&Suggest"},
+            {"frmScene", "&Weather:|T&hree:|Time&r"},
+            {"frmSentence", "&Clipboard"},
+            {"frmSprint", "&Start"},
+            {"frmStoryWizard", "&Clipboard"},
+        };
         const QHash<QString, QString> orders = {
             {"frmSentence", "cmdGenerate cmdPrint cmdClip cmdClear lstPatternType chkRandom "
                             "chkSentence lstResults OK_BT"},
@@ -65,14 +94,70 @@ private slots:
                                    "txtRange1 spnRange1 txtRange2 spnRange2 chkTimer lstResults"},
         };
         for (const QString& name : ToolCatalog::windowNames())
-            QTest::newRow(qPrintable(name)) << name << orders.value(name);
+            QTest::newRow(qPrintable(name))
+                << name << orders.value(name) << menuLetters.value(name);
     }
 
     void keyboardAndScreenReadersReachEveryControl()
     {
         QFETCH(QString, windowName);
         QFETCH(QString, tabOrder);
+        QFETCH(QString, menuLetters);
         const auto window = open(windowName);
+        QList<QWidget*> captioned;
+        for (QWidget* control : window->findChildren<QWidget*>()) {
+            const auto* label = qobject_cast<QLabel*>(control);
+            const QString text = control->property("text").toString();
+            if ((label && label->buddy()) || (qobject_cast<QAbstractButton*>(control) &&
+                                              text.contains(QRegularExpression("[A-Za-z]")) &&
+                                              control->objectName() != "cmdPsycho"))
+                captioned << control;
+        }
+        QStringList onMenuLetters;
+        for (QWidget* control : std::as_const(captioned)) {
+            const QString text = control->property("text").toString();
+            QVERIFY2(QString(text).replace("&&", "").count('&') == 1,
+                     qPrintable(control->objectName() + ' ' + text));
+            const QAccessibleInterface* read = QAccessible::queryAccessibleInterface(control);
+            QVERIFY2(!read->text(QAccessible::Name).contains('&'), qPrintable(text));
+            if (AccessKeys::menuLetters().contains(AccessKeys::letterOf(text)))
+                onMenuLetters << text;
+        }
+        QCOMPARE(onMenuLetters.join('|'), menuLetters);
+        // Letters are shared only by controls that never show together: those on other pages.
+        QList<std::pair<QTabWidget*, int>> pages = {{nullptr, 0}};
+        for (QTabWidget* tabs : window->findChildren<QTabWidget*>())
+            for (int page = 0; page < tabs->count(); ++page)
+                pages.append({tabs, page});
+        for (const auto& [tabs, page] : std::as_const(pages)) {
+            if (tabs)
+                tabs->setCurrentIndex(page);
+            QHash<QChar, QWidget*> letters;
+            for (QWidget* control : std::as_const(captioned)) {
+                const QString text = control->property("text").toString();
+                const QWidget* other = letters.value(AccessKeys::letterOf(text));
+                // Labels of one caption share it: Alt moves from one to the next.
+                const bool sameLabel = other && qobject_cast<const QLabel*>(other) &&
+                                       qobject_cast<QLabel*>(control) &&
+                                       other->property("text") == text;
+                if (!control->isVisibleTo(window.get()))
+                    continue;
+                QVERIFY2(!other || sameLabel, qPrintable(text));
+                letters.insert(AccessKeys::letterOf(text), control);
+            }
+        }
+        for (const auto& [tabs, page] : std::as_const(pages))
+            if (tabs)
+                tabs->setCurrentIndex(0);
+        QStringList windowKeys;
+        for (const QAction* action : window->findChildren<QAction*>())
+            for (const QKeySequence& key : action->shortcuts())
+                windowKeys << key.toString(QKeySequence::PortableText);
+        for (const QShortcut* shortcut : window->findChildren<QShortcut*>())
+            windowKeys << shortcut->key().toString(QKeySequence::PortableText);
+        for (const ToolWindowEntry& tool : ToolWindowCatalog::entries())
+            QVERIFY2(tool.shortcut.isEmpty() || !windowKeys.contains(tool.shortcut),
+                     qPrintable(tool.shortcut));
         if (auto* list = window->findChild<QListWidget*>("lstResults")) {
             const QString longest = QString("far ").repeated(80);
             for (int i = 0; i < 1000; ++i)
@@ -126,7 +211,9 @@ private slots:
         QAbstractButton* defaultButton = window->defaultButton();
         QList<QPushButton*> buttons = window->findChildren<QPushButton*>();
         // "Close" goes last: it ends the window.
-        const auto closing = [](QPushButton* button) { return button->text() == "Close"; };
+        const auto closing = [](QPushButton* button) {
+            return button->text().remove('&') == "Close";
+        };
         std::stable_partition(buttons.begin(), buttons.end(), std::not_fn(closing));
         QVERIFY(!buttons.isEmpty());
 

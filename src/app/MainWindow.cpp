@@ -8,6 +8,7 @@
 #include "app/ToolCatalog.h"
 #include "shared/desktop/BusyPointer.h"
 #include "shared/desktop/Desktop.h"
+#include "shared/widgets/AccessKeys.h"
 #include "shared/widgets/ChildFrame.h"
 #include "shared/widgets/FatalError.h"
 #include "shared/widgets/RunPaths.h"
@@ -99,15 +100,15 @@ void MainWindow::createCommands()
                [this] { m_childFrame->tile(Qt::Vertical); });
     addCommand(QStringLiteral("Window_Arrange"), QStringLiteral("&Arrange Icons"),
                QStringLiteral("Shift+F6"), [this] { m_childFrame->arrangeIcons(); });
-    addCommand(QStringLiteral("Help_How_To"), QStringLiteral("How to Use This Program"), {},
+    addCommand(QStringLiteral("Help_How_To"), QStringLiteral("&How to Use This Program"), {},
                [] { openWebPage(HelpDocuments::pathOf(HelpDocuments::OnlineHelp)); });
-    addCommand(QStringLiteral("Help_CBT"), QStringLiteral("Writing Reference"), {},
+    addCommand(QStringLiteral("Help_CBT"), QStringLiteral("&Writing Reference"), {},
                [] { showHelpFile(runPaths().helpFilePath); });
-    addCommand(QStringLiteral("mnuCorvaneWeb"), QStringLiteral("Corvane on the Web"), {},
+    addCommand(QStringLiteral("mnuCorvaneWeb"), QStringLiteral("&Corvane on the Web"), {},
                [] { openWebPage(HelpDocuments::pathOf(HelpDocuments::Features)); });
-    addCommand(QStringLiteral("Help_About"), QStringLiteral("About the Quillane"), {},
+    addCommand(QStringLiteral("Help_About"), QStringLiteral("&About the Quillane"), {},
                [this] { showAbout(); });
-    addCommand(QStringLiteral("mnu_personal_message"), QStringLiteral("Personal Message"),
+    addCommand(QStringLiteral("mnu_personal_message"), QStringLiteral("&Personal Message"),
                QStringLiteral("Ctrl+M"), [this] { showPersonalMessage(); });
 }
 
@@ -137,6 +138,11 @@ void MainWindow::createMenus()
                 menu->addAction(m_commands.value(command));
         }
     }
+    // The windows' captions keep clear of the menu titles' letters where they can.
+    QString menuLetters;
+    for (const QAction* title : menuBar()->actions())
+        menuLetters += AccessKeys::letterOf(title->text());
+    AccessKeys::setMenuLetters(menuLetters);
     m_windowMenu = menuBar()->findChild<QMenu*>(QStringLiteral("Window_Main"));
     connect(m_windowMenu, &QMenu::aboutToShow, this, &MainWindow::fillWindowMenu);
 }

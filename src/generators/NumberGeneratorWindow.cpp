@@ -6,6 +6,7 @@
 #include "shared/desktop/BusyPointer.h"
 #include "shared/desktop/Desktop.h"
 #include "shared/desktop/TimerHold.h"
+#include "shared/widgets/AccessKeys.h"
 #include "shared/widgets/ControlMakers.h"
 #include "shared/widgets/OutputText.h"
 #include "shared/widgets/ResultKeeping.h"
@@ -219,6 +220,7 @@ void NumberGeneratorWindow::chooseKind(int kind)
     showBounds();
     m_firstLabel->setText(description.firstLabel);
     m_secondLabel->setText(description.secondLabel);
+    AccessKeys::give(this); // the new captions take their letters again
     m_firstBound->setText(description.firstBound);
     m_secondBound->setText(description.secondBound);
     m_firstSpin->setStepName(description.firstLabel);
@@ -268,7 +270,8 @@ void NumberGeneratorWindow::generateFromSeed(quint32 seed)
     busy.release();
     if (!result) {
         desktop().messageBox(QStringLiteral("The Number you have selected is out of range"),
-                             QStringLiteral("Out of Range"), MessageIcon::None, MessageButtons::Ok);
+                             QStringLiteral("Out of Range"), MessageIcon::None, MessageButtons::Ok,
+                             m_firstBound);
         return;
     }
     showResult(*result, roll);
@@ -289,8 +292,9 @@ void NumberGeneratorWindow::throwNotation(const QString& notation, SeededGenerat
 {
     const auto parsed = DiceNotation::parse(notation);
     if (const auto* wrong = std::get_if<QString>(&parsed)) {
-        desktop().messageBox(*wrong, QStringLiteral("Dice Notation"), MessageIcon::Information,
-                             MessageButtons::Ok);
+        desktop().messageBox(
+            *wrong, QStringLiteral("Dice Notation"), MessageIcon::Information, MessageButtons::Ok,
+            DiceNotation::looksLikeNotation(m_firstBound->text()) ? m_firstBound : m_secondBound);
         return;
     }
     showResult(DiceNotation::roll(std::get<DiceNotation::Expression>(parsed), roll.random()).line,

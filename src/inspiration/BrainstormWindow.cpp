@@ -218,8 +218,7 @@ void BrainstormWindow::askForTopic()
         return;
     desktop().messageBox(QStringLiteral("You need to enter a topic."),
                          QStringLiteral("Enter a Topic"), MessageIcon::Information,
-                         MessageButtons::Ok);
-    m_topic->setFocus();
+                         MessageButtons::Ok, m_topic);
 }
 
 bool BrainstormWindow::holdsFocus() const

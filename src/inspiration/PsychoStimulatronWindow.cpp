@@ -6,6 +6,7 @@
 #include "shared/desktop/BusyPointer.h"
 #include "shared/desktop/Desktop.h"
 #include "shared/desktop/TimerHold.h"
+#include "shared/widgets/AccessKeys.h"
 #include "shared/widgets/SeededGeneration.h"
 #include "shared/widgets/WindowServices.h"
 
@@ -48,6 +49,7 @@ PsychoStimulatronWindow::PsychoStimulatronWindow(QWidget* parent)
     m_wordButton->move((width() - m_wordButton->width()) / 2,
                        (height() - m_wordButton->height()) / 2);
     setDefaultButton(m_wordButton);
+    AccessKeys::leaveAlone(m_wordButton); // it shows a word, not a command
 
     // Both intervals are the window's own; the settings interval does not apply here.
     m_moveTimer = addTimer(QStringLiteral("tmrMoveButton"));

@@ -326,7 +326,7 @@ bool RecordWindow::handleSaveError(const StoreError& error)
                                  MessageButtons::Ok);
         return true;
     case EngineError::DuplicateValue: {
-        tellDuplicate();
+        tellDuplicate(nameBox());
         m_record->revertAll();
         m_mapper->toFirst();
         StoreError failure;
@@ -371,7 +371,7 @@ bool RecordWindow::offerToSaveAsNew()
     if (key < 0) {
         // The edits stay on screen whatever the database said.
         if (error.number == EngineError::DuplicateValue) {
-            tellDuplicate();
+            tellDuplicate(nameBox());
             return true;
         }
         if (tellRefusedWrite(error, unsavedRecord()))
@@ -387,11 +387,21 @@ bool RecordWindow::offerToSaveAsNew()
     return true;
 }
 
-void RecordWindow::tellDuplicate()
+QWidget* RecordWindow::nameBox() const
+{
+    // The record's name is what a duplicate repeats: "Name", "Plot Name", "Scene Name"...
+    for (int column = 0; column < m_record->columnCount(); ++column)
+        if (m_record->headerData(column, Qt::Horizontal).toString().endsWith(u"Name"))
+            if (QWidget* box = m_mapper->mappedWidgetAt(column))
+                return box;
+    return nullptr;
+}
+
+void RecordWindow::tellDuplicate(QWidget* field)
 {
     desktop().messageBox(QStringLiteral("A duplicate exists.  Please try again."),
                          QStringLiteral("Duplicate Item Exists"), MessageIcon::Information,
-                         MessageButtons::Ok);
+                         MessageButtons::Ok, field);
 }
 
 void RecordWindow::newRecord(const std::function<void()>& generate, QWidget* focus)

@@ -51,8 +51,11 @@ public:
         QList<RecordTable::Link> otherLinks = {};
     };
 
-    // Tells the user that a save would duplicate a stored record.
-    static void tellDuplicate();
+    // Tells the user that a save would duplicate a stored record; the focus goes to the field
+    // given, else back where it was.
+    static void tellDuplicate(QWidget* field = nullptr);
+    // The box of the field that names the record, or null.
+    QWidget* nameBox() const;
 
     // Saves the current row from the bound controls. A missing row, a duplicate and a
     // cancelled save are told to the user; any other failure is fatal.

@@ -181,7 +181,8 @@ bool RelationshipList::chosen(qint64* other, QString* kind) const
     if (*other >= 0 && !kind->isEmpty())
         return true;
     desktop().messageBox(QStringLiteral("Choose a character and a kind of relationship."), Title,
-                         MessageIcon::Information, MessageButtons::Ok);
+                         MessageIcon::Information, MessageButtons::Ok,
+                         *other < 0 ? static_cast<QWidget*>(m_other) : m_kind);
     return false;
 }
 
@@ -189,7 +190,7 @@ void RelationshipList::tellRefused(const StoreError& error, const RefusedWrite& 
 {
     switch (error.number) {
     case EngineError::DuplicateValue:
-        RecordWindow::tellDuplicate();
+        RecordWindow::tellDuplicate(m_other);
         return;
     case EngineError::RuleViolated:
         desktop().messageBox(error.description, Title, MessageIcon::Information,

@@ -184,7 +184,7 @@ bool StoryLinkList::save(qint64 currentKey)
     }
     switch (error.number) {
     case EngineError::DuplicateValue: {
-        RecordWindow::tellDuplicate();
+        RecordWindow::tellDuplicate(m_combo);
         m_links->revertChanges();
         error = {};
         m_newLink.removeAfterDuplicate(

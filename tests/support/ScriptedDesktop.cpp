@@ -1,7 +1,9 @@
 #include "support/ScriptedDesktop.h"
 
+#include <QApplication>
 #include <QPainter>
 #include <QUrl>
+#include <QWidget>
 
 ScriptedDesktop::~ScriptedDesktop()
 {
@@ -13,6 +15,10 @@ MessageAnswer ScriptedDesktop::showMessageBox(const QString& text, const QString
                                               MessageIcon icon, MessageButtons buttons)
 {
     messages.append({text, title, icon, buttons});
+    // The message takes the focus, as a real one does; where it goes afterwards is the
+    // program's doing.
+    if (QWidget* focused = QApplication::focusWidget())
+        focused->clearFocus();
     if (whileOpen)
         whileOpen();
     if (buttons == MessageButtons::Ok)

@@ -2,7 +2,11 @@
 
 #include "shared/desktop/TimerHold.h"
 
+#include <QApplication>
+#include <QPointer>
+#include <QScopeGuard>
 #include <QtGlobal>
+#include <QWidget>
 
 namespace {
 Desktop* currentDesktop = nullptr;
@@ -25,8 +29,13 @@ Desktop* installedDesktop()
 }
 
 MessageAnswer Desktop::messageBox(const QString& text, const QString& title, MessageIcon icon,
-                                  MessageButtons buttons)
+                                  MessageButtons buttons, QWidget* about)
 {
+    const QPointer<QWidget> focusAfter = about ? about : QApplication::focusWidget();
+    const auto returnFocus = qScopeGuard([&focusAfter] {
+        if (focusAfter)
+            focusAfter->setFocus(Qt::OtherFocusReason);
+    });
     const TimerHold::MessageScope hold;
     return showMessageBox(text, title, icon, buttons);
 }

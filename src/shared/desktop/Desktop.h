@@ -8,6 +8,7 @@
 
 class QPainter;
 class QUrl;
+class QWidget;
 
 // Everything the program asks of the desktop goes through this one interface: message and
 // input boxes, the beep, the busy pointer, the printer, the clipboard, the browser and the help
@@ -27,9 +28,11 @@ class Desktop
 public:
     virtual ~Desktop() = default;
 
-    // While a message, a question or a file dialog is open, no tool window's timer fires.
+    // While a message, a question or a file dialog is open, no tool window's timer fires. When
+    // the message closes, the focus goes to the control it is about, if given, else back to the
+    // control that had it.
     MessageAnswer messageBox(const QString& text, const QString& title, MessageIcon icon,
-                             MessageButtons buttons);
+                             MessageButtons buttons, QWidget* about = nullptr);
     // Returns the typed text; Cancel gives the empty text.
     QString inputBox(const QString& prompt, const QString& title, const QString& defaultText);
     virtual void beep() = 0;

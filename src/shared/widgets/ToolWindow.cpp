@@ -1,5 +1,6 @@
 #include "shared/widgets/ToolWindow.h"
 
+#include "shared/widgets/AccessKeys.h"
 #include "shared/widgets/ChildFrame.h"
 #include "shared/widgets/ControlOrder.h"
 
@@ -15,6 +16,12 @@ ToolWindow::ToolWindow(const QString& windowName, const QString& caption, QWidge
     setObjectName(windowName);
     setWindowTitle(caption);
     setAccessibleName(caption);
+}
+
+void ToolWindow::showEvent(QShowEvent* event)
+{
+    AccessKeys::give(this);
+    QWidget::showEvent(event);
 }
 
 void ToolWindow::activate()

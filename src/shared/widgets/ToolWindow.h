@@ -68,6 +68,8 @@ protected:
     // Closing unloads the window: its work is kept and its timers stop, so no tick runs before
     // it is gone.
     void closeEvent(QCloseEvent* event) override;
+    // Gives Alt letters to the captions that have none, once the window is filled.
+    void showEvent(QShowEvent* event) override;
 
 private:
     QPointer<QAbstractButton> m_defaultButton;
