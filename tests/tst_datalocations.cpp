@@ -134,6 +134,8 @@ private slots:
     // in order, between "*"), standard error, and database|window|language otherwise.
     void commandLineIsRead_data()
     {
+        setApplicationIdentity();
+        const QString version = "quillane " + QCoreApplication::applicationVersion() + "\n";
         QTest::addColumn<QString>("arguments");
         QTest::addColumn<int>("exitCode"); // -1: the run goes on
         QTest::addColumn<QString>("output");
@@ -149,8 +151,8 @@ private slots:
                                << QString();
         };
         runs("nothing", "", "||");
-        QTest::newRow("version") << "--version" << 0 << "quillane 0.1\n" << QString() << QString();
-        QTest::newRow("-v") << "-v" << 0 << "quillane 0.1\n" << QString() << QString();
+        QTest::newRow("version") << "--version" << 0 << version << QString() << QString();
+        QTest::newRow("-v") << "-v" << 0 << version << QString() << QString();
         QTest::newRow("help") << "--help" << 0 << help << QString() << QString();
         QTest::newRow("-h") << "-h --database a.mdb" << 0 << help << QString() << QString();
         runs("file", "book/mynovel.mdb", "book/mynovel.mdb||");
@@ -168,11 +170,12 @@ private slots:
         misused("database and another file", "--database a.mdb b.mdb",
                 "more than one database file given (a.mdb, b.mdb); give one");
         misused("empty name", "--database=", "the database file name is empty");
-        misused("unknown window", "--window frmNothing",
-                "there is no window called frmNothing; the windows are frmBrainstorm, "
-                "frmCharacter, frmCrystalBall, frmCustom, frmFreeAss, frmNameGenerator, "
-                "frmNumberGenerator, frmPlot, frmPracticeLog, frmPsycho, frmScene, frmSentence, "
-                "frmSprint, frmStoryWizard, frmStoryandStage");
+        misused(
+            "unknown window", "--window frmNothing",
+            "there is no window called frmNothing; the windows are frmBrainstorm, "
+            "frmCastMap, frmCharacter, frmCrystalBall, frmCustom, frmFreeAss, frmNameGenerator, "
+            "frmNumberGenerator, frmPlot, frmPracticeLog, frmPsycho, frmScene, frmSentence, "
+            "frmSprint, frmStoryWizard, frmStoryandStage");
         misused("two windows", "--window frmPlot --window frmScene",
                 "--window is given more than once");
         for (const char* code : {"xx", "german", "de_XX", "C"})
@@ -286,6 +289,8 @@ private slots:
     // backups beside it. No run makes the user's data folder for a book.
     void theProgramStartsFromTheCommandLine_data()
     {
+        setApplicationIdentity();
+        const QString version = "quillane " + QCoreApplication::applicationVersion() + "\n";
         QTest::addColumn<QString>("arguments"); // "<book>" is the book's folder
         QTest::addColumn<QString>("held");      // in the book's folder: a text file, a database
         QTest::addColumn<int>("exitCode");
@@ -293,8 +298,7 @@ private slots:
         QTest::addColumn<QString>("error");
         QTest::addColumn<QString>("after"); // the book's folder, its days written <day>
         QTest::newRow("version") << "--version"
-                                 << "" << 0 << "quillane 0.1\n"
-                                 << ""
+                                 << "" << 0 << version << ""
                                  << "";
         QTest::newRow("bad option") << "--bogus"
                                     << "" << 2 << ""

@@ -163,7 +163,7 @@ private slots:
         QVERIFY(QFileInfo::exists(m_env->db.folder() + "/backups/" +
                                   QFileInfo(path).completeBaseName() + "-2026-12-06.mdb"));
         entry("Help_About")->trigger();
-        QVERIFY(desktop().lastMessage().endsWith("Your work is saved in " + path + "."));
+        QVERIFY(desktop().lastMessage().contains("\nYour work is saved in " + path + ".\n"));
     }
 
     // Each way to a tool window opens it once, with the keyboard; a later request brings it back
