@@ -121,6 +121,15 @@ install)
     done
     opener=$(desktop_env xdg-mime query default application/x-quillane-database)
     [ "$opener" = "$id.desktop" ] || { echo "the database opens with \"$opener\""; exit 1; }
+    # What the file manager then runs opens the book where it is: its backups appear beside it,
+    # and nothing is copied to the user's data folder.
+    exec=$(sed -n '/^\[Desktop Entry\]/,/^\[/s/^Exec=//p' "$prefix/share/applications/$id.desktop")
+    desktop_env env PATH="$prefix/bin:$PATH" QT_QPA_PLATFORM=offscreen QUILLANE_QUIT_WHEN_SHOWN=1 \
+        timeout 60 ${exec/\%f/$scratch/files/mynovel.mdb}
+    ls "$scratch/files/backups/mynovel-"*.mdb >/dev/null ||
+        { echo "the book opened from the file manager has no backup beside it"; exit 1; }
+    [ ! -e "$home/.local/share/Quillane" ] ||
+        { echo "opening a book made the user's data folder"; exit 1; }
 
     env -u XDG_DATA_HOME HOME="$home" QT_QPA_PLATFORM=offscreen QUILLANE_QUIT_WHEN_SHOWN=1 \
         timeout 60 "$prefix/bin/quillane"
