@@ -449,6 +449,8 @@ private slots:
         QCOMPARE(titles, expected);
         QCOMPARE(entry("Create_Sentence")->text(),
                  shown("ToolWindowCatalog", "&Sentence Generator"));
+        // Qt's own dialogs speak it too.
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes") != "&Yes", german);
 
         SentenceWindow window;
         QCOMPARE(window.windowTitle(), shown("SentenceWindow", "Sentence Generator"));
