@@ -116,7 +116,7 @@ void FreeAssociationWindow::newWordFromSeed(quint32 seed)
     m_drill.notePrompt(m_stimulus->text(), seed);
     // Starting again restarts the period: the next automatic word is a full period away. Out of
     // a drill, a word rolled from a seed waits for Start.
-    if (m_startButton->text() == stopCaption()) {
+    if (m_running) {
         m_timer->stop();
         m_timer->start(AnswerPeriod);
     }
@@ -130,7 +130,8 @@ void FreeAssociationWindow::activate()
 
 void FreeAssociationWindow::startOrStop()
 {
-    if (m_startButton->text() == startCaption()) {
+    m_running = !m_running;
+    if (m_running) {
         m_startButton->setText(stopCaption());
         m_response->setEnabled(true);
         m_response->setFocus();
