@@ -88,6 +88,78 @@
     </message>
 </context>
 <context>
+    <name>AppearsInBar</name>
+    <message>
+        <location filename="../src/records/AppearsInBar.cpp" line="46"/>
+        <source>no story yet</source>
+        <translation>noch keine Geschichte</translation>
+    </message>
+    <message>
+        <location filename="../src/records/AppearsInBar.cpp" line="54"/>
+        <location filename="../src/records/AppearsInBar.cpp" line="55"/>
+        <source>Add to Story…</source>
+        <translation>Zu Geschichte hinzufügen…</translation>
+    </message>
+    <message>
+        <location filename="../src/records/AppearsInBar.cpp" line="56"/>
+        <source>Link this record to a story</source>
+        <translation>Diesen Datensatz mit einer Geschichte verknüpfen</translation>
+    </message>
+    <message>
+        <location filename="../src/records/AppearsInBar.cpp" line="60"/>
+        <source>Appears in</source>
+        <translation>Kommt vor in</translation>
+    </message>
+    <message>
+        <location filename="../src/records/AppearsInBar.cpp" line="61"/>
+        <source>The stories this record is part of; double-click one to open it in Story and Stage</source>
+        <translation>Die Geschichten, zu denen dieser Datensatz gehört; doppelklicken Sie auf eine, um sie in Geschichte und Bühne zu öffnen</translation>
+    </message>
+    <message>
+        <location filename="../src/records/AppearsInBar.cpp" line="63"/>
+        <source>Appears in:</source>
+        <translation>Kommt vor in:</translation>
+    </message>
+    <message>
+        <location filename="../src/records/AppearsInBar.cpp" line="96"/>
+        <location filename="../src/records/AppearsInBar.cpp" line="134"/>
+        <source>Untitled story</source>
+        <translation>Unbenannte Geschichte</translation>
+    </message>
+    <message>
+        <location filename="../src/records/AppearsInBar.cpp" line="105"/>
+        <location filename="../src/records/AppearsInBar.cpp" line="127"/>
+        <source>Add to Story</source>
+        <translation>Zu Geschichte hinzufügen</translation>
+    </message>
+    <message>
+        <location filename="../src/records/AppearsInBar.cpp" line="111"/>
+        <source>There is nothing to add to a story yet.  Create a record with New first.</source>
+        <translation>Es gibt noch nichts, das zu einer Geschichte hinzugefügt werden könnte.  Legen Sie zuerst mit Neu einen Datensatz an.</translation>
+    </message>
+    <message>
+        <location filename="../src/records/AppearsInBar.cpp" line="118"/>
+        <source>There is no story yet.  Create one in Story and Stage first.</source>
+        <translation>Es gibt noch keine Geschichte.  Erstellen Sie zuerst eine in Geschichte und Bühne.</translation>
+    </message>
+    <message>
+        <location filename="../src/records/AppearsInBar.cpp" line="130"/>
+        <source>&amp;Story:</source>
+        <translation>&amp;Geschichte:</translation>
+    </message>
+    <message>
+        <location filename="../src/records/AppearsInBar.cpp" line="131"/>
+        <source>Stories</source>
+        <translation>Geschichten</translation>
+    </message>
+    <message>
+        <location filename="../src/records/AppearsInBar.cpp" line="153"/>
+        <source>a link</source>
+        <extracomment>What the refused change was about, as in &quot;Quillane could not save/add/delete …&quot;</extracomment>
+        <translation>einer Verknüpfung</translation>
+    </message>
+</context>
+<context>
     <name>BarChartOfWords</name>
     <message>
         <location filename="../src/plugins/wordschart/BarChartOfWords.cpp" line="14"/>
@@ -112,6 +184,104 @@
     </message>
 </context>
 <context>
+    <name>BrainstormWindow</name>
+    <message>
+        <location filename="../src/inspiration/BrainstormWindow.cpp" line="38"/>
+        <source>Question word</source>
+        <translation>Fragewort</translation>
+    </message>
+    <message>
+        <location filename="../src/inspiration/BrainstormWindow.cpp" line="39"/>
+        <source>Noun</source>
+        <translation>Substantiv</translation>
+    </message>
+    <message>
+        <location filename="../src/inspiration/BrainstormWindow.cpp" line="40"/>
+        <source>Verb</source>
+        <translation>Verb</translation>
+    </message>
+    <message>
+        <location filename="../src/inspiration/BrainstormWindow.cpp" line="41"/>
+        <source>Adjective</source>
+        <translation>Adjektiv</translation>
+    </message>
+    <message>
+        <location filename="../src/inspiration/BrainstormWindow.cpp" line="42"/>
+        <source>Adverb</source>
+        <translation>Adverb</translation>
+    </message>
+    <message>
+        <location filename="../src/inspiration/BrainstormWindow.cpp" line="49"/>
+        <source>Brainstorm</source>
+        <translation>Brainstorming</translation>
+    </message>
+    <message>
+        <location filename="../src/inspiration/BrainstormWindow.cpp" line="67"/>
+        <source>Prompt word</source>
+        <translation>Impulswort</translation>
+    </message>
+    <message>
+        <location filename="../src/inspiration/BrainstormWindow.cpp" line="75"/>
+        <source>Prompt</source>
+        <translation>Impuls</translation>
+    </message>
+    <message>
+        <location filename="../src/inspiration/BrainstormWindow.cpp" line="83"/>
+        <source>Random</source>
+        <translation>Zufällig</translation>
+    </message>
+    <message>
+        <location filename="../src/inspiration/BrainstormWindow.cpp" line="84"/>
+        <source>Timer</source>
+        <translation>Zeitgeber</translation>
+    </message>
+    <message>
+        <location filename="../src/inspiration/BrainstormWindow.cpp" line="87"/>
+        <source>&amp;Print</source>
+        <translation>&amp;Drucken</translation>
+    </message>
+    <message>
+        <location filename="../src/inspiration/BrainstormWindow.cpp" line="88"/>
+        <source>&amp;Clipboard</source>
+        <translation>&amp;Zwischenablage</translation>
+    </message>
+    <message>
+        <location filename="../src/inspiration/BrainstormWindow.cpp" line="89"/>
+        <source>Clear List</source>
+        <translation>Liste leeren</translation>
+    </message>
+    <message>
+        <location filename="../src/inspiration/BrainstormWindow.cpp" line="90"/>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <location filename="../src/inspiration/BrainstormWindow.cpp" line="110"/>
+        <source>Topic:</source>
+        <translation>Thema:</translation>
+    </message>
+    <message>
+        <location filename="../src/inspiration/BrainstormWindow.cpp" line="111"/>
+        <source>Idea:</source>
+        <translation>Idee:</translation>
+    </message>
+    <message>
+        <location filename="../src/inspiration/BrainstormWindow.cpp" line="204"/>
+        <source>Topic: %1</source>
+        <translation>Thema: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/inspiration/BrainstormWindow.cpp" line="222"/>
+        <source>You need to enter a topic.</source>
+        <translation>Sie müssen ein Thema eingeben.</translation>
+    </message>
+    <message>
+        <location filename="../src/inspiration/BrainstormWindow.cpp" line="222"/>
+        <source>Enter a Topic</source>
+        <translation>Thema eingeben</translation>
+    </message>
+</context>
+<context>
     <name>CastMapView</name>
     <message>
         <location filename="../src/shared/widgets/CastMapView.cpp" line="49"/>
@@ -120,11 +290,493 @@
     </message>
 </context>
 <context>
+    <name>CastMapWindow</name>
+    <message>
+        <location filename="../src/records/CastMapWindow.cpp" line="36"/>
+        <source>Cast Map</source>
+        <translation>Figurenkarte</translation>
+    </message>
+    <message>
+        <location filename="../src/records/CastMapWindow.cpp" line="47"/>
+        <source>Story</source>
+        <translation>Geschichte</translation>
+    </message>
+    <message>
+        <location filename="../src/records/CastMapWindow.cpp" line="50"/>
+        <source>Export S&amp;VG…</source>
+        <translation>S&amp;VG exportieren…</translation>
+    </message>
+    <message>
+        <location filename="../src/records/CastMapWindow.cpp" line="51"/>
+        <source>Save the map as an SVG picture</source>
+        <translation>Die Karte als SVG-Bild speichern</translation>
+    </message>
+    <message>
+        <location filename="../src/records/CastMapWindow.cpp" line="52"/>
+        <source>Export P&amp;NG…</source>
+        <translation>P&amp;NG exportieren…</translation>
+    </message>
+    <message>
+        <location filename="../src/records/CastMapWindow.cpp" line="53"/>
+        <source>Save the map as a PNG picture</source>
+        <translation>Die Karte als PNG-Bild speichern</translation>
+    </message>
+    <message>
+        <location filename="../src/records/CastMapWindow.cpp" line="54"/>
+        <source>&amp;Print</source>
+        <translation>&amp;Drucken</translation>
+    </message>
+    <message>
+        <location filename="../src/records/CastMapWindow.cpp" line="54"/>
+        <source>Print the map</source>
+        <translation>Die Karte drucken</translation>
+    </message>
+    <message>
+        <location filename="../src/records/CastMapWindow.cpp" line="55"/>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <location filename="../src/records/CastMapWindow.cpp" line="62"/>
+        <source>S&amp;tory:</source>
+        <translation>&amp;Geschichte:</translation>
+    </message>
+    <message>
+        <location filename="../src/records/CastMapWindow.cpp" line="80"/>
+        <source>Export SVG</source>
+        <translation>SVG exportieren</translation>
+    </message>
+    <message>
+        <location filename="../src/records/CastMapWindow.cpp" line="80"/>
+        <source>SVG picture (*.svg)</source>
+        <translation>SVG-Bild (*.svg)</translation>
+    </message>
+    <message>
+        <location filename="../src/records/CastMapWindow.cpp" line="84"/>
+        <source>Export PNG</source>
+        <translation>PNG exportieren</translation>
+    </message>
+    <message>
+        <location filename="../src/records/CastMapWindow.cpp" line="84"/>
+        <source>PNG picture (*.png)</source>
+        <translation>PNG-Bild (*.png)</translation>
+    </message>
+    <message>
+        <location filename="../src/records/CastMapWindow.cpp" line="121"/>
+        <source>All characters</source>
+        <translation>Alle Figuren</translation>
+    </message>
+    <message>
+        <location filename="../src/records/CastMapWindow.cpp" line="123"/>
+        <source>Untitled story</source>
+        <translation>Unbenannte Geschichte</translation>
+    </message>
+    <message>
+        <location filename="../src/records/CastMapWindow.cpp" line="152"/>
+        <source>where the character stands</source>
+        <extracomment>What the refused change was about, as in &quot;Quillane could not save/add/delete …&quot;</extracomment>
+        <translation>der Position der Figur</translation>
+    </message>
+    <message>
+        <location filename="../src/records/CastMapWindow.cpp" line="153"/>
+        <source>It stays there on the map</source>
+        <translation>Sie bleibt an dieser Stelle auf der Karte</translation>
+    </message>
+    <message>
+        <location filename="../src/records/CastMapWindow.cpp" line="161"/>
+        <source>%1 cast map</source>
+        <extracomment>The name offered for the picture of a story&apos;s map, before its &quot;.svg&quot; or &quot;.png&quot;</extracomment>
+        <translation>Figurenkarte %1</translation>
+    </message>
+    <message>
+        <location filename="../src/records/CastMapWindow.cpp" line="167"/>
+        <source>The map could not be saved.  %1</source>
+        <translation>Die Karte konnte nicht gespeichert werden.  %1</translation>
+    </message>
+    <message>
+        <location filename="../src/records/CastMapWindow.cpp" line="173"/>
+        <source>Print Cast Map</source>
+        <translation>Figurenkarte drucken</translation>
+    </message>
+    <message>
+        <location filename="../src/records/CastMapWindow.cpp" line="174"/>
+        <source>Is your printer on and loaded with paper.</source>
+        <translation>Ist Ihr Drucker eingeschaltet und mit Papier bestückt.</translation>
+    </message>
+    <message>
+        <location filename="../src/records/CastMapWindow.cpp" line="182"/>
+        <source>No printer is installed.  Export the map as a picture to print it elsewhere.</source>
+        <translation>Es ist kein Drucker eingerichtet.  Exportieren Sie die Karte als Bild, um sie anderswo zu drucken.</translation>
+    </message>
+    <message>
+        <location filename="../src/records/CastMapWindow.cpp" line="186"/>
+        <source>The map could not be printed.  %1</source>
+        <translation>Die Karte konnte nicht gedruckt werden.  %1</translation>
+    </message>
+</context>
+<context>
     <name>CastNames</name>
     <message>
         <location filename="../src/data/CastNames.cpp" line="76"/>
         <source>The database is not open</source>
         <translation>Die Datenbank ist nicht geöffnet</translation>
+    </message>
+</context>
+<context>
+    <name>CharacterSketchBoxes</name>
+    <message>
+        <location filename="../src/records/CharacterSketchBoxes.cpp" line="17"/>
+        <source>Character One</source>
+        <translation>Figur eins</translation>
+    </message>
+    <message>
+        <location filename="../src/records/CharacterSketchBoxes.cpp" line="18"/>
+        <source>Character Two</source>
+        <translation>Figur zwei</translation>
+    </message>
+    <message>
+        <location filename="../src/records/CharacterSketchBoxes.cpp" line="19"/>
+        <source>Character Three</source>
+        <translation>Figur drei</translation>
+    </message>
+    <message>
+        <location filename="../src/records/CharacterSketchBoxes.cpp" line="21"/>
+        <source>Motivation One</source>
+        <translation>Motivation eins</translation>
+    </message>
+    <message>
+        <location filename="../src/records/CharacterSketchBoxes.cpp" line="22"/>
+        <source>Motivation Two</source>
+        <translation>Motivation zwei</translation>
+    </message>
+    <message>
+        <location filename="../src/records/CharacterSketchBoxes.cpp" line="23"/>
+        <source>Motivation Three</source>
+        <translation>Motivation drei</translation>
+    </message>
+    <message>
+        <location filename="../src/records/CharacterSketchBoxes.cpp" line="39"/>
+        <source>Motivation:</source>
+        <translation>Motivation:</translation>
+    </message>
+    <message>
+        <location filename="../src/records/CharacterSketchBoxes.cpp" line="88"/>
+        <source>Job%1</source>
+        <translation>Beruf%1</translation>
+    </message>
+    <message>
+        <location filename="../src/records/CharacterSketchBoxes.cpp" line="91"/>
+        <source>Character%1</source>
+        <translation>Figur%1</translation>
+    </message>
+</context>
+<context>
+    <name>CharacterWindow</name>
+    <message>
+        <location filename="../src/records/CharacterWindow.cpp" line="47"/>
+        <source>Personal</source>
+        <translation>Persönlich</translation>
+    </message>
+    <message>
+        <location filename="../src/records/CharacterWindow.cpp" line="48"/>
+        <source>Social</source>
+        <translation>Sozial</translation>
+    </message>
+    <message>
+        <location filename="../src/records/CharacterWindow.cpp" line="49"/>
+        <source>Interests</source>
+        <translation>Interessen</translation>
+    </message>
+    <message>
+        <location filename="../src/records/CharacterWindow.cpp" line="50"/>
+        <source>Psychology</source>
+        <translation>Psychologie</translation>
+    </message>
+    <message>
+        <location filename="../src/records/CharacterWindow.cpp" line="83"/>
+        <source>Mental</source>
+        <translation>Psyche</translation>
+    </message>
+    <message>
+        <location filename="../src/records/CharacterWindow.cpp" line="84"/>
+        <source>Mental State</source>
+        <translation>Geisteszustand</translation>
+    </message>
+    <message>
+        <location filename="../src/records/CharacterWindow.cpp" line="86"/>
+        <source>Materialism</source>
+        <translation>Materialismus</translation>
+    </message>
+    <message>
+        <location filename="../src/records/CharacterWindow.cpp" line="87"/>
+        <source>Morality</source>
+        <translation>Moral</translation>
+    </message>
+    <message>
+        <location filename="../src/records/CharacterWindow.cpp" line="90"/>
+        <source>Motivation</source>
+        <translation>Motivation</translation>
+    </message>
+    <message>
+        <location filename="../src/records/CharacterWindow.cpp" line="91"/>
+        <source>Intellect</source>
+        <translation>Intellekt</translation>
+    </message>
+    <message>
+        <location filename="../src/records/CharacterWindow.cpp" line="93"/>
+        <source>Thrift</source>
+        <translation>Sparsamkeit</translation>
+    </message>
+    <message>
+        <location filename="../src/records/CharacterWindow.cpp" line="95"/>
+        <source>Job</source>
+        <translation>Beruf</translation>
+    </message>
+    <message>
+        <location filename="../src/records/CharacterWindow.cpp" line="97"/>
+        <source>Hobby</source>
+        <translation>Hobby</translation>
+    </message>
+    <message>
+        <location filename="../src/records/CharacterWindow.cpp" line="99"/>
+        <source>Interest</source>
+        <translation>Interesse</translation>
+    </message>
+    <message>
+        <location filename="../src/records/CharacterWindow.cpp" line="101"/>
+        <source>Country</source>
+        <translation>Land</translation>
+    </message>
+    <message>
+        <location filename="../src/records/CharacterWindow.cpp" line="103"/>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <location filename="../src/records/CharacterWindow.cpp" line="105"/>
+        <source>Family</source>
+        <translation>Familie</translation>
+    </message>
+    <message>
+        <location filename="../src/records/CharacterWindow.cpp" line="107"/>
+        <source>Education</source>
+        <translation>Bildung</translation>
+    </message>
+    <message>
+        <location filename="../src/records/CharacterWindow.cpp" line="109"/>
+        <source>Religion</source>
+        <translation>Religion</translation>
+    </message>
+    <message>
+        <location filename="../src/records/CharacterWindow.cpp" line="111"/>
+        <source>Wealth</source>
+        <translation>Vermögen</translation>
+    </message>
+    <message>
+        <location filename="../src/records/CharacterWindow.cpp" line="113"/>
+        <source>Eyes</source>
+        <translation>Augen</translation>
+    </message>
+    <message>
+        <location filename="../src/records/CharacterWindow.cpp" line="115"/>
+        <source>Age</source>
+        <translation>Alter</translation>
+    </message>
+    <message>
+        <location filename="../src/records/CharacterWindow.cpp" line="116"/>
+        <source>Enter this character&apos;s age in years</source>
+        <translation>Geben Sie das Alter dieser Figur in Jahren ein</translation>
+    </message>
+    <message>
+        <location filename="../src/records/CharacterWindow.cpp" line="117"/>
+        <source>Weight</source>
+        <translation>Gewicht</translation>
+    </message>
+    <message>
+        <location filename="../src/records/CharacterWindow.cpp" line="118"/>
+        <source>Enter this character&apos;s weight in pounds</source>
+        <translation>Geben Sie das Gewicht dieser Figur in Pfund ein</translation>
+    </message>
+    <message>
+        <location filename="../src/records/CharacterWindow.cpp" line="119"/>
+        <source>Height</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <location filename="../src/records/CharacterWindow.cpp" line="120"/>
+        <source>Enter this character&apos;s height in inches</source>
+        <translation>Geben Sie die Größe dieser Figur in Zoll ein</translation>
+    </message>
+    <message>
+        <location filename="../src/records/CharacterWindow.cpp" line="121"/>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <location filename="../src/records/CharacterWindow.cpp" line="122"/>
+        <source>Enter this character&apos;s name</source>
+        <translation>Geben Sie den Namen dieser Figur ein</translation>
+    </message>
+    <message>
+        <location filename="../src/records/CharacterWindow.cpp" line="123"/>
+        <source>Gender</source>
+        <translation>Geschlecht</translation>
+    </message>
+    <message>
+        <location filename="../src/records/CharacterWindow.cpp" line="125"/>
+        <source>Hair</source>
+        <translation>Haare</translation>
+    </message>
+    <message>
+        <location filename="../src/records/CharacterWindow.cpp" line="137"/>
+        <source>Character Navigate</source>
+        <translation>Figuren durchblättern</translation>
+    </message>
+    <message>
+        <location filename="../src/records/CharacterWindow.cpp" line="139"/>
+        <source>You must create your first character by selecting New.  This character will not be saved.</source>
+        <translation>Sie müssen Ihre erste Figur mit Neu anlegen.  Diese Figur wird nicht gespeichert.</translation>
+    </message>
+    <message>
+        <location filename="../src/records/CharacterWindow.cpp" line="142"/>
+        <source>Create a New Character.</source>
+        <translation>Erstellen Sie eine neue Figur.</translation>
+    </message>
+    <message>
+        <location filename="../src/records/CharacterWindow.cpp" line="151"/>
+        <source>Character Generator</source>
+        <translation>Figurengenerator</translation>
+    </message>
+    <message>
+        <location filename="../src/records/CharacterWindow.cpp" line="173"/>
+        <source>Attributes</source>
+        <translation>Eigenschaften</translation>
+    </message>
+    <message>
+        <location filename="../src/records/CharacterWindow.cpp" line="193"/>
+        <source>Characters</source>
+        <translation>Figuren</translation>
+    </message>
+    <message>
+        <location filename="../src/records/CharacterWindow.cpp" line="196"/>
+        <source>New</source>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <location filename="../src/records/CharacterWindow.cpp" line="197"/>
+        <source>Generate a brand new character</source>
+        <translation>Eine ganz neue Figur generieren</translation>
+    </message>
+    <message>
+        <location filename="../src/records/CharacterWindow.cpp" line="199"/>
+        <source>&amp;Generate</source>
+        <translation>&amp;Generieren</translation>
+    </message>
+    <message>
+        <location filename="../src/records/CharacterWindow.cpp" line="200"/>
+        <source>Click this to generate a new character.  Be careful not erase attributes you like.</source>
+        <translation>Klicken Sie hier, um eine neue Figur zu generieren.  Achten Sie darauf, keine Eigenschaften zu löschen, die Ihnen gefallen.</translation>
+    </message>
+    <message>
+        <location filename="../src/records/CharacterWindow.cpp" line="203"/>
+        <source>Update</source>
+        <translation>Aktualisieren</translation>
+    </message>
+    <message>
+        <location filename="../src/records/CharacterWindow.cpp" line="204"/>
+        <source>Save this character&apos;s profile</source>
+        <translation>Das Profil dieser Figur speichern</translation>
+    </message>
+    <message>
+        <location filename="../src/records/CharacterWindow.cpp" line="205"/>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <location filename="../src/records/CharacterWindow.cpp" line="206"/>
+        <source>Delete this character</source>
+        <translation>Diese Figur löschen</translation>
+    </message>
+    <message>
+        <location filename="../src/records/CharacterWindow.cpp" line="207"/>
+        <source>&amp;Print</source>
+        <translation>&amp;Drucken</translation>
+    </message>
+    <message>
+        <location filename="../src/records/CharacterWindow.cpp" line="208"/>
+        <source>Print this character</source>
+        <translation>Diese Figur drucken</translation>
+    </message>
+    <message>
+        <location filename="../src/records/CharacterWindow.cpp" line="210"/>
+        <source>&amp;Clipboard</source>
+        <translation>&amp;Zwischenablage</translation>
+    </message>
+    <message>
+        <location filename="../src/records/CharacterWindow.cpp" line="211"/>
+        <source>Copy this character to the clipboard to be pasted into another program</source>
+        <translation>Diese Figur in die Zwischenablage kopieren, um sie in ein anderes Programm einzufügen</translation>
+    </message>
+    <message>
+        <location filename="../src/records/CharacterWindow.cpp" line="213"/>
+        <source>Check On/Off</source>
+        <translation>Haken an/aus</translation>
+    </message>
+    <message>
+        <location filename="../src/records/CharacterWindow.cpp" line="215"/>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <location filename="../src/records/CharacterWindow.cpp" line="215"/>
+        <source>Close this form</source>
+        <translation>Dieses Formular schließen</translation>
+    </message>
+    <message>
+        <location filename="../src/records/CharacterWindow.cpp" line="216"/>
+        <source>Timer</source>
+        <translation>Zeitgeber</translation>
+    </message>
+    <message>
+        <location filename="../src/records/CharacterWindow.cpp" line="217"/>
+        <source>Start the timer to generate a series of new characters</source>
+        <translation>Den Zeitgeber starten, um eine Reihe neuer Figuren zu generieren</translation>
+    </message>
+    <message>
+        <location filename="../src/records/CharacterWindow.cpp" line="250"/>
+        <source>Check this box if you&apos;d like this field generated.</source>
+        <translation>Aktivieren Sie dieses Kästchen, wenn dieses Feld generiert werden soll.</translation>
+    </message>
+    <message>
+        <location filename="../src/records/CharacterWindow.cpp" line="252"/>
+        <source>Generate %1</source>
+        <extracomment>The box that says whether the attribute of the caption is drawn</extracomment>
+        <translation>Generieren – %1</translation>
+    </message>
+    <message>
+        <location filename="../src/records/CharacterWindow.cpp" line="269"/>
+        <source>Notes</source>
+        <translation>Notizen</translation>
+    </message>
+    <message>
+        <location filename="../src/records/CharacterWindow.cpp" line="282"/>
+        <source>Relationships</source>
+        <translation>Beziehungen</translation>
+    </message>
+    <message>
+        <location filename="../src/records/CharacterWindow.cpp" line="380"/>
+        <source>Generate</source>
+        <translation>Generieren</translation>
+    </message>
+    <message>
+        <location filename="../src/records/CharacterWindow.cpp" line="410"/>
+        <source>Keep</source>
+        <translation>Übernehmen</translation>
+    </message>
+    <message>
+        <location filename="../src/records/CharacterWindow.h" line="98"/>
+        <source>Every name the lists give is held by a character or given here already, so names may repeat from now on.</source>
+        <translation>Jeder Name aus den Listen gehört schon einer Figur oder wurde hier bereits vergeben, daher können sich Namen ab jetzt wiederholen.</translation>
     </message>
 </context>
 <context>
@@ -210,11 +862,71 @@
     </message>
 </context>
 <context>
+    <name>CrystalBallWindow</name>
+    <message>
+        <location filename="../src/inspiration/CrystalBallWindow.cpp" line="19"/>
+        <source>Crystal Ball</source>
+        <translation>Kristallkugel</translation>
+    </message>
+    <message>
+        <location filename="../src/inspiration/CrystalBallWindow.cpp" line="22"/>
+        <source>Advice</source>
+        <translation>Rat</translation>
+    </message>
+    <message>
+        <location filename="../src/inspiration/CrystalBallWindow.cpp" line="28"/>
+        <source>&amp;Advice</source>
+        <translation>&amp;Rat</translation>
+    </message>
+    <message>
+        <location filename="../src/inspiration/CrystalBallWindow.cpp" line="29"/>
+        <source>Timer</source>
+        <translation>Zeitgeber</translation>
+    </message>
+    <message>
+        <location filename="../src/inspiration/CrystalBallWindow.cpp" line="30"/>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
     <name>CsvText</name>
     <message>
         <location filename="../src/data/CsvText.cpp" line="111"/>
         <source>the quoted text that opens on line %1 is never closed</source>
         <translation>der in Zeile %1 beginnende Text in Anführungszeichen wird nie geschlossen</translation>
+    </message>
+</context>
+<context>
+    <name>CustomizationMessages</name>
+    <message>
+        <location filename="../src/customization/CustomizationMessages.cpp" line="23"/>
+        <source>The change could not be saved: %1.  Please correct it or try again.</source>
+        <translation>Die Änderung konnte nicht gespeichert werden: %1.  Bitte korrigieren Sie sie oder versuchen Sie es erneut.</translation>
+    </message>
+</context>
+<context>
+    <name>CustomizationWindow</name>
+    <message>
+        <location filename="../src/customization/CustomizationWindow.cpp" line="17"/>
+        <location filename="../src/customization/CustomizationWindow.cpp" line="20"/>
+        <source>Customization</source>
+        <translation>Anpassung</translation>
+    </message>
+    <message>
+        <location filename="../src/customization/CustomizationWindow.cpp" line="22"/>
+        <source>Database Customization</source>
+        <translation>Datenbankanpassung</translation>
+    </message>
+    <message>
+        <location filename="../src/customization/CustomizationWindow.cpp" line="24"/>
+        <source>Application Customization</source>
+        <translation>Anwendungsanpassung</translation>
+    </message>
+    <message>
+        <location filename="../src/customization/CustomizationWindow.cpp" line="25"/>
+        <source>Close</source>
+        <translation>Schließen</translation>
     </message>
 </context>
 <context>
@@ -560,6 +1272,74 @@
     </message>
 </context>
 <context>
+    <name>FreeAssociationWindow</name>
+    <message>
+        <location filename="../src/inspiration/FreeAssociationWindow.cpp" line="23"/>
+        <source>&amp;Start</source>
+        <translation>&amp;Starten</translation>
+    </message>
+    <message>
+        <location filename="../src/inspiration/FreeAssociationWindow.cpp" line="28"/>
+        <source>&amp;Stop</source>
+        <translation>&amp;Anhalten</translation>
+    </message>
+    <message>
+        <location filename="../src/inspiration/FreeAssociationWindow.cpp" line="42"/>
+        <source>Free Association</source>
+        <translation>Freie Assoziation</translation>
+    </message>
+    <message>
+        <location filename="../src/inspiration/FreeAssociationWindow.cpp" line="44"/>
+        <source>Stimulus:</source>
+        <translation>Reiz:</translation>
+    </message>
+    <message>
+        <location filename="../src/inspiration/FreeAssociationWindow.cpp" line="45"/>
+        <source>Stimulus</source>
+        <translation>Reiz</translation>
+    </message>
+    <message>
+        <location filename="../src/inspiration/FreeAssociationWindow.cpp" line="51"/>
+        <source>Response:</source>
+        <translation>Reaktion:</translation>
+    </message>
+    <message>
+        <location filename="../src/inspiration/FreeAssociationWindow.cpp" line="52"/>
+        <source>Response</source>
+        <translation>Reaktion</translation>
+    </message>
+    <message>
+        <location filename="../src/inspiration/FreeAssociationWindow.cpp" line="54"/>
+        <source>Stimuli and responses</source>
+        <translation>Reize und Reaktionen</translation>
+    </message>
+    <message>
+        <location filename="../src/inspiration/FreeAssociationWindow.cpp" line="56"/>
+        <source>&amp;Print</source>
+        <translation>&amp;Drucken</translation>
+    </message>
+    <message>
+        <location filename="../src/inspiration/FreeAssociationWindow.cpp" line="57"/>
+        <source>&amp;Clipboard</source>
+        <translation>&amp;Zwischenablage</translation>
+    </message>
+    <message>
+        <location filename="../src/inspiration/FreeAssociationWindow.cpp" line="58"/>
+        <source>Clear List</source>
+        <translation>Liste leeren</translation>
+    </message>
+    <message>
+        <location filename="../src/inspiration/FreeAssociationWindow.cpp" line="59"/>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <location filename="../src/inspiration/FreeAssociationWindow.cpp" line="153"/>
+        <source>Stimulus: %1      Response: %2</source>
+        <translation>Reiz: %1      Reaktion: %2</translation>
+    </message>
+</context>
+<context>
     <name>HelpCommands</name>
     <message>
         <location filename="../src/app/HelpCommands.cpp" line="36"/>
@@ -720,6 +1500,156 @@
         <location filename="../src/data/ListImport.cpp" line="63"/>
         <source>%1 has no whole-number key</source>
         <translation>%1 hat keinen ganzzahligen Schlüssel</translation>
+    </message>
+</context>
+<context>
+    <name>ListTablesPage</name>
+    <message>
+        <location filename="../src/customization/ListTablesPage.cpp" line="33"/>
+        <source>Text files (*.txt)</source>
+        <translation>Textdateien (*.txt)</translation>
+    </message>
+    <message>
+        <location filename="../src/customization/ListTablesPage.cpp" line="33"/>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <location filename="../src/customization/ListTablesPage.cpp" line="41"/>
+        <source>Table</source>
+        <translation>Tabelle</translation>
+    </message>
+    <message>
+        <location filename="../src/customization/ListTablesPage.cpp" line="42"/>
+        <source>Table:</source>
+        <translation>Tabelle:</translation>
+    </message>
+    <message>
+        <location filename="../src/customization/ListTablesPage.cpp" line="47"/>
+        <source>Table rows</source>
+        <translation>Tabellenzeilen</translation>
+    </message>
+    <message>
+        <location filename="../src/customization/ListTablesPage.cpp" line="48"/>
+        <source>Enter new or edit existing items here.</source>
+        <translation>Geben Sie hier neue Einträge ein oder bearbeiten Sie vorhandene.</translation>
+    </message>
+    <message>
+        <location filename="../src/customization/ListTablesPage.cpp" line="57"/>
+        <source>&amp;New</source>
+        <translation>&amp;Neu</translation>
+    </message>
+    <message>
+        <location filename="../src/customization/ListTablesPage.cpp" line="58"/>
+        <source>&amp;Update</source>
+        <translation>&amp;Aktualisieren</translation>
+    </message>
+    <message>
+        <location filename="../src/customization/ListTablesPage.cpp" line="59"/>
+        <source>&amp;Delete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <location filename="../src/customization/ListTablesPage.cpp" line="60"/>
+        <source>Sentence Codes</source>
+        <translation>Satzcodes</translation>
+    </message>
+    <message>
+        <location filename="../src/customization/ListTablesPage.cpp" line="61"/>
+        <source>Name Codes</source>
+        <translation>Namenscodes</translation>
+    </message>
+    <message>
+        <location filename="../src/customization/ListTablesPage.cpp" line="62"/>
+        <source>Import…</source>
+        <translation>Importieren…</translation>
+    </message>
+    <message>
+        <location filename="../src/customization/ListTablesPage.cpp" line="63"/>
+        <source>Add the words of a text or CSV file to this list</source>
+        <translation>Die Wörter einer Text- oder CSV-Datei zu dieser Liste hinzufügen</translation>
+    </message>
+    <message>
+        <location filename="../src/customization/ListTablesPage.cpp" line="64"/>
+        <source>Export…</source>
+        <translation>Exportieren…</translation>
+    </message>
+    <message>
+        <location filename="../src/customization/ListTablesPage.cpp" line="65"/>
+        <source>Save this table as a text or CSV file</source>
+        <translation>Diese Tabelle als Text- oder CSV-Datei speichern</translation>
+    </message>
+    <message>
+        <location filename="../src/customization/ListTablesPage.cpp" line="197"/>
+        <source>A duplicate exists.  Please try again.</source>
+        <translation>Ein Duplikat ist vorhanden.  Bitte versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <location filename="../src/customization/ListTablesPage.cpp" line="197"/>
+        <source>Duplicate Item Exists</source>
+        <translation>Duplikat vorhanden</translation>
+    </message>
+    <message>
+        <location filename="../src/customization/ListTablesPage.cpp" line="231"/>
+        <source>Are you sure that you wish to delete this item?</source>
+        <translation>Möchten Sie diesen Eintrag wirklich löschen?</translation>
+    </message>
+    <message>
+        <location filename="../src/customization/ListTablesPage.cpp" line="232"/>
+        <source>Delete Item</source>
+        <translation>Eintrag löschen</translation>
+    </message>
+    <message>
+        <location filename="../src/customization/ListTablesPage.cpp" line="250"/>
+        <source>You must leave at least one item in the table.</source>
+        <translation>Sie müssen mindestens einen Eintrag in der Tabelle belassen.</translation>
+    </message>
+    <message>
+        <location filename="../src/customization/ListTablesPage.cpp" line="267"/>
+        <source>Only a list of one value a row can be imported into: %1.  Please choose a word, name or pattern list.</source>
+        <translation>Importieren lässt sich nur in eine Liste mit einem Wert pro Zeile: %1.  Bitte wählen Sie eine Wort-, Namens- oder Musterliste.</translation>
+    </message>
+    <message>
+        <location filename="../src/customization/ListTablesPage.cpp" line="270"/>
+        <location filename="../src/customization/ListTablesPage.cpp" line="281"/>
+        <location filename="../src/customization/ListTablesPage.cpp" line="299"/>
+        <source>Import</source>
+        <translation>Importieren</translation>
+    </message>
+    <message>
+        <location filename="../src/customization/ListTablesPage.cpp" line="273"/>
+        <source>Import into %1</source>
+        <translation>In %1 importieren</translation>
+    </message>
+    <message>
+        <location filename="../src/customization/ListTablesPage.cpp" line="279"/>
+        <source>%1 cannot be imported: %2.  Nothing was changed.</source>
+        <translation>%1 kann nicht importiert werden: %2.  Es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <location filename="../src/customization/ListTablesPage.cpp" line="293"/>
+        <source>%1 added, %2 skipped (blank or already in the list).</source>
+        <translation>%1 hinzugefügt, %2 übersprungen (leer oder bereits in der Liste).</translation>
+    </message>
+    <message>
+        <location filename="../src/customization/ListTablesPage.cpp" line="298"/>
+        <source>  The first line, &quot;%1&quot;, was taken as the column heading.</source>
+        <translation>  Die erste Zeile, &quot;%1&quot;, wurde als Spaltenüberschrift verwendet.</translation>
+    </message>
+    <message>
+        <location filename="../src/customization/ListTablesPage.cpp" line="306"/>
+        <source>Export %1</source>
+        <translation>%1 exportieren</translation>
+    </message>
+    <message>
+        <location filename="../src/customization/ListTablesPage.cpp" line="321"/>
+        <source>%1 could not be written: %2.</source>
+        <translation>%1 konnte nicht geschrieben werden: %2.</translation>
+    </message>
+    <message>
+        <location filename="../src/customization/ListTablesPage.cpp" line="322"/>
+        <source>Export</source>
+        <translation>Exportieren</translation>
     </message>
 </context>
 <context>
@@ -973,6 +1903,19 @@ Freie Software unter der GNU General Public License, Version 3 oder neuer.</tran
         <location filename="../src/generators/NameGeneratorWindow.cpp" line="101"/>
         <source>Invalid Name Pattern</source>
         <translation>Ungültiges Namensmuster</translation>
+    </message>
+</context>
+<context>
+    <name>NothingToDelete</name>
+    <message>
+        <location filename="../src/records/NothingToDelete.h" line="10"/>
+        <source>No item to delete.</source>
+        <translation>Kein Eintrag zum Löschen.</translation>
+    </message>
+    <message>
+        <location filename="../src/records/NothingToDelete.h" line="11"/>
+        <source>No record to delete.</source>
+        <translation>Kein Datensatz zum Löschen.</translation>
     </message>
 </context>
 <context>
@@ -1240,6 +2183,115 @@ Freie Software unter der GNU General Public License, Version 3 oder neuer.</tran
     </message>
 </context>
 <context>
+    <name>PlotWindow</name>
+    <message>
+        <location filename="../src/records/PlotWindow.cpp" line="30"/>
+        <location filename="../src/records/PlotWindow.cpp" line="95"/>
+        <source>Plot</source>
+        <translation>Handlung</translation>
+    </message>
+    <message>
+        <location filename="../src/records/PlotWindow.cpp" line="35"/>
+        <source>Plot Navigate</source>
+        <translation>Handlungen durchblättern</translation>
+    </message>
+    <message>
+        <location filename="../src/records/PlotWindow.cpp" line="37"/>
+        <source>You must create your first plot by selecting New.  This will not be saved.</source>
+        <translation>Sie müssen Ihre erste Handlung mit Neu anlegen.  Sie wird nicht gespeichert.</translation>
+    </message>
+    <message>
+        <location filename="../src/records/PlotWindow.cpp" line="39"/>
+        <source>Create New First</source>
+        <translation>Zuerst neu erstellen</translation>
+    </message>
+    <message>
+        <location filename="../src/records/PlotWindow.cpp" line="51"/>
+        <source>Plot Suggestion</source>
+        <translation>Handlungsvorschlag</translation>
+    </message>
+    <message>
+        <location filename="../src/records/PlotWindow.cpp" line="52"/>
+        <source>Plot Name</source>
+        <translation>Handlungsname</translation>
+    </message>
+    <message>
+        <location filename="../src/records/PlotWindow.cpp" line="54"/>
+        <source>Plot Name:</source>
+        <translation>Handlungsname:</translation>
+    </message>
+    <message>
+        <location filename="../src/records/PlotWindow.cpp" line="56"/>
+        <source>Character One:</source>
+        <translation>Figur eins:</translation>
+    </message>
+    <message>
+        <location filename="../src/records/PlotWindow.cpp" line="56"/>
+        <source>Character Two:</source>
+        <translation>Figur zwei:</translation>
+    </message>
+    <message>
+        <location filename="../src/records/PlotWindow.cpp" line="56"/>
+        <source>Character Three:</source>
+        <translation>Figur drei:</translation>
+    </message>
+    <message>
+        <location filename="../src/records/PlotWindow.cpp" line="59"/>
+        <source>Plot Reference</source>
+        <translation>Handlungsverzeichnis</translation>
+    </message>
+    <message>
+        <location filename="../src/records/PlotWindow.cpp" line="62"/>
+        <source>Plots</source>
+        <translation>Handlungen</translation>
+    </message>
+    <message>
+        <location filename="../src/records/PlotWindow.cpp" line="65"/>
+        <source>Plot Description</source>
+        <translation>Handlungsbeschreibung</translation>
+    </message>
+    <message>
+        <location filename="../src/records/PlotWindow.cpp" line="76"/>
+        <source>New</source>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <location filename="../src/records/PlotWindow.cpp" line="77"/>
+        <source>Update</source>
+        <translation>Aktualisieren</translation>
+    </message>
+    <message>
+        <location filename="../src/records/PlotWindow.cpp" line="78"/>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <location filename="../src/records/PlotWindow.cpp" line="79"/>
+        <source>&amp;Suggest</source>
+        <translation>&amp;Vorschlagen</translation>
+    </message>
+    <message>
+        <location filename="../src/records/PlotWindow.cpp" line="80"/>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <location filename="../src/records/PlotWindow.cpp" line="81"/>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <location filename="../src/records/PlotWindow.cpp" line="262"/>
+        <source>PlotName</source>
+        <translation>Handlungsname</translation>
+    </message>
+    <message>
+        <location filename="../src/records/PlotWindow.cpp" line="264"/>
+        <source>PlotDescription</source>
+        <translation>Handlungsbeschreibung</translation>
+    </message>
+</context>
+<context>
     <name>PracticeListModel</name>
     <message>
         <location filename="../src/data/PracticeListModel.cpp" line="40"/>
@@ -1481,6 +2533,24 @@ Freie Software unter der GNU General Public License, Version 3 oder neuer.</tran
     </message>
 </context>
 <context>
+    <name>PsychoStimulatronWindow</name>
+    <message>
+        <location filename="../src/inspiration/PsychoStimulatronWindow.cpp" line="28"/>
+        <source>PyschoStimulatron</source>
+        <translation>PsychoStimulatron</translation>
+    </message>
+    <message>
+        <location filename="../src/inspiration/PsychoStimulatronWindow.cpp" line="39"/>
+        <source>Click to think about this word</source>
+        <translation>Klicken Sie, um über dieses Wort nachzudenken</translation>
+    </message>
+    <message>
+        <location filename="../src/inspiration/PsychoStimulatronWindow.cpp" line="110"/>
+        <source>Think about this word.</source>
+        <translation>Denken Sie über dieses Wort nach.</translation>
+    </message>
+</context>
+<context>
     <name>QtDesktop</name>
     <message>
         <location filename="../src/shared/desktop/QtDesktop.cpp" line="113"/>
@@ -1586,6 +2656,203 @@ Freie Software unter der GNU General Public License, Version 3 oder neuer.</tran
         <location filename="../src/shared/widgets/RecordNavigator.cpp" line="23"/>
         <source>Last record</source>
         <translation>Letzter Datensatz</translation>
+    </message>
+</context>
+<context>
+    <name>RecordWindow</name>
+    <message>
+        <location filename="../src/records/RecordWindow.cpp" line="34"/>
+        <location filename="../src/records/RecordWindow.cpp" line="456"/>
+        <source>this record</source>
+        <extracomment>What the refused change was about, as in &quot;Quillane could not save/add/delete …&quot;</extracomment>
+        <translation>dieses Datensatzes</translation>
+    </message>
+    <message>
+        <location filename="../src/records/RecordWindow.cpp" line="35"/>
+        <source>What you typed is still here</source>
+        <translation>Ihre Eingabe ist noch vorhanden</translation>
+    </message>
+    <message>
+        <location filename="../src/records/RecordWindow.cpp" line="363"/>
+        <source>This record was deleted after it was shown here, so what you typed was not saved. Save it as a new record?</source>
+        <translation>Dieser Datensatz wurde gelöscht, nachdem er hier angezeigt wurde, daher wurde Ihre Eingabe nicht gespeichert. Als neuen Datensatz speichern?</translation>
+    </message>
+    <message>
+        <location filename="../src/records/RecordWindow.cpp" line="403"/>
+        <source>A duplicate exists.  Please try again.</source>
+        <translation>Ein Duplikat ist vorhanden.  Bitte versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <location filename="../src/records/RecordWindow.cpp" line="403"/>
+        <source>Duplicate Item Exists</source>
+        <translation>Duplikat vorhanden</translation>
+    </message>
+    <message>
+        <location filename="../src/records/RecordWindow.cpp" line="433"/>
+        <source>a record</source>
+        <extracomment>What the refused change was about, as in &quot;Quillane could not save/add/delete …&quot;</extracomment>
+        <translation>eines Datensatzes</translation>
+    </message>
+    <message>
+        <location filename="../src/records/RecordWindow.cpp" line="447"/>
+        <source>No record to delete.</source>
+        <translation>Kein Datensatz zum Löschen.</translation>
+    </message>
+    <message>
+        <location filename="../src/records/RecordWindow.cpp" line="456"/>
+        <source>It is still there</source>
+        <translation>Er ist noch vorhanden</translation>
+    </message>
+    <message>
+        <location filename="../src/records/RecordWindow.cpp" line="464"/>
+        <source>Close the window without saving what you typed?</source>
+        <translation>Fenster schließen, ohne Ihre Eingabe zu speichern?</translation>
+    </message>
+    <message>
+        <location filename="../src/records/RecordWindow.h" line="48"/>
+        <source>Are you sure you wish to delete this record?</source>
+        <translation>Möchten Sie diesen Datensatz wirklich löschen?</translation>
+    </message>
+    <message>
+        <location filename="../src/records/RecordWindow.h" line="50"/>
+        <source>Delete this Record.</source>
+        <translation>Diesen Datensatz löschen.</translation>
+    </message>
+    <message>
+        <location filename="../src/records/RecordWindow.h" line="52"/>
+        <source>You must have a record to delete.</source>
+        <translation>Zum Löschen muss ein Datensatz vorhanden sein.</translation>
+    </message>
+</context>
+<context>
+    <name>RelationshipList</name>
+    <message>
+        <location filename="../src/records/RelationshipList.cpp" line="29"/>
+        <source>Relationships</source>
+        <translation>Beziehungen</translation>
+    </message>
+    <message>
+        <location filename="../src/records/RelationshipList.cpp" line="35"/>
+        <source>(no name)</source>
+        <translation>(kein Name)</translation>
+    </message>
+    <message>
+        <location filename="../src/records/RelationshipList.cpp" line="57"/>
+        <source>Character</source>
+        <translation>Figur</translation>
+    </message>
+    <message>
+        <location filename="../src/records/RelationshipList.cpp" line="57"/>
+        <source>Relationship</source>
+        <translation>Beziehung</translation>
+    </message>
+    <message>
+        <location filename="../src/records/RelationshipList.cpp" line="57"/>
+        <source>Note</source>
+        <translation>Notiz</translation>
+    </message>
+    <message>
+        <location filename="../src/records/RelationshipList.cpp" line="63"/>
+        <source>Related character</source>
+        <translation>Verbundene Figur</translation>
+    </message>
+    <message>
+        <location filename="../src/records/RelationshipList.cpp" line="68"/>
+        <source>Kind of relationship</source>
+        <translation>Art der Beziehung</translation>
+    </message>
+    <message>
+        <location filename="../src/records/RelationshipList.cpp" line="76"/>
+        <source>Relationship note</source>
+        <translation>Notiz zur Beziehung</translation>
+    </message>
+    <message>
+        <location filename="../src/records/RelationshipList.cpp" line="78"/>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <location filename="../src/records/RelationshipList.cpp" line="79"/>
+        <source>Relate this character to the one chosen</source>
+        <translation>Diese Figur mit der gewählten in Beziehung setzen</translation>
+    </message>
+    <message>
+        <location filename="../src/records/RelationshipList.cpp" line="81"/>
+        <source>Update</source>
+        <translation>Aktualisieren</translation>
+    </message>
+    <message>
+        <location filename="../src/records/RelationshipList.cpp" line="82"/>
+        <source>Save the choices into the relationship listed</source>
+        <translation>Die Auswahl in der aufgeführten Beziehung speichern</translation>
+    </message>
+    <message>
+        <location filename="../src/records/RelationshipList.cpp" line="83"/>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <location filename="../src/records/RelationshipList.cpp" line="84"/>
+        <source>Delete the relationship listed</source>
+        <translation>Die aufgeführte Beziehung löschen</translation>
+    </message>
+    <message>
+        <location filename="../src/records/RelationshipList.cpp" line="85"/>
+        <source>Add relationship</source>
+        <translation>Beziehung hinzufügen</translation>
+    </message>
+    <message>
+        <location filename="../src/records/RelationshipList.cpp" line="86"/>
+        <source>Update relationship</source>
+        <translation>Beziehung aktualisieren</translation>
+    </message>
+    <message>
+        <location filename="../src/records/RelationshipList.cpp" line="87"/>
+        <source>Delete relationship</source>
+        <translation>Beziehung löschen</translation>
+    </message>
+    <message>
+        <location filename="../src/records/RelationshipList.cpp" line="98"/>
+        <source>Character:</source>
+        <translation>Figur:</translation>
+    </message>
+    <message>
+        <location filename="../src/records/RelationshipList.cpp" line="99"/>
+        <source>Relationship:</source>
+        <translation>Beziehung:</translation>
+    </message>
+    <message>
+        <location filename="../src/records/RelationshipList.cpp" line="100"/>
+        <source>Note:</source>
+        <translation>Notiz:</translation>
+    </message>
+    <message>
+        <location filename="../src/records/RelationshipList.cpp" line="184"/>
+        <source>Choose a character and a kind of relationship.</source>
+        <translation>Wählen Sie eine Figur und eine Art der Beziehung.</translation>
+    </message>
+    <message>
+        <location filename="../src/records/RelationshipList.cpp" line="219"/>
+        <source>a relationship</source>
+        <extracomment>What the refused change was about, as in &quot;Quillane could not save/add/delete …&quot;</extracomment>
+        <translation>einer Beziehung</translation>
+    </message>
+    <message>
+        <location filename="../src/records/RelationshipList.cpp" line="234"/>
+        <location filename="../src/records/RelationshipList.cpp" line="251"/>
+        <source>this relationship</source>
+        <extracomment>What the refused change was about, as in &quot;Quillane could not save/add/delete …&quot;</extracomment>
+        <translation>dieser Beziehung</translation>
+    </message>
+    <message>
+        <location filename="../src/records/RelationshipList.cpp" line="235"/>
+        <source>Your choices are still here</source>
+        <translation>Ihre Auswahl ist noch vorhanden</translation>
+    </message>
+    <message>
+        <location filename="../src/records/RelationshipList.cpp" line="251"/>
+        <source>It is still there</source>
+        <translation>Er ist noch vorhanden</translation>
     </message>
 </context>
 <context>
@@ -1775,6 +3042,233 @@ Freie Software unter der GNU General Public License, Version 3 oder neuer.</tran
     </message>
 </context>
 <context>
+    <name>RollSeedFields</name>
+    <message>
+        <location filename="../src/records/RollSeedFields.cpp" line="32"/>
+        <source>Seed</source>
+        <translation>Startwert</translation>
+    </message>
+    <message>
+        <location filename="../src/records/RollSeedFields.cpp" line="68"/>
+        <source>Seed %1</source>
+        <translation>Startwert %1</translation>
+    </message>
+    <message>
+        <location filename="../src/records/RollSeedFields.cpp" line="82"/>
+        <source>Generate from Seed with this seed draws these values again.</source>
+        <translation>„Aus Startwert generieren“ mit diesem Startwert zieht diese Werte erneut.</translation>
+    </message>
+    <message>
+        <location filename="../src/records/RollSeedFields.cpp" line="84"/>
+        <source>
+Not drawn: %1.</source>
+        <translation>
+Nicht gezogen: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>SceneWindow</name>
+    <message>
+        <location filename="../src/records/SceneWindow.cpp" line="29"/>
+        <source>Scene Generator</source>
+        <translation>Szenengenerator</translation>
+    </message>
+    <message>
+        <location filename="../src/records/SceneWindow.cpp" line="34"/>
+        <source>Scene Navigate</source>
+        <translation>Szenen durchblättern</translation>
+    </message>
+    <message>
+        <location filename="../src/records/SceneWindow.cpp" line="36"/>
+        <source>You must create your first scene by selecting New.  This will not be saved.</source>
+        <translation>Sie müssen Ihre erste Szene mit Neu anlegen.  Sie wird nicht gespeichert.</translation>
+    </message>
+    <message>
+        <location filename="../src/records/SceneWindow.cpp" line="38"/>
+        <source>Create New First</source>
+        <translation>Zuerst neu erstellen</translation>
+    </message>
+    <message>
+        <location filename="../src/records/SceneWindow.cpp" line="51"/>
+        <location filename="../src/records/SceneWindow.cpp" line="54"/>
+        <source>Scene Notes</source>
+        <translation>Szenennotizen</translation>
+    </message>
+    <message>
+        <location filename="../src/records/SceneWindow.cpp" line="52"/>
+        <source>Scene Name</source>
+        <translation>Szenenname</translation>
+    </message>
+    <message>
+        <location filename="../src/records/SceneWindow.cpp" line="59"/>
+        <source>Scene Description</source>
+        <translation>Szenenbeschreibung</translation>
+    </message>
+    <message>
+        <location filename="../src/records/SceneWindow.cpp" line="60"/>
+        <location filename="../src/records/SceneWindow.cpp" line="210"/>
+        <source>Weather</source>
+        <translation>Wetter</translation>
+    </message>
+    <message>
+        <location filename="../src/records/SceneWindow.cpp" line="61"/>
+        <location filename="../src/records/SceneWindow.cpp" line="211"/>
+        <source>Location</source>
+        <translation>Ort</translation>
+    </message>
+    <message>
+        <location filename="../src/records/SceneWindow.cpp" line="62"/>
+        <location filename="../src/records/SceneWindow.cpp" line="212"/>
+        <source>Conflict</source>
+        <translation>Konflikt</translation>
+    </message>
+    <message>
+        <location filename="../src/records/SceneWindow.cpp" line="63"/>
+        <source>Time of Day</source>
+        <translation>Tageszeit</translation>
+    </message>
+    <message>
+        <location filename="../src/records/SceneWindow.cpp" line="65"/>
+        <source>Characters</source>
+        <translation>Figuren</translation>
+    </message>
+    <message>
+        <location filename="../src/records/SceneWindow.cpp" line="68"/>
+        <source>One:</source>
+        <translation>Eins:</translation>
+    </message>
+    <message>
+        <location filename="../src/records/SceneWindow.cpp" line="68"/>
+        <source>Two:</source>
+        <translation>Zwei:</translation>
+    </message>
+    <message>
+        <location filename="../src/records/SceneWindow.cpp" line="68"/>
+        <source>Three:</source>
+        <translation>Drei:</translation>
+    </message>
+    <message>
+        <location filename="../src/records/SceneWindow.cpp" line="80"/>
+        <source>New</source>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <location filename="../src/records/SceneWindow.cpp" line="81"/>
+        <source>Generate a new scene</source>
+        <translation>Eine neue Szene generieren</translation>
+    </message>
+    <message>
+        <location filename="../src/records/SceneWindow.cpp" line="83"/>
+        <source>&amp;Generate</source>
+        <translation>&amp;Generieren</translation>
+    </message>
+    <message>
+        <location filename="../src/records/SceneWindow.cpp" line="84"/>
+        <source>Update</source>
+        <translation>Aktualisieren</translation>
+    </message>
+    <message>
+        <location filename="../src/records/SceneWindow.cpp" line="85"/>
+        <source>Save this scene</source>
+        <translation>Diese Szene speichern</translation>
+    </message>
+    <message>
+        <location filename="../src/records/SceneWindow.cpp" line="86"/>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <location filename="../src/records/SceneWindow.cpp" line="87"/>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <location filename="../src/records/SceneWindow.cpp" line="88"/>
+        <source>Print this scene</source>
+        <translation>Diese Szene drucken</translation>
+    </message>
+    <message>
+        <location filename="../src/records/SceneWindow.cpp" line="90"/>
+        <source>Clipboard</source>
+        <translation>Zwischenablage</translation>
+    </message>
+    <message>
+        <location filename="../src/records/SceneWindow.cpp" line="91"/>
+        <source>Save this scene to the clipboard to paste into another program</source>
+        <translation>Diese Szene in die Zwischenablage speichern, um sie in ein anderes Programm einzufügen</translation>
+    </message>
+    <message>
+        <location filename="../src/records/SceneWindow.cpp" line="93"/>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <location filename="../src/records/SceneWindow.cpp" line="93"/>
+        <source>Close this form</source>
+        <translation>Dieses Formular schließen</translation>
+    </message>
+    <message>
+        <location filename="../src/records/SceneWindow.cpp" line="94"/>
+        <source>Timer</source>
+        <translation>Zeitgeber</translation>
+    </message>
+    <message>
+        <location filename="../src/records/SceneWindow.cpp" line="102"/>
+        <source>Scene Name:</source>
+        <translation>Szenenname:</translation>
+    </message>
+    <message>
+        <location filename="../src/records/SceneWindow.cpp" line="108"/>
+        <source>Weather:</source>
+        <translation>Wetter:</translation>
+    </message>
+    <message>
+        <location filename="../src/records/SceneWindow.cpp" line="109"/>
+        <source>Location:</source>
+        <translation>Ort:</translation>
+    </message>
+    <message>
+        <location filename="../src/records/SceneWindow.cpp" line="110"/>
+        <source>Conflict:</source>
+        <translation>Konflikt:</translation>
+    </message>
+    <message>
+        <location filename="../src/records/SceneWindow.cpp" line="111"/>
+        <source>Time:</source>
+        <translation>Zeit:</translation>
+    </message>
+    <message>
+        <location filename="../src/records/SceneWindow.cpp" line="123"/>
+        <source>Scene Profiles</source>
+        <translation>Szenenprofile</translation>
+    </message>
+    <message>
+        <location filename="../src/records/SceneWindow.cpp" line="187"/>
+        <source>Generate</source>
+        <translation>Generieren</translation>
+    </message>
+    <message>
+        <location filename="../src/records/SceneWindow.cpp" line="197"/>
+        <source>Keep</source>
+        <translation>Übernehmen</translation>
+    </message>
+    <message>
+        <location filename="../src/records/SceneWindow.cpp" line="208"/>
+        <source>SceneName</source>
+        <translation>Szenenname</translation>
+    </message>
+    <message>
+        <location filename="../src/records/SceneWindow.cpp" line="209"/>
+        <source>Notes</source>
+        <translation>Notizen</translation>
+    </message>
+    <message>
+        <location filename="../src/records/SceneWindow.cpp" line="213"/>
+        <source>TimeOfDay</source>
+        <translation>Tageszeit</translation>
+    </message>
+</context>
+<context>
     <name>SeededGeneration</name>
     <message>
         <location filename="../src/shared/widgets/SeededGeneration.cpp" line="28"/>
@@ -1879,6 +3373,84 @@ Freie Software unter der GNU General Public License, Version 3 oder neuer.</tran
         <location filename="../src/generators/SentenceWindow.cpp" line="22"/>
         <source>Invalid Sentence Pattern</source>
         <translation>Ungültiges Satzmuster</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsPage</name>
+    <message>
+        <location filename="../src/customization/SettingsPage.cpp" line="27"/>
+        <source>Environment</source>
+        <translation>Umgebung</translation>
+    </message>
+    <message>
+        <location filename="../src/customization/SettingsPage.cpp" line="28"/>
+        <source>Display Toolbar</source>
+        <translation>Werkzeugleiste anzeigen</translation>
+    </message>
+    <message>
+        <location filename="../src/customization/SettingsPage.cpp" line="30"/>
+        <location filename="../src/customization/SettingsPage.cpp" line="36"/>
+        <source>Timer Interval</source>
+        <translation>Zeitgeber-Intervall</translation>
+    </message>
+    <message>
+        <location filename="../src/customization/SettingsPage.cpp" line="33"/>
+        <source>Timer Interval: (seconds)</source>
+        <translation>Zeitgeber-Intervall: (Sekunden)</translation>
+    </message>
+    <message>
+        <location filename="../src/customization/SettingsPage.cpp" line="46"/>
+        <location filename="../src/customization/SettingsPage.cpp" line="49"/>
+        <source>Personal Message</source>
+        <translation>Persönliche Nachricht</translation>
+    </message>
+    <message>
+        <location filename="../src/customization/SettingsPage.cpp" line="47"/>
+        <source>Never run with scissors.</source>
+        <translation>Niemals mit der Schere rennen.</translation>
+    </message>
+    <message>
+        <location filename="../src/customization/SettingsPage.cpp" line="52"/>
+        <source>Initial Form</source>
+        <translation>Startformular</translation>
+    </message>
+    <message>
+        <location filename="../src/customization/SettingsPage.cpp" line="63"/>
+        <source>Tool Windows</source>
+        <translation>Werkzeugfenster</translation>
+    </message>
+    <message>
+        <location filename="../src/customization/SettingsPage.cpp" line="64"/>
+        <source>Keep tool windows side by side</source>
+        <translation>Werkzeugfenster nebeneinander behalten</translation>
+    </message>
+    <message>
+        <location filename="../src/customization/SettingsPage.cpp" line="66"/>
+        <source>On: activating a tool window leaves the others as they are, and Tile and Cascade arrange all open windows. Off: the active window is shown alone.</source>
+        <translation>Ein: Beim Aktivieren eines Werkzeugfensters bleiben die anderen, wie sie sind, und Nebeneinander und Überlappend ordnen alle offenen Fenster an. Aus: Das aktive Fenster wird allein gezeigt.</translation>
+    </message>
+    <message>
+        <location filename="../src/customization/SettingsPage.cpp" line="69"/>
+        <source>&amp;Update</source>
+        <translation>&amp;Aktualisieren</translation>
+    </message>
+    <message>
+        <location filename="../src/customization/SettingsPage.cpp" line="121"/>
+        <source>Interval greater then twenty not accepted.</source>
+        <translation>Ein Intervall über zwanzig wird nicht akzeptiert.</translation>
+    </message>
+    <message>
+        <location filename="../src/customization/SettingsPage.cpp" line="131"/>
+        <source>Interval less then one not accepted.</source>
+        <translation>Ein Intervall unter eins wird nicht akzeptiert.</translation>
+    </message>
+</context>
+<context>
+    <name>ShowerSurface</name>
+    <message>
+        <location filename="../src/inspiration/ShowerSurface.cpp" line="9"/>
+        <source>Circles</source>
+        <translation>Kreise</translation>
     </message>
 </context>
 <context>
@@ -2148,6 +3720,479 @@ Freie Software unter der GNU General Public License, Version 3 oder neuer.</tran
         <location filename="../src/app/StartUp.cpp" line="59"/>
         <source>could not make %1 (check that its folder can be written and the disk has room)</source>
         <translation>%1 konnte nicht angelegt werden (prüfen Sie, ob der Ordner beschreibbar ist und der Datenträger Platz hat)</translation>
+    </message>
+</context>
+<context>
+    <name>StoryAndStageWindow</name>
+    <message>
+        <location filename="../src/records/StoryAndStageWindow.cpp" line="46"/>
+        <source>Character</source>
+        <translation>Figur</translation>
+    </message>
+    <message>
+        <location filename="../src/records/StoryAndStageWindow.cpp" line="47"/>
+        <source>Character:</source>
+        <translation>Figur:</translation>
+    </message>
+    <message>
+        <location filename="../src/records/StoryAndStageWindow.cpp" line="49"/>
+        <source>Character List</source>
+        <translation>Figurenliste</translation>
+    </message>
+    <message>
+        <location filename="../src/records/StoryAndStageWindow.cpp" line="53"/>
+        <source>New Character</source>
+        <translation>Neue Figur</translation>
+    </message>
+    <message>
+        <location filename="../src/records/StoryAndStageWindow.cpp" line="54"/>
+        <source>Now select a character from the drop down and click the Update button.</source>
+        <translation>Wählen Sie nun eine Figur aus der Dropdown-Liste und klicken Sie auf die Schaltfläche „Aktualisieren“.</translation>
+    </message>
+    <message>
+        <location filename="../src/records/StoryAndStageWindow.cpp" line="56"/>
+        <source>Select your character.</source>
+        <translation>Wählen Sie Ihre Figur aus.</translation>
+    </message>
+    <message>
+        <location filename="../src/records/StoryAndStageWindow.cpp" line="71"/>
+        <location filename="../src/records/StoryAndStageWindow.cpp" line="165"/>
+        <location filename="../src/records/StoryAndStageWindow.cpp" line="277"/>
+        <source>Plot</source>
+        <translation>Handlung</translation>
+    </message>
+    <message>
+        <location filename="../src/records/StoryAndStageWindow.cpp" line="72"/>
+        <source>Plot:</source>
+        <translation>Handlung:</translation>
+    </message>
+    <message>
+        <location filename="../src/records/StoryAndStageWindow.cpp" line="74"/>
+        <source>Plot List</source>
+        <translation>Handlungsliste</translation>
+    </message>
+    <message>
+        <location filename="../src/records/StoryAndStageWindow.cpp" line="78"/>
+        <source>New Plot</source>
+        <translation>Neue Handlung</translation>
+    </message>
+    <message>
+        <location filename="../src/records/StoryAndStageWindow.cpp" line="79"/>
+        <source>Now select a plot from the drop down and click the Update button.</source>
+        <translation>Wählen Sie nun eine Handlung aus der Dropdown-Liste und klicken Sie auf die Schaltfläche „Aktualisieren“.</translation>
+    </message>
+    <message>
+        <location filename="../src/records/StoryAndStageWindow.cpp" line="81"/>
+        <source>Select your plot.</source>
+        <translation>Wählen Sie Ihre Handlung aus.</translation>
+    </message>
+    <message>
+        <location filename="../src/records/StoryAndStageWindow.cpp" line="90"/>
+        <source>Scene</source>
+        <translation>Szene</translation>
+    </message>
+    <message>
+        <location filename="../src/records/StoryAndStageWindow.cpp" line="91"/>
+        <source>Scene:</source>
+        <translation>Szene:</translation>
+    </message>
+    <message>
+        <location filename="../src/records/StoryAndStageWindow.cpp" line="93"/>
+        <source>Scene List</source>
+        <translation>Szenenliste</translation>
+    </message>
+    <message>
+        <location filename="../src/records/StoryAndStageWindow.cpp" line="96"/>
+        <source>Add a new scene</source>
+        <translation>Eine neue Szene hinzufügen</translation>
+    </message>
+    <message>
+        <location filename="../src/records/StoryAndStageWindow.cpp" line="97"/>
+        <source>Update this scene</source>
+        <translation>Diese Szene aktualisieren</translation>
+    </message>
+    <message>
+        <location filename="../src/records/StoryAndStageWindow.cpp" line="99"/>
+        <source>Delete this scene</source>
+        <translation>Diese Szene löschen</translation>
+    </message>
+    <message>
+        <location filename="../src/records/StoryAndStageWindow.cpp" line="100"/>
+        <source>New Scene</source>
+        <translation>Neue Szene</translation>
+    </message>
+    <message>
+        <location filename="../src/records/StoryAndStageWindow.cpp" line="101"/>
+        <source>Now select a scene from the drop down and click the Update button.</source>
+        <translation>Wählen Sie nun eine Szene aus der Dropdown-Liste und klicken Sie auf die Schaltfläche „Aktualisieren“.</translation>
+    </message>
+    <message>
+        <location filename="../src/records/StoryAndStageWindow.cpp" line="103"/>
+        <source>Select your scene.</source>
+        <translation>Wählen Sie Ihre Szene aus.</translation>
+    </message>
+    <message>
+        <location filename="../src/records/StoryAndStageWindow.cpp" line="123"/>
+        <location filename="../src/records/StoryAndStageWindow.cpp" line="266"/>
+        <source>Story and Stage</source>
+        <translation>Geschichte und Bühne</translation>
+    </message>
+    <message>
+        <location filename="../src/records/StoryAndStageWindow.cpp" line="127"/>
+        <location filename="../src/records/StoryAndStageWindow.cpp" line="152"/>
+        <location filename="../src/records/StoryAndStageWindow.cpp" line="302"/>
+        <source>Story</source>
+        <translation>Geschichte</translation>
+    </message>
+    <message>
+        <location filename="../src/records/StoryAndStageWindow.cpp" line="132"/>
+        <source>Are you sure that you want to delete this story?</source>
+        <translation>Möchten Sie diese Geschichte wirklich löschen?</translation>
+    </message>
+    <message>
+        <location filename="../src/records/StoryAndStageWindow.cpp" line="133"/>
+        <source>Are you Sure?</source>
+        <translation>Sind Sie sicher?</translation>
+    </message>
+    <message>
+        <location filename="../src/records/StoryAndStageWindow.cpp" line="134"/>
+        <source>No item to delete.</source>
+        <translation>Kein Eintrag zum Löschen.</translation>
+    </message>
+    <message>
+        <location filename="../src/records/StoryAndStageWindow.cpp" line="145"/>
+        <source>Story Name</source>
+        <translation>Name der Geschichte</translation>
+    </message>
+    <message>
+        <location filename="../src/records/StoryAndStageWindow.cpp" line="146"/>
+        <source>Story ID</source>
+        <translation>ID der Geschichte</translation>
+    </message>
+    <message>
+        <location filename="../src/records/StoryAndStageWindow.cpp" line="148"/>
+        <source>Pick a story profile</source>
+        <translation>Wählen Sie ein Geschichtsprofil</translation>
+    </message>
+    <message>
+        <location filename="../src/records/StoryAndStageWindow.cpp" line="155"/>
+        <source>Story Description</source>
+        <translation>Beschreibung der Geschichte</translation>
+    </message>
+    <message>
+        <location filename="../src/records/StoryAndStageWindow.cpp" line="156"/>
+        <source>Enter a description of this story</source>
+        <translation>Geben Sie eine Beschreibung dieser Geschichte ein</translation>
+    </message>
+    <message>
+        <location filename="../src/records/StoryAndStageWindow.cpp" line="158"/>
+        <location filename="../src/records/StoryAndStageWindow.cpp" line="167"/>
+        <location filename="../src/records/StoryAndStageWindow.cpp" line="281"/>
+        <source>Notes</source>
+        <translation>Notizen</translation>
+    </message>
+    <message>
+        <location filename="../src/records/StoryAndStageWindow.cpp" line="164"/>
+        <source>Description</source>
+        <translation>Beschreibung</translation>
+    </message>
+    <message>
+        <location filename="../src/records/StoryAndStageWindow.cpp" line="166"/>
+        <location filename="../src/records/StoryAndStageWindow.cpp" line="275"/>
+        <source>Characters</source>
+        <translation>Figuren</translation>
+    </message>
+    <message>
+        <location filename="../src/records/StoryAndStageWindow.cpp" line="168"/>
+        <location filename="../src/records/StoryAndStageWindow.cpp" line="279"/>
+        <source>Scenes</source>
+        <translation>Szenen</translation>
+    </message>
+    <message>
+        <location filename="../src/records/StoryAndStageWindow.cpp" line="175"/>
+        <source>New</source>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <location filename="../src/records/StoryAndStageWindow.cpp" line="175"/>
+        <source>Create a new story</source>
+        <translation>Eine neue Geschichte erstellen</translation>
+    </message>
+    <message>
+        <location filename="../src/records/StoryAndStageWindow.cpp" line="176"/>
+        <source>Update</source>
+        <translation>Aktualisieren</translation>
+    </message>
+    <message>
+        <location filename="../src/records/StoryAndStageWindow.cpp" line="177"/>
+        <source>Save this profile</source>
+        <translation>Dieses Profil speichern</translation>
+    </message>
+    <message>
+        <location filename="../src/records/StoryAndStageWindow.cpp" line="178"/>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <location filename="../src/records/StoryAndStageWindow.cpp" line="179"/>
+        <source>Delete this profile</source>
+        <translation>Dieses Profil löschen</translation>
+    </message>
+    <message>
+        <location filename="../src/records/StoryAndStageWindow.cpp" line="180"/>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <location filename="../src/records/StoryAndStageWindow.cpp" line="181"/>
+        <source>Print a report on the selected story</source>
+        <translation>Einen Bericht über die ausgewählte Geschichte drucken</translation>
+    </message>
+    <message>
+        <location filename="../src/records/StoryAndStageWindow.cpp" line="183"/>
+        <source>Clipboard</source>
+        <translation>Zwischenablage</translation>
+    </message>
+    <message>
+        <location filename="../src/records/StoryAndStageWindow.cpp" line="184"/>
+        <source>Paste a copy of the story to the clipboard</source>
+        <translation>Eine Kopie der Geschichte in die Zwischenablage einfügen</translation>
+    </message>
+    <message>
+        <location filename="../src/records/StoryAndStageWindow.cpp" line="186"/>
+        <source>Export…</source>
+        <translation>Exportieren…</translation>
+    </message>
+    <message>
+        <location filename="../src/records/StoryAndStageWindow.cpp" line="187"/>
+        <source>Save the whole story as a web page or Markdown</source>
+        <translation>Die ganze Geschichte als Webseite oder Markdown speichern</translation>
+    </message>
+    <message>
+        <location filename="../src/records/StoryAndStageWindow.cpp" line="194"/>
+        <source>Story Name:</source>
+        <translation>Name der Geschichte:</translation>
+    </message>
+    <message>
+        <location filename="../src/records/StoryAndStageWindow.cpp" line="195"/>
+        <source>ID:</source>
+        <translation>ID:</translation>
+    </message>
+    <message>
+        <location filename="../src/records/StoryAndStageWindow.cpp" line="199"/>
+        <source>Story List</source>
+        <translation>Liste der Geschichten</translation>
+    </message>
+    <message>
+        <location filename="../src/records/StoryAndStageWindow.cpp" line="247"/>
+        <source>Enter the name for this story.</source>
+        <translation>Geben Sie den Namen dieser Geschichte ein.</translation>
+    </message>
+    <message>
+        <location filename="../src/records/StoryAndStageWindow.cpp" line="304"/>
+        <location filename="../src/records/StoryAndStageWindow.cpp" line="320"/>
+        <source>Export Story</source>
+        <translation>Geschichte exportieren</translation>
+    </message>
+    <message>
+        <location filename="../src/records/StoryAndStageWindow.cpp" line="305"/>
+        <source>Web page (*.html)</source>
+        <translation>Webseite (*.html)</translation>
+    </message>
+    <message>
+        <location filename="../src/records/StoryAndStageWindow.cpp" line="305"/>
+        <source>Markdown (*.md)</source>
+        <translation>Markdown (*.md)</translation>
+    </message>
+    <message>
+        <location filename="../src/records/StoryAndStageWindow.cpp" line="314"/>
+        <source>Cast map of %1</source>
+        <translation>Figurenkarte von %1</translation>
+    </message>
+    <message>
+        <location filename="../src/records/StoryAndStageWindow.cpp" line="319"/>
+        <source>The story could not be saved.  %1</source>
+        <translation>Die Geschichte konnte nicht gespeichert werden.  %1</translation>
+    </message>
+</context>
+<context>
+    <name>StoryCast</name>
+    <message>
+        <location filename="../src/records/StoryCast.cpp" line="27"/>
+        <source>Untitled character</source>
+        <translation>Unbenannte Figur</translation>
+    </message>
+</context>
+<context>
+    <name>StoryLinkList</name>
+    <message>
+        <location filename="../src/records/StoryLinkList.cpp" line="48"/>
+        <source>Story ID</source>
+        <translation>ID der Geschichte</translation>
+    </message>
+    <message>
+        <location filename="../src/records/StoryLinkList.cpp" line="86"/>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <location filename="../src/records/StoryLinkList.cpp" line="86"/>
+        <source>Update</source>
+        <translation>Aktualisieren</translation>
+    </message>
+    <message>
+        <location filename="../src/records/StoryLinkList.cpp" line="86"/>
+        <source>Refresh List</source>
+        <translation>Liste aktualisieren</translation>
+    </message>
+    <message>
+        <location filename="../src/records/StoryLinkList.cpp" line="86"/>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <location filename="../src/records/StoryLinkList.cpp" line="99"/>
+        <source>Story ID:</source>
+        <translation>ID der Geschichte:</translation>
+    </message>
+    <message>
+        <location filename="../src/records/StoryLinkList.cpp" line="206"/>
+        <location filename="../src/records/StoryLinkList.cpp" line="257"/>
+        <source>these links</source>
+        <extracomment>What the refused change was about, as in &quot;Quillane could not save/add/delete …&quot;</extracomment>
+        <translation>dieser Verknüpfungen</translation>
+    </message>
+    <message>
+        <location filename="../src/records/StoryLinkList.cpp" line="206"/>
+        <source>Your choices are still here</source>
+        <translation>Ihre Auswahl ist noch vorhanden</translation>
+    </message>
+    <message>
+        <location filename="../src/records/StoryLinkList.cpp" line="220"/>
+        <source>a link</source>
+        <extracomment>What the refused change was about, as in &quot;Quillane could not save/add/delete …&quot;</extracomment>
+        <translation>einer Verknüpfung</translation>
+    </message>
+    <message>
+        <location filename="../src/records/StoryLinkList.cpp" line="257"/>
+        <source>They are still there</source>
+        <translation>Sie sind noch vorhanden</translation>
+    </message>
+</context>
+<context>
+    <name>StoryWizardWindow</name>
+    <message>
+        <location filename="../src/inspiration/StoryWizardWindow.cpp" line="68"/>
+        <location filename="../src/inspiration/StoryWizardWindow.cpp" line="218"/>
+        <source>Story Wizard</source>
+        <translation>Geschichtenassistent</translation>
+    </message>
+    <message>
+        <location filename="../src/inspiration/StoryWizardWindow.cpp" line="82"/>
+        <source>Select the category of questions</source>
+        <translation>Wählen Sie die Kategorie der Fragen aus</translation>
+    </message>
+    <message>
+        <location filename="../src/inspiration/StoryWizardWindow.cpp" line="83"/>
+        <source>Category</source>
+        <translation>Kategorie</translation>
+    </message>
+    <message>
+        <location filename="../src/inspiration/StoryWizardWindow.cpp" line="87"/>
+        <source>Quillane question to aid you in getting started.</source>
+        <translation>Eine Frage von Quillane, die Ihnen den Einstieg erleichtert.</translation>
+    </message>
+    <message>
+        <location filename="../src/inspiration/StoryWizardWindow.cpp" line="88"/>
+        <source>Question</source>
+        <translation>Frage</translation>
+    </message>
+    <message>
+        <location filename="../src/inspiration/StoryWizardWindow.cpp" line="91"/>
+        <source>Place your answer to the question in this field and hit ENTER.</source>
+        <translation>Geben Sie Ihre Antwort auf die Frage in dieses Feld ein und drücken Sie die EINGABETASTE.</translation>
+    </message>
+    <message>
+        <location filename="../src/inspiration/StoryWizardWindow.cpp" line="92"/>
+        <source>Answer</source>
+        <translation>Antwort</translation>
+    </message>
+    <message>
+        <location filename="../src/inspiration/StoryWizardWindow.cpp" line="95"/>
+        <source>Questions and answers</source>
+        <translation>Fragen und Antworten</translation>
+    </message>
+    <message>
+        <location filename="../src/inspiration/StoryWizardWindow.cpp" line="97"/>
+        <source>&amp;Clipboard</source>
+        <translation>&amp;Zwischenablage</translation>
+    </message>
+    <message>
+        <location filename="../src/inspiration/StoryWizardWindow.cpp" line="98"/>
+        <source>&amp;Print</source>
+        <translation>&amp;Drucken</translation>
+    </message>
+    <message>
+        <location filename="../src/inspiration/StoryWizardWindow.cpp" line="99"/>
+        <source>Clear</source>
+        <translation>Leeren</translation>
+    </message>
+    <message>
+        <location filename="../src/inspiration/StoryWizardWindow.cpp" line="100"/>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <location filename="../src/inspiration/StoryWizardWindow.cpp" line="111"/>
+        <source>Question &amp;&amp; Answer</source>
+        <translation>Frage &amp;&amp; Antwort</translation>
+    </message>
+    <message>
+        <location filename="../src/inspiration/StoryWizardWindow.cpp" line="113"/>
+        <source>Category:</source>
+        <translation>Kategorie:</translation>
+    </message>
+    <message>
+        <location filename="../src/inspiration/StoryWizardWindow.cpp" line="116"/>
+        <source>Question:</source>
+        <translation>Frage:</translation>
+    </message>
+    <message>
+        <location filename="../src/inspiration/StoryWizardWindow.cpp" line="119"/>
+        <source>Answer:</source>
+        <translation>Antwort:</translation>
+    </message>
+    <message>
+        <location filename="../src/inspiration/StoryWizardWindow.cpp" line="123"/>
+        <source>Response</source>
+        <translation>Reaktion</translation>
+    </message>
+    <message>
+        <location filename="../src/inspiration/StoryWizardWindow.cpp" line="201"/>
+        <source>The questions of this category could not be read.
+%1</source>
+        <translation>Die Fragen dieser Kategorie konnten nicht gelesen werden.
+%1</translation>
+    </message>
+    <message>
+        <location filename="../src/inspiration/StoryWizardWindow.cpp" line="206"/>
+        <source>There are no questions in this category yet.</source>
+        <translation>In dieser Kategorie gibt es noch keine Fragen.</translation>
+    </message>
+    <message>
+        <location filename="../src/inspiration/StoryWizardWindow.cpp" line="249"/>
+        <source>Question: %1</source>
+        <translation>Frage: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/inspiration/StoryWizardWindow.cpp" line="251"/>
+        <source>Answer: No response</source>
+        <translation>Antwort: Keine Antwort</translation>
+    </message>
+    <message>
+        <location filename="../src/inspiration/StoryWizardWindow.cpp" line="252"/>
+        <source>Answer: %1</source>
+        <translation>Antwort: %1</translation>
     </message>
 </context>
 <context>

@@ -129,8 +129,8 @@ void AppearsInBar::addToStory()
          .listName = QStringLiteral("lstStories"),
          .listCaption = tr("&Story:"),
          .listAccessibleName = tr("Stories"),
-         //: Put into "Choose a %1 from the list first."
-         .noun = tr("story"),
+         // Names the kind of record; the dialog words its own messages for it.
+         .noun = QStringLiteral("story"),
          .untitled = tr("Untitled story"),
          .noteCaption = m_kind.noteField,
          .prompt = {}},
