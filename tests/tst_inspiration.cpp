@@ -25,6 +25,7 @@
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTimer>
+#include <QTranslator>
 
 #include <functional>
 
@@ -469,6 +470,27 @@ private slots:
         // Enter records the stimulus shown then, even none.
         play({"cmdGenerate", "cmdClear", "txtResponse=nothing"});
         QCOMPARE(results()->item(0)->text(), QStringLiteral("Stimulus:       Response: nothing"));
+    }
+
+    // Start and Stop follow the drill whatever the captions read, also in a language whose
+    // captions get their Alt letters on screen.
+    void freeAssociationStartsAndStopsInAnyLanguage()
+    {
+        struct Captions : QTranslator
+        {
+            bool isEmpty() const override { return false; }
+            QString translate(const char*, const char* source, const char*, int) const override
+            {
+                return QHash<QString, QString>{{"&Start", "Begin"}, {"&Stop", "End"}}.value(source);
+            }
+        } captions;
+        QCoreApplication::installTranslator(&captions);
+        const auto uninstall = qScopeGuard([&] { QCoreApplication::removeTranslator(&captions); });
+        open("freeassociation");
+        click("cmdGenerate");
+        QVERIFY(text("cmdGenerate").remove('&') == "End" && enabled("txtResponse"));
+        click("cmdGenerate");
+        QVERIFY(text("cmdGenerate").remove('&') == "Begin" && !enabled("txtResponse"));
     }
 
     // A drill is kept in the practice log when it ends (the window closes, its list is cleared,

@@ -1,8 +1,12 @@
 #include "app/ApplicationIdentity.h"
 #include "app/HelpCommands.h"
 #include "app/MainWindow.h"
+#include "app/MenuLayout.h"
+#include "app/StartUp.h"
 #include "app/ToolCatalog.h"
+#include "app/Translations.h"
 #include "data/Database.h"
+#include "generators/SentenceWindow.h"
 #include "shared/widgets/AccessKeys.h"
 #include "shared/widgets/ChildFrame.h"
 #include "shared/widgets/RunPaths.h"
@@ -12,6 +16,7 @@
 
 #include <QtTest>
 #include <QtWidgets>
+#include <QXmlStreamReader>
 
 namespace {
 
@@ -34,6 +39,85 @@ const QStringList StartWindows = {"frmCharacter",   "frmNameGenerator", "frmNumb
                                   "frmSentence",    "frmBrainstorm",    "frmFreeAss",
                                   "frmCrystalBall", "frmStoryWizard",   "frmPlot",
                                   "frmPsycho",      "frmStoryandStage"};
+
+// A message of a translation catalogue.
+struct CatalogueMessage
+{
+    QString context;
+    QString source;
+    QStringList translations; // one, or the plural forms
+    QString type;             // "unfinished", "vanished", "obsolete", or empty when finished
+};
+
+// The messages of a catalogue (.ts) as its translation tools write it; none when it cannot be read.
+QList<CatalogueMessage> readCatalogue(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QList<CatalogueMessage> messages;
+    QXmlStreamReader xml(&file);
+    QString context;
+    CatalogueMessage message;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (xml.name() == u"name") {
+            context = xml.readElementText();
+        } else if (xml.name() == u"message") {
+            message = {context, {}, {}, {}};
+        } else if (xml.name() == u"source") {
+            message.source = xml.readElementText();
+        } else if (xml.name() == u"translation") {
+            message.type = xml.attributes().value("type").toString();
+            QString text;
+            QStringList forms;
+            while (!xml.atEnd() && !(xml.readNext() == QXmlStreamReader::EndElement &&
+                                     xml.name() == u"translation")) {
+                if (xml.isCharacters())
+                    text += xml.text();
+                else if (xml.isStartElement() && xml.name() == u"numerusform")
+                    forms << xml.readElementText();
+            }
+            message.translations = forms.isEmpty() ? QStringList{text} : forms;
+            messages << message;
+        }
+    }
+    return xml.hasError() ? QList<CatalogueMessage>() : messages;
+}
+
+QString catalogue()
+{
+    return QStringLiteral(QUILLANE_SOURCE_DIR "/translations/quillane_de.ts");
+}
+
+// The translation of a message of the German catalogue, or an empty text.
+QString germanOf(const char* context, const QString& source)
+{
+    for (const CatalogueMessage& message : readCatalogue(catalogue()))
+        if (message.context == QLatin1String(context) && message.source == source)
+            return message.translations.value(0);
+    return {};
+}
+
+// The places a text fills in ("%1", "%L2", "%n"), each once, in order.
+QStringList placesIn(const QString& text)
+{
+    static const QRegularExpression place(QStringLiteral("%(L?[1-9]|n)"));
+    QStringList places;
+    for (auto match = place.globalMatch(text); match.hasNext();)
+        places << match.next().captured();
+    places.sort();
+    places.removeDuplicates();
+    return places;
+}
+
+// How many Alt letters a caption marks, and how many literal ampersands it shows.
+std::pair<qsizetype, qsizetype> ampersands(const QString& text)
+{
+    return {QString(text).remove(QStringLiteral("&&")).count(u'&'),
+            text.count(QStringLiteral("&&"))};
+}
 
 } // namespace
 
@@ -265,6 +349,115 @@ private slots:
         entry("Story_Plot")->trigger();
         entry("mnu_scene")->trigger();
         QVERIFY(child("frmPlot")->isMinimized() && child("frmScene")->pos() == QPoint(0, 0));
+    }
+
+    // Every message of the German catalogue is translated, not left over from an older source,
+    // and fills in the same places and marks an Alt letter where its source does.
+    void catalogueMessagesAreTranslated_data()
+    {
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<QStringList>("translations");
+        QTest::addColumn<QString>("type");
+        const QList<CatalogueMessage> messages = readCatalogue(catalogue());
+        QVERIFY(messages.size() > 100);
+        for (const CatalogueMessage& message : messages)
+            QTest::addRow("%s: %s", qPrintable(message.context),
+                          qPrintable(message.source.left(50)))
+                << message.source << message.translations << message.type;
+    }
+    void catalogueMessagesAreTranslated()
+    {
+        QFETCH(QString, source);
+        QFETCH(QStringList, translations);
+        QFETCH(QString, type);
+        QCOMPARE(type, QString());
+        for (const QString& translation : std::as_const(translations)) {
+            QVERIFY(!translation.isEmpty());
+            QCOMPARE(placesIn(translation), placesIn(source));
+            const auto [letters, literal] = ampersands(source);
+            const auto [translatedLetters, translatedLiteral] = ampersands(translation);
+            QCOMPARE(translatedLetters == 1, letters == 1);
+            QCOMPARE(translatedLiteral, literal);
+        }
+    }
+
+    // The catalogue holds every text of the sources as they are now, each translated.
+    void catalogueIsUpToDate()
+    {
+        QString lupdate = QLibraryInfo::path(QLibraryInfo::BinariesPath) + "/lupdate";
+        if (!QFileInfo(lupdate).isExecutable())
+            lupdate = QStringLiteral("/usr/lib/qt6/bin/lupdate");
+        if (!QFileInfo(lupdate).isExecutable())
+            QSKIP("Qt's lupdate is not installed");
+        QTemporaryDir folder;
+        QVERIFY(folder.isValid());
+        const QString fresh = folder.filePath("fresh.ts");
+        QProcess run;
+        run.start(lupdate, {"-silent", "-no-obsolete", QUILLANE_SOURCE_DIR "/src", "-ts", fresh});
+        QVERIFY(run.waitForFinished(300000) && run.exitCode() == 0);
+        QSet<QString> translated;
+        for (const CatalogueMessage& message : readCatalogue(catalogue()))
+            if (message.type.isEmpty() && !message.translations.value(0).isEmpty())
+                translated << message.context + u'\n' + message.source;
+        QStringList missing;
+        const QList<CatalogueMessage> current = readCatalogue(fresh);
+        QVERIFY(current.size() > 100);
+        for (const CatalogueMessage& message : current)
+            if (!translated.contains(message.context + u'\n' + message.source))
+                missing << message.context + ": " + message.source;
+        QVERIFY2(missing.isEmpty(), qPrintable(missing.mid(0, 20).join('\n')));
+    }
+
+    // The language the command line names, or the system's, speaks in the menus and the tool
+    // windows; English, or the translations removed, speaks English.
+    void interfaceSpeaksItsLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<bool>("removed");
+        QTest::addColumn<bool>("german");
+        QTest::newRow("de") << "de" << false << true;
+        QTest::newRow("de_AT") << "de_AT" << false << true;
+        QTest::newRow("de removed") << "de" << true << false;
+        QTest::newRow("en") << "en" << false << false;
+        QTest::newRow("fr") << "fr" << false << false; // no catalogue
+    }
+    void interfaceSpeaksItsLanguage()
+    {
+        QFETCH(QString, language);
+        QFETCH(bool, removed);
+        QFETCH(bool, german);
+        const auto english = qScopeGuard([] {
+            removeTranslations();
+            QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        });
+        StartOptions options;
+        QCOMPARE(startFromCommandLine({"quillane", "--language", language}, &options),
+                 std::nullopt);
+        if (removed)
+            removeTranslations();
+        const auto shown = [german](const char* context, const QString& source) {
+            return german ? germanOf(context, source) : source;
+        };
+        QVERIFY(startWith());
+        QStringList titles, expected;
+        for (const MenuDefinition& menu : mainMenus()) {
+            expected << shown("MenuLayout", menu.caption);
+            QVERIFY(!expected.last().isEmpty());
+        }
+        for (QAction* title : m_window->menuBar()->actions())
+            titles << title->text();
+        QCOMPARE(titles, expected);
+        QCOMPARE(entry("Create_Sentence")->text(),
+                 shown("ToolWindowCatalog", "&Sentence Generator"));
+        // Qt's own dialogs speak it too.
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes") != "&Yes", german);
+
+        SentenceWindow window;
+        QCOMPARE(window.windowTitle(), shown("SentenceWindow", "Sentence Generator"));
+        // The window marks its captions' Alt letters itself.
+        const auto generate = window.findChild<QPushButton*>("cmdGenerate");
+        QCOMPARE(generate->text().remove(u'&'),
+                 shown("PatternListWindow", "&Generate").remove(u'&'));
     }
 
     // The toolbar shown again shows its pictures; the window menu arranges and lists children;

@@ -243,6 +243,69 @@ private slots:
         QCOMPARE(window->isVisible(), !closing(buttons.last()));
     }
 
+    // With a translation installed, a window shows no text that did not go through it: its
+    // title, captions, tooltips, accessible names, tab and column headings and commands.
+    void everyTextGoesThroughTranslation_data()
+    {
+        QTest::addColumn<QString>("windowName");
+        for (const char* name : {"frmCharacter", "frmScene", "frmPlot", "frmStoryandStage",
+                                 "frmCastMap", "frmBrainstorm", "frmFreeAss", "frmPsycho",
+                                 "frmCrystalBall", "frmStoryWizard", "frmCustom"})
+            QTest::newRow(name) << QString(name);
+    }
+
+    void everyTextGoesThroughTranslation()
+    {
+        QFETCH(QString, windowName);
+        // Marks every text it translates, whoever asks.
+        struct MarkingTranslator : QTranslator
+        {
+            bool isEmpty() const override { return false; }
+            QString translate(const char*, const char* source, const char*, int) const override
+            {
+                return u'\u00a4' + QString::fromUtf8(source);
+            }
+        } marking;
+        QCoreApplication::installTranslator(&marking);
+        const auto uninstall = qScopeGuard([&] { QCoreApplication::removeTranslator(&marking); });
+        const auto window = open(windowName);
+        // The button that shows a drawn word, and what the widget kit makes, which it names
+        // itself: the Keep and Generate from Seed commands, the start window's options, a
+        // results list's and the cast map's own names.
+        static const QRegularExpression word("\\p{L}");
+        static const QRegularExpression leftAlone(
+            "^(cmdPsycho|actKeepIn.*|actGenerateFromSeed|optFormStart_.*|lstResults|cstMap)$");
+        QStringList unmarked;
+        const auto check = [&](const QObject* owner, const QString& text) {
+            // Symbols (the navigator's arrows) are no words to translate.
+            if (!text.contains(word) || text.contains(u'\u00a4') ||
+                leftAlone.match(owner->objectName()).hasMatch())
+                return;
+            unmarked << owner->objectName() + u'=' + text;
+        };
+        check(window.get(), window->windowTitle());
+        for (QWidget* control : window->findChildren<QWidget*>()) {
+            // Never shown, as the boxes that keep a roll's seed; but pages of tabs show in turn.
+            if (control->isHidden() && !qobject_cast<QStackedWidget*>(control->parentWidget()))
+                continue;
+            check(control, control->accessibleName());
+            check(control, control->toolTip());
+            if (qobject_cast<QLabel*>(control) || qobject_cast<QAbstractButton*>(control))
+                check(control, control->property("text").toString());
+            if (auto* frame = qobject_cast<QGroupBox*>(control))
+                check(frame, frame->title());
+            if (auto* tabs = qobject_cast<QTabWidget*>(control))
+                for (int tab = 0; tab < tabs->count(); ++tab)
+                    check(tabs, tabs->tabText(tab));
+            if (auto* tree = qobject_cast<QTreeWidget*>(control))
+                for (int column = 0; column < tree->columnCount(); ++column)
+                    check(tree, tree->headerItem()->text(column));
+        }
+        for (const QAction* action : window->findChildren<QAction*>())
+            check(action, action->text());
+        QCOMPARE(unmarked.join(u'|'), QString());
+    }
+
     void timersWaitWhileAMessageIsOpen()
     {
         int timedWindows = 0;

@@ -12,6 +12,11 @@
 
 namespace {
 
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+};
+
 // Whether QLocale knows each part of the code (language, then script or territory) as given,
 // rather than falling back to another locale or to C.
 bool isKnownLocale(const QString& code)
@@ -35,7 +40,7 @@ std::optional<QString> single(const QCommandLineParser& parser, const QString& o
 {
     const QStringList values = parser.values(option);
     if (values.size() > 1)
-        *error = QStringLiteral("--%1 is given more than once").arg(option);
+        *error = Texts::tr("--%1 is given more than once").arg(option);
     return values.size() == 1 ? std::optional(values.first()) : std::nullopt;
 }
 
@@ -49,24 +54,24 @@ QString misuseLine(const QString& text)
 CommandLine readCommandLine(const QStringList& arguments)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("A creative-writing assistant."));
+    parser.setApplicationDescription(Texts::tr("A creative-writing assistant."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     parser.addOptions({
         {QStringLiteral("database"),
-         QStringLiteral("Opens the database FILE (a book's own database) instead of the "
-                        "program's; a FILE that does not exist yet may be made from a fresh one."),
+         Texts::tr("Opens the database FILE (a book's own database) instead of the "
+                   "program's; a FILE that does not exist yet may be made from a fresh one."),
          QStringLiteral("FILE")},
         {QStringLiteral("window"),
-         QStringLiteral("Opens the tool window NAME at start, in front of the start window of "
-                        "the settings (frmSentence, frmCharacter, frmStoryandStage...)."),
+         Texts::tr("Opens the tool window NAME at start, in front of the start window of "
+                   "the settings (frmSentence, frmCharacter, frmStoryandStage...)."),
          QStringLiteral("NAME")},
         {QStringLiteral("language"),
-         QStringLiteral("Uses the language CODE (de, en, de_DE...) instead of the system's."),
+         Texts::tr("Uses the language CODE (de, en, de_DE...) instead of the system's."),
          QStringLiteral("CODE")},
     });
     parser.addPositionalArgument(QStringLiteral("FILE"),
-                                 QStringLiteral("The database to open, as with --database."),
+                                 Texts::tr("The database to open, as with --database."),
                                  QStringLiteral("[FILE]"));
 
     CommandLine line;
@@ -87,7 +92,7 @@ CommandLine readCommandLine(const QStringList& arguments)
     QString error;
     QStringList files = parser.values(QStringLiteral("database")) + parser.positionalArguments();
     if (files.contains(QString()))
-        return ends(CommandLine::Misused, {}, QStringLiteral("the database file name is empty"));
+        return ends(CommandLine::Misused, {}, Texts::tr("the database file name is empty"));
     QStringList identities;
     for (const QString& file : files) {
         if (!identities.contains(DataLocations::identityOf(file)))
@@ -95,7 +100,7 @@ CommandLine readCommandLine(const QStringList& arguments)
     }
     if (identities.size() > 1)
         return ends(CommandLine::Misused, {},
-                    QStringLiteral("more than one database file given (%1); give one")
+                    Texts::tr("more than one database file given (%1); give one")
                         .arg(files.join(QStringLiteral(", "))));
     if (!files.isEmpty())
         line.options.databasePath =
@@ -108,14 +113,14 @@ CommandLine readCommandLine(const QStringList& arguments)
                 line.options.windowName = name;
         }
         if (line.options.windowName.isEmpty())
-            error = QStringLiteral("there is no window called %1; the windows are %2")
+            error = Texts::tr("there is no window called %1; the windows are %2")
                         .arg(*window, names.join(QStringLiteral(", ")));
     }
     if (const auto language = single(parser, QStringLiteral("language"), &error)) {
         if (isKnownLocale(*language))
             line.options.language = *language;
         else
-            error = QStringLiteral("%1 is no language code; give one such as de, en or de_DE")
+            error = Texts::tr("%1 is no language code; give one such as de, en or de_DE")
                         .arg(*language);
     }
     if (!error.isEmpty())

@@ -13,6 +13,7 @@
 #include "shared/widgets/FatalError.h"
 #include "shared/widgets/RunPaths.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLocale>
@@ -20,14 +21,25 @@
 
 namespace {
 
-const QString StoppedTitle = QStringLiteral("The Magic Stopped.");
-const QString PutBack = QStringLiteral(
-    "Quillane has left it as it is. Put back a copy of quillane97.mdb from a backup or from "
-    "the installation, then start Quillane again.");
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(DatabaseSession)
+};
+
+QString stoppedTitle()
+{
+    return Texts::tr("The Magic Stopped.");
+}
+
+QString putBack()
+{
+    return Texts::tr("Quillane has left it as it is. Put back a copy of quillane97.mdb from a "
+                     "backup or from the installation, then start Quillane again.");
+}
 
 void tell(const QString& text, MessageIcon icon)
 {
-    desktop().messageBox(text, StoppedTitle, icon, MessageButtons::Ok);
+    desktop().messageBox(text, stoppedTitle(), icon, MessageButtons::Ok);
 }
 
 // Why the file at the path can never serve as the database, or nothing when trying again
@@ -36,26 +48,28 @@ QString unusableReason(const QString& path, const StoreError& error)
 {
     const QString name = QDir::toNativeSeparators(path);
     if (QFileInfo(path).isDir())
-        return QStringLiteral("%1 is a folder, not the database file. ").arg(name) + PutBack;
+        return Texts::tr("%1 is a folder, not the database file. ").arg(name) + putBack();
     if (error.number == EngineError::NotADatabase || error.number == EngineError::DamagedFile)
-        return QStringLiteral("%1 is empty, cut short or not a Quillane database. ").arg(name) +
-               PutBack;
+        return Texts::tr("%1 is empty, cut short or not a Quillane database. ").arg(name) +
+               putBack();
     return {};
 }
 
 void warnWhenReadOnly(const QString& path)
 {
     const QString folder = QFileInfo(path).absolutePath();
-    QString where;
     // Saving needs the file and its folder writable (SQLite writes its journal beside the file).
     if (!DataLocations::isWritable(path))
-        where = QStringLiteral("The database %1 is read-only").arg(QDir::toNativeSeparators(path));
+        tell(Texts::tr("The database %1 is read-only, so Quillane can show what is saved but "
+                       "cannot save changes. Make it writable (check its permissions) and start "
+                       "Quillane again.")
+                 .arg(QDir::toNativeSeparators(path)),
+             MessageIcon::Exclamation);
     else if (!DataLocations::isWritable(folder))
-        where = QStringLiteral("The folder %1 is read-only").arg(QDir::toNativeSeparators(folder));
-    if (!where.isEmpty())
-        tell(where + QStringLiteral(", so Quillane can show what is saved but cannot save "
-                                    "changes. Make it writable (check its permissions) and "
-                                    "start Quillane again."),
+        tell(Texts::tr("The folder %1 is read-only, so Quillane can show what is saved but cannot "
+                       "save changes. Make it writable (check its permissions) and start "
+                       "Quillane again.")
+                 .arg(QDir::toNativeSeparators(folder)),
              MessageIcon::Exclamation);
 }
 
@@ -65,7 +79,7 @@ void warnWhenReadOnly(const QString& path)
 QString settleVersion(const QString& path)
 {
     const QString name = QDir::toNativeSeparators(path);
-    const QString readOnly = QStringLiteral("you can look but not save");
+    const QString readOnly = Texts::tr("you can look but not save");
     const int version = SchemaUpgrade::versionOf(Database::handle());
     if (version == SchemaUpgrade::CurrentVersion)
         return {};
@@ -74,8 +88,8 @@ QString settleVersion(const QString& path)
     const bool writable = DataLocations::isWritable(path) &&
                           DataLocations::isWritable(QFileInfo(path).absolutePath());
     if (version > SchemaUpgrade::CurrentVersion) {
-        told = QStringLiteral("%1 was saved by a newer version of Quillane, so this version opens "
-                              "it read-only: %2. Install the newer version to work in it.")
+        told = Texts::tr("%1 was saved by a newer version of Quillane, so this version opens "
+                         "it read-only: %2. Install the newer version to work in it.")
                    .arg(name, readOnly);
     } else if (writable) {
         const DatabaseBackup backups(path);
@@ -84,16 +98,16 @@ QString settleVersion(const QString& path)
         if (!backups.keepBeforeUpgrade(version, &copy, &error)) {
             qWarning("The database was not upgraded, as no copy of it could be kept: %s",
                      qPrintable(error.description));
-            told = QStringLiteral("Quillane must bring %1 up to date for this version, but could "
-                                  "not first keep a copy of it in %2, so it has left the file as "
-                                  "it was and opens it read-only: %3. Make sure that folder can be "
-                                  "written and the disk has room, then start Quillane again.")
+            told = Texts::tr("Quillane must bring %1 up to date for this version, but could "
+                             "not first keep a copy of it in %2, so it has left the file as "
+                             "it was and opens it read-only: %3. Make sure that folder can be "
+                             "written and the disk has room, then start Quillane again.")
                        .arg(name, QDir::toNativeSeparators(backups.folder()), readOnly);
         } else if (!SchemaUpgrade::upgrade(Database::handle(), &error)) {
             qWarning("The database was not upgraded: %s", qPrintable(error.description));
-            told = QStringLiteral("Quillane could not bring %1 up to date for this version, so it "
-                                  "has left the file as it was and opens it read-only: %2. A copy "
-                                  "of the file is kept as %3.")
+            told = Texts::tr("Quillane could not bring %1 up to date for this version, so it "
+                             "has left the file as it was and opens it read-only: %2. A copy "
+                             "of the file is kept as %3.")
                        .arg(name, readOnly, QDir::toNativeSeparators(copy));
         }
     }
@@ -152,14 +166,14 @@ bool restoreBackup(const QString& path, bool missing)
     const QString name = QDir::toNativeSeparators(path);
     const QString made = QLocale().toString(backup->day, QLocale::LongFormat);
     const QString question =
-        missing ? QStringLiteral("Quillane cannot find the magical database %1: choose Yes to put "
-                                 "back the backup made on %2, or No to leave Quillane.")
+        missing ? Texts::tr("Quillane cannot find the magical database %1: choose Yes to put "
+                            "back the backup made on %2, or No to leave Quillane.")
                       .arg(name, made)
-                : QStringLiteral("%1 is empty, cut short or not a Quillane database: choose Yes "
-                                 "to put back the backup made on %2, keeping the damaged file as "
-                                 "%3, or No to leave it as it is.")
+                : Texts::tr("%1 is empty, cut short or not a Quillane database: choose Yes "
+                            "to put back the backup made on %2, keeping the damaged file as "
+                            "%3, or No to leave it as it is.")
                       .arg(name, made, QDir::toNativeSeparators(setAside));
-    if (desktop().messageBox(question, StoppedTitle, MessageIcon::Exclamation,
+    if (desktop().messageBox(question, stoppedTitle(), MessageIcon::Exclamation,
                              MessageButtons::YesNo) != MessageAnswer::Yes)
         return false;
     StoreError error;
@@ -187,8 +201,8 @@ void locateDatabase(const QString& namedDatabase)
     if (!from.isEmpty())
         // All is well, so the notice has the program's ordinary title.
         desktop().messageBox(
-            QStringLiteral("The folder %1 is read-only, so Quillane keeps your work in %2, a copy "
-                           "of %3 made now. Changes are saved in the copy from now on.")
+            Texts::tr("The folder %1 is read-only, so Quillane keeps your work in %2, a copy "
+                      "of %3 made now. Changes are saved in the copy from now on.")
                 .arg(QDir::toNativeSeparators(QFileInfo(from).absolutePath()),
                      QDir::toNativeSeparators(paths.databasePath), QDir::toNativeSeparators(from)),
             ProgramName, MessageIcon::Information, MessageButtons::Ok);
@@ -196,8 +210,8 @@ void locateDatabase(const QString& namedDatabase)
 
 void tellDatabaseHeld()
 {
-    tell(QStringLiteral("Quillane is already running for %1 but does not answer. Close it, then "
-                        "start Quillane again.")
+    tell(Texts::tr("Quillane is already running for %1 but does not answer. Close it, then "
+                   "start Quillane again.")
              .arg(QDir::toNativeSeparators(runPaths().databasePath)),
          MessageIcon::Exclamation);
 }
@@ -230,19 +244,18 @@ bool openDatabase()
             return false;
         }
         if (error.number == EngineError::FileNotFound) {
-            tell(QStringLiteral("Quillane cannot find the magical database."),
-                 MessageIcon::Information);
+            tell(Texts::tr("Quillane cannot find the magical database."), MessageIcon::Information);
             return false;
         }
         if (error.isBusy()) {
-            if (desktop().messageBox(QStringLiteral("%1 is in use by another program. Close "
-                                                    "that program, then choose Yes to try again "
-                                                    "or No to leave Quillane.")
+            if (desktop().messageBox(Texts::tr("%1 is in use by another program. Close "
+                                               "that program, then choose Yes to try again "
+                                               "or No to leave Quillane.")
                                          .arg(QDir::toNativeSeparators(path)),
-                                     QStringLiteral("Retry"), MessageIcon::Exclamation,
+                                     Texts::tr("Retry"), MessageIcon::Exclamation,
                                      MessageButtons::YesNo) != MessageAnswer::Yes)
                 return false;
-        } else if (!offerRetry(error, QStringLiteral("Retry"))) {
+        } else if (!offerRetry(error, Texts::tr("Retry"))) {
             return false;
         }
     }
@@ -252,9 +265,9 @@ bool explainMissingContents(const StoreError& error)
 {
     if (!error.description.startsWith(QLatin1String("no such ")))
         return false;
-    tell(QStringLiteral("%1 lacks part of what Quillane needs (%2). ")
+    tell(Texts::tr("%1 lacks part of what Quillane needs (%2). ")
                  .arg(QDir::toNativeSeparators(runPaths().databasePath), error.description) +
-             PutBack,
+             putBack(),
          MessageIcon::Critical);
     return true;
 }

@@ -4,9 +4,19 @@
 #include "shared/widgets/HelpViewer.h"
 #include "shared/widgets/RunPaths.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QUrl>
+
+namespace {
+
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(HelpCommands)
+};
+
+} // namespace
 
 QString HelpDocuments::pathOf(const QString& document)
 {
@@ -23,22 +33,22 @@ void openWebPage(const QString& pagePath)
         QFileInfo(pagePath).isFile() ? desktop().openUrl(destination) : UrlOpening::NoBrowser;
     if (opening == UrlOpening::NoBrowser) {
         desktop().messageBox(
-            QStringLiteral("You must have an Internet browser for our help files.  Your browser "
-                           "must recognize the .HTM extension for web files."),
-            QStringLiteral("Browser Not Found"), MessageIcon::Exclamation, MessageButtons::Ok);
+            Texts::tr("You must have an Internet browser for our help files.  Your browser "
+                      "must recognize the .HTM extension for web files."),
+            Texts::tr("Browser Not Found"), MessageIcon::Exclamation, MessageButtons::Ok);
     } else if (opening == UrlOpening::Failed) {
         desktop().messageBox(
-            QStringLiteral("Help file not Opened.  Be sure that you haven't deleted files or "
-                           "moved files from the Quillane directory."),
-            QStringLiteral("URL Failed"), MessageIcon::Exclamation, MessageButtons::Ok);
+            Texts::tr("Help file not Opened.  Be sure that you haven't deleted files or "
+                      "moved files from the Quillane directory."),
+            Texts::tr("URL Failed"), MessageIcon::Exclamation, MessageButtons::Ok);
     }
 }
 
 void showHelpFile(const QString& helpFile)
 {
     if (!desktop().showHelp(helpFile))
-        desktop().messageBox(QStringLiteral("Help could not be loaded."),
-                             QStringLiteral("Help File Not Available"), MessageIcon::Critical,
+        desktop().messageBox(Texts::tr("Help could not be loaded."),
+                             Texts::tr("Help File Not Available"), MessageIcon::Critical,
                              MessageButtons::Ok);
 }
 

@@ -53,7 +53,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     setWindowTitle(QStringLiteral("Quillane 98"));
     m_frame = new QMdiArea(this);
     m_frame->setObjectName(QStringLiteral("mdiFrame"));
-    m_frame->setAccessibleName(QStringLiteral("Tool windows"));
+    m_frame->setAccessibleName(tr("Tool windows"));
     m_frame->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_frame->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(m_frame);
@@ -89,26 +89,27 @@ MainWindow::~MainWindow()
 void MainWindow::createCommands()
 {
     for (const ToolWindowEntry& tool : ToolWindowCatalog::entries()) {
-        QAction* action = addCommand(tool.command, tool.caption, tool.shortcut,
-                                     [this, window = tool.window] { openToolWindow(window); });
+        QAction* action =
+            addCommand(tool.command, ToolWindowCatalog::shown(tool.caption), tool.shortcut,
+                       [this, window = tool.window] { openToolWindow(window); });
         action->setEnabled(ToolCatalog::isAvailable(tool.window));
     }
-    addCommand(QStringLiteral("MNU_Exit"), QStringLiteral("E&xit"), {}, [this] { confirmExit(); });
-    addCommand(QStringLiteral("Window_Cascade"), QStringLiteral("&Cascade"),
-               QStringLiteral("Shift+F4"), [this] { m_childFrame->cascade(); });
-    addCommand(QStringLiteral("Window_Tile"), QStringLiteral("&Tile"), QStringLiteral("Shift+F5"),
+    addCommand(QStringLiteral("MNU_Exit"), tr("E&xit"), {}, [this] { confirmExit(); });
+    addCommand(QStringLiteral("Window_Cascade"), tr("&Cascade"), QStringLiteral("Shift+F4"),
+               [this] { m_childFrame->cascade(); });
+    addCommand(QStringLiteral("Window_Tile"), tr("&Tile"), QStringLiteral("Shift+F5"),
                [this] { m_childFrame->tile(Qt::Vertical); });
-    addCommand(QStringLiteral("Window_Arrange"), QStringLiteral("&Arrange Icons"),
-               QStringLiteral("Shift+F6"), [this] { m_childFrame->arrangeIcons(); });
-    addCommand(QStringLiteral("Help_How_To"), QStringLiteral("&How to Use This Program"), {},
+    addCommand(QStringLiteral("Window_Arrange"), tr("&Arrange Icons"), QStringLiteral("Shift+F6"),
+               [this] { m_childFrame->arrangeIcons(); });
+    addCommand(QStringLiteral("Help_How_To"), tr("&How to Use This Program"), {},
                [] { openWebPage(HelpDocuments::pathOf(HelpDocuments::OnlineHelp)); });
-    addCommand(QStringLiteral("Help_CBT"), QStringLiteral("&Writing Reference"), {},
+    addCommand(QStringLiteral("Help_CBT"), tr("&Writing Reference"), {},
                [] { showHelpFile(runPaths().helpFilePath); });
-    addCommand(QStringLiteral("mnuCorvaneWeb"), QStringLiteral("&Corvane on the Web"), {},
+    addCommand(QStringLiteral("mnuCorvaneWeb"), tr("&Corvane on the Web"), {},
                [] { openWebPage(HelpDocuments::pathOf(HelpDocuments::Features)); });
-    addCommand(QStringLiteral("Help_About"), QStringLiteral("&About the Quillane"), {},
+    addCommand(QStringLiteral("Help_About"), tr("&About the Quillane"), {},
                [this] { showAbout(); });
-    addCommand(QStringLiteral("mnu_personal_message"), QStringLiteral("&Personal Message"),
+    addCommand(QStringLiteral("mnu_personal_message"), tr("&Personal Message"),
                QStringLiteral("Ctrl+M"), [this] { showPersonalMessage(); });
 }
 
@@ -129,7 +130,7 @@ QAction* MainWindow::addCommand(const QString& name, const QString& caption,
 void MainWindow::createMenus()
 {
     for (const MenuDefinition& definition : mainMenus()) {
-        QMenu* menu = menuBar()->addMenu(definition.caption);
+        QMenu* menu = menuBar()->addMenu(menuCaption(definition.caption));
         menu->setObjectName(definition.name);
         for (const QString& command : definition.commands) {
             if (command.isEmpty())
@@ -149,7 +150,7 @@ void MainWindow::createMenus()
 
 void MainWindow::createToolBar()
 {
-    m_toolBar = addToolBar(QStringLiteral("Toolbar"));
+    m_toolBar = addToolBar(tr("Toolbar"));
     m_toolBar->setObjectName(QStringLiteral("pcbToolBar"));
     m_toolBar->setMovable(false);
     m_toolBar->setFloatable(false);
@@ -161,12 +162,13 @@ void MainWindow::createToolBar()
         action->setIcon(QIcon(QStringLiteral(":/toolbar/%1.svg").arg(definition.name)));
         action->setIconVisibleInMenu(false);
         // The button shows the action's icon text and tooltip, which the menu does not.
-        action->setIconText(definition.caption);
-        action->setToolTip(definition.caption);
+        const QString caption = menuCaption(definition.caption);
+        action->setIconText(caption);
+        action->setToolTip(caption);
         m_toolBar->addAction(action);
         QWidget* button = m_toolBar->widgetForAction(action);
         button->setObjectName(definition.name);
-        button->setAccessibleName(definition.caption);
+        button->setAccessibleName(caption);
         button->setFocusPolicy(Qt::TabFocus); // a toolbar's buttons take none of their own
         if (definition.endsGroup)
             m_toolBar->addSeparator();
@@ -195,8 +197,7 @@ bool MainWindow::initializeEnvironment(const StartOptions& options)
         return false;
     for (StoreError error; !Settings::instance().load(&error);) {
         const BusyPointer::Pause forMessages;
-        if (explainMissingContents(error) ||
-            !offerRetry(error, QStringLiteral("Pray for Absolution")))
+        if (explainMissingContents(error) || !offerRetry(error, tr("Pray for Absolution")))
             return false;
     }
     m_personalReminder = Settings::instance().personalReminder();
@@ -310,13 +311,12 @@ void MainWindow::fillWindowMenu()
 void MainWindow::showAbout()
 {
     desktop().messageBox(
-        QStringLiteral("Quillane 98 is the property of the Quillane team.  All rights reserved.") +
-            QStringLiteral("\n\nYour work is saved in %1.")
+        tr("Quillane 98 is the property of the Quillane team.  All rights reserved.") +
+            tr("\n\nYour work is saved in %1.")
                 .arg(QDir::toNativeSeparators(runPaths().databasePath)) +
-            QStringLiteral("\n\nFree software under the GNU General Public License, version 3 "
-                           "or later."),
-        QStringLiteral(
-            "Quillane 98 (Windows 95, 98).  Technical support: support@quillane.example"),
+            tr("\n\nFree software under the GNU General Public License, version 3 "
+               "or later."),
+        tr("Quillane 98 (Windows 95, 98).  Technical support: support@quillane.example"),
         MessageIcon::Information, MessageButtons::Ok);
 }
 
@@ -344,14 +344,14 @@ void MainWindow::comeToFront(const QString& windowName)
 
 void MainWindow::showPersonalMessage()
 {
-    desktop().messageBox(m_personalReminder, QStringLiteral("Personal Message"),
-                         MessageIcon::Information, MessageButtons::Ok);
+    desktop().messageBox(m_personalReminder, tr("Personal Message"), MessageIcon::Information,
+                         MessageButtons::Ok);
 }
 
 void MainWindow::confirmExit()
 {
     const MessageAnswer answer =
-        desktop().messageBox(QStringLiteral("Are you sure that you wish to exit?"), ProgramName,
+        desktop().messageBox(tr("Are you sure that you wish to exit?"), ProgramName,
                              MessageIcon::None, MessageButtons::YesNo);
     if (answer != MessageAnswer::Yes)
         return;
@@ -377,7 +377,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
 {
     if (!m_exitConfirmed) {
         const MessageAnswer answer =
-            desktop().messageBox(QStringLiteral("Are you sure that you wish to exit?"), ProgramName,
+            desktop().messageBox(tr("Are you sure that you wish to exit?"), ProgramName,
                                  MessageIcon::None, MessageButtons::YesNo);
         if (answer != MessageAnswer::Yes) {
             event->ignore();

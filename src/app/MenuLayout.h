@@ -22,3 +22,5 @@ struct ToolbarButton
 
 const QList<MenuDefinition>& mainMenus();
 const QList<ToolbarButton>& toolbarButtons();
+// A menu's or button's caption in the interface's language.
+QString menuCaption(const QString& caption);

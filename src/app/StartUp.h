@@ -19,6 +19,7 @@ std::optional<NamedDatabaseRefusal> settleNamedDatabase(const QString& path,
                                                         const QString& templatePath);
 
 // Reads the run's command line and acts on it before any window is made: writes the help, the
-// version or the mistake, makes the language the default and settles the database file named.
+// version or the mistake, makes the language the default and installs its translations, and
+// settles the database file named.
 // Gives the exit code when the run ends here, or fills the options for the main window.
 std::optional<int> startFromCommandLine(const QStringList& arguments, StartOptions* options);

@@ -4,6 +4,8 @@
 #include "shared/desktop/Desktop.h"
 #include "shared/widgets/FatalError.h"
 
+#include <QCoreApplication>
+
 namespace CustomizationMessages {
 
 void tell(const QString& text, const QString& title)
@@ -18,7 +20,9 @@ bool tellRecoverable(const StoreError& error)
         reportFatalError(error);
         return false;
     }
-    tell(QStringLiteral("The change could not be saved: %1.  Please correct it or try again.")
+    tell(QCoreApplication::translate(
+             "CustomizationMessages",
+             "The change could not be saved: %1.  Please correct it or try again.")
              .arg(error.description));
     return true;
 }

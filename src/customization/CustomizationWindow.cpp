@@ -14,15 +14,15 @@
 using namespace ControlMakers;
 
 CustomizationWindow::CustomizationWindow(QWidget* parent)
-    : ToolWindow(QStringLiteral("frmCustom"), QStringLiteral("Customization"), parent)
+    : ToolWindow(QStringLiteral("frmCustom"), tr("Customization"), parent)
 {
     auto* tabs = named(new QTabWidget(this), QStringLiteral("tabCustom"));
-    tabs->setAccessibleName(QStringLiteral("Customization"));
+    tabs->setAccessibleName(tr("Customization"));
     m_listTables = new ListTablesPage;
-    tabs->addTab(m_listTables, QStringLiteral("Database Customization"));
+    tabs->addTab(m_listTables, tr("Database Customization"));
     m_settings = new SettingsPage;
-    tabs->addTab(m_settings, QStringLiteral("Application Customization"));
-    auto* closeButton = button(QStringLiteral("cmdOK"), QStringLiteral("Close"));
+    tabs->addTab(m_settings, tr("Application Customization"));
+    auto* closeButton = button(QStringLiteral("cmdOK"), tr("Close"));
 
     auto* window = new QVBoxLayout(this);
     window->addWidget(tabs, 1);

@@ -28,22 +28,24 @@ using namespace CustomizationMessages;
 
 namespace {
 
-const QStringList FileKinds = {QStringLiteral("Text files (*.txt)"),
-                               QStringLiteral("CSV files (*.csv)")};
+QStringList fileKinds()
+{
+    return {ListTablesPage::tr("Text files (*.txt)"), ListTablesPage::tr("CSV files (*.csv)")};
+}
 
 } // namespace
 
 ListTablesPage::ListTablesPage(QWidget* parent) : QWidget(parent)
 {
     m_tableName = named(new QComboBox(this), QStringLiteral("cboTableName"));
-    m_tableName->setAccessibleName(QStringLiteral("Table"));
-    auto* label = named(new QLabel(QStringLiteral("Table:"), this), QStringLiteral("lblTableName"));
+    m_tableName->setAccessibleName(tr("Table"));
+    auto* label = named(new QLabel(tr("Table:"), this), QStringLiteral("lblTableName"));
     label->setBuddy(m_tableName);
 
     m_rows = new TableRowsModel(this);
     m_grid = named(new QTableView(this), QStringLiteral("grdCustom"));
-    m_grid->setAccessibleName(QStringLiteral("Table rows"));
-    m_grid->setToolTip(QStringLiteral("Enter new or edit existing items here."));
+    m_grid->setAccessibleName(tr("Table rows"));
+    m_grid->setToolTip(tr("Enter new or edit existing items here."));
     m_grid->setModel(m_rows);
     m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -52,17 +54,15 @@ ListTablesPage::ListTablesPage(QWidget* parent) : QWidget(parent)
     m_grid->setTabKeyNavigation(false);
     m_grid->setVisible(false);
 
-    m_newButton = button(QStringLiteral("cmdNew"), QStringLiteral("&New"), {}, this);
-    m_updateButton = button(QStringLiteral("cmdUpdate"), QStringLiteral("&Update"), {}, this);
-    m_deleteButton = button(QStringLiteral("cmdDelete"), QStringLiteral("&Delete"), {}, this);
-    m_sentenceButton =
-        button(QStringLiteral("cmdSentence"), QStringLiteral("Sentence Codes"), {}, this);
-    m_nameButton = button(QStringLiteral("cmdName"), QStringLiteral("Name Codes"), {}, this);
-    m_importButton =
-        button(QStringLiteral("cmdImport"), QStringLiteral("Import…"),
-               QStringLiteral("Add the words of a text or CSV file to this list"), this);
-    m_exportButton = button(QStringLiteral("cmdExport"), QStringLiteral("Export…"),
-                            QStringLiteral("Save this table as a text or CSV file"), this);
+    m_newButton = button(QStringLiteral("cmdNew"), tr("&New"), {}, this);
+    m_updateButton = button(QStringLiteral("cmdUpdate"), tr("&Update"), {}, this);
+    m_deleteButton = button(QStringLiteral("cmdDelete"), tr("&Delete"), {}, this);
+    m_sentenceButton = button(QStringLiteral("cmdSentence"), tr("Sentence Codes"), {}, this);
+    m_nameButton = button(QStringLiteral("cmdName"), tr("Name Codes"), {}, this);
+    m_importButton = button(QStringLiteral("cmdImport"), tr("Import…"),
+                            tr("Add the words of a text or CSV file to this list"), this);
+    m_exportButton = button(QStringLiteral("cmdExport"), tr("Export…"),
+                            tr("Save this table as a text or CSV file"), this);
 
     auto* layout = new QVBoxLayout(this);
     auto* tableRow = new QHBoxLayout;
@@ -194,8 +194,7 @@ bool ListTablesPage::saveRows()
         tellRecoverable(error);
         return false;
     }
-    tell(QStringLiteral("A duplicate exists.  Please try again."),
-         QStringLiteral("Duplicate Item Exists"));
+    tell(tr("A duplicate exists.  Please try again."), tr("Duplicate Item Exists"));
     // A stored row the user edited gets its stored values back.
     const int newRow = unsavedNewRow();
     bool newRowEdited = false;
@@ -228,9 +227,9 @@ void ListTablesPage::deleteRow()
     if (!savePendingEdits())
         return;
     const int row = m_grid->currentIndex().row();
-    const MessageAnswer answer = desktop().messageBox(
-        QStringLiteral("Are you sure that you wish to delete this item?"),
-        QStringLiteral("Delete Item"), MessageIcon::None, MessageButtons::YesNo);
+    const MessageAnswer answer =
+        desktop().messageBox(tr("Are you sure that you wish to delete this item?"),
+                             tr("Delete Item"), MessageIcon::None, MessageButtons::YesNo);
     if (answer != MessageAnswer::Yes || row < 0)
         return;
     BusyPointer busy;
@@ -248,7 +247,7 @@ void ListTablesPage::deleteRow()
     if (left < 2) {
         busy.release();
         desktop().beep();
-        tell(QStringLiteral("You must leave at least one item in the table."));
+        tell(tr("You must leave at least one item in the table."));
         return;
     }
     if (!m_rows->deleteRow(row)) {
@@ -265,22 +264,21 @@ void ListTablesPage::importList()
 {
     const QString table = m_rows->tableName();
     if (QString why; !ListImport::isValueList(table, &why)) {
-        tell(QStringLiteral("Only a list of one value a row can be imported into: %1.  Please "
-                            "choose a word, name or pattern list.")
+        tell(tr("Only a list of one value a row can be imported into: %1.  Please "
+                "choose a word, name or pattern list.")
                  .arg(why),
-             QStringLiteral("Import"));
+             tr("Import"));
         return;
     }
-    const QString path =
-        desktop().askOpenFileName(QStringLiteral("Import into %1").arg(table), FileKinds);
+    const QString path = desktop().askOpenFileName(tr("Import into %1").arg(table), fileKinds());
     if (path.isEmpty() || !savePendingEdits())
         return;
     QString problem;
     const auto file = ListFile::readValues(path, ListImport::fieldsWithoutKey(table), &problem);
     if (!file) {
-        tell(QStringLiteral("%1 cannot be imported: %2.  Nothing was changed.")
+        tell(tr("%1 cannot be imported: %2.  Nothing was changed.")
                  .arg(QFileInfo(path).fileName(), problem),
-             QStringLiteral("Import"));
+             tr("Import"));
         return;
     }
     BusyPointer busy;
@@ -292,20 +290,20 @@ void ListTablesPage::importList()
     }
     refreshTableName(table);
     busy.release();
-    QString counted = QStringLiteral("%1 added, %2 skipped (blank or already in the list).")
+    QString counted = tr("%1 added, %2 skipped (blank or already in the list).")
                           .arg(counts.added)
                           .arg(counts.skipped);
     if (!file->heading.isNull())
-        counted += QStringLiteral("  The first line, \"%1\", was taken as the column heading.")
-                       .arg(file->heading);
-    tell(counted, QStringLiteral("Import"));
+        counted +=
+            tr("  The first line, \"%1\", was taken as the column heading.").arg(file->heading);
+    tell(counted, tr("Import"));
 }
 
 void ListTablesPage::exportList()
 {
     const QString table = m_rows->tableName();
-    const QString path = desktop().askSaveFileName(QStringLiteral("Export %1").arg(table),
-                                                   table + ".txt", FileKinds);
+    const QString path =
+        desktop().askSaveFileName(tr("Export %1").arg(table), table + ".txt", fileKinds());
     if (path.isEmpty() || !savePendingEdits())
         return;
     BusyPointer busy;
@@ -320,7 +318,6 @@ void ListTablesPage::exportList()
         ListFile::writeRows(path, ListImport::fieldsWithoutKey(table), rows, &problem);
     busy.release();
     if (!written)
-        tell(
-            QStringLiteral("%1 could not be written: %2.").arg(QFileInfo(path).fileName(), problem),
-            QStringLiteral("Export"));
+        tell(tr("%1 could not be written: %2.").arg(QFileInfo(path).fileName(), problem),
+             tr("Export"));
 }

@@ -24,18 +24,16 @@ using namespace CustomizationMessages;
 
 SettingsPage::SettingsPage(QWidget* parent) : QWidget(parent)
 {
-    auto* environment =
-        named(new QGroupBox(QStringLiteral("Environment"), this), QStringLiteral("Frame1"));
-    m_toolBar = checkBox(QStringLiteral("chkToolBar"), QStringLiteral("Display Toolbar"));
+    auto* environment = named(new QGroupBox(tr("Environment"), this), QStringLiteral("Frame1"));
+    m_toolBar = checkBox(QStringLiteral("chkToolBar"), tr("Display Toolbar"));
     m_timerInterval = named(new QLineEdit(environment), QStringLiteral("txtTimerInterval"));
-    m_timerInterval->setAccessibleName(QStringLiteral("Timer Interval"));
+    m_timerInterval->setAccessibleName(tr("Timer Interval"));
     m_timerInterval->setEnabled(false); // only the spin button changes it
     m_timerInterval->setMaximumWidth(60);
-    auto* intervalLabel =
-        named(new QLabel(QStringLiteral("Timer Interval: (seconds)"), environment),
-              QStringLiteral("lblTimerInterval"));
+    auto* intervalLabel = named(new QLabel(tr("Timer Interval: (seconds)"), environment),
+                                QStringLiteral("lblTimerInterval"));
     m_spin = new SpinButton(QStringLiteral("spnRange1"), environment);
-    m_spin->setStepName(QStringLiteral("Timer Interval"));
+    m_spin->setStepName(tr("Timer Interval"));
     intervalLabel->setBuddy(m_spin);
     auto* environmentLayout = new QGridLayout(environment);
     environmentLayout->addWidget(m_toolBar, 0, 0, 1, 4);
@@ -44,15 +42,14 @@ SettingsPage::SettingsPage(QWidget* parent) : QWidget(parent)
     environmentLayout->addWidget(m_spin, 1, 2);
     environmentLayout->setColumnStretch(3, 1);
 
-    auto* message = named(new QGroupBox(QStringLiteral("Personal Message"), this),
-                          QStringLiteral("frmPersonalMessage"));
-    m_reminder = named(new QLineEdit(QStringLiteral("Never run with scissors."), message),
+    auto* message =
+        named(new QGroupBox(tr("Personal Message"), this), QStringLiteral("frmPersonalMessage"));
+    m_reminder = named(new QLineEdit(tr("Never run with scissors."), message),
                        QStringLiteral("txtCustomReminder"));
-    m_reminder->setAccessibleName(QStringLiteral("Personal Message"));
+    m_reminder->setAccessibleName(tr("Personal Message"));
     (new QVBoxLayout(message))->addWidget(m_reminder);
 
-    auto* startup =
-        named(new QGroupBox(QStringLiteral("Initial Form"), this), QStringLiteral("frmStartup"));
+    auto* startup = named(new QGroupBox(tr("Initial Form"), this), QStringLiteral("frmStartup"));
     m_startOptions = new QButtonGroup(this);
     auto* options = new QGridLayout(startup);
     const QStringList captions = ToolWindowCatalog::startCaptions();
@@ -62,16 +59,14 @@ SettingsPage::SettingsPage(QWidget* parent) : QWidget(parent)
         m_startOptions->addButton(option, number);
         options->addWidget(option, number % 6, number / 6);
     }
-    auto* windows = named(new QGroupBox(QStringLiteral("Tool Windows"), this),
-                          QStringLiteral("frmToolWindows"));
-    m_sideBySide =
-        checkBox(QStringLiteral("chkSideBySide"), QStringLiteral("Keep tool windows side by side"));
+    auto* windows =
+        named(new QGroupBox(tr("Tool Windows"), this), QStringLiteral("frmToolWindows"));
+    m_sideBySide = checkBox(QStringLiteral("chkSideBySide"), tr("Keep tool windows side by side"));
     m_sideBySide->setToolTip(
-        QStringLiteral("On: activating a tool window leaves the others as they are, and Tile and "
-                       "Cascade arrange all open windows. Off: the active window is shown alone."));
+        tr("On: activating a tool window leaves the others as they are, and Tile and "
+           "Cascade arrange all open windows. Off: the active window is shown alone."));
     (new QVBoxLayout(windows))->addWidget(m_sideBySide);
-    m_updateButton =
-        button(QStringLiteral("cmdUpdateApplication"), QStringLiteral("&Update"), {}, this);
+    m_updateButton = button(QStringLiteral("cmdUpdateApplication"), tr("&Update"), {}, this);
 
     auto* layout = new QGridLayout(this);
     layout->addWidget(environment, 0, 0);
@@ -123,7 +118,7 @@ void SettingsPage::spinUp()
 {
     const int seconds = m_timerInterval->text().trimmed().toInt() + 1;
     if (seconds > SettingsRow::MaximumIntervalSeconds) {
-        tell(QStringLiteral("Interval greater then twenty not accepted."));
+        tell(tr("Interval greater then twenty not accepted."));
         return;
     }
     showInterval(seconds);
@@ -133,7 +128,7 @@ void SettingsPage::spinDown()
 {
     const int seconds = m_timerInterval->text().trimmed().toInt() - 1;
     if (seconds < SettingsRow::MinimumIntervalSeconds) {
-        tell(QStringLiteral("Interval less then one not accepted."));
+        tell(tr("Interval less then one not accepted."));
         return;
     }
     showInterval(seconds);

@@ -4,8 +4,18 @@
 #include "data/TableNotices.h"
 #include "data/Transaction.h"
 
+#include <QCoreApplication>
 #include <QSqlError>
 #include <QSqlQuery>
+
+namespace {
+
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(AnnouncedWrite)
+};
+
+} // namespace
 
 bool writeAnnounced(const QString& table, const QString& sql, const QVariantList& values,
                     qint64* key, RowGone rowGone, const QString& source, StoreError* error)
@@ -25,7 +35,7 @@ bool writeAnnounced(const QString& table, const QString& sql, const QVariantList
     if (*key < 0) {
         *key = query.lastInsertId().toLongLong();
     } else if (rowGone == RowGone::Fails && query.numRowsAffected() < 1) {
-        *error = {EngineError::RecordDeleted, source, QStringLiteral("Record is deleted.")};
+        *error = {EngineError::RecordDeleted, source, Texts::tr("Record is deleted.")};
         return false;
     }
     if (!transaction.commit(error))

@@ -2,11 +2,21 @@
 
 #include "data/Database.h"
 
+#include <QCoreApplication>
 #include <QSqlError>
 #include <QSqlQuery>
 
 #include <algorithm>
 #include <sqlite3.h>
+
+namespace {
+
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(CastNames)
+};
+
+} // namespace
 
 bool CastNames::read(QStringList* names, StoreError* error)
 {
@@ -63,8 +73,7 @@ bool CastNames::isHeld(const QString& name, bool* held, StoreError* error)
 {
     sqlite3* db = Database::handle();
     if (!db) {
-        *error = {3000, QStringLiteral("CastNames.isHeld"),
-                  QStringLiteral("The database is not open")};
+        *error = {3000, QStringLiteral("CastNames.isHeld"), Texts::tr("The database is not open")};
         return false;
     }
     HeldQuestion& question = heldQuestion();

@@ -2,6 +2,17 @@
 
 #include <algorithm>
 
+#include <QCoreApplication>
+
+namespace {
+
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(CsvText)
+};
+
+} // namespace
+
 namespace {
 
 bool isLineEnd(QChar c)
@@ -96,8 +107,8 @@ std::optional<QList<QStringList>> CsvText::rows(const QString& text, QString* pr
             QString field;
             const int opened = reader.line();
             if (reader.take(u'"') && !reader.readQuoted(&field)) {
-                *problem = QStringLiteral("the quoted text that opens on line %1 is never closed")
-                               .arg(opened);
+                *problem =
+                    Texts::tr("the quoted text that opens on line %1 is never closed").arg(opened);
                 return std::nullopt;
             }
             reader.readPlain(&field);

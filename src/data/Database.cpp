@@ -3,6 +3,7 @@
 #include "data/CastNames.h"
 #include "data/RandomRecord.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QSqlDriver>
 #include <QSqlError>
@@ -10,6 +11,15 @@
 #include <QUrl>
 
 #include <sqlite3.h>
+
+namespace {
+
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(Database)
+};
+
+} // namespace
 
 namespace {
 QString openPath;
@@ -25,7 +35,7 @@ StoreError checkSchema(const QSqlDatabase& db)
     if (!probe.exec(QStringLiteral("SELECT 1 FROM sqlite_master LIMIT 1")))
         return StoreError::fromSql(probe.lastError(), {});
     if (!probe.next())
-        return {EngineError::NotADatabase, {}, QStringLiteral("file is not a database")};
+        return {EngineError::NotADatabase, {}, Texts::tr("file is not a database")};
     return {};
 }
 
@@ -54,8 +64,7 @@ bool Database::open(const QString& path, StoreError* error)
     };
 
     if (!QFileInfo(path).isFile())
-        return fail(EngineError::FileNotFound,
-                    QStringLiteral("Could not find file '%1'.").arg(path));
+        return fail(EngineError::FileNotFound, Texts::tr("Could not find file '%1'.").arg(path));
 
     close();
     StoreError failure;
@@ -88,8 +97,7 @@ bool Database::checkWhole(StoreError* error)
     if (!probe.exec(QStringLiteral("PRAGMA quick_check(1)")) || !probe.next())
         failure = StoreError::fromSql(probe.lastError(), {});
     else if (probe.value(0).toString() != QLatin1String("ok"))
-        failure = {
-            EngineError::DamagedFile, {}, QStringLiteral("database disk image is malformed")};
+        failure = {EngineError::DamagedFile, {}, Texts::tr("database disk image is malformed")};
     if (!failure.isSet())
         return true;
     failure.source = QStringLiteral("openDatabase");

@@ -16,6 +16,15 @@
 
 namespace {
 
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(DatabaseBackup)
+};
+
+} // namespace
+
+namespace {
+
 // What SQLite may keep beside a database file; a journal left there belongs to that file only.
 const QStringList Companions = {QString(), QStringLiteral("-journal"), QStringLiteral("-wal"),
                                 QStringLiteral("-shm")};
@@ -145,7 +154,7 @@ bool DatabaseBackup::keepDaily(QDate today, StoreError* error) const
     const QString target = pathFor(today);
     if (!QDir().mkpath(folder()))
         return fail(error, SQLITE_CANTOPEN,
-                    QStringLiteral("Could not make the folder '%1'.").arg(folder()));
+                    Texts::tr("Could not make the folder '%1'.").arg(folder()));
     const bool kept = QFileInfo::exists(target) || copyOpenDatabase(target, error);
     // Pruning never removes the newest whole backup, so it runs after a refused copy too.
     prune(today);
@@ -156,7 +165,7 @@ bool DatabaseBackup::copyOpenDatabase(const QString& target, StoreError* error) 
 {
     sqlite3* source = Database::handle();
     if (!source)
-        return fail(error, SQLITE_MISUSE, QStringLiteral("The database is not open."));
+        return fail(error, SQLITE_MISUSE, Texts::tr("The database is not open."));
     const QString partial = partialPathFor(target);
     QFile::remove(partial);
     sqlite3* copy = nullptr;
@@ -196,10 +205,10 @@ bool DatabaseBackup::keepBeforeUpgrade(int version, QString* path, StoreError* e
 {
     if (!QDir().mkpath(folder()))
         return fail(error, SQLITE_CANTOPEN,
-                    QStringLiteral("Could not make the folder '%1'.").arg(folder()));
+                    Texts::tr("Could not make the folder '%1'.").arg(folder()));
     sqlite3* source = Database::handle();
     if (!source)
-        return fail(error, SQLITE_MISUSE, QStringLiteral("The database is not open."));
+        return fail(error, SQLITE_MISUSE, Texts::tr("The database is not open."));
     // The file byte for byte: a read transaction keeps other programs' writes out meanwhile.
     const auto readFailed = [&] {
         return fail(error, sqlite3_extended_errcode(source),
@@ -219,7 +228,7 @@ bool DatabaseBackup::keepBeforeUpgrade(int version, QString* path, StoreError* e
     QFile::remove(partial);
     if (!QFile::copy(m_databasePath, partial)) {
         QFile::remove(partial);
-        return fail(error, SQLITE_IOERR, QStringLiteral("Could not write '%1'.").arg(target));
+        return fail(error, SQLITE_IOERR, Texts::tr("Could not write '%1'.").arg(target));
     }
     if (!placeCopy(partial, target, error))
         return false;
@@ -235,8 +244,8 @@ bool DatabaseBackup::placeCopy(const QString& partial, const QString& target, St
     if (!isWhole(partial)) {
         QFile::remove(partial);
         return fail(error, SQLITE_CORRUPT,
-                    QStringLiteral("The database failed its integrity check, so it was not "
-                                   "copied over the backups."));
+                    Texts::tr("The database failed its integrity check, so it was not "
+                              "copied over the backups."));
     }
     // Another start may have made the day's backup meanwhile; either copy will do.
     if (QFile::rename(partial, target) || QFileInfo::exists(target)) {
@@ -244,7 +253,7 @@ bool DatabaseBackup::placeCopy(const QString& partial, const QString& target, St
         return true;
     }
     QFile::remove(partial);
-    return fail(error, SQLITE_IOERR, QStringLiteral("Could not write '%1'.").arg(target));
+    return fail(error, SQLITE_IOERR, Texts::tr("Could not write '%1'.").arg(target));
 }
 
 void DatabaseBackup::prune(QDate today) const
@@ -308,21 +317,21 @@ bool DatabaseBackup::restore(const QString& backupPath, const QString& setAsideP
     };
     if (!QDir().mkpath(QFileInfo(setAsidePath).absolutePath()))
         return fail(error, SQLITE_CANTOPEN,
-                    QStringLiteral("Could not make the folder '%1'.").arg(folder()));
+                    Texts::tr("Could not make the folder '%1'.").arg(folder()));
     for (const QString& companion : Companions) {
         if (!QFileInfo::exists(m_databasePath + companion))
             continue;
         if (!QFile::rename(m_databasePath + companion, setAsidePath + companion)) {
             putBack();
             return fail(error, SQLITE_IOERR,
-                        QStringLiteral("Could not move '%1'.").arg(m_databasePath + companion));
+                        Texts::tr("Could not move '%1'.").arg(m_databasePath + companion));
         }
         moved.append(companion);
     }
     if (!QFile::copy(backupPath, m_databasePath)) {
         putBack();
         return fail(error, SQLITE_IOERR,
-                    QStringLiteral("Could not copy '%1' to '%2'.").arg(backupPath, m_databasePath));
+                    Texts::tr("Could not copy '%1' to '%2'.").arg(backupPath, m_databasePath));
     }
     return true;
 }

@@ -2,6 +2,7 @@
 
 #include "data/CsvText.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -9,6 +10,15 @@
 #include <QStringDecoder>
 
 #include <algorithm>
+
+namespace {
+
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(ListFile)
+};
+
+} // namespace
 
 namespace {
 
@@ -28,7 +38,7 @@ std::optional<QString> readText(const QString& path, QString* problem)
     QStringDecoder decoder(QStringDecoder::Utf8);
     QString text = decoder.decode(bytes);
     if (decoder.hasError() || bytes.contains('\0')) {
-        *problem = QStringLiteral("it is not a UTF-8 text file");
+        *problem = Texts::tr("it is not a UTF-8 text file");
         return std::nullopt;
     }
     return text;
@@ -68,14 +78,14 @@ QString unfitForLines(const QList<QStringList>& rows)
         for (const QString& field : rows.at(row)) {
             const char* fault = nullptr;
             if (field.contains(u'\n') || field.contains(u'\r'))
-                fault = "holds a line break";
+                fault = QT_TRANSLATE_NOOP("ListFile", "holds a line break");
             else if (field.startsWith(QChar::ByteOrderMark))
-                fault = "begins with an invisible byte-order mark";
+                fault = QT_TRANSLATE_NOOP("ListFile", "begins with an invisible byte-order mark");
             if (fault)
-                return QStringLiteral("row %1, \"%2\", %3, which a text file cannot keep; export "
-                                      "it as CSV")
+                return Texts::tr("row %1, \"%2\", %3, which a text file cannot keep; export "
+                                 "it as CSV")
                     .arg(row + 1)
-                    .arg(shown(field), QLatin1String(fault));
+                    .arg(shown(field), Texts::tr(fault));
         }
     }
     return {};

@@ -3,12 +3,22 @@
 #include "data/Database.h"
 #include "data/Transaction.h"
 
+#include <QCoreApplication>
 #include <QSet>
 #include <QSqlError>
 #include <QSqlField>
 #include <QSqlIndex>
 #include <QSqlQuery>
 #include <QSqlRecord>
+
+namespace {
+
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(ListImport)
+};
+
+} // namespace
 
 namespace {
 
@@ -44,13 +54,13 @@ bool ListImport::isValueList(const QString& table, QString* why)
         for (int field = keyed ? 1 : 0; field < fields.count(); ++field)
             values << fields.fieldName(field);
         if (values.size() > 1)
-            *why = QStringLiteral("%1 holds %2 values a row (%3)")
+            *why = Texts::tr("%1 holds %2 values a row (%3)")
                        .arg(table)
                        .arg(values.size())
                        .arg(values.join(QStringLiteral(", ")));
         else
-            *why = values.isEmpty() ? QStringLiteral("%1 holds no value").arg(table)
-                                    : QStringLiteral("%1 has no whole-number key").arg(table);
+            *why = values.isEmpty() ? Texts::tr("%1 holds no value").arg(table)
+                                    : Texts::tr("%1 has no whole-number key").arg(table);
     }
     return false;
 }

@@ -2,8 +2,18 @@
 
 #include "data/Database.h"
 
+#include <QCoreApplication>
 #include <QSqlError>
 #include <QSqlQuery>
+
+namespace {
+
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(PlotCatalogue)
+};
+
+} // namespace
 
 namespace PlotCatalogue {
 
@@ -67,10 +77,10 @@ QString problemText(State state)
 {
     switch (state) {
     case State::Empty:
-        return QStringLiteral("The plot catalogue is empty.");
+        return Texts::tr("The plot catalogue is empty.");
     case State::Damaged:
-        return QStringLiteral("The plot catalogue is damaged: its plots must be numbered 1, 2, 3 "
-                              "and so on without gaps.");
+        return Texts::tr("The plot catalogue is damaged: its plots must be numbered 1, 2, 3 "
+                         "and so on without gaps.");
     case State::Sound:
         break;
     }
@@ -79,7 +89,7 @@ QString problemText(State state)
 
 QString problemTitle()
 {
-    return QStringLiteral("Plot Reference");
+    return Texts::tr("Plot Reference");
 }
 
 } // namespace PlotCatalogue

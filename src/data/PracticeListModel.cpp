@@ -37,9 +37,8 @@ bool PracticeListModel::select(StoreError* error)
         return false;
     }
     setQuery(std::move(query));
-    const QStringList headings = {QStringLiteral("Date"),    QStringLiteral("Kind"),
-                                  QStringLiteral("Minutes"), QStringLiteral("Words"),
-                                  QStringLiteral("WPM"),     QStringLiteral("First line")};
+    const QStringList headings = {tr("Date"),  tr("Kind"), tr("Minutes"),
+                                  tr("Words"), tr("WPM"),  tr("First line")};
     for (int column = 0; column < headings.size(); ++column)
         setHeaderData(column, Qt::Horizontal, headings.at(column));
     return true;
@@ -91,6 +90,8 @@ QVariant PracticeListModel::data(const QModelIndex& index, int role) const
     case Date:
         return locale.toString(QDateTime::fromString(stored(Started).toString(), TimeFormat),
                                QLocale::ShortFormat);
+    case Kind:
+        return PracticeLog::shownKind(stored(Kind).toString());
     case Minutes:
         return minutesText(stored(Seconds).toInt(), locale);
     case Words:

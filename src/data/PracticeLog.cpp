@@ -3,9 +3,24 @@
 #include "data/AnnouncedWrite.h"
 #include "data/Database.h"
 
+#include <QCoreApplication>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
+
+QString PracticeLog::shownKind(const QString& kind)
+{
+    return QCoreApplication::translate("PracticeLog", kind.toUtf8().constData());
+}
+
+namespace {
+
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(PracticeLog)
+};
+
+} // namespace
 
 namespace PracticeLog {
 
@@ -100,7 +115,7 @@ std::optional<Record> record(qint64 id, StoreError* error)
         return std::nullopt;
     if (!query.next()) {
         if (error)
-            *error = {EngineError::RecordDeleted, source, QStringLiteral("Record is deleted.")};
+            *error = {EngineError::RecordDeleted, source, Texts::tr("Record is deleted.")};
         return std::nullopt;
     }
     return recordAt(query);

@@ -2,6 +2,7 @@
 
 #include "data/StoreError.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QDateTime>
 #include <QList>
@@ -16,10 +17,22 @@ namespace PracticeLog {
 
 inline const QString Table = QStringLiteral("practice");
 
+// The kinds the windows keep, in English in the file; shownKind() gives them in the interface's
+// language.
+inline const char* const Kinds[] = {
+    QT_TRANSLATE_NOOP("PracticeLog", "Writing Sprint"),
+    QT_TRANSLATE_NOOP("PracticeLog", "Brainstorm"),
+    QT_TRANSLATE_NOOP("PracticeLog", "Free Association"),
+    QT_TRANSLATE_NOOP("PracticeLog", "Crystal Ball"),
+    QT_TRANSLATE_NOOP("PracticeLog", "Story Wizard"),
+    QT_TRANSLATE_NOOP("PracticeLog", "PsychoStimulatron"),
+};
+QString shownKind(const QString& kind);
+
 struct Record
 {
     qint64 id = -1;
-    QString kind;               // the window's caption: "Writing Sprint", "Brainstorm", ...
+    QString kind;               // the window's caption in English: "Writing Sprint", ...
     QDateTime started;          // local time, to the second
     int seconds = 0;            // how long it ran
     QString prompts;            // as the window showed them, one a line

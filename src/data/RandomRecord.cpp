@@ -2,6 +2,7 @@
 
 #include "data/Database.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QHash>
 #include <QRandomGenerator>
@@ -13,6 +14,15 @@
 #include <sqlite3.h>
 #include <unordered_map>
 #include <vector>
+
+namespace {
+
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(RandomRecord)
+};
+
+} // namespace
 
 namespace {
 
@@ -70,11 +80,11 @@ bool valueColumn(sqlite3* db, const QString& table, QByteArray* column, StoreErr
         ++columnCount;
     }
     if (columnCount == 0) {
-        *error = {3078, Source, QStringLiteral("Cannot find the table '%1'").arg(table)};
+        *error = {3078, Source, Texts::tr("Cannot find the table '%1'").arg(table)};
         return false;
     }
     if (columnCount < 2) {
-        *error = {3265, Source, QStringLiteral("The table '%1' has no value field").arg(table)};
+        *error = {3265, Source, Texts::tr("The table '%1' has no value field").arg(table)};
         return false;
     }
     return true;
@@ -256,9 +266,9 @@ public:
                 return std::nullopt;
         }
         if (m_values.empty()) {
-            *error = {EngineError::NoCurrentRecord, Source,
-                      QStringLiteral("No current record: the table '%1' has no value to draw")
-                          .arg(m_table)};
+            *error = {
+                EngineError::NoCurrentRecord, Source,
+                Texts::tr("No current record: the table '%1' has no value to draw").arg(m_table)};
             return std::nullopt;
         }
         return m_values[size_t(random.bounded(quint64(m_values.size())))];
@@ -431,7 +441,7 @@ private:
         if (!m_watch.db()) {
             sqlite3* db = Database::handle();
             if (!db) {
-                *error = {3000, Source, QStringLiteral("The database is not open")};
+                *error = {3000, Source, Texts::tr("The database is not open")};
                 return std::nullopt;
             }
             m_watch.watch(db, Database::path());
@@ -499,7 +509,7 @@ qint64 RandomRecord::drawableCount(const QString& table, StoreError* error)
 {
     sqlite3* db = Database::handle();
     if (!db) {
-        *error = {3000, Source, QStringLiteral("The database is not open")};
+        *error = {3000, Source, Texts::tr("The database is not open")};
         return -1;
     }
     QByteArray column;

@@ -4,10 +4,20 @@
 #include "data/TableNotices.h"
 #include "data/Transaction.h"
 
+#include <QCoreApplication>
 #include <QSqlError>
 #include <QSqlQuery>
 
 #include <functional>
+
+namespace {
+
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(Relationships)
+};
+
+} // namespace
 
 namespace Relationships {
 
@@ -50,7 +60,7 @@ bool check(qint64 key, qint64 fromKey, qint64 toKey, const QString& kind, const 
 {
     if (fromKey == toKey) {
         *error = {EngineError::RuleViolated, source,
-                  QStringLiteral("A character cannot be related to itself.")};
+                  Texts::tr("A character cannot be related to itself.")};
         return false;
     }
     QSqlQuery query(Database::connection());
@@ -66,7 +76,7 @@ bool check(qint64 key, qint64 fromKey, qint64 toKey, const QString& kind, const 
     if (!exec(query, source, error))
         return false;
     if (query.next()) {
-        *error = {EngineError::DuplicateValue, source, QStringLiteral("A duplicate exists.")};
+        *error = {EngineError::DuplicateValue, source, Texts::tr("A duplicate exists.")};
         return false;
     }
     return true;
@@ -90,7 +100,7 @@ bool write(const QString& sql, const QVariantList& values, qint64* key,
     if (*key < 0) {
         *key = query.lastInsertId().toLongLong();
     } else if (query.numRowsAffected() < 1) {
-        *error = {EngineError::RecordDeleted, source, QStringLiteral("Record is deleted.")};
+        *error = {EngineError::RecordDeleted, source, Texts::tr("Record is deleted.")};
         return false;
     }
     if (!transaction.commit(error))

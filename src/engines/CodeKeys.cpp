@@ -2,6 +2,7 @@
 
 #include "engines/SentenceCodes.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace {
@@ -15,12 +16,14 @@ QString sentenceCodeKey()
 {
     QStringList codes;
     for (const SentenceCode& code : SentenceCodes)
-        codes << QString(QChar(code.letter)) + u'=' + code.meaning;
+        codes << QString(QChar(code.letter)) + u'=' +
+                     QCoreApplication::translate("SentenceCodes",
+                                                 code.meaning.toUtf8().constData());
     return codes.mid(0, CodesOnFirstKeyLine).join(u", ") + u'\n' +
            codes.mid(CodesOnFirstKeyLine).join(u", ");
 }
 
 QString nameCodeKey()
 {
-    return QStringLiteral("c = consonant, v= vowel");
+    return QCoreApplication::translate("CodeKeys", "c = consonant, v= vowel");
 }

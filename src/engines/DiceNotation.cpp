@@ -2,6 +2,7 @@
 
 #include "engines/Random.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <algorithm>
@@ -10,8 +11,16 @@
 
 namespace {
 
-const QString Examples = QStringLiteral(
-    "Dice are written as 3d6, d20, 4d6kh3, 2d20kl1, 3d6!, d% or a sum such as 2d6+1d4-1.");
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(DiceNotation)
+};
+
+QString examples()
+{
+    return Texts::tr(
+        "Dice are written as 3d6, d20, 4d6kh3, 2d20kl1, 3d6!, d% or a sum such as 2d6+1d4-1.");
+}
 
 // Reads the text left to right; each read takes what it understands and moves on.
 class Reader
@@ -64,16 +73,16 @@ QString readDice(Reader& reader, DiceNotation::Term* term)
     } else {
         const std::optional<qint64> sides = reader.number();
         if (!sides)
-            return QStringLiteral("a “d” is followed by the number of sides or %");
+            return Texts::tr("a “d” is followed by the number of sides or %");
         if (*sides < 1 || *sides > DiceNotation::MaxSides)
-            return QStringLiteral("a die has 1 to %1 sides").arg(DiceNotation::MaxSides);
+            return Texts::tr("a die has 1 to %1 sides").arg(DiceNotation::MaxSides);
         term->sides = int(*sides);
     }
     bool kept = false;
     for (;;) {
         if (!term->exploding && reader.take(u'!')) {
             if (term->sides < 2)
-                return QStringLiteral("a die of one side cannot explode");
+                return Texts::tr("a die of one side cannot explode");
             term->exploding = true;
         } else if (!kept && reader.take(u'k')) {
             kept = true;
@@ -83,9 +92,9 @@ QString readDice(Reader& reader, DiceNotation::Term* term)
                 reader.take(u'h');
             const std::optional<qint64> keep = reader.number();
             if (!keep || *keep < 1)
-                return QStringLiteral("“k”, “kh” or “kl” is followed by how many dice to keep");
+                return Texts::tr("“k”, “kh” or “kl” is followed by how many dice to keep");
             if (*keep > term->count)
-                return QStringLiteral("it keeps more dice than it throws");
+                return Texts::tr("it keeps more dice than it throws");
             term->keep = int(*keep);
         } else {
             return {};
@@ -99,17 +108,17 @@ QString readTerm(Reader& reader, DiceNotation::Term* term)
     const std::optional<qint64> number = reader.number();
     if (!reader.take(u'd')) {
         if (!number)
-            return QStringLiteral("“%1” is not understood").arg(reader.rest());
+            return Texts::tr("“%1” is not understood").arg(reader.rest());
         if (*number > DiceNotation::MaxNumber)
-            return QStringLiteral("a number is at most %1").arg(DiceNotation::MaxNumber);
+            return Texts::tr("a number is at most %1").arg(DiceNotation::MaxNumber);
         term->number = int(*number);
         return {};
     }
     const qint64 count = number.value_or(1);
     if (count < 1)
-        return QStringLiteral("a term throws at least one die");
+        return Texts::tr("a term throws at least one die");
     if (count > DiceNotation::MaxDice)
-        return QStringLiteral("at most %1 dice are thrown at once").arg(DiceNotation::MaxDice);
+        return Texts::tr("at most %1 dice are thrown at once").arg(DiceNotation::MaxDice);
     term->count = int(count);
     return readDice(reader, term);
 }
@@ -162,32 +171,31 @@ bool DiceNotation::looksLikeNotation(const QString& text)
 std::variant<DiceNotation::Expression, QString> DiceNotation::parse(const QString& text)
 {
     const auto wrong = [&text](const QString& why) {
-        return QStringLiteral("%1 is not dice notation: %2.  %3")
-            .arg(text.trimmed(), why, Examples);
+        return Texts::tr("%1 is not dice notation: %2.  %3").arg(text.trimmed(), why, examples());
     };
     Expression expression;
     Reader reader(text);
     reader.skipBlanks();
     if (reader.atEnd())
-        return QStringLiteral("Write the dice to throw.  %1").arg(Examples);
+        return Texts::tr("Write the dice to throw.  %1").arg(examples());
     int dice = 0;
     for (bool first = true; first || !reader.atEnd(); first = false) {
         Term term;
         if (reader.take(u'-'))
             term.sign = -1;
         else if (!reader.take(u'+') && !first)
-            return wrong(QStringLiteral("“%1” is not understood").arg(reader.rest()));
+            return wrong(Texts::tr("“%1” is not understood").arg(reader.rest()));
         reader.skipBlanks();
         if (reader.atEnd())
-            return wrong(QStringLiteral("a sign is followed by a term"));
+            return wrong(Texts::tr("a sign is followed by a term"));
         if (const QString why = readTerm(reader, &term); !why.isEmpty())
             return wrong(why);
         dice += term.count;
         if (dice > MaxDice)
-            return wrong(QStringLiteral("at most %1 dice are thrown at once").arg(MaxDice));
+            return wrong(Texts::tr("at most %1 dice are thrown at once").arg(MaxDice));
         expression.terms << term;
         if (expression.terms.size() > MaxTerms)
-            return wrong(QStringLiteral("at most %1 terms are added").arg(MaxTerms));
+            return wrong(Texts::tr("at most %1 terms are added").arg(MaxTerms));
         reader.skipBlanks();
     }
     expression.text = text.simplified().remove(u' ');
@@ -210,7 +218,7 @@ DiceNotation::Throw DiceNotation::roll(const Expression& expression, Random& ran
                 result.total += qint64(term.sign) * die.sum();
         }
         if (!dropped.isEmpty())
-            kept << QStringLiteral("dropped ") + dropped.join(QStringLiteral(", "));
+            kept << Texts::tr("dropped %1").arg(dropped.join(QStringLiteral(", ")));
         groups << kept.join(QStringLiteral(", "));
     }
     result.line = expression.text + QStringLiteral(" = ") + QString::number(result.total);

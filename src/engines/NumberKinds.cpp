@@ -2,12 +2,21 @@
 
 #include "engines/Random.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QRegularExpression>
 
-#include <array>
 #include <cmath>
 #include <limits>
+
+namespace {
+
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(NumberKinds)
+};
+
+} // namespace
 
 namespace {
 
@@ -52,20 +61,26 @@ QString drawDate(Random& random)
 
 } // namespace
 
-const NumberKinds::Description& NumberKinds::describe(Kind kind)
+NumberKinds::Description NumberKinds::describe(Kind kind)
 {
-    static const std::array<Description, KindCount> kinds = {{
-        {QStringLiteral("Age"), QStringLiteral("Lower"), QStringLiteral("Upper"),
-         QStringLiteral("18"), QStringLiteral("120"), true},
-        {QStringLiteral("Date"), QString(), QString(), QString(), QString(), false},
-        {QStringLiteral("Distance"), QStringLiteral("Lower"), QStringLiteral("Upper"),
-         QStringLiteral("1"), QStringLiteral("1000"), true},
-        {QStringLiteral("Dice"), QStringLiteral("Dice Type"), QStringLiteral("# of Dice"),
-         QStringLiteral("6"), QStringLiteral("2"), true},
-        {QStringLiteral("Percent"), QStringLiteral("Lower"), QStringLiteral("Upper"),
-         QStringLiteral("1"), QStringLiteral("100"), true},
-    }};
-    return kinds.at(kind);
+    // Made on each call, so that the captions follow the interface's language.
+    switch (kind) {
+    case Age:
+        return {Texts::tr("Age"),     Texts::tr("Lower"),    Texts::tr("Upper"),
+                QStringLiteral("18"), QStringLiteral("120"), true};
+    case Date:
+        return {Texts::tr("Date"), QString(), QString(), QString(), QString(), false};
+    case Distance:
+        return {Texts::tr("Distance"), Texts::tr("Lower"),     Texts::tr("Upper"),
+                QStringLiteral("1"),   QStringLiteral("1000"), true};
+    case Dice:
+        return {Texts::tr("Dice"),   Texts::tr("Dice Type"), Texts::tr("# of Dice"),
+                QStringLiteral("6"), QStringLiteral("2"),    true};
+    case Percent:
+        break;
+    }
+    return {Texts::tr("Percent"), Texts::tr("Lower"),    Texts::tr("Upper"),
+            QStringLiteral("1"),  QStringLiteral("100"), true};
 }
 
 double NumberKinds::leadingNumber(const QString& text)

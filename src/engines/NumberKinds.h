@@ -27,7 +27,8 @@ struct Description
     QString secondBound;
     bool hasBounds;
 };
-const Description& describe(Kind kind);
+// In the interface's language.
+Description describe(Kind kind);
 
 // The number at the start of a box's text (sign, digits, decimal point and exponent); text that
 // does not start with a number reads as 0.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 // The frame a verb's place asks for: one that takes an object, one that takes none, or any.
@@ -13,22 +14,30 @@ struct SentenceCode
 {
     char16_t letter;
     QString table;
-    QString meaning;
+    QString meaning; // in English; CodeKeys shows it translated
     VerbFrame verbBefore;
 };
 
 inline const SentenceCode SentenceCodes[] = {
-    {u'n', QStringLiteral("noun"), QStringLiteral("noun"), VerbFrame::Object},
-    {u'v', QStringLiteral("verb"), QStringLiteral("verb"), VerbFrame::Any},
-    {u't', QStringLiteral("article"), QStringLiteral("article"), VerbFrame::Object},
-    {u'p', QStringLiteral("pronouns"), QStringLiteral("pronoun"), VerbFrame::Any},
-    {u'x', QStringLiteral("preposition"), QStringLiteral("preposition"), VerbFrame::None},
-    {u'r', QStringLiteral("adverb"), QStringLiteral("adverb"), VerbFrame::None},
-    {u'y', QStringLiteral("directObjectPronoun"), QStringLiteral("direct object pronoun"),
+    {u'n', QStringLiteral("noun"), QStringLiteral(QT_TRANSLATE_NOOP("SentenceCodes", "noun")),
      VerbFrame::Object},
-    {u'q', QStringLiteral("possessivePronoun"), QStringLiteral("possessive pronoun"),
+    {u'v', QStringLiteral("verb"), QStringLiteral(QT_TRANSLATE_NOOP("SentenceCodes", "verb")),
+     VerbFrame::Any},
+    {u't', QStringLiteral("article"), QStringLiteral(QT_TRANSLATE_NOOP("SentenceCodes", "article")),
      VerbFrame::Object},
-    {u'j', QStringLiteral("adjective"), QStringLiteral("adjective"), VerbFrame::Object},
+    {u'p', QStringLiteral("pronouns"),
+     QStringLiteral(QT_TRANSLATE_NOOP("SentenceCodes", "pronoun")), VerbFrame::Any},
+    {u'x', QStringLiteral("preposition"),
+     QStringLiteral(QT_TRANSLATE_NOOP("SentenceCodes", "preposition")), VerbFrame::None},
+    {u'r', QStringLiteral("adverb"), QStringLiteral(QT_TRANSLATE_NOOP("SentenceCodes", "adverb")),
+     VerbFrame::None},
+    {u'y', QStringLiteral("directObjectPronoun"),
+     QStringLiteral(QT_TRANSLATE_NOOP("SentenceCodes", "direct object pronoun")),
+     VerbFrame::Object},
+    {u'q', QStringLiteral("possessivePronoun"),
+     QStringLiteral(QT_TRANSLATE_NOOP("SentenceCodes", "possessive pronoun")), VerbFrame::Object},
+    {u'j', QStringLiteral("adjective"),
+     QStringLiteral(QT_TRANSLATE_NOOP("SentenceCodes", "adjective")), VerbFrame::Object},
 };
 
 // The code of verbs, whose words are drawn in the frame their place asks for.

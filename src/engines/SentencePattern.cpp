@@ -64,7 +64,9 @@ SentencePattern::Expansion SentencePattern::expand(const QString& pattern,
     for (qsizetype position = 0; position < pattern.size(); ++position) {
         const SentenceCode* code = codeOf(pattern.at(position));
         if (!code)
-            return {InvalidLine, false};
+            return {
+                QCoreApplication::translate("SentencePattern", InvalidLine.toUtf8().constData()),
+                false};
         const WordRequest request{
             code->table, code->letter == VerbCode ? verbFrameAt(pattern, position) : VerbFrame::Any,
             indefinite && code->letter == NounCode};

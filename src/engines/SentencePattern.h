@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <optional>
+#include <QCoreApplication>
 #include <QString>
 
 // Sentence patterns: each character of a pattern is one code letter standing for a part of
@@ -43,6 +44,8 @@ VerbFrame verbFrameAt(const QString& pattern, qsizetype position);
 // code throws the whole sentence away, though the words before it have been drawn.
 Expansion expand(const QString& pattern, const WordSource& drawWord);
 
-inline const QString InvalidLine = QStringLiteral("Not a valid custom sentence pattern.");
+// In English; the expansion gives it in the interface's language.
+inline const QString InvalidLine =
+    QStringLiteral(QT_TRANSLATE_NOOP("SentencePattern", "Not a valid custom sentence pattern."));
 
 } // namespace SentencePattern

@@ -19,34 +19,32 @@
 #include <algorithm>
 
 NameGeneratorWindow::NameGeneratorWindow(QWidget* parent)
-    : PatternListWindow(QStringLiteral("frmNameGenerator"), QStringLiteral("Name Generator"),
+    : PatternListWindow(QStringLiteral("frmNameGenerator"), tr("Name Generator"),
                         QStringLiteral("namePattern"), QStringLiteral("tmrName"), parent),
-      m_realNames(ControlMakers::named(new QCheckBox(QStringLiteral("Use real names"), this),
+      m_realNames(ControlMakers::named(new QCheckBox(tr("Use real names"), this),
                                        QStringLiteral("chkRealName"))),
-      m_likeRealNames(
-          ControlMakers::named(new QCheckBox(QStringLiteral("Invented (like real names)"), this),
-                               QStringLiteral("chkLikeRealNames"))),
+      m_likeRealNames(ControlMakers::named(new QCheckBox(tr("Invented (like real names)"), this),
+                                           QStringLiteral("chkLikeRealNames"))),
       m_culture(ControlMakers::named(new QComboBox(this), QStringLiteral("cboCulture")))
 {
-    avoidRepeats(200, QStringLiteral("Every name these choices give is held by a character or "
-                                     "listed already, so names may repeat from now on."));
+    avoidRepeats(200, tr("Every name these choices give is held by a character or "
+                         "listed already, so names may repeat from now on."));
     addOption(m_realNames);
     addOption(m_likeRealNames);
     auto* cultureRow = new QWidget(this);
     auto* cultureLayout = new QHBoxLayout(cultureRow);
     cultureLayout->setContentsMargins(0, 0, 0, 0);
-    auto* cultureLabel = new QLabel(QStringLiteral("C&ulture:"), cultureRow);
+    auto* cultureLabel = new QLabel(tr("C&ulture:"), cultureRow);
     cultureLabel->setBuddy(m_culture);
     cultureLayout->addWidget(cultureLabel);
     cultureLayout->addWidget(m_culture, 1);
-    m_culture->setAccessibleName(QStringLiteral("Culture"));
-    m_culture->setToolTip(
-        QStringLiteral("The culture that real names, and names like them, come from"));
-    m_culture->addItem(QStringLiteral("Any"));
+    m_culture->setAccessibleName(tr("Culture"));
+    m_culture->setToolTip(tr("The culture that real names, and names like them, come from"));
+    m_culture->addItem(tr("Any"));
     m_culture->setEnabled(false);
     addOption(cultureRow);
     m_likeRealNames->setToolTip(
-        QStringLiteral("Invent names that sound like the real ones but are none of them"));
+        tr("Invent names that sound like the real ones but are none of them"));
     ResultKeeping::of(resultsList())->setLineKind(ResultKeeping::LineKind::Name);
     setTabOrderEndingWith({closeButton(), resultsList(), m_realNames, m_likeRealNames, m_culture});
     // The ways of choosing are never on together: the box just checked wins.
@@ -97,11 +95,10 @@ NamePattern::Expansion NameGeneratorWindow::patternName(Random& roll) const
 {
     const NamePattern::Expansion expansion = NamePattern::expand(currentPattern(), roll);
     if (!expansion.valid) {
-        desktop().messageBox(currentPattern() +
-                                 QStringLiteral(": is not valid.  Please use customization to "
-                                                "delete this pattern: ") +
-                                 expansion.letters,
-                             QStringLiteral("Invalid Name Pattern"), MessageIcon::Information,
+        desktop().messageBox(tr("%1: is not valid.  Please use customization to delete this "
+                                "pattern: %2")
+                                 .arg(currentPattern(), expansion.letters),
+                             tr("Invalid Name Pattern"), MessageIcon::Information,
                              MessageButtons::Ok);
     }
     return expansion;

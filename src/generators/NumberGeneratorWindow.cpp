@@ -47,7 +47,7 @@ int boundLabelWidth(const QLabel* label)
 {
     int width = 0;
     for (int kind = 0; kind < NumberKinds::KindCount; ++kind) {
-        const auto& description = NumberKinds::describe(NumberKinds::Kind(kind));
+        const auto description = NumberKinds::describe(NumberKinds::Kind(kind));
         for (const QString& caption : {description.firstLabel, description.secondLabel})
             width = std::max(width, label->fontMetrics().horizontalAdvance(caption));
     }
@@ -75,7 +75,7 @@ QHBoxLayout* boxWithSpinButton(QLineEdit* box, SpinButton* spinButton)
 } // namespace
 
 NumberGeneratorWindow::NumberGeneratorWindow(QWidget* parent)
-    : ToolWindow(QStringLiteral("frmNumberGenerator"), QStringLiteral("Number Generator"), parent)
+    : ToolWindow(QStringLiteral("frmNumberGenerator"), tr("Number Generator"), parent)
 {
     createControls();
     arrangeControls();
@@ -85,11 +85,11 @@ NumberGeneratorWindow::NumberGeneratorWindow(QWidget* parent)
 
 void NumberGeneratorWindow::createControls()
 {
-    m_kindsFrame = ControlMakers::named(new QGroupBox(QStringLiteral("Number Types")),
-                                        QStringLiteral("frmNumberTypes"));
+    m_kindsFrame =
+        ControlMakers::named(new QGroupBox(tr("Number Types")), QStringLiteral("frmNumberTypes"));
     m_kinds = new QButtonGroup(this);
     for (int kind = 0; kind < NumberKinds::KindCount; ++kind) {
-        const QString& caption = NumberKinds::describe(NumberKinds::Kind(kind)).caption;
+        const QString caption = NumberKinds::describe(NumberKinds::Kind(kind)).caption;
         auto* option = ControlMakers::named(new QRadioButton(caption, m_kindsFrame),
                                             QStringLiteral("optNumberType_%1").arg(kind));
         m_kinds->addButton(option, kind);
@@ -102,28 +102,28 @@ void NumberGeneratorWindow::createControls()
     listFont.setPointSize(12);
     m_results->setFont(listFont);
 
-    m_parametersFrame = ControlMakers::named(new QGroupBox(QStringLiteral("Parameters")),
-                                             QStringLiteral("frmControl"));
+    m_parametersFrame =
+        ControlMakers::named(new QGroupBox(tr("Parameters")), QStringLiteral("frmControl"));
     m_lastResult = ControlMakers::named(new QLabel(m_parametersFrame), QStringLiteral("lblResult"));
-    m_lastResult->setAccessibleName(QStringLiteral("Last result"));
-    m_firstLabel = ControlMakers::named(new QLabel(QStringLiteral("Lower"), m_parametersFrame),
+    m_lastResult->setAccessibleName(tr("Last result"));
+    m_firstLabel = ControlMakers::named(new QLabel(tr("Lower"), m_parametersFrame),
                                         QStringLiteral("lblRange1"));
     m_firstBound =
         ControlMakers::named(new QLineEdit(m_parametersFrame), QStringLiteral("txtRange1"));
     m_firstSpin = new SpinButton(QStringLiteral("spnRange1"), m_parametersFrame);
-    m_secondLabel = ControlMakers::named(new QLabel(QStringLiteral("Upper"), m_parametersFrame),
+    m_secondLabel = ControlMakers::named(new QLabel(tr("Upper"), m_parametersFrame),
                                          QStringLiteral("lblRange2"));
     m_secondBound =
         ControlMakers::named(new QLineEdit(m_parametersFrame), QStringLiteral("txtRange2"));
     m_secondSpin = new SpinButton(QStringLiteral("spnRange2"), m_parametersFrame);
-    m_timerBox = ControlMakers::named(new QCheckBox(QStringLiteral("&Timer"), m_parametersFrame),
+    m_timerBox = ControlMakers::named(new QCheckBox(tr("&Timer"), m_parametersFrame),
                                       QStringLiteral("chkTimer"));
 
-    m_generate = ControlMakers::button(QStringLiteral("cmdGenerate"), QStringLiteral("&Generate"));
-    m_print = ControlMakers::button(QStringLiteral("cmdPrint"), QStringLiteral("&Print"));
-    m_copy = ControlMakers::button(QStringLiteral("cmdClip"), QStringLiteral("&Clipboard"));
-    m_clear = ControlMakers::button(QStringLiteral("cmdClear"), QStringLiteral("Clear List"));
-    m_close = ControlMakers::button(QStringLiteral("cmdOK"), QStringLiteral("Close"));
+    m_generate = ControlMakers::button(QStringLiteral("cmdGenerate"), tr("&Generate"));
+    m_print = ControlMakers::button(QStringLiteral("cmdPrint"), tr("&Print"));
+    m_copy = ControlMakers::button(QStringLiteral("cmdClip"), tr("&Clipboard"));
+    m_clear = ControlMakers::button(QStringLiteral("cmdClear"), tr("Clear List"));
+    m_close = ControlMakers::button(QStringLiteral("cmdOK"), tr("Close"));
     m_generate->setDefault(true);
     setDefaultButton(m_generate);
 
@@ -212,7 +212,7 @@ void NumberGeneratorWindow::chooseKind(int kind)
 {
     m_kindOptions.at(kind)->setChecked(true);
     m_kind = NumberKinds::Kind(kind);
-    const auto& description = NumberKinds::describe(m_kind);
+    const auto description = NumberKinds::describe(m_kind);
     if (!description.hasBounds) {
         hideBounds();
         return;
@@ -228,7 +228,7 @@ void NumberGeneratorWindow::chooseKind(int kind)
     // Either box also takes dice written as players write them.
     const QString notation =
         m_kind == NumberKinds::Dice
-            ? QStringLiteral("Or dice notation such as 3d6+2, d20, 4d6kh3, 3d6!, d% or 2d6+1d4-1")
+            ? tr("Or dice notation such as 3d6+2, d20, 4d6kh3, 3d6!, d% or 2d6+1d4-1")
             : QString();
     m_firstBound->setToolTip(notation);
     m_secondBound->setToolTip(notation);
@@ -269,9 +269,8 @@ void NumberGeneratorWindow::generateFromSeed(quint32 seed)
                                               roll.words(), roll.random());
     busy.release();
     if (!result) {
-        desktop().messageBox(QStringLiteral("The Number you have selected is out of range"),
-                             QStringLiteral("Out of Range"), MessageIcon::None, MessageButtons::Ok,
-                             m_firstBound);
+        desktop().messageBox(tr("The Number you have selected is out of range"), tr("Out of Range"),
+                             MessageIcon::None, MessageButtons::Ok, m_firstBound);
         return;
     }
     showResult(*result, roll);
@@ -293,7 +292,7 @@ void NumberGeneratorWindow::throwNotation(const QString& notation, SeededGenerat
     const auto parsed = DiceNotation::parse(notation);
     if (const auto* wrong = std::get_if<QString>(&parsed)) {
         desktop().messageBox(
-            *wrong, QStringLiteral("Dice Notation"), MessageIcon::Information, MessageButtons::Ok,
+            *wrong, tr("Dice Notation"), MessageIcon::Information, MessageButtons::Ok,
             DiceNotation::looksLikeNotation(m_firstBound->text()) ? m_firstBound : m_secondBound);
         return;
     }

@@ -24,21 +24,20 @@ PatternListWindow::PatternListWindow(const QString& windowName, const QString& c
 {
     m_results = ControlMakers::resultsList();
     m_patterns = ControlMakers::named(new QListWidget, QStringLiteral("lstPatternType"));
-    m_patterns->setAccessibleName(QStringLiteral("Patterns"));
+    m_patterns->setAccessibleName(tr("Patterns"));
     ControlMakers::enlargeFont(m_patterns, 4.0 / 3.0);
     // The lists share the room by the layout's columns, not by their contents.
     for (QListWidget* list : {m_results, m_patterns})
         list->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Expanding);
-    m_patterns->setToolTip(QStringLiteral("Double-click for the key to the codes"));
+    m_patterns->setToolTip(tr("Double-click for the key to the codes"));
     m_patterns->viewport()->installEventFilter(this);
-    m_randomPattern =
-        ControlMakers::checkBox(QStringLiteral("chkRandom"), QStringLiteral("Random Pattern"));
-    m_timerBox = ControlMakers::checkBox(QStringLiteral("chkSentence"), QStringLiteral("Timer"));
-    m_generate = ControlMakers::button(QStringLiteral("cmdGenerate"), QStringLiteral("&Generate"));
-    m_print = ControlMakers::button(QStringLiteral("cmdPrint"), QStringLiteral("&Print"));
-    m_copy = ControlMakers::button(QStringLiteral("cmdClip"), QStringLiteral("&Clipboard"));
-    m_clear = ControlMakers::button(QStringLiteral("cmdClear"), QStringLiteral("Clear List"));
-    m_close = ControlMakers::button(QStringLiteral("OK_BT"), QStringLiteral("Close"));
+    m_randomPattern = ControlMakers::checkBox(QStringLiteral("chkRandom"), tr("Random Pattern"));
+    m_timerBox = ControlMakers::checkBox(QStringLiteral("chkSentence"), tr("Timer"));
+    m_generate = ControlMakers::button(QStringLiteral("cmdGenerate"), tr("&Generate"));
+    m_print = ControlMakers::button(QStringLiteral("cmdPrint"), tr("&Print"));
+    m_copy = ControlMakers::button(QStringLiteral("cmdClip"), tr("&Clipboard"));
+    m_clear = ControlMakers::button(QStringLiteral("cmdClear"), tr("Clear List"));
+    m_close = ControlMakers::button(QStringLiteral("OK_BT"), tr("Close"));
     m_timer = addTimer(timerName);
     m_timer->setInterval(1000);
     setDefaultButton(m_generate);
@@ -166,9 +165,8 @@ std::optional<PatternListWindow::Rolled> PatternListWindow::rollLine(SeededGener
         m_currentPattern = selected && selected->isSelected() ? selected->text() : QString();
     }
     if (m_currentPattern.isEmpty()) {
-        desktop().messageBox(QStringLiteral("No pattern has been selected."),
-                             QStringLiteral("Pattern Selection"), MessageIcon::Information,
-                             MessageButtons::Ok);
+        desktop().messageBox(tr("No pattern has been selected."), tr("Pattern Selection"),
+                             MessageIcon::Information, MessageButtons::Ok);
         return std::nullopt;
     }
     return expandPattern(roll);

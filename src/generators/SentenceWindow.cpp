@@ -5,7 +5,7 @@
 #include "shared/widgets/CodeKeyMessages.h"
 
 SentenceWindow::SentenceWindow(QWidget* parent)
-    : PatternListWindow(QStringLiteral("frmSentence"), QStringLiteral("Sentence Generator"),
+    : PatternListWindow(QStringLiteral("frmSentence"), tr("Sentence Generator"),
                         QStringLiteral("sentencePattern"), QStringLiteral("tmrSentence"), parent)
 {
     setTabOrderEndingWith({resultsList(), closeButton()});
@@ -16,10 +16,10 @@ std::optional<PatternListWindow::Rolled> SentenceWindow::expandPattern(SeededGen
     const SentencePattern::Expansion expansion =
         SentencePattern::expand(currentPattern(), roll.sentenceWords());
     if (!expansion.valid) {
-        desktop().messageBox(currentPattern() +
-                                 QStringLiteral(": is not valid.  Please use the customization "
-                                                "feature to delete this."),
-                             QStringLiteral("Invalid Sentence Pattern"), MessageIcon::Information,
+        desktop().messageBox(tr("%1: is not valid.  Please use the customization feature to "
+                                "delete this.")
+                                 .arg(currentPattern()),
+                             tr("Invalid Sentence Pattern"), MessageIcon::Information,
                              MessageButtons::Ok);
     }
     return Rolled{expansion.sentence, expansion.valid};

@@ -35,15 +35,18 @@ struct PromptKind
 
 // In the order of the option buttons: the index is the kind number.
 constexpr PromptKind PromptKinds[] = {
-    {"Question word", "questionWords"}, {"Noun", "noun"},     {"Verb", "verb"},
-    {"Adjective", "adjective"},         {"Adverb", "adverb"},
+    {QT_TRANSLATE_NOOP("BrainstormWindow", "Question word"), "questionWords"},
+    {QT_TRANSLATE_NOOP("BrainstormWindow", "Noun"), "noun"},
+    {QT_TRANSLATE_NOOP("BrainstormWindow", "Verb"), "verb"},
+    {QT_TRANSLATE_NOOP("BrainstormWindow", "Adjective"), "adjective"},
+    {QT_TRANSLATE_NOOP("BrainstormWindow", "Adverb"), "adverb"},
 };
 constexpr int PromptKindCount = int(std::size(PromptKinds));
 
 } // namespace
 
 BrainstormWindow::BrainstormWindow(QWidget* parent)
-    : ToolWindow(QStringLiteral("frmBrainstorm"), QStringLiteral("Brainstorm"), parent)
+    : ToolWindow(QStringLiteral("frmBrainstorm"), tr("Brainstorm"), parent)
 {
     createControls();
     arrangeControls();
@@ -61,7 +64,7 @@ void BrainstormWindow::createControls()
 {
     m_topic = named(new QLineEdit, QStringLiteral("txtTopic"));
     m_promptWord = named(new QLineEdit, QStringLiteral("txtQuestionWord"));
-    m_promptWord->setAccessibleName(QStringLiteral("Prompt word"));
+    m_promptWord->setAccessibleName(tr("Prompt word"));
     m_promptWord->setReadOnly(true);
     m_promptWord->setFocusPolicy(Qt::ClickFocus);
     QFont wordFont = m_promptWord->font();
@@ -69,22 +72,22 @@ void BrainstormWindow::createControls()
     m_promptWord->setFont(wordFont);
     m_idea = named(new QLineEdit, QStringLiteral("txtResponse"));
 
-    m_promptFrame = named(new QGroupBox(QStringLiteral("Prompt")), QStringLiteral("frmPrompt"));
+    m_promptFrame = named(new QGroupBox(tr("Prompt")), QStringLiteral("frmPrompt"));
     m_promptKinds = new QButtonGroup(this);
     for (int kind = 0; kind < PromptKindCount; ++kind) {
-        auto* option = named(new QRadioButton(QString::fromLatin1(PromptKinds[kind].caption)),
+        auto* option = named(new QRadioButton(tr(PromptKinds[kind].caption)),
                              QStringLiteral("optPrompt_%1").arg(kind));
         m_promptKinds->addButton(option, kind);
     }
     m_promptKinds->button(0)->setChecked(true);
-    m_randomKind = checkBox(QStringLiteral("chkRandom"), QStringLiteral("Random"));
-    m_timerBox = checkBox(QStringLiteral("chkTimer"), QStringLiteral("Timer"));
+    m_randomKind = checkBox(QStringLiteral("chkRandom"), tr("Random"));
+    m_timerBox = checkBox(QStringLiteral("chkTimer"), tr("Timer"));
 
     m_results = resultsList();
-    m_buttons = {button(QStringLiteral("cmdPrint"), QStringLiteral("&Print")),
-                 button(QStringLiteral("cmdClip"), QStringLiteral("&Clipboard")),
-                 button(QStringLiteral("cmdClear"), QStringLiteral("Clear List")),
-                 button(QStringLiteral("cmdOK"), QStringLiteral("Close"))};
+    m_buttons = {button(QStringLiteral("cmdPrint"), tr("&Print")),
+                 button(QStringLiteral("cmdClip"), tr("&Clipboard")),
+                 button(QStringLiteral("cmdClear"), tr("Clear List")),
+                 button(QStringLiteral("cmdOK"), tr("Close"))};
     m_closeButton = m_buttons.last();
 
     m_timer = addTimer(QStringLiteral("tmrBrainstorm"));
@@ -104,8 +107,8 @@ void BrainstormWindow::arrangeControls()
     optionColumn->addWidget(m_timerBox);
     optionColumn->addStretch();
 
-    auto* topicLabel = named(new QLabel(QStringLiteral("Topic:")), QStringLiteral("lblTopic"));
-    auto* ideaLabel = named(new QLabel(QStringLiteral("Idea:")), QStringLiteral("lblIdea"));
+    auto* topicLabel = named(new QLabel(tr("Topic:")), QStringLiteral("lblTopic"));
+    auto* ideaLabel = named(new QLabel(tr("Idea:")), QStringLiteral("lblIdea"));
     topicLabel->setBuddy(m_topic);
     ideaLabel->setBuddy(m_idea);
 
@@ -198,7 +201,7 @@ void BrainstormWindow::replayPromptWord(quint32 seed)
 void BrainstormWindow::leaveTopic(QWidget* newFocus)
 {
     if (!m_topic->text().isEmpty()) {
-        m_results->addItem(QStringLiteral("Topic: ") + m_topic->text());
+        m_results->addItem(tr("Topic: %1").arg(m_topic->text()));
         m_drill.notePrompt(m_results->item(m_results->count() - 1)->text());
         m_idea->setFocus();
         return;
@@ -216,9 +219,8 @@ void BrainstormWindow::askForTopic()
     // In the meantime the writer may have typed a topic, closed the window or left it.
     if (!m_topic->text().isEmpty() || !holdsFocus() || m_closeButton->hasFocus())
         return;
-    desktop().messageBox(QStringLiteral("You need to enter a topic."),
-                         QStringLiteral("Enter a Topic"), MessageIcon::Information,
-                         MessageButtons::Ok, m_topic);
+    desktop().messageBox(tr("You need to enter a topic."), tr("Enter a Topic"),
+                         MessageIcon::Information, MessageButtons::Ok, m_topic);
 }
 
 bool BrainstormWindow::holdsFocus() const

@@ -16,18 +16,18 @@
 using namespace ControlMakers;
 
 CrystalBallWindow::CrystalBallWindow(QWidget* parent)
-    : ToolWindow(QStringLiteral("frmCrystalBall"), QStringLiteral("Crystal Ball"), parent)
+    : ToolWindow(QStringLiteral("frmCrystalBall"), tr("Crystal Ball"), parent)
 {
     m_advice = named(new QPlainTextEdit, QStringLiteral("txtAdvice"));
-    m_advice->setAccessibleName(QStringLiteral("Advice"));
+    m_advice->setAccessibleName(tr("Advice"));
     m_advice->setReadOnly(true);
     ResultKeeping::attach(m_advice)->addCommand(SeededGeneration::generateFromSeedOf(
         m_advice, [this](quint32 seed) { showAdviceFromSeed(seed); }));
     m_advice->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     enlargeFont(m_advice, 1.5);
-    m_adviceButton = button(QStringLiteral("cmdAdvice"), QStringLiteral("&Advice"));
-    m_timerBox = checkBox(QStringLiteral("chkTimer"), QStringLiteral("Timer"));
-    auto* closeButton = button(QStringLiteral("cmdClose"), QStringLiteral("Close"));
+    m_adviceButton = button(QStringLiteral("cmdAdvice"), tr("&Advice"));
+    m_timerBox = checkBox(QStringLiteral("chkTimer"), tr("Timer"));
+    auto* closeButton = button(QStringLiteral("cmdClose"), tr("Close"));
     m_timer = addTimer(QStringLiteral("tmrAdvice"));
     setTimers(this);
 

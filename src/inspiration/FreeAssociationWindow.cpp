@@ -18,8 +18,15 @@ namespace {
 
 using ControlMakers::named;
 
-const QString StartCaption = QStringLiteral("&Start");
-const QString StopCaption = QStringLiteral("&Stop");
+QString startCaption()
+{
+    return FreeAssociationWindow::tr("&Start");
+}
+
+QString stopCaption()
+{
+    return FreeAssociationWindow::tr("&Stop");
+}
 
 QLineEdit* makeTextBox(const QString& name, const QString& accessibleName)
 {
@@ -32,27 +39,24 @@ QLineEdit* makeTextBox(const QString& name, const QString& accessibleName)
 } // namespace
 
 FreeAssociationWindow::FreeAssociationWindow(QWidget* parent)
-    : ToolWindow(QStringLiteral("frmFreeAss"), QStringLiteral("Free Association"), parent)
+    : ToolWindow(QStringLiteral("frmFreeAss"), tr("Free Association"), parent)
 {
-    auto* stimulusLabel =
-        named(new QLabel(QStringLiteral("Stimulus:")), QStringLiteral("lblStimulus"));
-    m_stimulus = makeTextBox(QStringLiteral("txtStimulus"), QStringLiteral("Stimulus"));
+    auto* stimulusLabel = named(new QLabel(tr("Stimulus:")), QStringLiteral("lblStimulus"));
+    m_stimulus = makeTextBox(QStringLiteral("txtStimulus"), tr("Stimulus"));
     // Never typed in, but read at a glance: its text keeps the normal colour.
     QPalette stimulusColours = m_stimulus->palette();
     stimulusColours.setColor(QPalette::Disabled, QPalette::Text,
                              stimulusColours.color(QPalette::Active, QPalette::Text));
     m_stimulus->setPalette(stimulusColours);
-    auto* responseLabel =
-        named(new QLabel(QStringLiteral("Response:")), QStringLiteral("lblResponse"));
-    m_response = makeTextBox(QStringLiteral("txtResponse"), QStringLiteral("Response"));
+    auto* responseLabel = named(new QLabel(tr("Response:")), QStringLiteral("lblResponse"));
+    m_response = makeTextBox(QStringLiteral("txtResponse"), tr("Response"));
     m_results = ControlMakers::resultsList();
-    m_results->setAccessibleName(QStringLiteral("Stimuli and responses"));
-    m_startButton = ControlMakers::button(QStringLiteral("cmdGenerate"), StartCaption);
-    m_buttons = {m_startButton,
-                 ControlMakers::button(QStringLiteral("cmdPrint"), QStringLiteral("&Print")),
-                 ControlMakers::button(QStringLiteral("cmdClip"), QStringLiteral("&Clipboard")),
-                 ControlMakers::button(QStringLiteral("cmdClear"), QStringLiteral("Clear List")),
-                 ControlMakers::button(QStringLiteral("cmdOK"), QStringLiteral("Close"))};
+    m_results->setAccessibleName(tr("Stimuli and responses"));
+    m_startButton = ControlMakers::button(QStringLiteral("cmdGenerate"), startCaption());
+    m_buttons = {m_startButton, ControlMakers::button(QStringLiteral("cmdPrint"), tr("&Print")),
+                 ControlMakers::button(QStringLiteral("cmdClip"), tr("&Clipboard")),
+                 ControlMakers::button(QStringLiteral("cmdClear"), tr("Clear List")),
+                 ControlMakers::button(QStringLiteral("cmdOK"), tr("Close"))};
     m_timer = addTimer(QStringLiteral("tmrFreeAss"));
     m_timer->setInterval(AnswerPeriod);
     // A coarse timer may stretch the user's time to answer by a twentieth.
@@ -112,7 +116,7 @@ void FreeAssociationWindow::newWordFromSeed(quint32 seed)
     m_drill.notePrompt(m_stimulus->text(), seed);
     // Starting again restarts the period: the next automatic word is a full period away. Out of
     // a drill, a word rolled from a seed waits for Start.
-    if (m_startButton->text() == StopCaption) {
+    if (m_running) {
         m_timer->stop();
         m_timer->start(AnswerPeriod);
     }
@@ -126,13 +130,14 @@ void FreeAssociationWindow::activate()
 
 void FreeAssociationWindow::startOrStop()
 {
-    if (m_startButton->text() == StartCaption) {
-        m_startButton->setText(StopCaption);
+    m_running = !m_running;
+    if (m_running) {
+        m_startButton->setText(stopCaption());
         m_response->setEnabled(true);
         m_response->setFocus();
         newWord();
     } else {
-        m_startButton->setText(StartCaption);
+        m_startButton->setText(startCaption());
         m_drill.keep(m_results);
         m_response->clear();
         clearStimulus();
@@ -143,9 +148,9 @@ void FreeAssociationWindow::startOrStop()
 
 void FreeAssociationWindow::recordResponse()
 {
-    ControlMakers::addResultLine(m_results, QStringLiteral("Stimulus: ") + m_stimulus->text() +
-                                                QStringLiteral("      Response: ") +
-                                                m_response->text());
+    ControlMakers::addResultLine(
+        m_results,
+        tr("Stimulus: %1      Response: %2").arg(m_stimulus->text(), m_response->text()));
     m_drill.noteResponse(m_response->text());
     m_response->clear();
     m_response->setFocus();

@@ -42,6 +42,9 @@ private:
     void clearResults();
     void clearStimulus();
 
+    // Whether a drill runs; the button's caption, which the Alt letters may change, does not
+    // tell.
+    bool m_running = false;
     QLineEdit* m_stimulus;
     QLineEdit* m_response;
     QListWidget* m_results;

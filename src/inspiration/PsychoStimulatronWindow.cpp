@@ -25,7 +25,7 @@ const QStringList WordTables = {QStringLiteral("noun"), QStringLiteral("verb"),
 } // namespace
 
 PsychoStimulatronWindow::PsychoStimulatronWindow(QWidget* parent)
-    : ToolWindow(QStringLiteral("frmPsycho"), QStringLiteral("PyschoStimulatron"), parent)
+    : ToolWindow(QStringLiteral("frmPsycho"), tr("PyschoStimulatron"), parent)
 {
     m_shower = new ShowerSurface(this);
     m_shower->setObjectName(QStringLiteral("shower"));
@@ -36,7 +36,7 @@ PsychoStimulatronWindow::PsychoStimulatronWindow(QWidget* parent)
     // The button floats over the circles wherever its jumps take it, so no layout places it.
     m_wordButton = new QPushButton(QString(20, u'x'), m_shower);
     m_wordButton->setObjectName(QStringLiteral("cmdPsycho"));
-    m_wordButton->setAccessibleDescription(QStringLiteral("Click to think about this word"));
+    m_wordButton->setAccessibleDescription(tr("Click to think about this word"));
     m_wordButton->setAutoDefault(false);
     QFont font = m_wordButton->font();
     font.setStyleHint(QFont::SansSerif);
@@ -107,7 +107,7 @@ void PsychoStimulatronWindow::showWordFromSeed(quint32 seed)
 void PsychoStimulatronWindow::offerWord()
 {
     m_drill.notePrompt(m_wordButton->text(), m_wordSeed);
-    desktop().messageBox(m_wordButton->text(), QStringLiteral("Think about this word."),
+    desktop().messageBox(m_wordButton->text(), tr("Think about this word."),
                          MessageIcon::Information, MessageButtons::Ok);
 }
 

@@ -6,7 +6,7 @@
 
 ShowerSurface::ShowerSurface(QWidget* parent) : QWidget(parent)
 {
-    setAccessibleName(QStringLiteral("Circles"));
+    setAccessibleName(tr("Circles"));
     setAutoFillBackground(true);
 }
 

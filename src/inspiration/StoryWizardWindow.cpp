@@ -24,8 +24,6 @@ namespace {
 
 using ControlMakers::named;
 
-const QString Caption = QStringLiteral("Story Wizard");
-
 QLabel* makeLabel(const QString& name, const QString& caption, QWidget* buddy)
 {
     auto* label = named(new QLabel(caption), name);
@@ -67,7 +65,7 @@ bool readQuestions(const QString& category, QStringList* questions, StoreError* 
 } // namespace
 
 StoryWizardWindow::StoryWizardWindow(QWidget* parent)
-    : ToolWindow(QStringLiteral("frmStoryWizard"), Caption, parent)
+    : ToolWindow(QStringLiteral("frmStoryWizard"), tr("Story Wizard"), parent)
 {
     createControls();
     arrangeControls();
@@ -81,26 +79,25 @@ void StoryWizardWindow::createControls()
     m_categories->setEditable(true);
     // A typed text is looked for, never added to the list.
     m_categories->setInsertPolicy(QComboBox::NoInsert);
-    m_categories->setToolTip(QStringLiteral("Select the category of questions"));
-    m_categories->setAccessibleName(QStringLiteral("Category"));
+    m_categories->setToolTip(tr("Select the category of questions"));
+    m_categories->setAccessibleName(tr("Category"));
 
     m_question = named(new QPlainTextEdit, QStringLiteral("txtQuestion"));
     m_question->setReadOnly(true);
-    m_question->setToolTip(QStringLiteral("Quillane question to aid you in getting started."));
-    m_question->setAccessibleName(QStringLiteral("Question"));
+    m_question->setToolTip(tr("Quillane question to aid you in getting started."));
+    m_question->setAccessibleName(tr("Question"));
 
     m_answer = named(new QLineEdit, QStringLiteral("txtAnswer"));
-    m_answer->setToolTip(
-        QStringLiteral("Place your answer to the question in this field and hit ENTER."));
-    m_answer->setAccessibleName(QStringLiteral("Answer"));
+    m_answer->setToolTip(tr("Place your answer to the question in this field and hit ENTER."));
+    m_answer->setAccessibleName(tr("Answer"));
 
     m_results = ControlMakers::resultsList();
-    m_results->setAccessibleName(QStringLiteral("Questions and answers"));
+    m_results->setAccessibleName(tr("Questions and answers"));
 
-    m_buttons = {ControlMakers::button(QStringLiteral("cmdClip"), QStringLiteral("&Clipboard")),
-                 ControlMakers::button(QStringLiteral("cmdPrint"), QStringLiteral("&Print")),
-                 ControlMakers::button(QStringLiteral("cmdClear"), QStringLiteral("Clear")),
-                 ControlMakers::button(QStringLiteral("cmdClose"), QStringLiteral("Close"))};
+    m_buttons = {ControlMakers::button(QStringLiteral("cmdClip"), tr("&Clipboard")),
+                 ControlMakers::button(QStringLiteral("cmdPrint"), tr("&Print")),
+                 ControlMakers::button(QStringLiteral("cmdClear"), tr("Clear")),
+                 ControlMakers::button(QStringLiteral("cmdClose"), tr("Close"))};
 }
 
 void StoryWizardWindow::arrangeControls()
@@ -111,22 +108,19 @@ void StoryWizardWindow::arrangeControls()
                                int(2 * m_question->document()->documentMargin()) + margins.top() +
                                margins.bottom());
 
-    auto* questionFrame =
-        named(new QGroupBox(QStringLiteral("Question && Answer")), QStringLiteral("Frame1"));
+    auto* questionFrame = named(new QGroupBox(tr("Question && Answer")), QStringLiteral("Frame1"));
     auto* questionArea = new QGridLayout(questionFrame);
-    questionArea->addWidget(
-        makeLabel(QStringLiteral("Label1"), QStringLiteral("Category:"), m_categories), 0, 0);
+    questionArea->addWidget(makeLabel(QStringLiteral("Label1"), tr("Category:"), m_categories), 0,
+                            0);
     questionArea->addWidget(m_categories, 0, 1);
-    questionArea->addWidget(
-        makeLabel(QStringLiteral("lblQuestion"), QStringLiteral("Question:"), m_question), 1, 0,
-        Qt::AlignTop);
+    questionArea->addWidget(makeLabel(QStringLiteral("lblQuestion"), tr("Question:"), m_question),
+                            1, 0, Qt::AlignTop);
     questionArea->addWidget(m_question, 1, 1);
-    questionArea->addWidget(
-        makeLabel(QStringLiteral("lblAnswer"), QStringLiteral("Answer:"), m_answer), 2, 0);
+    questionArea->addWidget(makeLabel(QStringLiteral("lblAnswer"), tr("Answer:"), m_answer), 2, 0);
     questionArea->addWidget(m_answer, 2, 1);
     questionArea->setColumnStretch(1, 1);
 
-    auto* recordFrame = named(new QGroupBox(QStringLiteral("Response")), QStringLiteral("Frame2"));
+    auto* recordFrame = named(new QGroupBox(tr("Response")), QStringLiteral("Frame2"));
     auto* record = new QVBoxLayout(recordFrame);
     record->addWidget(m_results);
 
@@ -203,13 +197,13 @@ void StoryWizardWindow::startCategory()
     m_current = 0;
     StoreError error;
     if (!readQuestions(m_categories->currentText(), &m_questions, &error)) {
-        refuseCategory(QStringLiteral("The questions of this category could not be read.\n") +
-                           error.description,
-                       MessageIcon::Exclamation);
+        refuseCategory(
+            tr("The questions of this category could not be read.\n%1").arg(error.description),
+            MessageIcon::Exclamation);
         return;
     }
     if (m_questions.isEmpty()) {
-        refuseCategory(QStringLiteral("There are no questions in this category yet."),
+        refuseCategory(tr("There are no questions in this category yet."),
                        MessageIcon::Information);
         return;
     }
@@ -221,7 +215,7 @@ void StoryWizardWindow::refuseCategory(const QString& message, MessageIcon icon)
     m_questions.clear();
     m_question->clear();
     enableQuestionArea(false);
-    desktop().messageBox(message, Caption, icon, MessageButtons::Ok);
+    desktop().messageBox(message, tr("Story Wizard"), icon, MessageButtons::Ok);
 }
 
 void StoryWizardWindow::presentQuestion()
@@ -252,10 +246,10 @@ void StoryWizardWindow::enableQuestionArea(bool enabled)
 void StoryWizardWindow::recordAnswer()
 {
     m_drill.noteResponse(m_answer->text());
-    ControlMakers::addResultLines(
-        m_results, {QStringLiteral("Question: ") + m_question->toPlainText(),
-                    m_answer->text().isEmpty() ? QStringLiteral("Answer: No response")
-                                               : QStringLiteral("Answer: ") + m_answer->text()});
+    ControlMakers::addResultLines(m_results, {tr("Question: %1").arg(m_question->toPlainText()),
+                                              m_answer->text().isEmpty()
+                                                  ? tr("Answer: No response")
+                                                  : tr("Answer: %1").arg(m_answer->text())});
     if (!allAsked())
         nextQuestion();
     else

@@ -30,20 +30,26 @@ using namespace ControlMakers;
 
 namespace {
 
-const QString Caption = QStringLiteral("Practice Log");
-
-// "1 record", "3 records".
-QString counted(qint64 count, const QString& noun)
+// "1 record", "3 records": the text for one or the one for many, each with "%1" for the count.
+QString counted(qint64 count, const QString& one, const QString& many)
 {
-    return QLocale().toString(count) + u' ' + noun + (count == 1 ? QString() : QStringLiteral("s"));
+    return (count == 1 ? one : many).arg(QLocale().toString(count));
+}
+
+QString wordsText(qint64 words)
+{
+    return counted(words, PracticeLogWindow::tr("%1 word"), PracticeLogWindow::tr("%1 words"));
 }
 
 QString totalsText(const QString& heading, const PracticeLog::Totals& totals)
 {
-    return QStringLiteral("%1: %2, %3, %4")
-        .arg(heading, counted(totals.records, QStringLiteral("record")),
-             counted(qRound64(totals.seconds / 60.0), QStringLiteral("minute")),
-             counted(totals.words, QStringLiteral("word")));
+    return PracticeLogWindow::tr("%1: %2, %3, %4")
+        .arg(heading,
+             counted(totals.records, PracticeLogWindow::tr("%1 record"),
+                     PracticeLogWindow::tr("%1 records")),
+             counted(qRound64(totals.seconds / 60.0), PracticeLogWindow::tr("%1 minute"),
+                     PracticeLogWindow::tr("%1 minutes")),
+             wordsText(totals.words));
 }
 
 QLabel* summaryLabel(const QString& name, QWidget* parent)
@@ -56,7 +62,7 @@ QLabel* summaryLabel(const QString& name, QWidget* parent)
 } // namespace
 
 PracticeLogWindow::PracticeLogWindow(QWidget* parent)
-    : ToolWindow(QStringLiteral("frmPracticeLog"), Caption, parent),
+    : ToolWindow(QStringLiteral("frmPracticeLog"), tr("Practice Log"), parent),
       m_model(new PracticeListModel(this))
 {
     createControls();
@@ -68,7 +74,7 @@ PracticeLogWindow::PracticeLogWindow(QWidget* parent)
 void PracticeLogWindow::createControls()
 {
     m_list = named(new QTableView(this), QStringLiteral("grdPractice"));
-    m_list->setAccessibleName(QStringLiteral("Practice records"));
+    m_list->setAccessibleName(tr("Practice records"));
     m_list->setModel(m_model);
     m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -84,10 +90,9 @@ void PracticeLogWindow::createControls()
     const QFontMetrics metrics = m_list->fontMetrics();
     const QString longestDate =
         QLocale().toString(QDateTime(QDate(2026, 12, 28), QTime(12, 59, 59)), QLocale::ShortFormat);
-    const QString widest[] = {longestDate, QStringLiteral("Writing Sprint"),
-                              QStringLiteral("Minutes"), QStringLiteral("10,000"),
-                              QStringLiteral("WPM")};
-    int listWidth = metrics.horizontalAdvance(QStringLiteral("The first line of it"));
+    const QString widest[] = {longestDate, PracticeLog::shownKind(QStringLiteral("Writing Sprint")),
+                              tr("Minutes"), QStringLiteral("10,000"), tr("WPM")};
+    int listWidth = metrics.horizontalAdvance(tr("The first line of it"));
     for (int column = 0; column < int(std::size(widest)); ++column) {
         m_list->setColumnWidth(column, metrics.horizontalAdvance(widest[column]) + 16);
         listWidth += m_list->columnWidth(column);
@@ -95,7 +100,7 @@ void PracticeLogWindow::createControls()
     m_list->setMinimumSize(listWidth, m_list->verticalHeader()->defaultSectionSize() * 10);
 
     m_detail = named(new QPlainTextEdit(this), QStringLiteral("txtDetail"));
-    m_detail->setAccessibleName(QStringLiteral("Practice text"));
+    m_detail->setAccessibleName(tr("Practice text"));
     m_detail->setReadOnly(true);
     m_detail->setTabChangesFocus(true);
     m_detail->setMinimumWidth(metrics.averageCharWidth() * 36);
@@ -107,11 +112,11 @@ void PracticeLogWindow::createControls()
     m_allTime = summaryLabel(QStringLiteral("lblAllTime"), this);
     m_streak = summaryLabel(QStringLiteral("lblStreak"), this);
 
-    m_deleteButton = button(QStringLiteral("cmdDelete"), QStringLiteral("&Delete"),
-                            QStringLiteral("Delete the chosen practice record"), this);
-    m_exportButton = button(QStringLiteral("cmdExport"), QStringLiteral("&Export…"),
-                            QStringLiteral("Save the whole log as a CSV file"), this);
-    m_closeButton = button(QStringLiteral("cmdClose"), QStringLiteral("Close"), {}, this);
+    m_deleteButton = button(QStringLiteral("cmdDelete"), tr("&Delete"),
+                            tr("Delete the chosen practice record"), this);
+    m_exportButton = button(QStringLiteral("cmdExport"), tr("&Export…"),
+                            tr("Save the whole log as a CSV file"), this);
+    m_closeButton = button(QStringLiteral("cmdClose"), tr("Close"), {}, this);
 }
 
 void PracticeLogWindow::arrangeControls()
@@ -160,16 +165,16 @@ void PracticeLogWindow::createChart()
     if (m_chart) {
         QWidget* chart = m_chart->widget();
         chart->setObjectName(QStringLiteral("chtWordsPerDay"));
-        chart->setAccessibleName(QStringLiteral("Words per day"));
+        chart->setAccessibleName(tr("Words per day"));
         chart->setMinimumHeight(220);
         m_chartPlace->addWidget(chart);
         return;
     }
-    auto* missing = named(new QLabel(QStringLiteral("The chart could not be shown."), this),
+    auto* missing = named(new QLabel(tr("The chart could not be shown."), this),
                           QStringLiteral("lblChartMissing"));
     missing->setToolTip(problem);
     m_wordsList = named(new QListWidget(this), QStringLiteral("lstWordsPerDay"));
-    m_wordsList->setAccessibleName(QStringLiteral("Words per day"));
+    m_wordsList->setAccessibleName(tr("Words per day"));
     m_chartPlace->addWidget(missing);
     m_chartPlace->addWidget(m_wordsList);
 }
@@ -224,10 +229,11 @@ void PracticeLogWindow::showSummary()
         !PracticeLog::totals({}, &allTime, &error) || !PracticeLog::practiceDays(&days, &error) ||
         !PracticeLog::wordsPerDay(first, today, &written, &error))
         return reportFatalError(error);
-    m_week->setText(totalsText(QStringLiteral("This week"), week));
-    m_allTime->setText(totalsText(QStringLiteral("All time"), allTime));
-    m_streak->setText(QStringLiteral("Streak: ") +
-                      counted(PracticeStreak::days(days, today), QStringLiteral("day")));
+    m_week->setText(totalsText(tr("This week"), week));
+    m_allTime->setText(totalsText(tr("All time"), allTime));
+    m_streak->setText(
+        tr("Streak: %1")
+            .arg(counted(PracticeStreak::days(days, today), tr("%1 day"), tr("%1 days"))));
 
     // Every day of the chart, those without practice at nought.
     QList<QPair<QDate, int>> perDay;
@@ -240,8 +246,7 @@ void PracticeLogWindow::showSummary()
     m_wordsList->clear();
     for (auto day = perDay.crbegin(); day != perDay.crend(); ++day)
         m_wordsList->addItem(QStringLiteral("%1: %2").arg(
-            QLocale().toString(day->first, QStringLiteral("ddd d MMM")),
-            counted(day->second, QStringLiteral("word"))));
+            QLocale().toString(day->first, tr("ddd d MMM")), wordsText(day->second)));
 }
 
 void PracticeLogWindow::showChosen()
@@ -269,22 +274,21 @@ void PracticeLogWindow::deleteChosen()
     const qint64 key = chosenKey();
     if (key < 0)
         return;
-    if (desktop().messageBox(QStringLiteral("Delete this practice record?"), Caption,
-                             MessageIcon::None, MessageButtons::YesNo) != MessageAnswer::Yes)
+    if (desktop().messageBox(tr("Delete this practice record?"), windowTitle(), MessageIcon::None,
+                             MessageButtons::YesNo) != MessageAnswer::Yes)
         return;
     const BusyPointer busy;
     StoreError error;
     // The notice of the deletion reads the list again.
     if (!PracticeLog::remove(key, &error))
-        reportFailedWrite(error, RefusedWrite::deleting(QStringLiteral("this practice record"),
-                                                        QStringLiteral("It is still there")));
+        reportFailedWrite(
+            error, RefusedWrite::deleting(tr("this practice record"), tr("It is still there")));
 }
 
 void PracticeLogWindow::exportLog()
 {
-    const QString fileName = desktop().askSaveFileName(QStringLiteral("Export Practice Log"),
-                                                       QStringLiteral("Practice Log.csv"),
-                                                       {QStringLiteral("CSV file (*.csv)")});
+    const QString fileName = desktop().askSaveFileName(
+        tr("Export Practice Log"), tr("Practice Log.csv"), {tr("CSV file (*.csv)")});
     if (fileName.isEmpty())
         return;
     const BusyPointer busy;
@@ -295,7 +299,7 @@ void PracticeLogWindow::exportLog()
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly) ||
         file.write(PracticeLogCsv::text(records).toUtf8()) < 0 || !file.commit())
-        desktop().messageBox(QStringLiteral("The log could not be saved.  ") + file.errorString(),
-                             QStringLiteral("Export Practice Log"), MessageIcon::Exclamation,
+        desktop().messageBox(tr("The log could not be saved.  ") + file.errorString(),
+                             tr("Export Practice Log"), MessageIcon::Exclamation,
                              MessageButtons::Ok);
 }

@@ -5,6 +5,17 @@
 #include "shared/widgets/FatalError.h"
 #include "shared/widgets/SeededGeneration.h"
 
+#include <QCoreApplication>
+
+namespace {
+
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(SprintPrompt)
+};
+
+} // namespace
+
 namespace {
 
 // One of the values of a field of the table, in the table's order, chosen with the roll;
@@ -35,8 +46,8 @@ QString randomSentence(SeededGeneration::Roll& roll)
 
 QStringList SprintPrompt::captions()
 {
-    return {QStringLiteral("No prompt"), QStringLiteral("Random sentence"),
-            QStringLiteral("Crystal Ball advice"), QStringLiteral("Story Wizard question")};
+    return {Texts::tr("No prompt"), Texts::tr("Random sentence"), Texts::tr("Crystal Ball advice"),
+            Texts::tr("Story Wizard question")};
 }
 
 QString SprintPrompt::draw(Kind kind, SeededGeneration::Roll& roll)

@@ -22,35 +22,38 @@ using namespace ControlMakers;
 
 namespace {
 
-const QString Caption = QStringLiteral("Writing Sprint");
+// The kind the practice log keeps, in English.
+const QString Kind = QStringLiteral("Writing Sprint");
 // Often enough for the seconds left to count down evenly.
 constexpr int RefreshInterval = 250;
 
+// The count in the text for one or the one for many, each with "%1" for the count.
 QString counted(qint64 count, const QString& one, const QString& many)
 {
-    return QStringLiteral("%1 %2").arg(count).arg(count == 1 ? one : many);
+    return (count == 1 ? one : many).arg(count);
 }
 
 QString wordsText(qint64 words)
 {
-    return counted(words, QStringLiteral("word"), QStringLiteral("words"));
+    return counted(words, SprintWindow::tr("%1 word"), SprintWindow::tr("%1 words"));
 }
 
 QString pace(qint64 wordsPerMinute)
 {
-    return counted(wordsPerMinute, QStringLiteral("word a minute"),
-                   QStringLiteral("words a minute"));
+    return counted(wordsPerMinute, SprintWindow::tr("%1 word a minute"),
+                   SprintWindow::tr("%1 words a minute"));
 }
 
 // "10 minutes", "45 seconds", "2 minutes and 5 seconds".
 QString durationText(int seconds)
 {
     const QString minutes =
-        counted(seconds / 60, QStringLiteral("minute"), QStringLiteral("minutes"));
-    const QString rest = counted(seconds % 60, QStringLiteral("second"), QStringLiteral("seconds"));
+        counted(seconds / 60, SprintWindow::tr("%1 minute"), SprintWindow::tr("%1 minutes"));
+    const QString rest =
+        counted(seconds % 60, SprintWindow::tr("%1 second"), SprintWindow::tr("%1 seconds"));
     if (seconds < 60)
         return rest;
-    return seconds % 60 == 0 ? minutes : minutes + QStringLiteral(" and ") + rest;
+    return seconds % 60 == 0 ? minutes : SprintWindow::tr("%1 and %2").arg(minutes, rest);
 }
 
 QLabel* makeLabel(const QString& name, const QString& caption, QWidget* buddy)
@@ -70,7 +73,7 @@ QLabel* makeFigure(const QString& name, const QString& accessibleName)
 } // namespace
 
 SprintWindow::SprintWindow(QWidget* parent)
-    : ToolWindow(QStringLiteral("frmSprint"), Caption, parent)
+    : ToolWindow(QStringLiteral("frmSprint"), tr("Writing Sprint"), parent)
 {
     createControls();
     arrangeControls();
@@ -83,40 +86,38 @@ SprintWindow::SprintWindow(QWidget* parent)
 void SprintWindow::createControls()
 {
     m_minutes = named(new QSpinBox, QStringLiteral("spnMinutes"));
-    m_minutes->setAccessibleName(QStringLiteral("Minutes"));
+    m_minutes->setAccessibleName(tr("Minutes"));
     m_minutes->setRange(1, 120);
     m_minutes->setValue(10);
     m_wordGoal = named(new QSpinBox, QStringLiteral("spnWordGoal"));
-    m_wordGoal->setAccessibleName(QStringLiteral("Word goal"));
+    m_wordGoal->setAccessibleName(tr("Word goal"));
     m_wordGoal->setRange(0, 100000);
-    m_wordGoal->setSpecialValueText(QStringLiteral("None"));
+    m_wordGoal->setSpecialValueText(tr("None"));
     m_promptKind = named(new QComboBox, QStringLiteral("cboPrompt"));
-    m_promptKind->setAccessibleName(QStringLiteral("Prompt"));
+    m_promptKind->setAccessibleName(tr("Prompt"));
     m_promptKind->addItems(SprintPrompt::captions());
-    m_noDeleting = checkBox(QStringLiteral("chkNoDeleting"), QStringLiteral("No deleting"));
-    m_noDeleting->setToolTip(
-        QStringLiteral("While the sprint runs, nothing written can be taken back"));
-    m_startButton = button(QStringLiteral("cmdStart"), QStringLiteral("&Start"));
-    m_closeButton = button(QStringLiteral("cmdClose"), QStringLiteral("Close"));
+    m_noDeleting = checkBox(QStringLiteral("chkNoDeleting"), tr("No deleting"));
+    m_noDeleting->setToolTip(tr("While the sprint runs, nothing written can be taken back"));
+    m_startButton = button(QStringLiteral("cmdStart"), tr("&Start"));
+    m_closeButton = button(QStringLiteral("cmdClose"), tr("Close"));
 
     m_prompt = named(new QLabel, QStringLiteral("lblPrompt"));
-    m_prompt->setAccessibleName(QStringLiteral("Prompt text"));
+    m_prompt->setAccessibleName(tr("Prompt text"));
     m_prompt->setWordWrap(true);
     QFont promptFont = m_prompt->font();
     promptFont.setBold(true);
     m_prompt->setFont(promptFont);
     m_text = named(new AppendOnlyTextEdit, QStringLiteral("txtSprint"));
-    m_text->setAccessibleName(QStringLiteral("Sprint text"));
+    m_text->setAccessibleName(tr("Sprint text"));
     m_text->setTabChangesFocus(true);
-    m_text->setPlaceholderText(QStringLiteral("Press Start, then write."));
+    m_text->setPlaceholderText(tr("Press Start, then write."));
     m_text->setReadOnly(true); // nothing is written outside a sprint until the first one starts
     enlargeFont(m_text, 1.25);
 
-    m_words = makeFigure(QStringLiteral("lblWords"), QStringLiteral("Words"));
-    m_characters = makeFigure(QStringLiteral("lblCharacters"), QStringLiteral("Characters"));
-    m_wordsPerMinute =
-        makeFigure(QStringLiteral("lblWordsPerMinute"), QStringLiteral("Words a minute"));
-    m_timeLeft = makeFigure(QStringLiteral("lblTimeLeft"), QStringLiteral("Time left"));
+    m_words = makeFigure(QStringLiteral("lblWords"), tr("Words"));
+    m_characters = makeFigure(QStringLiteral("lblCharacters"), tr("Characters"));
+    m_wordsPerMinute = makeFigure(QStringLiteral("lblWordsPerMinute"), tr("Words a minute"));
+    m_timeLeft = makeFigure(QStringLiteral("lblTimeLeft"), tr("Time left"));
     enlargeFont(m_timeLeft, 1.5);
 
     m_timer = addTimer(QStringLiteral("tmrSprint"));
@@ -126,16 +127,13 @@ void SprintWindow::createControls()
 void SprintWindow::arrangeControls()
 {
     auto* settings = new QHBoxLayout;
-    settings->addWidget(
-        makeLabel(QStringLiteral("lblMinutes"), QStringLiteral("&Minutes:"), m_minutes));
+    settings->addWidget(makeLabel(QStringLiteral("lblMinutes"), tr("&Minutes:"), m_minutes));
     settings->addWidget(m_minutes);
     settings->addSpacing(12);
-    settings->addWidget(
-        makeLabel(QStringLiteral("lblWordGoal"), QStringLiteral("Word &goal:"), m_wordGoal));
+    settings->addWidget(makeLabel(QStringLiteral("lblWordGoal"), tr("Word &goal:"), m_wordGoal));
     settings->addWidget(m_wordGoal);
     settings->addSpacing(12);
-    settings->addWidget(
-        makeLabel(QStringLiteral("lblPromptKind"), QStringLiteral("&Prompt:"), m_promptKind));
+    settings->addWidget(makeLabel(QStringLiteral("lblPromptKind"), tr("&Prompt:"), m_promptKind));
     settings->addWidget(m_promptKind);
     settings->addSpacing(12);
     settings->addWidget(m_noDeleting);
@@ -246,7 +244,7 @@ void SprintWindow::finishSprint()
     if (count.characters == 0)
         return; // nothing written, nothing to keep
     PracticeLog::Record record;
-    record.kind = Caption;
+    record.kind = Kind;
     record.started = m_started;
     record.seconds = int(m_endedAfter / 1000);
     record.prompts = m_promptText;
@@ -264,13 +262,12 @@ bool SprintWindow::saveFinished()
         return true;
     StoreError error;
     if (!PracticeLog::add(&*m_unsaved, &error)) {
-        reportFailedWrite(error,
-                          RefusedWrite::saving(QStringLiteral("this sprint"),
-                                               QStringLiteral("What you wrote is still here")));
+        reportFailedWrite(
+            error, RefusedWrite::saving(tr("this sprint"), tr("What you wrote is still here")));
         showState();
         return false;
     }
-    showStatus(QStringLiteral("Sprint saved: %1 in %2, %3.")
+    showStatus(tr("Sprint saved: %1 in %2, %3.")
                    .arg(wordsText(m_unsaved->words), durationText(m_unsaved->seconds),
                         pace(qRound(m_unsaved->wordsPerMinute()))));
     m_keptId = m_unsaved->id;
@@ -287,9 +284,8 @@ bool SprintWindow::keepEdits()
         return true;
     StoreError error;
     if (!PracticeLog::setResponses(m_keptId, text, &error)) {
-        reportFailedWrite(error,
-                          RefusedWrite::saving(QStringLiteral("your changes to this sprint"),
-                                               QStringLiteral("What you wrote is still here")));
+        reportFailedWrite(error, RefusedWrite::saving(tr("your changes to this sprint"),
+                                                      tr("What you wrote is still here")));
         return false;
     }
     m_keptText = text;
@@ -299,11 +295,11 @@ bool SprintWindow::keepEdits()
 void SprintWindow::showState()
 {
     if (m_running)
-        m_startButton->setText(QStringLiteral("&Stop"));
+        m_startButton->setText(tr("&Stop"));
     else if (m_unsaved)
-        m_startButton->setText(QStringLiteral("&Save"));
+        m_startButton->setText(tr("&Save"));
     else
-        m_startButton->setText(QStringLiteral("&Start"));
+        m_startButton->setText(tr("&Start"));
     // The settings make the sprint: they stay as they are while it runs.
     const QList<QWidget*> settings = {m_minutes, m_wordGoal, m_promptKind, m_noDeleting};
     for (QWidget* setting : settings)
@@ -314,18 +310,16 @@ void SprintWindow::showFigures()
 {
     const WordCount::Count count = WordCount::of(m_text->toPlainText());
     const int goal = m_wordGoal->value();
-    m_words->setText(goal > 0 ? QStringLiteral("%1 of %2 words").arg(count.words).arg(goal)
+    m_words->setText(goal > 0 ? tr("%1 of %2 words").arg(count.words).arg(goal)
                               : wordsText(count.words));
-    m_characters->setText(
-        counted(count.characters, QStringLiteral("character"), QStringLiteral("characters")));
+    m_characters->setText(counted(count.characters, tr("%1 character"), tr("%1 characters")));
     const qint64 run = m_running ? elapsedMsecs() : m_endedAfter;
     const qint64 seconds = run / 1000;
     m_wordsPerMinute->setText(pace(seconds > 0 ? qRound(count.words * 60.0 / seconds) : 0));
     // The seconds left are rounded up: the last one shows until the time is over.
     const qint64 left = (m_running || m_sprintMinutes > 0) ? (durationMsecs() - run + 999) / 1000
                                                            : m_minutes->value() * 60;
-    m_timeLeft->setText(
-        QStringLiteral("%1:%2 left").arg(left / 60).arg(left % 60, 2, 10, QChar(u'0')));
+    m_timeLeft->setText(tr("%1:%2 left").arg(left / 60).arg(left % 60, 2, 10, QChar(u'0')));
 }
 
 qint64 SprintWindow::elapsedMsecs() const

@@ -43,7 +43,7 @@ protected:
         QPainter painter(viewport());
         painter.setPen(palette().color(QPalette::PlaceholderText));
         painter.drawText(viewport()->rect().adjusted(4, 0, -4, 0), Qt::AlignVCenter | Qt::AlignLeft,
-                         QStringLiteral("no story yet"));
+                         AppearsInBar::tr("no story yet"));
     }
 };
 
@@ -51,17 +51,16 @@ protected:
 
 AppearsInBar::AppearsInBar(const StoryLinks::Kind& kind, QWidget* owner)
     : QWidget(owner), m_kind(kind), m_owner(owner),
-      m_addToStory(new QAction(QStringLiteral("Add to Story…"), owner)),
-      m_addButton(ControlMakers::button(QStringLiteral("cmdAddToStory"),
-                                        QStringLiteral("Add to Story…"),
-                                        QStringLiteral("Link this record to a story"), this)),
+      m_addToStory(new QAction(tr("Add to Story…"), owner)),
+      m_addButton(ControlMakers::button(QStringLiteral("cmdAddToStory"), tr("Add to Story…"),
+                                        tr("Link this record to a story"), this)),
       m_stories(ControlMakers::named(new StoryLine(this), QStringLiteral("lstAppearsIn")))
 {
     m_addToStory->setObjectName(QStringLiteral("actAddToStory"));
-    m_stories->setAccessibleName(QStringLiteral("Appears in"));
-    m_stories->setToolTip(QStringLiteral("The stories this record is part of; double-click one "
-                                         "to open it in Story and Stage"));
-    auto* caption = new QLabel(QStringLiteral("Appears in:"), this);
+    m_stories->setAccessibleName(tr("Appears in"));
+    m_stories->setToolTip(tr("The stories this record is part of; double-click one "
+                             "to open it in Story and Stage"));
+    auto* caption = new QLabel(tr("Appears in:"), this);
     caption->setBuddy(m_stories);
 
     auto* layout = new QHBoxLayout(this);
@@ -94,8 +93,8 @@ void AppearsInBar::showItem(qint64 key)
     if (!StoryLinks::storiesOf(m_kind, key, &stories, &error))
         return reportFatalError(error);
     for (const StoryLinks::Story& story : std::as_const(stories)) {
-        auto* item = new QListWidgetItem(
-            story.name.isEmpty() ? QStringLiteral("Untitled story") : story.name, m_stories);
+        auto* item = new QListWidgetItem(story.name.isEmpty() ? tr("Untitled story") : story.name,
+                                         m_stories);
         item->setData(StoryKeyRole, story.key);
         item->setToolTip(story.note);
     }
@@ -103,22 +102,20 @@ void AppearsInBar::showItem(qint64 key)
 
 void AppearsInBar::tellPlainly(const QString& text)
 {
-    desktop().messageBox(text, QStringLiteral("Add to Story"), MessageIcon::Information,
-                         MessageButtons::Ok);
+    desktop().messageBox(text, tr("Add to Story"), MessageIcon::Information, MessageButtons::Ok);
 }
 
 void AppearsInBar::addToStory()
 {
     if (m_item < 0)
-        return tellPlainly(QStringLiteral("There is nothing to add to a story yet.  Create a "
-                                          "record with New first."));
+        return tellPlainly(tr("There is nothing to add to a story yet.  Create a "
+                              "record with New first."));
     QList<StoryLinks::Story> stories;
     StoreError error;
     if (!StoryLinks::allStories(&stories, &error))
         return reportFatalError(error);
     if (stories.isEmpty())
-        return tellPlainly(
-            QStringLiteral("There is no story yet.  Create one in Story and Stage first."));
+        return tellPlainly(tr("There is no story yet.  Create one in Story and Stage first."));
     // The record current now is the one linked, whatever the window shows when OK is pressed.
     const qint64 item = m_item;
     QList<RecordChoiceDialog::Choice> choices;
@@ -127,13 +124,14 @@ void AppearsInBar::addToStory()
     auto* dialog = new RecordChoiceDialog(
         choices,
         {.objectName = QStringLiteral("dlgAddToStory"),
-         .title = QStringLiteral("Add to Story"),
+         .title = tr("Add to Story"),
          .filterName = QStringLiteral("txtStoryFilter"),
          .listName = QStringLiteral("lstStories"),
-         .listCaption = QStringLiteral("&Story:"),
-         .listAccessibleName = QStringLiteral("Stories"),
+         .listCaption = tr("&Story:"),
+         .listAccessibleName = tr("Stories"),
+         // Names the kind of record; the dialog words its own messages for it.
          .noun = QStringLiteral("story"),
-         .untitled = QStringLiteral("Untitled story"),
+         .untitled = tr("Untitled story"),
          .noteCaption = m_kind.noteField,
          .prompt = {}},
         [this, item](qint64 story, const QString& note) { return link(item, story, note); },
@@ -151,7 +149,8 @@ bool AppearsInBar::link(qint64 itemKey, qint64 storyKey, const QString& note)
         return true;
     if (error.number == EngineError::DuplicateValue)
         RecordWindow::tellDuplicate();
-    else if (!tellRefusedWrite(error, RefusedWrite::adding(QStringLiteral("a link"))))
+    //: What the refused change was about, as in "Quillane could not save/add/delete …"
+    else if (!tellRefusedWrite(error, RefusedWrite::adding(tr("a link"))))
         reportFatalError(error);
     return false;
 }

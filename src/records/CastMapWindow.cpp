@@ -22,8 +22,6 @@ using namespace ControlMakers;
 
 namespace {
 
-const QString Caption = QStringLiteral("Cast Map");
-
 // The tables whose changes show on the map.
 bool showsOnMap(const QString& table)
 {
@@ -35,7 +33,7 @@ bool showsOnMap(const QString& table)
 } // namespace
 
 CastMapWindow::CastMapWindow(QWidget* parent)
-    : ToolWindow(QStringLiteral("frmCastMap"), Caption, parent)
+    : ToolWindow(QStringLiteral("frmCastMap"), tr("Cast Map"), parent)
 {
     createControls();
     arrangeControls();
@@ -46,23 +44,22 @@ CastMapWindow::CastMapWindow(QWidget* parent)
 void CastMapWindow::createControls()
 {
     m_story = named(new QComboBox(this), QStringLiteral("cboMapStory"));
-    m_story->setAccessibleName(QStringLiteral("Story"));
+    m_story->setAccessibleName(tr("Story"));
     m_map = named(new CastMapView(this), QStringLiteral("cstMap"));
     m_map->setMinimumSize(640, 400); // room for a cast of half a dozen without scrolling
-    m_exportSvg = button(QStringLiteral("cmdExportSvg"), QStringLiteral("Export S&VG…"),
-                         QStringLiteral("Save the map as an SVG picture"), this);
-    m_exportPng = button(QStringLiteral("cmdExportPng"), QStringLiteral("Export P&NG…"),
-                         QStringLiteral("Save the map as a PNG picture"), this);
-    m_print = button(QStringLiteral("cmdPrint"), QStringLiteral("&Print"),
-                     QStringLiteral("Print the map"), this);
-    m_close = button(QStringLiteral("cmdClose"), QStringLiteral("Close"), {}, this);
+    m_exportSvg = button(QStringLiteral("cmdExportSvg"), tr("Export S&VG…"),
+                         tr("Save the map as an SVG picture"), this);
+    m_exportPng = button(QStringLiteral("cmdExportPng"), tr("Export P&NG…"),
+                         tr("Save the map as a PNG picture"), this);
+    m_print = button(QStringLiteral("cmdPrint"), tr("&Print"), tr("Print the map"), this);
+    m_close = button(QStringLiteral("cmdClose"), tr("Close"), {}, this);
 }
 
 void CastMapWindow::arrangeControls()
 {
     auto* window = new QVBoxLayout(this);
     auto* choice = new QHBoxLayout;
-    auto* label = new QLabel(QStringLiteral("S&tory:"), this);
+    auto* label = new QLabel(tr("S&tory:"), this);
     label->setBuddy(m_story);
     choice->addWidget(label);
     choice->addWidget(m_story, 1);
@@ -80,11 +77,11 @@ void CastMapWindow::connectControls()
     connect(m_map, &CastMapView::nodeOpened, this,
             [this](qint64 key) { openWindowOn(QStringLiteral("frmCharacter"), key); });
     connect(m_exportSvg, &QPushButton::clicked, this, [this] {
-        exportPicture(QStringLiteral("Export SVG"), QStringLiteral("SVG picture (*.svg)"),
+        exportPicture(tr("Export SVG"), tr("SVG picture (*.svg)"), QStringLiteral("svg"),
                       &CastMapView::writeSvg);
     });
     connect(m_exportPng, &QPushButton::clicked, this, [this] {
-        exportPicture(QStringLiteral("Export PNG"), QStringLiteral("PNG picture (*.png)"),
+        exportPicture(tr("Export PNG"), tr("PNG picture (*.png)"), QStringLiteral("png"),
                       &CastMapView::writePng);
     });
     connect(m_print, &QPushButton::clicked, this, &CastMapWindow::printMap);
@@ -121,10 +118,9 @@ void CastMapWindow::fillStories()
     {
         const QSignalBlocker blocker(m_story);
         m_story->clear();
-        m_story->addItem(QStringLiteral("All characters"), CastMap::AllCharacters);
+        m_story->addItem(tr("All characters"), CastMap::AllCharacters);
         for (const StoryLinks::Story& story : std::as_const(stories))
-            m_story->addItem(story.name.isEmpty() ? QStringLiteral("Untitled story") : story.name,
-                             story.key);
+            m_story->addItem(story.name.isEmpty() ? tr("Untitled story") : story.name, story.key);
         m_story->setCurrentIndex(std::max(0, m_story->findData(chosen)));
     }
     showMap();
@@ -152,29 +148,30 @@ void CastMapWindow::keepPosition(qint64 characterKey, const QPointF& centre)
 {
     StoreError error;
     if (!CastMap::keepPosition(storyKey(), characterKey, centre, &error))
-        reportFailedWrite(error, RefusedWrite::saving(QStringLiteral("where the character stands"),
-                                                      QStringLiteral("It stays there on the map")));
+        //: What the refused change was about, as in "Quillane could not save/add/delete …"
+        reportFailedWrite(error, RefusedWrite::saving(tr("where the character stands"),
+                                                      tr("It stays there on the map")));
 }
 
-void CastMapWindow::exportPicture(const QString& title, const QString& kind,
+void CastMapWindow::exportPicture(const QString& title, const QString& kind, const QString& suffix,
                                   bool (CastMapView::*write)(QIODevice*))
 {
-    const QString suffix = kind.section(u'.', -1).chopped(1);
+    //: The name offered for the picture of a story's map, before its ".svg" or ".png"
     const QString fileName = desktop().askSaveFileName(
-        title, m_story->currentText() + QStringLiteral(" cast map.") + suffix, {kind});
+        title, tr("%1 cast map").arg(m_story->currentText()) + u'.' + suffix, {kind});
     if (fileName.isEmpty())
         return;
     const BusyPointer busy;
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly) || !(m_map->*write)(&file) || !file.commit())
-        desktop().messageBox(QStringLiteral("The map could not be saved.  ") + file.errorString(),
-                             title, MessageIcon::Exclamation, MessageButtons::Ok);
+        desktop().messageBox(tr("The map could not be saved.  %1").arg(file.errorString()), title,
+                             MessageIcon::Exclamation, MessageButtons::Ok);
 }
 
 void CastMapWindow::printMap()
 {
-    const QString title = QStringLiteral("Print Cast Map");
-    if (desktop().messageBox(QStringLiteral("Is your printer on and loaded with paper."), title,
+    const QString title = tr("Print Cast Map");
+    if (desktop().messageBox(tr("Is your printer on and loaded with paper."), title,
                              MessageIcon::None, MessageButtons::YesNo) != MessageAnswer::Yes)
         return;
     const BusyPointer busy;
@@ -182,10 +179,10 @@ void CastMapWindow::printMap()
     const PrintResult printed = desktop().printPicture(
         [this](QPainter* painter, const QRectF& page) { m_map->render(painter, page); }, &error);
     if (printed == PrintResult::NoPrinter)
-        desktop().messageBox(QStringLiteral("No printer is installed.  Export the map as a "
-                                            "picture to print it elsewhere."),
+        desktop().messageBox(tr("No printer is installed.  Export the map as a "
+                                "picture to print it elsewhere."),
                              title, MessageIcon::Exclamation, MessageButtons::Ok);
     else if (printed == PrintResult::Failed)
-        desktop().messageBox(QStringLiteral("The map could not be printed.  ") + error, title,
+        desktop().messageBox(tr("The map could not be printed.  %1").arg(error), title,
                              MessageIcon::Exclamation, MessageButtons::Ok);
 }

@@ -37,7 +37,8 @@ private:
     void showMap();
     void keepPosition(qint64 characterKey, const QPointF& centre);
 
-    void exportPicture(const QString& title, const QString& kind,
+    // Saves the map as a picture of the file kind, its name ending in the suffix.
+    void exportPicture(const QString& title, const QString& kind, const QString& suffix,
                        bool (CastMapView::*write)(QIODevice*));
     void printMap();
 

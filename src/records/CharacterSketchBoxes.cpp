@@ -12,27 +12,31 @@
 #include <QStringListModel>
 
 namespace {
-const std::array<QString, 3> Ordinals = {QStringLiteral("One"), QStringLiteral("Two"),
-                                         QStringLiteral("Three")};
-}
+// The stored fields of the boxes, row by row; in English, their accessible names read the same.
+constexpr std::array<const char*, 3> OccupationFields = {
+    QT_TRANSLATE_NOOP("CharacterSketchBoxes", "Character One"),
+    QT_TRANSLATE_NOOP("CharacterSketchBoxes", "Character Two"),
+    QT_TRANSLATE_NOOP("CharacterSketchBoxes", "Character Three")};
+constexpr std::array<const char*, 3> MotivationFields = {
+    QT_TRANSLATE_NOOP("CharacterSketchBoxes", "Motivation One"),
+    QT_TRANSLATE_NOOP("CharacterSketchBoxes", "Motivation Two"),
+    QT_TRANSLATE_NOOP("CharacterSketchBoxes", "Motivation Three")};
+} // namespace
 
 void CharacterSketchBoxes::createCharacterBoxes(QWidget* parent, QGridLayout* grid, int firstRow,
                                                 const std::array<QString, 3>& occupationCaptions)
 {
     // The accessible names follow the fields, since the motivation labels all read alike.
     for (int n = 0; n < 3; ++n) {
-        m_occupations[n] =
-            ProfileForm::makeTextBox(QStringLiteral("txtJob%1").arg(n + 1),
-                                     QStringLiteral("Character ") + Ordinals[n], parent);
-        m_motivations[n] =
-            ProfileForm::makeTextBox(QStringLiteral("txtCharacter%1").arg(n + 1),
-                                     QStringLiteral("Motivation ") + Ordinals[n], parent);
+        m_occupations[n] = ProfileForm::makeTextBox(QStringLiteral("txtJob%1").arg(n + 1),
+                                                    tr(OccupationFields[n]), parent);
+        m_motivations[n] = ProfileForm::makeTextBox(QStringLiteral("txtCharacter%1").arg(n + 1),
+                                                    tr(MotivationFields[n]), parent);
     }
 
     for (int n = 0; n < 3; ++n) {
         ProfileForm::addLabelled(grid, firstRow + n, 0, occupationCaptions[n], m_occupations[n]);
-        ProfileForm::addLabelled(grid, firstRow + n, 2, QStringLiteral("Motivation:"),
-                                 m_motivations[n]);
+        ProfileForm::addLabelled(grid, firstRow + n, 2, tr("Motivation:"), m_motivations[n]);
     }
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 1);
@@ -59,8 +63,8 @@ void CharacterSketchBoxes::bindCharacterBoxes(
     const std::function<void(QWidget*, const QString&)>& bind)
 {
     for (int n = 0; n < 3; ++n) {
-        bind(m_occupations[n], QStringLiteral("Character ") + Ordinals[n]);
-        bind(m_motivations[n], QStringLiteral("Motivation ") + Ordinals[n]);
+        bind(m_occupations[n], QLatin1String(OccupationFields[n]));
+        bind(m_motivations[n], QLatin1String(MotivationFields[n]));
     }
 }
 
@@ -81,10 +85,10 @@ std::array<QLineEdit*, 6> CharacterSketchBoxes::characterBoxes() const
 void CharacterSketchBoxes::addCharacterLines(Report* report, ReportOrder order) const
 {
     const auto addOccupation = [&](int n) {
-        report->addLabelled(QStringLiteral("Job%1").arg(n + 1), m_occupations[n]->text());
+        report->addLabelled(tr("Job%1").arg(n + 1), m_occupations[n]->text());
     };
     const auto addMotivation = [&](int n) {
-        report->addLabelled(QStringLiteral("Character%1").arg(n + 1), m_motivations[n]->text());
+        report->addLabelled(tr("Character%1").arg(n + 1), m_motivations[n]->text());
     };
     for (int n = 0; n < 3; ++n) {
         if (order == ReportOrder::PairByPair)

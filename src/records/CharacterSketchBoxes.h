@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <array>
@@ -22,6 +23,8 @@ class Roll;
 // keep whatever is typed.
 class CharacterSketchBoxes
 {
+    Q_DECLARE_TR_FUNCTIONS(CharacterSketchBoxes)
+
 protected:
     // The order the boxes are printed in, each labelled "Job<n>" or "Character<n>".
     enum class ReportOrder {

@@ -42,11 +42,16 @@ using CharacterDraws::Attribute;
 enum Tab { Personal, Social, Interests, Psychology, TabCount };
 const int MostRows = 7; // on the personal tab
 
-const std::array<const char*, TabCount> TabCaptions = {"Personal", "Social", "Interests",
-                                                       "Psychology"};
+// Each also names its frame, frame<caption>.
+const std::array<const char*, TabCount> TabCaptions = {
+    QT_TRANSLATE_NOOP("CharacterWindow", "Personal"),
+    QT_TRANSLATE_NOOP("CharacterWindow", "Social"),
+    QT_TRANSLATE_NOOP("CharacterWindow", "Interests"),
+    QT_TRANSLATE_NOOP("CharacterWindow", "Psychology")};
 
 // One attribute's controls, named chk<key>, lbl<key> and txt<key> or cbo<key>: a text box, or a
-// combo box that offers the words of a list table.
+// combo box that offers the words of a list table. The key, translated, also labels the printed
+// line; the caption and the tip are shown translated, the field and the list table never.
 struct AttributeControls
 {
     Attribute attribute;
@@ -75,28 +80,49 @@ constexpr AttributeControls comboBox(Attribute attribute, Tab tab, int row, cons
 
 // In the order of the printed lines, labelled by their keys. The rows give the order on screen.
 const AttributeControls Attributes[] = {
-    comboBox(Attribute::Mental, Psychology, 0, "Mental", "mental", "Mental State", "Mental State"),
-    comboBox(Attribute::Materialism, Psychology, 1, "Materialism", "materialism"),
-    comboBox(Attribute::Morality, Psychology, 2, "Morality", "morality"),
-    comboBox(Attribute::Motivation, Psychology, 3, "Motivation", "motivation"),
-    comboBox(Attribute::Intellect, Psychology, 4, "Intellect", "intellect"),
-    comboBox(Attribute::Thrift, Psychology, 5, "Thrift", "thrift"),
-    comboBox(Attribute::Job, Interests, 0, "Job", "occupation", "Occupation"),
-    comboBox(Attribute::Hobby, Interests, 1, "Hobby", "hobbies"),
-    comboBox(Attribute::Interest, Interests, 2, "Interest", "interests"),
-    comboBox(Attribute::Country, Social, 0, "Country", "country"),
-    comboBox(Attribute::Language, Social, 1, "Language", "languages"),
-    comboBox(Attribute::Family, Social, 2, "Family", "family"),
-    comboBox(Attribute::Education, Social, 3, "Education", "education"),
-    comboBox(Attribute::Religion, Social, 4, "Religion", "religion"),
-    comboBox(Attribute::Wealth, Social, 5, "Wealth", "wealth"),
-    comboBox(Attribute::Eyes, Personal, 3, "Eyes", "eyes", "Eye"),
-    textBox(Attribute::Age, Personal, 6, "Age", "Enter this character's age in years"),
-    textBox(Attribute::Weight, Personal, 5, "Weight", "Enter this character's weight in pounds"),
-    textBox(Attribute::Height, Personal, 4, "Height", "Enter this character's height in inches"),
-    textBox(Attribute::Name, Personal, 0, "Name", "Enter this character's name"),
-    comboBox(Attribute::Gender, Personal, 1, "Gender", "gender"),
-    comboBox(Attribute::Hair, Personal, 2, "Hair", "hair"),
+    comboBox(Attribute::Mental, Psychology, 0, QT_TRANSLATE_NOOP("CharacterWindow", "Mental"),
+             "mental", "Mental State", QT_TRANSLATE_NOOP("CharacterWindow", "Mental State")),
+    comboBox(Attribute::Materialism, Psychology, 1,
+             QT_TRANSLATE_NOOP("CharacterWindow", "Materialism"), "materialism"),
+    comboBox(Attribute::Morality, Psychology, 2, QT_TRANSLATE_NOOP("CharacterWindow", "Morality"),
+             "morality"),
+    comboBox(Attribute::Motivation, Psychology, 3,
+             QT_TRANSLATE_NOOP("CharacterWindow", "Motivation"), "motivation"),
+    comboBox(Attribute::Intellect, Psychology, 4, QT_TRANSLATE_NOOP("CharacterWindow", "Intellect"),
+             "intellect"),
+    comboBox(Attribute::Thrift, Psychology, 5, QT_TRANSLATE_NOOP("CharacterWindow", "Thrift"),
+             "thrift"),
+    comboBox(Attribute::Job, Interests, 0, QT_TRANSLATE_NOOP("CharacterWindow", "Job"),
+             "occupation", "Occupation"),
+    comboBox(Attribute::Hobby, Interests, 1, QT_TRANSLATE_NOOP("CharacterWindow", "Hobby"),
+             "hobbies"),
+    comboBox(Attribute::Interest, Interests, 2, QT_TRANSLATE_NOOP("CharacterWindow", "Interest"),
+             "interests"),
+    comboBox(Attribute::Country, Social, 0, QT_TRANSLATE_NOOP("CharacterWindow", "Country"),
+             "country"),
+    comboBox(Attribute::Language, Social, 1, QT_TRANSLATE_NOOP("CharacterWindow", "Language"),
+             "languages"),
+    comboBox(Attribute::Family, Social, 2, QT_TRANSLATE_NOOP("CharacterWindow", "Family"),
+             "family"),
+    comboBox(Attribute::Education, Social, 3, QT_TRANSLATE_NOOP("CharacterWindow", "Education"),
+             "education"),
+    comboBox(Attribute::Religion, Social, 4, QT_TRANSLATE_NOOP("CharacterWindow", "Religion"),
+             "religion"),
+    comboBox(Attribute::Wealth, Social, 5, QT_TRANSLATE_NOOP("CharacterWindow", "Wealth"),
+             "wealth"),
+    comboBox(Attribute::Eyes, Personal, 3, QT_TRANSLATE_NOOP("CharacterWindow", "Eyes"), "eyes",
+             "Eye"),
+    textBox(Attribute::Age, Personal, 6, QT_TRANSLATE_NOOP("CharacterWindow", "Age"),
+            QT_TRANSLATE_NOOP("CharacterWindow", "Enter this character's age in years")),
+    textBox(Attribute::Weight, Personal, 5, QT_TRANSLATE_NOOP("CharacterWindow", "Weight"),
+            QT_TRANSLATE_NOOP("CharacterWindow", "Enter this character's weight in pounds")),
+    textBox(Attribute::Height, Personal, 4, QT_TRANSLATE_NOOP("CharacterWindow", "Height"),
+            QT_TRANSLATE_NOOP("CharacterWindow", "Enter this character's height in inches")),
+    textBox(Attribute::Name, Personal, 0, QT_TRANSLATE_NOOP("CharacterWindow", "Name"),
+            QT_TRANSLATE_NOOP("CharacterWindow", "Enter this character's name")),
+    comboBox(Attribute::Gender, Personal, 1, QT_TRANSLATE_NOOP("CharacterWindow", "Gender"),
+             "gender"),
+    comboBox(Attribute::Hair, Personal, 2, QT_TRANSLATE_NOOP("CharacterWindow", "Hair"), "hair"),
 };
 
 RecordWindow::Setup characterSetup()
@@ -108,11 +134,12 @@ RecordWindow::Setup characterSetup()
          "Occupation", "Hobby",     "Interest", "Mental State", "Materialism", "Morality",
          "Motivation", "Intellect", "Thrift",   "Religion"},
         QStringLiteral("dtaCharacter"),
-        QStringLiteral("Character Navigate"),
+        QCoreApplication::translate("CharacterWindow", "Character Navigate"),
         QStringLiteral("dbgGridCharacter"),
-        QStringLiteral("You must create your first character by selecting New.  This "
-                       "character will not be saved."),
-        QStringLiteral("Create a New Character.")};
+        QCoreApplication::translate("CharacterWindow",
+                                    "You must create your first character by selecting New.  This "
+                                    "character will not be saved."),
+        QCoreApplication::translate("CharacterWindow", "Create a New Character.")};
     // A character's relationships and places on the cast maps go with it.
     setup.otherLinks = Relationships::characterLinks() + CastMap::characterLinks();
     return setup;
@@ -121,8 +148,8 @@ RecordWindow::Setup characterSetup()
 } // namespace
 
 CharacterWindow::CharacterWindow(QWidget* parent)
-    : RecordWindow(QStringLiteral("frmCharacter"), QStringLiteral("Character Generator"),
-                   characterSetup(), parent)
+    : RecordWindow(QStringLiteral("frmCharacter"), tr("Character Generator"), characterSetup(),
+                   parent)
 {
     createTabs();
     createButtons();
@@ -143,13 +170,14 @@ CharacterWindow::CharacterWindow(QWidget* parent)
 void CharacterWindow::createTabs()
 {
     m_tabs = ControlMakers::named(new QTabWidget(this), QStringLiteral("SSTab1"));
-    m_tabs->setAccessibleName(QStringLiteral("Attributes"));
+    m_tabs->setAccessibleName(tr("Attributes"));
     for (int tab = 0; tab < TabCount; ++tab) {
-        const QString caption = QString::fromLatin1(TabCaptions[tab]);
+        const QString caption = tr(TabCaptions[tab]);
         auto* page = new QWidget;
         page->setAccessibleName(caption);
         auto* frame =
-            ControlMakers::named(new QGroupBox(caption, page), QStringLiteral("frame") + caption);
+            ControlMakers::named(new QGroupBox(caption, page),
+                                 QStringLiteral("frame") + QString::fromLatin1(TabCaptions[tab]));
         auto* pageLayout = new QVBoxLayout(page);
         pageLayout->addWidget(frame);
         auto* rows = new QGridLayout(frame);
@@ -162,34 +190,31 @@ void CharacterWindow::createTabs()
 
 void CharacterWindow::createButtons()
 {
-    grid()->setAccessibleName(QStringLiteral("Characters"));
+    grid()->setAccessibleName(tr("Characters"));
     grid()->setWordWrap(false);
 
-    m_newButton = ControlMakers::button(QStringLiteral("cmdNew"), QStringLiteral("New"),
-                                        QStringLiteral("Generate a brand new character"), this);
+    m_newButton = ControlMakers::button(QStringLiteral("cmdNew"), tr("New"),
+                                        tr("Generate a brand new character"), this);
     m_generateButton =
-        ControlMakers::button(QStringLiteral("cmdGenerate"), QStringLiteral("&Generate"),
-                              QStringLiteral("Click this to generate a new character.  Be careful "
-                                             "not erase attributes you like."),
+        ControlMakers::button(QStringLiteral("cmdGenerate"), tr("&Generate"),
+                              tr("Click this to generate a new character.  Be careful "
+                                 "not erase attributes you like."),
                               this);
-    m_updateButton = ControlMakers::button(QStringLiteral("cmdUpdate"), QStringLiteral("Update"),
-                                           QStringLiteral("Save this character's profile"), this);
-    m_deleteButton = ControlMakers::button(QStringLiteral("cmdDelete"), QStringLiteral("Delete"),
-                                           QStringLiteral("Delete this character"), this);
-    m_printButton = ControlMakers::button(QStringLiteral("cmdPrint"), QStringLiteral("&Print"),
-                                          QStringLiteral("Print this character"), this);
+    m_updateButton = ControlMakers::button(QStringLiteral("cmdUpdate"), tr("Update"),
+                                           tr("Save this character's profile"), this);
+    m_deleteButton = ControlMakers::button(QStringLiteral("cmdDelete"), tr("Delete"),
+                                           tr("Delete this character"), this);
+    m_printButton = ControlMakers::button(QStringLiteral("cmdPrint"), tr("&Print"),
+                                          tr("Print this character"), this);
     m_clipboardButton = ControlMakers::button(
-        QStringLiteral("cmdClip"), QStringLiteral("&Clipboard"),
-        QStringLiteral("Copy this character to the clipboard to be pasted into another program"),
-        this);
+        QStringLiteral("cmdClip"), tr("&Clipboard"),
+        tr("Copy this character to the clipboard to be pasted into another program"), this);
     m_checkOnOffButton =
-        ControlMakers::button(QStringLiteral("cmdOnOff"), QStringLiteral("Check On/Off"), {}, this);
-    m_closeButton = ControlMakers::button(QStringLiteral("OK_BT"), QStringLiteral("Close"),
-                                          QStringLiteral("Close this form"), this);
-    m_timerBox = ControlMakers::named(new QCheckBox(QStringLiteral("Timer"), this),
-                                      QStringLiteral("chkTimer"));
-    m_timerBox->setToolTip(
-        QStringLiteral("Start the timer to generate a series of new characters"));
+        ControlMakers::button(QStringLiteral("cmdOnOff"), tr("Check On/Off"), {}, this);
+    m_closeButton =
+        ControlMakers::button(QStringLiteral("OK_BT"), tr("Close"), tr("Close this form"), this);
+    m_timerBox = ControlMakers::named(new QCheckBox(tr("Timer"), this), QStringLiteral("chkTimer"));
+    m_timerBox->setToolTip(tr("Start the timer to generate a series of new characters"));
 
     m_timer = addTimer(QStringLiteral("tmrCharacter"));
     m_timer->setInterval(15000); // fixed: this window ignores the settings interval
@@ -201,12 +226,12 @@ void CharacterWindow::createAttributeControls()
     for (const AttributeControls& entry : Attributes) {
         QGroupBox* frame = m_frames[entry.tab];
         const QString key = QString::fromLatin1(entry.key);
-        const QString caption = QString::fromLatin1(entry.caption);
+        const QString caption = tr(entry.caption);
         auto* label = ControlMakers::named(new QLabel(caption, frame), QStringLiteral("lbl") + key);
         QWidget* edit = nullptr;
         if (!entry.listTable) {
             auto* box = ControlMakers::named(new QLineEdit(frame), QStringLiteral("txt") + key);
-            box->setToolTip(QString::fromLatin1(entry.tip));
+            box->setToolTip(tr(entry.tip));
             edit = box;
         } else {
             auto* box = ControlMakers::named(new QComboBox(frame), QStringLiteral("cbo") + key);
@@ -222,8 +247,9 @@ void CharacterWindow::createAttributeControls()
         label->setBuddy(edit);
         auto* check = ControlMakers::named(new QCheckBox(frame), QStringLiteral("chk") + key);
         check->setChecked(true);
-        check->setToolTip(QStringLiteral("Check this box if you'd like this field generated."));
-        check->setAccessibleName(QStringLiteral("Generate ") + caption);
+        check->setToolTip(tr("Check this box if you'd like this field generated."));
+        //: The box that says whether the attribute of the caption is drawn
+        check->setAccessibleName(tr("Generate %1").arg(caption));
         m_editors[size_t(entry.attribute)] = edit;
         m_generateBoxes[size_t(entry.attribute)] = check;
 
@@ -240,7 +266,7 @@ void CharacterWindow::createAttributeControls()
 
 void CharacterWindow::createNotesTab()
 {
-    const QString caption = QStringLiteral("Notes");
+    const QString caption = tr("Notes");
     auto* page = new QWidget;
     page->setAccessibleName(caption);
     m_notes = ControlMakers::named(new QPlainTextEdit(page), QStringLiteral("txtNotes"));
@@ -253,7 +279,7 @@ void CharacterWindow::createNotesTab()
 
 void CharacterWindow::createRelationshipsTab()
 {
-    const QString caption = QStringLiteral("Relationships");
+    const QString caption = tr("Relationships");
     m_relationships = new RelationshipList;
     m_relationships->setAccessibleName(caption);
     m_tabs->addTab(m_relationships, caption);
@@ -351,7 +377,7 @@ bool CharacterWindow::isNameTaken(const QString& name) const
 
 void CharacterWindow::rollCharacter(std::optional<quint32> seed)
 {
-    m_rolls->roll(QStringLiteral("Generate"),
+    m_rolls->roll(tr("Generate"),
                   QList<QWidget*>(m_editors.begin(), m_editors.end()) + m_rollSeed->boxes(),
                   [this, seed] { drawCharacter(seed); });
 }
@@ -381,7 +407,7 @@ void CharacterWindow::recordShown(qint64 key)
 
 void CharacterWindow::showWrittenElsewhere(const std::function<void()>& show)
 {
-    m_rolls->roll(QStringLiteral("Keep"), boundControls(), show);
+    m_rolls->roll(tr("Keep"), boundControls(), show);
 }
 
 void CharacterWindow::addCharacter()
@@ -426,7 +452,6 @@ Report CharacterWindow::report() const
 {
     Report report(windowTitle());
     for (const AttributeControls& entry : Attributes)
-        report.addLabelled(QString::fromLatin1(entry.key),
-                           BoundFieldDelegate::shownText(editor(entry.attribute)));
+        report.addLabelled(tr(entry.key), BoundFieldDelegate::shownText(editor(entry.attribute)));
     return report;
 }

@@ -95,7 +95,7 @@ private:
     RollSeedFields* m_rollSeed = nullptr;
     QAction* m_generateFromSeed = nullptr;
     QSet<QString> m_givenNames; // case-folded
-    FreshRolls m_freshRolls{200, QStringLiteral("Every name the lists give is held by a character "
-                                                "or given here already, so names may repeat from "
-                                                "now on.")};
+    FreshRolls m_freshRolls{200, tr("Every name the lists give is held by a character "
+                                    "or given here already, so names may repeat from "
+                                    "now on.")};
 };

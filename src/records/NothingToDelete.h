@@ -2,10 +2,12 @@
 
 #include "shared/desktop/Desktop.h"
 
+#include <QCoreApplication>
+
 // Tells that Delete found no line chosen in a list of links, as every such list does.
 inline void tellNothingToDelete()
 {
-    desktop().messageBox(QStringLiteral("No item to delete."),
-                         QStringLiteral("No record to delete."), MessageIcon::Information,
-                         MessageButtons::Ok);
+    desktop().messageBox(QCoreApplication::translate("NothingToDelete", "No item to delete."),
+                         QCoreApplication::translate("NothingToDelete", "No record to delete."),
+                         MessageIcon::Information, MessageButtons::Ok);
 }

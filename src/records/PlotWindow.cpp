@@ -27,16 +27,16 @@
 using namespace ProfileForm;
 
 PlotWindow::PlotWindow(QWidget* parent)
-    : RecordWindow(QStringLiteral("frmPlot"), QStringLiteral("Plot"),
+    : RecordWindow(QStringLiteral("frmPlot"), tr("Plot"),
                    {QStringLiteral("Plot Profile"),
                     {"Plot Name", "Character One", "Motivation One", "Character Two",
                      "Motivation Two", "Character Three", "Motivation Three"},
                     QStringLiteral("dtaPlot"),
-                    QStringLiteral("Plot Navigate"),
+                    tr("Plot Navigate"),
                     QStringLiteral("dbgPlot"),
-                    QStringLiteral("You must create your first plot by selecting New.  This will "
-                                   "not be saved."),
-                    QStringLiteral("Create New First")},
+                    tr("You must create your first plot by selecting New.  This will "
+                       "not be saved."),
+                    tr("Create New First")},
                    parent)
 {
     createControls();
@@ -48,25 +48,21 @@ PlotWindow::PlotWindow(QWidget* parent)
 
 void PlotWindow::createControls()
 {
-    m_suggestionFrame =
-        makeFrame(QStringLiteral("frmPlotComponents"), QStringLiteral("Plot Suggestion"), this);
-    m_plotName =
-        makeTextBox(QStringLiteral("txtPlotName"), QStringLiteral("Plot Name"), m_suggestionFrame);
+    m_suggestionFrame = makeFrame(QStringLiteral("frmPlotComponents"), tr("Plot Suggestion"), this);
+    m_plotName = makeTextBox(QStringLiteral("txtPlotName"), tr("Plot Name"), m_suggestionFrame);
     auto* suggestion = new QGridLayout(m_suggestionFrame);
-    addLabelled(suggestion, 0, 0, QStringLiteral("Plot Name:"), m_plotName, 3);
+    addLabelled(suggestion, 0, 0, tr("Plot Name:"), m_plotName, 3);
     createCharacterBoxes(m_suggestionFrame, suggestion, 1,
-                         {QStringLiteral("Character One:"), QStringLiteral("Character Two:"),
-                          QStringLiteral("Character Three:")});
+                         {tr("Character One:"), tr("Character Two:"), tr("Character Three:")});
     suggestion->setRowStretch(4, 1);
 
-    m_referenceFrame =
-        makeFrame(QStringLiteral("framePlot"), QStringLiteral("Plot Reference"), this);
+    m_referenceFrame = makeFrame(QStringLiteral("framePlot"), tr("Plot Reference"), this);
     m_catalogue =
         ControlMakers::named(new QListWidget(m_referenceFrame), QStringLiteral("lstPlot"));
-    m_catalogue->setAccessibleName(QStringLiteral("Plots"));
+    m_catalogue->setAccessibleName(tr("Plots"));
     m_description = ControlMakers::named(new QPlainTextEdit(m_referenceFrame),
                                          QStringLiteral("txtPlotDescription"));
-    m_description->setAccessibleName(QStringLiteral("Plot Description"));
+    m_description->setAccessibleName(tr("Plot Description"));
     m_description->setReadOnly(true); // the catalogue is not edited here
     m_description->setTabChangesFocus(true);
     setRoomyScrollArea(m_catalogue, 22, 8);
@@ -77,17 +73,12 @@ void PlotWindow::createControls()
     m_rollSeed = new RollSeedFields(this);
     m_rollSeed->bind([this](QWidget* box, const QString& field) { bindField(box, field); });
 
-    m_newButton = ControlMakers::button(QStringLiteral("cmdNew"), QStringLiteral("New"), {}, this);
-    m_updateButton =
-        ControlMakers::button(QStringLiteral("cmdUpdate"), QStringLiteral("Update"), {}, this);
-    m_deleteButton =
-        ControlMakers::button(QStringLiteral("cmdDelete"), QStringLiteral("Delete"), {}, this);
-    m_suggestButton =
-        ControlMakers::button(QStringLiteral("cmdSuggest"), QStringLiteral("&Suggest"), {}, this);
-    m_printButton =
-        ControlMakers::button(QStringLiteral("cmdPrint"), QStringLiteral("Print"), {}, this);
-    m_closeButton =
-        ControlMakers::button(QStringLiteral("cmdOK"), QStringLiteral("Close"), {}, this);
+    m_newButton = ControlMakers::button(QStringLiteral("cmdNew"), tr("New"), {}, this);
+    m_updateButton = ControlMakers::button(QStringLiteral("cmdUpdate"), tr("Update"), {}, this);
+    m_deleteButton = ControlMakers::button(QStringLiteral("cmdDelete"), tr("Delete"), {}, this);
+    m_suggestButton = ControlMakers::button(QStringLiteral("cmdSuggest"), tr("&Suggest"), {}, this);
+    m_printButton = ControlMakers::button(QStringLiteral("cmdPrint"), tr("Print"), {}, this);
+    m_closeButton = ControlMakers::button(QStringLiteral("cmdOK"), tr("Close"), {}, this);
 }
 
 void PlotWindow::arrangeControls()
@@ -101,7 +92,7 @@ void PlotWindow::arrangeControls()
     top->addWidget(m_suggestionFrame, 3);
     top->addWidget(m_referenceFrame, 2);
     layout->addLayout(top);
-    layout->addWidget(captionedGrid(grid(), QStringLiteral("Plot")), 1);
+    layout->addWidget(captionedGrid(grid(), tr("Plot")), 1);
     layout->addWidget(navigatorBar(m_rollSeed->label()));
     layout->addLayout(ControlMakers::buttonRow({m_newButton, m_updateButton, m_deleteButton,
                                                 m_suggestButton, m_printButton, m_closeButton}));
@@ -268,8 +259,8 @@ void PlotWindow::addPlot()
 Report PlotWindow::report() const
 {
     Report report(windowTitle());
-    report.addLabelled(QStringLiteral("PlotName"), m_plotName->text());
+    report.addLabelled(tr("PlotName"), m_plotName->text());
     addCharacterLines(&report, ReportOrder::PairByPair);
-    report.addLabelled(QStringLiteral("PlotDescription"), m_description->toPlainText());
+    report.addLabelled(tr("PlotDescription"), m_description->toPlainText());
     return report;
 }

@@ -30,8 +30,9 @@ namespace {
 // A save the database refused keeps what was typed on screen for another try.
 RefusedWrite unsavedRecord()
 {
-    return RefusedWrite::saving(QStringLiteral("this record"),
-                                QStringLiteral("What you typed is still here"));
+    //: What the refused change was about, as in "Quillane could not save/add/delete …"
+    return RefusedWrite::saving(RecordWindow::tr("this record"),
+                                RecordWindow::tr("What you typed is still here"));
 }
 } // namespace
 
@@ -359,9 +360,9 @@ bool RecordWindow::handleSaveError(const StoreError& error)
 bool RecordWindow::offerToSaveAsNew()
 {
     const BusyPointer::Pause forQuestion;
-    if (desktop().messageBox(QStringLiteral("This record was deleted after it was shown here, so "
-                                            "what you typed was not saved. Save it as a new "
-                                            "record?"),
+    if (desktop().messageBox(tr("This record was deleted after it was shown here, so "
+                                "what you typed was not saved. Save it as a new "
+                                "record?"),
                              unsavedRecord().title, MessageIcon::Exclamation,
                              MessageButtons::YesNo) != MessageAnswer::Yes)
         return true; // the edits stay on screen, to be copied or saved later
@@ -399,9 +400,8 @@ QWidget* RecordWindow::nameBox() const
 
 void RecordWindow::tellDuplicate(QWidget* field)
 {
-    desktop().messageBox(QStringLiteral("A duplicate exists.  Please try again."),
-                         QStringLiteral("Duplicate Item Exists"), MessageIcon::Information,
-                         MessageButtons::Ok, field);
+    desktop().messageBox(tr("A duplicate exists.  Please try again."), tr("Duplicate Item Exists"),
+                         MessageIcon::Information, MessageButtons::Ok, field);
 }
 
 void RecordWindow::newRecord(const std::function<void()>& generate, QWidget* focus)
@@ -429,7 +429,8 @@ void RecordWindow::newRecord(const std::function<void()>& generate, QWidget* foc
     }
     if (error.number != EngineError::NoCurrentRecord &&
         error.number != EngineError::ActionCancelled) {
-        reportFailedWrite(error, RefusedWrite::adding(QStringLiteral("a record")));
+        //: What the refused change was about, as in "Quillane could not save/add/delete …"
+        reportFailedWrite(error, RefusedWrite::adding(tr("a record")));
         return;
     }
 }
@@ -443,15 +444,16 @@ void RecordWindow::deleteRecord()
     if (answer != MessageAnswer::Yes)
         return;
     if (key < 0) {
-        desktop().messageBox(m_nothingToDelete, QStringLiteral("No record to delete."),
+        desktop().messageBox(m_nothingToDelete, tr("No record to delete."),
                              MessageIcon::Information, MessageButtons::Ok);
         return;
     }
     const BusyPointer busy;
     StoreError error;
     if (!removeRecord(key, &error)) {
-        reportFailedWrite(error, RefusedWrite::deleting(QStringLiteral("this record"),
-                                                        QStringLiteral("It is still there")));
+        //: What the refused change was about, as in "Quillane could not save/add/delete …"
+        reportFailedWrite(error,
+                          RefusedWrite::deleting(tr("this record"), tr("It is still there")));
         return;
     }
     rowsChanged();
@@ -459,10 +461,9 @@ void RecordWindow::deleteRecord()
 
 void RecordWindow::closeEvent(QCloseEvent* event)
 {
-    if (!saveEdits() &&
-        desktop().messageBox(QStringLiteral("Close the window without saving what you typed?"),
-                             unsavedRecord().title, MessageIcon::Exclamation,
-                             MessageButtons::YesNo) != MessageAnswer::Yes) {
+    if (!saveEdits() && desktop().messageBox(tr("Close the window without saving what you typed?"),
+                                             unsavedRecord().title, MessageIcon::Exclamation,
+                                             MessageButtons::YesNo) != MessageAnswer::Yes) {
         event->ignore();
         return;
     }

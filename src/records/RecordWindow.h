@@ -5,6 +5,7 @@
 #include "data/StoryLinks.h"
 #include "shared/widgets/ToolWindow.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <functional>
@@ -44,9 +45,11 @@ public:
         // The rows shown: an SQL condition, empty for all.
         QString rowFilter = QStringLiteral("visible <> -1");
         // What Delete asks, and what it says when there is no row.
-        QString deleteQuestion = QStringLiteral("Are you sure you wish to delete this record?");
-        QString deleteTitle = QStringLiteral("Delete this Record.");
-        QString nothingToDelete = QStringLiteral("You must have a record to delete.");
+        QString deleteQuestion = QCoreApplication::translate(
+            "RecordWindow", "Are you sure you wish to delete this record?");
+        QString deleteTitle = QCoreApplication::translate("RecordWindow", "Delete this Record.");
+        QString nothingToDelete =
+            QCoreApplication::translate("RecordWindow", "You must have a record to delete.");
         // Rows of other tables, but for the links to stories, that go with a deleted record.
         QList<RecordTable::Link> otherLinks = {};
     };

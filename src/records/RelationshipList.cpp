@@ -23,12 +23,16 @@
 
 namespace {
 
-const QString Title = QStringLiteral("Relationships");
+// The list's name, and the title of its messages.
+QString title()
+{
+    return RelationshipList::tr("Relationships");
+}
 
 // A character without a name is still one to choose.
 QString shownName(const QString& name)
 {
-    return name.isEmpty() ? QStringLiteral("(no name)") : name;
+    return name.isEmpty() ? RelationshipList::tr("(no name)") : name;
 }
 
 } // namespace
@@ -48,21 +52,20 @@ void RelationshipList::createControls()
 {
     using ControlMakers::named;
     m_list = named(new QTreeWidget(this), QStringLiteral("lstRelationships"));
-    m_list->setAccessibleName(Title);
+    m_list->setAccessibleName(title());
     m_list->setRootIsDecorated(false);
-    m_list->setHeaderLabels(
-        {QStringLiteral("Character"), QStringLiteral("Relationship"), QStringLiteral("Note")});
+    m_list->setHeaderLabels({tr("Character"), tr("Relationship"), tr("Note")});
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     ProfileForm::setRoomyScrollArea(m_list, 40, 6);
     connect(m_list, &QTreeWidget::currentItemChanged, this, &RelationshipList::showCurrent);
 
     m_other = named(new QComboBox(this), QStringLiteral("cboRelatedCharacter"));
-    m_other->setAccessibleName(QStringLiteral("Related character"));
+    m_other->setAccessibleName(tr("Related character"));
     m_other->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     m_other->setMinimumContentsLength(14);
 
     m_kind = named(new QComboBox(this), QStringLiteral("cboRelationshipKind"));
-    m_kind->setAccessibleName(QStringLiteral("Kind of relationship"));
+    m_kind->setAccessibleName(tr("Kind of relationship"));
     m_kind->setEditable(true); // a kind of the writer's own reads the same from both sides
     m_kind->setInsertPolicy(QComboBox::NoInsert);
     m_kind->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
@@ -70,20 +73,18 @@ void RelationshipList::createControls()
     m_kind->setModel(ListTableModels::model(QStringLiteral("relationship")));
 
     m_note = ProfileForm::makeTextBox(QStringLiteral("txtRelationshipNote"),
-                                      QStringLiteral("Relationship note"), this);
+                                      tr("Relationship note"), this);
 
-    m_addButton =
-        ControlMakers::button(QStringLiteral("cmdAddRelationship"), QStringLiteral("Add"),
-                              QStringLiteral("Relate this character to the one chosen"), this);
-    m_updateButton = ControlMakers::button(
-        QStringLiteral("cmdUpdateRelationship"), QStringLiteral("Update"),
-        QStringLiteral("Save the choices into the relationship listed"), this);
-    m_deleteButton =
-        ControlMakers::button(QStringLiteral("cmdDeleteRelationship"), QStringLiteral("Delete"),
-                              QStringLiteral("Delete the relationship listed"), this);
-    m_addButton->setAccessibleName(QStringLiteral("Add relationship"));
-    m_updateButton->setAccessibleName(QStringLiteral("Update relationship"));
-    m_deleteButton->setAccessibleName(QStringLiteral("Delete relationship"));
+    m_addButton = ControlMakers::button(QStringLiteral("cmdAddRelationship"), tr("Add"),
+                                        tr("Relate this character to the one chosen"), this);
+    m_updateButton =
+        ControlMakers::button(QStringLiteral("cmdUpdateRelationship"), tr("Update"),
+                              tr("Save the choices into the relationship listed"), this);
+    m_deleteButton = ControlMakers::button(QStringLiteral("cmdDeleteRelationship"), tr("Delete"),
+                                           tr("Delete the relationship listed"), this);
+    m_addButton->setAccessibleName(tr("Add relationship"));
+    m_updateButton->setAccessibleName(tr("Update relationship"));
+    m_deleteButton->setAccessibleName(tr("Delete relationship"));
     connect(m_addButton, &QPushButton::clicked, this, &RelationshipList::addRelationship);
     connect(m_updateButton, &QPushButton::clicked, this, &RelationshipList::updateRelationship);
     connect(m_deleteButton, &QPushButton::clicked, this, &RelationshipList::deleteRelationship);
@@ -94,9 +95,9 @@ void RelationshipList::arrangeControls()
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_list, 1);
     auto* choice = new QGridLayout;
-    ProfileForm::addLabelled(choice, 0, 0, QStringLiteral("Character:"), m_other);
-    ProfileForm::addLabelled(choice, 0, 2, QStringLiteral("Relationship:"), m_kind);
-    ProfileForm::addLabelled(choice, 1, 0, QStringLiteral("Note:"), m_note, 3);
+    ProfileForm::addLabelled(choice, 0, 0, tr("Character:"), m_other);
+    ProfileForm::addLabelled(choice, 0, 2, tr("Relationship:"), m_kind);
+    ProfileForm::addLabelled(choice, 1, 0, tr("Note:"), m_note, 3);
     choice->setColumnStretch(1, 1);
     choice->setColumnStretch(3, 1);
     layout->addLayout(choice);
@@ -180,7 +181,7 @@ bool RelationshipList::chosen(qint64* other, QString* kind) const
     *kind = m_kind->currentText().trimmed();
     if (*other >= 0 && !kind->isEmpty())
         return true;
-    desktop().messageBox(QStringLiteral("Choose a character and a kind of relationship."), Title,
+    desktop().messageBox(tr("Choose a character and a kind of relationship."), title(),
                          MessageIcon::Information, MessageButtons::Ok,
                          *other < 0 ? static_cast<QWidget*>(m_other) : m_kind);
     return false;
@@ -193,7 +194,7 @@ void RelationshipList::tellRefused(const StoreError& error, const RefusedWrite& 
         RecordWindow::tellDuplicate(m_other);
         return;
     case EngineError::RuleViolated:
-        desktop().messageBox(error.description, Title, MessageIcon::Information,
+        desktop().messageBox(error.description, title(), MessageIcon::Information,
                              MessageButtons::Ok);
         return;
     case EngineError::RecordDeleted: // deleted elsewhere since it was listed
@@ -214,7 +215,8 @@ void RelationshipList::addRelationship()
     StoreError error;
     qint64 key = -1;
     if (!Relationships::add(m_character, other, kind, m_note->text(), &key, &error))
-        return tellRefused(error, RefusedWrite::adding(QStringLiteral("a relationship")));
+        //: What the refused change was about, as in "Quillane could not save/add/delete …"
+        return tellRefused(error, RefusedWrite::adding(tr("a relationship")));
     requery(key);
 }
 
@@ -228,9 +230,9 @@ void RelationshipList::updateRelationship()
     const BusyPointer busy;
     StoreError error;
     if (!Relationships::update(key, m_character, other, kind, m_note->text(), &error))
-        return tellRefused(error, RefusedWrite::saving(QStringLiteral("this relationship"),
-                                                       QStringLiteral("Your choices are still "
-                                                                      "here")));
+        //: What the refused change was about, as in "Quillane could not save/add/delete …"
+        return tellRefused(error, RefusedWrite::saving(tr("this relationship"),
+                                                       tr("Your choices are still here")));
     requery(key);
 }
 
@@ -244,7 +246,8 @@ void RelationshipList::deleteRelationship()
     const BusyPointer busy;
     StoreError error;
     if (!Relationships::remove(key, &error))
-        return tellRefused(error, RefusedWrite::deleting(QStringLiteral("this relationship"),
-                                                         QStringLiteral("It is still there")));
+        //: What the refused change was about, as in "Quillane could not save/add/delete …"
+        return tellRefused(
+            error, RefusedWrite::deleting(tr("this relationship"), tr("It is still there")));
     requery(-1);
 }

@@ -8,6 +8,8 @@
 #include <QPlainTextEdit>
 #include <QScopeGuard>
 
+#include <limits>
+
 namespace {
 template <typename Box> Box* hiddenBox(QWidget* window, const QString& name)
 {
@@ -27,11 +29,11 @@ RollSeedFields::RollSeedFields(QWidget* window)
       m_label(new QLabel(window))
 {
     m_label->setObjectName(QStringLiteral("lblSeed"));
-    m_label->setAccessibleName(QStringLiteral("Seed"));
+    m_label->setAccessibleName(tr("Seed"));
     m_label->setTextInteractionFlags(Qt::TextSelectableByMouse);
     // Room for the longest seed, so that the bar beside it stays put from record to record.
     m_label->setMinimumWidth(
-        m_label->fontMetrics().horizontalAdvance(QStringLiteral("Seed 4294967295")));
+        m_label->fontMetrics().horizontalAdvance(seedText(std::numeric_limits<quint32>::max())));
     // Shown, undone or read again, the seed and its locks change through the boxes alone.
     connect(m_seed, &QLineEdit::textChanged, this, &RollSeedFields::showSeed);
     connect(m_locked, &QLineEdit::textChanged, this, &RollSeedFields::showSeed);
@@ -61,10 +63,15 @@ std::optional<quint32> RollSeedFields::seed() const
     return SeededGeneration::readSeed(m_seed->text());
 }
 
+QString RollSeedFields::seedText(quint32 seed)
+{
+    return tr("Seed %1").arg(seed);
+}
+
 void RollSeedFields::showSeed()
 {
     const std::optional<quint32> shown = seed();
-    m_label->setText(shown ? QStringLiteral("Seed %1").arg(*shown) : QString());
+    m_label->setText(shown ? seedText(*shown) : QString());
     QStringList notDrawn;
     for (const QString& name : m_locked->text().split(u' ', Qt::SkipEmptyParts)) {
         const QWidget* box = m_window->findChild<QWidget*>(name);
@@ -72,9 +79,9 @@ void RollSeedFields::showSeed()
     }
     QString tip;
     if (shown)
-        tip = QStringLiteral("Generate from Seed with this seed draws these values again.");
+        tip = tr("Generate from Seed with this seed draws these values again.");
     if (shown && !notDrawn.isEmpty())
-        tip += QStringLiteral("\nNot drawn: %1.").arg(notDrawn.join(QStringLiteral(", ")));
+        tip += tr("\nNot drawn: %1.").arg(notDrawn.join(QStringLiteral(", ")));
     m_label->setToolTip(tip);
 }
 

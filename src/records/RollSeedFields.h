@@ -49,6 +49,8 @@ public:
                                  const RestoreLocks& restoreLocks = {});
 
 private:
+    // "Seed 123", as the label shows it.
+    static QString seedText(quint32 seed);
     void showSeed();
 
     QWidget* m_window;

@@ -26,16 +26,16 @@
 using namespace ProfileForm;
 
 SceneWindow::SceneWindow(QWidget* parent)
-    : RecordWindow(QStringLiteral("frmScene"), QStringLiteral("Scene Generator"),
+    : RecordWindow(QStringLiteral("frmScene"), tr("Scene Generator"),
                    {QStringLiteral("Scene Profile"),
                     {"Weather", "Conflict", "Location", "Time of Day", "Character One",
                      "Character Two", "Character Three"},
                     QStringLiteral("dtaScene"),
-                    QStringLiteral("Scene Navigate"),
+                    tr("Scene Navigate"),
                     QStringLiteral("SSDBGrid1"),
-                    QStringLiteral("You must create your first scene by selecting New.  This will "
-                                   "not be saved."),
-                    QStringLiteral("Create New First")},
+                    tr("You must create your first scene by selecting New.  This will "
+                       "not be saved."),
+                    tr("Create New First")},
                    parent)
 {
     createControls();
@@ -48,31 +48,24 @@ SceneWindow::SceneWindow(QWidget* parent)
 
 void SceneWindow::createControls()
 {
-    m_notesFrame = makeFrame(QStringLiteral("frmSceneNotes"), QStringLiteral("Scene Notes"), this);
-    m_sceneName =
-        makeTextBox(QStringLiteral("txtSceneName"), QStringLiteral("Scene Name"), m_notesFrame);
+    m_notesFrame = makeFrame(QStringLiteral("frmSceneNotes"), tr("Scene Notes"), this);
+    m_sceneName = makeTextBox(QStringLiteral("txtSceneName"), tr("Scene Name"), m_notesFrame);
     m_notes = ControlMakers::named(new QPlainTextEdit(m_notesFrame), QStringLiteral("txtNotes"));
-    m_notes->setAccessibleName(QStringLiteral("Scene Notes"));
+    m_notes->setAccessibleName(tr("Scene Notes"));
     m_notes->setTabChangesFocus(true);
     // The generated boxes beside it set the height; the notes take what is left.
     setRoomyScrollArea(m_notes, 24, 4);
 
-    m_settingFrame = makeFrame(QStringLiteral("Frame1"), QStringLiteral("Scene Description"), this);
-    m_weather =
-        makeTextBox(QStringLiteral("txtWeather"), QStringLiteral("Weather"), m_settingFrame);
-    m_location =
-        makeTextBox(QStringLiteral("txtLocation"), QStringLiteral("Location"), m_settingFrame);
-    m_conflict =
-        makeTextBox(QStringLiteral("txtConflict"), QStringLiteral("Conflict"), m_settingFrame);
-    m_timeOfDay =
-        makeTextBox(QStringLiteral("txtTimeOfDay"), QStringLiteral("Time of Day"), m_settingFrame);
+    m_settingFrame = makeFrame(QStringLiteral("Frame1"), tr("Scene Description"), this);
+    m_weather = makeTextBox(QStringLiteral("txtWeather"), tr("Weather"), m_settingFrame);
+    m_location = makeTextBox(QStringLiteral("txtLocation"), tr("Location"), m_settingFrame);
+    m_conflict = makeTextBox(QStringLiteral("txtConflict"), tr("Conflict"), m_settingFrame);
+    m_timeOfDay = makeTextBox(QStringLiteral("txtTimeOfDay"), tr("Time of Day"), m_settingFrame);
 
-    m_charactersFrame =
-        makeFrame(QStringLiteral("frmPlotComponents"), QStringLiteral("Characters"), this);
+    m_charactersFrame = makeFrame(QStringLiteral("frmPlotComponents"), tr("Characters"), this);
     auto* characterRows = new QGridLayout(m_charactersFrame);
-    createCharacterBoxes(
-        m_charactersFrame, characterRows, 0,
-        {QStringLiteral("One:"), QStringLiteral("Two:"), QStringLiteral("Three:")});
+    createCharacterBoxes(m_charactersFrame, characterRows, 0,
+                         {tr("One:"), tr("Two:"), tr("Three:")});
 
     bindField(m_sceneName, QStringLiteral("Scene Name"));
     bindField(m_notes, QStringLiteral("Scene Notes"));
@@ -84,23 +77,21 @@ void SceneWindow::createControls()
     m_rollSeed = new RollSeedFields(this);
     m_rollSeed->bind([this](QWidget* box, const QString& field) { bindField(box, field); });
 
-    m_newButton = ControlMakers::button(QStringLiteral("cmdNew"), QStringLiteral("New"),
-                                        QStringLiteral("Generate a new scene"), this);
+    m_newButton = ControlMakers::button(QStringLiteral("cmdNew"), tr("New"),
+                                        tr("Generate a new scene"), this);
     m_generateButton =
-        ControlMakers::button(QStringLiteral("cmdGenerate"), QStringLiteral("&Generate"), {}, this);
-    m_updateButton = ControlMakers::button(QStringLiteral("cmdUpdate"), QStringLiteral("Update"),
-                                           QStringLiteral("Save this scene"), this);
-    m_deleteButton =
-        ControlMakers::button(QStringLiteral("cmdDelete"), QStringLiteral("Delete"), {}, this);
-    m_printButton = ControlMakers::button(QStringLiteral("cmdPrint"), QStringLiteral("Print"),
-                                          QStringLiteral("Print this scene"), this);
+        ControlMakers::button(QStringLiteral("cmdGenerate"), tr("&Generate"), {}, this);
+    m_updateButton = ControlMakers::button(QStringLiteral("cmdUpdate"), tr("Update"),
+                                           tr("Save this scene"), this);
+    m_deleteButton = ControlMakers::button(QStringLiteral("cmdDelete"), tr("Delete"), {}, this);
+    m_printButton = ControlMakers::button(QStringLiteral("cmdPrint"), tr("Print"),
+                                          tr("Print this scene"), this);
     m_clipboardButton = ControlMakers::button(
-        QStringLiteral("cmdClip"), QStringLiteral("Clipboard"),
-        QStringLiteral("Save this scene to the clipboard to paste into another program"), this);
-    m_closeButton = ControlMakers::button(QStringLiteral("cmdOK"), QStringLiteral("Close"),
-                                          QStringLiteral("Close this form"), this);
-    m_timerBox = ControlMakers::named(new QCheckBox(QStringLiteral("Timer"), this),
-                                      QStringLiteral("chkTimer"));
+        QStringLiteral("cmdClip"), tr("Clipboard"),
+        tr("Save this scene to the clipboard to paste into another program"), this);
+    m_closeButton =
+        ControlMakers::button(QStringLiteral("cmdOK"), tr("Close"), tr("Close this form"), this);
+    m_timerBox = ControlMakers::named(new QCheckBox(tr("Timer"), this), QStringLiteral("chkTimer"));
     m_timer = addTimer(QStringLiteral("tmrScene"));
     m_timer->setInterval(15000); // fixed: this window ignores the settings interval
 }
@@ -108,16 +99,16 @@ void SceneWindow::createControls()
 void SceneWindow::arrangeControls()
 {
     auto* notes = new QGridLayout(m_notesFrame);
-    addLabelled(notes, 0, 0, QStringLiteral("Scene Name:"), m_sceneName);
+    addLabelled(notes, 0, 0, tr("Scene Name:"), m_sceneName);
     notes->addWidget(m_notes, 1, 0, 1, 2);
     notes->setRowStretch(1, 1);
 
     // The setting in two rows of two.
     auto* setting = new QGridLayout(m_settingFrame);
-    addLabelled(setting, 0, 0, QStringLiteral("Weather:"), m_weather);
-    addLabelled(setting, 0, 2, QStringLiteral("Location:"), m_location);
-    addLabelled(setting, 1, 0, QStringLiteral("Conflict:"), m_conflict);
-    addLabelled(setting, 1, 2, QStringLiteral("Time:"), m_timeOfDay);
+    addLabelled(setting, 0, 0, tr("Weather:"), m_weather);
+    addLabelled(setting, 0, 2, tr("Location:"), m_location);
+    addLabelled(setting, 1, 0, tr("Conflict:"), m_conflict);
+    addLabelled(setting, 1, 2, tr("Time:"), m_timeOfDay);
     setting->setColumnStretch(1, 1);
     setting->setColumnStretch(3, 1);
 
@@ -129,7 +120,7 @@ void SceneWindow::arrangeControls()
     generated->addWidget(m_charactersFrame);
     top->addLayout(generated, 3);
     layout->addLayout(top);
-    layout->addWidget(captionedGrid(grid(), QStringLiteral("Scene Profiles")), 1);
+    layout->addWidget(captionedGrid(grid(), tr("Scene Profiles")), 1);
     layout->addWidget(navigatorBar(m_rollSeed->label()));
     auto* buttons = new QHBoxLayout;
     for (QWidget* control :
@@ -193,8 +184,7 @@ void SceneWindow::rollScene(quint32 seed)
     QList<QWidget*> drawn = {m_weather, m_conflict, m_location, m_timeOfDay};
     for (QLineEdit* box : characterBoxes())
         drawn << box;
-    m_rolls->roll(QStringLiteral("Generate"), drawn + m_rollSeed->boxes(),
-                  [this, seed] { generate(seed); });
+    m_rolls->roll(tr("Generate"), drawn + m_rollSeed->boxes(), [this, seed] { generate(seed); });
 }
 
 void SceneWindow::recordShown(qint64 key)
@@ -204,7 +194,7 @@ void SceneWindow::recordShown(qint64 key)
 
 void SceneWindow::showWrittenElsewhere(const std::function<void()>& show)
 {
-    m_rolls->roll(QStringLiteral("Keep"), boundControls(), show);
+    m_rolls->roll(tr("Keep"), boundControls(), show);
 }
 
 void SceneWindow::addScene()
@@ -215,12 +205,12 @@ void SceneWindow::addScene()
 Report SceneWindow::report() const
 {
     Report report(windowTitle());
-    report.addLabelled(QStringLiteral("SceneName"), m_sceneName->text());
-    report.addLabelled(QStringLiteral("Notes"), m_notes->toPlainText());
-    report.addLabelled(QStringLiteral("Weather"), m_weather->text());
-    report.addLabelled(QStringLiteral("Location"), m_location->text());
-    report.addLabelled(QStringLiteral("Conflict"), m_conflict->text());
-    report.addLabelled(QStringLiteral("TimeOfDay"), m_timeOfDay->text());
+    report.addLabelled(tr("SceneName"), m_sceneName->text());
+    report.addLabelled(tr("Notes"), m_notes->toPlainText());
+    report.addLabelled(tr("Weather"), m_weather->text());
+    report.addLabelled(tr("Location"), m_location->text());
+    report.addLabelled(tr("Conflict"), m_conflict->text());
+    report.addLabelled(tr("TimeOfDay"), m_timeOfDay->text());
     addCharacterLines(&report, ReportOrder::MotivationsFirst);
     return report;
 }

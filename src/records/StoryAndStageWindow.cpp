@@ -43,14 +43,17 @@ StoryLinkList::Setup characterLinks()
             "dtaStoryCharacter",
             "txtStoryCharacterID",
             "cboCharacter",
-            "Character",
+            StoryAndStageWindow::tr("Character"),
+            StoryAndStageWindow::tr("Character:"),
             "dbgCharacters",
-            "Character List",
+            StoryAndStageWindow::tr("Character List"),
+            true,
             linkButtons("cmdNewCharacter", "cmdUpdateCharacter", "cmdRefreshList", "cmdDelete"),
             {},
-            "New Character",
-            "Now select a character from the drop down and click the Update button.",
-            "Select your character."};
+            StoryAndStageWindow::tr("New Character"),
+            StoryAndStageWindow::tr(
+                "Now select a character from the drop down and click the Update button."),
+            StoryAndStageWindow::tr("Select your character.")};
 }
 
 StoryLinkList::Setup plotLinks()
@@ -65,14 +68,17 @@ StoryLinkList::Setup plotLinks()
             "dtaStory_Plot",
             "txtStoryPlotID",
             "cboPlot",
-            "Plot",
+            StoryAndStageWindow::tr("Plot"),
+            StoryAndStageWindow::tr("Plot:"),
             "dbgStory_Plot",
-            {},
+            StoryAndStageWindow::tr("Plot List"),
+            false,
             linkButtons("cmdNewPlot", "cmdUpdatePlot", "cmdRefreshPlot", "cmdDeletePlot"),
             {},
-            "New Plot",
-            "Now select a plot from the drop down and click the Update button.",
-            "Select your plot."};
+            StoryAndStageWindow::tr("New Plot"),
+            StoryAndStageWindow::tr(
+                "Now select a plot from the drop down and click the Update button."),
+            StoryAndStageWindow::tr("Select your plot.")};
 }
 
 StoryLinkList::Setup sceneLinks()
@@ -81,14 +87,20 @@ StoryLinkList::Setup sceneLinks()
             "dtaStory_Scene",
             "txtStorySceneID",
             "cboScene",
-            "Scene",
+            StoryAndStageWindow::tr("Scene"),
+            StoryAndStageWindow::tr("Scene:"),
             "dbgScene",
-            "Scene List",
+            StoryAndStageWindow::tr("Scene List"),
+            true,
             linkButtons("cmdNewScene", "cmdUpdateScene", "cmdRefreshScene", "cmdDeleteScene"),
-            {"Add a new scene", "Update this scene", {}, "Delete this scene"},
-            "New Scene",
-            "Now select a scene from the drop down and click the Update button.",
-            "Select your scene."};
+            {StoryAndStageWindow::tr("Add a new scene"),
+             StoryAndStageWindow::tr("Update this scene"),
+             {},
+             StoryAndStageWindow::tr("Delete this scene")},
+            StoryAndStageWindow::tr("New Scene"),
+            StoryAndStageWindow::tr(
+                "Now select a scene from the drop down and click the Update button."),
+            StoryAndStageWindow::tr("Select your scene.")};
 }
 
 // Every field of every link after the key, but the references: "name: value" and a blank line.
@@ -108,20 +120,19 @@ void addLinkLines(Report* report, const LinkListModel* links)
 } // namespace
 
 StoryAndStageWindow::StoryAndStageWindow(QWidget* parent)
-    : RecordWindow(
-          QStringLiteral("frmStoryandStage"), QStringLiteral("Story and Stage"),
-          {.table = QStringLiteral("Story Profile"),
-           .gridFields = {"ID", "Story Name", "Story Description"},
-           .navigatorName = QStringLiteral("dtaStory"),
-           .navigatorCaption = QStringLiteral("Story"),
-           .gridName = QStringLiteral("dbgStoryList"),
-           .noRecordText = {},
-           .noRecordTitle = {},
-           .rowFilter = {},
-           .deleteQuestion = QStringLiteral("Are you sure that you want to delete this story?"),
-           .deleteTitle = QStringLiteral("Are you Sure?"),
-           .nothingToDelete = QStringLiteral("No item to delete.")},
-          parent)
+    : RecordWindow(QStringLiteral("frmStoryandStage"), tr("Story and Stage"),
+                   {.table = QStringLiteral("Story Profile"),
+                    .gridFields = {"ID", "Story Name", "Story Description"},
+                    .navigatorName = QStringLiteral("dtaStory"),
+                    .navigatorCaption = tr("Story"),
+                    .gridName = QStringLiteral("dbgStoryList"),
+                    .noRecordText = {},
+                    .noRecordTitle = {},
+                    .rowFilter = {},
+                    .deleteQuestion = tr("Are you sure that you want to delete this story?"),
+                    .deleteTitle = tr("Are you Sure?"),
+                    .nothingToDelete = tr("No item to delete.")},
+                   parent)
 {
     createControls();
     arrangeControls();
@@ -131,63 +142,61 @@ StoryAndStageWindow::StoryAndStageWindow(QWidget* parent)
 
 void StoryAndStageWindow::createControls()
 {
-    m_storyName = makeTextBox(QStringLiteral("txtStoryName"), QStringLiteral("Story Name"), this);
-    m_storyId = makeTextBox(QStringLiteral("txtStoryID"), QStringLiteral("Story ID"), this);
+    m_storyName = makeTextBox(QStringLiteral("txtStoryName"), tr("Story Name"), this);
+    m_storyId = makeTextBox(QStringLiteral("txtStoryID"), tr("Story ID"), this);
     m_storyId->setReadOnly(true); // the key is the store's, never typed
-    grid()->setToolTip(QStringLiteral("Pick a story profile"));
+    grid()->setToolTip(tr("Pick a story profile"));
     setRoomyScrollArea(grid(), 40, 9);
 
     m_tabs = ControlMakers::named(new QTabWidget(this), QStringLiteral("dbgPlot"));
-    m_tabs->setAccessibleName(QStringLiteral("Story"));
+    m_tabs->setAccessibleName(tr("Story"));
     m_description =
         ControlMakers::named(new QPlainTextEdit(this), QStringLiteral("txtStoryDescription"));
-    m_description->setAccessibleName(QStringLiteral("Story Description"));
-    m_description->setToolTip(QStringLiteral("Enter a description of this story"));
+    m_description->setAccessibleName(tr("Story Description"));
+    m_description->setToolTip(tr("Enter a description of this story"));
     m_notes = ControlMakers::named(new QPlainTextEdit(this), QStringLiteral("txtNotes"));
-    m_notes->setAccessibleName(QStringLiteral("Notes"));
+    m_notes->setAccessibleName(tr("Notes"));
     for (QPlainTextEdit* text : {m_description, m_notes})
         text->setTabChangesFocus(true);
     m_plots = new StoryLinkList(plotLinks(), this);
     m_characters = new StoryLinkList(characterLinks(), this);
     m_scenes = new StoryLinkList(sceneLinks(), this);
-    m_tabs->addTab(m_description, QStringLiteral("Description"));
-    m_tabs->addTab(m_plots, QStringLiteral("Plot"));
-    m_tabs->addTab(m_characters, QStringLiteral("Characters"));
-    m_tabs->addTab(m_notes, QStringLiteral("Notes"));
-    m_tabs->addTab(m_scenes, QStringLiteral("Scenes"));
+    m_tabs->addTab(m_description, tr("Description"));
+    m_tabs->addTab(m_plots, tr("Plot"));
+    m_tabs->addTab(m_characters, tr("Characters"));
+    m_tabs->addTab(m_notes, tr("Notes"));
+    m_tabs->addTab(m_scenes, tr("Scenes"));
 
     bindField(m_storyName, QStringLiteral("Story Name"));
     bindField(m_description, QStringLiteral("Story Description"));
     bindField(m_notes, QStringLiteral("Notes"));
 
-    m_newButton = ControlMakers::button(QStringLiteral("cmdNew"), QStringLiteral("New"),
-                                        QStringLiteral("Create a new story"), this);
-    m_updateButton = ControlMakers::button(QStringLiteral("cmdUpdate"), QStringLiteral("Update"),
-                                           QStringLiteral("Save this profile"), this);
-    m_deleteButton =
-        ControlMakers::button(QStringLiteral("cmdDeleteStory"), QStringLiteral("Delete"),
-                              QStringLiteral("Delete this profile"), this);
-    m_printButton =
-        ControlMakers::button(QStringLiteral("cmdPrint"), QStringLiteral("Print"),
-                              QStringLiteral("Print a report on the selected story"), this);
+    m_newButton =
+        ControlMakers::button(QStringLiteral("cmdNew"), tr("New"), tr("Create a new story"), this);
+    m_updateButton = ControlMakers::button(QStringLiteral("cmdUpdate"), tr("Update"),
+                                           tr("Save this profile"), this);
+    m_deleteButton = ControlMakers::button(QStringLiteral("cmdDeleteStory"), tr("Delete"),
+                                           tr("Delete this profile"), this);
+    m_printButton = ControlMakers::button(QStringLiteral("cmdPrint"), tr("Print"),
+                                          tr("Print a report on the selected story"), this);
     m_clipboardButton =
-        ControlMakers::button(QStringLiteral("cmdClipboard"), QStringLiteral("Clipboard"),
-                              QStringLiteral("Paste a copy of the story to the clipboard"), this);
-    m_exportButton = ControlMakers::button(
-        QStringLiteral("cmdExport"), QStringLiteral("Export…"),
-        QStringLiteral("Save the whole story as a web page or Markdown"), this);
+        ControlMakers::button(QStringLiteral("cmdClipboard"), tr("Clipboard"),
+                              tr("Paste a copy of the story to the clipboard"), this);
+    m_exportButton =
+        ControlMakers::button(QStringLiteral("cmdExport"), tr("Export…"),
+                              tr("Save the whole story as a web page or Markdown"), this);
 }
 
 void StoryAndStageWindow::arrangeControls()
 {
     auto* layout = new QVBoxLayout(this);
     auto* story = new QGridLayout;
-    addLabelled(story, 0, 0, QStringLiteral("Story Name:"), m_storyName);
-    addLabelled(story, 0, 2, QStringLiteral("ID:"), m_storyId);
+    addLabelled(story, 0, 0, tr("Story Name:"), m_storyName);
+    addLabelled(story, 0, 2, tr("ID:"), m_storyId);
     story->setColumnStretch(1, 1);
     layout->addLayout(story);
     layout->addWidget(m_tabs, 3);
-    layout->addWidget(captionedGrid(grid(), QStringLiteral("Story List")), 2);
+    layout->addWidget(captionedGrid(grid(), tr("Story List")), 2);
     layout->addWidget(navigator());
     auto* buttons = new QHBoxLayout;
     for (QWidget* button : {m_newButton, m_updateButton, m_deleteButton, m_printButton,
@@ -235,8 +244,7 @@ void StoryAndStageWindow::newStory()
 {
     newRecord(
         [this] {
-            m_storyName->setText(
-                desktop().inputBox(QStringLiteral("Enter the name for this story."), {}, {}));
+            m_storyName->setText(desktop().inputBox(tr("Enter the name for this story."), {}, {}));
         },
         m_storyName);
 }
@@ -255,7 +263,7 @@ bool StoryAndStageWindow::removeRecord(qint64 key, StoreError* error)
 
 Report StoryAndStageWindow::report() const
 {
-    Report report(QStringLiteral("Story and Stage"));
+    Report report(tr("Story and Stage"));
     report.addLine(m_storyName->text());
     report.addLine(m_description->toPlainText());
     report.addLine(QStringLiteral(" "));
@@ -264,13 +272,13 @@ Report StoryAndStageWindow::report() const
         report.addLine(heading);
         report.addRule();
     };
-    section(QStringLiteral("Characters"));
+    section(tr("Characters"));
     addLinkLines(&report, m_characters->links());
-    section(QStringLiteral("Plot"));
+    section(tr("Plot"));
     addLinkLines(&report, m_plots->links());
-    section(QStringLiteral("Scenes"));
+    section(tr("Scenes"));
     addLinkLines(&report, m_scenes->links());
-    section(QStringLiteral("Notes"));
+    section(tr("Notes"));
     report.addLine(m_notes->toPlainText());
     return report;
 }
@@ -291,11 +299,10 @@ void StoryAndStageWindow::exportStory()
     // The file holds the story as it is on screen.
     if (!saveEdits())
         return;
-    const QString name =
-        m_storyName->text().isEmpty() ? QStringLiteral("Story") : m_storyName->text();
-    const QString fileName = desktop().askSaveFileName(
-        QStringLiteral("Export Story"), name + QStringLiteral(".html"),
-        {QStringLiteral("Web page (*.html)"), QStringLiteral("Markdown (*.md)")});
+    const QString name = m_storyName->text().isEmpty() ? tr("Story") : m_storyName->text();
+    const QString fileName =
+        desktop().askSaveFileName(tr("Export Story"), name + QStringLiteral(".html"),
+                                  {tr("Web page (*.html)"), tr("Markdown (*.md)")});
     if (fileName.isEmpty())
         return;
     const BusyPointer busy;
@@ -304,12 +311,11 @@ void StoryAndStageWindow::exportStory()
     QString castMap;
     StoreError error;
     if ((format == StoryBible::Format::Html &&
-         !StoryCast::svgElement(key, QStringLiteral("Cast map of ") + name, &castMap, &error)) ||
+         !StoryCast::svgElement(key, tr("Cast map of %1").arg(name), &castMap, &error)) ||
         !StoryBible::write(key, format, &text, &error, castMap))
         return reportFatalError(error);
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly) || file.write(text.toUtf8()) < 0 || !file.commit())
-        desktop().messageBox(QStringLiteral("The story could not be saved.  ") + file.errorString(),
-                             QStringLiteral("Export Story"), MessageIcon::Exclamation,
-                             MessageButtons::Ok);
+        desktop().messageBox(tr("The story could not be saved.  %1").arg(file.errorString()),
+                             tr("Export Story"), MessageIcon::Exclamation, MessageButtons::Ok);
 }

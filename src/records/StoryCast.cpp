@@ -5,6 +5,7 @@
 #include "shared/widgets/CastMapView.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QHash>
 #include <QStyle>
 #include <QStyleFactory>
@@ -23,7 +24,7 @@ bool StoryCast::read(qint64 storyKey, Cast* cast, StoreError* error)
         keys << character.key;
         // A box without a name could be neither told apart nor read out.
         const QString label = character.name.trimmed().isEmpty()
-                                  ? QStringLiteral("Untitled character")
+                                  ? QCoreApplication::translate("StoryCast", "Untitled character")
                                   : character.name;
         CastLayout::Node node{character.key, label, {}, std::nullopt};
         if (positions.contains(character.key))

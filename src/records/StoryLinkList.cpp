@@ -45,7 +45,7 @@ void StoryLinkList::followLinksWritten(const QString& linkTable, const QObject* 
 
 void StoryLinkList::createControls(const Setup& setup)
 {
-    m_storyBox = ProfileForm::makeTextBox(setup.storyBoxName, QStringLiteral("Story ID"), this);
+    m_storyBox = ProfileForm::makeTextBox(setup.storyBoxName, tr("Story ID"), this);
     m_storyBox->setReadOnly(true);
 
     m_combo = ControlMakers::named(new QComboBox(this), setup.comboName);
@@ -83,8 +83,7 @@ void StoryLinkList::createControls(const Setup& setup)
     const QList<void (StoryLinkList::*)()> actions = {
         &StoryLinkList::addLink, &StoryLinkList::updateLinks, &StoryLinkList::refresh,
         &StoryLinkList::deleteLinks};
-    const QStringList captions = {QStringLiteral("Add"), QStringLiteral("Update"),
-                                  QStringLiteral("Refresh List"), QStringLiteral("Delete")};
+    const QStringList captions = {tr("Add"), tr("Update"), tr("Refresh List"), tr("Delete")};
     for (int i = 0; i < actions.size(); ++i) {
         m_buttons << ControlMakers::button(setup.buttonNames.at(i), captions.at(i),
                                            setup.buttonTips.value(i), this);
@@ -96,16 +95,14 @@ void StoryLinkList::arrangeControls(const Setup& setup)
 {
     auto* layout = new QVBoxLayout(this);
     auto* choice = new QGridLayout;
-    ProfileForm::addLabelled(choice, 0, 0, setup.itemName + u':', m_combo);
-    ProfileForm::addLabelled(choice, 0, 2, QStringLiteral("Story ID:"), m_storyBox);
+    ProfileForm::addLabelled(choice, 0, 0, setup.itemCaption, m_combo);
+    ProfileForm::addLabelled(choice, 0, 2, tr("Story ID:"), m_storyBox);
     choice->setColumnStretch(1, 1);
     layout->addLayout(choice);
-    layout->addWidget(setup.gridCaption.isEmpty()
-                          ? m_grid
-                          : ProfileForm::captionedGrid(m_grid, setup.gridCaption),
-                      1);
-    if (setup.gridCaption.isEmpty()) {
-        m_grid->setAccessibleName(setup.itemName + QStringLiteral(" List"));
+    layout->addWidget(
+        setup.listCaptioned ? ProfileForm::captionedGrid(m_grid, setup.listName) : m_grid, 1);
+    if (!setup.listCaptioned) {
+        m_grid->setAccessibleName(setup.listName);
         m_grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     }
     auto* buttons = new QHBoxLayout;
@@ -203,9 +200,10 @@ bool StoryLinkList::save(qint64 currentKey)
     case EngineError::ActionCancelled:
         return true;
     default:
-        reportFailedWrite(error,
-                          RefusedWrite::saving(QStringLiteral("these links"),
-                                               QStringLiteral("Your choices are still here")));
+        reportFailedWrite(
+            error,
+            //: What the refused change was about, as in "Quillane could not save/add/delete …"
+            RefusedWrite::saving(tr("these links"), tr("Your choices are still here")));
         return false;
     }
 }
@@ -218,7 +216,8 @@ void StoryLinkList::addLink()
     StoreError error;
     const qint64 key = m_links->addLink(&error);
     if (key < 0) {
-        reportFailedWrite(error, RefusedWrite::adding(QStringLiteral("a link")));
+        //: What the refused change was about, as in "Quillane could not save/add/delete …"
+        reportFailedWrite(error, RefusedWrite::adding(tr("a link")));
         return;
     }
     m_newLink.mark(key);
@@ -253,8 +252,9 @@ void StoryLinkList::deleteLinks()
     const BusyPointer busy;
     StoreError error;
     if (!m_links->removeItemLinks(row, &error)) {
-        reportFailedWrite(error, RefusedWrite::deleting(QStringLiteral("these links"),
-                                                        QStringLiteral("They are still there")));
+        //: What the refused change was about, as in "Quillane could not save/add/delete …"
+        reportFailedWrite(error,
+                          RefusedWrite::deleting(tr("these links"), tr("They are still there")));
         return;
     }
     if (key == m_newLink.key())

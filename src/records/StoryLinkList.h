@@ -28,9 +28,11 @@ public:
         QString modelName; // "dta..."
         QString storyBoxName;
         QString comboName;
-        QString itemName; // what one item is called, for assistive tools: "Character"
+        QString itemName;    // what one item is called, for assistive tools: "Character"
+        QString itemCaption; // the label of the combo box: "Character:"
         QString gridName;
-        QString gridCaption;
+        QString listName;        // what the grid is called: "Character List"
+        bool listCaptioned;      // whether the grid shows its name in a caption bar above it
         QStringList buttonNames; // Add, Update, Refresh List, Delete
         QStringList buttonTips;
         QString placeholder;

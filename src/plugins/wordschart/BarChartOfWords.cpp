@@ -11,7 +11,7 @@
 
 BarChartOfWords::BarChartOfWords(QWidget* parent)
     // The view owns the chart it is made with; one set later would leave a default chart behind.
-    : QChartView(new QChart, parent), m_words(new QBarSet(QStringLiteral("Words"))),
+    : QChartView(new QChart, parent), m_words(new QBarSet(tr("Words"))),
       m_days(new QBarCategoryAxis), m_scale(new QValueAxis)
 {
     QChart* chart = this->chart();
@@ -25,7 +25,7 @@ BarChartOfWords::BarChartOfWords(QWidget* parent)
     series->attachAxis(m_scale);
     m_scale->setLabelFormat(QStringLiteral("%d"));
     chart->legend()->hide();
-    chart->setTitle(QStringLiteral("Words per day"));
+    chart->setTitle(tr("Words per day"));
     chart->setMargins(QMargins(2, 2, 2, 2));
     // The chart follows the window's colours, dark or light.
     chart->setBackgroundVisible(false);
@@ -60,10 +60,11 @@ void BarChartOfWords::showWords(const QList<QPair<QDate, int>>& days)
         m_shownDays << day;
         most = std::max(most, words);
     }
-    chart()->setTitle(days.isEmpty() ? QStringLiteral("Words per day")
-                                     : QStringLiteral("Words per day, %1 – %2")
-                                           .arg(locale.toString(days.first().first, "d MMM"),
-                                                locale.toString(days.last().first, "d MMM")));
+    const QString dayFormat = tr("d MMM");
+    chart()->setTitle(days.isEmpty() ? tr("Words per day")
+                                     : tr("Words per day, %1 – %2")
+                                           .arg(locale.toString(days.first().first, dayFormat),
+                                                locale.toString(days.last().first, dayFormat)));
     m_days->append(labels);
     m_scale->setRange(0, std::max(10, most));
     m_scale->applyNiceNumbers();

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
@@ -18,6 +19,15 @@
 #include <QUrl>
 
 #include <utility>
+
+namespace {
+
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(QtDesktop)
+};
+
+} // namespace
 
 namespace {
 
@@ -100,7 +110,7 @@ PrintResult printOnDefault(const std::function<bool(QPrinter*)>& print, QString*
     const QPrinterInfo printerInfo = QPrinterInfo::defaultPrinter();
     if (printerInfo.isNull()) {
         if (error)
-            *error = QStringLiteral("No printer is installed.");
+            *error = Texts::tr("No printer is installed.");
         return PrintResult::NoPrinter;
     }
     QPrinter printer(printerInfo);
@@ -108,8 +118,8 @@ PrintResult printOnDefault(const std::function<bool(QPrinter*)>& print, QString*
     if (print(&printer))
         return PrintResult::Printed;
     if (error)
-        *error = QStringLiteral("The printer %1 did not accept the document.")
-                     .arg(printerInfo.printerName());
+        *error =
+            Texts::tr("The printer %1 did not accept the document.").arg(printerInfo.printerName());
     return PrintResult::Failed;
 }
 
@@ -138,10 +148,10 @@ QString QtDesktop::showPdfFileDialog(const QString& suggestedName)
 {
     NormalPointer pointer;
     return QFileDialog::getSaveFileName(
-        QApplication::activeWindow(), QStringLiteral("Save as PDF"),
+        QApplication::activeWindow(), Texts::tr("Save as PDF"),
         QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
             .filePath(suggestedName),
-        QStringLiteral("PDF files (*.pdf)"));
+        Texts::tr("PDF files (*.pdf)"));
 }
 
 void QtDesktop::makeSaveDialog(QFileDialog* dialog, const QStringList& filters)

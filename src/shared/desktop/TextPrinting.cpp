@@ -1,8 +1,18 @@
 #include "shared/desktop/TextPrinting.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QPrinter>
 #include <QTextDocument>
+
+namespace {
+
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(TextPrinting)
+};
+
+} // namespace
 
 bool printPlainText(QPrinter* printer, const QString& text)
 {
@@ -20,6 +30,6 @@ bool saveTextAsPdf(const QString& text, const QString& fileName, QString* error)
     if (printPlainText(&printer, text) && QFileInfo(fileName).size() > 0)
         return true;
     if (error)
-        *error = QStringLiteral("The file %1 could not be written.").arg(fileName);
+        *error = Texts::tr("The file %1 could not be written.").arg(fileName);
     return false;
 }

@@ -1,6 +1,7 @@
 #include "shared/widgets/AccessKeys.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QHash>
 #include <QLabel>
 #include <QSet>
@@ -20,19 +21,44 @@ QString& menuLetterSet()
     return letters;
 }
 
-// The same command has the same letter in every window.
+// The same command has the same letter in every window: its caption, with that letter marked.
+const char* const CommandCaptions[] = {
+    QT_TRANSLATE_NOOP("AccessKeys", "&New"),
+    QT_TRANSLATE_NOOP("AccessKeys", "&Update"),
+    QT_TRANSLATE_NOOP("AccessKeys", "&Delete"),
+    QT_TRANSLATE_NOOP("AccessKeys", "S&ave"),
+    QT_TRANSLATE_NOOP("AccessKeys", "Cl&ose"),
+    QT_TRANSLATE_NOOP("AccessKeys", "&Generate"),
+    QT_TRANSLATE_NOOP("AccessKeys", "&Print"),
+    QT_TRANSLATE_NOOP("AccessKeys", "Clip&board"),
+    QT_TRANSLATE_NOOP("AccessKeys", "C&lear List"),
+    QT_TRANSLATE_NOOP("AccessKeys", "C&lear"),
+    QT_TRANSLATE_NOOP("AccessKeys", "E&xport…"),
+    QT_TRANSLATE_NOOP("AccessKeys", "&Import…"),
+    QT_TRANSLATE_NOOP("AccessKeys", "Add to Stor&y…"),
+    QT_TRANSLATE_NOOP("AccessKeys", "Chec&k On/Off"),
+    QT_TRANSLATE_NOOP("AccessKeys", "Appears &in:"),
+};
+
+QString shownCaption(const QString& caption);
+
+// The commands' captions as shown in the interface's language, each with its letter; made again
+// when the language changes.
 const QHash<QString, QChar>& commandLetters()
 {
-    static const QHash<QString, QChar> letters = {
-        {QStringLiteral("New"), u'n'},           {QStringLiteral("Update"), u'u'},
-        {QStringLiteral("Delete"), u'd'},        {QStringLiteral("Save"), u'a'},
-        {QStringLiteral("Close"), u'o'},         {QStringLiteral("Generate"), u'g'},
-        {QStringLiteral("Print"), u'p'},         {QStringLiteral("Clipboard"), u'b'},
-        {QStringLiteral("Clear List"), u'l'},    {QStringLiteral("Clear"), u'l'},
-        {QStringLiteral("Export…"), u'x'},       {QStringLiteral("Import…"), u'i'},
-        {QStringLiteral("Add to Story…"), u'y'}, {QStringLiteral("Check On/Off"), u'k'},
-        {QStringLiteral("Appears in:"), u'i'},
-    };
+    static QHash<QString, QChar> letters;
+    static QString madeFor;
+    const QString first = QCoreApplication::translate("AccessKeys", CommandCaptions[0]);
+    if (letters.isEmpty() || first != madeFor) {
+        letters.clear();
+        for (const char* marked : CommandCaptions) {
+            const QString caption = QCoreApplication::translate("AccessKeys", marked);
+            const qsizetype at = caption.indexOf(u'&');
+            if (at >= 0 && at + 1 < caption.size())
+                letters.insert(shownCaption(caption), caption.at(at + 1).toLower());
+        }
+        madeFor = first;
+    }
     return letters;
 }
 

@@ -46,7 +46,7 @@ QList<double> lanes(const QList<std::pair<int, int>>& ends)
 CastMapView::CastMapView(QWidget* parent) : QGraphicsView(parent)
 {
     setScene(new QGraphicsScene(this));
-    setAccessibleName(QStringLiteral("Cast map"));
+    setAccessibleName(tr("Cast map"));
     setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
     setDragMode(QGraphicsView::ScrollHandDrag);
     setFocusPolicy(Qt::StrongFocus);

@@ -3,10 +3,20 @@
 #include "shared/widgets/ResultKeeping.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QListWidget>
 #include <QPushButton>
 #include <QStyledItemDelegate>
+
+namespace {
+
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(ControlMakers)
+};
+
+} // namespace
 
 namespace {
 
@@ -62,7 +72,7 @@ QCheckBox* ControlMakers::checkBox(const QString& name, const QString& caption)
 QListWidget* ControlMakers::resultsList()
 {
     auto* list = named(new QListWidget, QStringLiteral("lstResults"));
-    list->setAccessibleName(QStringLiteral("Results"));
+    list->setAccessibleName(Texts::tr("Results"));
     enlargeFont(list, 4.0 / 3.0);
     list->setUniformItemSizes(true);
     list->setItemDelegate(new ResultLineDelegate(list));

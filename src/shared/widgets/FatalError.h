@@ -18,7 +18,7 @@ struct RefusedWrite
 {
     QString title;   // "Not Saved"
     QString attempt; // "save this record"
-    QString outcome; // what is left as it was, "%1" standing for the remedy
+    QString outcome; // what is left as it was, its one place left ("%1") standing for the remedy
 
     // A save refused, what was kept ("What you typed is still here") waiting for another.
     static RefusedWrite saving(const QString& what, const QString& kept);

@@ -5,21 +5,34 @@
 #include "shared/desktop/TextPrinting.h"
 #include "shared/widgets/Report.h"
 
+#include <QCoreApplication>
 #include <QListWidget>
 
 #include <optional>
 
 namespace {
 
-const QString PrintTitle = QStringLiteral("Print List");
-const QString ClipboardTitle = QStringLiteral("Clipboard Paste");
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(OutputText)
+};
+
+QString printTitle()
+{
+    return Texts::tr("Print List");
+}
+
+QString clipboardTitle()
+{
+    return Texts::tr("Clipboard Paste");
+}
 
 // The list's report; none for an empty list, which the user is told is not printed or copied.
 std::optional<Report> resultsReport(const QString& caption, const QListWidget* list)
 {
     if (list->count() == 0) {
-        desktop().messageBox(QStringLiteral("There are no items in this list."),
-                             QStringLiteral("No Items"), MessageIcon::Critical, MessageButtons::Ok);
+        desktop().messageBox(Texts::tr("There are no items in this list."), Texts::tr("No Items"),
+                             MessageIcon::Critical, MessageButtons::Ok);
         return std::nullopt;
     }
     Report report(caption);
@@ -32,9 +45,9 @@ std::optional<Report> resultsReport(const QString& caption, const QListWidget* l
 void offerPdfInstead(const QString& text)
 {
     const MessageAnswer answer = desktop().messageBox(
-        QStringLiteral("No printer is installed.  Would you like to save the text as a PDF file "
-                       "instead?"),
-        PrintTitle, MessageIcon::Exclamation, MessageButtons::YesNo);
+        Texts::tr("No printer is installed.  Would you like to save the text as a PDF file "
+                  "instead?"),
+        printTitle(), MessageIcon::Exclamation, MessageButtons::YesNo);
     if (answer != MessageAnswer::Yes)
         return;
     const QString fileName = desktop().askPdfFileName(QStringLiteral("Quillane.pdf"));
@@ -42,8 +55,8 @@ void offerPdfInstead(const QString& text)
         return;
     QString error;
     if (!saveTextAsPdf(text, fileName, &error))
-        desktop().messageBox(QStringLiteral("The PDF file could not be saved.  ") + error,
-                             PrintTitle, MessageIcon::Exclamation, MessageButtons::Ok);
+        desktop().messageBox(Texts::tr("The PDF file could not be saved.  ") + error, printTitle(),
+                             MessageIcon::Exclamation, MessageButtons::Ok);
 }
 
 } // namespace
@@ -52,8 +65,8 @@ void printReport(const Report& report)
 {
     const BusyPointer busy;
     const MessageAnswer ready =
-        desktop().messageBox(QStringLiteral("Is your printer on and loaded with paper."),
-                             PrintTitle, MessageIcon::None, MessageButtons::YesNo);
+        desktop().messageBox(Texts::tr("Is your printer on and loaded with paper."), printTitle(),
+                             MessageIcon::None, MessageButtons::YesNo);
     if (ready != MessageAnswer::Yes)
         return;
     QString error;
@@ -64,7 +77,7 @@ void printReport(const Report& report)
         offerPdfInstead(report.text());
         break;
     case PrintResult::Failed:
-        desktop().messageBox(QStringLiteral("The text could not be printed.  ") + error, PrintTitle,
+        desktop().messageBox(Texts::tr("The text could not be printed.  ") + error, printTitle(),
                              MessageIcon::Exclamation, MessageButtons::Ok);
         break;
     }
@@ -76,14 +89,13 @@ void copyReport(const Report& report)
     desktop().clearClipboard();
     if (!desktop().setClipboardText(report.text())) {
         desktop().messageBox(
-            QStringLiteral("The text could not be copied to the clipboard.  Please try again."),
-            ClipboardTitle, MessageIcon::Exclamation, MessageButtons::Ok);
+            Texts::tr("The text could not be copied to the clipboard.  Please try again."),
+            clipboardTitle(), MessageIcon::Exclamation, MessageButtons::Ok);
         return;
     }
     desktop().messageBox(
-        QStringLiteral(
-            "Paste complete.  You may now paste the information into another application."),
-        ClipboardTitle, MessageIcon::Information, MessageButtons::Ok);
+        Texts::tr("Paste complete.  You may now paste the information into another application."),
+        clipboardTitle(), MessageIcon::Information, MessageButtons::Ok);
 }
 
 void printResults(const QString& caption, const QListWidget* list)

@@ -37,8 +37,8 @@ RecordChoiceDialog::RecordChoiceDialog(const QList<Choice>& choices, const Setup
     m_shown->setSourceModel(m_choices);
     m_shown->setFilterCaseSensitivity(Qt::CaseInsensitive);
 
-    m_filter->setPlaceholderText(QStringLiteral("Type to filter"));
-    m_filter->setAccessibleName(QStringLiteral("Filter"));
+    m_filter->setPlaceholderText(tr("Type to filter"));
+    m_filter->setAccessibleName(tr("Filter"));
     m_filter->setClearButtonEnabled(true);
     m_list->setModel(m_shown);
     m_list->setAccessibleName(setup.listAccessibleName);
@@ -52,7 +52,7 @@ RecordChoiceDialog::RecordChoiceDialog(const QList<Choice>& choices, const Setup
         prompt->setTextFormat(Qt::PlainText);
         form->addRow(prompt);
     }
-    form->addRow(QStringLiteral("&Filter:"), m_filter);
+    form->addRow(tr("&Filter:"), m_filter);
     form->addRow(setup.listCaption, m_list);
     if (!setup.noteCaption.isEmpty()) {
         m_note = ControlMakers::named(new QLineEdit(this), QStringLiteral("txtNote"));
@@ -96,10 +96,22 @@ void RecordChoiceDialog::accept()
 {
     const qint64 key = chosenKey();
     if (key < 0) {
-        desktop().messageBox(QStringLiteral("Choose a %1 from the list first.").arg(m_noun),
-                             windowTitle(), MessageIcon::Information, MessageButtons::Ok);
+        desktop().messageBox(chooseFirstText(), windowTitle(), MessageIcon::Information,
+                             MessageButtons::Ok);
         return;
     }
     if (m_step(key, m_note ? m_note->text() : QString()))
         QDialog::accept();
+}
+
+QString RecordChoiceDialog::chooseFirstText() const
+{
+    // One whole sentence for each kind of record, which a translation can word as it needs.
+    if (m_noun == u"character")
+        return tr("Choose a character from the list first.");
+    if (m_noun == u"scene")
+        return tr("Choose a scene from the list first.");
+    if (m_noun == u"story")
+        return tr("Choose a story from the list first.");
+    return tr("Choose a %1 from the list first.").arg(m_noun);
 }

@@ -56,6 +56,8 @@ public:
 
 private:
     void selectFirstShown();
+    // Told when OK is chosen with no record chosen.
+    QString chooseFirstText() const;
 
     Step m_step;
     QString m_noun;

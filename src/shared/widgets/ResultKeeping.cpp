@@ -25,26 +25,47 @@ const int LineKindRole = Qt::UserRole + 7;
 // A long line is shortened in the dialog's prompt, which would otherwise grow as wide.
 const int PromptWidth = 320;
 
-// What the commands and the dialogs call the records of a kind.
+// What the commands and the dialogs call the records of a kind, in the interface's language.
 struct Words
 {
-    QString noun;        // "character"
+    QString noun;        // "character", as the choice dialog knows the kind
     QString title;       // "Keep in Character"
     QString listCaption; // "&Character:"
     QString listName;    // "Characters"
+    QString untitled;    // how a record without a name is listed
+    QString noneYet;     // told when there is no record of the kind
+    QString kept;        // the status once kept, "%1" standing for the record's name
 };
 
-const Words& words(Kind kind)
+Words words(Kind kind)
 {
-    static const Words all[] = {
-        {QStringLiteral("character"), QStringLiteral("Keep in Character"),
-         QStringLiteral("&Character:"), QStringLiteral("Characters")},
-        {QStringLiteral("scene"), QStringLiteral("Keep in Scene"), QStringLiteral("S&cene:"),
-         QStringLiteral("Scenes")},
-        {QStringLiteral("story"), QStringLiteral("Keep in Story"), QStringLiteral("&Story:"),
-         QStringLiteral("Stories")},
-    };
-    return all[int(kind)];
+    switch (kind) {
+    case Kind::Character:
+        return {QStringLiteral("character"),
+                ResultKeeping::tr("Keep in Character"),
+                ResultKeeping::tr("&Character:"),
+                ResultKeeping::tr("Characters"),
+                ResultKeeping::tr("Untitled character"),
+                ResultKeeping::tr("There is no character to keep it in yet."),
+                ResultKeeping::tr("Kept in the character %1.")};
+    case Kind::Scene:
+        return {QStringLiteral("scene"),
+                ResultKeeping::tr("Keep in Scene"),
+                ResultKeeping::tr("S&cene:"),
+                ResultKeeping::tr("Scenes"),
+                ResultKeeping::tr("Untitled scene"),
+                ResultKeeping::tr("There is no scene to keep it in yet."),
+                ResultKeeping::tr("Kept in the scene %1.")};
+    case Kind::Story:
+        break;
+    }
+    return {QStringLiteral("story"),
+            ResultKeeping::tr("Keep in Story"),
+            ResultKeeping::tr("&Story:"),
+            ResultKeeping::tr("Stories"),
+            ResultKeeping::tr("Untitled story"),
+            ResultKeeping::tr("There is no story to keep it in yet."),
+            ResultKeeping::tr("Kept in the story %1.")};
 }
 
 // The record last chosen for each kind during the run, chosen first the next time.
@@ -54,15 +75,10 @@ QHash<Kind, qint64>& lastChosen()
     return chosen;
 }
 
-QString untitled(Kind kind)
-{
-    return QStringLiteral("Untitled ") + words(kind).noun;
-}
-
 RefusedWrite refusedKeeping()
 {
-    return {QStringLiteral("Not Kept"), QStringLiteral("keep this line"),
-            QStringLiteral("Nothing was kept: %1, then try again.")};
+    return {ResultKeeping::tr("Not Kept"), ResultKeeping::tr("keep this line"),
+            ResultKeeping::tr("Nothing was kept: %1, then try again.")};
 }
 
 void tellPlainly(const QString& text, const QString& title)
@@ -83,13 +99,13 @@ ResultKeeping::ResultKeeping(QAbstractScrollArea* control, QListWidget* list, QP
         connect(action, &QAction::triggered, this, keep);
         m_actions.append(action);
     };
-    add(QStringLiteral("actKeepInNewCharacter"), QStringLiteral("Keep in &New Character"),
+    add(QStringLiteral("actKeepInNewCharacter"), tr("Keep in &New Character"),
         &ResultKeeping::keepInNewCharacter);
-    add(QStringLiteral("actKeepInCharacter"), QStringLiteral("Keep in &Character…"),
+    add(QStringLiteral("actKeepInCharacter"), tr("Keep in &Character…"),
         [this] { keepInChosen(Kind::Character); });
-    add(QStringLiteral("actKeepInScene"), QStringLiteral("Keep in &Scene…"),
+    add(QStringLiteral("actKeepInScene"), tr("Keep in &Scene…"),
         [this] { keepInChosen(Kind::Scene); });
-    add(QStringLiteral("actKeepInStory"), QStringLiteral("Keep in S&tory…"),
+    add(QStringLiteral("actKeepInStory"), tr("Keep in S&tory…"),
         [this] { keepInChosen(Kind::Story); });
     m_menu->addActions(m_actions);
 
@@ -234,9 +250,9 @@ void ResultKeeping::keepInNewCharacter()
             ? KeptLines::newCharacter(QStringLiteral("Age"), line, &error)
             : KeptLines::newCharacter(character.notesField, withSource(line), &error);
     if (key < 0)
-        return tellFailure(error, line, QStringLiteral("Keep in New Character"));
-    tellStatus(lineKind == LineKind::Name ? QStringLiteral("Kept in a new character, %1.").arg(line)
-                                          : QStringLiteral("Kept in a new character."));
+        return tellFailure(error, line, tr("Keep in New Character"));
+    tellStatus(lineKind == LineKind::Name ? tr("Kept in a new character, %1.").arg(line)
+                                          : tr("Kept in a new character."));
 }
 
 void ResultKeeping::keepInChosen(Kind kind)
@@ -246,19 +262,18 @@ void ResultKeeping::keepInChosen(Kind kind)
         return;
     // The line and its kind are taken now, whatever the list shows when the choice is made.
     const LineKind lineKind = currentLineKind();
-    const Words& named = words(kind);
+    const Words named = words(kind);
     QList<KeptLines::Record> records;
     StoreError error;
     if (!KeptLines::records(kind, &records, &error))
         return reportFatalError(error);
     if (records.isEmpty())
-        return tellPlainly(QStringLiteral("There is no %1 to keep it in yet.").arg(named.noun),
-                           named.title);
+        return tellPlainly(named.noneYet, named.title);
     QList<RecordChoiceDialog::Choice> choices;
     QHash<qint64, QString> names;
     for (const KeptLines::Record& record : std::as_const(records)) {
         choices.append({record.key, record.name});
-        names.insert(record.key, record.name.isEmpty() ? untitled(kind) : record.name);
+        names.insert(record.key, record.name.isEmpty() ? named.untitled : record.name);
     }
     auto* dialog = new RecordChoiceDialog(
         choices,
@@ -269,9 +284,9 @@ void ResultKeeping::keepInChosen(Kind kind)
          .listCaption = named.listCaption,
          .listAccessibleName = named.listName,
          .noun = named.noun,
-         .untitled = untitled(kind),
+         .untitled = named.untitled,
          .noteCaption = {},
-         .prompt = QStringLiteral("Keep “%1” in:")
+         .prompt = tr("Keep “%1” in:")
                        .arg(QFontMetrics(ownerWindow()->font())
                                 .elidedText(line.simplified(), Qt::ElideRight, PromptWidth)),
          .preselected = lastChosen().value(kind, -1)},
@@ -288,9 +303,10 @@ void ResultKeeping::keepInChosen(Kind kind)
 bool ResultKeeping::keepIn(Kind kind, qint64 key, const QString& name, const QString& line,
                            LineKind lineKind)
 {
-    const QString& title = words(kind).title;
+    const Words named = words(kind);
+    const QString& title = named.title;
     StoreError error;
-    QString status = QStringLiteral("Kept in the %1 %2.").arg(words(kind).noun, name);
+    QString status = named.kept.arg(name);
     bool kept = false;
     if (kind == Kind::Character && lineKind != LineKind::Text) {
         const bool isName = lineKind == LineKind::Name;
@@ -302,16 +318,17 @@ bool ResultKeeping::keepIn(Kind kind, qint64 key, const QString& name, const QSt
         }
         if (!old.trimmed().isEmpty() && old != line) {
             const BusyPointer::Pause forQuestion;
-            if (desktop().messageBox(
-                    QStringLiteral("Replace the %1 %2 with %3?")
-                        .arg(isName ? QStringLiteral("name") : QStringLiteral("age"), old, line),
-                    title, MessageIcon::None, MessageButtons::YesNo) != MessageAnswer::Yes)
+            if (desktop().messageBox((isName ? tr("Replace the name %1 with %2?")
+                                             : tr("Replace the age %1 with %2?"))
+                                         .arg(old, line),
+                                     title, MessageIcon::None,
+                                     MessageButtons::YesNo) != MessageAnswer::Yes)
                 return true; // nothing to keep: the choice is done
         }
         const BusyPointer busy;
         kept = KeptLines::setField(kind, key, field, line, &error);
         if (isName)
-            status = QStringLiteral("Kept in the character %1.").arg(line);
+            status = words(Kind::Character).kept.arg(line);
     } else {
         const BusyPointer busy;
         kept = KeptLines::appendToNotes(kind, key, withSource(line), &error);
@@ -327,10 +344,8 @@ bool ResultKeeping::keepIn(Kind kind, qint64 key, const QString& name, const QSt
 void ResultKeeping::tellFailure(const StoreError& error, const QString& line, const QString& title)
 {
     if (error.number == EngineError::DuplicateValue)
-        return tellPlainly(QStringLiteral("There is already a character named %1.").arg(line),
-                           title);
+        return tellPlainly(tr("There is already a character named %1.").arg(line), title);
     if (error.number == EngineError::RecordDeleted)
-        return tellPlainly(
-            QStringLiteral("That record was deleted meanwhile.  Choose another one."), title);
+        return tellPlainly(tr("That record was deleted meanwhile.  Choose another one."), title);
     reportFailedWrite(error, refusedKeeping());
 }

@@ -10,6 +10,7 @@
 #include "shared/widgets/SentenceWords.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QListWidget>
 
 #include <algorithm>
@@ -17,10 +18,14 @@
 
 namespace {
 
-const QString& title()
+struct Texts
 {
-    static const QString text = QStringLiteral("Generate from Seed");
-    return text;
+    Q_DECLARE_TR_FUNCTIONS(SeededGeneration)
+};
+
+QString title()
+{
+    return Texts::tr("Generate from Seed");
 }
 
 // A list's fingerprint as the lists() text writes it, or "-" when it cannot be read.
@@ -32,7 +37,7 @@ QString fingerprintText(const QString& table)
 
 QString seedTip(quint32 seed)
 {
-    return QStringLiteral("Seed %1").arg(seed);
+    return Texts::tr("Seed %1").arg(seed);
 }
 
 // Where a control marked by markShown keeps the seed and lists of the result it shows.
@@ -217,8 +222,8 @@ bool SeededGeneration::mayReplay(const QString& lists)
     if (changed.isEmpty())
         return true;
     return desktop().messageBox(
-               QStringLiteral("The lists this seed drew from have changed since: %1.  The same "
-                              "seed may give another result.  Generate anyway?")
+               Texts::tr("The lists this seed drew from have changed since: %1.  The same "
+                         "seed may give another result.  Generate anyway?")
                    .arg(changed.join(QStringLiteral(", "))),
                title(), MessageIcon::Exclamation, MessageButtons::YesNo) == MessageAnswer::Yes;
 }
@@ -226,14 +231,14 @@ bool SeededGeneration::mayReplay(const QString& lists)
 std::optional<quint32> SeededGeneration::askSeed(std::optional<quint32> offered)
 {
     const QString typed =
-        desktop().inputBox(QStringLiteral("Generate once more from the seed:"), title(),
+        desktop().inputBox(Texts::tr("Generate once more from the seed:"), title(),
                            offered ? QString::number(*offered) : QString());
     if (typed.trimmed().isEmpty())
         return std::nullopt; // cancelled
     const std::optional<quint32> seed = readSeed(typed);
     if (!seed)
         desktop().messageBox(
-            QStringLiteral("%1 is not a seed.  A seed is a whole number from 0 to 4294967295.")
+            Texts::tr("%1 is not a seed.  A seed is a whole number from 0 to 4294967295.")
                 .arg(typed.trimmed()),
             title(), MessageIcon::Information, MessageButtons::Ok);
     return seed;
@@ -241,7 +246,7 @@ std::optional<quint32> SeededGeneration::askSeed(std::optional<quint32> offered)
 
 QAction* SeededGeneration::generateFromSeedAction(QObject* parent)
 {
-    auto* action = new QAction(QStringLiteral("&Generate from Seed…"), parent);
+    auto* action = new QAction(Texts::tr("&Generate from Seed…"), parent);
     action->setObjectName(QStringLiteral("actGenerateFromSeed"));
     return action;
 }

@@ -47,9 +47,9 @@ SpinButton::SpinButton(const QString& name, QWidget* parent)
 
 void SpinButton::setStepName(const QString& boxName)
 {
-    setAccessibleName(boxName + QStringLiteral(" spin button"));
-    m_up->setAccessibleName(boxName + QStringLiteral(" up"));
-    m_down->setAccessibleName(boxName + QStringLiteral(" down"));
+    setAccessibleName(tr("%1 spin button").arg(boxName));
+    m_up->setAccessibleName(tr("%1 up").arg(boxName));
+    m_down->setAccessibleName(tr("%1 down").arg(boxName));
 }
 
 QSize SpinButton::sizeHint() const

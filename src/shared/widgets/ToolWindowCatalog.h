@@ -20,7 +20,9 @@ struct ToolWindowEntry
 namespace ToolWindowCatalog {
 // The tool windows in the order of the menus.
 const QList<ToolWindowEntry>& entries();
-// The start-window choices' captions, in number order.
+// A caption of the list in the interface's language.
+QString shown(const QString& caption);
+// The start-window choices' captions, in number order, in the interface's language.
 QStringList startCaptions();
 // The window that a start-window number opens, or an empty name.
 QString startWindow(int number);

@@ -7,8 +7,18 @@
 #include "shared/widgets/Settings.h"
 #include "shared/widgets/ToolWindow.h"
 
+#include <QCoreApplication>
 #include <QTabWidget>
 #include <QTimer>
+
+namespace {
+
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(WindowServices)
+};
+
+} // namespace
 
 void setDataControls(QWidget* window)
 {
@@ -16,9 +26,9 @@ void setDataControls(QWidget* window)
     for (auto* control : controlsWithPrefix<RecordNavigator>(window, QStringLiteral("dta"))) {
         StoreError error;
         if (!control->refresh(&error)) {
-            desktop().messageBox(QStringLiteral("An error occurred on control ") +
-                                     control->objectName(),
-                                 QStringLiteral("Quillane"), MessageIcon::None, MessageButtons::Ok);
+            desktop().messageBox(
+                Texts::tr("An error occurred on control %1").arg(control->objectName()),
+                QStringLiteral("Quillane"), MessageIcon::None, MessageButtons::Ok);
             reportFatalError(error);
             return;
         }
