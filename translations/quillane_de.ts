@@ -122,7 +122,7 @@
     </message>
     <message>
         <location filename="../src/records/AppearsInBar.cpp" line="96"/>
-        <location filename="../src/records/AppearsInBar.cpp" line="134"/>
+        <location filename="../src/records/AppearsInBar.cpp" line="133"/>
         <source>Untitled story</source>
         <translation>Unbenannte Geschichte</translation>
     </message>
@@ -153,7 +153,12 @@
         <translation>Geschichten</translation>
     </message>
     <message>
-        <location filename="../src/records/AppearsInBar.cpp" line="153"/>
+        <location filename="../src/records/AppearsInBar.cpp" line="132"/>
+        <source>Choose a story from the list first.</source>
+        <translation>Wählen Sie zuerst eine Geschichte aus der Liste.</translation>
+    </message>
+    <message>
+        <location filename="../src/records/AppearsInBar.cpp" line="152"/>
         <source>a link</source>
         <extracomment>What the refused change was about, as in &quot;Quillane could not save/add/delete …&quot;</extracomment>
         <translation>einer Verknüpfung</translation>
@@ -2614,26 +2619,6 @@ Freie Software unter der GNU General Public License, Version 3 oder neuer.</tran
         <source>&amp;Filter:</source>
         <translation>&amp;Filter:</translation>
     </message>
-    <message>
-        <location filename="../src/shared/widgets/RecordChoiceDialog.cpp" line="111"/>
-        <source>Choose a character from the list first.</source>
-        <translation>Wählen Sie zuerst eine Figur aus der Liste.</translation>
-    </message>
-    <message>
-        <location filename="../src/shared/widgets/RecordChoiceDialog.cpp" line="113"/>
-        <source>Choose a scene from the list first.</source>
-        <translation>Wählen Sie zuerst eine Szene aus der Liste.</translation>
-    </message>
-    <message>
-        <location filename="../src/shared/widgets/RecordChoiceDialog.cpp" line="115"/>
-        <source>Choose a story from the list first.</source>
-        <translation>Wählen Sie zuerst eine Geschichte aus der Liste.</translation>
-    </message>
-    <message>
-        <location filename="../src/shared/widgets/RecordChoiceDialog.cpp" line="116"/>
-        <source>Choose a %1 from the list first.</source>
-        <translation>Wählen Sie zuerst eine %1 aus der Liste.</translation>
-    </message>
 </context>
 <context>
     <name>RecordNavigator</name>
@@ -2876,6 +2861,11 @@ Freie Software unter der GNU General Public License, Version 3 oder neuer.</tran
 <context>
     <name>ResultKeeping</name>
     <message>
+        <location filename="../src/shared/widgets/ResultKeeping.cpp" line="44"/>
+        <source>Choose a character from the list first.</source>
+        <translation>Wählen Sie zuerst eine Figur aus der Liste.</translation>
+    </message>
+    <message>
         <location filename="../src/shared/widgets/ResultKeeping.cpp" line="45"/>
         <source>Keep in Character</source>
         <translation>In Figur übernehmen</translation>
@@ -2906,6 +2896,11 @@ Freie Software unter der GNU General Public License, Version 3 oder neuer.</tran
         <translation>In die Figur %1 übernommen.</translation>
     </message>
     <message>
+        <location filename="../src/shared/widgets/ResultKeeping.cpp" line="52"/>
+        <source>Choose a scene from the list first.</source>
+        <translation>Wählen Sie zuerst eine Szene aus der Liste.</translation>
+    </message>
+    <message>
         <location filename="../src/shared/widgets/ResultKeeping.cpp" line="53"/>
         <source>Keep in Scene</source>
         <translation>In Szene übernehmen</translation>
@@ -2934,6 +2929,11 @@ Freie Software unter der GNU General Public License, Version 3 oder neuer.</tran
         <location filename="../src/shared/widgets/ResultKeeping.cpp" line="58"/>
         <source>Kept in the scene %1.</source>
         <translation>In die Szene %1 übernommen.</translation>
+    </message>
+    <message>
+        <location filename="../src/shared/widgets/ResultKeeping.cpp" line="62"/>
+        <source>Choose a story from the list first.</source>
+        <translation>Wählen Sie zuerst eine Geschichte aus der Liste.</translation>
     </message>
     <message>
         <location filename="../src/shared/widgets/ResultKeeping.cpp" line="63"/>

@@ -129,8 +129,7 @@ void AppearsInBar::addToStory()
          .listName = QStringLiteral("lstStories"),
          .listCaption = tr("&Story:"),
          .listAccessibleName = tr("Stories"),
-         // Names the kind of record; the dialog words its own messages for it.
-         .noun = QStringLiteral("story"),
+         .chooseFirst = tr("Choose a story from the list first."),
          .untitled = tr("Untitled story"),
          .noteCaption = m_kind.noteField,
          .prompt = {}},

@@ -17,7 +17,7 @@ const int KeyRole = Qt::UserRole + 1;
 
 RecordChoiceDialog::RecordChoiceDialog(const QList<Choice>& choices, const Setup& setup, Step step,
                                        QWidget* parent)
-    : QDialog(parent), m_step(std::move(step)), m_noun(setup.noun),
+    : QDialog(parent), m_step(std::move(step)), m_chooseFirst(setup.chooseFirst),
       m_choices(new QStandardItemModel(this)), m_shown(new QSortFilterProxyModel(this)),
       m_filter(ControlMakers::named(new QLineEdit(this), setup.filterName)),
       m_list(ControlMakers::named(new QListView(this), setup.listName)),
@@ -96,22 +96,10 @@ void RecordChoiceDialog::accept()
 {
     const qint64 key = chosenKey();
     if (key < 0) {
-        desktop().messageBox(chooseFirstText(), windowTitle(), MessageIcon::Information,
+        desktop().messageBox(m_chooseFirst, windowTitle(), MessageIcon::Information,
                              MessageButtons::Ok);
         return;
     }
     if (m_step(key, m_note ? m_note->text() : QString()))
         QDialog::accept();
-}
-
-QString RecordChoiceDialog::chooseFirstText() const
-{
-    // One whole sentence for each kind of record, which a translation can word as it needs.
-    if (m_noun == u"character")
-        return tr("Choose a character from the list first.");
-    if (m_noun == u"scene")
-        return tr("Choose a scene from the list first.");
-    if (m_noun == u"story")
-        return tr("Choose a story from the list first.");
-    return tr("Choose a %1 from the list first.").arg(m_noun);
 }

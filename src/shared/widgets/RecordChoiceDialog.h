@@ -36,7 +36,7 @@ public:
         QString listName;           // "lstStories"
         QString listCaption;        // "&Story:"
         QString listAccessibleName; // "Stories"
-        QString noun;               // "story", as "Choose a story from the list first." says
+        QString chooseFirst;        // "Choose a story from the list first."
         QString untitled;           // how a record without a name is listed: "Untitled story"
         QString noteCaption;        // empty when the step takes no note
         QString prompt;          // a line above the filter saying what is chosen for; may be empty
@@ -57,10 +57,9 @@ public:
 private:
     void selectFirstShown();
     // Told when OK is chosen with no record chosen.
-    QString chooseFirstText() const;
 
     Step m_step;
-    QString m_noun;
+    QString m_chooseFirst;
     QStandardItemModel* m_choices;
     QSortFilterProxyModel* m_shown;
     QLineEdit* m_filter;

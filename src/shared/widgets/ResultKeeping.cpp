@@ -28,7 +28,7 @@ const int PromptWidth = 320;
 // What the commands and the dialogs call the records of a kind, in the interface's language.
 struct Words
 {
-    QString noun;        // "character", as the choice dialog knows the kind
+    QString chooseFirst; // told when nothing is chosen in the dialog
     QString title;       // "Keep in Character"
     QString listCaption; // "&Character:"
     QString listName;    // "Characters"
@@ -41,7 +41,7 @@ Words words(Kind kind)
 {
     switch (kind) {
     case Kind::Character:
-        return {QStringLiteral("character"),
+        return {ResultKeeping::tr("Choose a character from the list first."),
                 ResultKeeping::tr("Keep in Character"),
                 ResultKeeping::tr("&Character:"),
                 ResultKeeping::tr("Characters"),
@@ -49,7 +49,7 @@ Words words(Kind kind)
                 ResultKeeping::tr("There is no character to keep it in yet."),
                 ResultKeeping::tr("Kept in the character %1.")};
     case Kind::Scene:
-        return {QStringLiteral("scene"),
+        return {ResultKeeping::tr("Choose a scene from the list first."),
                 ResultKeeping::tr("Keep in Scene"),
                 ResultKeeping::tr("S&cene:"),
                 ResultKeeping::tr("Scenes"),
@@ -59,7 +59,7 @@ Words words(Kind kind)
     case Kind::Story:
         break;
     }
-    return {QStringLiteral("story"),
+    return {ResultKeeping::tr("Choose a story from the list first."),
             ResultKeeping::tr("Keep in Story"),
             ResultKeeping::tr("&Story:"),
             ResultKeeping::tr("Stories"),
@@ -283,7 +283,7 @@ void ResultKeeping::keepInChosen(Kind kind)
          .listName = QStringLiteral("lstRecords"),
          .listCaption = named.listCaption,
          .listAccessibleName = named.listName,
-         .noun = named.noun,
+         .chooseFirst = named.chooseFirst,
          .untitled = named.untitled,
          .noteCaption = {},
          .prompt = tr("Keep “%1” in:")
